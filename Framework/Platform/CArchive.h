@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "Platform/CString.h"
+#include "TvkApi.h"
+
+// Thrown for every archive failure: a short or malformed input, or an operation in the wrong
+// direction. The message says what was being read or written and at which byte offset.
+class TVK_API CArchiveException : public std::runtime_error {
+public:
+    CArchiveException(const std::string& what, std::size_t offset);
+    std::size_t GetOffset() const { return m_offset; }
+
+private:
+    std::size_t m_offset;
+};
+
+// A binary archive over a byte buffer, little-endian whatever the machine.
+//
+// Forms:
+//  - int, unsigned int: 4 bytes; double: 8 bytes (IEEE 754).
+//  - count: 2 bytes when below 0xFFFF, else 0xFFFF and 4 bytes.
+//  - wide string: FF FE FF, then the length in UTF-16 code units (1 byte when below 255; else FF and
+//    2 bytes when below 0xFFFE; else FF FF FF and 4 bytes), then the UTF-16LE code units; characters
+//    outside the Basic Multilingual Plane take a surrogate pair.
+//
+// Loading never reads past the end and never reserves more than the remaining bytes could hold.
+class TVK_API CArchive {
+public:
+    enum Mode { store = 0, load = 1 };
+
+    // An archive that stores into its own buffer.
+    CArchive();
+    // An archive that loads from a copy of the given bytes.
+    explicit CArchive(std::span<const std::uint8_t> bytes);
+
+    bool IsStoring() const { return m_mode == store; }
+    bool IsLoading() const { return m_mode == load; }
+
+    const std::vector<std::uint8_t>& GetBuffer() const { return m_buffer; }
+    std::size_t GetPosition() const { return m_position; }
+    std::size_t GetRemaining() const { return m_buffer.size() - m_position; }
+    bool AtEnd() const { return m_position == m_buffer.size(); }
+
+    void WriteInt32(std::int32_t value);
+    void WriteUInt32(std::uint32_t value);
+    void WriteUInt16(std::uint16_t value);
+    void WriteUInt8(std::uint8_t value);
+    void WriteDouble(double value);
+    void WriteCount(std::size_t count);
+    void WriteString(const CString& text);
+
+    // `what` names the field for the error message.
+    std::int32_t ReadInt32(const char* what);
+    std::uint32_t ReadUInt32(const char* what);
+    std::uint16_t ReadUInt16(const char* what);
+    std::uint8_t ReadUInt8(const char* what);
+    double ReadDouble(const char* what);
+    // A count of elements of at least minElementBytes each; refused when the rest cannot hold them.
+    std::size_t ReadCount(const char* what, std::size_t minElementBytes);
+    CString ReadString(const char* what);
+
+    // One call for both directions, in the order given. Types with a Serialize(CArchive&) member
+    // serialize themselves.
+    template <class... T>
+    void Io(T&... fields) {
+        (IoOne(fields), ...);
+    }
+
+    [[noreturn]] void Fail(const std::string& what) const;
+
+private:
+    void IoOne(int& v) { IsStoring() ? WriteInt32(v) : void(v = ReadInt32("int")); }
+    void IoOne(unsigned int& v) { IsStoring() ? WriteUInt32(v) : void(v = ReadUInt32("unsigned int")); }
+    void IoOne(double& v) { IsStoring() ? WriteDouble(v) : void(v = ReadDouble("double")); }
+    void IoOne(CString& v) { IsStoring() ? WriteString(v) : void(v = ReadString("string")); }
+    template <class T>
+        requires requires(T& t, CArchive& ar) { t.Serialize(ar); }
+    void IoOne(T& v) {
+        v.Serialize(*this);
+    }
+
+    void RequireStoring(const char* what) const;
+    void RequireLoading(const char* what) const;
+    void Need(std::size_t bytes, const char* what) const;
+    void Put(const void* bytes, std::size_t count);
+
+    Mode m_mode;
+    std::vector<std::uint8_t> m_buffer;
+    std::size_t m_position = 0;
+};

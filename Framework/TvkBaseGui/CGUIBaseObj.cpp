@@ -1,0 +1,132 @@
+#include "TvkBaseGui/CGUIBaseObj.h"
+
+#include <locale>
+
+#include "Host/HostServices.h"
+#include "TvkUseRes/ResourceTables.h"
+
+CGUIBaseObj::CGUIBaseObj(const CGUIBaseObj& other)
+    : m_nDialogID(other.m_nDialogID), m_nCommand(other.m_nCommand), m_nWindowState(other.m_nWindowState) {}
+
+CGUIBaseObj& CGUIBaseObj::operator=(const CGUIBaseObj& other) {
+    m_nDialogID = other.m_nDialogID;
+    m_nCommand = other.m_nCommand;
+    m_nWindowState = other.m_nWindowState;
+    return *this;
+}
+
+void CGUIBaseObj::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteInt32(kBaseFormatVersion);
+        ar.WriteInt32(m_nWindowState);
+    } else {
+        const int version = ar.ReadInt32("record format version");
+        if (version != kBaseFormatVersion) {
+            ar.Fail("unknown record format version " + std::to_string(version));
+        }
+        m_nWindowState = ar.ReadInt32("record window state");
+    }
+}
+
+void CGUIBaseObj::UpdateCtrlList(CVariableList& target, const CVariableList& current, int flag) {
+    if (flag) {
+        target = current;
+        return;
+    }
+    // Without the flag: keep the list's own order, drop what the data no longer has, add what is new.
+    CVariableList updated;
+    for (const auto& v : target)
+        for (const auto& c : current)
+            if (c.GetVariableName() == v.GetVariableName()) {
+                updated.Add(c);
+                break;
+            }
+    for (const auto& c : current) {
+        bool present = false;
+        for (const auto& v : updated)
+            present = present || v.GetVariableName() == c.GetVariableName();
+        if (!present)
+            updated.Add(c);
+    }
+    target = std::move(updated);
+}
+
+int CGUIBaseObj::GetRowCount() {
+    IData* data = GetHostData();
+    return data ? data->GetCaseCount() : 0;
+}
+
+void CGUIBaseObj::AddModuleCmd(UINT ids, CCmdList& lines) {
+    CString text = GetString(ids);
+    if (text.IsEmpty())
+        return;
+    IGlobal* global = GetHostGlobal();
+    if (global && global->IsCurrentModule(text))
+        AddRem(text);
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString& command, const CString& text) {
+    if (file.IsEmpty())
+        return;
+    CString line = L"SAVE ";
+    if (!command.IsEmpty())
+        line += command + L" ";
+    line += L"\"" + file + L"\"";
+    if (!text.IsEmpty())
+        line += L" " + text;
+    lines.AddTail(CCmdInfo(line, 0));
+}
+
+void CGUIBaseObj::AddVariables(CString& line, const CVariableList& variables, const CString& separator) {
+    bool first = true;
+    for (const auto& v : variables) {
+        if (!first)
+            line += separator;
+        line += v.GetVariableName();
+        first = false;
+    }
+}
+
+void CGUIBaseObj::RemoveTrailingSlash(CString& line) {
+    CString trimmed = line;
+    trimmed.TrimRight();
+    if (!trimmed.IsEmpty() && trimmed.GetAt(trimmed.GetLength() - 1) == L'/')
+        line = trimmed.Left(trimmed.GetLength() - 1);
+}
+
+namespace {
+
+CString Localize(std::wstring text) {
+    if (GetDecimalSymbol() == L',')
+        for (auto& c : text)
+            if (c == L'.')
+                c = L',';
+    return CString(std::move(text));
+}
+
+}  // namespace
+
+CString CGUIBaseObj::NumberText(double value) {
+    std::wostringstream out;
+    out.imbue(std::locale::classic());
+    out << value;
+    return Localize(out.str());
+}
+
+CString CGUIBaseObj::NumberText(int value) { return CString(std::to_wstring(value)); }
+
+CString CGUIBaseObj::NumberText(unsigned int value) { return CString(std::to_wstring(value)); }
+
+void CGUIBaseObj::LoadFromArchive(CArchive& ar) {
+    // Keep what the record holds now, so that a failed load can put it back whole.
+    CArchive snapshot;
+    Serialize(snapshot);
+    try {
+        Serialize(ar);
+    } catch (...) {
+        CArchive restore(snapshot.GetBuffer());
+        Serialize(restore);
+        throw;
+    }
+}

@@ -1,0 +1,5 @@
+#include "TvkString/mtowstring.h"
+
+#include "Platform/CString.h"
+
+std::wstring mtowstring(std::string_view text) { return CString::FromUtf8(text).str(); }

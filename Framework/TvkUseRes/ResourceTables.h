@@ -1,0 +1,63 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Platform/CString.h"
+#include "TvkApi.h"
+
+// The resource tables of Resources/, parsed once on first use.
+//
+// File syntax (UTF-8, one entry a line, '#' starts a comment line, texts in double quotes with \" and \\):
+//   strings/*.txt    ID "text"
+//   combos/*.txt     COMBO ID            then lines   ITEM_ID "text"
+//   radios/*.txt     RADIO ID            then lines   CONTROL_ID ITEM_ID "text"
+//   templates/*.txt  DIALOG ID "caption" then lines   CONTROL_ID KIND "text"
+//                    (KIND: edit, intedit, doubleedit, fileedit, check, radio, combo, list, button, static, tab)
+//   menus/*.txt      COMMAND_ID "top" "sub" ... "item"   (the texts from the menu bar down to the item)
+// A malformed line stops the program with the file, line and text named: the tables are part of the build.
+struct TVK_API ComboItem {
+    UINT id;
+    CString text;
+};
+struct TVK_API RadioItem {
+    UINT control;
+    UINT id;
+    CString text;
+};
+struct TVK_API TemplateControl {
+    UINT id;
+    std::string kind;
+    CString text;
+};
+struct TVK_API DialogTemplate {
+    UINT id = 0;
+    CString caption;
+    std::vector<TemplateControl> controls;
+};
+
+class TVK_API ResourceTables {
+public:
+    static const ResourceTables& Get();
+
+    const CString* FindString(UINT id) const;
+    const std::vector<ComboItem>* FindCombo(UINT id) const;
+    const std::vector<RadioItem>* FindRadio(UINT id) const;
+    const DialogTemplate* FindTemplate(UINT id) const;
+    const std::map<UINT, std::vector<CString>>& Menus() const { return m_menus; }
+
+    // Parses one file's text into the tables; throws std::runtime_error naming file and line.
+    void Parse(const std::string& path, std::string_view text);
+
+private:
+    std::map<UINT, CString> m_strings;
+    std::map<UINT, std::vector<ComboItem>> m_combos;
+    std::map<UINT, std::vector<RadioItem>> m_radios;
+    std::map<UINT, DialogTemplate> m_templates;
+    std::map<UINT, std::vector<CString>> m_menus;
+};
+
+// The text of a string resource; empty when there is none.
+TVK_API CString GetString(UINT id);

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "DlgStat1.h"
+#include "Host/HostData.h"
+#include "Host/Interfaces.h"
+#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CTKMsg.h"
+#include "TvkXMenu/CTKMenuBar.h"
+
+// Settings of the host that the module reads; set from scripts and flags.
+struct HostSettings {
+    wchar_t decimal = L'.';
+    bool allValues = false;
+    bool locked = false;
+    int dataStatus = 1;
+    bool usesCaption = false;
+    int print = 2;
+    int rng = 0;
+    bool hasSeries = true;
+    int season = 12;
+    bool interpolate = false;
+    std::wstring current;  // the current module's name, empty for none
+    bool query = true;     // the current-module service's boolean
+};
+
+// The host's kernel: it computes nothing and logs every line it receives.
+class HostKernel final : public IKernel {
+public:
+    explicit HostKernel(HostSettings& settings) : m_settings(settings) {}
+    int GetPrintSetting() override { return m_settings.print; }
+    int GetRandomGenerator() override { return m_settings.rng; }
+    IGlobal* GetGlobal() override { return nullptr; }
+    void Release() override {}
+    void Print() override {}
+    CString& GetName() override { return m_name; }
+    void SetName(const CString& name) override { m_name = name; }
+    bool ReleaseHolder(Holder*, int) override { return false; }
+    void Reserved() override {}
+    IBinReader* GetResourceHandle() override { return nullptr; }
+
+private:
+    HostSettings& m_settings;
+    CString m_name = L"TvkKernel";
+};
+
+// The host's series module, present unless `set season none`.
+class HostSeries final : public ISeries {
+public:
+    explicit HostSeries(HostSettings& settings) : m_settings(settings) {}
+    int GetSeasonLength() override { return m_settings.season; }
+    IGlobal* GetGlobal() override { return nullptr; }
+    void Release() override {}
+    void Print() override {}
+    CString& GetName() override { return m_name; }
+    void SetName(const CString& name) override { m_name = name; }
+    bool ReleaseHolder(Holder*, int) override { return false; }
+    void Reserved() override {}
+    IBinReader* GetResourceHandle() override { return nullptr; }
+
+private:
+    HostSettings& m_settings;
+    CString m_name = L"TvkSeries";
+};
+
+// The reference host: loads the module, keeps the dialog records, and prints what its kernel receives
+// and what the module reports.
+class HostApp final : public IGlobal, public IBaseGui, public IMainFrame {
+public:
+    explicit HostApp(std::ostream& out);
+    ~HostApp();
+    HostApp(const HostApp&) = delete;
+    HostApp& operator=(const HostApp&) = delete;
+
+    // Loads the module library (next to the executable unless a path is given) and builds the module.
+    void LoadModule(const std::string& path = {});
+    IDlgStat1* Module() const { return m_pModule; }
+
+    HostSettings& Settings() { return m_settings; }
+    HostData& Data() { return m_data; }
+    std::ostream& Out() { return m_out; }
+    const std::vector<std::wstring>& KernelLog() const { return m_log; }
+    CTKMenuBar& MenuBar() { return m_menuBar; }
+
+    // Routes a menu command to the group that owns it; false when no group does.
+    bool RouteCommand(UINT command);
+    CCmdUI UpdateCommand(UINT command);
+    std::vector<CTKMsg*> Groups() const;
+    CGUIBaseObj* FindRecord(UINT command) const;
+    std::vector<unsigned char> SaveRecords() const;
+    // Replaces the kept records by those of the archive; throws CArchiveException on a bad one.
+    void OpenRecords(const std::vector<unsigned char>& bytes);
+    // Hands a record's lines to the kernel.
+    void RunRecord(UINT command);
+
+    // IGlobal
+    IModule* FindModule(const CString& name) override;
+    bool FindDialogRecord(UINT command, CGUIBaseObj*& record) override;
+    void StoreDialogRecord(UINT command, CGUIBaseObj* record) override;
+    void RunDialogCommand(UINT command, const CString& title) override;
+    void SubmitCommandLine(const CString& line, int flags, int mode) override;
+    bool IsCurrentModule(const CString& name) override;
+    bool IsHostLocked() override { return m_settings.locked; }
+    int GetDataStatus() override { return m_settings.dataStatus; }
+    bool UsesDialogCaption() override { return m_settings.usesCaption; }
+    void NotifyDialogOpening(int) override {}
+    int GetPrintSetting() override { return m_settings.print; }
+    IMainFrame* GetMainFrame() override { return this; }
+    IBaseGui* GetBaseGui() override { return this; }
+    bool QueryCurrentModule() override { return m_settings.query; }
+    bool GetInterpolationSetting() override { return m_settings.interpolate; }
+    int GetDataCount(int kind, bool all, int sheet) override { return m_data.GetVariableCount(); }
+    int GetDataCount() override { return m_data.GetVariableCount(); }
+    CString GetDistributionFolder() override { return L"Distrib/"; }
+
+    // IBaseGui
+    wchar_t GetDecimalSymbol() override { return m_settings.decimal; }
+    bool GetAllValuesSwitch() override { return m_settings.allValues; }
+
+    // IMainFrame
+    void* GetDialogParent(UINT) override { return nullptr; }
+    CTKMenuBar* GetMenuBar() override { return &m_menuBar; }
+    void SendRegisteredMessage(const CString& message, const CString& text, long param2) override;
+
+private:
+    void LoadRecords(const std::vector<unsigned char>& bytes);
+
+    std::ostream& m_out;
+    HostSettings m_settings;
+    HostData m_data;
+    HostKernel m_kernel{m_settings};
+    HostSeries m_series{m_settings};
+    CTKMenuBar m_menuBar;
+    std::vector<std::wstring> m_log;
+    std::map<UINT, std::unique_ptr<CGUIBaseObj>> m_records;
+    void* m_library = nullptr;
+    IDlgStat1* m_pModule = nullptr;
+};
