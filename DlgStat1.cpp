@@ -15,7 +15,9 @@ __attribute__((constructor)) void OnLibraryLoad() {
     RegisterWindowMessage(L"UpdateStatusBar");
 }
 
-__attribute__((destructor)) void OnLibraryUnload() { AfxUnregisterExtensionLibrary(kLibraryName); }
+__attribute__((destructor)) void OnLibraryUnload() {
+    AfxUnregisterExtensionLibrary(kLibraryName);
+}
 
 }  // namespace
 

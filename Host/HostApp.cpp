@@ -29,7 +29,9 @@ HostApp::HostApp(std::ostream& out) : m_out(out) {
     sinks.assertion = [this](const CString& file, long line) {
         m_out << "assert: " << file.ToUtf8() << ":" << line << "\n";
     };
-    sinks.messageBox = [this](const CString& text, UINT, UINT) { m_out << "message: " << text.ToUtf8() << "\n"; };
+    sinks.messageBox = [this](const CString& text, UINT, UINT) {
+        m_out << "message: " << text.ToUtf8() << "\n";
+    };
     sinks.warning = [this](const CString& text) { m_out << "warning: " << text.ToUtf8() << "\n"; };
     InstallSinks(std::move(sinks));
 }
@@ -65,10 +67,14 @@ void HostApp::LoadModule(const std::string& path) {
 std::vector<CTKMsg*> HostApp::Groups() const {
     if (!m_pModule)
         return {};
-    return {m_pModule->GetDescriptiveStatisticsMsg(), m_pModule->GetDesignofExperimentsMsg(),
-            m_pModule->GetMonteCarloMsg(),            m_pModule->GetNonparametricTestsMsg(),
-            m_pModule->GetScaleMsg(),                 m_pModule->GetTablesMsg(),
-            m_pModule->GetTestingHypothesesMsg(),     m_pModule->GetTimeSeriesMsg(),
+    return {m_pModule->GetDescriptiveStatisticsMsg(),
+            m_pModule->GetDesignofExperimentsMsg(),
+            m_pModule->GetMonteCarloMsg(),
+            m_pModule->GetNonparametricTestsMsg(),
+            m_pModule->GetScaleMsg(),
+            m_pModule->GetTablesMsg(),
+            m_pModule->GetTestingHypothesesMsg(),
+            m_pModule->GetTimeSeriesMsg(),
             m_pModule->GetStat1SingleMenuItemsMsg()};
 }
 
@@ -107,7 +113,9 @@ bool HostApp::FindDialogRecord(UINT command, CGUIBaseObj*& record) {
     return record != nullptr;
 }
 
-void HostApp::StoreDialogRecord(UINT command, CGUIBaseObj* record) { m_records[command].reset(record); }
+void HostApp::StoreDialogRecord(UINT command, CGUIBaseObj* record) {
+    m_records[command].reset(record);
+}
 
 void HostApp::RunRecord(UINT command) {
     CGUIBaseObj* record = FindRecord(command);
@@ -119,14 +127,18 @@ void HostApp::RunRecord(UINT command) {
         SubmitCommandLine(line.GetCommand(), 0, 2);
 }
 
-void HostApp::RunDialogCommand(UINT command, const CString& title) { RunRecord(command); }
+void HostApp::RunDialogCommand(UINT command, const CString& title) {
+    RunRecord(command);
+}
 
 void HostApp::SubmitCommandLine(const CString& line, int, int) {
     m_log.push_back(line.str());
     m_out << line.ToUtf8() << "\n";
 }
 
-bool HostApp::IsCurrentModule(const CString& name) { return !m_settings.current.empty() && name == m_settings.current; }
+bool HostApp::IsCurrentModule(const CString& name) {
+    return !m_settings.current.empty() && name == m_settings.current;
+}
 
 void HostApp::SendRegisteredMessage(const CString& message, const CString& text, long) {
     if (message == L"UpdateStatusBar")

@@ -49,7 +49,9 @@ bool IsNumber(std::string_view text) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r") == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r") == std::string_view::npos;
+}
 
 }  // namespace
 

@@ -7,6 +7,8 @@ CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global) : CTKMsg(g
         CTvkAssertDlg(L"DescriptiveStatisticsMsg.cpp", 32).DoPrint();
 }
 
-BOOL CDescriptiveStatisticsMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CDescriptiveStatisticsMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CDescriptiveStatisticsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

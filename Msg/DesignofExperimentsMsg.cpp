@@ -7,6 +7,8 @@ CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global) : CTKMsg(globa
         CTvkAssertDlg(L"DesignofExperimentsMsg.cpp", 41).DoPrint();
 }
 
-BOOL CDesignofExperimentsMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CDesignofExperimentsMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CDesignofExperimentsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

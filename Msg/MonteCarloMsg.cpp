@@ -7,6 +7,8 @@ CMonteCarloMsg::CMonteCarloMsg(IGlobal* global) : CTKMsg(global) {
         CTvkAssertDlg(L"MonteCarloMsg.cpp", 36).DoPrint();
 }
 
-BOOL CMonteCarloMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CMonteCarloMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CMonteCarloMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

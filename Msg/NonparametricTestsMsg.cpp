@@ -7,6 +7,8 @@ CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global) : CTKMsg(global)
         CTvkAssertDlg(L"NonparametricTestsMsg.cpp", 38).DoPrint();
 }
 
-BOOL CNonparametricTestsMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CNonparametricTestsMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CNonparametricTestsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

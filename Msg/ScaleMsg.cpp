@@ -7,6 +7,8 @@ CScaleMsg::CScaleMsg(IGlobal* global) : CTKMsg(global) {
         CTvkAssertDlg(L"ScaleMsg.cpp", 33).DoPrint();
 }
 
-BOOL CScaleMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CScaleMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CScaleMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

@@ -7,6 +7,8 @@ CStat1SingleMenuItemsMsg::CStat1SingleMenuItemsMsg(IGlobal* global) : CTKMsg(glo
         CTvkAssertDlg(L"Stat1SingleMenuItemsMsg.cpp", 35).DoPrint();
 }
 
-BOOL CStat1SingleMenuItemsMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CStat1SingleMenuItemsMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CStat1SingleMenuItemsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

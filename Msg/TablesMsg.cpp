@@ -7,6 +7,8 @@ CTablesMsg::CTablesMsg(IGlobal* global) : CTKMsg(global) {
         CTvkAssertDlg(L"TablesMsg.cpp", 35).DoPrint();
 }
 
-BOOL CTablesMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CTablesMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CTablesMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

@@ -7,6 +7,8 @@ CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global) : CTKMsg(global) {
         CTvkAssertDlg(L"TestingHypothesesMsg.cpp", 35).DoPrint();
 }
 
-BOOL CTestingHypothesesMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CTestingHypothesesMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CTestingHypothesesMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

@@ -7,6 +7,8 @@ CTimeSeriesMsg::CTimeSeriesMsg(IGlobal* global) : CTKMsg(global) {
         CTvkAssertDlg(L"TimeSeriesMsg.cpp", 40).DoPrint();
 }
 
-BOOL CTimeSeriesMsg::OnTKCommand(UINT command) { return CTKMsg::OnTKCommand(command); }
+BOOL CTimeSeriesMsg::OnTKCommand(UINT command) {
+    return CTKMsg::OnTKCommand(command);
+}
 
 void CTimeSeriesMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

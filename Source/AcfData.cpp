@@ -9,7 +9,9 @@ CAcfData::CAcfData()
       SaveFileEdit(GetDefaultSaveFileEdit()),
       SaveFileCheck(GetDefaultSaveFileCheck()) {}
 
-int CAcfData::GetMaximumLagValue() { return std::min(GetRowCount() - 1, kMaximumLag); }
+int CAcfData::GetMaximumLagValue() {
+    return std::min(GetRowCount() - 1, kMaximumLag);
+}
 
 int CAcfData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& editLag,
                      CString& saveFileEdit, int& saveFileCheck) const {
@@ -43,18 +45,26 @@ void CAcfData::ReassignDefaultValue() {
         EditLagEdit = CGUIData<int>(GetMaximumLagValue());
 }
 
-void CAcfData::FillListSource() { FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariablesList); }
+void CAcfData::FillListSource() {
+    FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariablesList);
+}
 
-void CAcfData::SetEditAttribute() { EditLagEdit.SetSecond(2); }
+void CAcfData::SetEditAttribute() {
+    EditLagEdit.SetSecond(2);
+}
 
 void CAcfData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kTimeSeriesModule, lines);
     if (SaveFileCheck)
         AddSaveCmd(SaveFileEdit, lines, CString(), CString());
-    CString text = GetDialogID() == kVariantPacf ? L"PACF " : GetDialogID() == kVariantTplot ? L"TPLOT " : L"ACF ";
+    CString text = GetDialogID() == kVariantPacf    ? L"PACF "
+                   : GetDialogID() == kVariantTplot ? L"TPLOT "
+                                                    : L"ACF ";
     AddVariables(text, SelectedVariablesList, L" ");
     if (GetDialogID() != kVariantTplot)
         text += AddEditValueCmd(EditLagEdit, L" / LAG = ", 1);
     if (!text.IsEmpty())
         lines.AddTail(CCmdInfo(text, 0));
 }
+
+REGISTER_RECORD(CAcfData);

@@ -96,7 +96,8 @@ void CDistribTables<C>::SetDistribSetList(int set, int count) {
 template <class C>
 int CDistribTables<C>::GetDistribComboString(int position) {
     if (position < 0 || position >= static_cast<int>(m_arrDistribComboIndex.size()))
-        throw std::invalid_argument("combo position " + std::to_string(position) + " outside the distribution set");
+        throw std::invalid_argument("combo position " + std::to_string(position) +
+                                    " outside the distribution set");
     return m_arrDistribComboIndex[static_cast<std::size_t>(position)];
 }
 
@@ -137,37 +138,55 @@ template class CDistribTables<CDistribData>;
 template class CDistribTables<CDistribFittingData>;
 template class CDistribTables<CDistribKSData>;
 
-std::span<const DistribEntry> CDistribData::Catalogue() { return kCatalogue; }
+std::span<const DistribEntry> CDistribData::Catalogue() {
+    return kCatalogue;
+}
 
 std::vector<int> CDistribData::SetIndexes(int set) {
     switch (set) {
-        case 0: return Range(0, 20);
-        case 1: return Range(21, 27);
-        case 2: return Range(28, 32);
-        case 3: return Range(0, 19);
-        case 4: return Range(0, 27);
-        default: return {};
+        case 0:
+            return Range(0, 20);
+        case 1:
+            return Range(21, 27);
+        case 2:
+            return Range(28, 32);
+        case 3:
+            return Range(0, 19);
+        case 4:
+            return Range(0, 27);
+        default:
+            return {};
     }
 }
 
 // Fitting fits the univariate distributions: the first 28 entries of the catalogue.
-std::span<const DistribEntry> CDistribFittingData::Catalogue() { return std::span(kCatalogue).first(28); }
+std::span<const DistribEntry> CDistribFittingData::Catalogue() {
+    return std::span(kCatalogue).first(28);
+}
 
 std::vector<int> CDistribFittingData::SetIndexes(int set) {
     switch (set) {
-        case 0: return Range(0, 20);
-        case 1: return Range(21, 27);
-        default: return {};
+        case 0:
+            return Range(0, 20);
+        case 1:
+            return Range(21, 27);
+        default:
+            return {};
     }
 }
 
-std::span<const DistribEntry> CDistribKSData::Catalogue() { return kKSCatalogue; }
+std::span<const DistribEntry> CDistribKSData::Catalogue() {
+    return kKSCatalogue;
+}
 
 std::vector<int> CDistribKSData::SetIndexes(int set) {
     switch (set) {
         case 0:
-        case 3: return Range(0, 19);
-        case 4: return Range(0, 28);
-        default: return {};
+        case 3:
+            return Range(0, 19);
+        case 4:
+            return Range(0, 28);
+        default:
+            return {};
     }
 }

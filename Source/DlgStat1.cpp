@@ -56,9 +56,13 @@ CDlgStat1::~CDlgStat1() {
         g_pDlgStat1 = nullptr;
 }
 
-void CDlgStat1::Release() { delete this; }
+void CDlgStat1::Release() {
+    delete this;
+}
 
-void CDlgStat1::Print() { std::wcout << L"DlgStat1 Module" << std::endl; }
+void CDlgStat1::Print() {
+    std::wcout << L"DlgStat1 Module" << std::endl;
+}
 
 bool CDlgStat1::ReleaseHolder(Holder* holder, int eventCode) {
     if (!holder || eventCode == 2 || eventCode == 3)
@@ -73,14 +77,34 @@ bool CDlgStat1::ReleaseHolder(Holder* holder, int eventCode) {
     return false;
 }
 
-IBinReader* CDlgStat1::GetResourceHandle() { return GetGlobalResourceHandle(); }
+IBinReader* CDlgStat1::GetResourceHandle() {
+    return GetGlobalResourceHandle();
+}
 
-CTKMsg* CDlgStat1::GetDescriptiveStatisticsMsg() { return m_pDescriptiveStatisticsMsg; }
-CTKMsg* CDlgStat1::GetDesignofExperimentsMsg() { return m_pDesignofExperimentsMsg; }
-CTKMsg* CDlgStat1::GetMonteCarloMsg() { return m_pMonteCarloMsg; }
-CTKMsg* CDlgStat1::GetNonparametricTestsMsg() { return m_pNonparametricTestsMsg; }
-CTKMsg* CDlgStat1::GetScaleMsg() { return m_pScaleMsg; }
-CTKMsg* CDlgStat1::GetTablesMsg() { return m_pTablesMsg; }
-CTKMsg* CDlgStat1::GetTestingHypothesesMsg() { return m_pTestingHypothesesMsg; }
-CTKMsg* CDlgStat1::GetTimeSeriesMsg() { return m_pTimeSeriesMsg; }
-CTKMsg* CDlgStat1::GetStat1SingleMenuItemsMsg() { return m_pStat1SingleMenuItemsMsg; }
+CTKMsg* CDlgStat1::GetDescriptiveStatisticsMsg() {
+    return m_pDescriptiveStatisticsMsg;
+}
+CTKMsg* CDlgStat1::GetDesignofExperimentsMsg() {
+    return m_pDesignofExperimentsMsg;
+}
+CTKMsg* CDlgStat1::GetMonteCarloMsg() {
+    return m_pMonteCarloMsg;
+}
+CTKMsg* CDlgStat1::GetNonparametricTestsMsg() {
+    return m_pNonparametricTestsMsg;
+}
+CTKMsg* CDlgStat1::GetScaleMsg() {
+    return m_pScaleMsg;
+}
+CTKMsg* CDlgStat1::GetTablesMsg() {
+    return m_pTablesMsg;
+}
+CTKMsg* CDlgStat1::GetTestingHypothesesMsg() {
+    return m_pTestingHypothesesMsg;
+}
+CTKMsg* CDlgStat1::GetTimeSeriesMsg() {
+    return m_pTimeSeriesMsg;
+}
+CTKMsg* CDlgStat1::GetStat1SingleMenuItemsMsg() {
+    return m_pStat1SingleMenuItemsMsg;
+}

@@ -17,13 +17,23 @@ void InstallHost(IGlobal* global, IData* data) {
     g_data = data;
 }
 
-void InstallSinks(HostSinks sinks) { Sinks() = std::move(sinks); }
+void InstallSinks(HostSinks sinks) {
+    Sinks() = std::move(sinks);
+}
 
-IGlobal* GetHostGlobal() { return g_global; }
-IData* GetHostData() { return g_data; }
-HostSinks& GetHostSinks() { return Sinks(); }
+IGlobal* GetHostGlobal() {
+    return g_global;
+}
+IData* GetHostData() {
+    return g_data;
+}
+HostSinks& GetHostSinks() {
+    return Sinks();
+}
 
-IBaseGui* GetBaseGuiInterface() { return g_global ? g_global->GetBaseGui() : nullptr; }
+IBaseGui* GetBaseGuiInterface() {
+    return g_global ? g_global->GetBaseGui() : nullptr;
+}
 
 wchar_t GetDecimalSymbol() {
     IBaseGui* gui = GetBaseGuiInterface();

@@ -19,19 +19,19 @@ class CGUIDataVariable;
 // A module of the host (kernel, data, series, this dialog module, ...).
 class TVK_API IModule {
 public:
-    virtual IGlobal* GetGlobal() = 0;                  // slot 0
-    virtual void Release() = 0;                        // slot 1
-    virtual void Print() = 0;                          // slot 2
-    virtual CString& GetName() = 0;                    // slot 3
-    virtual void SetName(const CString& name) = 0;     // slot 4
+    virtual IGlobal* GetGlobal() = 0;               // slot 0
+    virtual void Release() = 0;                     // slot 1
+    virtual void Print() = 0;                       // slot 2
+    virtual CString& GetName() = 0;                 // slot 3
+    virtual void SetName(const CString& name) = 0;  // slot 4
     struct Holder {
         IModule* pObject;
         long nRefCount;
     };
     // Event codes: 1 drops one extra reference, 2 and 3 do nothing.
     virtual bool ReleaseHolder(Holder* holder, int eventCode) = 0;  // slot 5
-    virtual void Reserved() = 0;                                     // slot 6
-    virtual IBinReader* GetResourceHandle() = 0;                     // slot 7
+    virtual void Reserved() = 0;                                    // slot 6
+    virtual IBinReader* GetResourceHandle() = 0;                    // slot 7
 
 protected:
     ~IModule() = default;

@@ -8,9 +8,12 @@ CArchiveException::CArchiveException(const std::string& what, std::size_t offset
 
 CArchive::CArchive() : m_mode(store) {}
 
-CArchive::CArchive(std::span<const std::uint8_t> bytes) : m_mode(load), m_buffer(bytes.begin(), bytes.end()) {}
+CArchive::CArchive(std::span<const std::uint8_t> bytes)
+    : m_mode(load), m_buffer(bytes.begin(), bytes.end()) {}
 
-void CArchive::Fail(const std::string& what) const { throw CArchiveException(what, m_position); }
+void CArchive::Fail(const std::string& what) const {
+    throw CArchiveException(what, m_position);
+}
 
 void CArchive::RequireStoring(const char* what) const {
     if (!IsStoring())
@@ -25,8 +28,8 @@ void CArchive::RequireLoading(const char* what) const {
 void CArchive::Need(std::size_t bytes, const char* what) const {
     RequireLoading(what);
     if (GetRemaining() < bytes)
-        Fail(std::string("archive ends while reading ") + what + " (" + std::to_string(bytes) + " bytes needed, " +
-             std::to_string(GetRemaining()) + " left)");
+        Fail(std::string("archive ends while reading ") + what + " (" + std::to_string(bytes) +
+             " bytes needed, " + std::to_string(GetRemaining()) + " left)");
 }
 
 void CArchive::Put(const void* bytes, std::size_t count) {
@@ -49,11 +52,14 @@ void CArchive::WriteUInt16(std::uint16_t value) {
 void CArchive::WriteUInt32(std::uint32_t value) {
     RequireStoring("a 32-bit value");
     const std::uint8_t b[4] = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                               static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+                               static_cast<std::uint8_t>(value >> 16),
+                               static_cast<std::uint8_t>(value >> 24)};
     Put(b, 4);
 }
 
-void CArchive::WriteInt32(std::int32_t value) { WriteUInt32(static_cast<std::uint32_t>(value)); }
+void CArchive::WriteInt32(std::int32_t value) {
+    WriteUInt32(static_cast<std::uint32_t>(value));
+}
 
 void CArchive::WriteDouble(double value) {
     RequireStoring("a double");
@@ -101,8 +107,10 @@ CString FromUtf16(const std::u16string& units) {
     text.reserve(units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t u = units[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-            const char32_t c = 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] <= 0xDFFF) {
+            const char32_t c =
+                0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
             text += static_cast<wchar_t>(c);
             ++i;
         } else {
@@ -158,7 +166,9 @@ std::uint32_t CArchive::ReadUInt32(const char* what) {
     return v;
 }
 
-std::int32_t CArchive::ReadInt32(const char* what) { return static_cast<std::int32_t>(ReadUInt32(what)); }
+std::int32_t CArchive::ReadInt32(const char* what) {
+    return static_cast<std::int32_t>(ReadUInt32(what));
+}
 
 double CArchive::ReadDouble(const char* what) {
     Need(8, what);
@@ -200,7 +210,8 @@ CString CArchive::ReadString(const char* what) {
              std::to_string(GetRemaining()) + " bytes left)");
     std::u16string units(n, u'\0');
     for (std::size_t i = 0; i < n; ++i)
-        units[i] = static_cast<char16_t>(m_buffer[m_position + 2 * i] | (m_buffer[m_position + 2 * i + 1] << 8));
+        units[i] =
+            static_cast<char16_t>(m_buffer[m_position + 2 * i] | (m_buffer[m_position + 2 * i + 1] << 8));
     m_position += 2 * n;
     return FromUtf16(units);
 }

@@ -81,10 +81,8 @@ private:
     void IoOne(double& v) { IsStoring() ? WriteDouble(v) : void(v = ReadDouble("double")); }
     void IoOne(CString& v) { IsStoring() ? WriteString(v) : void(v = ReadString("string")); }
     template <class T>
-        requires requires(T& t, CArchive& ar) { t.Serialize(ar); }
-    void IoOne(T& v) {
-        v.Serialize(*this);
-    }
+    requires requires(T& t, CArchive& ar) { t.Serialize(ar); }
+    void IoOne(T& v) { v.Serialize(*this); }
 
     void RequireStoring(const char* what) const;
     void RequireLoading(const char* what) const;

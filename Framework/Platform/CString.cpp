@@ -28,7 +28,9 @@ int CString::Find(const CString& what, int start) const {
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
-int CString::Find(wchar_t what, int start) const { return Find(CString(what), start); }
+int CString::Find(wchar_t what, int start) const {
+    return Find(CString(what), start);
+}
 
 int CString::ReverseFind(wchar_t what) const {
     const auto pos = m_str.rfind(what);
@@ -60,7 +62,9 @@ CString& CString::TrimRight() {
     return *this;
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
 
 CString& CString::MakeUpper() {
     for (auto& c : m_str)

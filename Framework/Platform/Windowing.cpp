@@ -32,7 +32,9 @@ UINT FindRegisteredWindowMessage(const CString& name) {
     return it == Messages().end() ? 0 : it->second;
 }
 
-void AfxRegisterExtensionLibrary(const CString& name) { Libraries().insert(name); }
+void AfxRegisterExtensionLibrary(const CString& name) {
+    Libraries().insert(name);
+}
 
 void AfxUnregisterExtensionLibrary(const CString& name) {
     auto it = Libraries().find(name);
@@ -40,4 +42,6 @@ void AfxUnregisterExtensionLibrary(const CString& name) {
         Libraries().erase(it);
 }
 
-bool AfxIsExtensionLibraryRegistered(const CString& name) { return Libraries().count(name) > 0; }
+bool AfxIsExtensionLibraryRegistered(const CString& name) {
+    return Libraries().count(name) > 0;
+}

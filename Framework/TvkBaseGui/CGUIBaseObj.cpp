@@ -66,7 +66,8 @@ void CGUIBaseObj::AddModuleCmd(UINT ids, CCmdList& lines) {
     lines.AddTail(CCmdInfo(text, 0));
 }
 
-void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString& command, const CString& text) {
+void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString& command,
+                             const CString& text) {
     if (file.IsEmpty())
         return;
     CString line = L"SAVE ";
@@ -114,9 +115,13 @@ CString CGUIBaseObj::NumberText(double value) {
     return Localize(out.str());
 }
 
-CString CGUIBaseObj::NumberText(int value) { return CString(std::to_wstring(value)); }
+CString CGUIBaseObj::NumberText(int value) {
+    return CString(std::to_wstring(value));
+}
 
-CString CGUIBaseObj::NumberText(unsigned int value) { return CString(std::to_wstring(value)); }
+CString CGUIBaseObj::NumberText(unsigned int value) {
+    return CString(std::to_wstring(value));
+}
 
 void CGUIBaseObj::LoadFromArchive(CArchive& ar) {
     // Keep what the record holds now, so that a failed load can put it back whole.

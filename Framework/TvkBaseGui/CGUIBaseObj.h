@@ -64,7 +64,9 @@ public:
     // name and after it). Nothing is written for an empty file name.
     static void AddSaveCmd(const CString& file, CCmdList& lines, const CString& command, const CString& text);
     static void AddVariables(CString& line, const CVariableList& variables, const CString& separator);
-    static CString AddOnConditionCmd(const CString& text, int condition) { return condition ? text : CString(); }
+    static CString AddOnConditionCmd(const CString& text, int condition) {
+        return condition ? text : CString();
+    }
     static void AddRem(CString& line) { line = L"Rem " + line; }
     static void RemoveTrailingSlash(CString& line);
 
@@ -83,11 +85,12 @@ public:
     static CString AddEditValueCmd(const CGUIData<T>& holder, const CGUIData<T>& reference, int force,
                                    const CString& prefix, int flag);
     template <class T>
-        requires std::is_arithmetic_v<T>
+    requires std::is_arithmetic_v<T>
     static CString AddEditValueCmd(T value, T reference, int force, const CString& prefix, int flag);
     // Appends prefix + value to `line`, always.
     template <class T>
-    static void AppendEditValueCmd(CString& line, const CGUIData<T>& holder, const CString& prefix = CString());
+    static void AppendEditValueCmd(CString& line, const CGUIData<T>& holder,
+                                   const CString& prefix = CString());
 
     // Number text: as a standard output stream writes the number (six significant digits for a
     // double), with every "." turned into "," when the host's decimal symbol is a comma.
@@ -123,8 +126,8 @@ CString CGUIBaseObj::AddEditValueCmd(const CGUIData<T>& holder, const CGUIData<T
 }
 
 template <class T>
-    requires std::is_arithmetic_v<T>
-CString CGUIBaseObj::AddEditValueCmd(T value, T reference, int force, const CString& prefix, int flag) {
+requires std::is_arithmetic_v<T> CString CGUIBaseObj::AddEditValueCmd(T value, T reference, int force,
+                                                                      const CString& prefix, int flag) {
     if (!flag || (!force && value == reference))
         return {};
     return prefix + NumberText(value);

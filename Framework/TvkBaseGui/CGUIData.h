@@ -63,8 +63,8 @@ public:
     }
 
     friend bool operator==(const CGUIData& a, const CGUIData& b) {
-        return a.m_nDefault == b.m_nDefault && a.m_Value == b.m_Value && a.m_DefaultValue == b.m_DefaultValue &&
-               a.m_nSecond == b.m_nSecond && a.m_nLast == b.m_nLast;
+        return a.m_nDefault == b.m_nDefault && a.m_Value == b.m_Value &&
+               a.m_DefaultValue == b.m_DefaultValue && a.m_nSecond == b.m_nSecond && a.m_nLast == b.m_nLast;
     }
 
     static constexpr std::size_t kArchiveBytes = 12 + 2 * sizeof(T);

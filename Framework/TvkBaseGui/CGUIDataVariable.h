@@ -15,7 +15,8 @@ enum : int { kSourceAllVariables = 0, kSourceNumericVariables = 1 };
 class TVK_API CGUIDataVariable {
 public:
     CGUIDataVariable() = default;
-    CGUIDataVariable(CString name, int type, int flags = 0) : m_strName(std::move(name)), m_nType(type), m_nFlags(flags) {}
+    CGUIDataVariable(CString name, int type, int flags = 0)
+        : m_strName(std::move(name)), m_nType(type), m_nFlags(flags) {}
     virtual ~CGUIDataVariable() = default;
     CGUIDataVariable(const CGUIDataVariable&) = default;
     CGUIDataVariable& operator=(const CGUIDataVariable&) = default;

@@ -2,7 +2,9 @@
 
 namespace {
 
-bool ValidIndex(const CLIST<CCmdInfo>& lines, int index) { return index >= 0 && index < lines.GetCount(); }
+bool ValidIndex(const CLIST<CCmdInfo>& lines, int index) {
+    return index >= 0 && index < lines.GetCount();
+}
 
 }  // namespace
 
@@ -67,7 +69,8 @@ void CStringUtil::InsertStringAt(CLIST<CCmdInfo>& lines, const CString& text, in
         lines.push_back(CCmdInfo(text, 0));
 }
 
-void CStringUtil::ConcatStringAt(CLIST<CCmdInfo>& lines, const CString& text, int index, const wchar_t* separator) {
+void CStringUtil::ConcatStringAt(CLIST<CCmdInfo>& lines, const CString& text, int index,
+                                 const wchar_t* separator) {
     if (!ValidIndex(lines, index))
         return;
     CString& line = lines[static_cast<std::size_t>(index)].GetCommand();

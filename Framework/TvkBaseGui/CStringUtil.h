@@ -27,7 +27,8 @@ public:
     static bool StringFoundAtIndex(const CLIST<CCmdInfo>& lines, const CString& keyword, int index);
     static void InsertStringAt(CLIST<CCmdInfo>& lines, const CString& text, int index, const void* reserved);
     // Appends separator (when not null) and text to line `index`.
-    static void ConcatStringAt(CLIST<CCmdInfo>& lines, const CString& text, int index, const wchar_t* separator);
+    static void ConcatStringAt(CLIST<CCmdInfo>& lines, const CString& text, int index,
+                               const wchar_t* separator);
     // Collapses "/ /" runs (a slash followed, after blanks, by another) into one and, with a non-zero
     // flag, removes a trailing slash; in every line of the list.
     static void RemoveRedundantSlash(CLIST<CCmdInfo>& lines, int removeTrailing);

@@ -23,7 +23,9 @@ const Item* At(const std::vector<Item>* items, int index) {
 
 }  // namespace
 
-IDlgBase* CreateDlgBase(IGlobal* global) { return new DlgBase(global); }
+IDlgBase* CreateDlgBase(IGlobal* global) {
+    return new DlgBase(global);
+}
 
 bool CCommandUtil::GetCommandFromIDS(UINT ids, CString& command) {
     const CString* text = ResourceTables::Get().FindString(ids);

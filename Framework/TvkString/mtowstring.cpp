@@ -2,4 +2,6 @@
 
 #include "Platform/CString.h"
 
-std::wstring mtowstring(std::string_view text) { return CString::FromUtf8(text).str(); }
+std::wstring mtowstring(std::string_view text) {
+    return CString::FromUtf8(text).str();
+}

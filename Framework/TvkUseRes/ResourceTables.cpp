@@ -11,13 +11,16 @@ namespace {
 
 class LineReader {
 public:
-    LineReader(const std::string& path, int lineNo, std::string_view line) : m_path(path), m_lineNo(lineNo), m_line(line) {}
+    LineReader(const std::string& path, int lineNo, std::string_view line)
+        : m_path(path), m_lineNo(lineNo), m_line(line) {}
 
     [[noreturn]] void Fail(const std::string& what) const {
-        throw std::runtime_error(m_path + ":" + std::to_string(m_lineNo) + ": " + what + ": " + std::string(m_line));
+        throw std::runtime_error(m_path + ":" + std::to_string(m_lineNo) + ": " + what + ": " +
+                                 std::string(m_line));
     }
     void SkipBlanks() {
-        while (m_pos < m_line.size() && (m_line[m_pos] == ' ' || m_line[m_pos] == '\t' || m_line[m_pos] == '\r'))
+        while (m_pos < m_line.size() &&
+               (m_line[m_pos] == ' ' || m_line[m_pos] == '\t' || m_line[m_pos] == '\r'))
             ++m_pos;
     }
     bool AtEnd() {
@@ -27,7 +30,8 @@ public:
     std::string Word() {
         SkipBlanks();
         const std::size_t start = m_pos;
-        while (m_pos < m_line.size() && m_line[m_pos] != ' ' && m_line[m_pos] != '\t' && m_line[m_pos] != '\r')
+        while (m_pos < m_line.size() && m_line[m_pos] != ' ' && m_line[m_pos] != '\t' &&
+               m_line[m_pos] != '\r')
             ++m_pos;
         if (start == m_pos)
             Fail("missing word");

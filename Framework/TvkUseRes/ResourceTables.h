@@ -15,7 +15,8 @@
 //   combos/*.txt     COMBO ID            then lines   ITEM_ID "text"
 //   radios/*.txt     RADIO ID            then lines   CONTROL_ID ITEM_ID "text"
 //   templates/*.txt  DIALOG ID "caption" then lines   CONTROL_ID KIND "text"
-//                    (KIND: edit, intedit, doubleedit, fileedit, check, radio, combo, list, button, static, tab)
+//                    (KIND: edit, intedit, doubleedit, fileedit, check, radio, combo, list, button, static,
+//                    tab)
 //   menus/*.txt      COMMAND_ID "top" "sub" ... "item"   (the texts from the menu bar down to the item)
 // A malformed line stops the program with the file, line and text named: the tables are part of the build.
 struct TVK_API ComboItem {

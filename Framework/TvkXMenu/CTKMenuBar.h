@@ -9,7 +9,9 @@
 // The host's menu bar: for every command, the menu texts from the top menu down to the item.
 class TVK_API CTKMenuBar {
 public:
-    void SetItem(unsigned int command, std::vector<std::wstring> chain) { m_items[command] = std::move(chain); }
+    void SetItem(unsigned int command, std::vector<std::wstring> chain) {
+        m_items[command] = std::move(chain);
+    }
     // Loads every item of the menu tables in Resources/menus.
     void LoadFromResources();
     // Fills the texts from the top menu down to the item; non-zero on success.
