@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Source/RecordRegistry.h"
 #include "Source/TimeSeriesCommon.h"
 
 CAcfData::CAcfData()
