@@ -185,9 +185,10 @@ std::size_t CArchive::ReadCount(const char* what, std::size_t minElementBytes) {
     if (count == 0xFFFF)
         count = ReadUInt32(what);
     if (minElementBytes > 0 && count > GetRemaining() / minElementBytes) {
+        const std::string message = std::string("impossible count ") + std::to_string(count) + " for " +
+                                    what + " (only " + std::to_string(GetRemaining()) + " bytes left)";
         m_position = start;
-        Fail(std::string("impossible count ") + std::to_string(count) + " for " + what + " (only " +
-             std::to_string(GetRemaining()) + " bytes left)");
+        Fail(message);
     }
     return count;
 }
@@ -205,9 +206,12 @@ CString CArchive::ReadString(const char* what) {
         if (n == 0xFFFF)
             n = ReadUInt32((field + " length").c_str());
     }
-    if (n > GetRemaining() / 2)
-        Fail("impossible length " + std::to_string(n) + " for " + field + " (only " +
-             std::to_string(GetRemaining()) + " bytes left)");
+    if (n > GetRemaining() / 2) {
+        const std::string message = "impossible length " + std::to_string(n) + " for " + field + " (only " +
+                                    std::to_string(GetRemaining()) + " bytes left)";
+        m_position = start;
+        Fail(message);
+    }
     std::u16string units(n, u'\0');
     for (std::size_t i = 0; i < n; ++i)
         units[i] =

@@ -124,6 +124,9 @@ CString CGUIBaseObj::NumberText(unsigned int value) {
 }
 
 void CGUIBaseObj::LoadFromArchive(CArchive& ar) {
+    // Serialize would store into a storing archive; a load from one is a caller's error.
+    if (!ar.IsLoading())
+        ar.Fail("cannot load a record from an archive that is storing");
     // Keep what the record holds now, so that a failed load can put it back whole.
     CArchive snapshot;
     Serialize(snapshot);

@@ -1,0 +1,283 @@
+// The autocorrelation record: its archive as exact bytes, loading that refuses bad input without
+// touching the record, and the data-dependent defaults and lines of its three variants.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ArchiveTestUtil.h"
+#include "FakeHost.h"
+#include "Private/AcfData.h"
+
+namespace {
+
+void ExpectSameRecord(const CAcfData& a, const CAcfData& b) {
+    EXPECT_EQ(a.GetWindowState(), b.GetWindowState());
+    EXPECT_EQ(a.ListOfVariablesList, b.ListOfVariablesList);
+    EXPECT_EQ(a.SelectedVariablesList, b.SelectedVariablesList);
+    EXPECT_EQ(a.EditLagEdit, b.EditLagEdit);
+    EXPECT_EQ(a.SaveFileEdit, b.SaveFileEdit);
+    EXPECT_EQ(a.SaveFileCheck, b.SaveFileCheck);
+}
+
+// Two selected variables, a file name, a lag the user typed after SetEditAttribute.
+CAcfData SampleRecord() {
+    CAcfData record;
+    record.SetWindowState(3);
+    record.ListOfVariablesList.Add(CGUIDataVariable(L"x", kVariableTypeNumeric));
+    record.SelectedVariablesList.Add(CGUIDataVariable(L"x", kVariableTypeNumeric));
+    record.SelectedVariablesList.Add(CGUIDataVariable(L"y2", kVariableTypeNumeric, 7));
+    record.SetEditAttribute();
+    record.EditLagEdit.SetUserValue(12);
+    record.SaveFileEdit = L"out.tvz";
+    record.SaveFileCheck = 1;
+    return record;
+}
+
+const Bytes kSampleArchive{
+    // base part: version 1, window state 3
+    0x01, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00,
+    // SaveFileEdit "out.tvz"
+    0xFF, 0xFE, 0xFF, 0x07, 'o', 0, 'u', 0, 't', 0, '.', 0, 't', 0, 'v', 0, 'z', 0,
+    // SaveFileCheck
+    0x01, 0x00, 0x00, 0x00,
+    // EditLagEdit: default mark 0, second mark 2, default 50, value 12, last flag 1
+    0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x32, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00, 0x00, 0x01,
+    0x00, 0x00, 0x00,
+    // ListOfVariablesList: one variable "x", numeric, flags 0
+    0x01, 0x00, 0xFF, 0xFE, 0xFF, 0x01, 'x', 0, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    // SelectedVariablesList: "x", then "y2" with flags 7
+    0x02, 0x00, 0xFF, 0xFE, 0xFF, 0x01, 'x', 0, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFE,
+    0xFF, 0x02, 'y', 0, '2', 0, 0x02, 0x00, 0x00, 0x00, 0x07, 0x00, 0x00, 0x00};
+
+TEST(AcfDataArchive, WholeArchiveIsExact) {
+    CAcfData record = SampleRecord();
+    const Bytes stored = Store(record);
+    EXPECT_EQ(stored, kSampleArchive) << Hex(stored);
+}
+
+TEST(AcfDataArchive, DefaultRecordArchive) {
+    CAcfData record;
+    Bytes expected{1, 0, 0, 0, 1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0x00, 0, 0, 0, 0};
+    expected << std::initializer_list<int>{1,  0, 0, 0, 0, 0, 0, 0, 50, 0, 0, 0,
+                                           50, 0, 0, 0, 1, 0, 0, 0, 0,  0, 0, 0};
+    EXPECT_EQ(Store(record), expected) << Hex(Store(record));
+}
+
+TEST(AcfDataArchive, StoredAndLoadedBackEqualsTheOriginal) {
+    for (const CAcfData& original : {CAcfData(), SampleRecord()}) {
+        CAcfData copy = original;
+        const Bytes stored = Store(copy);
+        CAcfData loaded;
+        loaded.ListOfVariablesList.Add(CGUIDataVariable(L"stale", kVariableTypeString));
+        loaded.SaveFileEdit = L"stale.tvz";
+        CArchive ar(stored);
+        loaded.LoadFromArchive(ar);
+        EXPECT_TRUE(ar.AtEnd());
+        ExpectSameRecord(loaded, original);
+    }
+}
+
+// Loading into a record that holds something else, so that "unchanged" means something.
+CAcfData OtherRecord() {
+    CAcfData record;
+    record.SetWindowState(9);
+    record.ListOfVariablesList.Add(CGUIDataVariable(L"keep", kVariableTypeString, 1));
+    record.EditLagEdit.SetUserValue(33);
+    record.SaveFileEdit = L"keep.tvz";
+    return record;
+}
+
+TEST(AcfDataArchive, EveryTruncationThrowsAndLeavesTheRecordUnchanged) {
+    for (std::size_t cut = 0; cut < kSampleArchive.size(); ++cut) {
+        CAcfData record = OtherRecord();
+        CArchive ar(Prefix(kSampleArchive, cut));
+        EXPECT_THROW(record.LoadFromArchive(ar), CArchiveException) << "cut at " << cut;
+        ExpectSameRecord(record, OtherRecord());
+    }
+}
+
+struct Corruption {
+    const char* name;
+    std::size_t offset;          // where the sample archive is changed
+    Bytes replacement;           // bytes written from there
+    std::string message;         // part of the exception's message
+    std::size_t reportedOffset;  // offset the exception names
+};
+
+class AcfDataCorrupted : public ::testing::TestWithParam<Corruption> {};
+
+TEST_P(AcfDataCorrupted, IsRefusedWithWhatAndWhereAndTheRecordIsUnchanged) {
+    const auto& c = GetParam();
+    Bytes bytes = kSampleArchive;
+    std::copy(c.replacement.begin(), c.replacement.end(), bytes.begin() + static_cast<long>(c.offset));
+    CAcfData record = OtherRecord();
+    CArchive ar(bytes);
+    try {
+        record.LoadFromArchive(ar);
+        FAIL() << "accepted " << Hex(bytes);
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("at byte offset " + std::to_string(c.reportedOffset)),
+                  std::string::npos)
+            << e.what();
+    }
+    ExpectSameRecord(record, OtherRecord());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Archives, AcfDataCorrupted,
+    ::testing::Values(
+        Corruption{"WrongVersion", 0, {2}, "unknown record format version 2", 4},
+        Corruption{"NegativeVersion", 0, {0xFF, 0xFF, 0xFF, 0xFF}, "unknown record format version -1", 4},
+        Corruption{"BadFileMarker", 8, {0xFE}, "no wide-string marker", 8},
+        Corruption{"ImpossibleFileLength", 11, {0xFF, 0x00, 0x80}, "impossible length 32768", 8},
+        Corruption{"ImpossibleListCount", 50, {0xFF, 0x7F}, "impossible count 32767", 50},
+        Corruption{
+            "FourByteListCount", 66, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "impossible count 4294967295", 66},
+        Corruption{"BadVariableMarker", 82, {0x00}, "FF FE FF for variable name", 82}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AcfDataArchive, LoadingFromAStoringArchiveThrowsAndWritesNothing) {
+    CAcfData record = OtherRecord();
+    CArchive storing;
+    EXPECT_THROW(record.LoadFromArchive(storing), CArchiveException);
+    EXPECT_TRUE(storing.GetBuffer().empty());
+    ExpectSameRecord(record, OtherRecord());
+}
+
+// ---- defaults that depend on the data -----------------------------------------------------------
+
+TEST(AcfDataDefaults, LagAtFiftyFollowsTheCasesOtherLagsStay) {
+    FakeHost host;
+    host.data.cases = 20;
+
+    CAcfData atDefault;
+    atDefault.ReassignDefaultValue();
+    EXPECT_EQ(atDefault.EditLagEdit, CGUIData<int>(19));
+
+    CAcfData typed;
+    typed.EditLagEdit.SetUserValue(30);
+    const auto before = typed.EditLagEdit;
+    typed.ReassignDefaultValue();
+    EXPECT_EQ(typed.EditLagEdit, before);
+
+    // Even a 50 the user typed counts as the default to follow.
+    CAcfData typedFifty;
+    typedFifty.EditLagEdit.SetUserValue(50);
+    typedFifty.ReassignDefaultValue();
+    EXPECT_EQ(typedFifty.EditLagEdit, CGUIData<int>(19));
+
+    host.data.cases = 100;
+    CAcfData many;
+    many.ReassignDefaultValue();
+    EXPECT_EQ(many.EditLagEdit, CGUIData<int>(50));
+    EXPECT_EQ(CAcfData::GetMaximumLagValue(), 50);
+}
+
+TEST(AcfDataDefaults, TimePlotKeepsItsLag) {
+    FakeHost host;
+    host.data.cases = 20;
+    CAcfData record;
+    record.SetDialogID(CAcfData::kVariantTplot);
+    record.ReassignDefaultValue();
+    EXPECT_EQ(record.EditLagEdit, CGUIData<int>(50));
+}
+
+TEST(AcfDataDefaults, FillListSourceSelectsTheFirstNumericVariableOnlyWhenNothingIsSelected) {
+    FakeHost host;
+    host.data.AddString(L"name");
+    host.data.AddNumeric(L"a");
+    host.data.AddNumeric(L"b");
+
+    CAcfData empty;
+    empty.ListOfVariablesList.Add(CGUIDataVariable(L"gone", kVariableTypeNumeric));
+    empty.FillListSource();
+    ASSERT_EQ(empty.ListOfVariablesList.GetSize(), 2);
+    EXPECT_EQ(empty.ListOfVariablesList[0].GetVariableName(), L"a");
+    EXPECT_EQ(empty.ListOfVariablesList[1].GetVariableName(), L"b");
+    ASSERT_EQ(empty.SelectedVariablesList.GetSize(), 1);
+    EXPECT_EQ(empty.SelectedVariablesList[0], empty.ListOfVariablesList[0]);
+
+    CAcfData chosen;
+    chosen.SelectedVariablesList.Add(CGUIDataVariable(L"b", kVariableTypeNumeric));
+    const auto selected = chosen.SelectedVariablesList;
+    chosen.FillListSource();
+    EXPECT_EQ(chosen.ListOfVariablesList.GetSize(), 2);
+    EXPECT_EQ(chosen.SelectedVariablesList, selected);
+
+    FakeHost textOnly;
+    textOnly.data.AddString(L"name");
+    CAcfData none;
+    none.FillListSource();
+    EXPECT_TRUE(none.ListOfVariablesList.IsEmpty());
+    EXPECT_TRUE(none.SelectedVariablesList.IsEmpty());
+}
+
+// ---- lines --------------------------------------------------------------------------------------
+
+std::vector<std::wstring> Lines(const CAcfData& record) {
+    CCmdList lines;
+    record.GetCommandInfoList(lines);
+    std::vector<std::wstring> texts;
+    for (const auto& line : lines) {
+        EXPECT_EQ(line.GetKind(), 0);
+        texts.push_back(line.GetCommand().str());
+    }
+    return texts;
+}
+
+CAcfData TwoSeries(UINT variant) {
+    CAcfData record;
+    record.SetDialogID(variant);
+    record.SelectedVariablesList.Add(CGUIDataVariable(L"sales", kVariableTypeNumeric));
+    record.SelectedVariablesList.Add(CGUIDataVariable(L"cost", kVariableTypeNumeric));
+    return record;
+}
+
+TEST(AcfDataLines, KeywordPerVariantLagClauseOnlyForTheCorrelationPlots) {
+    FakeHost host;
+    using Lines_ = std::vector<std::wstring>;
+    for (const auto& [variant, keyword] : {std::pair{0u, L"ACF "}, std::pair{2227u, L"PACF "}}) {
+        CAcfData record = TwoSeries(variant);
+        EXPECT_EQ(Lines(record), (Lines_{L"SERIES", std::wstring(keyword) + L"sales cost"}));
+        record.EditLagEdit.SetUserValue(12);
+        EXPECT_EQ(Lines(record), (Lines_{L"SERIES", std::wstring(keyword) + L"sales cost / LAG = 12"}));
+    }
+    CAcfData plot = TwoSeries(CAcfData::kVariantTplot);
+    plot.EditLagEdit.SetUserValue(12);
+    EXPECT_EQ(Lines(plot), (Lines_{L"SERIES", L"TPLOT sales cost"}));
+}
+
+TEST(AcfDataLines, SaveLineOnlyWithTheSaveCheck) {
+    FakeHost host;
+    CAcfData record = TwoSeries(0);
+    record.SaveFileEdit = L"acf.tvz";
+    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"SERIES", L"ACF sales cost"}));
+    record.SaveFileEdit = L"";
+    EXPECT_EQ(Lines(record).size(), 2u);
+    record.SaveFileEdit = L"acf.tvz";
+    record.SaveFileCheck = 1;
+    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"SERIES", L"SAVE \"acf.tvz\"", L"ACF sales cost"}));
+}
+
+TEST(AcfDataLines, AllValuesSwitchWritesTheLagUnlessItIsMarked) {
+    FakeHost host;
+    host.allValues = true;
+    CAcfData record = TwoSeries(0);
+    EXPECT_EQ(Lines(record).back(), L"ACF sales cost / LAG = 50");
+    record.SetEditAttribute();
+    EXPECT_EQ(Lines(record).back(), L"ACF sales cost");
+    record.EditLagEdit.SetUserValue(7);
+    EXPECT_EQ(Lines(record).back(), L"ACF sales cost / LAG = 7");
+    host.allValues = false;
+    EXPECT_EQ(Lines(record).back(), L"ACF sales cost / LAG = 7");
+}
+
+TEST(AcfDataLines, ModuleLineIsARemarkWhenTheModuleIsCurrent) {
+    FakeHost host;
+    host.currentModule = L"SERIES";
+    EXPECT_EQ(Lines(TwoSeries(0)).front(), L"Rem SERIES");
+}
+
+}  // namespace

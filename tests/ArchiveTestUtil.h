@@ -1,0 +1,74 @@
+#pragma once
+
+// Byte helpers for archive tests: build expected archives piece by piece and print them readably when
+// a comparison fails.
+
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "Platform/CArchive.h"
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes& operator<<(Bytes& out, std::initializer_list<int> bytes) {
+    for (int b : bytes)
+        out.push_back(static_cast<std::uint8_t>(b));
+    return out;
+}
+
+inline Bytes& AppendLe32(Bytes& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    return out;
+}
+
+// The wide-string form of a text of UTF-16 code units.
+inline Bytes& AppendWide(Bytes& out, const std::u16string& units) {
+    out << std::initializer_list<int>{0xFF, 0xFE, 0xFF};
+    const std::size_t n = units.size();
+    if (n < 0xFF) {
+        out.push_back(static_cast<std::uint8_t>(n));
+    } else if (n < 0xFFFE) {
+        out << std::initializer_list<int>{0xFF, static_cast<int>(n & 0xFF), static_cast<int>(n >> 8)};
+    } else {
+        out << std::initializer_list<int>{0xFF, 0xFF, 0xFF};
+        AppendLe32(out, static_cast<std::uint32_t>(n));
+    }
+    for (char16_t u : units)
+        out << std::initializer_list<int>{u & 0xFF, u >> 8};
+    return out;
+}
+
+// Everything a storing archive received from `serialize`.
+template <class F>
+Bytes StoreWith(F&& serialize) {
+    CArchive ar;
+    serialize(ar);
+    return ar.GetBuffer();
+}
+
+template <class T>
+Bytes Store(T& object) {
+    return StoreWith([&](CArchive& ar) { object.Serialize(ar); });
+}
+
+// "0a 1b ..." for failure messages.
+inline std::string Hex(const Bytes& bytes) {
+    std::string text;
+    char b[4];
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        std::snprintf(b, sizeof b, "%02x", bytes[i]);
+        text += (i ? " " : "");
+        text += b;
+    }
+    return text;
+}
+
+// The first `count` bytes, as a truncated archive to load from.
+inline std::span<const std::uint8_t> Prefix(const Bytes& bytes, std::size_t count) {
+    return std::span<const std::uint8_t>(bytes).first(count);
+}

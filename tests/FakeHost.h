@@ -1,0 +1,216 @@
+#pragma once
+
+// A host for tests: the interfaces the module reads, with every setting a plain member a test can set,
+// and the sinks that capture what the framework reports. Make one FakeHost per test; it installs itself
+// and takes itself out again when it goes.
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Host/HostServices.h"
+#include "Host/Interfaces.h"
+#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CGUIDataVariable.h"
+
+// A module of the host with a name and nothing else (also what FindModule returns for a name that is
+// neither kernel nor data, to show a lookup converting to the wrong interface).
+class FakeModule : public IModule {
+public:
+    explicit FakeModule(CString name = L"TvkOther") : m_name(std::move(name)) {}
+    virtual ~FakeModule() = default;
+    IGlobal* GetGlobal() override { return nullptr; }
+    void Release() override { ++releases; }
+    void Print() override {}
+    CString& GetName() override { return m_name; }
+    void SetName(const CString& name) override { m_name = name; }
+    bool ReleaseHolder(Holder*, int) override { return false; }
+    void Reserved() override {}
+    IBinReader* GetResourceHandle() override { return nullptr; }
+
+    int releases = 0;
+
+private:
+    CString m_name;
+};
+
+class FakeKernel final : public IKernel {
+public:
+    int GetPrintSetting() override { return print; }
+    int GetRandomGenerator() override { return rng; }
+    IGlobal* GetGlobal() override { return nullptr; }
+    void Release() override {}
+    void Print() override {}
+    CString& GetName() override { return m_name; }
+    void SetName(const CString& name) override { m_name = name; }
+    bool ReleaseHolder(Holder*, int) override { return false; }
+    void Reserved() override {}
+    IBinReader* GetResourceHandle() override { return nullptr; }
+
+    int print = 2;
+    int rng = 0;
+
+private:
+    CString m_name = L"TvkKernel";
+};
+
+class FakeSeries final : public ISeries {
+public:
+    int GetSeasonLength() override { return season; }
+    IGlobal* GetGlobal() override { return nullptr; }
+    void Release() override {}
+    void Print() override {}
+    CString& GetName() override { return m_name; }
+    void SetName(const CString& name) override { m_name = name; }
+    bool ReleaseHolder(Holder*, int) override { return false; }
+    void Reserved() override {}
+    IBinReader* GetResourceHandle() override { return nullptr; }
+
+    int season = 12;
+
+private:
+    CString m_name = L"TvkSeries";
+};
+
+class FakeData final : public IData {
+public:
+    int GetCaseCount() override { return cases; }
+    int GetVariableCount() override { return static_cast<int>(variables.size()); }
+    const std::vector<DataVariableInfo>& GetVariables() override { return variables; }
+    IGlobal* GetGlobal() override { return nullptr; }
+    void Release() override {}
+    void Print() override {}
+    CString& GetName() override { return m_name; }
+    void SetName(const CString& name) override { m_name = name; }
+    bool ReleaseHolder(Holder*, int) override { return false; }
+    void Reserved() override {}
+    IBinReader* GetResourceHandle() override { return nullptr; }
+
+    void AddNumeric(const CString& name) { variables.push_back({name, kVariableTypeNumeric}); }
+    void AddString(const CString& name) { variables.push_back({name, kVariableTypeString}); }
+
+    int cases = 100;
+    std::vector<DataVariableInfo> variables;
+
+private:
+    CString m_name = L"TvkData";
+};
+
+// What the framework reported through the host's sinks.
+struct Assertion {
+    std::wstring file;
+    long line;
+    friend bool operator==(const Assertion&, const Assertion&) = default;
+};
+
+class FakeHost final : public IGlobal, public IBaseGui, public IMainFrame {
+public:
+    // Installs the host and its sinks; `installed` false leaves the framework without a host (the
+    // sinks are installed either way).
+    explicit FakeHost(bool installed = true) {
+        if (installed)
+            InstallHost(this, &data);
+        HostSinks sinks;
+        sinks.assertion = [this](const CString& file, long line) {
+            assertions.push_back({file.str(), line});
+        };
+        sinks.messageBox = [this](const CString& text, UINT, UINT) { messages.push_back(text.str()); };
+        sinks.warning = [this](const CString& text) { warnings.push_back(text.str()); };
+        InstallSinks(std::move(sinks));
+    }
+    ~FakeHost() {
+        if (GetHostGlobal() == this)
+            InstallHost(nullptr, nullptr);
+        InstallSinks({});
+        for (auto& [command, record] : records)
+            delete record;
+    }
+    FakeHost(const FakeHost&) = delete;
+    FakeHost& operator=(const FakeHost&) = delete;
+
+    // ---- settings ---------------------------------------------------------------------------------
+    FakeData data;
+    FakeKernel kernel;
+    FakeSeries series;
+    FakeModule other;
+    bool hasKernel = true;
+    bool hasData = true;
+    bool hasSeries = true;
+    wchar_t decimal = L'.';
+    bool allValues = false;
+    bool locked = false;
+    int dataStatus = 1;
+    bool usesCaption = false;
+    bool query = true;
+    bool interpolate = false;
+    std::wstring currentModule;  // the text IsCurrentModule answers true for; empty for none
+    CString distributionFolder = L"Distrib/";
+
+    // ---- what the module did ----------------------------------------------------------------------
+    std::vector<Assertion> assertions;
+    std::vector<std::wstring> messages;
+    std::vector<std::wstring> warnings;
+    std::vector<std::wstring> submitted;                              // SubmitCommandLine
+    std::vector<std::pair<UINT, std::wstring>> runs;                  // RunDialogCommand
+    std::vector<std::pair<std::wstring, std::wstring>> sentMessages;  // registered message, text
+    std::vector<std::wstring> lookups;                                // FindModule names
+    std::map<UINT, CGUIBaseObj*> records;                             // owned
+
+    // ---- IGlobal ----------------------------------------------------------------------------------
+    IModule* FindModule(const CString& name) override {
+        lookups.push_back(name.str());
+        if (name == L"TvkKernel")
+            return hasKernel ? &kernel : nullptr;
+        if (name == L"TvkData")
+            return hasData ? &data : nullptr;
+        if (name == L"TvkSeries")
+            return hasSeries ? &series : nullptr;
+        if (name == other.GetName())
+            return &other;
+        return nullptr;
+    }
+    bool FindDialogRecord(UINT command, CGUIBaseObj*& record) override {
+        const auto it = records.find(command);
+        if (it == records.end())
+            return false;
+        record = it->second;
+        return true;
+    }
+    void StoreDialogRecord(UINT command, CGUIBaseObj* record) override {
+        auto& slot = records[command];
+        if (slot != record)
+            delete slot;
+        slot = record;
+    }
+    void RunDialogCommand(UINT command, const CString& title) override {
+        runs.emplace_back(command, title.str());
+    }
+    void SubmitCommandLine(const CString& line, int, int) override { submitted.push_back(line.str()); }
+    bool IsCurrentModule(const CString& name) override {
+        return !currentModule.empty() && name.str() == currentModule;
+    }
+    bool IsHostLocked() override { return locked; }
+    int GetDataStatus() override { return dataStatus; }
+    bool UsesDialogCaption() override { return usesCaption; }
+    void NotifyDialogOpening(int) override {}
+    int GetPrintSetting() override { return kernel.print; }
+    IMainFrame* GetMainFrame() override { return this; }
+    IBaseGui* GetBaseGui() override { return this; }
+    bool QueryCurrentModule() override { return query; }
+    bool GetInterpolationSetting() override { return interpolate; }
+    int GetDataCount(int, bool, int) override { return data.GetVariableCount(); }
+    int GetDataCount() override { return data.GetVariableCount(); }
+    CString GetDistributionFolder() override { return distributionFolder; }
+
+    // ---- IBaseGui ---------------------------------------------------------------------------------
+    wchar_t GetDecimalSymbol() override { return decimal; }
+    bool GetAllValuesSwitch() override { return allValues; }
+
+    // ---- IMainFrame -------------------------------------------------------------------------------
+    void* GetDialogParent(UINT) override { return nullptr; }
+    CTKMenuBar* GetMenuBar() override { return nullptr; }
+    void SendRegisteredMessage(const CString& message, const CString& text, long) override {
+        sentMessages.emplace_back(message.str(), text.str());
+    }
+};
