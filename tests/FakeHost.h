@@ -146,6 +146,8 @@ public:
     bool interpolate = false;
     std::wstring currentModule;  // the text IsCurrentModule answers true for; empty for none
     CString distributionFolder = L"Distrib/";
+    // FindModule answers these first (null to hide a module, another object to give the wrong kind).
+    std::map<std::wstring, IModule*> modules;
 
     // ---- what the module did ----------------------------------------------------------------------
     std::vector<Assertion> assertions;
@@ -160,6 +162,8 @@ public:
     // ---- IGlobal ----------------------------------------------------------------------------------
     IModule* FindModule(const CString& name) override {
         lookups.push_back(name.str());
+        if (const auto it = modules.find(name.str()); it != modules.end())
+            return it->second;
         if (name == L"TvkKernel")
             return hasKernel ? &kernel : nullptr;
         if (name == L"TvkData")
