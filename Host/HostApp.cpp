@@ -79,16 +79,17 @@ std::vector<CTKMsg*> HostApp::Groups() const {
 }
 
 bool HostApp::RouteCommand(UINT command) {
+    // As the host's message maps do: only the group that owns the command sees it.
     for (CTKMsg* group : Groups())
-        if (group && group->OnTKCommand(command))
-            return true;
+        if (group && group->IsOwnCommand(command))
+            return group->OnTKCommand(command) != 0;
     return false;
 }
 
 CCmdUI HostApp::UpdateCommand(UINT command) {
     CCmdUI ui(command);
     for (CTKMsg* group : Groups())
-        if (group)
+        if (group && group->IsOwnCommand(command))
             group->OnUpdateTKCommand(&ui);
     return ui;
 }

@@ -1,14 +1,16 @@
 #include "Msg/DescriptiveStatisticsMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1060, 1063, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DescriptiveStatisticsMsg.cpp", 32).DoPrint();
 }
-
-BOOL CDescriptiveStatisticsMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
-}
-
-void CDescriptiveStatisticsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CDescriptiveStatisticsMsg final : public CTKMsg {
+class CDescriptiveStatisticsMsg final : public CTableMsg {
 public:
     explicit CDescriptiveStatisticsMsg(IGlobal* global);
-    ~CDescriptiveStatisticsMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
 };

@@ -1,14 +1,25 @@
 #include "Msg/DesignofExperimentsMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1021, 1032, MenuRule::Always, nullptr, 0},
+        {1067, 1069, MenuRule::Never, nullptr, 0},
+        {1084, 1084, MenuRule::Always, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DesignofExperimentsMsg.cpp", 41).DoPrint();
 }
 
-BOOL CDesignofExperimentsMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
+bool CDesignofExperimentsMsg::OnOwnCommand(UINT did) {
+    if (did < 1067 || did > 1069)
+        return false;
+    TKMessageBox(L"Message is not Handled", 0, 0);
+    return true;
 }
-
-void CDesignofExperimentsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CDesignofExperimentsMsg final : public CTKMsg {
+class CDesignofExperimentsMsg final : public CTableMsg {
 public:
     explicit CDesignofExperimentsMsg(IGlobal* global);
-    ~CDesignofExperimentsMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
+
+protected:
+    bool OnOwnCommand(UINT did) override;
 };

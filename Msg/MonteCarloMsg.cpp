@@ -1,14 +1,19 @@
 #include "Msg/MonteCarloMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CMonteCarloMsg::CMonteCarloMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1002, 1003, MenuRule::Standard, nullptr, 0},
+        {1034, 1036, MenuRule::Always, nullptr, 0},
+        {1056, 1057, MenuRule::Always, nullptr, 0},
+        {1088, 1088, MenuRule::Always, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CMonteCarloMsg::CMonteCarloMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"MonteCarloMsg.cpp", 36).DoPrint();
 }
-
-BOOL CMonteCarloMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
-}
-
-void CMonteCarloMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

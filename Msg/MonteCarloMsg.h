@@ -1,11 +1,8 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CMonteCarloMsg final : public CTKMsg {
+class CMonteCarloMsg final : public CTableMsg {
 public:
     explicit CMonteCarloMsg(IGlobal* global);
-    ~CMonteCarloMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
 };

@@ -1,14 +1,17 @@
 #include "Msg/NonparametricTestsMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1013, 1019, MenuRule::Standard, nullptr, 0},
+        {1089, 1090, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"NonparametricTestsMsg.cpp", 38).DoPrint();
 }
-
-BOOL CNonparametricTestsMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
-}
-
-void CNonparametricTestsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

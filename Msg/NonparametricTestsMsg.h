@@ -1,11 +1,8 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CNonparametricTestsMsg final : public CTKMsg {
+class CNonparametricTestsMsg final : public CTableMsg {
 public:
     explicit CNonparametricTestsMsg(IGlobal* global);
-    ~CNonparametricTestsMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
 };

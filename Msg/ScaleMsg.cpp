@@ -1,14 +1,18 @@
 #include "Msg/ScaleMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CScaleMsg::CScaleMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1012, 1012, MenuRule::Free, nullptr, 0},
+        {1037, 1038, MenuRule::Standard, nullptr, 0},
+        {1058, 1059, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CScaleMsg::CScaleMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"ScaleMsg.cpp", 33).DoPrint();
 }
-
-BOOL CScaleMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
-}
-
-void CScaleMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

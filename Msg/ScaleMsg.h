@@ -1,11 +1,8 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CScaleMsg final : public CTKMsg {
+class CScaleMsg final : public CTableMsg {
 public:
     explicit CScaleMsg(IGlobal* global);
-    ~CScaleMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
 };

@@ -1,14 +1,18 @@
 #include "Msg/Stat1SingleMenuItemsMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CStat1SingleMenuItemsMsg::CStat1SingleMenuItemsMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1001, 1001, MenuRule::Standard, nullptr, 0}, {1020, 1020, MenuRule::Standard, nullptr, 0},
+        {1033, 1033, MenuRule::Free, nullptr, 0},     {1054, 1054, MenuRule::Free, nullptr, 0},
+        {1055, 1055, MenuRule::Standard, nullptr, 0}, {1086, 1086, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CStat1SingleMenuItemsMsg::CStat1SingleMenuItemsMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"Stat1SingleMenuItemsMsg.cpp", 35).DoPrint();
 }
-
-BOOL CStat1SingleMenuItemsMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
-}
-
-void CStat1SingleMenuItemsMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CStat1SingleMenuItemsMsg final : public CTKMsg {
+class CStat1SingleMenuItemsMsg final : public CTableMsg {
 public:
     explicit CStat1SingleMenuItemsMsg(IGlobal* global);
-    ~CStat1SingleMenuItemsMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
 };

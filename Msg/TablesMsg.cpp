@@ -1,14 +1,24 @@
 #include "Msg/TablesMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CTablesMsg::CTablesMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1004, 1005, MenuRule::Standard, nullptr, 0},
+        {1064, 1066, MenuRule::Standard, nullptr, 0},
+        {1087, 1087, MenuRule::Standard, nullptr, 0},
+        {1091, 1091, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CTablesMsg::CTablesMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TablesMsg.cpp", 35).DoPrint();
 }
 
-BOOL CTablesMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
+void CTablesMsg::OnUpdateOwnCommand(UINT did, CCmdUI* cmdUI) {
+    if (did == 1087 && GetGlobal()->GetDataCount() <= 2)
+        cmdUI->Enable(0);
 }
-
-void CTablesMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

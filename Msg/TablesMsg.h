@@ -1,11 +1,11 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CTablesMsg final : public CTKMsg {
+class CTablesMsg final : public CTableMsg {
 public:
     explicit CTablesMsg(IGlobal* global);
-    ~CTablesMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
+
+protected:
+    void OnUpdateOwnCommand(UINT did, CCmdUI* cmdUI) override;
 };

@@ -1,14 +1,16 @@
 #include "Msg/TestingHypothesesMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+namespace {
 
-CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global) : CTKMsg(global) {
+std::vector<MenuRow> Rows() {
+    return {
+        {1070, 1083, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TestingHypothesesMsg.cpp", 35).DoPrint();
 }
-
-BOOL CTestingHypothesesMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
-}
-
-void CTestingHypothesesMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}

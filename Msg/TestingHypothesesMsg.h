@@ -1,11 +1,8 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CTestingHypothesesMsg final : public CTKMsg {
+class CTestingHypothesesMsg final : public CTableMsg {
 public:
     explicit CTestingHypothesesMsg(IGlobal* global);
-    ~CTestingHypothesesMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
 };

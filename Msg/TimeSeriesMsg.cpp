@@ -1,14 +1,50 @@
 #include "Msg/TimeSeriesMsg.h"
 
-#include "TvkUseRes/CTvkAssertDlg.h"
+#include "Private/AcfData.h"
+#include "Private/AcfDlg.h"
 
-CTimeSeriesMsg::CTimeSeriesMsg(IGlobal* global) : CTKMsg(global) {
+namespace {
+
+std::vector<MenuRow> Rows() {
+    return {
+        {1039, 1039, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, 0},
+        {1040, 1041, MenuRule::Standard, nullptr, 0},
+        {1042, 1046, MenuRule::Standard, nullptr, 0},
+        {1047, 1047, MenuRule::Standard, nullptr, 0},
+        {1048, 1048, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, CAcfData::kVariantPacf},
+        {1049, 1051, MenuRule::Standard, nullptr, 0},
+        {1052, 1052, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, CAcfData::kVariantTplot},
+        {1053, 1053, MenuRule::Standard, nullptr, 0},
+        {1085, 1085, MenuRule::Standard, nullptr, 0},
+    };
+}
+
+}  // namespace
+
+CTimeSeriesMsg::CTimeSeriesMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TimeSeriesMsg.cpp", 40).DoPrint();
 }
 
-BOOL CTimeSeriesMsg::OnTKCommand(UINT command) {
-    return CTKMsg::OnTKCommand(command);
+bool CTimeSeriesMsg::OnOwnCommand(UINT did) {
+    const wchar_t* second = did == 1042   ? L"CLEAR"
+                            : did == 1043 ? L"MISSING DELETE"
+                            : did == 1046 ? L"MISSING INTERPOLATE"
+                                          : nullptr;
+    if (!second)
+        return false;
+    IGlobal* global = GetGlobal();
+    global->SubmitCommandLine(global->IsCurrentModule(L"SERIES") ? L"Rem SERIES" : L"SERIES", 0, 2);
+    global->SubmitCommandLine(second, 0, 2);
+    return true;
 }
 
-void CTimeSeriesMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {}
+void CTimeSeriesMsg::OnUpdateOwnCommand(UINT did, CCmdUI* cmdUI) {
+    IGlobal* global = GetGlobal();
+    if ((did == 1039 || did == 1041 || did == 1048) && global->GetDataCount(0, true, -1) <= 1)
+        cmdUI->Enable(0);
+    if (did == 1043)
+        cmdUI->SetCheck(global->GetInterpolationSetting() ? 0 : 1);
+    if (did == 1046)
+        cmdUI->SetCheck(global->GetInterpolationSetting() ? 1 : 0);
+}

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "TvkBaseGui/CTKMsg.h"
+#include "Msg/Launcher.h"
 
-class CTimeSeriesMsg final : public CTKMsg {
+class CTimeSeriesMsg final : public CTableMsg {
 public:
     explicit CTimeSeriesMsg(IGlobal* global);
-    ~CTimeSeriesMsg() override = default;
-    BOOL OnTKCommand(UINT command) override;
-    void OnUpdateTKCommand(CCmdUI* cmdUI) override;
+
+protected:
+    // The three items that send fixed lines without a dialog.
+    bool OnOwnCommand(UINT did) override;
+    void OnUpdateOwnCommand(UINT did, CCmdUI* cmdUI) override;
 };

@@ -23,14 +23,16 @@ public:
     CTKMsg(const CTKMsg&) = delete;
     CTKMsg& operator=(const CTKMsg&) = delete;
 
-    // Keeps the command; overrides call this first.
+    // Keeps the command; overrides call this first. Non-zero when the group handled the command.
     virtual BOOL OnTKCommand(UINT command) {
         m_nCommand = command;
         m_nDID = command;
-        return 1;
+        return 0;
     }
     // Sets the item's state; does nothing for identifiers the group does not name.
     virtual void OnUpdateTKCommand(CCmdUI* cmdUI) {}
+    // Whether the group owns the command (its message map would route it there).
+    virtual BOOL IsOwnCommand(UINT did) const { return 0; }
 
     UINT GetDID() const { return m_nDID; }
     UINT GetCommandID() const { return m_nCommand; }

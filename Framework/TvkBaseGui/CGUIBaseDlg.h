@@ -1,0 +1,361 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Host/HostServices.h"
+#include "Platform/CString.h"
+#include "TvkApi.h"
+#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CGUIControls.h"
+
+class CGUIBaseDlg;
+
+// How a range check treats one bound: no bound, inclusive (fails beyond it), exclusive (fails at it).
+enum EDlgValidation { eNoValidation = 0, eInclusive = 1, eExclusive = 2 };
+
+// Standard buttons of every template.
+inline constexpr UINT IDOK = 1;
+inline constexpr UINT IDCANCEL = 2;
+inline constexpr UINT IDC_RESET = 3;
+// The list context-menu command that adds the selection to the target list.
+inline constexpr UINT ID_LIST_ADD_TARGET = 33001;
+
+// Direction and outcome of one exchange between a dialog's copies and its controls.
+class TVK_API CDataExchange {
+public:
+    CDataExchange(CGUIBaseDlg* dlg, BOOL save) : m_bSaveAndValidate(save), m_pDlgWnd(dlg) {}
+    // Ends the exchange as failed, with the focus on `control`.
+    [[noreturn]] void Fail(UINT control);
+
+    BOOL m_bSaveAndValidate;
+    CGUIBaseDlg* m_pDlgWnd;
+};
+
+// What a failed exchange throws to end itself; UpdateData catches it.
+struct TVK_API CDataExchangeFailure {
+    UINT control;
+};
+
+// Runs a modal dialog once it is initialised: performs the user's actions through the dialog's handlers
+// until OK succeeds or Cancel. The host installs one; without one, dialogs are accepted as they open.
+class TVK_API IDialogDriver {
+public:
+    virtual ~IDialogDriver() = default;
+    // Returns IDOK or IDCANCEL.
+    virtual int Run(CGUIBaseDlg& dlg) = 0;
+};
+
+TVK_API void InstallDialogDriver(IDialogDriver* driver);
+TVK_API IDialogDriver* GetDialogDriver();
+
+// A pair of lists between which the user moves variables: a source list (the data's variables) and a
+// target list (the procedure's), with the buttons that move and the types the target takes.
+struct TVK_API CListPair {
+    UINT source;
+    UINT target;
+    UINT addButton;
+    UINT removeButton;
+    int typeFilter;  // kVariableTypeAny, kVariableTypeNumeric or kVariableTypeString
+};
+
+// Base of every procedure dialog: a headless model of a dialog built from its template.
+//
+// The controls are made from the template (Resources/templates) when the dialog's window is created.
+// The dialog keeps copies of its record's options; DoDataExchange moves them between the copies and the
+// controls; OK validates, writes the copies into the record and ends the dialog.
+class TVK_API CGUIBaseDlg {
+public:
+    explicit CGUIBaseDlg(UINT templateId, CGUIBaseDlg* parent = nullptr);
+    virtual ~CGUIBaseDlg() = default;
+    CGUIBaseDlg(const CGUIBaseDlg&) = delete;
+    CGUIBaseDlg& operator=(const CGUIBaseDlg&) = delete;
+
+    // ---- record and caption ---------------------------------------------------------------------
+    virtual void SetData(CGUIBaseObj* record) { m_pData = record; }
+    virtual CGUIBaseObj* GetData() const { return m_pData; }
+    // Keeps the caption identifier and gives it to the record as its variant identifier.
+    virtual void SetDlgCaptionID(UINT captionId);
+    UINT GetDlgCaptionID() const { return m_nCaptionID; }
+    // The caption the dialog shows: the menu caption when one was set, else the template's.
+    CString GetDlgCaption() const;
+    void SetMenuCaption(const CString& caption) { m_strMenuCaption = caption; }
+    UINT GetTemplateID() const { return m_nTemplateID; }
+
+    // ---- running ----------------------------------------------------------------------------------
+    // Creates the window (the controls), runs OnInitDialog and then the installed driver.
+    virtual int DoModal();
+    // Makes the controls from the template, once; a dialog whose template is missing reports an
+    // assertion and has no controls.
+    void CreateWindowFromTemplate();
+    bool HasWindow() const { return m_bWindow; }
+    // Set for a dialog launched straight from a menu; tab pages leave it clear.
+    int GetBaseRunFlag() const { return m_nBaseRunFlag; }
+    void SetBaseRunFlag(int flag) { m_nBaseRunFlag = flag; }
+    int GetResult() const { return m_nResult; }
+
+    // ---- the procedure's part ---------------------------------------------------------------------
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX) {}
+    virtual int GetAll() { return 1; }
+    virtual int SetAll() { return 1; }
+    virtual int GetAllDefault() { return 1; }
+    virtual int SetAllDefault() { return 1; }
+    virtual void UpdateDependentWindows();
+    virtual void OnReset();
+    virtual void AddToolTips() {}
+    virtual void InitializeListCtrl();
+    // Exchange in one direction; 0 when validation failed.
+    BOOL UpdateData(BOOL save = 1);
+    virtual BOOL TKUpdateData(BOOL save) { return UpdateData(save) ? 1 : 0; }
+    // OK: validate and store into the record, then end the dialog with IDOK. False when refused.
+    virtual bool OnOK();
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // As OK for a tab page, without ending anything: validate, store into the record; 0 when refused.
+    virtual BOOL OKLike();
+    // As OnInitDialog for a page whose window exists: show the record again.
+    virtual BOOL InitDialogLike();
+    // Reset of a page of a composite.
+    virtual void OnTabReset() { OnReset(); }
+    void EndDialog(int result);
+    bool IsEnded() const { return m_bEnded; }
+
+    // Change handlers: the user typed into an edit, chose a combo item, clicked a check, radio or
+    // button (other than the list buttons and the standard ones), or changed a list's selection.
+    virtual void OnCtrlChanged(UINT id);
+    virtual void OnCtrlClicked(UINT id);
+    virtual void OnListSelChanged(UINT id) { UpdateDependentWindows(); }
+
+    // ---- lists --------------------------------------------------------------------------------------
+    void AddListPair(const CListPair& pair) { m_listPairs.push_back(pair); }
+    const std::vector<CListPair>& GetListPairs() const { return m_listPairs; }
+    // True when a move from `source` to `target` is possible now. `button` is the button asking, or
+    // -1; a list in state 1 or 2 moves nothing.
+    bool EnableSourceToTarget(UINT source, UINT target, int button) const;
+    // Moves the selected items of `from` whose type passes `typeFilter` into `to` (those not there
+    // yet); with `removeFromSource` they leave `from`. Moved items become `to`'s selection when
+    // `selectMoved` is set.
+    void MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int reserved,
+                            int typeFilter);
+    virtual void MoveSourceListToTargetListOnDblClk(UINT list);
+    virtual BOOL OnAddTarget(UINT list);
+    virtual BOOL OnUpdateAddTarget(UINT list);
+    // Drag and drop: whether a drop there would do something (the cursor), and the drop itself
+    // (`over` is 0 outside any list).
+    virtual bool MouseMoveListCtrlHelper(UINT from, UINT over);
+    virtual void LButtonUpListCtrlHelper(UINT from, UINT over);
+    void OnBegindrag(UINT list);
+    // The context menu of a source list: the text of a label and command 33001.
+    void CreateListCtrlMenu(UINT list, UINT labelControl);
+    CString GetListMenuText(UINT list) const;
+    // Width of the widest variable name, in characters (the header size of every list).
+    static int CalculateHeaderSize(const CVariableList& variables);
+
+    // ---- controls ---------------------------------------------------------------------------------
+    CTKCtrl* FindCtrl(UINT id) const;
+    CTKCtrl& Ctrl(UINT id) const;  // std::invalid_argument for a control the dialog does not have
+    CGUIListCtrl& ListCtrl(UINT id) const;
+    std::vector<UINT> GetCtrlIDs() const;
+    void EnableCtrl(UINT id, BOOL enable, int alsoLabel = 0);
+    void ShowCtrlWindow(UINT id, BOOL show);
+    BOOL IsCtrlEnabled(UINT id) const;
+    BOOL IsCtrlVisible(UINT id) const;
+    BOOL IsCtrlChecked(UINT id) const;
+    void SetCtrlChecked(UINT id, BOOL check);
+    CString GetCtrlWindowText(UINT id) const;
+    void SetCtrlWindowText(UINT id, const CString& text);
+    void AddToolTip(UINT id, const CString& text, int flag);
+    CString GetToolTip(UINT id) const;
+    void ChangeColor(UINT id, COLORREF color);
+    // Whether this dialog colours its edits and reports range failures in the status bar.
+    virtual BOOL IsColoredValidation() const { return 1; }
+    UINT GetFocusCtrl() const { return m_nFocusCtrl; }
+    // The save-file pair: the edit follows the check, its tool tip the file name.
+    void SetSaveFilePair(UINT check, UINT edit);
+    void FillComboFromResource(UINT combo, UINT comboResource);
+    void FillRadioFromResource(UINT radioGroup);
+
+    // ---- exchange ---------------------------------------------------------------------------------
+    template <class T>
+    void DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, int flag = 0);
+    void DDX_Text(CDataExchange* pDX, UINT id, CString& text, int = 0, int = 0, int = 1, int = 0);
+    void DDX_Text(CDataExchange* pDX, UINT id, int& value);
+    void DDX_Text(CDataExchange* pDX, UINT id, double& value);
+    void DDX_FileEditCtrl(CDataExchange* pDX, UINT id, CString& file, int, int, int, const CString& extension,
+                          const CString& filter, int);
+    void DDX_Check(CDataExchange* pDX, UINT id, int& value);
+    // A radio group of the radio table `group`: the index of the checked button. Choosing a button of
+    // an exchanged group turns the group's others off.
+    void DDX_Radio(CDataExchange* pDX, UINT group, int& index);
+    void DDX_CBIndex(CDataExchange* pDX, UINT id, int& index);
+    void DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, int = 0, int = 1, int = 0);
+
+    // Range checks. The holder forms skip a holder whose second mark is 1 or 2 while its default mark
+    // is set; the value forms run unless `skip` is non-zero.
+    void DDV_MinMaxInt(CDataExchange* pDX, UINT id, const CGUIData<int>& holder, int minimum, int maximum,
+                       EDlgValidation minMode = eInclusive, EDlgValidation maxMode = eInclusive);
+    void DDV_MinMaxDouble(CDataExchange* pDX, UINT id, const CGUIData<double>& holder, double minimum,
+                          double maximum, EDlgValidation minMode = eInclusive,
+                          EDlgValidation maxMode = eInclusive);
+    template <class T>
+    void CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum, EDlgValidation minMode,
+                    EDlgValidation maxMode, int skip);
+
+    // The range message, e.g. "Enter a number in [1, 19]" or "Enter a number in ( 0 , +inf )"; with a
+    // non-zero `show` the framework also shows it in a message box.
+    template <class T>
+    static CString TKMinMaxRangeMsg(T minimum, T maximum, EDlgValidation minMode, EDlgValidation maxMode,
+                                    int show);
+
+    // Number display: as a stream writes it, "." turned into "," under a comma decimal symbol.
+    template <class T>
+    static CString NumberText(T value) {
+        return CGUIBaseObj::NumberText(value);
+    }
+    // Parses an edit's text as a number under the host's decimal symbol; nullopt when it is none.
+    static std::optional<double> ParseDouble(const CString& text);
+    static std::optional<int> ParseInt(const CString& text, bool allowMinus = true);
+
+    // ---- user actions, as the window would deliver them (used by drivers) ----------------------------
+    // Each throws std::invalid_argument naming what is wrong (unknown control, wrong kind, bad index).
+    // Actions on a disabled or hidden control do nothing.
+    virtual CGUIBaseDlg& GetActiveControlsDialog() { return *this; }
+    void UserTypeText(UINT id, const CString& text);
+    void UserCheck(UINT id, int checked);
+    void UserRadio(UINT id);
+    void UserCombo(UINT id, int index);
+    void UserSelect(UINT list, const std::vector<CString>& names);
+    void UserSelectAll(UINT list);
+    void UserClick(UINT id);
+    void UserDblClick(UINT list, const CString& name);
+    void UserDrag(UINT from, const std::vector<CString>& names, UINT to);
+    void UserContext(UINT list, UINT command);
+    // Tab pages of a composite; a plain dialog has none.
+    virtual int GetPageCount() const { return 0; }
+    virtual void UserShowPage(int page);
+
+protected:
+    // Sends the range text to the main window's status bar.
+    static void SendStatusBarText(const CString& text);
+    static void ReportAssertion(long line);
+    const CListPair* FindPairBySource(UINT source) const;
+    const CListPair* FindPairByTarget(UINT target) const;
+    void UpdateListButtons();
+
+private:
+    template <class T>
+    static CString BoundText(T value, EDlgValidation mode, bool lower);
+
+    UINT m_nTemplateID;
+    CGUIBaseDlg* m_pParent;
+    CGUIBaseObj* m_pData = nullptr;
+    UINT m_nCaptionID = 0;
+    CString m_strMenuCaption;
+    CString m_strTemplateCaption;
+    int m_nBaseRunFlag = 0;
+    int m_nResult = 0;
+    bool m_bEnded = false;
+    bool m_bWindow = false;
+    UINT m_nFocusCtrl = 0;
+    UINT m_nSaveCheck = 0;
+    UINT m_nSaveEdit = 0;
+    std::map<UINT, std::unique_ptr<CTKCtrl>> m_controls;
+    std::vector<CListPair> m_listPairs;
+    std::map<UINT, UINT> m_listMenuLabels;
+    std::set<UINT> m_radioGroups;  // the radio tables exchanged by this dialog
+};
+
+using CDDXVDlg = CGUIBaseDlg;
+
+template <class T>
+void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, int) {
+    CTKCtrl& edit = Ctrl(id);
+    if (!pDX->m_bSaveAndValidate) {
+        edit.m_strText = NumberText(holder.GetValue());
+        return;
+    }
+    // An edit still showing the holder's value leaves the holder (and its default mark) alone.
+    if (edit.m_strText == NumberText(holder.GetValue()))
+        return;
+    if (!edit.m_bEnabled)
+        return;
+    std::optional<T> value;
+    if constexpr (std::is_same_v<T, double>) {
+        value = ParseDouble(edit.m_strText);
+    } else {
+        // An unsigned holder takes no minus sign, nor does an edit that refuses one.
+        if (const auto parsed = ParseInt(edit.m_strText, std::is_same_v<T, int> && !edit.m_bNoMinus))
+            value = static_cast<T>(*parsed);
+    }
+    if (value) {
+        holder.SetUserValue(*value);
+        return;
+    }
+    if (IsColoredValidation()) {
+        ChangeColor(id, kColorInvalid);
+        SendStatusBarText(L"Enter a number");
+    } else {
+        TKMessageBox(L"Enter a number");
+    }
+    pDX->Fail(id);
+}
+
+template <class T>
+CString CGUIBaseDlg::BoundText(T value, EDlgValidation mode, bool lower) {
+    if (mode == eNoValidation)
+        return lower ? L"-inf" : L"+inf";
+    return NumberText(value);
+}
+
+template <class T>
+CString CGUIBaseDlg::TKMinMaxRangeMsg(T minimum, T maximum, EDlgValidation minMode, EDlgValidation maxMode,
+                                      int show) {
+    CString text = L"Enter a number in ";
+    text += minMode == eInclusive ? L"[" : L"(";
+    text += BoundText(minimum, minMode, true);
+    text += L", ";
+    text += BoundText(maximum, maxMode, false);
+    text += maxMode == eInclusive ? L"]" : L")";
+    if (show)
+        TKMessageBox(text);
+    return text;
+}
+
+template <class T>
+void CGUIBaseDlg::CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum,
+                             EDlgValidation minMode, EDlgValidation maxMode, int skip) {
+    if (skip)
+        return;
+    CTKCtrl* edit = FindCtrl(id);
+    if (!edit || !edit->m_bEnabled)
+        return;
+    if (pDX->m_bSaveAndValidate && minMode != eNoValidation && maxMode != eNoValidation && minimum > maximum)
+        ReportAssertion(__LINE__);
+    const bool low =
+        (minMode == eInclusive && value < minimum) || (minMode == eExclusive && value <= minimum);
+    const bool high =
+        (maxMode == eInclusive && value > maximum) || (maxMode == eExclusive && value >= maximum);
+    if (!low && !high) {
+        if (IsColoredValidation())
+            ChangeColor(id, kColorWhite);
+        return;
+    }
+    if (!pDX->m_bSaveAndValidate) {
+        if (IsColoredValidation())
+            ChangeColor(id, kColorInvalid);
+        return;
+    }
+    if (IsColoredValidation()) {
+        ChangeColor(id, kColorInvalid);
+        SendStatusBarText(TKMinMaxRangeMsg(minimum, maximum, minMode, maxMode, 0));
+    } else {
+        TKMinMaxRangeMsg(minimum, maximum, minMode, maxMode, 1);
+    }
+    pDX->Fail(id);
+}

@@ -1,0 +1,113 @@
+#include "TvkBaseGui/CGUIControls.h"
+
+#include <algorithm>
+
+namespace {
+
+struct KindName {
+    ControlKind kind;
+    const char* name;
+};
+
+constexpr KindName kKindNames[] = {
+    {ControlKind::Edit, "edit"},
+    {ControlKind::IntEdit, "intedit"},
+    {ControlKind::DoubleEdit, "doubleedit"},
+    {ControlKind::FileEdit, "fileedit"},
+    {ControlKind::Check, "check"},
+    {ControlKind::Radio, "radio"},
+    {ControlKind::Combo, "combo"},
+    {ControlKind::List, "list"},
+    {ControlKind::Button, "button"},
+    {ControlKind::Static, "static"},
+    {ControlKind::Tab, "tab"},
+};
+
+}  // namespace
+
+const char* ControlKindName(ControlKind kind) {
+    for (const auto& k : kKindNames)
+        if (k.kind == kind)
+            return k.name;
+    return "?";
+}
+
+bool ParseControlKind(const std::string& name, ControlKind& kind) {
+    for (const auto& k : kKindNames)
+        if (name == k.name) {
+            kind = k.kind;
+            return true;
+        }
+    return false;
+}
+
+void CGUIListCtrl::InitializeInDlg(void*, int isSource, int options, int) {
+    m_bSource = isSource != 0;
+    m_nOptions = options;
+}
+
+void CGUIListCtrl::SetItems(const CVariableList& items) {
+    m_items = items;
+    m_selection.clear();
+    Reindex();
+}
+
+void CGUIListCtrl::AddItem(const CGUIDataVariable& item) {
+    m_items.Add(item);
+    m_names.insert(item.GetVariableName().str());
+}
+
+void CGUIListCtrl::RemoveAllItems() {
+    m_items.RemoveAll();
+    m_names.clear();
+    m_selection.clear();
+}
+
+int CGUIListCtrl::FindItem(const CString& name) const {
+    for (int i = 0; i < m_items.GetSize(); ++i)
+        if (m_items[i].GetVariableName() == name)
+            return i;
+    return -1;
+}
+
+void CGUIListCtrl::SetSelection(std::vector<int> indexes) {
+    std::erase_if(indexes, [this](int i) { return i < 0 || i >= GetItemCount(); });
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    m_selection = std::move(indexes);
+}
+
+void CGUIListCtrl::SelectAll() {
+    m_selection.resize(static_cast<std::size_t>(GetItemCount()));
+    for (int i = 0; i < GetItemCount(); ++i)
+        m_selection[static_cast<std::size_t>(i)] = i;
+}
+
+void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
+    std::vector<bool> drop(static_cast<std::size_t>(GetItemCount()), false);
+    for (int i : indexes)
+        if (i >= 0 && i < GetItemCount())
+            drop[static_cast<std::size_t>(i)] = true;
+    auto& items = m_items.Items();
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (!drop[i])
+            items[k++] = std::move(items[i]);
+    items.resize(k);
+    m_selection.clear();
+    Reindex();
+}
+
+void CGUIListCtrl::AppendNew(const std::vector<const CGUIDataVariable*>& items) {
+    m_items.Reserve(m_items.Items().size() + items.size());
+    for (const CGUIDataVariable* v : items)
+        if (m_names.insert(v->GetVariableName().str()).second)
+            m_items.Add(*v);
+}
+
+void CGUIListCtrl::Reindex() {
+    m_names.clear();
+    m_names.reserve(m_items.Items().size());
+    for (const auto& v : m_items)
+        m_names.insert(v.GetVariableName().str());
+}
