@@ -80,6 +80,10 @@ private:
 
 void ResourceTables::Parse(const std::string& path, std::string_view text) {
     const std::string folder = path.substr(0, path.find('/'));
+    // Other folders (example data, distribution files) are read by those who use them.
+    if (folder != "strings" && folder != "combos" && folder != "radios" && folder != "templates" &&
+        folder != "menus")
+        return;
     int lineNo = 0;
     std::vector<ComboItem>* combo = nullptr;
     std::vector<RadioItem>* radio = nullptr;
