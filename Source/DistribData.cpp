@@ -37,8 +37,9 @@ std::vector<int> Range(int first, int last) {
 
 }  // namespace
 
+// Until a set is chosen the combo box shows the whole catalogue, even before the tables are filled.
 template <class C>
-int CDistribTables<C>::m_nDistribCount = 0;
+int CDistribTables<C>::m_nDistribCount = static_cast<int>(C::Catalogue().size());
 template <class C>
 int* CDistribTables<C>::m_pDistribComboIDS = nullptr;
 template <class C>
@@ -46,9 +47,11 @@ int* CDistribTables<C>::m_pDistribType = nullptr;
 template <class C>
 int CDistribTables<C>::m_nDistribSet = -1;
 template <class C>
-int CDistribTables<C>::m_nDistribComboCount = 0;
+int CDistribTables<C>::m_nDistribComboCount = static_cast<int>(C::Catalogue().size());
 template <class C>
-std::vector<int> CDistribTables<C>::m_arrDistribComboIndex;
+std::vector<int> CDistribTables<C>::m_arrDistribComboIndex = Range(0,
+                                                                   static_cast<int>(C::Catalogue().size()) -
+                                                                       1);
 
 template <class C>
 void CDistribTables<C>::InitializeDistribIDSAndType() {

@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{
             "FourByteListCount", 66, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "impossible count 4294967295", 66},
         Corruption{"BadVariableMarker", 82, {0x00}, "FF FE FF for variable name", 82}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& p) { return std::string(p.param.name); });
 
 TEST(AcfDataArchive, LoadingFromAStoringArchiveThrowsAndWritesNothing) {
     CAcfData record = OtherRecord();

@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StringCase{255, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x00}},
                       StringCase{65533, {0xFF, 0xFE, 0xFF, 0xFF, 0xFD, 0xFF}},
                       StringCase{65534, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}}),
-    [](const auto& info) { return "Length" + std::to_string(info.param.length); });
+    [](const auto& p) { return "Length" + std::to_string(p.param.length); });
 
 TEST(ArchiveForm, CharacterOutsideTheBmpTakesASurrogatePair) {
     const CString text(L"a\U0001F600b");
