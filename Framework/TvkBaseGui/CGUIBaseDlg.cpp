@@ -716,7 +716,10 @@ void CGUIBaseDlg::UserDblClick(UINT list, const CString& name) {
     auto indexes = IndexesOf(l, {name});
     if (!Usable(l))
         return;
+    // The first click of a double-click selects the item, and the dialog hears of it (the add button
+    // follows the selection) before the double-click arrives.
     l.SetSelection(std::move(indexes));
+    OnListSelChanged(list);
     MoveSourceListToTargetListOnDblClk(list);
 }
 
