@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TvkBaseGui/CGUIBaseObj.h"
+
+// Time labels of the data's time axis: starting year, observations per year, position of the first
+// observation within the period, and the date format. No variable lists.
+class CTimeData : public CGUIBaseObj {
+public:
+    static constexpr UINT kDateFormatCombo = 5240;
+    static constexpr int kMinimumYear = 1900;
+    static constexpr int kMaximumYear = 9980;
+    // Warning for a period that is none of the usual ones.
+    static constexpr UINT kUnusualPeriodMessage = 12849;
+
+    CTimeData();
+
+    // The starting year has no default: it stays blank (second mark 1) until the user gives one.
+    static CGUIData<int> GetDefaultOriginEdit();
+    static CGUIData<int> GetDefaultPeriodEdit() { return CGUIData<int>(1); }
+    static CGUIData<int> GetDefaultFirstEdit() { return CGUIData<int>(1); }
+    static int GetDefaultDateFormatCombo() { return 0; }
+
+    // Whether a period is one of 1, 2, 3, 4, 6, 12, 52 and 365 observations per year.
+    static bool IsUsualPeriod(int period);
+    CGUIData<int> GetPeriodEdit() const { return PeriodEdit; }
+
+    int GetAll(CGUIData<int>& origin, CGUIData<int>& period, CGUIData<int>& first,
+               int& dateFormatCombo) const;
+    int SetAll(CGUIData<int> origin, CGUIData<int> period, CGUIData<int> first, int dateFormatCombo);
+
+    void Serialize(CArchive& ar) override;
+    void SetEditAttribute() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CGUIData<int> OriginEdit;
+    CGUIData<int> PeriodEdit;
+    CGUIData<int> FirstEdit;
+    int DateFormatCombo;
+};

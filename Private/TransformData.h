@@ -1,0 +1,58 @@
+#pragma once
+
+#include <span>
+
+#include "TvkBaseGui/CGUIBaseObj.h"
+
+// Series transformation: one transformation, chosen from a combo, applied to the selected series.
+class CTransformData : public CGUIBaseObj {
+public:
+    static constexpr UINT kTypeCombo = 5264;
+    static constexpr UINT kSaveCombo = 5266;
+    // The save combo's item that adds a command word to the save line; the word is this string's text.
+    static constexpr UINT kSaveItemWithCommand = 13188;
+
+    // What a transformation takes behind its variables.
+    enum class Parameter { none, lag, base, proportion };
+    struct Transformation {
+        UINT item;  // item id in the type combo
+        const wchar_t* keyword;
+        Parameter parameter;
+    };
+    // Every transformation the record writes, in item order; the dialog enables its edits by them.
+    static std::span<const Transformation> Transformations();
+    // The transformation of a type-combo item, or null for an item the record does not know.
+    static const Transformation* FindTransformation(UINT item);
+
+    CTransformData();
+
+    static CGUIData<int> GetDefaultSeriesLagEdit() { return CGUIData<int>(1); }
+    static CGUIData<int> GetDefaultSeriesBaseEdit() { return CGUIData<int>(1); }
+    static CGUIData<double> GetDefaultSeriesProportionEdit() { return CGUIData<double>(0.5); }
+    static CString GetDefaultSaveFileEdit() { return {}; }
+    static int GetDefaultSaveFileCheck() { return 0; }
+    static int GetDefaultSeriesTypeCombo() { return 0; }
+    static int GetDefaultSeriesSaveCombo() { return 0; }
+
+    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& seriesLag,
+               CGUIData<int>& seriesBase, CGUIData<double>& seriesProportion, CString& saveFileEdit,
+               int& saveFileCheck, int& seriesTypeCombo, int& seriesSaveCombo) const;
+    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
+               const CGUIData<int>& seriesLag, const CGUIData<int>& seriesBase,
+               const CGUIData<double>& seriesProportion, const CString& saveFileEdit, int saveFileCheck,
+               int seriesTypeCombo, int seriesSaveCombo);
+
+    void Serialize(CArchive& ar) override;
+    void FillListSource() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CVariableList ListOfVariablesList;
+    CVariableList SelectedVariableList;
+    CGUIData<int> SeriesLagEdit;
+    CGUIData<int> SeriesBaseEdit;
+    CGUIData<double> SeriesProportionEdit;
+    CString SaveFileEdit;
+    int SaveFileCheck;
+    int SeriesTypeCombo;
+    int SeriesSaveCombo;
+};

@@ -1,0 +1,65 @@
+#include "Private/CcfData.h"
+
+#include <algorithm>
+
+#include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
+#include "TvkBaseGui/CBaseGui.h"
+
+CCcfData::CCcfData()
+    : LagEdit(GetDefaultLagEdit()),
+      SaveFileEdit(GetDefaultSaveFileEdit()),
+      SaveFileCheck(GetDefaultSaveFileCheck()) {}
+
+CGUIData<int> CCcfData::GetReassignedDefaultLagEdit() {
+    return CGUIData<int>(std::min(GetRowCount() - 1, kMaximumLag));
+}
+
+int CCcfData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& lag,
+                     CString& saveFileEdit, int& saveFileCheck) const {
+    listOfVariables = ListOfVariablesList;
+    selectedVariables = SelectedVariableList;
+    lag = LagEdit;
+    saveFileEdit = SaveFileEdit;
+    saveFileCheck = SaveFileCheck;
+    return 1;
+}
+
+int CCcfData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
+                     const CGUIData<int>& lag, const CString& saveFileEdit, int saveFileCheck) {
+    ListOfVariablesList = listOfVariables;
+    SelectedVariableList = selectedVariables;
+    LagEdit = lag;
+    SaveFileEdit = saveFileEdit;
+    SaveFileCheck = saveFileCheck;
+    return 1;
+}
+
+void CCcfData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(SaveFileEdit, SaveFileCheck, ListOfVariablesList, SelectedVariableList, LagEdit);
+}
+
+void CCcfData::ReassignDefaultValue() {
+    // Unlike the autocorrelation lag, a lag typed earlier does not survive to the next showing.
+    LagEdit = GetReassignedDefaultLagEdit();
+}
+
+void CCcfData::FillListSource() {
+    // Two series are compared, so none is chosen for the user.
+    CVariableList current;
+    CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
+    UpdateCtrlList(ListOfVariablesList, current, 1);
+}
+
+void CCcfData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kTimeSeriesModule, lines);
+    if (SaveFileCheck)
+        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    CString text = L"CCF ";
+    AddVariables(text, SelectedVariableList, L" ");
+    text += AddEditValueCmd(LagEdit, L" / LAG = ", 1);
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CCcfData);

@@ -1,0 +1,72 @@
+#include "Private/FourierData.h"
+
+#include <algorithm>
+
+#include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
+
+CFourierData::CFourierData()
+    : LagEdit(GetDefaultLagEdit()),
+      SaveFileCheck(GetDefaultSaveFileCheck()),
+      SaveFileEdit(GetDefaultSaveFileEdit()) {}
+
+CGUIData<int> CFourierData::GetDefaultLagEdit() {
+    CGUIData<int> lag(0);
+    lag.SetSecond(2);
+    return lag;
+}
+
+int CFourierData::GetUpperLimitLagEdit() {
+    return std::min(GetFourierNonMissingCases() / 2 + 1, kMaximumLag);
+}
+
+int CFourierData::GetFourierNonMissingCases() {
+    return GetRowCount();
+}
+
+int CFourierData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& lag,
+                         int& saveFileCheck, CString& saveFileEdit) const {
+    listOfVariables = ListOfVariablesList;
+    selectedVariables = SelectedVariableList;
+    lag = LagEdit;
+    saveFileCheck = SaveFileCheck;
+    saveFileEdit = SaveFileEdit;
+    return 1;
+}
+
+int CFourierData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
+                         const CGUIData<int>& lag, int saveFileCheck, const CString& saveFileEdit) {
+    ListOfVariablesList = listOfVariables;
+    SelectedVariableList = selectedVariables;
+    LagEdit = lag;
+    SaveFileCheck = saveFileCheck;
+    SaveFileEdit = saveFileEdit;
+    return 1;
+}
+
+void CFourierData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(SaveFileCheck, SaveFileEdit, LagEdit, ListOfVariablesList, SelectedVariableList);
+}
+
+void CFourierData::FillListSource() {
+    FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariableList);
+}
+
+void CFourierData::SetEditAttribute() {
+    LagEdit.SetSecond(2);
+}
+
+void CFourierData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kTimeSeriesModule, lines);
+    if (SaveFileCheck)
+        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    CString text = L"FOURIER ";
+    AddVariables(text, SelectedVariableList, L" ");
+    // The last flag, not the default mark, tells whether the user gave a number of lags.
+    if (LagEdit.GetLast() == 0)
+        AppendEditValueCmd(text, LagEdit, L" /LAG=");
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CFourierData);

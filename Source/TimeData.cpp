@@ -1,0 +1,68 @@
+#include "Private/TimeData.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+
+CTimeData::CTimeData()
+    : OriginEdit(GetDefaultOriginEdit()),
+      PeriodEdit(GetDefaultPeriodEdit()),
+      FirstEdit(GetDefaultFirstEdit()),
+      DateFormatCombo(GetDefaultDateFormatCombo()) {}
+
+CGUIData<int> CTimeData::GetDefaultOriginEdit() {
+    CGUIData<int> origin(0);
+    origin.SetSecond(1);
+    return origin;
+}
+
+bool CTimeData::IsUsualPeriod(int period) {
+    static constexpr std::array kUsualPeriods = {1, 2, 3, 4, 6, 12, 52, 365};
+    return std::ranges::find(kUsualPeriods, period) != kUsualPeriods.end();
+}
+
+int CTimeData::GetAll(CGUIData<int>& origin, CGUIData<int>& period, CGUIData<int>& first,
+                      int& dateFormatCombo) const {
+    origin = OriginEdit;
+    period = PeriodEdit;
+    first = FirstEdit;
+    dateFormatCombo = DateFormatCombo;
+    return 1;
+}
+
+int CTimeData::SetAll(CGUIData<int> origin, CGUIData<int> period, CGUIData<int> first, int dateFormatCombo) {
+    OriginEdit = origin;
+    PeriodEdit = period;
+    FirstEdit = first;
+    DateFormatCombo = dateFormatCombo;
+    return 1;
+}
+
+void CTimeData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(DateFormatCombo, OriginEdit, PeriodEdit, FirstEdit);
+}
+
+void CTimeData::SetEditAttribute() {
+    OriginEdit.SetSecond(1);
+}
+
+void CTimeData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kTimeSeriesModule, lines);
+    CString text = L"TIME ";
+    // A year the user never gave (0 is none) stays blank, so the kernel keeps its own; the value rule
+    // says so, as the year's second mark keeps the all-values switch from writing it.
+    if (IsValueToWrite(OriginEdit))
+        AppendEditValueCmd(text, OriginEdit);
+    text += L",";
+    text += NumberText(PeriodEdit.GetValue());
+    text += L",";
+    text += NumberText(FirstEdit.GetValue());
+    text += L" / FORMAT='" + CComboUtil::GetComboString(kDateFormatCombo, DateFormatCombo) + L"'";
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CTimeData);

@@ -1,0 +1,136 @@
+#include "Private/TrendAnalysisData.h"
+
+#include <array>
+
+#include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
+#include "TvkBaseGui/CBaseGui.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+
+CTrendAnalysisData::CTrendAnalysisData()
+    : ConfiEdit(GetDefaultConfiEdit()),
+      TestsSkCheck(GetDefaultTestsSkCheck()),
+      TestsMkCheck(GetDefaultTestsMkCheck()),
+      TestsHomogeneityCheck(GetDefaultTestsHomogeneityCheck()),
+      SlopeCheck(GetDefaultSlopeCheck()),
+      TestsMkRadio(GetDefaultTestsMkRadio()),
+      AlternativeCombo(GetDefaultAlternativeCombo()) {}
+
+UINT CTrendAnalysisData::GetAlternativeComboIDS(int index) {
+    // Combo order, not resource order: the two-sided alternative comes first.
+    static constexpr std::array<UINT, kAlternativeCount> kAlternatives = {12627, 12625, 12626};
+    if (index < 0 || index >= kAlternativeCount) {
+        CTvkAssertDlg(L"TrendAnalysisData.cpp", __LINE__).DoPrint();
+        return 0;
+    }
+    return kAlternatives[static_cast<std::size_t>(index)];
+}
+
+void CTrendAnalysisData::GetAlternativeComboCommand(int index, CString& text) {
+    CCommandUtil::GetCommandFromIDS(GetAlternativeComboIDS(index), text);
+}
+
+int CTrendAnalysisData::GetAll(CVariableList& listOfVariables, CVariableList& seriesVariables,
+                               CVariableList& timeVariables, CVariableList& seasonVariables,
+                               CGUIData<double>& confi, int& testsSkCheck, int& testsMkCheck,
+                               int& testsHomogeneityCheck, int& slopeCheck, int& testsMkRadio,
+                               int& alternativeCombo) const {
+    listOfVariables = ListOfVariablesList;
+    seriesVariables = SeriesVariableList;
+    timeVariables = TimeVariableList;
+    seasonVariables = SeasonVariableList;
+    confi = ConfiEdit;
+    testsSkCheck = TestsSkCheck;
+    testsMkCheck = TestsMkCheck;
+    testsHomogeneityCheck = TestsHomogeneityCheck;
+    slopeCheck = SlopeCheck;
+    testsMkRadio = TestsMkRadio;
+    alternativeCombo = AlternativeCombo;
+    return 1;
+}
+
+int CTrendAnalysisData::SetAll(const CVariableList& listOfVariables, const CVariableList& seriesVariables,
+                               const CVariableList& timeVariables, const CVariableList& seasonVariables,
+                               const CGUIData<double>& confi, int testsSkCheck, int testsMkCheck,
+                               int testsHomogeneityCheck, int slopeCheck, int testsMkRadio,
+                               int alternativeCombo) {
+    ListOfVariablesList = listOfVariables;
+    SeriesVariableList = seriesVariables;
+    TimeVariableList = timeVariables;
+    SeasonVariableList = seasonVariables;
+    ConfiEdit = confi;
+    TestsSkCheck = testsSkCheck;
+    TestsMkCheck = testsMkCheck;
+    TestsHomogeneityCheck = testsHomogeneityCheck;
+    SlopeCheck = slopeCheck;
+    TestsMkRadio = testsMkRadio;
+    AlternativeCombo = alternativeCombo;
+    return 1;
+}
+
+void CTrendAnalysisData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(TestsSkCheck, TestsMkCheck, TestsHomogeneityCheck, SlopeCheck, TestsMkRadio, AlternativeCombo,
+          ListOfVariablesList, SeriesVariableList, TimeVariableList, SeasonVariableList, ConfiEdit);
+}
+
+void CTrendAnalysisData::FillListSource() {
+    // All variables are offered, since a season variable may be of any type; only a numeric one is
+    // chosen as the series.
+    CVariableList current;
+    CBaseGui::GetSourceVariable(current, kSourceAllVariables, 0);
+    UpdateCtrlList(ListOfVariablesList, current, 1);
+    if (ListOfVariablesList.IsEmpty() || !SeriesVariableList.IsEmpty())
+        return;
+    for (const auto& variable : ListOfVariablesList)
+        if (variable.GetVariableType() == kVariableTypeNumeric) {
+            SeriesVariableList.Add(variable);
+            return;
+        }
+}
+
+void CTrendAnalysisData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kTimeSeriesModule, lines);
+
+    CString text;
+    const UINT test = CRadioUtil::GetRadioItem(kTestRadioGroup, TestsMkRadio);
+    if (test == kMannKendallItem)
+        text = L"MKTEST ";
+    else if (test == kSeasonalItem)
+        text = L"STEST ";
+    AddVariables(text, SeriesVariableList, L" ");
+    if (!TimeVariableList.IsEmpty()) {
+        text += L" * ";
+        AddVariables(text, TimeVariableList, L" ");
+    }
+
+    if (TestsMkRadio != 0) {
+        struct TestKeyword {
+            int CTrendAnalysisData::*check;
+            const wchar_t* keyword;
+        };
+        static constexpr std::array<TestKeyword, 3> kTests = {{
+            {&CTrendAnalysisData::TestsSkCheck, L"SK "},
+            {&CTrendAnalysisData::TestsMkCheck, L"MSK "},
+            {&CTrendAnalysisData::TestsHomogeneityCheck, L"HT "},
+        }};
+        text += L" / SEASON = ";
+        AddVariables(text, SeasonVariableList, L" ");
+        text += L" TEST = ";
+        for (const auto& t : kTests)
+            if (this->*t.check)
+                text += t.keyword;
+    } else {
+        text += L" / ";
+    }
+
+    if (SlopeCheck)
+        text += L"SLOPE CONFI = " + NumberText(ConfiEdit.GetValue());
+    text += L" ALT = " + CComboUtil::GetComboString(kAlternativeCombo, AlternativeCombo);
+
+    if (!text.IsEmpty())
+        lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CTrendAnalysisData);
