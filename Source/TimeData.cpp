@@ -53,8 +53,8 @@ void CTimeData::SetEditAttribute() {
 void CTimeData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kTimeSeriesModule, lines);
     CString text = L"TIME ";
-    // A year the user never gave (0 is none) stays blank, so the kernel keeps its own; the value rule
-    // says so, as the year's second mark keeps the all-values switch from writing it.
+    // A year the user never gave stays blank (its 0 is no year): the value rule decides, and the
+    // year's second mark keeps the all-values switch from writing it.
     if (IsValueToWrite(OriginEdit))
         AppendEditValueCmd(text, OriginEdit);
     text += L",";
