@@ -71,8 +71,11 @@ void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString
     if (file.IsEmpty())
         return;
     CString line = L"SAVE ";
-    if (!command.IsEmpty())
-        line += command + L" ";
+    // Callers may pass the command with its own leading blank (" VARIABLES"); the line keeps one.
+    CString trimmedCommand = command;
+    trimmedCommand.Trim();
+    if (!trimmedCommand.IsEmpty())
+        line += trimmedCommand + L" ";
     line += L"\"" + file + L"\"";
     if (!text.IsEmpty())
         line += L" " + text;

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Private/StatisticsData.h"
+#include "Private/StatisticsTilesData.h"
+#include "Private/StemPlotData.h"
+#include "Private/TabData.h"
+#include "TvkDlgBase/CBootStrapData.h"
+
+// The composites of the descriptive-statistics menu. Each knows the variant identifiers its dialog
+// gives the pages (kPageIDs, in page order; 0 for a page given none) and builds its pages with them, so
+// that a composite and its default pages are right before any dialog has shown them.
+
+using CStatisticsPages = CTabData<CStatisticsData, CStatisticsTilesData, CBootStrapData>;
+using CStemPlotPages = CTabData<CStemPlotData, CBootStrapData>;
+
+// Column statistics: statistics, percentiles, resampling.
+class CStatisticsTabData : public CStatisticsPages {
+public:
+    static constexpr UINT kCaptionID = 2047;
+    static constexpr UINT kPageIDs[] = {2045, 2046, 2362};
+
+    CStatisticsTabData();
+
+    static CStatisticsData GetDefaultStatistics();
+    static CStatisticsTilesData GetDefaultStatisticsTiles();
+    static CBootStrapData GetDefaultBootStrap();
+
+    // Only the statistics page has defaults that depend on the data.
+    void ReassignDefaultValue() override;
+};
+
+// Row statistics: the same pages, with the row variants and the row defaults of the statistics page.
+class CRowStatisticsTabData : public CStatisticsPages {
+public:
+    static constexpr UINT kCaptionID = 2272;
+    static constexpr UINT kPageIDs[] = {2270, 2271, 2361};
+
+    CRowStatisticsTabData();
+
+    static CStatisticsData GetDefaultStatistics();
+    static CStatisticsTilesData GetDefaultStatisticsTiles();
+    static CBootStrapData GetDefaultBootStrap();
+
+    void ReassignDefaultValue() override;
+};
+
+// Column stem-and-leaf: stem page, resampling.
+class CColumnStemPlotTabData : public CStemPlotPages {
+public:
+    static constexpr UINT kCaptionID = 2049;
+    static constexpr UINT kPageIDs[] = {2048, 0};
+
+    CColumnStemPlotTabData();
+
+    static CStemPlotData GetDefaultStemPlot();
+    static CBootStrapData GetDefaultBootStrap();
+};
+
+// Row stem-and-leaf: stem page, resampling.
+class CRowStemPlotTabData : public CStemPlotPages {
+public:
+    static constexpr UINT kCaptionID = 2274;
+    static constexpr UINT kPageIDs[] = {2273, 0};
+
+    CRowStemPlotTabData();
+
+    static CStemPlotData GetDefaultStemPlot();
+    static CBootStrapData GetDefaultBootStrap();
+};

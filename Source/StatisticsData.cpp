@@ -1,0 +1,271 @@
+#include "Private/StatisticsData.h"
+
+#include "Private/TabData.h"
+#include "Source/RecordRegistry.h"
+#include "TvkBaseGui/CBaseGui.h"
+#include "TvkDlgBase/CBootStrapData.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+
+namespace {
+
+struct Keyword {
+    int CStatisticsData::*option;
+    const wchar_t* text;
+};
+
+// The single statistics in the order of the line; the confidence value follows " CONFI".
+constexpr Keyword kUpToConfidence[] = {
+    {&CStatisticsData::NCheck, L" N"},         {&CStatisticsData::MinimumCheck, L" MIN"},
+    {&CStatisticsData::MaximumCheck, L" MAX"}, {&CStatisticsData::SumCheck, L" SUM"},
+    {&CStatisticsData::MeanCheck, L" MEAN"},   {&CStatisticsData::SemCheck, L" SEM"},
+    {&CStatisticsData::CimCheck, L" CONFI"},
+};
+constexpr Keyword kAfterConfidence[] = {
+    {&CStatisticsData::MedianCheck, L" MEDIAN"},
+    {&CStatisticsData::SdCheck, L" SD"},
+    {&CStatisticsData::CvCheck, L" CV"},
+    {&CStatisticsData::RangeCheck, L" RANGE"},
+    {&CStatisticsData::VarianceCheck, L" VARIANCE"},
+    {&CStatisticsData::SkewnessCheck, L" SKEWNESS"},
+    {&CStatisticsData::SesCheck, L" SES"},
+    {&CStatisticsData::KurtosisCheck, L" KURTOSIS"},
+    {&CStatisticsData::SekCheck, L" SEK"},
+    {&CStatisticsData::GmCheck, L" GMEAN"},
+    {&CStatisticsData::HmCheck, L" HMEAN"},
+};
+// Kept also under " ALL", which covers only the single statistics.
+constexpr Keyword kNormalityTests[] = {
+    {&CStatisticsData::ShapiroWilkCheck, L" SWTEST"},
+    {&CStatisticsData::AndersonDarlingCheck, L" ADTEST"},
+};
+constexpr Keyword kMultivariate[] = {
+    {&CStatisticsData::MultivariateMskewnessCheck, L" MSKEWNESS"},
+    {&CStatisticsData::MultivariateMkurtosisCheck, L" MKURTOSIS"},
+    {&CStatisticsData::MultivariateHztestCheck, L" HZTEST"},
+};
+
+template <std::size_t N>
+void AppendKeywords(CString& text, const CStatisticsData& record, const Keyword (&keywords)[N]) {
+    for (const Keyword& k : keywords)
+        text += CGUIBaseObj::AddOnConditionCmd(k.text, record.*k.option);
+}
+
+bool IsValidVariant(UINT id) {
+    return id == CStatisticsData::kColumnStatistics || id == CStatisticsData::kRowStatistics;
+}
+
+}  // namespace
+
+CStatisticsData::CStatisticsData()
+    : CimEdit(GetDefaultCimEdit()),
+      TrmeanEdit(GetDefaultTrmeanEdit()),
+      AllOptionsCheck(GetDefaultAllOptionsCheck()),
+      NCheck(GetDefaultNCheck()),
+      MinimumCheck(GetDefaultMinimumCheck()),
+      MaximumCheck(GetDefaultMaximumCheck()),
+      SumCheck(GetDefaultSumCheck()),
+      ShapiroWilkCheck(GetDefaultShapiroWilkCheck()),
+      AndersonDarlingCheck(GetDefaultAndersonDarlingCheck()),
+      MultivariateMskewnessCheck(GetDefaultMultivariateMskewnessCheck()),
+      MultivariateMkurtosisCheck(GetDefaultMultivariateMkurtosisCheck()),
+      MultivariateHztestCheck(GetDefaultMultivariateHztestCheck()),
+      MeanCheck(GetDefaultMeanCheck()),
+      SemCheck(GetDefaultSemCheck()),
+      CimCheck(GetDefaultCimCheck()),
+      GmCheck(GetDefaultGmCheck()),
+      HmCheck(GetDefaultHmCheck()),
+      TrmeanCheck(GetDefaultTrmeanCheck()),
+      MedianCheck(GetDefaultMedianCheck()),
+      SdCheck(GetDefaultSdCheck()),
+      CvCheck(GetDefaultCvCheck()),
+      RangeCheck(GetDefaultRangeCheck()),
+      VarianceCheck(GetDefaultVarianceCheck()),
+      SkewnessCheck(GetDefaultSkewnessCheck()),
+      SesCheck(GetDefaultSesCheck()),
+      KurtosisCheck(GetDefaultKurtosisCheck()),
+      SekCheck(GetDefaultSekCheck()),
+      SaveFileCheck(GetDefaultSaveFileCheck()),
+      SaveFileCombo(GetDefaultSaveFileCombo()),
+      TrmeanCombo(GetDefaultTrmeanCombo()),
+      SaveFileEdit(GetDefaultSaveFileEdit()),
+      BootStrapChecked(GetDefaultBootStrapChecked()) {}
+
+int CStatisticsData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables,
+                            CGUIData<double>& cimEdit, CGUIData<double>& trmeanEdit, int& allOptions, int& n,
+                            int& minimum, int& maximum, int& sum, int& shapiroWilk, int& andersonDarling,
+                            int& mskewness, int& mkurtosis, int& hztest, int& mean, int& sem, int& cim,
+                            int& gm, int& hm, int& trmean, int& median, int& sd, int& cv, int& range,
+                            int& variance, int& skewness, int& ses, int& kurtosis, int& sek,
+                            int& saveFileCheck, int& saveFileCombo, int& trmeanCombo, CString& saveFileEdit,
+                            int& bootStrapChecked) const {
+    listOfVariables = ListOfVariablesList;
+    selectedVariables = SelectedVariableList;
+    cimEdit = CimEdit;
+    trmeanEdit = TrmeanEdit;
+    allOptions = AllOptionsCheck;
+    n = NCheck;
+    minimum = MinimumCheck;
+    maximum = MaximumCheck;
+    sum = SumCheck;
+    shapiroWilk = ShapiroWilkCheck;
+    andersonDarling = AndersonDarlingCheck;
+    mskewness = MultivariateMskewnessCheck;
+    mkurtosis = MultivariateMkurtosisCheck;
+    hztest = MultivariateHztestCheck;
+    mean = MeanCheck;
+    sem = SemCheck;
+    cim = CimCheck;
+    gm = GmCheck;
+    hm = HmCheck;
+    trmean = TrmeanCheck;
+    median = MedianCheck;
+    sd = SdCheck;
+    cv = CvCheck;
+    range = RangeCheck;
+    variance = VarianceCheck;
+    skewness = SkewnessCheck;
+    ses = SesCheck;
+    kurtosis = KurtosisCheck;
+    sek = SekCheck;
+    saveFileCheck = SaveFileCheck;
+    saveFileCombo = SaveFileCombo;
+    trmeanCombo = TrmeanCombo;
+    saveFileEdit = SaveFileEdit;
+    bootStrapChecked = BootStrapChecked;
+    return 1;
+}
+
+int CStatisticsData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
+                            const CGUIData<double>& cimEdit, const CGUIData<double>& trmeanEdit,
+                            int allOptions, int n, int minimum, int maximum, int sum, int shapiroWilk,
+                            int andersonDarling, int mskewness, int mkurtosis, int hztest, int mean, int sem,
+                            int cim, int gm, int hm, int trmean, int median, int sd, int cv, int range,
+                            int variance, int skewness, int ses, int kurtosis, int sek, int saveFileCheck,
+                            int saveFileCombo, int trmeanCombo, const CString& saveFileEdit,
+                            int bootStrapChecked) {
+    ListOfVariablesList = listOfVariables;
+    SelectedVariableList = selectedVariables;
+    CimEdit = cimEdit;
+    TrmeanEdit = trmeanEdit;
+    AllOptionsCheck = allOptions;
+    NCheck = n;
+    MinimumCheck = minimum;
+    MaximumCheck = maximum;
+    SumCheck = sum;
+    ShapiroWilkCheck = shapiroWilk;
+    AndersonDarlingCheck = andersonDarling;
+    MultivariateMskewnessCheck = mskewness;
+    MultivariateMkurtosisCheck = mkurtosis;
+    MultivariateHztestCheck = hztest;
+    MeanCheck = mean;
+    SemCheck = sem;
+    CimCheck = cim;
+    GmCheck = gm;
+    HmCheck = hm;
+    TrmeanCheck = trmean;
+    MedianCheck = median;
+    SdCheck = sd;
+    CvCheck = cv;
+    RangeCheck = range;
+    VarianceCheck = variance;
+    SkewnessCheck = skewness;
+    SesCheck = ses;
+    KurtosisCheck = kurtosis;
+    SekCheck = sek;
+    SaveFileCheck = saveFileCheck;
+    SaveFileCombo = saveFileCombo;
+    TrmeanCombo = trmeanCombo;
+    SaveFileEdit = saveFileEdit;
+    BootStrapChecked = bootStrapChecked;
+    return 1;
+}
+
+void CStatisticsData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(AllOptionsCheck, NCheck, MinimumCheck, MaximumCheck, SumCheck, ShapiroWilkCheck,
+          AndersonDarlingCheck, MultivariateMskewnessCheck, MultivariateMkurtosisCheck,
+          MultivariateHztestCheck, MeanCheck, SemCheck, CimCheck, GmCheck, HmCheck, TrmeanCheck, MedianCheck,
+          SdCheck, CvCheck, RangeCheck, VarianceCheck, SkewnessCheck, SesCheck, KurtosisCheck, SekCheck,
+          SaveFileCheck);
+    // The two combos stand in the reverse of their declared order, and the trimming proportion is not
+    // stored at all: stored files have this layout.
+    ar.Io(TrmeanCombo, SaveFileCombo, SaveFileEdit, BootStrapChecked, ListOfVariablesList,
+          SelectedVariableList, CimEdit);
+}
+
+void CStatisticsData::ReassignDefaultValue() {
+    if (!IsValidVariant(GetDialogID()))
+        CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
+    // Row statistics have their own defaults until the user has accepted the page once.
+    if (!m_nConfirmed && GetDialogID() == kRowStatistics) {
+        SumCheck = GetDefaultSumCheckRow();
+        SdCheck = GetDefaultSdCheckRow();
+    }
+}
+
+void CStatisticsData::FillListSource() {
+    CVariableList current;
+    if (GetDialogID() == kColumnStatistics)
+        CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
+    else if (GetDialogID() == kRowStatistics)
+        CBaseGui::GetSourceVarRowStats(current, 0);
+    else
+        CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
+    UpdateCtrlList(ListOfVariablesList, current, 1);
+}
+
+bool CStatisticsData::IsMultivariateAllowed() const {
+    return SelectedVariableList.GetSize() >= 2 ||
+           (SelectedVariableList.IsEmpty() && !ListOfVariablesList.IsEmpty());
+}
+
+bool CStatisticsData::ReadResamplingPage() {
+    const CBootStrapData* resampling = FindSisterPage<CBootStrapData>(*this);
+    if (!resampling)
+        return false;
+    BootStrapChecked = resampling->IsResamplingOn() ? 1 : 0;
+    return true;
+}
+
+void CStatisticsData::GetCommandInfoList(CCmdList& lines) const {
+    if (!IsValidVariant(GetDialogID()))
+        CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
+    CString text = GetDialogID() == kRowStatistics ? L"RSTATISTICS " : L"CSTATISTICS ";
+
+    if (SaveFileCheck) {
+        if (SaveFileCombo < 0 || SaveFileCombo >= CComboUtil::GetComboCount(kSaveCombo))
+            CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
+        const UINT item = CComboUtil::GetComboItem(kSaveCombo, SaveFileCombo);
+        const CString layout = item == kSaveItemVariables    ? L" VARIABLES"
+                               : item == kSaveItemAggregated ? L" AG"
+                                                             : L"";
+        AddSaveCmd(SaveFileEdit, lines, layout, L"S");
+    }
+
+    AddVariables(text, SelectedVariableList, L" ");
+
+    if (!BootStrapChecked) {
+        text += L" /";
+        if (AllOptionsCheck) {
+            text += L" ALL";
+        } else {
+            AppendKeywords(text, *this, kUpToConfidence);
+            text += AddEditValueCmd(CimEdit, GetDefaultCimEdit(), 0, L" = ", CimCheck);
+            AppendKeywords(text, *this, kAfterConfidence);
+            if (TrmeanCheck) {
+                if (IsValueToWrite(TrmeanEdit))
+                    text += L" TRMEAN = " + NumberText(TrmeanEdit.GetValue());
+                if (TrmeanCombo != -1)
+                    text += L" TREGION = " + CComboUtil::GetComboString(kTrimRegionCombo, TrmeanCombo, 0);
+            }
+        }
+        AppendKeywords(text, *this, kNormalityTests);
+        if (IsMultivariateAllowed())
+            AppendKeywords(text, *this, kMultivariate);
+    }
+
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CStatisticsData);

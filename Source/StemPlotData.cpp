@@ -1,0 +1,61 @@
+#include "Private/StemPlotData.h"
+
+#include "Source/RecordRegistry.h"
+#include "TvkBaseGui/CBaseGui.h"
+#include "TvkBaseGui/CStringUtil.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+
+CStemPlotData::CStemPlotData() : StemLinesEdit(GetDefaultStemLinesEdit()) {
+    SetEditAttribute();
+}
+
+int CStemPlotData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables,
+                          CGUIData<int>& stemLines) const {
+    listOfVariables = ListOfVariablesList;
+    selectedVariables = SelectedVariableList;
+    stemLines = StemLinesEdit;
+    return 1;
+}
+
+int CStemPlotData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
+                          const CGUIData<int>& stemLines) {
+    ListOfVariablesList = listOfVariables;
+    SelectedVariableList = selectedVariables;
+    StemLinesEdit = stemLines;
+    return 1;
+}
+
+void CStemPlotData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(ListOfVariablesList, SelectedVariableList, StemLinesEdit);
+}
+
+void CStemPlotData::FillListSource() {
+    CVariableList current;
+    if (GetDialogID() == kColumnStem)
+        CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
+    else if (GetDialogID() == kRowStem)
+        CBaseGui::GetSourceVarRowStats(current, 0);
+    else
+        CTvkAssertDlg(L"StemPlotData.cpp", __LINE__).DoPrint();
+    UpdateCtrlList(ListOfVariablesList, current, 1);
+}
+
+void CStemPlotData::SetEditAttribute() {
+    // The untouched 0 means "the kernel decides": neither range-checked nor forced out.
+    StemLinesEdit.SetSecond(2);
+}
+
+void CStemPlotData::GetCommandInfoList(CCmdList& lines) const {
+    if (GetDialogID() != kColumnStem && GetDialogID() != kRowStem)
+        CTvkAssertDlg(L"StemPlotData.cpp", __LINE__).DoPrint();
+    CString text = GetDialogID() == kRowStem ? L"RWSTEM " : L"CLSTEM ";
+    AddVariables(text, SelectedVariableList, L" ");
+    text += L"/";
+    text += AddEditValueCmd(StemLinesEdit, L" LINES=", 1);
+    CStringUtil::RemoveTrailingChar(text, L'/');
+    if (!text.IsEmpty())
+        lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CStemPlotData);

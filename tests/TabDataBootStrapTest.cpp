@@ -1,0 +1,100 @@
+// The resampling page record that the composites end with.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeHost.h"
+#include "TvkDlgBase/CBootStrapData.h"
+
+namespace {
+
+std::vector<std::wstring> Lines(const CGUIBaseObj& record) {
+    CCmdList lines;
+    record.GetCommandInfoList(lines);
+    std::vector<std::wstring> out;
+    for (const auto& l : lines)
+        out.push_back(l.GetCommand().str());
+    return out;
+}
+
+TEST(BootStrapData, DefaultsAreOffWithAThousandAutomaticResamples) {
+    const CBootStrapData record;
+    EXPECT_FALSE(record.IsResamplingOn());
+    EXPECT_EQ(record.MethodCombo, CBootStrapData::MethodOrdinary);
+    EXPECT_EQ(record.SamplesEdit.GetValue(), 1000);
+    // Size and seed default to 0, "automatic", and are marked so the all-values switch leaves them out.
+    EXPECT_EQ(record.SampleSizeEdit.GetSecond(), 2);
+    EXPECT_EQ(record.SeedEdit.GetSecond(), 2);
+    EXPECT_TRUE(record.SeedEdit.IsDefault());
+}
+
+TEST(BootStrapData, WritesNoLineWhileResamplingIsOff) {
+    FakeHost host;
+    host.allValues = true;
+    CBootStrapData record;
+    record.MethodCombo = CBootStrapData::MethodBalanced;
+    record.SeedEdit.SetUserValue(7);
+    EXPECT_TRUE(Lines(record).empty());
+}
+
+TEST(BootStrapData, BootstrapLinesCarryTheSampleCountAndOnlyChosenSizeAndSeed) {
+    FakeHost host;
+    host.allValues = true;
+    CBootStrapData record;
+    record.BootStrapCheck = 1;
+    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"BOOTSTRAP / SAMPLES = 1000"}));
+
+    record.SamplesEdit.SetUserValue(200);
+    record.SampleSizeEdit.SetUserValue(30);
+    record.SeedEdit.SetUserValue(4711);
+    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"BOOTSTRAP / SAMPLES = 200 SIZE = 30 SEED = 4711"}));
+
+    record.MethodCombo = CBootStrapData::MethodBalanced;
+    EXPECT_EQ(
+        Lines(record),
+        (std::vector<std::wstring>{L"BOOTSTRAP / METHOD = BALANCED SAMPLES = 200 SIZE = 30 SEED = 4711"}));
+}
+
+TEST(BootStrapData, TheJackknifeDrawsNothingAndSaysOnlyItsMethod) {
+    CBootStrapData record;
+    record.BootStrapCheck = 1;
+    record.MethodCombo = CBootStrapData::MethodJackknife;
+    record.SeedEdit.SetUserValue(4711);
+    record.SampleSizeEdit.SetUserValue(30);
+    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"BOOTSTRAP / METHOD = JACKKNIFE"}));
+}
+
+TEST(BootStrapData, ArchiveBytesOfANonDefaultRecord) {
+    CBootStrapData record;
+    record.BootStrapCheck = 1;
+    record.MethodCombo = CBootStrapData::MethodJackknife;
+    record.SamplesEdit.SetUserValue(250);
+    record.SampleSizeEdit.SetUserValue(40);
+    record.SeedEdit.SetUserValue(4711);
+    CArchive ar;
+    record.Serialize(ar);
+    const std::vector<std::uint8_t> expected = {
+        1, 0, 0, 0, 1, 0, 0, 0,  // base part: version 1, window state 1
+        1, 0, 0, 0,              // BootStrapCheck
+        2, 0, 0, 0,              // MethodCombo
+        // SamplesEdit: default mark, second mark, default value 1000, value 250, last flag
+        0, 0, 0, 0, 0, 0, 0, 0, 0xE8, 3, 0, 0, 0xFA, 0, 0, 0, 1, 0, 0, 0,
+        // SampleSizeEdit: second mark 2, default 0, value 40
+        0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0,
+        // SeedEdit: second mark 2, default 0, value 4711
+        0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0x67, 0x12, 0, 0, 1, 0, 0, 0};
+    EXPECT_EQ(ar.GetBuffer(), expected);
+
+    CBootStrapData loaded;
+    CArchive in(ar.GetBuffer());
+    loaded.Serialize(in);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(loaded.MethodCombo, record.MethodCombo);
+    EXPECT_EQ(loaded.SamplesEdit, record.SamplesEdit);
+    EXPECT_EQ(loaded.SampleSizeEdit, record.SampleSizeEdit);
+    EXPECT_EQ(loaded.SeedEdit, record.SeedEdit);
+}
+
+}  // namespace
