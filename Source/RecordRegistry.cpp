@@ -12,12 +12,17 @@ std::vector<RecordFactory>& Registry() {
 
 }  // namespace
 
-RecordRegistrar::RecordRegistrar(const char* name, std::unique_ptr<CGUIBaseObj> (*make)()) {
+RecordRegistrar::RecordRegistrar(const char* name, std::unique_ptr<CGUIBaseObj> (*make)())
+    : RecordRegistrar(name, make, nullptr, nullptr) {}
+
+RecordRegistrar::RecordRegistrar(const char* name, std::unique_ptr<CGUIBaseObj> (*make)(),
+                                 std::unique_ptr<CGUIBaseObj> (*copy)(const CGUIBaseObj&),
+                                 void (*assign)(CGUIBaseObj&, const CGUIBaseObj&)) {
     auto& factories = Registry();
     const auto at =
         std::lower_bound(factories.begin(), factories.end(), name,
                          [](const RecordFactory& f, const char* n) { return std::strcmp(f.name, n) < 0; });
-    factories.insert(at, RecordFactory{name, make});
+    factories.insert(at, RecordFactory{name, make, copy, assign});
 }
 
 const std::vector<RecordFactory>& RecordFactories() {
