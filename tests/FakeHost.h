@@ -13,6 +13,7 @@
 #include "Host/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CGUIDataVariable.h"
+#include "TvkXMenu/CTKMenuBar.h"
 
 // A module of the host with a name and nothing else (also what FindModule returns for a name that is
 // neither kernel nor data, to show a lookup converting to the wrong interface).
@@ -146,6 +147,7 @@ public:
     bool interpolate = false;
     std::wstring currentModule;  // the text IsCurrentModule answers true for; empty for none
     CString distributionFolder = L"Distrib/";
+    CTKMenuBar menuBar;  // empty unless a test fills it
     // FindModule answers these first (null to hide a module, another object to give the wrong kind).
     std::map<std::wstring, IModule*> modules;
 
@@ -213,7 +215,7 @@ public:
 
     // ---- IMainFrame -------------------------------------------------------------------------------
     void* GetDialogParent(UINT) override { return nullptr; }
-    CTKMenuBar* GetMenuBar() override { return nullptr; }
+    CTKMenuBar* GetMenuBar() override { return &menuBar; }
     void SendRegisteredMessage(const CString& message, const CString& text, long) override {
         sentMessages.emplace_back(message.str(), text.str());
     }

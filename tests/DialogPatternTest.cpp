@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Private/AcfDlg.h"
+
+namespace {
+
+// The autocorrelation template with an exchange whose range the test chooses.
+class RangeDlg : public CGUIBaseDlg {
+public:
+    RangeDlg() : CGUIBaseDlg(CAcfDlg::IDD) { CreateWindowFromTemplate(); }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_STText(pDX, CAcfDlg::IDC_LAG_EDIT, holder);
+        DDV_MinMaxDouble(pDX, CAcfDlg::IDC_LAG_EDIT, holder, minimum, maximum, minMode, maxMode);
+    }
+    BOOL IsColoredValidation() const override { return colored; }
+
+    CGUIData<double> holder{5.0};
+    double minimum = 1;
+    double maximum = 10;
+    EDlgValidation minMode = eInclusive;
+    EDlgValidation maxMode = eInclusive;
+    bool colored = true;
+};
+
+struct RangeCase {
+    const char* text;
+    EDlgValidation minMode;
+    EDlgValidation maxMode;
+    bool accepted;
+};
+
+class RangeModes : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(RangeModes, AcceptOrRefuseAtTheBounds) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.minMode = GetParam().minMode;
+    dlg.maxMode = GetParam().maxMode;
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, CString::FromUtf8(GetParam().text));
+    EXPECT_EQ(dlg.UpdateData(1) != 0, GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(DialogPattern, RangeModes,
+                         ::testing::Values(RangeCase{"1", eInclusive, eInclusive, true},
+                                           RangeCase{"1", eExclusive, eInclusive, false},
+                                           RangeCase{"0.999", eInclusive, eInclusive, false},
+                                           RangeCase{"-1e9", eNoValidation, eInclusive, true},
+                                           RangeCase{"10", eInclusive, eInclusive, true},
+                                           RangeCase{"10", eInclusive, eExclusive, false},
+                                           RangeCase{"10.001", eInclusive, eInclusive, false},
+                                           RangeCase{"1e300", eInclusive, eNoValidation, true}));
+
+TEST(DialogPattern, FailureColoursTheEditAndSendsTheRangeToTheStatusBar) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"0");
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_EQ(dlg.Ctrl(CAcfDlg::IDC_LAG_EDIT).m_color, 0xC080FFu);
+    EXPECT_EQ(dlg.GetFocusCtrl(), CAcfDlg::IDC_LAG_EDIT);
+    ASSERT_EQ(host.sentMessages.size(), 1u);
+    EXPECT_EQ(host.sentMessages[0].first, L"UpdateStatusBar");
+    EXPECT_EQ(host.sentMessages[0].second, L"Enter a number in [1, 10]");
+    EXPECT_TRUE(host.messages.empty());
+    // Mended, the edit turns white again.
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"2");
+    EXPECT_TRUE(dlg.UpdateData(1));
+    EXPECT_EQ(dlg.Ctrl(CAcfDlg::IDC_LAG_EDIT).m_color, 0xFFFFFFu);
+    EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 2.0);
+    EXPECT_FALSE(dlg.holder.IsDefault());
+}
+
+TEST(DialogPattern, WithoutColouringTheFrameworkShowsTheRange) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.colored = false;
+    dlg.minMode = eExclusive;
+    dlg.maxMode = eNoValidation;
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"1");
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_TRUE(host.sentMessages.empty());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], L"Enter a number in (1, +inf)");
+    EXPECT_EQ(dlg.Ctrl(CAcfDlg::IDC_LAG_EDIT).m_color, 0xFFFFFFu);
+}
+
+TEST(DialogPattern, LoadingOnlyPaintsAnOutOfRangeValue) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.holder = CGUIData<double>(50.0);
+    EXPECT_TRUE(dlg.UpdateData(0));
+    EXPECT_EQ(dlg.Ctrl(CAcfDlg::IDC_LAG_EDIT).m_strText, L"50");
+    EXPECT_EQ(dlg.Ctrl(CAcfDlg::IDC_LAG_EDIT).m_color, 0xC080FFu);
+    EXPECT_TRUE(host.sentMessages.empty());
+}
+
+TEST(DialogPattern, MarkedHolderAtItsDefaultIsNotChecked) {
+    FakeHost host;
+    for (int second : {1, 2}) {
+        RangeDlg dlg;
+        dlg.holder = CGUIData<double>(500.0);
+        dlg.holder.SetSecond(second);
+        EXPECT_TRUE(dlg.UpdateData(0));
+        EXPECT_TRUE(dlg.UpdateData(1)) << "second mark " << second;
+        // Once the user changes it, the check runs again.
+        dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"400");
+        EXPECT_FALSE(dlg.UpdateData(1)) << "second mark " << second;
+    }
+    RangeDlg unmarked;
+    unmarked.holder = CGUIData<double>(500.0);
+    unmarked.UpdateData(0);
+    EXPECT_FALSE(unmarked.UpdateData(1));
+}
+
+TEST(DialogPattern, DisabledEditIsNeverChecked) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.holder = CGUIData<double>(-7.0);
+    dlg.UpdateData(0);
+    dlg.EnableCtrl(CAcfDlg::IDC_LAG_EDIT, 0);
+    EXPECT_TRUE(dlg.UpdateData(1));
+    EXPECT_TRUE(host.sentMessages.empty());
+}
+
+TEST(DialogPattern, MinimumAboveMaximumAssertsAndFails) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.minimum = 5;
+    dlg.maximum = 4;
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"4.5");
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_EQ(host.assertions.size(), 1u);
+}
+
+TEST(DialogPattern, UnparsableTextIsRefusedAndLeavesTheHolder) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.UpdateData(0);
+    for (const wchar_t* text : {L"", L"abc", L"1..2", L"3x"}) {
+        dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, text);
+        EXPECT_FALSE(dlg.UpdateData(1)) << CString(text).ToUtf8();
+        EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 5.0);
+        EXPECT_TRUE(dlg.holder.IsDefault());
+    }
+}
+
+TEST(DialogPattern, CommaDecimalSymbolForDisplayAndInput) {
+    FakeHost host;
+    host.decimal = L',';
+    RangeDlg dlg;
+    dlg.holder = CGUIData<double>(2.5);
+    dlg.UpdateData(0);
+    EXPECT_EQ(dlg.GetCtrlWindowText(CAcfDlg::IDC_LAG_EDIT), L"2,5");
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"7,25");
+    EXPECT_TRUE(dlg.UpdateData(1));
+    EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 7.25);
+}
+
+// ---- lists ----------------------------------------------------------------------------------------
+
+class ListMoves : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const wchar_t* name : {L"A", L"B", L"C"})
+            host.data.AddNumeric(name);
+        host.data.AddString(L"S");
+        record.FillListSource();
+        record.SelectedVariablesList.RemoveAll();
+        dlg.SetData(&record);
+        dlg.CreateWindowFromTemplate();
+        dlg.OnInitDialog();
+        dlg.UpdateDependentWindows();
+    }
+    const CVariableList& Selected() { return dlg.ListCtrl(CAcfDlg::IDC_SELECTED_LIST).GetItems(); }
+
+    FakeHost host;
+    CAcfData record;
+    CAcfDlg dlg;
+};
+
+TEST_F(ListMoves, AddButtonFollowsTheSelection) {
+    EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_ADD));
+    // The source list holds the numeric variables only.
+    EXPECT_THROW(dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"S"}), std::invalid_argument);
+    dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"A", L"C"});
+    EXPECT_TRUE(dlg.IsCtrlEnabled(CAcfDlg::IDC_ADD));
+    dlg.UserClick(CAcfDlg::IDC_ADD);
+    ASSERT_EQ(Selected().GetSize(), 2);
+    EXPECT_EQ(Selected()[1].GetVariableName(), L"C");
+    // The source keeps its variables; what is added already cannot be added again.
+    EXPECT_EQ(dlg.ListCtrl(CAcfDlg::IDC_SOURCE_LIST).GetItemCount(), 3);
+    dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"A"});
+    EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_ADD));
+    dlg.UserSelect(CAcfDlg::IDC_SELECTED_LIST, {L"A"});
+    EXPECT_TRUE(dlg.IsCtrlEnabled(CAcfDlg::IDC_REMOVE));
+    dlg.UserClick(CAcfDlg::IDC_REMOVE);
+    ASSERT_EQ(Selected().GetSize(), 1);
+    EXPECT_EQ(Selected()[0].GetVariableName(), L"C");
+}
+
+TEST_F(ListMoves, DoubleClickMovesOnlyWhileTheAddButtonIsEnabled) {
+    dlg.ListCtrl(CAcfDlg::IDC_SOURCE_LIST).SetState(2);
+    dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
+    EXPECT_TRUE(Selected().IsEmpty());
+    dlg.ListCtrl(CAcfDlg::IDC_SOURCE_LIST).SetState(0);
+    dlg.EnableCtrl(CAcfDlg::IDC_ADD, 0);
+    dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
+    EXPECT_TRUE(Selected().IsEmpty());
+    dlg.UpdateDependentWindows();
+    dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
+    ASSERT_EQ(Selected().GetSize(), 1);
+    EXPECT_EQ(Selected()[0].GetVariableName(), L"B");
+}
+
+TEST_F(ListMoves, DragAndDropAndTheContextMenu) {
+    dlg.UserDrag(CAcfDlg::IDC_SOURCE_LIST, {L"C"}, 0);  // dropped outside: nothing
+    EXPECT_TRUE(Selected().IsEmpty());
+    dlg.UserDrag(CAcfDlg::IDC_SOURCE_LIST, {L"C"}, CAcfDlg::IDC_SELECTED_LIST);
+    EXPECT_EQ(Selected().GetSize(), 1);
+    dlg.UserDrag(CAcfDlg::IDC_SELECTED_LIST, {L"C"}, CAcfDlg::IDC_SELECTED_LIST);  // onto itself: stays
+    EXPECT_EQ(Selected().GetSize(), 1);
+    dlg.UserDrag(CAcfDlg::IDC_SELECTED_LIST, {L"C"}, 0);  // out of the target: removed
+    EXPECT_TRUE(Selected().IsEmpty());
+    EXPECT_EQ(dlg.GetListMenuText(CAcfDlg::IDC_SOURCE_LIST), L"Add to selected variables");
+    dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"A", L"B"});
+    dlg.UserContext(CAcfDlg::IDC_SOURCE_LIST, ID_LIST_ADD_TARGET);
+    EXPECT_EQ(Selected().GetSize(), 2);
+    EXPECT_THROW(dlg.UserContext(CAcfDlg::IDC_SOURCE_LIST, 33002), std::invalid_argument);
+}
+
+TEST_F(ListMoves, UnknownControlsAndItemsAreRefused) {
+    EXPECT_THROW(dlg.UserClick(4242), std::invalid_argument);
+    EXPECT_THROW(dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"nope"}), std::invalid_argument);
+    EXPECT_THROW(dlg.UserTypeText(CAcfDlg::IDC_SOURCE_LIST, L"1"), std::invalid_argument);
+}
+
+}  // namespace
