@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "TvkBaseGui/CGUIBaseObj.h"
 
 // String resource of the time-series command module.
@@ -8,3 +10,16 @@ inline constexpr UINT kTimeSeriesModule = 12943;
 // The time-series records' source list: the data's numeric variables; when nothing is selected yet,
 // the first of them is selected.
 void FillTimeSeriesSource(CGUIBaseObj& record, CVariableList& source, CVariableList& selected);
+
+// The season length the host's series module ("TvkSeries") reports; nothing when the host has no
+// series module.
+std::optional<int> GetSeriesSeasonLength();
+
+// A default holder whose second mark is 1: a value of "not given" that the range check leaves alone
+// until the user types one.
+template <class T>
+CGUIData<T> SecondMarkedDefault(T value) {
+    CGUIData<T> holder(value);
+    holder.SetSecond(1);
+    return holder;
+}

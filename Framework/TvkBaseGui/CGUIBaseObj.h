@@ -67,6 +67,11 @@ public:
     static CString AddOnConditionCmd(const CString& text, int condition) {
         return condition ? text : CString();
     }
+    // The holder's value as text when `condition` is non-zero, whatever the value rule says.
+    template <class T>
+    static CString AddOnConditionCmd(const CGUIData<T>& holder, int condition) {
+        return condition ? NumberText(holder.GetValue()) : CString();
+    }
     static void AddRem(CString& line) { line = L"Rem " + line; }
     static void RemoveTrailingSlash(CString& line);
 

@@ -1,0 +1,164 @@
+#include "Private/ArimaData.h"
+
+#include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
+#include "TvkBaseGui/CStringUtil.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+
+CArimaData::CArimaData()
+    : ArParametersEdit(GetDefaultArParametersEdit()),
+      SeasonalArEdit(GetDefaultSeasonalArEdit()),
+      MaEdit(GetDefaultMaEdit()),
+      SeasonalMaEdit(GetDefaultSeasonalMaEdit()),
+      SeasonalPerEdit(GetDefaultSeasonalPerEdit()),
+      IterationsEdit(GetDefaultIterationsEdit()),
+      ToleranceEdit(GetDefaultToleranceEdit()),
+      BackCastEdit(GetDefaultBackCastEdit()),
+      ForeCastNoEdit(GetDefaultForeCastNoEdit()),
+      ForeCastFromEdit(GetDefaultForeCastFromEdit()),
+      ForeCastToEdit(GetDefaultForeCastToEdit()),
+      SaveFileEdit(GetDefaultSaveFileEdit()),
+      ArParametersCheck(GetDefaultArParametersCheck()),
+      SeasonalArCheck(GetDefaultSeasonalArCheck()),
+      MaCheck(GetDefaultMaCheck()),
+      SeasonalMaCheck(GetDefaultSeasonalMaCheck()),
+      SeasonalPerCheck(GetDefaultSeasonalPerCheck()),
+      EstimateConstCheck(GetDefaultEstimateConstCheck()),
+      ForeCastCheck(GetDefaultForeCastCheck()),
+      SaveFileCheck(GetDefaultSaveFileCheck()),
+      ForeCastNoRadio(GetDefaultForeCastNoRadio()) {}
+
+CGUIData<int> CArimaData::GetReassignedDefaultSeasonPerEdit() {
+    return CGUIData<int>(GetSeriesSeasonLength().value_or(1));
+}
+
+int CArimaData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable,
+                       CGUIData<int>& arParameters, CGUIData<int>& seasonalAr, CGUIData<int>& ma,
+                       CGUIData<int>& seasonalMa, CGUIData<int>& seasonalPer, CGUIData<int>& iterations,
+                       CGUIData<double>& tolerance, CGUIData<int>& backCast, CGUIData<int>& foreCastNo,
+                       CGUIData<int>& foreCastFrom, CGUIData<int>& foreCastTo, CString& saveFileEdit,
+                       int& arParametersCheck, int& seasonalArCheck, int& maCheck, int& seasonalMaCheck,
+                       int& seasonalPerCheck, int& estimateConstCheck, int& foreCastCheck, int& saveFileCheck,
+                       int& foreCastNoRadio) const {
+    listOfVariables = ListOfVariablesList;
+    selectedVariable = SelectedVariableList;
+    arParameters = ArParametersEdit;
+    seasonalAr = SeasonalArEdit;
+    ma = MaEdit;
+    seasonalMa = SeasonalMaEdit;
+    seasonalPer = SeasonalPerEdit;
+    iterations = IterationsEdit;
+    tolerance = ToleranceEdit;
+    backCast = BackCastEdit;
+    foreCastNo = ForeCastNoEdit;
+    foreCastFrom = ForeCastFromEdit;
+    foreCastTo = ForeCastToEdit;
+    saveFileEdit = SaveFileEdit;
+    arParametersCheck = ArParametersCheck;
+    seasonalArCheck = SeasonalArCheck;
+    maCheck = MaCheck;
+    seasonalMaCheck = SeasonalMaCheck;
+    seasonalPerCheck = SeasonalPerCheck;
+    estimateConstCheck = EstimateConstCheck;
+    foreCastCheck = ForeCastCheck;
+    saveFileCheck = SaveFileCheck;
+    foreCastNoRadio = ForeCastNoRadio;
+    return 1;
+}
+
+int CArimaData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable,
+                       const CGUIData<int>& arParameters, const CGUIData<int>& seasonalAr,
+                       const CGUIData<int>& ma, const CGUIData<int>& seasonalMa,
+                       const CGUIData<int>& seasonalPer, const CGUIData<int>& iterations,
+                       const CGUIData<double>& tolerance, const CGUIData<int>& backCast,
+                       const CGUIData<int>& foreCastNo, const CGUIData<int>& foreCastFrom,
+                       const CGUIData<int>& foreCastTo, const CString& saveFileEdit, int arParametersCheck,
+                       int seasonalArCheck, int maCheck, int seasonalMaCheck, int seasonalPerCheck,
+                       int estimateConstCheck, int foreCastCheck, int saveFileCheck, int foreCastNoRadio) {
+    ListOfVariablesList = listOfVariables;
+    SelectedVariableList = selectedVariable;
+    ArParametersEdit = arParameters;
+    SeasonalArEdit = seasonalAr;
+    MaEdit = ma;
+    SeasonalMaEdit = seasonalMa;
+    SeasonalPerEdit = seasonalPer;
+    IterationsEdit = iterations;
+    ToleranceEdit = tolerance;
+    BackCastEdit = backCast;
+    ForeCastNoEdit = foreCastNo;
+    ForeCastFromEdit = foreCastFrom;
+    ForeCastToEdit = foreCastTo;
+    SaveFileEdit = saveFileEdit;
+    ArParametersCheck = arParametersCheck;
+    SeasonalArCheck = seasonalArCheck;
+    MaCheck = maCheck;
+    SeasonalMaCheck = seasonalMaCheck;
+    SeasonalPerCheck = seasonalPerCheck;
+    EstimateConstCheck = estimateConstCheck;
+    ForeCastCheck = foreCastCheck;
+    SaveFileCheck = saveFileCheck;
+    ForeCastNoRadio = foreCastNoRadio;
+    return 1;
+}
+
+void CArimaData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(SaveFileEdit, ArParametersCheck, SeasonalArCheck, MaCheck, SeasonalMaCheck, SeasonalPerCheck,
+          EstimateConstCheck, ForeCastCheck, SaveFileCheck, ForeCastNoRadio, ListOfVariablesList,
+          SelectedVariableList, ArParametersEdit, SeasonalArEdit, MaEdit, SeasonalMaEdit, SeasonalPerEdit,
+          IterationsEdit, ToleranceEdit, BackCastEdit, ForeCastNoEdit, ForeCastFromEdit, ForeCastToEdit);
+}
+
+// Every opening starts from the series module's period: a season length typed last time is dropped.
+void CArimaData::ReassignDefaultValue() {
+    SeasonalPerEdit = GetReassignedDefaultSeasonPerEdit();
+}
+
+void CArimaData::FillListSource() {
+    FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariableList);
+}
+
+void CArimaData::SetEditAttribute() {
+    for (CGUIData<int>* holder :
+         {&SeasonalArEdit, &MaEdit, &SeasonalMaEdit, &ForeCastNoEdit, &ForeCastFromEdit, &ForeCastToEdit})
+        holder->SetSecond(1);
+}
+
+void CArimaData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kTimeSeriesModule, lines);
+    if (SaveFileCheck)
+        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+
+    // Orders and forecast bounds of 0 mean "not given" and are never written.
+    const CGUIData<int> zero(0);
+    CString text = L"ARIMA ";
+    AddVariables(text, SelectedVariableList, L" ");
+    text += L" /";
+    text += AddOnConditionCmd(L" P=", ArParametersCheck);
+    text += AddOnConditionCmd(ArParametersEdit, ArParametersCheck);
+    text += AddEditValueCmd(SeasonalArEdit, zero, 0, L" PS=", SeasonalArCheck);
+    text += AddEditValueCmd(MaEdit, zero, 0, L" Q=", MaCheck);
+    text += AddEditValueCmd(SeasonalMaEdit, zero, 0, L" QS=", SeasonalMaCheck);
+    // The period means something only to a seasonal order; SeasonalPerCheck has no say.
+    if (SeasonalPerEdit.GetLast() == 0 && (SeasonalArCheck || SeasonalMaCheck))
+        AppendEditValueCmd(text, SeasonalPerEdit, L" SEASON=");
+    // Iterations, tolerance and backcast follow the value rule alone (their reference values are their
+    // own defaults), so the all-values switch writes them too.
+    text += AddEditValueCmd(IterationsEdit, L" ITER=", 1);
+    text += AddEditValueCmd(ToleranceEdit, L" CONV=", 1);
+    text += AddEditValueCmd(BackCastEdit, L" BACKCAST=", 1);
+    if (ForeCastCheck) {
+        const UINT item = CRadioUtil::GetRadioItem(kForecastRadioGroup, ForeCastNoRadio);
+        if (item == kForecastNumberItem) {
+            text += AddEditValueCmd(ForeCastNoEdit, zero, 0, L" FORECAST=", 1);
+        } else if (item == kForecastRangeItem) {
+            text += AddEditValueCmd(ForeCastFromEdit, zero, 0, L" FORECAST=", 1);
+            text += AddEditValueCmd(ForeCastToEdit, zero, 0, L"..", 1);
+        }
+    }
+    text += AddOnConditionCmd(L" CONSTANT", EstimateConstCheck);
+    CStringUtil::RemoveTrailingChar(text, L'/');
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CArimaData);

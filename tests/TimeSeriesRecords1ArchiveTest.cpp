@@ -1,0 +1,384 @@
+// Archives of the ARIMA, exponential smoothing, seasonal adjustment and series smoothing records: each
+// record's own field order as exact bytes and loading back; the long GetAll/SetAll argument lists.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ArchiveTestUtil.h"
+#include "Private/ArimaData.h"
+#include "Private/ExponentialData.h"
+#include "Private/SeasonalData.h"
+#include "Private/SeriesSmoothData.h"
+
+namespace {
+
+// ---- expected bytes, piece by piece -------------------------------------------------------------
+
+Bytes& Int(Bytes& out, int v) {
+    return AppendLe32(out, static_cast<std::uint32_t>(v));
+}
+
+Bytes& Base(Bytes& out, int windowState) {
+    Int(out, 1);
+    return Int(out, windowState);
+}
+
+Bytes& IntHolder(Bytes& out, int defaultMark, int second, int defaultValue, int value, int last) {
+    for (int v : {defaultMark, second, defaultValue, value, last})
+        Int(out, v);
+    return out;
+}
+
+// Doubles as their IEEE 754 bit patterns, written out so that the test does not share the archive's
+// conversion.
+constexpr std::uint64_t kBits0 = 0;
+constexpr std::uint64_t kBits001 = 0x3F847AE147AE147BULL;
+constexpr std::uint64_t kBits01 = 0x3FB999999999999AULL;
+constexpr std::uint64_t kBits025 = 0x3FD0000000000000ULL;
+constexpr std::uint64_t kBits05 = 0x3FE0000000000000ULL;
+
+Bytes& Le64(Bytes& out, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    return out;
+}
+
+Bytes& DoubleHolder(Bytes& out, int defaultMark, int second, std::uint64_t defaultBits,
+                    std::uint64_t valueBits, int last) {
+    Int(out, defaultMark);
+    Int(out, second);
+    Le64(out, defaultBits);
+    Le64(out, valueBits);
+    return Int(out, last);
+}
+
+// A list of numeric variables with flags 0.
+Bytes& List(Bytes& out, std::initializer_list<std::u16string> names) {
+    out << std::initializer_list<int>{static_cast<int>(names.size()), 0};
+    for (const auto& name : names) {
+        AppendWide(out, name);
+        Int(out, kVariableTypeNumeric);
+        Int(out, 0);
+    }
+    return out;
+}
+
+CGUIDataVariable Numeric(const wchar_t* name) {
+    return CGUIDataVariable(name, kVariableTypeNumeric);
+}
+
+// Loads `bytes` into a record that holds something else, and checks it stores the same bytes again
+// and consumed them all.
+template <class Record>
+void ExpectLoadsBack(const Bytes& bytes, Record other) {
+    CArchive ar(bytes);
+    other.LoadFromArchive(ar);
+    EXPECT_TRUE(ar.AtEnd());
+    EXPECT_EQ(Store(other), bytes) << Hex(Store(other));
+}
+
+// Every cut of the archive is refused and leaves the record as it was.
+template <class Record>
+void ExpectTruncationsRefused(const Bytes& bytes, const Record& other) {
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        Record record = other;
+        CArchive ar(Prefix(bytes, cut));
+        EXPECT_THROW(record.LoadFromArchive(ar), CArchiveException) << "cut at " << cut;
+        Record untouched = other;
+        EXPECT_EQ(Store(record), Store(untouched)) << "cut at " << cut;
+    }
+}
+
+// ---- ARIMA --------------------------------------------------------------------------------------
+
+CArimaData SampleArima() {
+    CArimaData r;
+    r.SetWindowState(2);
+    r.ListOfVariablesList.Add(Numeric(L"y"));
+    r.SelectedVariableList.Add(Numeric(L"y"));
+    r.ArParametersEdit.SetUserValue(2);
+    r.MaEdit.SetUserValue(1);
+    r.SeasonalPerEdit = CGUIData<int>(4);
+    r.SeasonalPerEdit.SetUserValue(6);
+    r.SeasonalPerEdit.SetLast(0);
+    r.ToleranceEdit.SetUserValue(0.25);
+    r.ForeCastFromEdit.SetUserValue(10);
+    r.ForeCastToEdit.SetUserValue(15);
+    r.SaveFileEdit = L"a.tvz";
+    r.MaCheck = 1;
+    r.SeasonalPerCheck = 1;
+    r.EstimateConstCheck = 1;
+    r.ForeCastCheck = 1;
+    r.SaveFileCheck = 1;
+    r.ForeCastNoRadio = 1;
+    return r;
+}
+
+Bytes SampleArimaBytes() {
+    Bytes b;
+    Base(b, 2);
+    AppendWide(b, u"a.tvz");
+    // ArParameters, SeasonalAr, Ma, SeasonalMa, SeasonalPer, EstimateConst, ForeCast, SaveFile checks; radio
+    for (int v : {1, 0, 1, 0, 1, 1, 1, 1, 1})
+        Int(b, v);
+    List(b, {u"y"});
+    List(b, {u"y"});
+    IntHolder(b, 0, 0, 1, 2, 1);                   // ArParametersEdit, typed
+    IntHolder(b, 1, 1, 0, 0, 1);                   // SeasonalArEdit, default with second mark 1
+    IntHolder(b, 0, 1, 0, 1, 1);                   // MaEdit, typed
+    IntHolder(b, 1, 1, 0, 0, 1);                   // SeasonalMaEdit
+    IntHolder(b, 0, 0, 4, 6, 0);                   // SeasonalPerEdit, last flag cleared
+    IntHolder(b, 1, 0, 20, 20, 1);                 // IterationsEdit
+    DoubleHolder(b, 0, 0, kBits001, kBits025, 1);  // ToleranceEdit
+    IntHolder(b, 1, 0, 0, 0, 1);                   // BackCastEdit
+    IntHolder(b, 1, 1, 0, 0, 1);                   // ForeCastNoEdit
+    IntHolder(b, 0, 1, 0, 10, 1);                  // ForeCastFromEdit
+    IntHolder(b, 0, 1, 0, 15, 1);                  // ForeCastToEdit
+    return b;
+}
+
+TEST(ArimaDataArchive, FieldOrderIsExact) {
+    CArimaData record = SampleArima();
+    EXPECT_EQ(Store(record), SampleArimaBytes()) << Hex(Store(record));
+}
+
+TEST(ArimaDataArchive, LoadsBackAndRefusesEveryTruncation) {
+    CArimaData other;
+    other.SelectedVariableList.Add(Numeric(L"stale"));
+    other.SaveFileEdit = L"stale.tvz";
+    other.IterationsEdit.SetUserValue(99);
+    ExpectLoadsBack(SampleArimaBytes(), other);
+    ExpectTruncationsRefused(SampleArimaBytes(), other);
+}
+
+TEST(ArimaDataRecord, SetAllTakesTheOptionsInDeclaredOrderAndGetAllGivesThemBack) {
+    CVariableList source, selected;
+    source.Add(Numeric(L"s"));
+    selected.Add(Numeric(L"t"));
+    auto typed = [](int v) {
+        CGUIData<int> h(0);
+        h.SetUserValue(v);
+        return h;
+    };
+    CGUIData<double> tolerance(0.5);
+    CArimaData record;
+    record.SetAll(source, selected, typed(3), typed(4), typed(5), typed(6), typed(7), typed(8), tolerance,
+                  typed(9), typed(10), typed(11), typed(12), L"f.tvz", 13, 14, 15, 16, 17, 18, 19, 20, 21);
+    EXPECT_EQ(record.ListOfVariablesList, source);
+    EXPECT_EQ(record.SelectedVariableList, selected);
+    const CGUIData<int>* holders[] = {&record.ArParametersEdit, &record.SeasonalArEdit,
+                                      &record.MaEdit,           &record.SeasonalMaEdit,
+                                      &record.SeasonalPerEdit,  &record.IterationsEdit};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(holders[i]->GetValue(), 3 + i);
+    EXPECT_EQ(record.ToleranceEdit, tolerance);
+    EXPECT_EQ(record.BackCastEdit.GetValue(), 9);
+    EXPECT_EQ(record.ForeCastNoEdit.GetValue(), 10);
+    EXPECT_EQ(record.ForeCastFromEdit.GetValue(), 11);
+    EXPECT_EQ(record.ForeCastToEdit.GetValue(), 12);
+    EXPECT_EQ(record.SaveFileEdit, L"f.tvz");
+    const int checks[] = {record.ArParametersCheck, record.SeasonalArCheck,  record.MaCheck,
+                          record.SeasonalMaCheck,   record.SeasonalPerCheck, record.EstimateConstCheck,
+                          record.ForeCastCheck,     record.SaveFileCheck,    record.ForeCastNoRadio};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(checks[i], 13 + i);
+
+    CVariableList l1, l2;
+    CGUIData<int> h3, h4, h5, h6, h7, h8, h10, h11, h12, h13;
+    CGUIData<double> h9;
+    CString file;
+    int c[9];
+    EXPECT_EQ(record.GetAll(l1, l2, h3, h4, h5, h6, h7, h8, h9, h10, h11, h12, h13, file, c[0], c[1], c[2],
+                            c[3], c[4], c[5], c[6], c[7], c[8]),
+              1);
+    CArimaData copy;
+    copy.SetAll(l1, l2, h3, h4, h5, h6, h7, h8, h9, h10, h11, h12, h13, file, c[0], c[1], c[2], c[3], c[4],
+                c[5], c[6], c[7], c[8]);
+    EXPECT_EQ(Store(copy), Store(record));
+}
+
+// ---- exponential smoothing ----------------------------------------------------------------------
+
+CExponentialData SampleExponential() {
+    CExponentialData r;
+    r.SetWindowState(4);
+    r.TrendCheck = 1;
+    r.ForecastCheck = 1;
+    r.SeasonPeriodCheck = 1;
+    r.TrendLinearRadio = 1;
+    r.NumberRadio = 1;
+    r.SmoothEdit.SetUserValue(0.25);
+    r.PercentEdit.SetUserValue(0.5);
+    r.ForecastFromEdit.SetUserValue(3);
+    r.ForecastToEdit.SetUserValue(9);
+    r.SeasonPeriodEdit.SetValue(10);
+    r.SeasonPeriodEdit.SetDefault(0);
+    r.ListOfVariablesList.Add(Numeric(L"a"));
+    r.ListOfVariablesList.Add(Numeric(L"b"));
+    r.SelectedVariableList.Add(Numeric(L"b"));
+    return r;
+}
+
+Bytes SampleExponentialBytes() {
+    Bytes b;
+    Base(b, 4);
+    // Trend, SeasonComp, Forecast, SeasonPeriod, SaveFile checks; TrendLinear, Seasonadd, Number radios
+    for (int v : {1, 0, 1, 1, 0, 1, 0, 1})
+        Int(b, v);
+    AppendWide(b, u"");
+    DoubleHolder(b, 0, 0, kBits01, kBits025, 1);  // SmoothEdit
+    DoubleHolder(b, 1, 1, kBits0, kBits0, 1);     // TrendLinearEdit
+    DoubleHolder(b, 0, 1, kBits0, kBits05, 1);    // PercentEdit
+    DoubleHolder(b, 1, 1, kBits0, kBits0, 1);     // SeasonAddEdit
+    DoubleHolder(b, 1, 1, kBits0, kBits0, 1);     // SeasonMultiEdit
+    IntHolder(b, 1, 0, 1, 1, 1);                  // NumberEdit
+    IntHolder(b, 0, 1, 1, 3, 1);                  // ForecastFromEdit
+    IntHolder(b, 0, 1, 1, 9, 1);                  // ForecastToEdit
+    IntHolder(b, 0, 0, 12, 10, 1);                // SeasonPeriodEdit, capped
+    List(b, {u"a", u"b"});                        // the lists come last here
+    List(b, {u"b"});
+    return b;
+}
+
+TEST(ExponentialDataArchive, FieldOrderIsExact) {
+    CExponentialData record = SampleExponential();
+    EXPECT_EQ(Store(record), SampleExponentialBytes()) << Hex(Store(record));
+}
+
+TEST(ExponentialDataArchive, LoadsBackAndRefusesEveryTruncation) {
+    CExponentialData other;
+    other.SaveFileEdit = L"stale.tvz";
+    other.SelectedVariableList.Add(Numeric(L"stale"));
+    other.SmoothEdit.SetUserValue(0.75);
+    ExpectLoadsBack(SampleExponentialBytes(), other);
+    ExpectTruncationsRefused(SampleExponentialBytes(), other);
+}
+
+TEST(ExponentialDataRecord, SetAllTakesTheOptionsInDeclaredOrderAndGetAllGivesThemBack) {
+    CVariableList source, selected;
+    source.Add(Numeric(L"s"));
+    selected.Add(Numeric(L"t"));
+    auto weight = [](double v) {
+        CGUIData<double> h(0.0);
+        h.SetUserValue(v);
+        return h;
+    };
+    auto count = [](int v) {
+        CGUIData<int> h(0);
+        h.SetUserValue(v);
+        return h;
+    };
+    CExponentialData record;
+    record.SetAll(source, selected, weight(0.3), weight(0.4), weight(0.5), weight(0.6), weight(0.7), count(8),
+                  count(9), count(10), count(11), 12, 13, 14, 15, 16, 17, 18, 19, L"f.tvz");
+    EXPECT_EQ(record.ListOfVariablesList, source);
+    EXPECT_EQ(record.SelectedVariableList, selected);
+    EXPECT_EQ(record.SmoothEdit.GetValue(), 0.3);
+    EXPECT_EQ(record.TrendLinearEdit.GetValue(), 0.4);
+    EXPECT_EQ(record.PercentEdit.GetValue(), 0.5);
+    EXPECT_EQ(record.SeasonAddEdit.GetValue(), 0.6);
+    EXPECT_EQ(record.SeasonMultiEdit.GetValue(), 0.7);
+    EXPECT_EQ(record.NumberEdit.GetValue(), 8);
+    EXPECT_EQ(record.ForecastFromEdit.GetValue(), 9);
+    EXPECT_EQ(record.ForecastToEdit.GetValue(), 10);
+    EXPECT_EQ(record.SeasonPeriodEdit.GetValue(), 11);
+    const int ints[] = {record.TrendCheck,        record.SeasonCompCheck, record.ForecastCheck,
+                        record.SeasonPeriodCheck, record.SaveFileCheck,   record.TrendLinearRadio,
+                        record.SeasonaddRadio,    record.NumberRadio};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(ints[i], 12 + i);
+    EXPECT_EQ(record.SaveFileEdit, L"f.tvz");
+
+    CVariableList l1, l2;
+    CGUIData<double> w3, w4, w5, w6, w7;
+    CGUIData<int> n8, n9, n10, n11;
+    int c[8];
+    CString file;
+    EXPECT_EQ(record.GetAll(l1, l2, w3, w4, w5, w6, w7, n8, n9, n10, n11, c[0], c[1], c[2], c[3], c[4], c[5],
+                            c[6], c[7], file),
+              1);
+    CExponentialData copy;
+    copy.SetAll(l1, l2, w3, w4, w5, w6, w7, n8, n9, n10, n11, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7],
+                file);
+    EXPECT_EQ(Store(copy), Store(record));
+}
+
+// ---- seasonal adjustment ------------------------------------------------------------------------
+
+CSeasonalData SampleSeasonal() {
+    CSeasonalData r;
+    r.TermCheck = 1;
+    r.SaveFileCheck = 1;
+    r.AdditiveRadio = 0;
+    r.SaveFileEdit = L"s.tvz";
+    r.SeasonEdit.SetUserValue(4);
+    r.ListOfVariablesList.Add(Numeric(L"q"));
+    r.SelectedVariableList.Add(Numeric(L"q"));
+    return r;
+}
+
+Bytes SampleSeasonalBytes() {
+    Bytes b;
+    Base(b, 1);
+    for (int v : {1, 1, 0})  // TermCheck, SaveFileCheck, AdditiveRadio
+        Int(b, v);
+    AppendWide(b, u"s.tvz");
+    IntHolder(b, 0, 0, 12, 4, 1);  // SeasonEdit
+    List(b, {u"q"});
+    List(b, {u"q"});
+    return b;
+}
+
+TEST(SeasonalDataArchive, FieldOrderIsExact) {
+    CSeasonalData record = SampleSeasonal();
+    EXPECT_EQ(Store(record), SampleSeasonalBytes()) << Hex(Store(record));
+}
+
+TEST(SeasonalDataArchive, LoadsBackAndRefusesEveryTruncation) {
+    CSeasonalData other;
+    other.SaveFileEdit = L"stale.tvz";
+    other.AdditiveRadio = 7;
+    ExpectLoadsBack(SampleSeasonalBytes(), other);
+    ExpectTruncationsRefused(SampleSeasonalBytes(), other);
+}
+
+// ---- series smoothing ---------------------------------------------------------------------------
+
+CSeriesSmoothData SampleSmooth() {
+    CSeriesSmoothData r;
+    r.WeightEdit = L"1 2 1";
+    r.MeanRadio = 2;
+    r.MeanValueEdit.SetUserValue(5);
+    r.SelectedVariableList.Add(Numeric(L"z"));
+    return r;
+}
+
+Bytes SampleSmoothBytes() {
+    Bytes b;
+    Base(b, 1);
+    AppendWide(b, u"1 2 1");
+    Int(b, 0);  // SaveFileCheck
+    Int(b, 2);  // MeanRadio
+    AppendWide(b, u"");
+    IntHolder(b, 0, 0, 3, 5, 1);  // MeanValueEdit
+    IntHolder(b, 1, 1, 0, 0, 1);  // MedianValueEdit, default with second mark 1
+    List(b, {});
+    List(b, {u"z"});
+    return b;
+}
+
+TEST(SeriesSmoothDataArchive, FieldOrderIsExact) {
+    CSeriesSmoothData record = SampleSmooth();
+    EXPECT_EQ(Store(record), SampleSmoothBytes()) << Hex(Store(record));
+}
+
+TEST(SeriesSmoothDataArchive, LoadsBackAndRefusesEveryTruncation) {
+    CSeriesSmoothData other;
+    other.WeightEdit = L"stale";
+    other.ListOfVariablesList.Add(Numeric(L"stale"));
+    ExpectLoadsBack(SampleSmoothBytes(), other);
+    ExpectTruncationsRefused(SampleSmoothBytes(), other);
+}
+
+}  // namespace
