@@ -11,7 +11,7 @@ public:
 
 private:
     ~DlgBase() = default;
-    IGlobal* m_global;
+    [[maybe_unused]] IGlobal* m_global;  // kept for the services the dialog base will give
 };
 
 template <class Item>
