@@ -128,6 +128,8 @@ int CGUIBaseDlg::CalculateHeaderSize(const CVariableList& variables) {
 }
 
 BOOL CGUIBaseDlg::UpdateData(BOOL save) {
+    if (!m_bWindow)
+        return 1;  // no controls to exchange with
     CDataExchange dx(this, save);
     try {
         DoDataExchange(&dx);
