@@ -156,6 +156,8 @@ public:
     CString GetListMenuText(UINT list) const;
     // Width of the widest variable name, in characters (the header size of every list).
     static int CalculateHeaderSize(const CVariableList& variables);
+    // Whether a selected item of the list is a string variable.
+    bool IsStringVariablePresent(UINT list) const;
 
     // ---- controls ---------------------------------------------------------------------------------
     CTKCtrl* FindCtrl(UINT id) const;
@@ -194,7 +196,13 @@ public:
     // an exchanged group turns the group's others off.
     void DDX_Radio(CDataExchange* pDX, UINT group, int& index);
     void DDX_CBIndex(CDataExchange* pDX, UINT id, int& index);
-    void DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, int = 0, int = 1, int = 0);
+    // A variable list. With a non-zero `message`, storing refuses a list of fewer than `minimum`
+    // variables: the message resource is shown and the exchange fails.
+    void DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, UINT message = 0,
+                           int minimum = 1, int = 0);
+    // A warning about a value that is taken all the same: when storing, a non-zero `message` resource is
+    // shown through the host's warning for the control (while it is enabled); the exchange goes on.
+    void DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message);
 
     // Range checks. The holder forms skip a holder whose second mark is 1 or 2 while its default mark
     // is set; the value forms run unless `skip` is non-zero.
@@ -287,14 +295,18 @@ void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, i
         return;
     std::optional<T> value;
     if constexpr (std::is_same_v<T, double>) {
-        value = ParseDouble(edit.m_strText);
+        // An edit that refuses a minus sign refuses it in a decimal number too.
+        if (!edit.m_bNoMinus || CString(edit.m_strText).Trim().Find(L'-') != 0)
+            value = ParseDouble(edit.m_strText);
     } else {
         // An unsigned holder takes no minus sign, nor does an edit that refuses one.
         if (const auto parsed = ParseInt(edit.m_strText, std::is_same_v<T, int> && !edit.m_bNoMinus))
             value = static_cast<T>(*parsed);
     }
     if (value) {
+        // Typed by the user: neither the default nor the value the holder was made with.
         holder.SetUserValue(*value);
+        holder.SetLast(0);
         return;
     }
     if (IsColoredValidation()) {

@@ -11,7 +11,7 @@
 // The default mark says the value is still the default (the dialog clears it when the user changes the
 // value); the second mark (0, 1 or 2) is set by a record's SetEditAttribute and changes how the value
 // rule and the range check treat the holder; the last flag is 1 for a holder made from a default and
-// becomes 0 once the user types a value into it (records write some clauses only then, whatever the
+// becomes 0 once the user types a value into it in a dialog (records write some clauses only then, whatever the
 // all-values switch says).
 template <class T>
 class CGUIData {
@@ -58,11 +58,10 @@ public:
     void SetSecond(int mark) { m_nSecond = mark; }
     void SetLast(int flag) { m_nLast = flag; }
 
-    // A value the user typed: the holder is no longer at its default, nor the value it was made with.
+    // A value set other than by default: the holder is no longer at its default.
     void SetUserValue(T value) {
         m_Value = value;
         m_nDefault = 0;
-        m_nLast = 0;
     }
 
     friend bool operator==(const CGUIData& a, const CGUIData& b) {
