@@ -8,6 +8,7 @@
 
 #include "Host/HostServices.h"
 #include "Platform/CArchive.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
 
 namespace {
 
@@ -27,12 +28,17 @@ HostApp::HostApp(std::ostream& out) : m_out(out) {
     InstallHost(this, &m_data);
     HostSinks sinks;
     sinks.assertion = [this](const CString& file, long line) {
-        m_out << "assert: " << file.ToUtf8() << ":" << line << "\n";
+        if (!IsQuiet())
+            m_out << "assert: " << file.ToUtf8() << ":" << line << "\n";
     };
     sinks.messageBox = [this](const CString& text, UINT, UINT) {
-        m_out << "message: " << text.ToUtf8() << "\n";
+        if (!IsQuiet())
+            m_out << "message: " << text.ToUtf8() << "\n";
     };
-    sinks.warning = [this](const CString& text) { m_out << "warning: " << text.ToUtf8() << "\n"; };
+    sinks.warning = [this](const CString& text) {
+        if (!IsQuiet())
+            m_out << "warning: " << text.ToUtf8() << "\n";
+    };
     InstallSinks(std::move(sinks));
 }
 
@@ -57,10 +63,10 @@ void HostApp::LoadModule(const std::string& path) {
     }
     m_library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!m_library)
-        throw HostError(file + ": cannot load the module: " + dlerror());
+        throw ModuleLoadError(file + ": cannot load the module: " + dlerror());
     auto factory = reinterpret_cast<GetModuleFactoryFn>(dlsym(m_library, "GetModuleFactory"));
     if (!factory)
-        throw HostError(file + ": the module exports no GetModuleFactory");
+        throw ModuleLoadError(file + ": the module exports no GetModuleFactory");
     m_pModule = factory(this);
 }
 
@@ -92,6 +98,13 @@ CCmdUI HostApp::UpdateCommand(UINT command) {
         if (group && group->IsOwnCommand(command))
             group->OnUpdateTKCommand(&ui);
     return ui;
+}
+
+bool HostApp::IsModuleCommand(UINT command) const {
+    for (CTKMsg* group : Groups())
+        if (group && group->IsOwnCommand(command))
+            return true;
+    return false;
 }
 
 CGUIBaseObj* HostApp::FindRecord(UINT command) const {
@@ -133,6 +146,8 @@ void HostApp::RunDialogCommand(UINT command, const CString& title) {
 }
 
 void HostApp::SubmitCommandLine(const CString& line, int, int) {
+    if (IsQuiet())
+        return;
     m_log.push_back(line.str());
     m_out << line.ToUtf8() << "\n";
 }
@@ -142,43 +157,132 @@ bool HostApp::IsCurrentModule(const CString& name) {
 }
 
 void HostApp::SendRegisteredMessage(const CString& message, const CString& text, long) {
-    if (message == L"UpdateStatusBar")
+    if (message == L"UpdateStatusBar" && !IsQuiet())
         m_out << "status: " << text.ToUtf8() << "\n";
 }
 
-// Archive of the record store: a count, then for each record its command (4 bytes) and its archive.
+namespace {
+
+constexpr char kStoreMark[4] = {'T', 'V', 'K', 'R'};
+constexpr std::int32_t kStoreVersion = 1;
+
+// A dialog opened by the host itself, only to have the module make the command's record.
+class CancellingDriver final : public IDialogDriver {
+public:
+    int Run(CGUIBaseDlg& dlg) override {
+        dlg.OnCancel();
+        return IDCANCEL;
+    }
+};
+
+struct StoredRecord {
+    UINT command;
+    std::size_t offset;  // of its archive in the store
+    std::vector<std::uint8_t> bytes;
+};
+
+}  // namespace
+
 std::vector<unsigned char> HostApp::SaveRecords() const {
     CArchive ar;
+    for (char c : kStoreMark)
+        ar.WriteUInt8(static_cast<std::uint8_t>(c));
+    ar.WriteInt32(kStoreVersion);
     ar.WriteCount(m_records.size());
     for (const auto& [command, record] : m_records) {
+        CArchive one;
+        record->Serialize(one);
         ar.WriteUInt32(command);
-        record->Serialize(ar);
+        ar.WriteUInt32(static_cast<std::uint32_t>(one.GetBuffer().size()));
+        for (std::uint8_t b : one.GetBuffer())
+            ar.WriteUInt8(b);
     }
     return ar.GetBuffer();
 }
 
-void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
-    const std::vector<unsigned char> snapshot = SaveRecords();
+CGUIBaseObj* HostApp::MakeRecord(UINT command) {
+    if (!IsModuleCommand(command))
+        return nullptr;
+    CancellingDriver cancel;
+    IDialogDriver* previous = GetDialogDriver();
+    InstallDialogDriver(&cancel);
+    SetQuiet(true);
     try {
-        LoadRecords(bytes);
+        RouteCommand(command);
     } catch (...) {
-        LoadRecords(snapshot);  // put back every record as it was
+        SetQuiet(false);
+        InstallDialogDriver(previous);
         throw;
     }
+    SetQuiet(false);
+    InstallDialogDriver(previous);
+    return FindRecord(command);
 }
 
-void HostApp::LoadRecords(const std::vector<unsigned char>& bytes) {
+void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
+    // Read the whole store before touching a record.
     CArchive ar(bytes);
-    const std::size_t count = ar.ReadCount("record count", 4 + CGUIBaseObj::kBaseArchiveBytes);
-    // Load into the records kept now, or into new ones made by opening the command's dialog record:
-    // the module alone knows which record class a command has.
+    for (char c : kStoreMark)
+        if (ar.ReadUInt8("record store mark") != static_cast<std::uint8_t>(c))
+            throw HostError("not a record store (no TVKR mark at its start)");
+    if (const std::int32_t version = ar.ReadInt32("record store version"); version != kStoreVersion)
+        throw HostError("record store version " + std::to_string(version) + " is not known");
+    const std::size_t count = ar.ReadCount("record count", 8);
+    std::vector<StoredRecord> stored;
+    std::map<UINT, std::size_t> named;
     for (std::size_t i = 0; i < count; ++i) {
-        const UINT command = ar.ReadUInt32("record command");
-        CGUIBaseObj* record = FindRecord(command);
-        if (!record)
-            ar.Fail("no record is kept for command " + std::to_string(command));
-        record->LoadFromArchive(ar);
+        StoredRecord one{ar.ReadUInt32("record command"), 0, {}};
+        const std::uint32_t length = ar.ReadUInt32("record length");
+        if (length > ar.GetRemaining())
+            ar.Fail("record for command " + std::to_string(one.command) + " longer than the store");
+        one.offset = ar.GetPosition();
+        one.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(one.offset),
+                         bytes.begin() + static_cast<std::ptrdiff_t>(one.offset + length));
+        for (std::uint32_t b = 0; b < length; ++b)
+            ar.ReadUInt8("record");
+        if (!named.emplace(one.command, i).second)
+            ar.Fail("command " + std::to_string(one.command) + " stored twice");
+        stored.push_back(std::move(one));
     }
     if (!ar.AtEnd())
         ar.Fail("unexpected bytes after the last record");
+
+    // Load each into the record kept now or one the module makes; on any failure put the store back.
+    std::map<UINT, std::vector<std::uint8_t>> snapshot;
+    for (const auto& [command, record] : m_records) {
+        CArchive one;
+        record->Serialize(one);
+        snapshot[command] = one.GetBuffer();
+    }
+    std::vector<UINT> made;
+    try {
+        for (const auto& one : stored) {
+            const std::string what = "record for command " + std::to_string(one.command);
+            CGUIBaseObj* record = FindRecord(one.command);
+            if (!record) {
+                record = MakeRecord(one.command);
+                if (!record)
+                    throw HostError(what + ": the module keeps no record for this command");
+                made.push_back(one.command);
+            }
+            CArchive in(one.bytes);
+            try {
+                record->LoadFromArchive(in);
+                if (!in.AtEnd())
+                    in.Fail("unexpected bytes after the record");
+            } catch (const CArchiveException& e) {
+                throw HostError(what + " (its archive starts at byte offset " + std::to_string(one.offset) +
+                                "): " + e.what());
+            }
+        }
+    } catch (...) {
+        for (UINT command : made)
+            m_records.erase(command);
+        for (const auto& [command, saved] : snapshot) {
+            CArchive in(saved);
+            m_records[command]->LoadFromArchive(in);
+        }
+        throw;
+    }
+    std::erase_if(m_records, [&named](const auto& entry) { return named.count(entry.first) == 0; });
 }

@@ -14,12 +14,21 @@
 #include "TvkBaseGui/CTKMsg.h"
 #include "TvkXMenu/CTKMenuBar.h"
 
+// The module library cannot be loaded or has no entry.
+class ModuleLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Settings of the host that the module reads; set from scripts and flags.
 struct HostSettings {
+    // The data status the host reports: 1 (ready) while data with variables is loaded, else 0, unless
+    // a script sets another.
+    static constexpr int kDataStatusFollowsData = -1;
     wchar_t decimal = L'.';
     bool allValues = false;
     bool locked = false;
-    int dataStatus = 1;
+    int dataStatus = kDataStatusFollowsData;
     bool usesCaption = false;
     int print = 2;
     int rng = 0;
@@ -78,7 +87,8 @@ public:
     HostApp(const HostApp&) = delete;
     HostApp& operator=(const HostApp&) = delete;
 
-    // Loads the module library (next to the executable unless a path is given) and builds the module.
+    // Loads the module library and builds the module: the given path, else TVKHOST_MODULE, else the
+    // library next to the executable.
     void LoadModule(const std::string& path = {});
     IDlgStat1* Module() const { return m_pModule; }
 
@@ -90,14 +100,24 @@ public:
 
     // Routes a menu command to the group that owns it; false when no group does.
     bool RouteCommand(UINT command);
+    // The state the owning group gives the menu item (enabled, unchecked when no group owns it).
     CCmdUI UpdateCommand(UINT command);
+    bool IsModuleCommand(UINT command) const;
     std::vector<CTKMsg*> Groups() const;
     CGUIBaseObj* FindRecord(UINT command) const;
+    std::size_t RecordCount() const { return m_records.size(); }
+    // The record store's archive: "TVKR", format version (4 bytes, 1), the record count (count form),
+    // then for each record its command (4 bytes), the length of its archive (4 bytes) and the archive.
     std::vector<unsigned char> SaveRecords() const;
-    // Replaces the kept records by those of the archive; throws CArchiveException on a bad one.
+    // Replaces the kept records by those of the archive: records of commands it does not name are
+    // dropped, records it names but the store lacks are made by the module (by opening the command
+    // unseen and cancelling). Throws CArchiveException on a bad archive, leaving the store as it was.
     void OpenRecords(const std::vector<unsigned char>& bytes);
     // Hands a record's lines to the kernel.
     void RunRecord(UINT command);
+    // While quiet, nothing reaches the kernel or the output (used when the host opens dialogs itself).
+    void SetQuiet(bool quiet) { m_quiet += quiet ? 1 : -1; }
+    bool IsQuiet() const { return m_quiet > 0; }
 
     // IGlobal
     IModule* FindModule(const CString& name) override;
@@ -107,7 +127,11 @@ public:
     void SubmitCommandLine(const CString& line, int flags, int mode) override;
     bool IsCurrentModule(const CString& name) override;
     bool IsHostLocked() override { return m_settings.locked; }
-    int GetDataStatus() override { return m_settings.dataStatus; }
+    int GetDataStatus() override {
+        if (m_settings.dataStatus != HostSettings::kDataStatusFollowsData)
+            return m_settings.dataStatus;
+        return m_data.GetVariableCount() > 0 ? 1 : 0;
+    }
     bool UsesDialogCaption() override { return m_settings.usesCaption; }
     void NotifyDialogOpening(int) override {}
     int GetPrintSetting() override { return m_settings.print; }
@@ -129,7 +153,9 @@ public:
     void SendRegisteredMessage(const CString& message, const CString& text, long param2) override;
 
 private:
-    void LoadRecords(const std::vector<unsigned char>& bytes);
+    CGUIBaseObj* MakeRecord(UINT command);
+
+    int m_quiet = 0;
 
     std::ostream& m_out;
     HostSettings m_settings;

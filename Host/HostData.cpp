@@ -1,137 +1,154 @@
 #include "Host/HostData.h"
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
+#include <unordered_set>
+
+#include "TvkBaseGui/CGUIDataVariable.h"
 
 namespace {
 
-// Splits one CSV record (RFC 4180 quoting); `line` may hold embedded newlines already joined.
-bool SplitRecord(const std::string& line, std::vector<std::string>& cells) {
-    cells.clear();
-    std::string cell;
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                cell += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                cell += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            cells.push_back(cell);
-            cell.clear();
-        } else if (c != '\r') {
-            cell += c;
-        }
-    }
-    cells.push_back(cell);
-    return !quoted;
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 bool IsNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
     if (text.empty())
         return false;
-    if (text.front() == '+')
-        text.remove_prefix(1);
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
+    // "inf" and "nan" parse, but a data file that holds them holds labels, not measurements.
+    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(" \t\r") == std::string_view::npos;
+// Reads CSV records one at a time, in one pass over the text.
+class CsvReader {
+public:
+    CsvReader(std::string_view text, const std::string& name) : m_text(text), m_name(name) {
+        if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
+            m_pos = 3;
+    }
+
+    // The next record's cells; false at the end. `line` is the line the record starts on.
+    bool Next(std::vector<std::string>& cells, int& line) {
+        if (m_pos >= m_text.size())
+            return false;
+        cells.assign(1, std::string());
+        line = m_line;
+        bool quoted = false;
+        while (m_pos < m_text.size()) {
+            const char c = m_text[m_pos++];
+            if (c == '\n')
+                ++m_line;
+            if (quoted) {
+                if (c != '"')
+                    cells.back() += c == '\r' ? std::string() : std::string(1, c);
+                else if (m_pos < m_text.size() && m_text[m_pos] == '"')
+                    cells.back() += '"', ++m_pos;
+                else
+                    quoted = false;
+            } else if (c == '\n') {
+                return true;
+            } else if (c == '"') {
+                quoted = true;
+            } else if (c == ',') {
+                cells.emplace_back();
+            } else if (c != '\r') {
+                cells.back() += c;
+            }
+        }
+        if (quoted)
+            throw HostError(m_name + ":" + std::to_string(line) + ": a quoted cell is never closed");
+        return true;
+    }
+
+private:
+    std::string_view m_text;
+    const std::string& m_name;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+};
+
+std::string Count(std::size_t n, const char* noun) {
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
+bool IsBlankRecord(const std::vector<std::string>& cells) {
+    return cells.size() == 1 && TrimBlanks(cells[0]).empty();
 }
 
 }  // namespace
 
-void HostData::LoadCsv(const std::string& path) {
+void HostData::LoadCsv(const std::string& path, const std::string& shownName) {
+    const std::string& name = shownName.empty() ? path : shownName;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw HostError(path + ": cannot open the data file");
+        throw HostError(name + ": cannot open the data file");
     std::ostringstream text;
     text << in.rdbuf();
-    LoadCsvText(text.str(), path);
+    if (in.bad())
+        throw HostError(name + ": cannot read the data file");
+    LoadCsvText(text.str(), name);
 }
 
-void HostData::LoadCsvText(const std::string& text, const std::string& name) {
-    std::vector<DataVariableInfo> variables;
-    std::vector<bool> numeric;
-    std::vector<bool> anyValue;
-    int cases = 0;
-    int lineNo = 0;
-    int recordLine = 0;
-    std::string pending;
+void HostData::LoadCsvText(std::string_view text, const std::string& name) {
+    CsvReader reader(text, name);
     std::vector<std::string> cells;
-    std::istringstream in(text);
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (pending.empty())
-            recordLine = lineNo;
-        pending += line;
-        if (!SplitRecord(pending, cells)) {
-            pending += '\n';  // a quoted cell goes on over the line break
-            continue;
-        }
-        pending.clear();
-        const std::string where = name + ":" + std::to_string(recordLine) + ": ";
-        if (header) {
-            if (cells.size() == 1 && IsBlank(cells[0]))
-                throw HostError(where + "the header row names no variables");
-            for (const auto& c : cells) {
-                if (IsBlank(c))
-                    throw HostError(where + "a variable without a name in the header row");
-                for (const auto& v : variables)
-                    if (v.name == CString::FromUtf8(c))
-                        throw HostError(where + "variable '" + c + "' named twice");
-                variables.push_back({CString::FromUtf8(c), 2});
-            }
-            numeric.assign(variables.size(), true);
-            anyValue.assign(variables.size(), false);
-            header = false;
-            continue;
-        }
-        if (cells.size() == 1 && IsBlank(cells[0]))
-            continue;  // blank lines carry no case
-        if (cells.size() != variables.size())
-            throw HostError(where + "row has " + std::to_string(cells.size()) + " cells, the header names " +
-                            std::to_string(variables.size()) + " variables");
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (IsBlank(cells[i]))
-                continue;
-            anyValue[i] = true;
-            if (numeric[i] && !IsNumber(cells[i]))
-                numeric[i] = false;
-        }
-        ++cases;
-    }
-    if (!pending.empty())
-        throw HostError(name + ":" + std::to_string(recordLine) + ": a quoted cell is never closed");
-    if (header)
+    int line = 0;
+    bool header = false;
+    while (!header && reader.Next(cells, line))
+        header = !IsBlankRecord(cells);
+    if (!header)
         throw HostError(name + ":1: the data file is empty (no header row)");
+
+    std::vector<DataVariableInfo> variables;
+    std::unordered_set<std::wstring> names;
+    const auto where = [&name](int at) { return name + ":" + std::to_string(at) + ": "; };
+    for (const auto& cell : cells) {
+        const std::string variable(TrimBlanks(cell));
+        if (variable.empty())
+            throw HostError(where(line) + "a variable without a name in the header row");
+        // Compared as the dialogs will show them (malformed UTF-8 may read alike).
+        CString shown = CString::FromUtf8(variable);
+        if (!names.insert(shown.str()).second)
+            throw HostError(where(line) + "variable '" + shown.ToUtf8() + "' named twice");
+        variables.push_back({std::move(shown), kVariableTypeNumeric});
+    }
+
+    std::vector<bool> numeric(variables.size(), true);
+    long long cases = 0;
+    while (reader.Next(cells, line)) {
+        if (IsBlankRecord(cells))
+            continue;
+        if (cells.size() != variables.size())
+            throw HostError(where(line) + "the row has " + Count(cells.size(), "cell") +
+                            ", the header names " + Count(variables.size(), "variable"));
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            if (numeric[i] && !TrimBlanks(cells[i]).empty() && !IsNumber(cells[i]))
+                numeric[i] = false;
+        if (++cases > std::numeric_limits<int>::max())
+            throw HostError(where(line) + "too many cases");
+    }
     for (std::size_t i = 0; i < variables.size(); ++i)
-        variables[i].type = numeric[i] ? 2 : 1;
+        variables[i].type = numeric[i] ? kVariableTypeNumeric : kVariableTypeString;
     m_variables = std::move(variables);
-    m_nCases = cases;
+    m_nCases = static_cast<int>(cases);
 }
 
 void HostData::Synthetic(int variables, int cases) {
     m_variables.clear();
     m_variables.reserve(static_cast<std::size_t>(variables));
     for (int i = 1; i <= variables; ++i)
-        m_variables.push_back({CString(L"V" + std::to_wstring(i)), 2});
+        m_variables.push_back({CString(L"V" + std::to_wstring(i)), kVariableTypeNumeric});
     m_nCases = cases;
 }
 

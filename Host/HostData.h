@@ -2,11 +2,12 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Host/Interfaces.h"
 
-// An error in what the user gave the host: names the file and line.
+// An error in what the user gave the host; the message names the file and line.
 class HostError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -14,12 +15,17 @@ public:
 
 // The host's data: variables and their cases. Only names, types and the number of cases matter to
 // the dialogs, so the cells themselves are not kept.
+//
+// CSV rules: the first row (after any blank lines) names the variables; every later non-blank row is
+// one case with exactly one cell per variable. Cells are separated by commas; a cell in double quotes
+// may hold commas, line breaks and doubled quotes (""). A variable is numeric when every non-empty cell
+// of its column is a number (an all-empty column is numeric), else a string variable. Blanks around
+// names and numbers do not count; a UTF-8 byte-order mark at the start is skipped.
 class HostData final : public IData {
 public:
-    // A header row of names; a column is numeric when every non-empty cell is a number, else string.
-    // Throws HostError naming the file and line of what is malformed.
-    void LoadCsv(const std::string& path);
-    void LoadCsvText(const std::string& text, const std::string& name);
+    // Throws HostError naming the file and line of what is malformed; the data is left unchanged then.
+    void LoadCsv(const std::string& path, const std::string& shownName = {});
+    void LoadCsvText(std::string_view text, const std::string& name);
     void Synthetic(int variables, int cases);
     void Clear();
 

@@ -1,20 +1,227 @@
+#include <unistd.h>
+
+#include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Host/HostApp.h"
+#include "Host/HostMenu.h"
+#include "Host/HostScript.h"
+#include "TvkUseRes/EmbeddedResources.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: tvkhost demo       open every menu item of the module with the bundled example data,\n"
-    "                          accept each dialog with its defaults, print the menu path and lines\n"
-    "       tvkhost --help     this text\n";
+    "usage: tvkhost demo [OPTIONS]          open every menu item of the module with the bundled example\n"
+    "                                       data, accept each dialog with its defaults, and print the\n"
+    "                                       menu path and the lines the kernel received\n"
+    "       tvkhost run [OPTIONS] FILE|-    run a session script (- reads standard input)\n"
+    "       tvkhost menu [OPTIONS]          list the module's menus with command ids and whether each\n"
+    "                                       item is enabled now\n"
+    "       tvkhost --help                  this text\n"
+    "\n"
+    "`tvkhost COMMAND --help` describes a command and its options. Exit status: 0 on success, 2 on\n"
+    "bad input (the message names the file and line), 1 when the module cannot be loaded.\n"
+    "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
 
-int Demo() {
-    HostApp host(std::cout);
+const char kDemoHelp[] =
+    "usage: tvkhost demo [--set NAME=VALUE]... [--log FILE]\n"
+    "\n"
+    "Loads the bundled example data (60 cases of Sales, Visitors, Temperature, Rainfall and the string\n"
+    "variable Region), then goes through the module's menus in menu order. For each item it prints\n"
+    "`== ` and the item's menu path; a disabled item prints `disabled` and is not chosen. A dialog is\n"
+    "accepted with its defaults: the lines the kernel then receives follow the path, and a dialog that\n"
+    "refuses its defaults prints `refused` and is cancelled. Items the module does not handle yet print\n"
+    "their path only. Message boxes, warnings, status-bar texts and assertions are printed as by `run`.\n"
+    "\n"
+    "options:\n"
+    "  --set NAME=VALUE    a host setting before the demo starts (see tvkhost run --help)\n"
+    "  --log FILE          also write every line the kernel received to FILE\n";
+
+const char kMenuHelp[] =
+    "usage: tvkhost menu [--data FILE] [--set NAME=VALUE]...\n"
+    "\n"
+    "Lists the module's menus in menu order as a tree. Each item shows its command id (the dialog\n"
+    "identifier), its text with the shortcut in brackets, and `enabled` or `disabled` as the module's\n"
+    "menu group decides for the host's state now (`checked` too for a checked item). Without --data the\n"
+    "host has no data, and items that need variables are disabled.\n"
+    "\n"
+    "options:\n"
+    "  --data FILE         load a CSV data file first\n"
+    "  --set NAME=VALUE    a host setting (see tvkhost run --help)\n";
+
+struct Options {
+    std::vector<std::pair<std::string, std::string>> settings;
+    std::optional<std::string> data;
+    std::optional<std::string> log;
+    std::vector<std::string> files;
+    bool help = false;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+Options ParseOptions(int argc, char** argv, bool takesData, bool takesLog, bool takesFile) {
+    Options o;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                throw UsageError(arg + " needs a value");
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--set") {
+            const std::string setting = value();
+            const std::size_t eq = setting.find('=');
+            if (eq == std::string::npos)
+                throw UsageError("--set takes NAME=VALUE, not '" + setting + "'");
+            o.settings.emplace_back(setting.substr(0, eq), setting.substr(eq + 1));
+        } else if (arg == "--data" && takesData) {
+            o.data = value();
+        } else if (arg == "--log" && takesLog) {
+            o.log = value();
+        } else if (takesFile && (arg == "-" || arg.rfind("-", 0) != 0)) {
+            o.files.push_back(arg);
+        } else {
+            throw UsageError("unknown option '" + arg + "'");
+        }
+    }
+    return o;
+}
+
+// Loads the module and applies the options every command shares.
+void PrepareHost(HostApp& host, const Options& o) {
     host.LoadModule();
-    host.Module()->Print();
+    for (const auto& [name, value] : o.settings) {
+        try {
+            ApplyHostSetting(host, name, value);
+        } catch (const std::invalid_argument& e) {
+            throw UsageError("--set " + name + "=" + value + ": " + e.what());
+        }
+    }
+    if (o.data)
+        host.Data().LoadCsv(*o.data);
+}
+
+int WriteLog(const HostApp& host, const Options& o) {
+    if (!o.log)
+        return 0;
+    std::ofstream out(*o.log, std::ios::trunc);
+    for (const auto& line : host.KernelLog())
+        out << CString(line).ToUtf8() << "\n";
+    out.close();
+    if (!out) {
+        std::cerr << "tvkhost: " << *o.log << ": cannot write the log\n";
+        return 1;
+    }
     return 0;
+}
+
+// The demo accepts every dialog as it opens.
+class DemoDriver final : public IDialogDriver {
+public:
+    explicit DemoDriver(std::ostream& out) : m_out(out) {}
+    int Run(CGUIBaseDlg& dlg) override {
+        if (dlg.OnOK() || dlg.IsEnded())
+            return dlg.GetResult();
+        m_out << "refused\n";
+        dlg.OnCancel();
+        return IDCANCEL;
+    }
+
+private:
+    std::ostream& m_out;
+};
+
+int Demo(const Options& o) {
+    HostApp host(std::cout);
+    PrepareHost(host, o);
+    const EmbeddedResource* data = kEmbeddedResources;
+    while (data->path && std::string(data->path) != "data/example.csv")
+        ++data;
+    if (!data->path)
+        throw std::runtime_error("the example data is missing from this build");
+    host.Data().LoadCsvText(data->bytes, "example.csv");
+    std::cout << "data: example.csv, " << host.Data().GetVariableCount() << " variables, "
+              << host.Data().GetCaseCount() << " cases\n";
+
+    DemoDriver driver(host.Out());
+    IDialogDriver* previous = GetDialogDriver();
+    InstallDialogDriver(&driver);
+    for (const HostMenuItem& item : ModuleMenuItems()) {
+        std::cout << "== " << CString(MenuPath(item.chain)).ToUtf8() << "\n";
+        if (!host.UpdateCommand(item.command).m_bEnabled) {
+            std::cout << "disabled\n";
+            continue;
+        }
+        host.RouteCommand(item.command);
+    }
+    InstallDialogDriver(previous);
+    std::cout.flush();
+    return WriteLog(host, o);
+}
+
+int Menu(const Options& o) {
+    HostApp host(std::cout);
+    PrepareHost(host, o);
+    std::vector<std::wstring> previous;
+    for (const HostMenuItem& item : ModuleMenuItems()) {
+        const auto& chain = item.chain;
+        // Print the menus above the item that the previous item did not share.
+        std::size_t shared = 0;
+        while (shared + 1 < chain.size() && shared + 1 < previous.size() && chain[shared] == previous[shared])
+            ++shared;
+        for (std::size_t level = shared; level + 1 < chain.size(); ++level)
+            std::cout << std::string(2 * level, ' ') << CString(DisplayMenuText(chain[level])).ToUtf8()
+                      << "\n";
+        previous = chain;
+
+        std::cout << std::string(2 * (chain.size() - 1), ' ') << item.command << " "
+                  << CString(DisplayMenuText(chain.back(), true)).ToUtf8();
+        if (const std::wstring shortcut = MenuShortcut(chain.back()); !shortcut.empty())
+            std::cout << " [" << CString(shortcut).ToUtf8() << "]";
+        if (!host.IsModuleCommand(item.command)) {
+            std::cout << ": not handled by the module\n";
+            continue;
+        }
+        const CCmdUI ui = host.UpdateCommand(item.command);
+        std::cout << ": " << (ui.m_bEnabled ? "enabled" : "disabled") << (ui.m_nCheck ? ", checked" : "")
+                  << "\n";
+    }
+    return 0;
+}
+
+int Run(const Options& o) {
+    if (o.files.size() != 1)
+        throw UsageError(o.files.empty() ? "run needs a script FILE (or - for standard input)"
+                                         : "run takes one script FILE");
+    HostApp host(std::cout);
+    PrepareHost(host, o);
+    const std::string& file = o.files.front();
+    int status = 0;
+    if (file == "-") {
+        const bool terminal = isatty(STDIN_FILENO) != 0;
+        ScriptRunner runner(host, std::cin, std::cerr, {"stdin", {}, terminal, &std::cerr});
+        status = runner.RunScript();
+    } else {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::cerr << "tvkhost: " << file << ": cannot open the script\n";
+            return 2;
+        }
+        ScriptRunner runner(host, in, std::cerr,
+                            {file, std::filesystem::path(file).parent_path(), false, nullptr});
+        status = runner.RunScript();
+    }
+    const int logStatus = WriteLog(host, o);
+    return status != 0 ? status : logStatus;
 }
 
 }  // namespace
@@ -22,16 +229,34 @@ int Demo() {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     try {
-        if (command == "--help" || command == "-h") {
+        if (command == "--help" || command == "-h" || command == "help") {
             std::cout << kUsage;
             return 0;
         }
-        if (command == "demo")
-            return Demo();
-        std::cerr << "tvkhost: unknown command '" << command << "'\n" << kUsage;
+        if (command == "demo" || command == "menu" || command == "run") {
+            const Options o =
+                ParseOptions(argc, argv, command != "demo", command != "menu", command == "run");
+            if (o.help) {
+                std::cout << (command == "demo" ? kDemoHelp : command == "menu" ? kMenuHelp : kScriptHelp);
+                return 0;
+            }
+            return command == "demo" ? Demo(o) : command == "menu" ? Menu(o) : Run(o);
+        }
+        std::cerr << "tvkhost: "
+                  << (command.empty() ? "no command given" : "unknown command '" + command + "'") << "\n"
+                  << kUsage;
         return 2;
-    } catch (const std::exception& e) {
+    } catch (const UsageError& e) {
+        std::cerr << "tvkhost: " << e.what() << " (tvkhost " << (command.empty() ? "" : command + " ")
+                  << "--help)\n";
+        return 2;
+    } catch (const HostError& e) {
+        std::cout.flush();
         std::cerr << "tvkhost: " << e.what() << "\n";
         return 2;
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "tvkhost: " << e.what() << "\n";
+        return 1;
     }
 }
