@@ -226,8 +226,8 @@ TEST_F(StatisticsDataTest, ArchiveBytesOfANonDefaultRecord) {
     CStatisticsData r;
     r.ListOfVariablesList = Variables({L"a", L"b"});
     r.SelectedVariableList = Variables({L"b"});
-    r.CimEdit.SetUserValue(0.9);
-    r.TrmeanEdit.SetUserValue(0.3);
+    SetChanged(r.CimEdit, 0.9);
+    SetChanged(r.TrmeanEdit, 0.3);
     r.AllOptionsCheck = 1;
     r.NCheck = 0;
     r.SemCheck = 1;
@@ -245,7 +245,7 @@ TEST_F(StatisticsDataTest, ArchiveBytesOfANonDefaultRecord) {
     for (int v : {1, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 1})
         expected.Int(v);
     expected.Int(1).Int(2);  // TrmeanCombo before SaveFileCombo
-    expected.Text("out").Int(1).List({"a", "b"}).List({"b"}).Holder(0, 0, 0.95, 0.9);
+    expected.Text("out").Int(1).List({"a", "b"}).List({"b"}).Holder(0, 0, 0.95, 0.9, 1);
     EXPECT_EQ(StoreOf(r), expected.Get());
 }
 

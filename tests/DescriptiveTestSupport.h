@@ -32,6 +32,13 @@ inline CVariableList Variables(std::initializer_list<const wchar_t*> names) {
     return list;
 }
 
+// A changed value, set field by field so that the archive tests fix every byte themselves.
+template <class T>
+void SetChanged(CGUIData<T>& holder, T value) {
+    holder.SetValue(value);
+    holder.SetDefault(0);
+}
+
 class ExpectedBytes {
 public:
     ExpectedBytes& Int(std::int32_t v) { return Little(static_cast<std::uint32_t>(v), 4); }
@@ -51,10 +58,10 @@ public:
             Text(name).Int(kVariableTypeNumeric).Int(0);
         return *this;
     }
-    ExpectedBytes& Holder(int defaultMark, int second, int defaultValue, int value, int last = 1) {
+    ExpectedBytes& Holder(int defaultMark, int second, int defaultValue, int value, int last) {
         return Int(defaultMark).Int(second).Int(defaultValue).Int(value).Int(last);
     }
-    ExpectedBytes& Holder(int defaultMark, int second, double defaultValue, double value, int last = 1) {
+    ExpectedBytes& Holder(int defaultMark, int second, double defaultValue, double value, int last) {
         return Int(defaultMark).Int(second).Double(defaultValue).Double(value).Int(last);
     }
     const std::vector<std::uint8_t>& Get() const { return m_bytes; }

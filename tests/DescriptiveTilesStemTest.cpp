@@ -116,7 +116,7 @@ TEST_F(TilesTest, NTileHolderIsMarkedAndTheArchiveHasItsLayout) {
     auto tiles = Tiles();
     tiles.ListOfVariablesList = Variables({L"x"});
     tiles.SelectedVarList = Variables({L"g"});
-    tiles.NTileEdit.SetUserValue(5);
+    SetChanged(tiles.NTileEdit, 5);
     tiles.PercentileEdit = L"10 90";
     tiles.ValuesEdit = L"2";
     tiles.NTileCheck = 1;
@@ -127,7 +127,7 @@ TEST_F(TilesTest, NTileHolderIsMarkedAndTheArchiveHasItsLayout) {
     // NTile, Percentile, All, Cleveland, WtdAvg1, Closest, EmpCdf, WtdAvg2, EmpCdfAvg, WtdAvg3
     for (int v : {1, 0, 0, 1, 0, 0, 0, 0, 0, 1})
         expected.Int(v);
-    expected.List({"x"}).List({"g"}).Holder(0, 1, 0, 5);
+    expected.List({"x"}).List({"g"}).Holder(0, 1, 0, 5, 1);
     EXPECT_EQ(StoreOf(tiles), expected.Get());
 
     CStatisticsTilesData loaded;
@@ -189,9 +189,9 @@ TEST_F(StemTest, ArchiveBytesOfANonDefaultRecord) {
     CStemPlotData stem;
     stem.ListOfVariablesList = Variables({L"x", L"y"});
     stem.SelectedVariableList = Variables({L"y"});
-    stem.StemLinesEdit.SetUserValue(12);
+    SetChanged(stem.StemLinesEdit, 12);
     ExpectedBytes expected;
-    expected.Base().List({"x", "y"}).List({"y"}).Holder(0, 2, 0, 12);
+    expected.Base().List({"x", "y"}).List({"y"}).Holder(0, 2, 0, 12, 1);
     EXPECT_EQ(StoreOf(stem), expected.Get());
 
     CStemPlotData loaded;

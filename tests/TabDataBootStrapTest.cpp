@@ -70,9 +70,12 @@ TEST(BootStrapData, ArchiveBytesOfANonDefaultRecord) {
     CBootStrapData record;
     record.BootStrapCheck = 1;
     record.MethodCombo = CBootStrapData::MethodJackknife;
-    record.SamplesEdit.SetUserValue(250);
-    record.SampleSizeEdit.SetUserValue(40);
-    record.SeedEdit.SetUserValue(4711);
+    record.SamplesEdit.SetValue(250);
+    record.SamplesEdit.SetDefault(0);
+    record.SampleSizeEdit.SetValue(40);
+    record.SampleSizeEdit.SetDefault(0);
+    record.SeedEdit.SetValue(4711);
+    record.SeedEdit.SetDefault(0);
     CArchive ar;
     record.Serialize(ar);
     const std::vector<std::uint8_t> expected = {

@@ -155,13 +155,6 @@ TEST_F(TabDataTest, WithoutAModuleKernelThePrintSettingComesFromTheHost) {
     g_pDlgStat1 = module;
 }
 
-TEST_F(TabDataTest, ComposedWithoutPrintResetAddsNoLineOfItsOwn) {
-    CPlainTabData tab;
-    tab.Page<PageA>().SetWindowState(0);
-    tab.Page<PageB>().SetWindowState(0);
-    EXPECT_TRUE(Lines(tab).empty());
-}
-
 TEST_F(TabDataTest, ArchiveIsTheBasePartFollowedByEachPagesOwnArchive) {
     CPlainTabData tab;
     MakeNonDefault(tab);
