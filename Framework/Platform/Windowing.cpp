@@ -5,14 +5,16 @@
 
 namespace {
 
+// Never destroyed: a library still loaded at exit unregisters itself after the exit handlers that
+// would destroy function-local statics have run.
 std::map<CString, UINT>& Messages() {
-    static std::map<CString, UINT> messages;
-    return messages;
+    static auto* messages = new std::map<CString, UINT>;
+    return *messages;
 }
 
 std::multiset<CString>& Libraries() {
-    static std::multiset<CString> libraries;
-    return libraries;
+    static auto* libraries = new std::multiset<CString>;
+    return *libraries;
 }
 
 }  // namespace
