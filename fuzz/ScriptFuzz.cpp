@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -17,8 +18,19 @@
 namespace {
 
 std::string ModulePath() {
-    const char* env = std::getenv("TVKHOST_MODULE");
-    return env ? env : DLGSTAT1_MODULE_PATH;
+    if (const char* env = std::getenv("TVKHOST_MODULE"))
+        return env;
+#ifdef DLGSTAT1_MODULE_PATH
+    return DLGSTAT1_MODULE_PATH;
+#else
+    // <build>/fuzz/ScriptFuzz, with the module at <build>/libDlgStat1.so.
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return DLGSTAT1_LIBRARY_NAME;
+    self[n] = '\0';
+    return (std::filesystem::path(self).parent_path().parent_path() / DLGSTAT1_LIBRARY_NAME).string();
+#endif
 }
 
 // Keeps the module loaded between inputs, so that each host's dlopen finds it loaded.
