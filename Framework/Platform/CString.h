@@ -17,7 +17,8 @@ public:
     CString(const wchar_t* text, std::size_t count) : m_str(text, count) {}
     CString(std::wstring text) : m_str(std::move(text)) {}
     CString(std::wstring_view text) : m_str(text) {}
-    explicit CString(wchar_t ch, int count = 1) : m_str(count > 0 ? static_cast<std::size_t>(count) : 0, ch) {}
+    explicit CString(wchar_t ch, int count = 1)
+        : m_str(count > 0 ? static_cast<std::size_t>(count) : 0, ch) {}
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }

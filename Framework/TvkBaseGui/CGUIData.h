@@ -11,8 +11,8 @@
 // The default mark says the value is still the default (the dialog clears it when the user changes the
 // value); the second mark (0, 1 or 2) is set by a record's SetEditAttribute and changes how the value
 // rule and the range check treat the holder; the last flag is 1 for a holder made from a default and
-// becomes 0 once the user types a value into it in a dialog (records write some clauses only then, whatever the
-// all-values switch says).
+// becomes 0 once the user types a value into it in a dialog (records write some clauses only then, whatever
+// the all-values switch says).
 template <class T>
 class CGUIData {
     static_assert(std::is_same_v<T, int> || std::is_same_v<T, unsigned int> || std::is_same_v<T, double>);
