@@ -351,6 +351,14 @@ CString CGUIBaseDlg::GetListMenuText(UINT list) const {
     return it == m_listMenuLabels.end() ? CString() : GetCtrlWindowText(it->second);
 }
 
+bool CGUIBaseDlg::IsStringVariablePresent(UINT list) const {
+    const CGUIListCtrl& l = ListCtrl(list);
+    for (int i : l.GetSelection())
+        if (l.GetItems()[i].GetVariableType() == kVariableTypeString)
+            return true;
+    return false;
+}
+
 // ---- controls -----------------------------------------------------------------------------------------
 
 CTKCtrl* CGUIBaseDlg::FindCtrl(UINT id) const {
@@ -554,12 +562,24 @@ void CGUIBaseDlg::DDX_CBIndex(CDataExchange* pDX, UINT id, int& index) {
         c.m_nComboIndex = index >= 0 && index < static_cast<int>(c.m_comboItems.size()) ? index : -1;
 }
 
-void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, int, int, int) {
+void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, UINT message,
+                                    int minimum, int) {
     CGUIListCtrl& c = ListCtrl(id);
-    if (pDX->m_bSaveAndValidate)
-        list = c.GetItems();
-    else
+    if (!pDX->m_bSaveAndValidate) {
         c.SetItems(list);
+        return;
+    }
+    if (message != 0 && c.m_bEnabled && c.GetItemCount() < minimum) {
+        TKMessageBox(GetString(message));
+        pDX->Fail(id);
+    }
+    list = c.GetItems();
+}
+
+void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {
+    if (!pDX->m_bSaveAndValidate || message == 0 || !IsCtrlEnabled(id))
+        return;
+    TKWarning(GetString(message));
 }
 
 void CGUIBaseDlg::DDV_MinMaxInt(CDataExchange* pDX, UINT id, const CGUIData<int>& holder, int minimum,

@@ -90,9 +90,14 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
             drop[static_cast<std::size_t>(i)] = true;
     auto& items = m_items.Items();
     std::size_t k = 0;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (!drop[i])
-            items[k++] = std::move(items[i]);
+    // An item that stays where it is is not moved onto itself (a self-moved name would be emptied).
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (drop[i])
+            continue;
+        if (k != i)
+            items[k] = std::move(items[i]);
+        ++k;
+    }
     items.resize(k);
     m_selection.clear();
     Reindex();

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Private/LowessData.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+// The dialog of lowess smoothing.
+class CLowessDlg : public CGUIBaseDlg {
+public:
+    enum : UINT {
+        IDD = 2115,
+        IDC_SOURCE_LIST = 2736,
+        IDC_SELECTED_LIST = 2740,
+        IDC_ADD = 2735,
+        IDC_REMOVE = 2737,
+        IDC_TENSION_EDIT = 2742,
+        IDC_TENSION_LABEL = 2743,
+        IDC_SAVE_CHECK = 2738,
+        IDC_SAVE_FILE = 2739,
+        IDC_LIST_MENU_LABEL = 2744,
+    };
+
+    explicit CLowessDlg(CGUIBaseDlg* parent = nullptr);
+
+    CLowessData* GetRecord() const { return static_cast<CLowessData*>(GetData()); }
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    int GetAll() override;
+    int SetAll() override;
+    int GetAllDefault() override;
+    int SetAllDefault() override;
+    void AddToolTips() override;
+    void OnReset() override;
+
+    CVariableList m_ListOfVariablesList;
+    CVariableList m_SelectedVariableList;
+    CGUIData<double> m_TensionEdit{0.0};
+    int m_SaveFileCheck = 0;
+    CString m_SaveFileEdit;
+};

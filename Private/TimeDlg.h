@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Private/TimeData.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+// The dialog of time labels.
+class CTimeDlg : public CGUIBaseDlg {
+public:
+    enum : UINT {
+        IDD = 2051,
+        IDC_ORIGIN_EDIT = 5245,
+        IDC_PERIOD_EDIT = 5248,
+        IDC_FIRST_EDIT = 5242,
+        IDC_DATE_FORMAT_COMBO = 5240,
+    };
+
+    explicit CTimeDlg(CGUIBaseDlg* parent = nullptr);
+
+    CTimeData* GetRecord() const { return static_cast<CTimeData*>(GetData()); }
+
+    // The warning a period draws: 12849 for a period that is none of the usual ones, else 0.
+    static UINT ValidatePeriod(int period);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    int GetAll() override;
+    int SetAll() override;
+    int GetAllDefault() override;
+    int SetAllDefault() override;
+    void AddToolTips() override;
+
+    CGUIData<int> m_OriginEdit{0};
+    CGUIData<int> m_PeriodEdit{0};
+    CGUIData<int> m_FirstEdit{0};
+    int m_DateFormatCombo = 0;
+
+private:
+    void ExchangeOrigin(CDataExchange* pDX);
+};

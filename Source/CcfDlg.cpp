@@ -1,0 +1,107 @@
+#include "Private/CcfDlg.h"
+
+// ---- at most two series -----------------------------------------------------------------------
+
+CTwoSeriesDlg::CTwoSeriesDlg(UINT templateId, CGUIBaseDlg* parent, const CListPair& pair)
+    : CGUIBaseDlg(templateId, parent), m_seriesPair(pair) {
+    SetBaseRunFlag(1);
+    AddListPair(pair);
+}
+
+bool CTwoSeriesDlg::IsSelectedVariablesAllowed() const {
+    const CGUIListCtrl* selected = dynamic_cast<const CGUIListCtrl*>(FindCtrl(m_seriesPair.target));
+    const CGUIListCtrl* source = dynamic_cast<const CGUIListCtrl*>(FindCtrl(m_seriesPair.source));
+    if (!selected || !source)
+        return false;
+    int count = selected->GetItemCount() + static_cast<int>(source->GetSelection().size());
+    if (selected->GetState() == 1 || selected->GetState() == 2)
+        --count;
+    return count <= CCcfData::kMaximumSelected;
+}
+
+void CTwoSeriesDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    if (!IsSelectedVariablesAllowed())
+        EnableCtrl(m_seriesPair.addButton, 0);
+}
+
+BOOL CTwoSeriesDlg::OnUpdateAddTarget(UINT list) {
+    return CGUIBaseDlg::OnUpdateAddTarget(list) && IsSelectedVariablesAllowed() ? 1 : 0;
+}
+
+bool CTwoSeriesDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
+    const bool possible = CGUIBaseDlg::MouseMoveListCtrlHelper(from, over);
+    if (from == m_seriesPair.source)
+        return possible && IsSelectedVariablesAllowed();
+    return possible;
+}
+
+// ---- cross-correlation ------------------------------------------------------------------------
+
+CCcfDlg::CCcfDlg(CGUIBaseDlg* parent)
+    : CTwoSeriesDlg(IDD, parent,
+                    {IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny}) {
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+BOOL CCcfDlg::OnInitDialog() {
+    CGUIBaseDlg::OnInitDialog();
+    Ctrl(IDC_LAG_EDIT).m_bNoMinus = true;
+    // Every showing starts from the data's maximum lag, whatever was typed the last time.
+    m_LagEdit = CCcfData::GetReassignedDefaultLagEdit();
+    SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_LagEdit.GetValue()));
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CCcfDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_STText(pDX, IDC_LAG_EDIT, m_LagEdit);
+    DDV_MinMaxInt(pDX, IDC_LAG_EDIT, m_LagEdit, 1, CGUIBaseObj::GetRowCount() - 1);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
+    // Both series are needed.
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList, CCcfData::kSelectedListMessage, 2, 0);
+}
+
+int CCcfDlg::GetAll() {
+    return GetRecord() ? GetRecord()->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_LagEdit,
+                                             m_SaveFileEdit, m_SaveFileCheck)
+                       : 0;
+}
+
+int CCcfDlg::SetAll() {
+    return GetRecord() ? GetRecord()->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_LagEdit,
+                                             m_SaveFileEdit, m_SaveFileCheck)
+                       : 0;
+}
+
+int CCcfDlg::GetAllDefault() {
+    m_SelectedVariableList.RemoveAll();
+    m_LagEdit = CCcfData::GetReassignedDefaultLagEdit();
+    m_SaveFileEdit = CCcfData::GetDefaultSaveFileEdit();
+    m_SaveFileCheck = CCcfData::GetDefaultSaveFileCheck();
+    SetAll();
+    GetAll();
+    return 1;
+}
+
+int CCcfDlg::SetAllDefault() {
+    if (GetRecord())
+        *GetRecord() = CCcfData();
+    return 1;
+}
+
+void CCcfDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
+    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+}
+
+void CCcfDlg::OnReset() {
+    // The record chooses no series, so neither does the reset.
+    CGUIBaseDlg::OnReset();
+    ListCtrl(IDC_SELECTED_LIST).ResetOptions();
+}

@@ -1,0 +1,81 @@
+#include "Private/TimeDlg.h"
+
+#include <algorithm>
+
+CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+    SetBaseRunFlag(1);
+}
+
+UINT CTimeDlg::ValidatePeriod(int period) {
+    return CTimeData::IsUsualPeriod(period) ? 0 : CTimeData::kUnusualPeriodMessage;
+}
+
+BOOL CTimeDlg::OnInitDialog() {
+    FillComboFromResource(IDC_DATE_FORMAT_COMBO, CTimeData::kDateFormatCombo);
+    CGUIBaseDlg::OnInitDialog();
+    for (UINT id : {IDC_ORIGIN_EDIT, IDC_PERIOD_EDIT, IDC_FIRST_EDIT})
+        Ctrl(id).m_bNoMinus = true;
+    return 1;
+}
+
+// A starting year never given shows as a blank edit, and clearing the edit takes the year back to
+// "not given" (the record then writes no year).
+void CTimeDlg::ExchangeOrigin(CDataExchange* pDX) {
+    const bool notGiven = m_OriginEdit.IsDefault() && m_OriginEdit.GetSecond() == 1;
+    CTKCtrl& edit = Ctrl(IDC_ORIGIN_EDIT);
+    if (!pDX->m_bSaveAndValidate) {
+        if (notGiven) {
+            edit.m_strText = CString();
+            return;
+        }
+    } else if (CString(edit.m_strText).Trim().IsEmpty()) {
+        if (edit.m_bEnabled)
+            m_OriginEdit = CTimeData::GetDefaultOriginEdit();
+        return;
+    }
+    DDX_STText(pDX, IDC_ORIGIN_EDIT, m_OriginEdit);
+}
+
+void CTimeDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    ExchangeOrigin(pDX);
+    DDV_MinMaxInt(pDX, IDC_ORIGIN_EDIT, m_OriginEdit, CTimeData::kMinimumYear, CTimeData::kMaximumYear);
+    // Any period is taken; an unusual one is only warned about.
+    DDX_STText(pDX, IDC_PERIOD_EDIT, m_PeriodEdit);
+    DDX_ControlWarn(pDX, IDC_PERIOD_EDIT, ValidatePeriod(m_PeriodEdit.GetValue()));
+    DDX_STText(pDX, IDC_FIRST_EDIT, m_FirstEdit);
+    // A period of 0 leaves no position; the first one is still the only one accepted rather than
+    // a range whose maximum lies below its minimum.
+    DDV_MinMaxInt(pDX, IDC_FIRST_EDIT, m_FirstEdit, 1, std::max(m_PeriodEdit.GetValue(), 1));
+    DDX_CBIndex(pDX, IDC_DATE_FORMAT_COMBO, m_DateFormatCombo);
+}
+
+int CTimeDlg::GetAll() {
+    return GetRecord() ? GetRecord()->GetAll(m_OriginEdit, m_PeriodEdit, m_FirstEdit, m_DateFormatCombo) : 0;
+}
+
+int CTimeDlg::SetAll() {
+    return GetRecord() ? GetRecord()->SetAll(m_OriginEdit, m_PeriodEdit, m_FirstEdit, m_DateFormatCombo) : 0;
+}
+
+int CTimeDlg::GetAllDefault() {
+    // Only the copies: the record keeps what it had until OK.
+    m_OriginEdit = CTimeData::GetDefaultOriginEdit();
+    m_PeriodEdit = CTimeData::GetDefaultPeriodEdit();
+    m_FirstEdit = CTimeData::GetDefaultFirstEdit();
+    m_DateFormatCombo = CTimeData::GetDefaultDateFormatCombo();
+    return 1;
+}
+
+int CTimeDlg::SetAllDefault() {
+    if (GetRecord())
+        *GetRecord() = CTimeData();
+    return 1;
+}
+
+void CTimeDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_ORIGIN_EDIT, L"[1900, 9980]", 0);
+    AddToolTip(IDC_PERIOD_EDIT, L"{1, 2, 3, 4, 6, 12, 52, 365}", 0);
+    AddToolTip(IDC_FIRST_EDIT, L"[1, Period]", 0);
+}
