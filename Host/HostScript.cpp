@@ -11,7 +11,8 @@
 const char kScriptHelp[] =
     "usage: tvkhost run [OPTIONS] FILE     run the session script FILE\n"
     "       tvkhost run [OPTIONS] -        read the script from standard input (with a prompt when it\n"
-    "                                      is a terminal; errors are then reported and the session goes on)\n"
+    "                                      is a terminal; errors are then reported and the session goes\n"
+    "                                      on, and the exit status is 2 if there were any)\n"
     "\n"
     "options:\n"
     "  --data FILE         load a CSV data file before the script runs\n"

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -212,7 +213,7 @@ int Run(const Options& o) {
         status = runner.RunScript();
     } else {
         std::ifstream in(file, std::ios::binary);
-        if (!in) {
+        if (!in || std::filesystem::is_directory(file)) {
             std::cerr << "tvkhost: " << file << ": cannot open the script\n";
             return 2;
         }

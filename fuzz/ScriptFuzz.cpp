@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -37,6 +38,9 @@ std::string ModulePath() {
 void* const g_module = dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
 
 const std::string g_recordFile = "/tmp/scriptfuzz-" + std::to_string(getpid()) + ".rec";
+const struct RemoveRecordFile {
+    ~RemoveRecordFile() { std::remove(g_recordFile.c_str()); }
+} g_removeRecordFile;
 
 // The script as the fuzzer may run it: lines that would read outside files or make huge data are
 // dropped, and record files all become the fuzzer's own.
