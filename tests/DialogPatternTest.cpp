@@ -200,14 +200,18 @@ TEST_F(ListMoves, AddButtonFollowsTheSelection) {
 }
 
 TEST_F(ListMoves, DoubleClickMovesOnlyWhileTheAddButtonIsEnabled) {
+    // A source list in its refresh state offers no move.
     dlg.ListCtrl(CAcfDlg::IDC_SOURCE_LIST).SetState(2);
     dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
+    EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_ADD));
     EXPECT_TRUE(Selected().IsEmpty());
     dlg.ListCtrl(CAcfDlg::IDC_SOURCE_LIST).SetState(0);
-    dlg.EnableCtrl(CAcfDlg::IDC_ADD, 0);
+    // Nor does a disabled target list.
+    dlg.EnableCtrl(CAcfDlg::IDC_SELECTED_LIST, 0);
     dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
+    EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_ADD));
     EXPECT_TRUE(Selected().IsEmpty());
-    dlg.UpdateDependentWindows();
+    dlg.EnableCtrl(CAcfDlg::IDC_SELECTED_LIST, 1);
     dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
     ASSERT_EQ(Selected().GetSize(), 1);
     EXPECT_EQ(Selected()[0].GetVariableName(), L"B");
