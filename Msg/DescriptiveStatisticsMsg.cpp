@@ -1,10 +1,20 @@
 #include "Msg/DescriptiveStatisticsMsg.h"
 
+#include "Private/StatisticsTabData.h"
+#include "Private/StatisticsTabDlg.h"
+
 namespace {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1060, 1063, MenuRule::Standard, nullptr, 0},
+        {1060, 1060, MenuRule::Standard, &LaunchDialog<CStatisticsTabData, CStatisticsTabDlg>,
+         CStatisticsTabData::kCaptionID},
+        {1061, 1061, MenuRule::Standard, &LaunchDialog<CColumnStemPlotTabData, CColumnStemPlotTabDlg>,
+         CColumnStemPlotTabData::kCaptionID},
+        {1062, 1062, MenuRule::Standard, &LaunchDialog<CRowStatisticsTabData, CRowStatisticsTabDlg>,
+         CRowStatisticsTabData::kCaptionID},
+        {1063, 1063, MenuRule::Standard, &LaunchDialog<CRowStemPlotTabData, CRowStemPlotTabDlg>,
+         CRowStemPlotTabData::kCaptionID},
     };
 }
 

@@ -27,6 +27,14 @@ public:
     void OnResetAll();
 
     CGUITabCtrl& GetTabCtrl() { return m_tab; }
+    // The first page dialog of type T, or null.
+    template <class T>
+    T* FindPage() const {
+        for (int i = 0; i < m_tab.GetPageCount(); ++i)
+            if (auto* page = dynamic_cast<T*>(m_tab.GetPage(i)))
+                return page;
+        return nullptr;
+    }
     CGUIBaseDlg& GetActiveControlsDialog() override;
     int GetPageCount() const override { return m_tab.GetPageCount(); }
     void UserShowPage(int page) override;

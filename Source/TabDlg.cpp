@@ -67,10 +67,13 @@ void CTabDlgBase::OnResetAll() {
     for (int i = 0; i < m_tab.GetPageCount(); ++i) {
         CGUIBaseDlg* page = m_tab.GetPage(i);
         // A page never shown has no controls to reset: its record takes the defaults all the same.
-        if (page->HasWindow())
+        if (page->HasWindow()) {
             page->OnTabReset();
-        else
+            // The reset changed the page's controls behind its change handlers.
+            page->UpdateDependentWindows();
+        } else {
             page->GetAllDefault();
+        }
     }
     m_tab.ShowPage(0, 1);
 }

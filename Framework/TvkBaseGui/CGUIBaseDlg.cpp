@@ -692,6 +692,10 @@ void CGUIBaseDlg::UserSelectAll(UINT list) {
 }
 
 void CGUIBaseDlg::UserClick(UINT id) {
+    if (m_pParent && (id == IDOK || id == IDCANCEL || id == IDC_RESET) && !FindCtrl(id)) {
+        m_pParent->UserClick(id);
+        return;
+    }
     CTKCtrl& c = Ctrl(id);
     if (!Usable(c))
         return;

@@ -80,6 +80,8 @@ public:
     // ---- record and caption ---------------------------------------------------------------------
     virtual void SetData(CGUIBaseObj* record) { m_pData = record; }
     virtual CGUIBaseObj* GetData() const { return m_pData; }
+    // The dialog this one is a page of (a composite), or null.
+    CGUIBaseDlg* GetParentDlgWindow() const { return m_pParent; }
     // Keeps the caption identifier and gives it to the record as its variant identifier.
     virtual void SetDlgCaptionID(UINT captionId);
     UINT GetDlgCaptionID() const { return m_nCaptionID; }
@@ -240,6 +242,7 @@ public:
     void UserCombo(UINT id, int index);
     void UserSelect(UINT list, const std::vector<CString>& names);
     void UserSelectAll(UINT list);
+    // A page without OK, Cancel or Reset of its own hands those to the dialog it is a page of.
     void UserClick(UINT id);
     void UserDblClick(UINT list, const CString& name);
     void UserDrag(UINT from, const std::vector<CString>& names, UINT to);

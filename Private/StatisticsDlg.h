@@ -1,0 +1,119 @@
+#pragma once
+
+#include <map>
+
+#include "Private/StatisticsData.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+// The statistics page of the column statistics (2045) and row statistics (2270) composites.
+class CStatisticsDlg : public CGUIBaseDlg {
+public:
+    enum : UINT {
+        IDD = 2229,
+        IDC_SOURCE_LIST = 4741,
+        IDC_SELECTED_LIST = 4759,
+        IDC_ADD = 4732,
+        IDC_REMOVE = 4753,
+        IDC_LIST_MENU_LABEL = 4760,
+        IDC_CIM_EDIT = 4736,
+        IDC_TRMEAN_EDIT = 4789,
+        IDC_ALL_OPTIONS = 4733,
+        IDC_N = 4750,
+        IDC_MINIMUM = 4745,
+        IDC_MAXIMUM = 4742,
+        IDC_SUM = 4765,
+        IDC_SHAPIRO_WILK = 4763,
+        IDC_ANDERSON_DARLING = 4734,
+        IDC_MSKEWNESS = 4748,
+        IDC_MKURTOSIS = 4747,
+        IDC_HZTEST = 4746,
+        IDC_MULTIVARIATE_LABEL = 4749,
+        IDC_MEAN = 4743,
+        IDC_SEM = 4761,
+        IDC_CIM = 4735,
+        IDC_GM = 4738,
+        IDC_HM = 4739,
+        IDC_TRMEAN = 4787,
+        IDC_MEDIAN = 4744,
+        IDC_SD = 4757,
+        IDC_CV = 4737,
+        IDC_RANGE = 4752,
+        IDC_VARIANCE = 4790,
+        IDC_SKEWNESS = 4764,
+        IDC_SES = 4762,
+        IDC_KURTOSIS = 4740,
+        IDC_SEK = 4758,
+        IDC_SAVE_CHECK = 4754,
+        IDC_SAVE_COMBO = CStatisticsData::kSaveCombo,
+        IDC_TRMEAN_COMBO = CStatisticsData::kTrimRegionCombo,
+        IDC_SAVE_FILE = 4756,
+    };
+    // The resampling page's check, read at OK.
+    static constexpr UINT kResamplingCheck = 1226;
+
+    explicit CStatisticsDlg(CGUIBaseDlg* parent = nullptr);
+
+    CStatisticsData* GetRecord() const { return dynamic_cast<CStatisticsData*>(GetData()); }
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    int GetAll() override;
+    int SetAll() override;
+    int GetAllDefault() override;
+    int SetAllDefault() override;
+    void AddToolTips() override;
+    void UpdateDependentWindows() override;
+    void OnReset() override;
+    void OnCtrlChanged(UINT id) override;
+    void OnCtrlClicked(UINT id) override;
+    BOOL OKLike() override;
+
+    // The check states the all-options box keeps while it is checked, by control id; shared by every
+    // statistics page, so that a later opening can still give them back.
+    static std::map<UINT, int> m_mapIDS2State;
+
+    CVariableList m_ListOfVariablesList;
+    CVariableList m_SelectedVariableList;
+    CGUIData<double> m_CimEdit{0.0};
+    CGUIData<double> m_TrmeanEdit{0.0};
+    int m_AllOptionsCheck = 0;
+    int m_NCheck = 0;
+    int m_MinimumCheck = 0;
+    int m_MaximumCheck = 0;
+    int m_SumCheck = 0;
+    int m_ShapiroWilkCheck = 0;
+    int m_AndersonDarlingCheck = 0;
+    int m_MultivariateMskewnessCheck = 0;
+    int m_MultivariateMkurtosisCheck = 0;
+    int m_MultivariateHztestCheck = 0;
+    int m_MeanCheck = 0;
+    int m_SemCheck = 0;
+    int m_CimCheck = 0;
+    int m_GmCheck = 0;
+    int m_HmCheck = 0;
+    int m_TrmeanCheck = 0;
+    int m_MedianCheck = 0;
+    int m_SdCheck = 0;
+    int m_CvCheck = 0;
+    int m_RangeCheck = 0;
+    int m_VarianceCheck = 0;
+    int m_SkewnessCheck = 0;
+    int m_SesCheck = 0;
+    int m_KurtosisCheck = 0;
+    int m_SekCheck = 0;
+    int m_SaveFileCheck = 0;
+    int m_SaveFileCombo = 0;
+    int m_TrmeanCombo = 0;
+    CString m_SaveFileEdit;
+    int m_BootStrapChecked = 0;
+
+private:
+    void OnAllOptionsCheck();
+    // Checking the all-options box keeps the box's state and checks it; unchecking gives a kept state
+    // back.
+    void UpdateMap(UINT id, bool allOptions);
+    void EnableTrimming();
+    // BootStrapChecked from the resampling page of the composite: its check while it has a window,
+    // else its record.
+    void ReadResamplingPage();
+};

@@ -1,0 +1,175 @@
+#include "Private/StatisticsTilesDlg.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "TvkUseRes/CTvkAssertDlg.h"
+#include "TvkUseRes/ResourceTables.h"
+
+std::map<UINT, int> CStatisticsTilesDlg::m_mapIDS2State;
+
+namespace {
+
+struct CheckBinding {
+    UINT control;
+    int CStatisticsTilesDlg::*member;
+};
+
+constexpr CheckBinding kChecks[] = {
+    {CStatisticsTilesDlg::IDC_NTILE_CHECK, &CStatisticsTilesDlg::m_NTileCheck},
+    {CStatisticsTilesDlg::IDC_PERCENTILE_CHECK, &CStatisticsTilesDlg::m_PercentileCheck},
+    {CStatisticsTilesDlg::IDC_ALL_METHODS, &CStatisticsTilesDlg::m_AllOptionsCheck},
+    {CStatisticsTilesDlg::IDC_CLEVELAND, &CStatisticsTilesDlg::m_ClevelandCheck},
+    {CStatisticsTilesDlg::IDC_WTDAVG1, &CStatisticsTilesDlg::m_WeightedAvgOneCheck},
+    {CStatisticsTilesDlg::IDC_CLOSEST, &CStatisticsTilesDlg::m_ClosestCheck},
+    {CStatisticsTilesDlg::IDC_EMPCDF, &CStatisticsTilesDlg::m_EmpiricalCdfCheck},
+    {CStatisticsTilesDlg::IDC_WTDAVG2, &CStatisticsTilesDlg::m_WeightedAvgTwoCheck},
+    {CStatisticsTilesDlg::IDC_EMPCDFAVG, &CStatisticsTilesDlg::m_EmpiricalCdfAvgCheck},
+    {CStatisticsTilesDlg::IDC_WTDAVG3, &CStatisticsTilesDlg::m_WeightedAvgThreeCheck},
+};
+
+// The estimation methods, in the order the all-methods box goes through them.
+constexpr UINT kMethodBoxes[] = {
+    CStatisticsTilesDlg::IDC_CLEVELAND, CStatisticsTilesDlg::IDC_WTDAVG1, CStatisticsTilesDlg::IDC_CLOSEST,
+    CStatisticsTilesDlg::IDC_EMPCDF,    CStatisticsTilesDlg::IDC_WTDAVG2, CStatisticsTilesDlg::IDC_EMPCDFAVG,
+    CStatisticsTilesDlg::IDC_WTDAVG3,
+};
+
+bool IsMethodBox(UINT id) {
+    return std::find(std::begin(kMethodBoxes), std::end(kMethodBoxes), id) != std::end(kMethodBoxes);
+}
+
+}  // namespace
+
+CStatisticsTilesDlg::CStatisticsTilesDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
+}
+
+BOOL CStatisticsTilesDlg::OnInitDialog() {
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    Ctrl(IDC_NTILE_EDIT).m_bNoMinus = true;
+    return 1;
+}
+
+void CStatisticsTilesDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVarList);
+    DDX_STText(pDX, IDC_NTILE_EDIT, m_NTileEdit);
+    DDV_MinMaxInt(pDX, IDC_NTILE_EDIT, m_NTileEdit, 2, 100, eInclusive, eInclusive);
+    DDX_Text(pDX, IDC_PERCENTILE_EDIT, m_PercentileEdit);
+    DDX_Text(pDX, IDC_VALUES_EDIT, m_ValuesEdit);
+    for (const CheckBinding& b : kChecks)
+        DDX_Check(pDX, b.control, this->*b.member);
+}
+
+int CStatisticsTilesDlg::GetAll() {
+    CStatisticsTilesData* r = GetRecord();
+    return r ? r->GetAll(m_ListOfVariablesList, m_SelectedVarList, m_NTileEdit, m_PercentileEdit,
+                         m_ValuesEdit, m_NTileCheck, m_PercentileCheck, m_AllOptionsCheck, m_ClevelandCheck,
+                         m_WeightedAvgOneCheck, m_ClosestCheck, m_EmpiricalCdfCheck, m_WeightedAvgTwoCheck,
+                         m_EmpiricalCdfAvgCheck, m_WeightedAvgThreeCheck)
+             : 0;
+}
+
+int CStatisticsTilesDlg::SetAll() {
+    CStatisticsTilesData* r = GetRecord();
+    return r ? r->SetAll(m_ListOfVariablesList, m_SelectedVarList, m_NTileEdit, m_PercentileEdit,
+                         m_ValuesEdit, m_NTileCheck, m_PercentileCheck, m_AllOptionsCheck, m_ClevelandCheck,
+                         m_WeightedAvgOneCheck, m_ClosestCheck, m_EmpiricalCdfCheck, m_WeightedAvgTwoCheck,
+                         m_EmpiricalCdfAvgCheck, m_WeightedAvgThreeCheck)
+             : 0;
+}
+
+int CStatisticsTilesDlg::GetAllDefault() {
+    m_SelectedVarList.RemoveAll();
+    m_NTileEdit = CStatisticsTilesData::GetDefaultNTileEdit();
+    m_PercentileEdit = CStatisticsTilesData::GetDefaultPercentileEdit();
+    m_ValuesEdit = CStatisticsTilesData::GetDefaultValuesEdit();
+    m_NTileCheck = CStatisticsTilesData::GetDefaultNTileCheck();
+    m_PercentileCheck = CStatisticsTilesData::GetDefaultPercentileCheck();
+    m_AllOptionsCheck = CStatisticsTilesData::GetDefaultAllOptionsCheck();
+    m_ClevelandCheck = CStatisticsTilesData::GetDefaultClevelandCheck();
+    m_WeightedAvgOneCheck = CStatisticsTilesData::GetDefaultWeightedAvgOneCheck();
+    m_ClosestCheck = CStatisticsTilesData::GetDefaultClosestCheck();
+    m_EmpiricalCdfCheck = CStatisticsTilesData::GetDefaultEmpiricalCdfCheck();
+    m_WeightedAvgTwoCheck = CStatisticsTilesData::GetDefaultWeightedAvgTwoCheck();
+    m_EmpiricalCdfAvgCheck = CStatisticsTilesData::GetDefaultEmpiricalCdfAvgCheck();
+    m_WeightedAvgThreeCheck = CStatisticsTilesData::GetDefaultWeightedAvgThreeCheck();
+    SetAll();
+    if (CStatisticsTilesData* r = GetRecord())
+        r->SetEditAttribute();
+    GetAll();
+    return 1;
+}
+
+int CStatisticsTilesDlg::SetAllDefault() {
+    if (CStatisticsTilesData* r = GetRecord()) {
+        // The page keeps the variant its composite gave it.
+        const UINT variant = r->GetDialogID();
+        *r = CStatisticsTilesData();
+        r->SetDialogID(variant);
+    }
+    return 1;
+}
+
+void CStatisticsTilesDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_NTILE_EDIT, L"[2, 100]", 0);
+    AddToolTip(IDC_PERCENTILE_EDIT, GetString(kPercentileToolTip), 0);
+}
+
+void CStatisticsTilesDlg::UpdateDependentWindows() {
+    if (HasWindow()) {
+        const BOOL nTiles = IsCtrlChecked(IDC_NTILE_CHECK);
+        const BOOL percentiles = IsCtrlChecked(IDC_PERCENTILE_CHECK);
+        for (UINT id : {IDC_METHOD_LABEL, IDC_ALL_METHODS})
+            EnableCtrl(id, nTiles || percentiles);
+        for (UINT id : kMethodBoxes)
+            EnableCtrl(id, nTiles || percentiles);
+        for (UINT id : {IDC_NTILE_EDIT, IDC_NTILE_LABEL, IDC_SOURCE_LIST, IDC_SELECTED_LIST,
+                        IDC_CLASSIFY_GROUP, IDC_LIST_MENU_LABEL, IDC_VALUES_LABEL, IDC_VALUES_EDIT})
+            EnableCtrl(id, nTiles);
+        EnableCtrl(IDC_PERCENTILE_EDIT, percentiles);
+    }
+    // The list buttons last: they follow the lists' own enabling.
+    CGUIBaseDlg::UpdateDependentWindows();
+}
+
+void CStatisticsTilesDlg::OnCtrlClicked(UINT id) {
+    if (id == IDC_ALL_METHODS) {
+        OnAllOptionsCheck();
+        return;
+    }
+    if (IsMethodBox(id)) {
+        if (!IsCtrlChecked(id) && IsCtrlChecked(IDC_ALL_METHODS))
+            SetCtrlChecked(IDC_ALL_METHODS, 0);
+        return;
+    }
+    CGUIBaseDlg::OnCtrlClicked(id);
+}
+
+void CStatisticsTilesDlg::OnAllOptionsCheck() {
+    const bool all = IsCtrlChecked(IDC_ALL_METHODS) != 0;
+    for (UINT id : kMethodBoxes)
+        UpdateMap(id, all);
+}
+
+void CStatisticsTilesDlg::UpdateMap(UINT id, bool allMethods) {
+    if (allMethods) {
+        m_mapIDS2State[id] = IsCtrlChecked(id);
+        SetCtrlChecked(id, 1);
+        return;
+    }
+    if (const auto it = m_mapIDS2State.find(id); it != m_mapIDS2State.end())
+        SetCtrlChecked(id, it->second);
+}
+
+BOOL CStatisticsTilesDlg::OKLike() {
+    const CStatisticsTilesData* r = GetRecord();
+    if (!r || (r->GetDialogID() != CStatisticsTilesData::kColumnTiles &&
+               r->GetDialogID() != CStatisticsTilesData::kRowTiles))
+        CTvkAssertDlg(L"StatisticsTilesDlg.cpp", __LINE__).DoPrint();
+    return CGUIBaseDlg::OKLike();
+}

@@ -1,0 +1,57 @@
+#include "Private/StemPlotDlg.h"
+
+#include <climits>
+
+CStemPlotDlg::CStemPlotDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
+}
+
+BOOL CStemPlotDlg::OnInitDialog() {
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    Ctrl(IDC_LINES_EDIT).m_bNoMinus = true;
+    return 1;
+}
+
+void CStemPlotDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
+    DDX_STText(pDX, IDC_LINES_EDIT, m_StemLinesEdit);
+    DDV_MinMaxInt(pDX, IDC_LINES_EDIT, m_StemLinesEdit, 1, INT_MAX, eInclusive, eNoValidation);
+}
+
+int CStemPlotDlg::GetAll() {
+    CStemPlotData* r = GetRecord();
+    return r ? r->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_StemLinesEdit) : 0;
+}
+
+int CStemPlotDlg::SetAll() {
+    CStemPlotData* r = GetRecord();
+    return r ? r->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_StemLinesEdit) : 0;
+}
+
+int CStemPlotDlg::GetAllDefault() {
+    m_SelectedVariableList.RemoveAll();
+    m_StemLinesEdit = CStemPlotData::GetDefaultStemLinesEdit();
+    SetAll();
+    if (CStemPlotData* r = GetRecord())
+        r->SetEditAttribute();
+    GetAll();
+    return 1;
+}
+
+int CStemPlotDlg::SetAllDefault() {
+    if (CStemPlotData* r = GetRecord()) {
+        // The page keeps the variant its composite gave it.
+        const UINT variant = r->GetDialogID();
+        *r = CStemPlotData();
+        r->SetDialogID(variant);
+    }
+    return 1;
+}
+
+void CStemPlotDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_LINES_EDIT, L"[1, +inf)", 0);
+}

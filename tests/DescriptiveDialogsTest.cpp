@@ -1,0 +1,582 @@
+// The descriptive-statistics dialogs: the four composites launched from their menu group, their pages
+// (statistics, percentiles, stem-and-leaf) and the resampling page.
+
+#include <gtest/gtest.h>
+
+#include "DescriptiveTestSupport.h"
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Msg/DescriptiveStatisticsMsg.h"
+#include "Private/StatisticsDlg.h"
+#include "Private/StatisticsTabDlg.h"
+#include "Private/StatisticsTilesDlg.h"
+#include "Private/StemPlotDlg.h"
+#include "TvkDlgBase/CBootStrapDlg.h"
+#include "TvkUseRes/ResourceTables.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+using Stats = CStatisticsDlg;
+using Tiles = CStatisticsTilesDlg;
+using Boot = CBootStrapDlg;
+
+constexpr UINT kColumnStatistics = 1060;
+constexpr UINT kColumnStem = 1061;
+constexpr UINT kRowStatistics = 1062;
+constexpr UINT kRowStem = 1063;
+
+// The single statistics the all-options box covers.
+constexpr UINT kStatisticBoxes[] = {
+    Stats::IDC_N,     Stats::IDC_MEAN,     Stats::IDC_SD,  Stats::IDC_SKEWNESS, Stats::IDC_MINIMUM,
+    Stats::IDC_SEM,   Stats::IDC_CV,       Stats::IDC_SES, Stats::IDC_MAXIMUM,  Stats::IDC_CIM,
+    Stats::IDC_RANGE, Stats::IDC_KURTOSIS, Stats::IDC_SUM, Stats::IDC_MEDIAN,   Stats::IDC_VARIANCE,
+    Stats::IDC_SEK,   Stats::IDC_GM,       Stats::IDC_HM,  Stats::IDC_TRMEAN};
+
+// The page the composite shows, whose controls the user's actions reach.
+CGUIBaseDlg& Page(CGUIBaseDlg& dlg, int page) {
+    dlg.UserShowPage(page);
+    return dlg.GetActiveControlsDialog();
+}
+
+std::map<UINT, int> CheckStates(const CGUIBaseDlg& page) {
+    std::map<UINT, int> states;
+    for (UINT id : kStatisticBoxes)
+        states[id] = page.IsCtrlChecked(id);
+    return states;
+}
+
+class DescriptiveDialogs : public ::testing::Test {
+protected:
+    DescriptiveDialogs() {
+        host.data.cases = 60;
+        for (const wchar_t* name : {L"x", L"y", L"z"})
+            host.data.AddNumeric(name);
+        host.data.AddString(L"Region");
+        host.menuBar.SetItem(kColumnStatistics, {L"&Statistics", L"&Descriptive Statistics",
+                                                 L"&Column Statistics...\tCtrl+Shift+D"});
+        host.menuBar.SetItem(kRowStatistics,
+                             {L"&Statistics", L"&Descriptive Statistics", L"&Row Statistics..."});
+        host.menuBar.SetItem(kColumnStem,
+                             {L"&Statistics", L"&Descriptive Statistics", L"Stem-and-&Leaf", L"&Columns..."});
+        host.menuBar.SetItem(kRowStem,
+                             {L"&Statistics", L"&Descriptive Statistics", L"Stem-and-&Leaf", L"&Rows..."});
+        CStatisticsDlg::m_mapIDS2State.clear();
+        CStatisticsTilesDlg::m_mapIDS2State.clear();
+    }
+
+    // Chooses the menu item; `actions` act on the composite dialog and return how it ends.
+    void Launch(UINT command, std::function<int(CGUIBaseDlg&)> actions = {}) {
+        ScriptedDriver driver(std::move(actions));
+        CDescriptiveStatisticsMsg group(&host);
+        EXPECT_TRUE(group.OnTKCommand(command));
+        EXPECT_EQ(driver.runs, 1);
+    }
+    template <class Tab>
+    Tab& Kept(UINT command) {
+        return *dynamic_cast<Tab*>(host.records.at(command));
+    }
+    // The kept composite record, made before its first opening.
+    template <class Tab>
+    Tab& Keep(UINT command) {
+        auto* tab = new Tab;
+        host.StoreDialogRecord(command, tab);
+        return *tab;
+    }
+    Lines KeptLines(UINT command) { return LinesOf(*host.records.at(command)); }
+
+    FakeHost host;
+};
+
+// ---- launch --------------------------------------------------------------------------------------------
+
+TEST_F(DescriptiveDialogs, EachItemOpensItsCompositeWithItsPagesVariants) {
+    struct Item {
+        UINT command;
+        std::wstring title;
+        std::vector<UINT> pageIDs;
+        std::wstring line;
+    };
+    const Item items[] = {
+        {kColumnStatistics,
+         L"Statistics: Descriptive Statistics: Column Statistics",
+         {2045, 2046, 2362},
+         L"CSTATISTICS  / N MIN MAX MEAN SD"},
+        {kRowStatistics,
+         L"Statistics: Descriptive Statistics: Row Statistics",
+         {2270, 2271, 2361},
+         L"RSTATISTICS  / N MIN MAX SUM MEAN"},
+        {kColumnStem, L"Descriptive Statistics: Stem-and-Leaf: Columns", {2048, 0}, L"CLSTEM "},
+        {kRowStem, L"Descriptive Statistics: Stem-and-Leaf: Rows", {2273, 0}, L"RWSTEM "},
+    };
+    for (const Item& item : items) {
+        int pages = 0;
+        Launch(item.command, [&](CGUIBaseDlg& dlg) {
+            pages = dlg.GetPageCount();
+            EXPECT_EQ(dlg.GetTemplateID(), 101u);
+            return IDOK;
+        });
+        EXPECT_EQ(pages, static_cast<int>(item.pageIDs.size()));
+        ASSERT_FALSE(host.runs.empty());
+        EXPECT_EQ(host.runs.back(), std::pair(item.command, item.title));
+        const auto& tab = dynamic_cast<CTabDataBase&>(*host.records.at(item.command));
+        for (int i = 0; i < tab.GetPageCount(); ++i)
+            EXPECT_EQ(tab.GetPage(i)->GetDialogID(), item.pageIDs[static_cast<std::size_t>(i)])
+                << item.command;
+        EXPECT_EQ(KeptLines(item.command), Lines{item.line});
+    }
+    EXPECT_TRUE(host.assertions.empty());
+}
+
+TEST_F(DescriptiveDialogs, ACaptionOutsideTheTableIsReportedAndLeavesThePagesAlone) {
+    CStatisticsTabData record;
+    CStatisticsTabDlg dlg;
+    dlg.SetData(&record);
+    dlg.SetDlgCaptionID(2272);
+    ASSERT_EQ(host.assertions.size(), 1u);
+    EXPECT_EQ(record.GetDialogID(), 2272u);
+    EXPECT_EQ(record.Page<CStatisticsData>().GetDialogID(), 2045u);
+    EXPECT_EQ(dlg.PageDlg<0>().GetDlgCaptionID(), 0u);
+}
+
+// ---- composite validation, pages never shown, archive ---------------------------------------------------
+
+TEST_F(DescriptiveDialogs, ARefusingPageStopsTheValidationAndKeepsTheDialogOpen) {
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        Page(dlg, 0).UserCheck(Stats::IDC_MEDIAN, 1);
+        CGUIBaseDlg& tiles = Page(dlg, 1);
+        tiles.UserCheck(Tiles::IDC_NTILE_CHECK, 1);
+        tiles.UserTypeText(Tiles::IDC_NTILE_EDIT, L"1");
+        CGUIBaseDlg& boot = Page(dlg, 2);
+        boot.UserCheck(Boot::IDC_BOOTSTRAP_CHECK, 1);
+        boot.UserTypeText(Boot::IDC_SAMPLES_EDIT, L"0");
+
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_FALSE(dlg.IsEnded());
+        // The percentiles page refused and is shown; the resampling page was never asked.
+        EXPECT_EQ(&dlg.GetActiveControlsDialog(), &tiles);
+        EXPECT_EQ(tiles.Ctrl(Tiles::IDC_NTILE_EDIT).m_color, kColorInvalid);
+        EXPECT_EQ(boot.Ctrl(Boot::IDC_SAMPLES_EDIT).m_color, kColorWhite);
+        EXPECT_EQ(host.sentMessages.size(), 1u);
+        auto& record = Kept<CStatisticsTabData>(kColumnStatistics);
+        EXPECT_EQ(record.Page<CStatisticsData>().MedianCheck, 1);  // the page before wrote its record
+        EXPECT_EQ(record.Page<CStatisticsTilesData>().NTileCheck, 0);
+        EXPECT_EQ(record.Page<CBootStrapData>().BootStrapCheck, 0);
+
+        tiles.UserTypeText(Tiles::IDC_NTILE_EDIT, L"4");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(&dlg.GetActiveControlsDialog(), &boot);
+        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, +inf)");
+
+        boot.UserTypeText(Boot::IDC_SAMPLES_EDIT, L"200");
+        return IDOK;
+    });
+    ASSERT_EQ(host.runs.size(), 1u);
+    EXPECT_EQ(KeptLines(kColumnStatistics),
+              (Lines{L"CSTATISTICS / NTILE = 4 METHOD = CLEVELAND", L"BOOTSTRAP / SAMPLES = 200"}));
+}
+
+TEST_F(DescriptiveDialogs, PagesNeverShownKeepTheirRecordsForLinesAndArchive) {
+    auto& kept = Keep<CStatisticsTabData>(kColumnStatistics);
+    auto& tiles = kept.Page<CStatisticsTilesData>();
+    tiles.PercentileCheck = 1;
+    tiles.PercentileEdit = L"10 90";
+    tiles.ClevelandCheck = 0;
+    kept.Page<CBootStrapData>().BootStrapCheck = 1;
+    kept.Page<CBootStrapData>().MethodCombo = CBootStrapData::MethodJackknife;
+
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& statistics = Page(dlg, 0);
+        statistics.UserSelect(Stats::IDC_SOURCE_LIST, {L"x", L"z"});
+        statistics.UserClick(Stats::IDC_ADD);
+        return IDOK;
+    });
+    // The resampling page's record says resampling is on: the statistics line has no options, and the
+    // percentiles bring their own slash.
+    const Lines expected{L"CSTATISTICS x z/ PTILE = 10 90", L"BOOTSTRAP / METHOD = JACKKNIFE"};
+    EXPECT_EQ(KeptLines(kColumnStatistics), expected);
+    EXPECT_EQ(kept.Page<CStatisticsData>().BootStrapChecked, 1);
+
+    // Stored and read back into a composite of other values, every page comes back.
+    const auto bytes = StoreOf(kept);
+    CStatisticsTabData other;
+    other.Page<CStatisticsTilesData>().NTileCheck = 1;
+    other.Page<CBootStrapData>().SamplesEdit.SetValue(5);
+    CArchive in(bytes);
+    other.Serialize(in);
+    EXPECT_EQ(LinesOf(other), expected);
+    EXPECT_EQ(StoreOf(other), bytes);
+
+    // Read back into the kept record, the pages show it when they are first shown.
+    kept.Page<CStatisticsTilesData>() = CStatisticsTabData::GetDefaultStatisticsTiles();
+    kept.Page<CBootStrapData>().BootStrapCheck = 0;
+    CArchive again(bytes);
+    kept.Serialize(again);
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 1);
+        EXPECT_TRUE(page.IsCtrlChecked(Tiles::IDC_PERCENTILE_CHECK));
+        EXPECT_EQ(page.GetCtrlWindowText(Tiles::IDC_PERCENTILE_EDIT), L"10 90");
+        EXPECT_TRUE(Page(dlg, 2).IsCtrlChecked(Boot::IDC_BOOTSTRAP_CHECK));
+        return IDCANCEL;
+    });
+}
+
+TEST_F(DescriptiveDialogs, ResetPutsEveryPageBackAndShowsTheFirst) {
+    auto& kept = Keep<CRowStatisticsTabData>(kRowStatistics);
+    kept.Page<CBootStrapData>().BootStrapCheck = 1;
+    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& statistics = Page(dlg, 0);
+        statistics.UserCheck(Stats::IDC_CIM, 1);
+        statistics.UserCheck(Stats::IDC_SD, 1);
+        EXPECT_TRUE(statistics.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
+        Page(dlg, 1).UserCheck(Tiles::IDC_NTILE_CHECK, 1);
+        // Reset pressed while the percentiles page is shown: the composite resets every page.
+        dlg.GetActiveControlsDialog().UserClick(IDC_RESET);
+        EXPECT_EQ(&dlg.GetActiveControlsDialog(), &statistics);
+        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_CIM));
+        EXPECT_FALSE(statistics.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
+        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_SD));  // the row default
+        EXPECT_TRUE(statistics.IsCtrlChecked(Stats::IDC_SUM));
+        return IDOK;
+    });
+    // The resampling page was never shown: its record took the default all the same.
+    EXPECT_EQ(kept.Page<CBootStrapData>().BootStrapCheck, 0);
+    EXPECT_EQ(kept.Page<CStatisticsData>().GetDialogID(), 2270u);
+    EXPECT_EQ(kept.Page<CStatisticsTilesData>().NTileCheck, 0);
+    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX SUM MEAN"});
+}
+
+// ---- the statistics page -------------------------------------------------------------------------------
+
+TEST_F(DescriptiveDialogs, RowStatisticsTakeSumNotSdUntilTheFirstOk) {
+    // A record as an archive gives it: the column choice, not yet confirmed in this session.
+    auto& kept = Keep<CRowStatisticsTabData>(kRowStatistics);
+    kept.Page<CStatisticsData>().SumCheck = 0;
+    kept.Page<CStatisticsData>().SdCheck = 1;
+    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& statistics = Page(dlg, 0);
+        EXPECT_TRUE(statistics.IsCtrlChecked(Stats::IDC_SUM));
+        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_SD));
+        return IDCANCEL;
+    });
+    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX SUM MEAN"});
+
+    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& statistics = Page(dlg, 0);
+        statistics.UserCheck(Stats::IDC_SUM, 0);
+        statistics.UserCheck(Stats::IDC_SD, 1);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX MEAN SD"});
+
+    // Confirmed: the next opening keeps the user's choice.
+    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& statistics = Page(dlg, 0);
+        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_SUM));
+        EXPECT_TRUE(statistics.IsCtrlChecked(Stats::IDC_SD));
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX MEAN SD"});
+}
+
+TEST_F(DescriptiveDialogs, AllOptionsBoxRestoresEveryBoxItChecked) {
+    std::map<UINT, int> before;
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        page.UserCheck(Stats::IDC_N, 0);
+        page.UserCheck(Stats::IDC_MEDIAN, 1);
+        page.UserCheck(Stats::IDC_HM, 1);
+        before = CheckStates(page);
+
+        page.UserCheck(Stats::IDC_ALL_OPTIONS, 1);
+        for (UINT id : kStatisticBoxes)
+            EXPECT_TRUE(page.IsCtrlChecked(id)) << id;
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_EDIT));
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_COMBO));
+        page.UserCheck(Stats::IDC_ALL_OPTIONS, 0);
+        EXPECT_EQ(CheckStates(page), before);
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_EDIT));
+
+        page.UserCheck(Stats::IDC_ALL_OPTIONS, 1);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics), Lines{L"CSTATISTICS  / ALL"});
+
+    // The kept states outlive the dialog: unchecking in a later opening still gives them back.
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        EXPECT_TRUE(page.IsCtrlChecked(Stats::IDC_ALL_OPTIONS));
+        page.UserCheck(Stats::IDC_ALL_OPTIONS, 0);
+        EXPECT_EQ(CheckStates(page), before);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics), Lines{L"CSTATISTICS  / MIN MAX MEAN MEDIAN SD HMEAN"});
+
+    // A statistic unchecked under the all-options box unchecks it and gives nothing back.
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        page.UserCheck(Stats::IDC_ALL_OPTIONS, 1);
+        page.UserCheck(Stats::IDC_MEAN, 0);
+        EXPECT_FALSE(page.IsCtrlChecked(Stats::IDC_ALL_OPTIONS));
+        EXPECT_FALSE(page.IsCtrlChecked(Stats::IDC_MEAN));
+        EXPECT_TRUE(page.IsCtrlChecked(Stats::IDC_N));
+        EXPECT_TRUE(page.IsCtrlChecked(Stats::IDC_VARIANCE));
+        return IDCANCEL;
+    });
+}
+
+TEST_F(DescriptiveDialogs, DependentControlsOfTheStatisticsPage) {
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        const UINT multivariate[] = {Stats::IDC_MSKEWNESS, Stats::IDC_MKURTOSIS, Stats::IDC_HZTEST,
+                                     Stats::IDC_MULTIVARIATE_LABEL};
+        auto multivariateEnabled = [&] {
+            int enabled = 0;
+            for (UINT id : multivariate)
+                enabled += page.IsCtrlEnabled(id);
+            return enabled;
+        };
+        // None selected from a source of three; then one; then two.
+        EXPECT_EQ(multivariateEnabled(), 4);
+        page.UserDblClick(Stats::IDC_SOURCE_LIST, L"x");
+        EXPECT_EQ(multivariateEnabled(), 0);
+        page.UserDblClick(Stats::IDC_SOURCE_LIST, L"y");
+        EXPECT_EQ(multivariateEnabled(), 4);
+
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
+        page.UserCheck(Stats::IDC_CIM, 1);
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_SAVE_COMBO));
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_SAVE_FILE));
+        page.UserCheck(Stats::IDC_SAVE_CHECK, 1);
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_SAVE_COMBO));
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_SAVE_FILE));
+        page.UserTypeText(Stats::IDC_SAVE_FILE, L"stats");
+        EXPECT_EQ(page.GetToolTip(Stats::IDC_SAVE_FILE), L"stats");
+        page.UserCombo(Stats::IDC_SAVE_COMBO, 1);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics),
+              (Lines{L"SAVE VARIABLES \"stats.tvz\" S", L"CSTATISTICS x y / N MIN MAX MEAN CONFI SD"}));
+
+    // A source of one variable allows no multivariate statistic, even with none selected.
+    host.data.variables.resize(1);
+    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
+        EXPECT_FALSE(Page(dlg, 0).IsCtrlEnabled(Stats::IDC_HZTEST));
+        return IDCANCEL;
+    });
+}
+
+TEST_F(DescriptiveDialogs, ConfidenceAndTrimmingRanges) {
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        EXPECT_EQ(page.GetToolTip(Stats::IDC_CIM_EDIT), L"(0.0, 100.0)");
+        EXPECT_EQ(page.GetToolTip(Stats::IDC_TRMEAN_EDIT), L"(0.0, 0.5)");
+        page.UserCheck(Stats::IDC_CIM, 1);
+        page.UserTypeText(Stats::IDC_CIM_EDIT, L"100");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 100)");
+        page.UserTypeText(Stats::IDC_CIM_EDIT, L"99");
+
+        page.UserCheck(Stats::IDC_TRMEAN, 1);
+        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_COMBO));
+        page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.6");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 0.5)");
+        // One tail trimmed: up to the whole sample.
+        page.UserCombo(Stats::IDC_TRMEAN_COMBO, 2);
+        EXPECT_EQ(page.GetToolTip(Stats::IDC_TRMEAN_EDIT), L"(0.0, 1.0)");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics),
+              Lines{L"CSTATISTICS  / N MIN MAX MEAN CONFI = 99 SD TRMEAN = 0.6 TREGION = UPPER"});
+
+    // With the trimmed mean off, its edit is not checked.
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        page.UserCombo(Stats::IDC_TRMEAN_COMBO, 0);
+        page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.9");
+        page.UserCheck(Stats::IDC_TRMEAN, 0);
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_EDIT));
+        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_COMBO));
+        EXPECT_TRUE(dlg.OnOK());
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics), Lines{L"CSTATISTICS  / N MIN MAX MEAN CONFI = 99 SD"});
+}
+
+TEST_F(DescriptiveDialogs, TheTrimmingProportionIsNotTakenFromAnArchive) {
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        page.UserCheck(Stats::IDC_TRMEAN, 1);
+        page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.2");
+        page.UserCheck(Stats::IDC_CIM, 1);
+        return IDOK;
+    });
+    const auto stored = StoreOf(*host.records.at(kColumnStatistics));
+
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.3");
+        page.UserCheck(Stats::IDC_CIM, 0);
+        return IDOK;
+    });
+    CArchive in(stored);
+    host.records.at(kColumnStatistics)->Serialize(in);
+
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        EXPECT_TRUE(page.IsCtrlChecked(Stats::IDC_CIM));                    // from the archive
+        EXPECT_EQ(page.GetCtrlWindowText(Stats::IDC_TRMEAN_EDIT), L"0.3");  // from before it
+        return IDCANCEL;
+    });
+}
+
+TEST_F(DescriptiveDialogs, ResamplingTurnedOnInItsPageLeavesTheKeywordAndVariables) {
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& statistics = Page(dlg, 0);
+        statistics.UserSelect(Stats::IDC_SOURCE_LIST, {L"x", L"y"});
+        statistics.UserClick(Stats::IDC_ADD);
+        statistics.UserCheck(Stats::IDC_ALL_OPTIONS, 1);
+        Page(dlg, 2).UserCheck(Boot::IDC_BOOTSTRAP_CHECK, 1);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics), (Lines{L"CSTATISTICS x y", L"BOOTSTRAP / SAMPLES = 1000"}));
+
+    // Turned off again (the statistics page reads the check before the resampling page is stored).
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        Page(dlg, 2).UserCheck(Boot::IDC_BOOTSTRAP_CHECK, 0);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStatistics), Lines{L"CSTATISTICS x y / ALL"});
+}
+
+// ---- the percentiles page ------------------------------------------------------------------------------
+
+TEST_F(DescriptiveDialogs, PercentilesPageEnablingMethodsAndRange) {
+    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 1);
+        EXPECT_EQ(page.GetToolTip(Tiles::IDC_NTILE_EDIT), L"[2, 100]");
+        EXPECT_EQ(page.GetToolTip(Tiles::IDC_PERCENTILE_EDIT), GetString(Tiles::kPercentileToolTip));
+        EXPECT_FALSE(GetString(Tiles::kPercentileToolTip).IsEmpty());
+        const UINT nTileControls[] = {Tiles::IDC_NTILE_EDIT, Tiles::IDC_SOURCE_LIST, Tiles::IDC_SELECTED_LIST,
+                                      Tiles::IDC_VALUES_EDIT, Tiles::IDC_CLASSIFY_GROUP};
+        for (UINT id : nTileControls)
+            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
+        EXPECT_FALSE(page.IsCtrlEnabled(Tiles::IDC_ALL_METHODS));
+        EXPECT_FALSE(page.IsCtrlEnabled(Tiles::IDC_ADD));
+
+        page.UserCheck(Tiles::IDC_PERCENTILE_CHECK, 1);
+        EXPECT_TRUE(page.IsCtrlEnabled(Tiles::IDC_ALL_METHODS));
+        EXPECT_TRUE(page.IsCtrlEnabled(Tiles::IDC_WTDAVG3));
+        EXPECT_TRUE(page.IsCtrlEnabled(Tiles::IDC_PERCENTILE_EDIT));
+        EXPECT_FALSE(page.IsCtrlEnabled(Tiles::IDC_NTILE_EDIT));
+
+        page.UserCheck(Tiles::IDC_NTILE_CHECK, 1);
+        for (UINT id : nTileControls)
+            EXPECT_TRUE(page.IsCtrlEnabled(id)) << id;
+        page.UserSelect(Tiles::IDC_SOURCE_LIST, {L"z"});
+        EXPECT_TRUE(page.IsCtrlEnabled(Tiles::IDC_ADD));
+        page.UserContext(Tiles::IDC_SOURCE_LIST, ID_LIST_ADD_TARGET);
+
+        // The untouched n-tile count is not checked; 1 and 101 are refused, 2 and 100 pass.
+        for (const wchar_t* bad : {L"1", L"101"}) {
+            page.UserTypeText(Tiles::IDC_NTILE_EDIT, bad);
+            EXPECT_FALSE(dlg.OnOK()) << bad;
+        }
+        page.UserTypeText(Tiles::IDC_NTILE_EDIT, L"2");
+        EXPECT_TRUE(page.OKLike());
+        page.UserTypeText(Tiles::IDC_NTILE_EDIT, L"100");
+
+        // All methods: kept and given back; a method unchecked under it unchecks it.
+        page.UserCheck(Tiles::IDC_CLOSEST, 1);
+        page.UserCheck(Tiles::IDC_ALL_METHODS, 1);
+        EXPECT_TRUE(page.IsCtrlChecked(Tiles::IDC_EMPCDF));
+        page.UserCheck(Tiles::IDC_ALL_METHODS, 0);
+        EXPECT_TRUE(page.IsCtrlChecked(Tiles::IDC_CLEVELAND));
+        EXPECT_TRUE(page.IsCtrlChecked(Tiles::IDC_CLOSEST));
+        EXPECT_FALSE(page.IsCtrlChecked(Tiles::IDC_EMPCDF));
+        page.UserCheck(Tiles::IDC_ALL_METHODS, 1);
+        page.UserCheck(Tiles::IDC_CLEVELAND, 0);
+        EXPECT_FALSE(page.IsCtrlChecked(Tiles::IDC_ALL_METHODS));
+        EXPECT_TRUE(page.IsCtrlChecked(Tiles::IDC_EMPCDF));
+        page.UserCheck(Tiles::IDC_EMPCDF, 0);
+        page.UserCheck(Tiles::IDC_WTDAVG1, 0);
+        page.UserCheck(Tiles::IDC_WTDAVG2, 0);
+        page.UserCheck(Tiles::IDC_WTDAVG3, 0);
+        page.UserTypeText(Tiles::IDC_VALUES_EDIT, L"1 2");
+        return IDOK;
+    });
+    EXPECT_EQ(
+        KeptLines(kColumnStatistics),
+        Lines{L"CSTATISTICS  / N MIN MAX MEAN SD NTILE = 100 PTILE METHOD = CLOSEST EMPCDFAVG DATA = [1 2] "
+              L"CLASSIFY = z"});
+    EXPECT_EQ(host.sentMessages.size(), 2u);
+    EXPECT_EQ(host.sentMessages[0].second, L"Enter a number in [2, 100]");
+}
+
+// ---- stem-and-leaf and the resampling page --------------------------------------------------------------
+
+TEST_F(DescriptiveDialogs, StemLinesPassUntouchedAndMustBeAtLeastOneOnceTyped) {
+    Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        EXPECT_EQ(page.GetToolTip(CStemPlotDlg::IDC_LINES_EDIT), L"[1, +inf)");
+        EXPECT_EQ(page.GetCtrlWindowText(CStemPlotDlg::IDC_LINES_EDIT), L"0");
+        page.UserSelect(CStemPlotDlg::IDC_SOURCE_LIST, {L"y"});
+        page.UserClick(CStemPlotDlg::IDC_ADD);
+        EXPECT_TRUE(dlg.OnOK());
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kRowStem), Lines{L"RWSTEM y"});
+
+    Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 0);
+        page.UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"-3");
+        EXPECT_FALSE(dlg.OnOK());
+        page.UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"12");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kRowStem), Lines{L"RWSTEM y/ LINES=12"});
+
+    // No longer the untouched default: 0 is refused now.
+    Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
+        Page(dlg, 0).UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"0");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, +inf)");
+        return IDCANCEL;
+    });
+}
+
+TEST_F(DescriptiveDialogs, ResamplingPageEnablingAndRanges) {
+    Launch(kColumnStem, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, 1);
+        const UINT drawn[] = {Boot::IDC_SAMPLES_EDIT, Boot::IDC_SIZE_EDIT, Boot::IDC_SEED_EDIT};
+        EXPECT_FALSE(page.IsCtrlEnabled(Boot::IDC_METHOD_COMBO));
+        for (UINT id : drawn)
+            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
+        page.UserCheck(Boot::IDC_BOOTSTRAP_CHECK, 1);
+        for (UINT id : drawn)
+            EXPECT_TRUE(page.IsCtrlEnabled(id)) << id;
+        page.UserCombo(Boot::IDC_METHOD_COMBO, CBootStrapData::MethodJackknife);
+        EXPECT_TRUE(page.IsCtrlEnabled(Boot::IDC_METHOD_COMBO));
+        for (UINT id : drawn)
+            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
+        page.UserCombo(Boot::IDC_METHOD_COMBO, CBootStrapData::MethodBalanced);
+
+        page.UserTypeText(Boot::IDC_SIZE_EDIT, L"61");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [0, 60]");
+        page.UserTypeText(Boot::IDC_SIZE_EDIT, L"60");
+        page.UserTypeText(Boot::IDC_SEED_EDIT, L"-1");
+        EXPECT_FALSE(dlg.OnOK());
+        page.UserTypeText(Boot::IDC_SEED_EDIT, L"7");
+        page.UserTypeText(Boot::IDC_SAMPLES_EDIT, L"1");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kColumnStem),
+              (Lines{L"CLSTEM ", L"BOOTSTRAP / METHOD = BALANCED SAMPLES = 1 SIZE = 60 SEED = 7"}));
+}
+
+}  // namespace
