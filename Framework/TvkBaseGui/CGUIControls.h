@@ -52,7 +52,7 @@ public:
     int m_nChecked = 0;
     COLORREF m_color = kColorWhite;
     CString m_strToolTip;
-    bool m_bNoMinus = false;  // an integer edit that refuses a minus sign
+    bool m_bNoMinus = false;  // a number edit that refuses a minus sign
     // Combo boxes: the items and the chosen index (-1 for none).
     std::vector<CString> m_comboItems;
     int m_nComboIndex = -1;

@@ -1,0 +1,170 @@
+#include "Private/ExponentialDlg.h"
+
+#include <limits>
+
+#include "Private/SeasonalData.h"
+
+namespace {
+
+// Upper bound of a range open above (the check ignores it).
+constexpr int kNoMaximum = std::numeric_limits<int>::max();
+
+}  // namespace
+
+CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+    SetBaseRunFlag(1);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+BOOL CExponentialDlg::OnInitDialog() {
+    FillRadioFromResource(CExponentialData::kTrendRadioGroup);
+    FillRadioFromResource(CExponentialData::kSeasonRadioGroup);
+    FillRadioFromResource(CExponentialData::kForecastRadioGroup);
+    CGUIBaseDlg::OnInitDialog();
+    for (UINT edit : {IDC_SMOOTH_EDIT, IDC_LINEAR_EDIT, IDC_PERCENT_EDIT, IDC_ADDITIVE_EDIT,
+                      IDC_MULTIPLICATIVE_EDIT, IDC_NUMBER_EDIT, IDC_FROM_EDIT, IDC_TO_EDIT, IDC_PERIOD_EDIT})
+        Ctrl(edit).m_bNoMinus = true;
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CExponentialDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    const struct {
+        UINT edit;
+        CGUIData<double>& holder;
+    } weights[] = {{IDC_SMOOTH_EDIT, m_SmoothEdit},
+                   {IDC_LINEAR_EDIT, m_TrendLinearEdit},
+                   {IDC_PERCENT_EDIT, m_PercentEdit},
+                   {IDC_ADDITIVE_EDIT, m_SeasonAddEdit},
+                   {IDC_MULTIPLICATIVE_EDIT, m_SeasonMultiEdit}};
+    for (const auto& weight : weights) {
+        DDX_STText(pDX, weight.edit, weight.holder);
+        DDV_MinMaxDouble(pDX, weight.edit, weight.holder, 0.0, 1.0, eInclusive, eExclusive);
+    }
+    DDX_STText(pDX, IDC_NUMBER_EDIT, m_NumberEdit);
+    DDV_MinMaxInt(pDX, IDC_NUMBER_EDIT, m_NumberEdit, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_STText(pDX, IDC_FROM_EDIT, m_ForecastFromEdit);
+    DDV_MinMaxInt(pDX, IDC_FROM_EDIT, m_ForecastFromEdit, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_STText(pDX, IDC_TO_EDIT, m_ForecastToEdit);
+    DDV_MinMaxInt(pDX, IDC_TO_EDIT, m_ForecastToEdit, m_ForecastFromEdit.GetValue(), kNoMaximum, eExclusive,
+                  eNoValidation);
+    DDX_STText(pDX, IDC_PERIOD_EDIT, m_SeasonPeriodEdit);
+    if (CExponentialData::IsSeasonPeriodRangeChecked())
+        DDV_MinMaxInt(pDX, IDC_PERIOD_EDIT, m_SeasonPeriodEdit, CSeasonalData::kMinimumSeasonLength,
+                      CSeasonalData::GetMaximumSeasonLength());
+    DDX_Check(pDX, IDC_TREND_CHECK, m_TrendCheck);
+    DDX_Check(pDX, IDC_SEASON_CHECK, m_SeasonCompCheck);
+    DDX_Check(pDX, IDC_FORECAST_CHECK, m_ForecastCheck);
+    DDX_Check(pDX, IDC_PERIOD_CHECK, m_SeasonPeriodCheck);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
+    DDX_Radio(pDX, CExponentialData::kTrendRadioGroup, m_TrendLinearRadio);
+    DDX_Radio(pDX, CExponentialData::kSeasonRadioGroup, m_SeasonaddRadio);
+    DDX_Radio(pDX, CExponentialData::kForecastRadioGroup, m_NumberRadio);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
+}
+
+int CExponentialDlg::GetAll() {
+    return GetRecord() ? GetRecord()->GetAll(
+                             m_ListOfVariablesList, m_SelectedVariableList, m_SmoothEdit, m_TrendLinearEdit,
+                             m_PercentEdit, m_SeasonAddEdit, m_SeasonMultiEdit, m_NumberEdit,
+                             m_ForecastFromEdit, m_ForecastToEdit, m_SeasonPeriodEdit, m_TrendCheck,
+                             m_SeasonCompCheck, m_ForecastCheck, m_SeasonPeriodCheck, m_SaveFileCheck,
+                             m_TrendLinearRadio, m_SeasonaddRadio, m_NumberRadio, m_SaveFileEdit)
+                       : 0;
+}
+
+int CExponentialDlg::SetAll() {
+    return GetRecord() ? GetRecord()->SetAll(
+                             m_ListOfVariablesList, m_SelectedVariableList, m_SmoothEdit, m_TrendLinearEdit,
+                             m_PercentEdit, m_SeasonAddEdit, m_SeasonMultiEdit, m_NumberEdit,
+                             m_ForecastFromEdit, m_ForecastToEdit, m_SeasonPeriodEdit, m_TrendCheck,
+                             m_SeasonCompCheck, m_ForecastCheck, m_SeasonPeriodCheck, m_SaveFileCheck,
+                             m_TrendLinearRadio, m_SeasonaddRadio, m_NumberRadio, m_SaveFileEdit)
+                       : 0;
+}
+
+int CExponentialDlg::GetAllDefault() {
+    m_SelectedVariableList.RemoveAll();
+    m_SmoothEdit = CExponentialData::GetDefaultSmoothEdit();
+    m_TrendLinearEdit = CExponentialData::GetDefaultTrendLinearEdit();
+    m_PercentEdit = CExponentialData::GetDefaultPercentEdit();
+    m_SeasonAddEdit = CExponentialData::GetDefaultSeasonAddEdit();
+    m_SeasonMultiEdit = CExponentialData::GetDefaultSeasonMultiEdit();
+    m_NumberEdit = CExponentialData::GetDefaultNumberEdit();
+    m_ForecastFromEdit = CExponentialData::GetDefaultForecastFromEdit();
+    m_ForecastToEdit = CExponentialData::GetDefaultForecastToEdit();
+    // The period depends on the data and the series module, as when the dialog is launched.
+    m_SeasonPeriodEdit = CSeasonalData::GetReassignedDefaultSeasonEdit();
+    m_TrendCheck = CExponentialData::GetDefaultTrendCheck();
+    m_SeasonCompCheck = CExponentialData::GetDefaultSeasonCompCheck();
+    m_ForecastCheck = CExponentialData::GetDefaultForecastCheck();
+    m_SeasonPeriodCheck = CExponentialData::GetDefaultSeasonPeriodCheck();
+    m_SaveFileCheck = CExponentialData::GetDefaultSaveFileCheck();
+    m_TrendLinearRadio = CExponentialData::GetDefaultTrendLinearRadio();
+    m_SeasonaddRadio = CExponentialData::GetDefaultSeasonaddRadio();
+    m_NumberRadio = CExponentialData::GetDefaultNumberRadio();
+    m_SaveFileEdit = CExponentialData::GetDefaultSaveFileEdit();
+    SetAll();
+    GetAll();
+    return 1;
+}
+
+int CExponentialDlg::SetAllDefault() {
+    if (GetRecord())
+        *GetRecord() = CExponentialData();
+    return 1;
+}
+
+void CExponentialDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    for (UINT edit :
+         {IDC_SMOOTH_EDIT, IDC_LINEAR_EDIT, IDC_PERCENT_EDIT, IDC_ADDITIVE_EDIT, IDC_MULTIPLICATIVE_EDIT})
+        AddToolTip(edit, L"[0, 1)", 0);
+    AddToolTip(IDC_NUMBER_EDIT, L"[1, +inf)", 0);
+    AddToolTip(IDC_FROM_EDIT, L"[1, +inf)", 0);
+    AddToolTip(IDC_TO_EDIT, L"[2, +inf)", 0);
+    AddToolTip(IDC_PERIOD_EDIT, L"[2, int(#cases/3)]", 0);
+    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+}
+
+void CExponentialDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    const BOOL trend = IsCtrlChecked(IDC_TREND_CHECK);
+    EnableCtrl(IDC_LINEAR_RADIO, trend);
+    EnableCtrl(IDC_PERCENT_RADIO, trend);
+    EnableCtrl(IDC_LINEAR_EDIT, trend && IsCtrlChecked(IDC_LINEAR_RADIO));
+    EnableCtrl(IDC_PERCENT_EDIT, trend && IsCtrlChecked(IDC_PERCENT_RADIO));
+    const BOOL season = IsCtrlChecked(IDC_SEASON_CHECK);
+    EnableCtrl(IDC_ADDITIVE_RADIO, season);
+    EnableCtrl(IDC_MULTIPLICATIVE_RADIO, season);
+    EnableCtrl(IDC_PERIOD_CHECK, season);
+    EnableCtrl(IDC_ADDITIVE_EDIT, season && IsCtrlChecked(IDC_ADDITIVE_RADIO));
+    EnableCtrl(IDC_MULTIPLICATIVE_EDIT, season && IsCtrlChecked(IDC_MULTIPLICATIVE_RADIO));
+    const BOOL forecast = IsCtrlChecked(IDC_FORECAST_CHECK);
+    EnableCtrl(IDC_NUMBER_RADIO, forecast);
+    EnableCtrl(IDC_RANGE_RADIO, forecast);
+    EnableCtrl(IDC_NUMBER_EDIT, forecast && IsCtrlChecked(IDC_NUMBER_RADIO));
+    const BOOL range = forecast && IsCtrlChecked(IDC_RANGE_RADIO);
+    EnableCtrl(IDC_FROM_EDIT, range);
+    EnableCtrl(IDC_TO_EDIT, range);
+    EnableCtrl(IDC_TO_LABEL, range);
+    // The period edit follows its check alone: a check left set under a cleared seasonal component
+    // still keeps it open, as the record still writes the period then.
+    EnableCtrl(IDC_PERIOD_EDIT, IsCtrlChecked(IDC_PERIOD_CHECK));
+}
+
+void CExponentialDlg::OnReset() {
+    CGUIBaseDlg::OnReset();
+    CGUIListCtrl& selected = ListCtrl(IDC_SELECTED_LIST);
+    selected.ResetOptions();
+    // With no source variable there is nothing to take: the list stays as the defaults left it (empty).
+    if (!m_ListOfVariablesList.IsEmpty()) {
+        selected.RemoveAllItems();
+        selected.AddItem(m_ListOfVariablesList.GetAt(0));
+    }
+}
