@@ -43,12 +43,12 @@ HostApp::HostApp(std::ostream& out) : m_out(out) {
 }
 
 HostApp::~HostApp() {
-    // Records and the module object are the module's code: release them before unloading it.
+    // Records and the module object are the module's code: release them while it is loaded. The
+    // library itself stays loaded until the process ends, as a desktop host keeps its modules: what
+    // the module keeps in its statics (the distribution tables) stays its own.
     m_records.clear();
     if (m_pModule)
         m_pModule->Release();
-    if (m_library)
-        dlclose(m_library);
     InstallHost(nullptr, nullptr);
     InstallSinks({});
 }
