@@ -20,22 +20,11 @@ void CArchive::RequireStoring(const char* what) const {
         Fail(std::string("cannot write ") + what + " into an archive that is loading");
 }
 
-void CArchive::RequireLoading(const char* what) const {
+void CArchive::Refuse(std::size_t bytes, const char* what, const char* suffix) const {
     if (!IsLoading())
-        Fail(std::string("cannot read ") + what + " from an archive that is storing");
-}
-
-void CArchive::Need(std::size_t bytes, const char* what) const {
-    RequireLoading(what);
-    if (GetRemaining() < bytes)
-        Fail(std::string("archive ends while reading ") + what + " (" + std::to_string(bytes) +
-             " bytes needed, " + std::to_string(GetRemaining()) + " left)");
-}
-
-void CArchive::Put(const void* bytes, std::size_t count) {
-    const auto* p = static_cast<const std::uint8_t*>(bytes);
-    m_buffer.insert(m_buffer.end(), p, p + count);
-    m_position = m_buffer.size();
+        Fail(std::string("cannot read ") + what + suffix + " from an archive that is storing");
+    Fail(std::string("archive ends while reading ") + what + suffix + " (" + std::to_string(bytes) +
+         " bytes needed, " + std::to_string(GetRemaining()) + " left)");
 }
 
 void CArchive::WriteUInt8(std::uint8_t value) {
@@ -84,86 +73,71 @@ void CArchive::WriteCount(std::size_t count) {
 
 namespace {
 
-std::u16string ToUtf16(const CString& text) {
-    std::u16string units;
-    units.reserve(text.str().size());
-    for (wchar_t wc : text.str()) {
-        auto c = static_cast<char32_t>(wc);
-        if (c > 0x10FFFF)
-            c = 0xFFFD;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            units += static_cast<char16_t>(0xD800 + (c >> 10));
-            units += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(c);
-        }
-    }
-    return units;
-}
-
-CString FromUtf16(const std::u16string& units) {
-    std::wstring text;
-    text.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char16_t u = units[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] <= 0xDFFF) {
-            const char32_t c =
-                0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-            text += static_cast<wchar_t>(c);
-            ++i;
-        } else {
-            // An unpaired surrogate is kept as it is, so that a stored text reads back unchanged.
-            text += static_cast<wchar_t>(u);
-        }
-    }
-    return CString(std::move(text));
+// A character as UTF-16 code units; anything beyond Unicode becomes U+FFFD.
+inline char32_t CodePoint(wchar_t wc) {
+    const auto c = static_cast<char32_t>(wc);
+    return c > 0x10FFFF ? 0xFFFD : c;
 }
 
 }  // namespace
 
 void CArchive::WriteString(const CString& text) {
     RequireStoring("a string");
-    const std::u16string units = ToUtf16(text);
-    const std::size_t n = units.size();
-    WriteUInt8(0xFF);
-    WriteUInt16(0xFFFE);
+    const std::wstring& chars = text.str();
+    std::size_t n = 0;
+    for (wchar_t wc : chars)
+        n += CodePoint(wc) >= 0x10000 ? 2 : 1;
+
+    std::uint8_t header[10] = {0xFF, 0xFE, 0xFF};
+    std::size_t headerBytes = 3;
     if (n < 0xFF) {
-        WriteUInt8(static_cast<std::uint8_t>(n));
+        header[headerBytes++] = static_cast<std::uint8_t>(n);
     } else if (n < 0xFFFE) {
-        WriteUInt8(0xFF);
-        WriteUInt16(static_cast<std::uint16_t>(n));
+        header[headerBytes++] = 0xFF;
+        header[headerBytes++] = static_cast<std::uint8_t>(n);
+        header[headerBytes++] = static_cast<std::uint8_t>(n >> 8);
     } else {
         if (n > 0xFFFFFFFFu)
             Fail("string of " + std::to_string(n) + " code units too long for the archive");
-        WriteUInt8(0xFF);
-        WriteUInt16(0xFFFF);
-        WriteUInt32(static_cast<std::uint32_t>(n));
+        header[headerBytes++] = 0xFF;
+        header[headerBytes++] = 0xFF;
+        header[headerBytes++] = 0xFF;
+        for (int i = 0; i < 4; ++i)
+            header[headerBytes++] = static_cast<std::uint8_t>(n >> (8 * i));
     }
-    for (char16_t u : units)
-        WriteUInt16(static_cast<std::uint16_t>(u));
+    // Header and code units go straight into the buffer: one resize for the whole text.
+    const std::size_t at = m_buffer.size();
+    m_buffer.resize(at + headerBytes + 2 * n);
+    std::uint8_t* out = m_buffer.data() + at;
+    std::memcpy(out, header, headerBytes);
+    out += headerBytes;
+    const auto unit = [&out](char32_t u) {
+        *out++ = static_cast<std::uint8_t>(u);
+        *out++ = static_cast<std::uint8_t>(u >> 8);
+    };
+    for (wchar_t wc : chars) {
+        char32_t c = CodePoint(wc);
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            unit(0xD800 + (c >> 10));
+            unit(0xDC00 + (c & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    m_position = m_buffer.size();
 }
 
 std::uint8_t CArchive::ReadUInt8(const char* what) {
-    Need(1, what);
-    return m_buffer[m_position++];
+    return static_cast<std::uint8_t>(Take(1, what));
 }
 
 std::uint16_t CArchive::ReadUInt16(const char* what) {
-    Need(2, what);
-    const auto v = static_cast<std::uint16_t>(m_buffer[m_position] | (m_buffer[m_position + 1] << 8));
-    m_position += 2;
-    return v;
+    return static_cast<std::uint16_t>(Take(2, what));
 }
 
 std::uint32_t CArchive::ReadUInt32(const char* what) {
-    Need(4, what);
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | m_buffer[m_position + static_cast<std::size_t>(i)];
-    m_position += 4;
-    return v;
+    return Take(4, what);
 }
 
 std::int32_t CArchive::ReadInt32(const char* what) {
@@ -195,27 +169,40 @@ std::size_t CArchive::ReadCount(const char* what, std::size_t minElementBytes) {
 
 CString CArchive::ReadString(const char* what) {
     const std::size_t start = m_position;
-    const std::string field(what);
-    if (ReadUInt8((field + " marker").c_str()) != 0xFF || ReadUInt16((field + " marker").c_str()) != 0xFFFE) {
+    // Field names for messages are put together only when something is wrong.
+    if (Take(1, what, " marker") != 0xFF || Take(2, what, " marker") != 0xFFFE) {
         m_position = start;
-        Fail("no wide-string marker FF FE FF for " + field);
+        Fail(std::string("no wide-string marker FF FE FF for ") + what);
     }
-    std::size_t n = ReadUInt8((field + " length").c_str());
+    std::size_t n = Take(1, what, " length");
     if (n == 0xFF) {
-        n = ReadUInt16((field + " length").c_str());
+        n = Take(2, what, " length");
         if (n == 0xFFFF)
-            n = ReadUInt32((field + " length").c_str());
+            n = Take(4, what, " length");
     }
     if (n > GetRemaining() / 2) {
-        const std::string message = "impossible length " + std::to_string(n) + " for " + field + " (only " +
+        const std::string message = "impossible length " + std::to_string(n) + " for " + what + " (only " +
                                     std::to_string(GetRemaining()) + " bytes left)";
         m_position = start;
         Fail(message);
     }
-    std::u16string units(n, u'\0');
-    for (std::size_t i = 0; i < n; ++i)
-        units[i] =
-            static_cast<char16_t>(m_buffer[m_position + 2 * i] | (m_buffer[m_position + 2 * i + 1] << 8));
+
+    // At most one character per code unit; surrogate pairs make it shorter.
+    std::wstring text(n, L'\0');
+    const std::uint8_t* in = m_buffer.data() + m_position;
+    const auto unit = [in](std::size_t i) -> char32_t { return in[2 * i] | (in[2 * i + 1] << 8); };
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+            text[length++] = static_cast<wchar_t>(0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+            ++i;
+        } else {
+            // An unpaired surrogate is kept as it is, so that a stored text reads back unchanged.
+            text[length++] = static_cast<wchar_t>(u);
+        }
+    }
+    text.resize(length);
     m_position += 2 * n;
-    return FromUtf16(units);
+    return CString(std::move(text));
 }

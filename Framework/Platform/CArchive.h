@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -46,6 +47,8 @@ public:
     const std::vector<std::uint8_t>& GetBuffer() const { return m_buffer; }
     std::size_t GetPosition() const { return m_position; }
     std::size_t GetRemaining() const { return m_buffer.size() - m_position; }
+    // Room for `bytes` more when storing, so that a long list is not stored by repeated regrowth.
+    void Reserve(std::size_t bytes) { m_buffer.reserve(m_buffer.size() + bytes); }
     bool AtEnd() const { return m_position == m_buffer.size(); }
 
     void WriteInt32(std::int32_t value);
@@ -85,9 +88,27 @@ private:
     void IoOne(T& v) { v.Serialize(*this); }
 
     void RequireStoring(const char* what) const;
-    void RequireLoading(const char* what) const;
-    void Need(std::size_t bytes, const char* what) const;
-    void Put(const void* bytes, std::size_t count);
+    // `what` and `suffix` together name the field; joined only for a message.
+    void Need(std::size_t bytes, const char* what, const char* suffix = "") const {
+        if (m_mode != load || GetRemaining() < bytes)
+            Refuse(bytes, what, suffix);
+    }
+    [[noreturn]] void Refuse(std::size_t bytes, const char* what, const char* suffix) const;
+    // The next `bytes` (at most 4) as a little-endian number.
+    std::uint32_t Take(std::size_t bytes, const char* what, const char* suffix = "") {
+        Need(bytes, what, suffix);
+        std::uint32_t v = 0;
+        for (std::size_t i = bytes; i-- > 0;)
+            v = (v << 8) | m_buffer[m_position + i];
+        m_position += bytes;
+        return v;
+    }
+    void Put(const void* bytes, std::size_t count) {
+        const std::size_t at = m_buffer.size();
+        m_buffer.resize(at + count);
+        std::memcpy(m_buffer.data() + at, bytes, count);
+        m_position = m_buffer.size();
+    }
 
     Mode m_mode;
     std::vector<std::uint8_t> m_buffer;

@@ -31,17 +31,15 @@ public:
     virtual void Serialize(CArchive& ar) {
         if (ar.IsStoring()) {
             ar.WriteCount(m_items.size());
+            ar.Reserve(m_items.size() * MinArchiveBytes<T>());
             for (auto& item : m_items)
                 item.Serialize(ar);
         } else {
             const std::size_t count = ar.ReadCount("list count", MinArchiveBytes<T>());
             std::vector<T> loaded;
             loaded.reserve(count);
-            for (std::size_t i = 0; i < count; ++i) {
-                T item;
-                item.Serialize(ar);
-                loaded.push_back(std::move(item));
-            }
+            for (std::size_t i = 0; i < count; ++i)
+                loaded.emplace_back().Serialize(ar);
             m_items = std::move(loaded);
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <type_traits>
 
 #include "Platform/CArchive.h"
@@ -67,6 +68,12 @@ public:
     friend bool operator==(const CGUIData& a, const CGUIData& b) {
         return a.m_nDefault == b.m_nDefault && a.m_Value == b.m_Value &&
                a.m_DefaultValue == b.m_DefaultValue && a.m_nSecond == b.m_nSecond && a.m_nLast == b.m_nLast;
+    }
+
+    // How test frameworks show a holder.
+    friend void PrintTo(const CGUIData& h, std::ostream* os) {
+        *os << "{default mark " << h.m_nDefault << ", value " << h.m_Value << ", default value "
+            << h.m_DefaultValue << ", second mark " << h.m_nSecond << ", last flag " << h.m_nLast << "}";
     }
 
     static constexpr std::size_t kArchiveBytes = 12 + 2 * sizeof(T);

@@ -20,6 +20,8 @@ public:
     virtual ~CGUIDataVariable() = default;
     CGUIDataVariable(const CGUIDataVariable&) = default;
     CGUIDataVariable& operator=(const CGUIDataVariable&) = default;
+    CGUIDataVariable(CGUIDataVariable&&) noexcept = default;
+    CGUIDataVariable& operator=(CGUIDataVariable&&) noexcept = default;
 
     virtual void Serialize(CArchive& ar);
 
