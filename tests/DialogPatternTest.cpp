@@ -113,6 +113,21 @@ TEST(DialogPattern, MarkedHolderAtItsDefaultIsNotChecked) {
     EXPECT_FALSE(unmarked.UpdateData(1));
 }
 
+TEST(DialogPattern, RefusedValueNeverReachesTheCopies) {
+    FakeHost host;
+    RangeDlg dlg;
+    dlg.UpdateData(0);
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"0");
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 5.0);
+    EXPECT_TRUE(dlg.holder.IsDefault());
+    // The user closes the edit instead of mending it: the refused value stays out.
+    dlg.EnableCtrl(CAcfDlg::IDC_LAG_EDIT, 0);
+    EXPECT_TRUE(dlg.UpdateData(1));
+    EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 5.0);
+    EXPECT_EQ(dlg.holder.GetLast(), 1);
+}
+
 TEST(DialogPattern, DisabledEditIsNeverChecked) {
     FakeHost host;
     RangeDlg dlg;

@@ -30,6 +30,12 @@ void CDataExchange::Fail(UINT control) {
     throw CDataExchangeFailure{control};
 }
 
+void CDataExchange::Undo() {
+    for (auto it = m_undo.rbegin(); it != m_undo.rend(); ++it)
+        (*it)();
+    m_undo.clear();
+}
+
 CGUIBaseDlg::CGUIBaseDlg(UINT templateId, CGUIBaseDlg* parent)
     : m_nTemplateID(templateId), m_pParent(parent) {}
 
@@ -134,6 +140,7 @@ BOOL CGUIBaseDlg::UpdateData(BOOL save) {
     try {
         DoDataExchange(&dx);
     } catch (const CDataExchangeFailure& failure) {
+        dx.Undo();
         m_nFocusCtrl = failure.control;
         return 0;
     }
@@ -497,21 +504,29 @@ std::optional<int> CGUIBaseDlg::ParseInt(const CString& text, bool allowMinus) {
 
 void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, CString& text, int, int, int, int) {
     CTKCtrl& c = Ctrl(id);
-    if (pDX->m_bSaveAndValidate)
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Remember(text);
         text = c.m_strText;
-    else
+    } else {
         c.m_strText = text;
+    }
 }
 
 void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, int& value) {
     CGUIData<int> holder(value);
-    DDX_STText(pDX, id, holder);
+    // The holder is this function's own: only `value` is the caller's to put back on failure.
+    CDataExchange local(pDX->m_pDlgWnd, pDX->m_bSaveAndValidate);
+    DDX_STText(&local, id, holder);
+    pDX->Remember(value);
     value = holder.GetValue();
 }
 
 void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, double& value) {
     CGUIData<double> holder(value);
-    DDX_STText(pDX, id, holder);
+    // The holder is this function's own: only `value` is the caller's to put back on failure.
+    CDataExchange local(pDX->m_pDlgWnd, pDX->m_bSaveAndValidate);
+    DDX_STText(&local, id, holder);
+    pDX->Remember(value);
     value = holder.GetValue();
 }
 
@@ -528,15 +543,18 @@ void CGUIBaseDlg::DDX_FileEditCtrl(CDataExchange* pDX, UINT id, CString& file, i
     const int slash = std::max(name.ReverseFind(L'/'), name.ReverseFind(L'\\'));
     if (!name.IsEmpty() && name.Find(L'.', slash + 1) < 0)
         name += extension;
+    pDX->Remember(file);
     file = name;
 }
 
 void CGUIBaseDlg::DDX_Check(CDataExchange* pDX, UINT id, int& value) {
     CTKCtrl& c = Ctrl(id);
-    if (pDX->m_bSaveAndValidate)
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Remember(value);
         value = c.m_nChecked ? 1 : 0;
-    else
+    } else {
         c.m_nChecked = value ? 1 : 0;
+    }
 }
 
 void CGUIBaseDlg::DDX_Radio(CDataExchange* pDX, UINT group, int& index) {
@@ -545,6 +563,7 @@ void CGUIBaseDlg::DDX_Radio(CDataExchange* pDX, UINT group, int& index) {
     if (pDX->m_bSaveAndValidate) {
         for (int i = 0; i < count; ++i)
             if (IsCtrlChecked(CRadioUtil::GetRadioControl(group, i))) {
+                pDX->Remember(index);
                 index = i;
                 return;
             }
@@ -556,10 +575,12 @@ void CGUIBaseDlg::DDX_Radio(CDataExchange* pDX, UINT group, int& index) {
 
 void CGUIBaseDlg::DDX_CBIndex(CDataExchange* pDX, UINT id, int& index) {
     CTKCtrl& c = Ctrl(id);
-    if (pDX->m_bSaveAndValidate)
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Remember(index);
         index = c.m_nComboIndex;
-    else
+    } else {
         c.m_nComboIndex = index >= 0 && index < static_cast<int>(c.m_comboItems.size()) ? index : -1;
+    }
 }
 
 void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, UINT message,
@@ -573,7 +594,7 @@ void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& 
         TKMessageBox(GetString(message));
         pDX->Fail(id);
     }
-    list = c.GetItems();
+    pDX->Replace(list, c.GetItems());
 }
 
 void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -7,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Host/HostServices.h"
@@ -34,8 +36,28 @@ public:
     // Ends the exchange as failed, with the focus on `control`.
     [[noreturn]] void Fail(UINT control);
 
+    // Storing: keeps what a member holds before the exchange writes it, so that a failed exchange
+    // leaves every member as it was (a refused value never reaches the record later on).
+    template <class T>
+    void Remember(T& member) {
+        if (m_bSaveAndValidate)
+            m_undo.push_back([&member, old = member]() { member = old; });
+    }
+    // Storing: gives a member its new value, keeping the old one (moved, not copied) for Undo.
+    template <class T>
+    void Replace(T& member, T value) {
+        if (!m_bSaveAndValidate)
+            return;
+        m_undo.push_back([&member, old = std::exchange(member, std::move(value))]() { member = old; });
+    }
+    // Puts back what Remember kept, latest first.
+    void Undo();
+
     BOOL m_bSaveAndValidate;
     CGUIBaseDlg* m_pDlgWnd;
+
+private:
+    std::vector<std::function<void()>> m_undo;
 };
 
 // What a failed exchange throws to end itself; UpdateData catches it.
@@ -308,6 +330,7 @@ void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, i
     }
     if (value) {
         // Typed by the user: neither the default nor the value the holder was made with.
+        pDX->Remember(holder);
         holder.SetUserValue(*value);
         holder.SetLast(0);
         return;
