@@ -1,6 +1,7 @@
 #include "DlgStat1.h"
 
 #include "Platform/Windowing.h"
+#include "Private/DistribData.h"
 #include "Source/CDlgStat1.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
@@ -15,7 +16,11 @@ __attribute__((constructor)) void OnLibraryLoad() {
     RegisterWindowMessage(L"UpdateStatusBar");
 }
 
+// Unloading frees the distribution tables the module object filled when it started.
 __attribute__((destructor)) void OnLibraryUnload() {
+    CDistribData::CleanupOnDestroy();
+    CDistribFittingData::CleanupOnDestroy();
+    CDistribKSData::CleanupOnDestroy();
     AfxUnregisterExtensionLibrary(kLibraryName);
 }
 

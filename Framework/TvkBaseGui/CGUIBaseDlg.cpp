@@ -626,8 +626,8 @@ bool Usable(const CTKCtrl& c) {
 
 void RequireKind(const CTKCtrl& c, bool ok, const char* what) {
     if (!ok)
-        throw std::invalid_argument("control " + Id(c.GetID()) + " is a " + ControlKindName(c.GetKind()) +
-                                    ", not " + what);
+        throw std::invalid_argument("control " + Id(c.GetID()) + " (" + ControlKindName(c.GetKind()) +
+                                    ") is not " + what);
 }
 
 std::vector<int> IndexesOf(const CGUIListCtrl& list, const std::vector<CString>& names) {
