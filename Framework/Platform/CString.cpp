@@ -141,7 +141,9 @@ CString CString::FromUtf8(std::string_view text) {
             }
             c = (c << 6) | (cb & 0x3F);
         }
-        if (!ok || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        // Overlong forms are refused too: a character has one encoding only.
+        constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (!ok || c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
             out += static_cast<wchar_t>(0xFFFD);
             ++i;
             continue;
