@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DlgStat1.h"
+#include "Host/CModuleBase.h"
 #include "Host/HostData.h"
 #include "Host/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
@@ -40,42 +41,24 @@ struct HostSettings {
 };
 
 // The host's kernel: it computes nothing and logs every line it receives.
-class HostKernel final : public IKernel {
+class HostKernel final : public CModuleBase<IKernel> {
 public:
-    explicit HostKernel(HostSettings& settings) : m_settings(settings) {}
+    explicit HostKernel(HostSettings& settings) : CModuleBase(L"TvkKernel"), m_settings(settings) {}
     int GetPrintSetting() override { return m_settings.print; }
     int GetRandomGenerator() override { return m_settings.rng; }
-    IGlobal* GetGlobal() override { return nullptr; }
-    void Release() override {}
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
 
 private:
     HostSettings& m_settings;
-    CString m_name = L"TvkKernel";
 };
 
 // The host's series module, present unless `set season none`.
-class HostSeries final : public ISeries {
+class HostSeries final : public CModuleBase<ISeries> {
 public:
-    explicit HostSeries(HostSettings& settings) : m_settings(settings) {}
+    explicit HostSeries(HostSettings& settings) : CModuleBase(L"TvkSeries"), m_settings(settings) {}
     int GetSeasonLength() override { return m_settings.season; }
-    IGlobal* GetGlobal() override { return nullptr; }
-    void Release() override {}
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
 
 private:
     HostSettings& m_settings;
-    CString m_name = L"TvkSeries";
 };
 
 // The reference host: loads the module, keeps the dialog records, and prints what its kernel receives

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Host/Interfaces.h"
+#include "Host/CModuleBase.h"
 
 // An error in what the user gave the host; the message names the file and line.
 class HostError : public std::runtime_error {
@@ -21,8 +21,9 @@ public:
 // may hold commas, line breaks and doubled quotes (""). A variable is numeric when every non-empty cell
 // of its column is a number (an all-empty column is numeric), else a string variable. Blanks around
 // names and numbers do not count; a UTF-8 byte-order mark at the start is skipped.
-class HostData final : public IData {
+class HostData final : public CModuleBase<IData> {
 public:
+    HostData() : CModuleBase(L"TvkData") {}
     // Throws HostError naming the file and line of what is malformed; the data is left unchanged then.
     void LoadCsv(const std::string& path, const std::string& shownName = {});
     void LoadCsvText(std::string_view text, const std::string& name);
@@ -33,17 +34,7 @@ public:
     int GetVariableCount() override { return static_cast<int>(m_variables.size()); }
     const std::vector<DataVariableInfo>& GetVariables() override { return m_variables; }
 
-    IGlobal* GetGlobal() override { return nullptr; }
-    void Release() override {}
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
-
 private:
     std::vector<DataVariableInfo> m_variables;
     int m_nCases = 0;
-    CString m_name = L"TvkData";
 };

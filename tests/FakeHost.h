@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "Host/CModuleBase.h"
 #include "Host/HostServices.h"
 #include "Host/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
@@ -17,85 +18,45 @@
 
 // A module of the host with a name and nothing else (also what FindModule returns for a name that is
 // neither kernel nor data, to show a lookup converting to the wrong interface).
-class FakeModule : public IModule {
+class FakeModule : public CModuleBase<IModule> {
 public:
-    explicit FakeModule(CString name = L"TvkOther") : m_name(std::move(name)) {}
+    explicit FakeModule(CString name = L"TvkOther") : CModuleBase(std::move(name)) {}
     virtual ~FakeModule() = default;
-    IGlobal* GetGlobal() override { return nullptr; }
     void Release() override { ++releases; }
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
 
     int releases = 0;
-
-private:
-    CString m_name;
 };
 
-class FakeKernel final : public IKernel {
+class FakeKernel final : public CModuleBase<IKernel> {
 public:
+    FakeKernel() : CModuleBase(L"TvkKernel") {}
     int GetPrintSetting() override { return print; }
     int GetRandomGenerator() override { return rng; }
-    IGlobal* GetGlobal() override { return nullptr; }
-    void Release() override {}
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
 
     int print = 2;
     int rng = 0;
-
-private:
-    CString m_name = L"TvkKernel";
 };
 
-class FakeSeries final : public ISeries {
+class FakeSeries final : public CModuleBase<ISeries> {
 public:
+    FakeSeries() : CModuleBase(L"TvkSeries") {}
     int GetSeasonLength() override { return season; }
-    IGlobal* GetGlobal() override { return nullptr; }
-    void Release() override {}
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
 
     int season = 12;
-
-private:
-    CString m_name = L"TvkSeries";
 };
 
-class FakeData final : public IData {
+class FakeData final : public CModuleBase<IData> {
 public:
+    FakeData() : CModuleBase(L"TvkData") {}
     int GetCaseCount() override { return cases; }
     int GetVariableCount() override { return static_cast<int>(variables.size()); }
     const std::vector<DataVariableInfo>& GetVariables() override { return variables; }
-    IGlobal* GetGlobal() override { return nullptr; }
-    void Release() override {}
-    void Print() override {}
-    CString& GetName() override { return m_name; }
-    void SetName(const CString& name) override { m_name = name; }
-    bool ReleaseHolder(Holder*, int) override { return false; }
-    void Reserved() override {}
-    IBinReader* GetResourceHandle() override { return nullptr; }
 
     void AddNumeric(const CString& name) { variables.push_back({name, kVariableTypeNumeric}); }
     void AddString(const CString& name) { variables.push_back({name, kVariableTypeString}); }
 
     int cases = 100;
     std::vector<DataVariableInfo> variables;
-
-private:
-    CString m_name = L"TvkData";
 };
 
 // What the framework reported through the host's sinks.
