@@ -148,7 +148,7 @@ void HostApp::RunDialogCommand(UINT command, const CString& title) {
 void HostApp::SubmitCommandLine(const CString& line, int, int) {
     if (IsQuiet())
         return;
-    m_log.push_back(line.str());
+    m_log.push_back(line);
     m_out << line.ToUtf8() << "\n";
 }
 

@@ -78,7 +78,7 @@ public:
     HostSettings& Settings() { return m_settings; }
     HostData& Data() { return m_data; }
     std::ostream& Out() { return m_out; }
-    const std::vector<std::wstring>& KernelLog() const { return m_log; }
+    const std::vector<CString>& KernelLog() const { return m_log; }
     CTKMenuBar& MenuBar() { return m_menuBar; }
 
     // Routes a menu command to the group that owns it; false when no group does.
@@ -146,7 +146,7 @@ private:
     HostKernel m_kernel{m_settings};
     HostSeries m_series{m_settings};
     CTKMenuBar m_menuBar;
-    std::vector<std::wstring> m_log;
+    std::vector<CString> m_log;
     std::map<UINT, std::unique_ptr<CGUIBaseObj>> m_records;
     void* m_library = nullptr;
     IDlgStat1* m_pModule = nullptr;

@@ -119,7 +119,7 @@ void HostData::LoadCsvText(std::string_view text, const std::string& name) {
             throw HostError(where(line) + "a variable without a name in the header row");
         // Compared as the dialogs will show them (malformed UTF-8 may read alike).
         CString shown = CString::FromUtf8(variable);
-        if (!names.insert(shown.str()).second)
+        if (!names.emplace(shown.str()).second)
             throw HostError(where(line) + "variable '" + shown.ToUtf8() + "' named twice");
         variables.push_back({std::move(shown), kVariableTypeNumeric});
     }

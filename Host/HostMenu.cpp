@@ -43,7 +43,7 @@ const std::vector<HostMenuItem>& ModuleMenuItems() {
                     continue;
                 HostMenuItem item{command, {}};
                 for (const auto& text : it->second)
-                    item.chain.push_back(text.str());
+                    item.chain.emplace_back(text.str());
                 out.push_back(std::move(item));
             }
         }

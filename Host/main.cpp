@@ -116,7 +116,7 @@ int WriteLog(const HostApp& host, const Options& o) {
         return 0;
     std::ofstream out(*o.log, std::ios::trunc);
     for (const auto& line : host.KernelLog())
-        out << CString(line).ToUtf8() << "\n";
+        out << line.ToUtf8() << "\n";
     out.close();
     if (!out) {
         std::cerr << "tvkhost: " << *o.log << ": cannot write the log\n";

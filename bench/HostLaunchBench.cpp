@@ -51,8 +51,7 @@ void BM_LaunchAcfAddAll(benchmark::State& state) {
         state.PauseTiming();
         const auto& log = host->KernelLog();
         const std::wstring last = L" V" + std::to_wstring(variables);
-        if (log.size() != 2 || log[1].size() < last.size() ||
-            log[1].compare(log[1].size() - last.size(), last.size(), last) != 0)
+        if (log.size() != 2 || !log[1].str().ends_with(last))
             state.SkipWithError("the kernel did not receive every variable");
         host.reset();
         state.ResumeTiming();

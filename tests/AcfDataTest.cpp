@@ -222,7 +222,7 @@ std::vector<std::wstring> Lines(const CAcfData& record) {
     std::vector<std::wstring> texts;
     for (const auto& line : lines) {
         EXPECT_EQ(line.GetKind(), 0);
-        texts.push_back(line.GetCommand().str());
+        texts.emplace_back(line.GetCommand().str());
     }
     return texts;
 }

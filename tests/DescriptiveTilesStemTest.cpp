@@ -21,7 +21,7 @@ protected:
         tiles.GetCommandInfoList(lines);
         Lines out;
         for (const auto& l : lines)
-            out.push_back(l.GetCommand().str());
+            out.emplace_back(l.GetCommand().str());
         return out;
     }
     static CStatisticsTilesData Tiles(UINT variant = CStatisticsTilesData::kColumnTiles) {

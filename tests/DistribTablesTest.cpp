@@ -52,7 +52,7 @@ protected:
     static std::wstring Keyword(int index) {
         CString text;
         C::GetDistributionComboCommand(index, text);
-        return text.str();
+        return std::wstring(text.str());
     }
 
     // Catalogue indexes at every position of the active set.

@@ -75,10 +75,10 @@ public:
             InstallHost(this, &data);
         HostSinks sinks;
         sinks.assertion = [this](const CString& file, long line) {
-            assertions.push_back({file.str(), line});
+            assertions.push_back({std::wstring(file.str()), line});
         };
-        sinks.messageBox = [this](const CString& text, UINT, UINT) { messages.push_back(text.str()); };
-        sinks.warning = [this](const CString& text) { warnings.push_back(text.str()); };
+        sinks.messageBox = [this](const CString& text, UINT, UINT) { messages.emplace_back(text.str()); };
+        sinks.warning = [this](const CString& text) { warnings.emplace_back(text.str()); };
         InstallSinks(std::move(sinks));
     }
     ~FakeHost() {
@@ -124,8 +124,8 @@ public:
 
     // ---- IGlobal ----------------------------------------------------------------------------------
     IModule* FindModule(const CString& name) override {
-        lookups.push_back(name.str());
-        if (const auto it = modules.find(name.str()); it != modules.end())
+        lookups.emplace_back(name.str());
+        if (const auto it = modules.find(std::wstring(name.str())); it != modules.end())
             return it->second;
         if (name == L"TvkKernel")
             return hasKernel ? &kernel : nullptr;
@@ -153,7 +153,7 @@ public:
     void RunDialogCommand(UINT command, const CString& title) override {
         runs.emplace_back(command, title.str());
     }
-    void SubmitCommandLine(const CString& line, int, int) override { submitted.push_back(line.str()); }
+    void SubmitCommandLine(const CString& line, int, int) override { submitted.emplace_back(line.str()); }
     bool IsCurrentModule(const CString& name) override {
         return !currentModule.empty() && name.str() == currentModule;
     }

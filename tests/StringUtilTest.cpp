@@ -21,7 +21,7 @@ CLIST<CCmdInfo> LinesOf(std::initializer_list<const wchar_t*> texts) {
 std::vector<std::wstring> Texts(const CLIST<CCmdInfo>& lines) {
     std::vector<std::wstring> texts;
     for (const auto& line : lines)
-        texts.push_back(line.GetCommand().str());
+        texts.emplace_back(line.GetCommand().str());
     return texts;
 }
 

@@ -63,7 +63,7 @@ std::vector<std::wstring> Lines(const CGUIBaseObj& record) {
     record.GetCommandInfoList(lines);
     std::vector<std::wstring> out;
     for (const auto& l : lines)
-        out.push_back(l.GetCommand().str());
+        out.emplace_back(l.GetCommand().str());
     return out;
 }
 

@@ -50,7 +50,7 @@ protected:
     std::wstring Line(UINT command) {
         CCmdList lines;
         host.records.at(command)->GetCommandInfoList(lines);
-        return lines.empty() ? std::wstring() : lines.back().GetCommand().str();
+        return lines.empty() ? std::wstring() : std::wstring(lines.back().GetCommand().str());
     }
 
     std::wstring LastStatus() const {

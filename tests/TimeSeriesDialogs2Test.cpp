@@ -21,7 +21,7 @@ namespace {
 std::vector<std::wstring> Names(const CVariableList& list) {
     std::vector<std::wstring> names;
     for (const auto& v : list)
-        names.push_back(v.GetVariableName().str());
+        names.emplace_back(v.GetVariableName().str());
     return names;
 }
 
@@ -50,7 +50,7 @@ protected:
     std::wstring LastLine(UINT command) {
         CCmdList lines;
         Kept<Record>(command).GetCommandInfoList(lines);
-        return lines.empty() ? std::wstring() : lines.back().GetCommand().str();
+        return lines.empty() ? std::wstring() : std::wstring(lines.back().GetCommand().str());
     }
     static NameList Items(CGUIBaseDlg& dlg, UINT list) { return Names(dlg.ListCtrl(list).GetItems()); }
 
@@ -86,7 +86,7 @@ TEST_P(TimeSeriesLaunch, OpensItsDialogOnItsRecordWithoutCaption) {
         EXPECT_TRUE(host.messages.empty());
     } else {
         EXPECT_TRUE(host.runs.empty());
-        EXPECT_EQ(host.messages, std::vector<std::wstring>{GetString(c.refusal).str()});
+        EXPECT_EQ(host.messages, std::vector<std::wstring>{std::wstring(GetString(c.refusal).str())});
     }
 }
 
@@ -206,7 +206,7 @@ TEST_F(TimeSeriesDialogs2, TransformWantsASeries) {
         return IDCANCEL;
     });
     EXPECT_TRUE(refused);
-    EXPECT_EQ(host.messages, std::vector<std::wstring>{message.str()});
+    EXPECT_EQ(host.messages, std::vector<std::wstring>{std::wstring(message.str())});
     EXPECT_TRUE(host.runs.empty());
 }
 
@@ -361,7 +361,7 @@ TEST_F(TimeSeriesDialogs2, CcfLagRangeAndBothSeriesNeeded) {
         return IDOK;
     });
     EXPECT_EQ(accepted, (std::vector<bool>{false, false, false, true}));
-    EXPECT_EQ(host.messages, std::vector<std::wstring>{message.str()});
+    EXPECT_EQ(host.messages, std::vector<std::wstring>{std::wstring(message.str())});
     EXPECT_EQ(LastLine<CCcfData>(1041), L"CCF Price Sales / LAG = 28");
 }
 
@@ -479,7 +479,7 @@ TEST_F(TimeSeriesDialogs2, FourierTakesAtMostTwoSeriesAndAtLeastOne) {
         return IDCANCEL;
     });
     EXPECT_TRUE(refused);
-    EXPECT_EQ(host.messages, std::vector<std::wstring>{message.str()});
+    EXPECT_EQ(host.messages, std::vector<std::wstring>{std::wstring(message.str())});
 }
 
 TEST_F(TimeSeriesDialogs2, FourierResetSelectsTheFirstSeriesAndUnmarksNothing) {

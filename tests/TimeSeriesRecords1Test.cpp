@@ -22,7 +22,7 @@ LineList Lines(const CGUIBaseObj& record) {
     LineList texts;
     for (const auto& line : lines) {
         EXPECT_EQ(line.GetKind(), 0);
-        texts.push_back(line.GetCommand().str());
+        texts.emplace_back(line.GetCommand().str());
     }
     return texts;
 }

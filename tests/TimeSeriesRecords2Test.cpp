@@ -25,7 +25,7 @@ Texts Lines(const CGUIBaseObj& record) {
     Texts texts;
     for (const auto& line : lines) {
         EXPECT_EQ(line.GetKind(), 0);
-        texts.push_back(line.GetCommand().str());
+        texts.emplace_back(line.GetCommand().str());
     }
     return texts;
 }
@@ -45,7 +45,7 @@ Record WithSelected(std::initializer_list<const wchar_t*> names) {
 std::vector<std::wstring> Names(const CVariableList& list) {
     std::vector<std::wstring> names;
     for (const auto& v : list)
-        names.push_back(v.GetVariableName().str());
+        names.emplace_back(v.GetVariableName().str());
     return names;
 }
 
@@ -107,7 +107,8 @@ TEST(TransformDataLines, SaveLineCarriesTheCommandWordOfTheAppendItemOnly) {
     ASSERT_GT(record.SeriesSaveCombo, 0);
     CString word;
     ASSERT_TRUE(CCommandUtil::GetCommandFromIDS(13188, word));
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SAVE " + word.str() + L" \"out.tvz\"", L"DIFF x /LAG=1"}));
+    EXPECT_EQ(Lines(record),
+              (Texts{L"SERIES", L"SAVE " + std::wstring(word.str()) + L" \"out.tvz\"", L"DIFF x /LAG=1"}));
 }
 
 TEST(TransformDataSource, NumericVariablesFirstOneSelectedWhenNoneIs) {
@@ -144,9 +145,9 @@ TEST(TimeDataLines, YearPeriodFirstAndFormat) {
     record.PeriodEdit.SetUserValue(12);
     record.FirstEdit.SetUserValue(3);
     record.DateFormatCombo = 2;
-    EXPECT_EQ(Lines(record).back(), L"TIME 1990,12,3 / FORMAT='" +
-                                        CComboUtil::GetComboString(CTimeData::kDateFormatCombo, 2).str() +
-                                        L"'");
+    EXPECT_EQ(Lines(record).back(),
+              L"TIME 1990,12,3 / FORMAT='" +
+                  std::wstring(CComboUtil::GetComboString(CTimeData::kDateFormatCombo, 2).str()) + L"'");
     // Period and first position are written even at their defaults.
     record.PeriodEdit = CTimeData::GetDefaultPeriodEdit();
     record.FirstEdit = CTimeData::GetDefaultFirstEdit();
@@ -252,7 +253,7 @@ CTrendAnalysisData Trend() {
 std::wstring Alternative(int index) {
     CString text;
     CTrendAnalysisData::GetAlternativeComboCommand(index, text);
-    return text.str();
+    return std::wstring(text.str());
 }
 
 TEST(TrendAnalysisDataLines, MannKendallHasABareSlashAndNoSeasonOrTests) {

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <limits>
 
 CArchiveException::CArchiveException(const std::string& what, std::size_t offset)
     : std::runtime_error(what + " at byte offset " + std::to_string(offset)), m_offset(offset) {}
@@ -83,7 +84,7 @@ inline char32_t CodePoint(wchar_t wc) {
 
 void CArchive::WriteString(const CString& text) {
     RequireStoring("a string");
-    const std::wstring& chars = text.str();
+    const std::wstring_view chars = text.str();
     std::size_t n = 0;
     for (wchar_t wc : chars)
         n += CodePoint(wc) >= 0x10000 ? 2 : 1;
@@ -180,7 +181,7 @@ CString CArchive::ReadString(const char* what) {
         if (n == 0xFFFF)
             n = Take(4, what, " length");
     }
-    if (n > GetRemaining() / 2) {
+    if (n > GetRemaining() / 2 || n > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         const std::string message = "impossible length " + std::to_string(n) + " for " + what + " (only " +
                                     std::to_string(GetRemaining()) + " bytes left)";
         m_position = start;
@@ -188,7 +189,8 @@ CString CArchive::ReadString(const char* what) {
     }
 
     // At most one character per code unit; surrogate pairs make it shorter.
-    std::wstring text(n, L'\0');
+    CString read;
+    wchar_t* text = read.GetBuffer(static_cast<int>(n));
     const std::uint8_t* in = m_buffer.data() + m_position;
     const auto unit = [in](std::size_t i) -> char32_t { return in[2 * i] | (in[2 * i + 1] << 8); };
     std::size_t length = 0;
@@ -202,7 +204,7 @@ CString CArchive::ReadString(const char* what) {
             text[length++] = static_cast<wchar_t>(u);
         }
     }
-    text.resize(length);
+    read.ReleaseBuffer(static_cast<int>(length));
     m_position += 2 * n;
-    return CString(std::move(text));
+    return read;
 }

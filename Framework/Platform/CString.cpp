@@ -1,16 +1,106 @@
 #include "Platform/CString.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <cwctype>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+CString::Rep* CString::Make(std::wstring_view text, std::size_t capacity) {
+    if (capacity == 0)
+        return nullptr;
+    void* block = ::operator new(sizeof(Rep) + (capacity + 1) * sizeof(wchar_t));
+    Rep* rep = new (block) Rep{{1}, text.size(), capacity};
+    wchar_t* chars = Chars(rep);
+    std::copy(text.begin(), text.end(), chars);
+    chars[text.size()] = L'\0';
+    return rep;
+}
+
+void CString::Release(Rep* rep) noexcept {
+    if (rep && rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        rep->~Rep();
+        ::operator delete(rep);
+    }
+}
+
+CString::CString(wchar_t ch, int count) {
+    const int n = std::max(count, 0);
+    std::fill_n(GetBuffer(n), n, ch);
+    ReleaseBuffer(n);
+}
+
+wchar_t CString::GetAt(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= Size())
+        throw std::out_of_range("CString index " + std::to_string(index) + " outside a text of " +
+                                std::to_string(Size()));
+    return Chars(m_rep)[index];
+}
+
+wchar_t* CString::Unique(std::size_t capacity) {
+    if (m_rep && m_rep->refs.load(std::memory_order_acquire) == 1 && m_rep->capacity >= capacity)
+        return Chars(m_rep);
+    Rep* rep = Make(str(), std::max(capacity, Size()));
+    Release(m_rep);
+    m_rep = rep;
+    return m_rep ? Chars(m_rep) : nullptr;
+}
+
+wchar_t* CString::GetBuffer(int minLength) {
+    const std::size_t length =
+        std::max<std::size_t>(static_cast<std::size_t>(std::max(minLength, 0)), Size());
+    if (length == 0) {
+        static thread_local wchar_t none[1];  // room for the NUL only; the text stays empty
+        return none;
+    }
+    return Unique(length);
+}
+
+void CString::ReleaseBuffer(int newLength) {
+    if (!m_rep)
+        return;
+    wchar_t* chars = Chars(m_rep);
+    std::size_t length = newLength < 0 ? std::wcslen(chars) : static_cast<std::size_t>(newLength);
+    length = std::min(length, m_rep->capacity);
+    m_rep->size = length;
+    chars[length] = L'\0';
+}
+
+void CString::Reserve(std::size_t length) {
+    if (length > Size())
+        Unique(length);
+}
+
+CString& CString::Append(std::wstring_view text) {
+    if (text.empty())
+        return *this;
+    const std::size_t size = Size();
+    const std::size_t need = size + text.size();
+    if (!m_rep || m_rep->refs.load(std::memory_order_acquire) != 1 || m_rep->capacity < need) {
+        // Grows geometrically, so that a line built piece by piece is copied a few times only; the
+        // old text stays alive until it is copied, in case `text` is part of it.
+        Rep* rep = Make(str(), std::max(need, size + size / 2));
+        std::copy(text.begin(), text.end(), Chars(rep) + size);
+        Release(m_rep);
+        m_rep = rep;
+    } else {
+        // Appending its own text is safe here: the copy goes past the end of what it reads.
+        std::copy(text.begin(), text.end(), Chars(m_rep) + size);
+    }
+    m_rep->size = need;
+    Chars(m_rep)[need] = L'\0';
+    return *this;
+}
 
 CString CString::Left(int count) const {
     count = std::clamp(count, 0, GetLength());
-    return CString(m_str.substr(0, static_cast<std::size_t>(count)));
+    return CString(str().substr(0, static_cast<std::size_t>(count)));
 }
 
 CString CString::Right(int count) const {
     count = std::clamp(count, 0, GetLength());
-    return CString(m_str.substr(m_str.size() - static_cast<std::size_t>(count)));
+    return CString(str().substr(str().size() - static_cast<std::size_t>(count)));
 }
 
 CString CString::Mid(int first, int count) const {
@@ -18,14 +108,14 @@ CString CString::Mid(int first, int count) const {
     const int rest = GetLength() - first;
     if (count < 0 || count > rest)
         count = rest;
-    return CString(m_str.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
+    return CString(str().substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
 }
 
 int CString::Find(const CString& what, int start) const {
     if (start < 0 || start > GetLength())
         return -1;
-    const auto pos = m_str.find(what.m_str, static_cast<std::size_t>(start));
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    const auto pos = str().find(what.str(), static_cast<std::size_t>(start));
+    return pos == std::wstring_view::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::Find(wchar_t what, int start) const {
@@ -33,32 +123,40 @@ int CString::Find(wchar_t what, int start) const {
 }
 
 int CString::ReverseFind(wchar_t what) const {
-    const auto pos = m_str.rfind(what);
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    const auto pos = str().rfind(what);
+    return pos == std::wstring_view::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::Replace(const CString& from, const CString& to) {
     if (from.IsEmpty())
         return 0;
+    std::wstring text(str());
     int count = 0;
     std::size_t pos = 0;
-    while ((pos = m_str.find(from.m_str, pos)) != std::wstring::npos) {
-        m_str.replace(pos, from.m_str.size(), to.m_str);
-        pos += to.m_str.size();
+    while ((pos = text.find(from.str(), pos)) != std::wstring::npos) {
+        text.replace(pos, from.str().size(), to.str());
+        pos += to.str().size();
         ++count;
     }
+    if (count > 0)
+        *this = CString(text);
     return count;
 }
 
 CString& CString::TrimLeft() {
-    const auto first = std::find_if(m_str.begin(), m_str.end(), [](wchar_t c) { return !std::iswspace(c); });
-    m_str.erase(m_str.begin(), first);
+    const std::wstring_view text = str();
+    const auto first = std::find_if(text.begin(), text.end(), [](wchar_t c) { return !std::iswspace(c); });
+    if (first != text.begin())
+        *this = Mid(static_cast<int>(first - text.begin()));
     return *this;
 }
 
 CString& CString::TrimRight() {
-    while (!m_str.empty() && std::iswspace(m_str.back()))
-        m_str.pop_back();
+    std::size_t keep = Size();
+    while (keep > 0 && std::iswspace(str()[keep - 1]))
+        --keep;
+    if (keep < Size())
+        *this = Left(static_cast<int>(keep));
     return *this;
 }
 
@@ -67,21 +165,23 @@ CString& CString::Trim() {
 }
 
 CString& CString::MakeUpper() {
-    for (auto& c : m_str)
-        c = static_cast<wchar_t>(std::towupper(c));
+    if (wchar_t* chars = Unique(Size()))
+        std::transform(chars, chars + Size(), chars,
+                       [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
     return *this;
 }
 
 CString& CString::MakeLower() {
-    for (auto& c : m_str)
-        c = static_cast<wchar_t>(std::towlower(c));
+    if (wchar_t* chars = Unique(Size()))
+        std::transform(chars, chars + Size(), chars,
+                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
     return *this;
 }
 
 std::string CString::ToUtf8() const {
     std::string out;
-    out.reserve(m_str.size());
-    for (wchar_t wc : m_str) {
+    out.reserve(str().size());
+    for (wchar_t wc : str()) {
         auto c = static_cast<char32_t>(wc);
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
             c = 0xFFFD;
@@ -151,5 +251,5 @@ CString CString::FromUtf8(std::string_view text) {
         out += static_cast<wchar_t>(c);
         i += static_cast<std::size_t>(extra) + 1;
     }
-    return CString(std::move(out));
+    return CString(out);
 }

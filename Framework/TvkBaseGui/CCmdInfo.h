@@ -27,5 +27,6 @@ class CLIST : public std::vector<T> {
 public:
     using std::vector<T>::vector;
     void AddTail(const T& item) { this->push_back(item); }
+    void AddTail(T&& item) { this->push_back(std::move(item)); }
     int GetCount() const { return static_cast<int>(this->size()); }
 };

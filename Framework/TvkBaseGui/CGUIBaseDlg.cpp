@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <unordered_map>
 
 #include "Platform/Windowing.h"
 #include "TvkDlgBase/TvkDlgBase.h"
@@ -248,13 +247,14 @@ bool CGUIBaseDlg::EnableSourceToTarget(UINT source, UINT target, int button) con
     // in the target yet.
     const CListPair* pair = FindPairBySource(source);
     const int filter = pair ? pair->typeFilter : kVariableTypeAny;
+    std::vector<const CGUIDataVariable*> candidates;
+    candidates.reserve(from->GetSelection().size());
     for (int i : from->GetSelection()) {
         const auto& v = from->GetItems()[i];
-        if ((filter == kVariableTypeAny || v.GetVariableType() == filter) &&
-            !to->Contains(v.GetVariableName()))
-            return true;
+        if (filter == kVariableTypeAny || v.GetVariableType() == filter)
+            candidates.push_back(&v);
     }
-    return false;
+    return !to->ContainsAll(candidates);
 }
 
 void CGUIBaseDlg::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int,
@@ -594,7 +594,9 @@ void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& 
         TKMessageBox(GetString(message));
         pDX->Fail(id);
     }
-    pDX->Replace(list, c.GetItems());
+    // An unchanged list (the data's variables, mostly) is neither copied nor kept for undo.
+    if (!(list == c.GetItems()))
+        pDX->Replace(list, c.GetItems());
 }
 
 void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {
@@ -631,16 +633,12 @@ void RequireKind(const CTKCtrl& c, bool ok, const char* what) {
 }
 
 std::vector<int> IndexesOf(const CGUIListCtrl& list, const std::vector<CString>& names) {
-    std::unordered_map<std::wstring, int> index;
-    index.reserve(static_cast<std::size_t>(list.GetItemCount()));
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        index.emplace(list.GetItems()[i].GetVariableName().str(), i);
     std::vector<int> out;
     for (const auto& n : names) {
-        auto it = index.find(n.str());
-        if (it == index.end())
+        const int i = list.FindItem(n);
+        if (i < 0)
             throw std::invalid_argument("list " + Id(list.GetID()) + " has no item '" + n.ToUtf8() + "'");
-        out.push_back(it->second);
+        out.push_back(i);
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include <locale>
 
 #include "Host/HostServices.h"
+#include "TvkBaseGui/CNameIndex.h"
 #include "TvkUseRes/ResourceTables.h"
 
 CGUIBaseObj::CGUIBaseObj(const CGUIBaseObj& other)
@@ -34,20 +35,15 @@ void CGUIBaseObj::UpdateCtrlList(CVariableList& target, const CVariableList& cur
         return;
     }
     // Without the flag: keep the list's own order, drop what the data no longer has, add what is new.
+    CNameIndex inCurrent;
+    inCurrent.Build(current);
     CVariableList updated;
+    CNameIndex inUpdated;
     for (const auto& v : target)
-        for (const auto& c : current)
-            if (c.GetVariableName() == v.GetVariableName()) {
-                updated.Add(c);
-                break;
-            }
-    for (const auto& c : current) {
-        bool present = false;
-        for (const auto& v : updated)
-            present = present || v.GetVariableName() == c.GetVariableName();
-        if (!present)
-            updated.Add(c);
-    }
+        if (const int i = inCurrent.Find(current, v.GetVariableName()); i >= 0)
+            inUpdated.AddIfNew(updated, current[i]);
+    for (const auto& c : current)
+        inUpdated.AddIfNew(updated, c);
     target = std::move(updated);
 }
 
@@ -83,6 +79,11 @@ void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString
 }
 
 void CGUIBaseObj::AddVariables(CString& line, const CVariableList& variables, const CString& separator) {
+    // Sized once: a line can name hundreds of thousands of variables.
+    std::size_t length = line.str().size();
+    for (const auto& v : variables)
+        length += v.GetVariableName().str().size() + separator.str().size();
+    line.Reserve(length);
     bool first = true;
     for (const auto& v : variables) {
         if (!first)

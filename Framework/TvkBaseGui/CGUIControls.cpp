@@ -49,25 +49,32 @@ void CGUIListCtrl::InitializeInDlg(void*, int isSource, int options, int) {
 void CGUIListCtrl::SetItems(const CVariableList& items) {
     m_items = items;
     m_selection.clear();
-    Reindex();
+    m_bIndexed = false;
 }
 
 void CGUIListCtrl::AddItem(const CGUIDataVariable& item) {
     m_items.Add(item);
-    m_names.insert(item.GetVariableName().str());
+    if (m_bIndexed)
+        m_index.Add(m_items, m_items.GetSize() - 1);
 }
 
 void CGUIListCtrl::RemoveAllItems() {
     m_items.RemoveAll();
-    m_names.clear();
+    m_index.Clear();
+    m_bIndexed = true;
     m_selection.clear();
 }
 
+const CNameIndex& CGUIListCtrl::Index() const {
+    if (!m_bIndexed) {
+        m_index.Build(m_items);
+        m_bIndexed = true;
+    }
+    return m_index;
+}
+
 int CGUIListCtrl::FindItem(const CString& name) const {
-    for (int i = 0; i < m_items.GetSize(); ++i)
-        if (m_items[i].GetVariableName() == name)
-            return i;
-    return -1;
+    return Index().Find(m_items, name);
 }
 
 void CGUIListCtrl::SetSelection(std::vector<int> indexes) {
@@ -81,6 +88,17 @@ void CGUIListCtrl::SelectAll() {
     m_selection.resize(static_cast<std::size_t>(GetItemCount()));
     for (int i = 0; i < GetItemCount(); ++i)
         m_selection[static_cast<std::size_t>(i)] = i;
+}
+
+bool CGUIListCtrl::ContainsAll(const std::vector<const CGUIDataVariable*>& items) const {
+    const CNameIndex& index = Index();
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        if (k + CNameIndex::kPrefetchDistance < items.size())
+            index.Prefetch(items[k + CNameIndex::kPrefetchDistance]->GetVariableName());
+        if (index.Find(m_items, items[k]->GetVariableName()) < 0)
+            return false;
+    }
+    return true;
 }
 
 void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
@@ -100,19 +118,16 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     }
     items.resize(k);
     m_selection.clear();
-    Reindex();
+    m_bIndexed = false;
 }
 
 void CGUIListCtrl::AppendNew(const std::vector<const CGUIDataVariable*>& items) {
+    Index();
     m_items.Reserve(m_items.Items().size() + items.size());
-    for (const CGUIDataVariable* v : items)
-        if (m_names.insert(v->GetVariableName().str()).second)
-            m_items.Add(*v);
-}
-
-void CGUIListCtrl::Reindex() {
-    m_names.clear();
-    m_names.reserve(m_items.Items().size());
-    for (const auto& v : m_items)
-        m_names.insert(v.GetVariableName().str());
+    m_index.Reserve(m_items, m_items.Items().size() + items.size());
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        if (k + CNameIndex::kPrefetchDistance < items.size())
+            m_index.Prefetch(items[k + CNameIndex::kPrefetchDistance]->GetVariableName());
+        m_index.AddIfNew(m_items, *items[k]);
+    }
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "Platform/CString.h"
 #include "TvkApi.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CNameIndex.h"
 
 // The kinds of control a dialog template can hold.
 enum class ControlKind {
@@ -80,8 +80,11 @@ public:
     void RemoveAllItems();
     void ResetOptions() { m_nOptions = 0; }
     int GetItemCount() const { return m_items.GetSize(); }
+    // The position of the first item with this name, or -1.
     int FindItem(const CString& name) const;
-    bool Contains(const CString& name) const { return m_names.count(name.str()) > 0; }
+    bool Contains(const CString& name) const { return FindItem(name) >= 0; }
+    // Whether every one of these variables has its name in the list.
+    bool ContainsAll(const std::vector<const CGUIDataVariable*>& items) const;
 
     const std::vector<int>& GetSelection() const { return m_selection; }
     // Replaces the selection (indexes outside the list are ignored; duplicates collapse).
@@ -98,10 +101,13 @@ public:
     void AppendNew(const std::vector<const CGUIDataVariable*>& items);
 
 private:
-    void Reindex();
+    // The name index is built when a lookup first needs it: a source list, refreshed often and
+    // hundreds of thousands of variables long, never does.
+    const CNameIndex& Index() const;
 
     CVariableList m_items;
-    std::unordered_set<std::wstring> m_names;
+    mutable CNameIndex m_index;
+    mutable bool m_bIndexed = false;
     std::vector<int> m_selection;
     bool m_bSource = false;
     int m_nOptions = 0;

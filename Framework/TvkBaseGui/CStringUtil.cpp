@@ -81,7 +81,7 @@ void CStringUtil::ConcatStringAt(CLIST<CCmdInfo>& lines, const CString& text, in
 
 void CStringUtil::RemoveRedundantSlash(CLIST<CCmdInfo>& lines, int removeTrailing) {
     for (auto& info : lines) {
-        std::wstring& s = info.GetCommand().str();
+        const std::wstring_view s = info.GetCommand().str();
         std::wstring out;
         out.reserve(s.size());
         for (std::size_t i = 0; i < s.size(); ++i) {
@@ -97,7 +97,7 @@ void CStringUtil::RemoveRedundantSlash(CLIST<CCmdInfo>& lines, int removeTrailin
             }
             out += s[i];
         }
-        s = std::move(out);
+        info.GetCommand() = CString(std::move(out));
         if (removeTrailing)
             RemoveTrailingChar(info.GetCommand(), L'/');
     }

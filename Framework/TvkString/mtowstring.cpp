@@ -3,5 +3,5 @@
 #include "Platform/CString.h"
 
 std::wstring mtowstring(std::string_view text) {
-    return CString::FromUtf8(text).str();
+    return std::wstring(CString::FromUtf8(text).str());
 }

@@ -6,7 +6,7 @@ void CTKMenuBar::LoadFromResources() {
     for (const auto& [command, texts] : ResourceTables::Get().Menus()) {
         std::vector<std::wstring> chain;
         for (const auto& t : texts)
-            chain.push_back(t.str());
+            chain.emplace_back(t.str());
         m_items[command] = std::move(chain);
     }
 }

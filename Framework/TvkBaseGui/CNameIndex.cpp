@@ -1,0 +1,85 @@
+#include "TvkBaseGui/CNameIndex.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+const CString& NameOf(const CVariableList& items, std::int32_t position) {
+    return items.Items()[static_cast<std::size_t>(position)].GetVariableName();
+}
+
+}  // namespace
+
+std::uint32_t CNameIndex::Hash(const CString& name) {
+    const std::size_t h = std::hash<CString>{}(name);
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+}
+
+void CNameIndex::Clear() {
+    m_slots.clear();
+    m_count = 0;
+}
+
+void CNameIndex::Build(const CVariableList& items) {
+    Clear();
+    Grow(items, items.Items().size());
+    for (std::size_t i = 0; i < items.Items().size(); ++i)
+        Add(items, static_cast<int>(i));
+}
+
+std::size_t CNameIndex::Probe(const CVariableList& items, const CString& name, std::uint32_t hash) const {
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
+        const Slot& slot = m_slots[s];
+        if (slot.position < 0 || (slot.hash == hash && NameOf(items, slot.position) == name))
+            return s;
+    }
+}
+
+int CNameIndex::Find(const CVariableList& items, const CString& name) const {
+    if (m_slots.empty())
+        return -1;
+    return m_slots[Probe(items, name, Hash(name))].position;
+}
+
+bool CNameIndex::Add(const CVariableList& items, int position) {
+    Grow(items, m_count + 1);
+    const CString& name = NameOf(items, position);
+    const std::uint32_t hash = Hash(name);
+    Slot& slot = m_slots[Probe(items, name, hash)];
+    if (slot.position >= 0)
+        return false;
+    slot = {hash, position};
+    ++m_count;
+    return true;
+}
+
+bool CNameIndex::AddIfNew(CVariableList& items, const CGUIDataVariable& item) {
+    Grow(items, m_count + 1);
+    const CString& name = item.GetVariableName();
+    const std::uint32_t hash = Hash(name);
+    Slot& slot = m_slots[Probe(items, name, hash)];
+    if (slot.position >= 0)
+        return false;
+    slot = {hash, static_cast<std::int32_t>(items.Add(item))};
+    ++m_count;
+    return true;
+}
+
+void CNameIndex::Grow(const CVariableList& items, std::size_t count) {
+    // At most half full keeps the probes short.
+    if (count * 2 <= m_slots.size())
+        return;
+    std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(std::bit_ceil(std::max<std::size_t>(count * 2, 16)), Slot{0, -1});
+    const std::size_t mask = m_slots.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.position < 0)
+            continue;
+        std::size_t s = slot.hash & mask;
+        while (m_slots[s].position >= 0)
+            s = (s + 1) & mask;
+        m_slots[s] = slot;
+    }
+}

@@ -1,0 +1,67 @@
+// Finding a list's variables by name: the index over item positions, and the list control that builds
+// it only when asked and forgets it whenever its items change.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TvkBaseGui/CGUIControls.h"
+#include "TvkBaseGui/CNameIndex.h"
+
+namespace {
+
+CGUIDataVariable Var(const std::wstring& name) {
+    return CGUIDataVariable(CString(name), kVariableTypeNumeric);
+}
+
+TEST(NameIndex, FindsTheFirstOfEveryNameThroughGrowthAndMoves) {
+    CVariableList items;
+    CNameIndex index;
+    EXPECT_EQ(index.Find(items, L"V0"), -1);  // never built
+    for (int i = 0; i < 5000; ++i)
+        EXPECT_TRUE(index.AddIfNew(items, Var(L"V" + std::to_wstring(i))));
+    EXPECT_FALSE(index.AddIfNew(items, Var(L"V17")));
+    EXPECT_EQ(items.GetSize(), 5000);
+    // Positions, not addresses: the list may move.
+    CVariableList moved = std::move(items);
+    for (int i : {0, 1, 2047, 4999})
+        EXPECT_EQ(index.Find(moved, CString(L"V" + std::to_wstring(i))), i);
+    EXPECT_EQ(index.Find(moved, L"V5000"), -1);
+    EXPECT_EQ(index.Find(moved, L"v1"), -1);
+
+    // Built over duplicates, the first stays the one found.
+    moved.Add(Var(L"V3"));
+    index.Build(moved);
+    EXPECT_EQ(index.Find(moved, L"V3"), 3);
+    EXPECT_FALSE(index.Add(moved, 5000));
+    index.Clear();
+    EXPECT_EQ(index.Find(moved, L"V3"), -1);
+}
+
+TEST(NameIndex, ListLookupsFollowEveryChangeOfItsItems) {
+    CGUIListCtrl list(1, L"");
+    CVariableList items;
+    for (const wchar_t* name : {L"A", L"B", L"C"})
+        items.Add(Var(name));
+    list.SetItems(items);
+    EXPECT_EQ(list.FindItem(L"C"), 2);
+    list.RemoveItems({0});
+    EXPECT_EQ(list.FindItem(L"C"), 1);
+    EXPECT_FALSE(list.Contains(L"A"));
+    list.AddItem(Var(L"A"));
+    EXPECT_EQ(list.FindItem(L"A"), 2);
+    const CGUIDataVariable a = Var(L"A"), d = Var(L"D"), d2 = Var(L"D");
+    EXPECT_TRUE(list.ContainsAll({&a}));
+    EXPECT_FALSE(list.ContainsAll({&a, &d}));
+    list.AppendNew({&a, &d, &d2});  // only what is new, once
+    ASSERT_EQ(list.GetItemCount(), 4);
+    EXPECT_EQ(list.FindItem(L"D"), 3);
+    list.SetItems(items);
+    EXPECT_FALSE(list.Contains(L"D"));
+    list.RemoveAllItems();
+    EXPECT_EQ(list.FindItem(L"A"), -1);
+    list.AddItem(Var(L"Z"));
+    EXPECT_TRUE(list.Contains(L"Z"));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// Texts shared between copies: a change to one copy never shows in another, whichever member makes it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Platform/CString.h"
+
+namespace {
+
+TEST(SharedText, EveryChangeLeavesTheOtherCopiesAlone) {
+    const CString original(L"  Alpha beta  ");
+    CString appended = original;
+    appended += L"!";
+    CString replaced = original;
+    replaced.Replace(L"beta", L"gamma");
+    CString upper = original;
+    upper.MakeUpper();
+    CString trimmed = original;
+    trimmed.Trim();
+    CString emptied = original;
+    emptied.Empty();
+    CString buffered = original;
+    buffered.GetBuffer(0)[2] = L'a';
+    buffered.ReleaseBuffer();
+
+    EXPECT_EQ(original, L"  Alpha beta  ");
+    EXPECT_EQ(appended, L"  Alpha beta  !");
+    EXPECT_EQ(replaced, L"  Alpha gamma  ");
+    EXPECT_EQ(upper, L"  ALPHA BETA  ");
+    EXPECT_EQ(trimmed, L"Alpha beta");
+    EXPECT_TRUE(emptied.IsEmpty());
+    EXPECT_EQ(buffered, L"  alpha beta  ");
+}
+
+TEST(SharedText, AppendingGrowsAndMayAppendItself) {
+    CString text(L"ab");
+    const CString before = text;
+    text += text;  // read from the very text being extended
+    EXPECT_EQ(text, L"abab");
+    text.Reserve(64);
+    const wchar_t* room = text.GetString();
+    text += text;
+    EXPECT_EQ(text.GetString(), room);  // reserved room is used in place
+    EXPECT_EQ(text, L"abababab");
+    EXPECT_EQ(before, L"ab");
+    CString built;
+    for (int i = 0; i < 1000; ++i)
+        built += static_cast<wchar_t>(L'a' + i % 26);
+    EXPECT_EQ(built.GetLength(), 1000);
+    EXPECT_EQ(built.GetAt(999), L'a' + 999 % 26);
+    EXPECT_EQ(built.GetString()[1000], L'\0');
+}
+
+TEST(SharedText, BufferTakesTheLengthGivenOrUpToTheFirstNul) {
+    CString text;
+    wchar_t* chars = text.GetBuffer(5);
+    std::wstring(L"hello").copy(chars, 5);
+    text.ReleaseBuffer(3);
+    EXPECT_EQ(text, L"hel");
+    text.GetBuffer(10)[1] = L'\0';
+    text.ReleaseBuffer();
+    EXPECT_EQ(text, L"h");
+    CString empty;
+    empty.GetBuffer(0);
+    empty.ReleaseBuffer();
+    EXPECT_TRUE(empty.IsEmpty());
+    EXPECT_EQ(CString(L'x', 3), L"xxx");
+    EXPECT_TRUE(CString(L'x', -1).IsEmpty());
+}
+
+TEST(SharedText, BlanksOnlyTrimToEmptyAndIndexesOutsideThrow) {
+    CString blanks(L" \t ");
+    EXPECT_TRUE(blanks.TrimLeft().IsEmpty());
+    CString right(L"a \t");
+    EXPECT_EQ(right.TrimRight(), L"a");
+    EXPECT_THROW(CString(L"ab").GetAt(2), std::out_of_range);
+    EXPECT_THROW(CString().GetAt(0), std::out_of_range);
+    EXPECT_EQ(*CString().GetString(), L'\0');
+}
+
+}  // namespace
