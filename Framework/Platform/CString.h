@@ -28,7 +28,8 @@ public:
     CString(const CString& other) noexcept : m_rep(other.m_rep) { AddRef(m_rep); }
     CString(CString&& other) noexcept : m_rep(std::exchange(other.m_rep, nullptr)) {}
     CString& operator=(const CString& other) noexcept {
-        CString(other).Swap(*this);
+        if (m_rep != other.m_rep)  // a list assigned over its own copy touches no count
+            CString(other).Swap(*this);
         return *this;
     }
     CString& operator=(CString&& other) noexcept {

@@ -55,6 +55,10 @@ public:
         m_items.push_back(item);
         return GetSize() - 1;
     }
+    int Add(T&& item) {
+        m_items.push_back(std::move(item));
+        return GetSize() - 1;
+    }
     void InsertAt(int index, const T& item) {
         m_items.insert(m_items.begin() + std::clamp(index, 0, GetSize()), item);
     }

@@ -79,8 +79,9 @@ void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString
 }
 
 void CGUIBaseObj::AddVariables(CString& line, const CVariableList& variables, const CString& separator) {
-    // Sized once: a line can name hundreds of thousands of variables.
-    std::size_t length = line.str().size();
+    // Sized once, with room for the clauses that usually follow: a line can name hundreds of
+    // thousands of variables, and growing it copies them all.
+    std::size_t length = line.str().size() + 64;
     for (const auto& v : variables)
         length += v.GetVariableName().str().size() + separator.str().size();
     line.Reserve(length);
