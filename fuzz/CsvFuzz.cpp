@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::unordered_set<std::wstring> names;
     for (const auto& v : host.GetVariables())
-        if (v.name.IsEmpty() || !names.insert(v.name.str()).second ||
+        if (v.name.IsEmpty() || !names.emplace(v.name.str()).second ||
             (v.type != kVariableTypeNumeric && v.type != kVariableTypeString))
             std::abort();
     if (host.GetVariableCount() == 0 || host.GetCaseCount() < 0)

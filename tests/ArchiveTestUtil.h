@@ -3,6 +3,7 @@
 // Byte helpers for archive tests: build expected archives piece by piece and print them readably when
 // a comparison fails.
 
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "Platform/CArchive.h"
+#include "TvkBaseGui/CGUIDataVariable.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -72,3 +74,51 @@ inline std::string Hex(const Bytes& bytes) {
 inline std::span<const std::uint8_t> Prefix(const Bytes& bytes, std::size_t count) {
     return std::span<const std::uint8_t>(bytes).first(count);
 }
+
+// Expected archives, field by field in the forms of the archive, written independently of CArchive.
+class ExpectedArchive {
+public:
+    // The base part: format version 1 and the window state.
+    ExpectedArchive& Base(int windowState = 1) { return Int(1).Int(windowState); }
+    ExpectedArchive& Int(int v) {
+        AppendLe32(m_bytes, static_cast<std::uint32_t>(v));
+        return *this;
+    }
+    // A double as its IEEE 754 bit pattern.
+    ExpectedArchive& Bits(std::uint64_t bits) {
+        for (int i = 0; i < 8; ++i)
+            m_bytes.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+        return *this;
+    }
+    ExpectedArchive& Double(double v) { return Bits(std::bit_cast<std::uint64_t>(v)); }
+    ExpectedArchive& Text(const std::u16string& text) {
+        AppendWide(m_bytes, text);
+        return *this;
+    }
+    // default mark, second mark, default value, value, last flag
+    template <class T>
+    ExpectedArchive& Holder(int defaultMark, int secondMark, T defaultValue, T value, int last) {
+        Int(defaultMark).Int(secondMark);
+        Number(defaultValue);
+        Number(value);
+        return Int(last);
+    }
+    struct Variable {
+        std::u16string name;
+        int type = kVariableTypeNumeric;
+        int flags = 0;
+    };
+    ExpectedArchive& List(std::initializer_list<Variable> variables) {
+        m_bytes << std::initializer_list<int>{static_cast<int>(variables.size()), 0};
+        for (const auto& v : variables)
+            Text(v.name).Int(v.type).Int(v.flags);
+        return *this;
+    }
+    const Bytes& bytes() const { return m_bytes; }
+
+private:
+    void Number(int v) { Int(v); }
+    void Number(double v) { Double(v); }
+    void Number(std::uint64_t bits) { Bits(bits); }
+    Bytes m_bytes;
+};

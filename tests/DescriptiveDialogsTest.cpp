@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "DescriptiveTestSupport.h"
 #include "DialogTestUtil.h"
 #include "FakeHost.h"
 #include "Msg/DescriptiveStatisticsMsg.h"
@@ -11,6 +10,7 @@
 #include "Private/StatisticsTabDlg.h"
 #include "Private/StatisticsTilesDlg.h"
 #include "Private/StemPlotDlg.h"
+#include "RecordTestUtil.h"
 #include "TvkDlgBase/CBootStrapDlg.h"
 #include "TvkUseRes/ResourceTables.h"
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "DescriptiveTestSupport.h"
 #include "FakeHost.h"
 #include "Private/StatisticsData.h"
 #include "Private/StatisticsTabData.h"
+#include "RecordTestUtil.h"
 
 namespace {
 
@@ -238,15 +238,15 @@ TEST_F(StatisticsDataTest, ArchiveBytesOfANonDefaultRecord) {
     r.SaveFileEdit = L"out";
     r.BootStrapChecked = 1;
 
-    ExpectedBytes expected;
+    ExpectedArchive expected;
     expected.Base();
     // AllOptions, N, Min, Max, Sum, SW, AD, MSkew, MKurt, HZ, Mean, SEM, CI, GM, HM, Trmean, Median, SD,
     // CV, Range, Variance, Skewness, SES, Kurtosis, SEK, Save
     for (int v : {1, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 1})
         expected.Int(v);
     expected.Int(1).Int(2);  // TrmeanCombo before SaveFileCombo
-    expected.Text("out").Int(1).List({"a", "b"}).List({"b"}).Holder(0, 0, 0.95, 0.9, 1);
-    EXPECT_EQ(StoreOf(r), expected.Get());
+    expected.Text(u"out").Int(1).List({{u"a"}, {u"b"}}).List({{u"b"}}).Holder(0, 0, 0.95, 0.9, 1);
+    EXPECT_EQ(StoreOf(r), expected.bytes());
 }
 
 TEST_F(StatisticsDataTest, ReloadingRestoresEverythingButTheTrimmingProportion) {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DescriptiveTestSupport.h"
 #include "FakeHost.h"
 #include "Private/StatisticsTabData.h"
+#include "RecordTestUtil.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ TEST_F(DescriptiveTabDataTest, ArchiveIsTheBasePartAndThePagesAndReloadsEveryPag
     stored.Page<CStatisticsTilesData>().PercentileEdit = L"50";
     stored.Page<CBootStrapData>().SeedEdit.SetUserValue(99);
 
-    std::vector<std::uint8_t> expected = ExpectedBytes().Base().Get();
+    std::vector<std::uint8_t> expected = ExpectedArchive().Base().bytes();
     for (int i = 0; i < stored.GetPageCount(); ++i) {
         const auto page = StoreOf(*stored.GetPage(i));
         expected.insert(expected.end(), page.begin(), page.end());

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "DescriptiveTestSupport.h"
 #include "FakeHost.h"
 #include "Private/StatisticsTilesData.h"
 #include "Private/StemPlotData.h"
+#include "RecordTestUtil.h"
 
 namespace {
 
@@ -122,18 +122,18 @@ TEST_F(TilesTest, NTileHolderIsMarkedAndTheArchiveHasItsLayout) {
     tiles.NTileCheck = 1;
     tiles.WeightedAvgThreeCheck = 1;
 
-    ExpectedBytes expected;
-    expected.Base().Text("10 90").Text("2");
+    ExpectedArchive expected;
+    expected.Base().Text(u"10 90").Text(u"2");
     // NTile, Percentile, All, Cleveland, WtdAvg1, Closest, EmpCdf, WtdAvg2, EmpCdfAvg, WtdAvg3
     for (int v : {1, 0, 0, 1, 0, 0, 0, 0, 0, 1})
         expected.Int(v);
-    expected.List({"x"}).List({"g"}).Holder(0, 1, 0, 5, 1);
-    EXPECT_EQ(StoreOf(tiles), expected.Get());
+    expected.List({{u"x"}}).List({{u"g"}}).Holder(0, 1, 0, 5, 1);
+    EXPECT_EQ(StoreOf(tiles), expected.bytes());
 
     CStatisticsTilesData loaded;
-    CArchive in(expected.Get());
+    CArchive in(expected.bytes());
     loaded.LoadFromArchive(in);
-    EXPECT_EQ(StoreOf(loaded), expected.Get());
+    EXPECT_EQ(StoreOf(loaded), expected.bytes());
 }
 
 TEST_F(TilesTest, SourceListFollowsTheVariant) {
@@ -190,12 +190,12 @@ TEST_F(StemTest, ArchiveBytesOfANonDefaultRecord) {
     stem.ListOfVariablesList = Variables({L"x", L"y"});
     stem.SelectedVariableList = Variables({L"y"});
     SetChanged(stem.StemLinesEdit, 12);
-    ExpectedBytes expected;
-    expected.Base().List({"x", "y"}).List({"y"}).Holder(0, 2, 0, 12, 1);
-    EXPECT_EQ(StoreOf(stem), expected.Get());
+    ExpectedArchive expected;
+    expected.Base().List({{u"x"}, {u"y"}}).List({{u"y"}}).Holder(0, 2, 0, 12, 1);
+    EXPECT_EQ(StoreOf(stem), expected.bytes());
 
     CStemPlotData loaded;
-    CArchive in(expected.Get());
+    CArchive in(expected.bytes());
     loaded.LoadFromArchive(in);
     EXPECT_EQ(loaded.StemLinesEdit, stem.StemLinesEdit);
     EXPECT_EQ(loaded.SelectedVariableList, stem.SelectedVariableList);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <string>
 #include <vector>
 
@@ -9,15 +11,6 @@
 #include "TvkDlgBase/CBootStrapData.h"
 
 namespace {
-
-std::vector<std::wstring> Lines(const CGUIBaseObj& record) {
-    CCmdList lines;
-    record.GetCommandInfoList(lines);
-    std::vector<std::wstring> out;
-    for (const auto& l : lines)
-        out.emplace_back(l.GetCommand().str());
-    return out;
-}
 
 TEST(BootStrapData, DefaultsAreOffWithAThousandAutomaticResamples) {
     const CBootStrapData record;
@@ -36,7 +29,7 @@ TEST(BootStrapData, WritesNoLineWhileResamplingIsOff) {
     CBootStrapData record;
     record.MethodCombo = CBootStrapData::MethodBalanced;
     record.SeedEdit.SetUserValue(7);
-    EXPECT_TRUE(Lines(record).empty());
+    EXPECT_TRUE(LinesOf(record).empty());
 }
 
 TEST(BootStrapData, BootstrapLinesCarryTheSampleCountAndOnlyChosenSizeAndSeed) {
@@ -44,16 +37,17 @@ TEST(BootStrapData, BootstrapLinesCarryTheSampleCountAndOnlyChosenSizeAndSeed) {
     host.allValues = true;
     CBootStrapData record;
     record.BootStrapCheck = 1;
-    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"BOOTSTRAP / SAMPLES = 1000"}));
+    EXPECT_EQ(LinesOf(record), (std::vector<std::wstring>{L"BOOTSTRAP / SAMPLES = 1000"}));
 
     record.SamplesEdit.SetUserValue(200);
     record.SampleSizeEdit.SetUserValue(30);
     record.SeedEdit.SetUserValue(4711);
-    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"BOOTSTRAP / SAMPLES = 200 SIZE = 30 SEED = 4711"}));
+    EXPECT_EQ(LinesOf(record),
+              (std::vector<std::wstring>{L"BOOTSTRAP / SAMPLES = 200 SIZE = 30 SEED = 4711"}));
 
     record.MethodCombo = CBootStrapData::MethodBalanced;
     EXPECT_EQ(
-        Lines(record),
+        LinesOf(record),
         (std::vector<std::wstring>{L"BOOTSTRAP / METHOD = BALANCED SAMPLES = 200 SIZE = 30 SEED = 4711"}));
 }
 
@@ -63,7 +57,7 @@ TEST(BootStrapData, TheJackknifeDrawsNothingAndSaysOnlyItsMethod) {
     record.MethodCombo = CBootStrapData::MethodJackknife;
     record.SeedEdit.SetUserValue(4711);
     record.SampleSizeEdit.SetUserValue(30);
-    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"BOOTSTRAP / METHOD = JACKKNIFE"}));
+    EXPECT_EQ(LinesOf(record), (std::vector<std::wstring>{L"BOOTSTRAP / METHOD = JACKKNIFE"}));
 }
 
 TEST(BootStrapData, ArchiveBytesOfANonDefaultRecord) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,15 +60,6 @@ protected:
     bool ResetsPrintSetting() const override { return true; }
 };
 
-std::vector<std::wstring> Lines(const CGUIBaseObj& record) {
-    CCmdList lines;
-    record.GetCommandInfoList(lines);
-    std::vector<std::wstring> out;
-    for (const auto& l : lines)
-        out.emplace_back(l.GetCommand().str());
-    return out;
-}
-
 std::vector<std::uint8_t> Store(CGUIBaseObj& record) {
     CArchive ar;
     record.Serialize(ar);
@@ -97,16 +90,16 @@ protected:
 
 TEST_F(TabDataTest, PagesAppendTheirLinesInPageOrderWhileTheirWindowStateIsSet) {
     CPlainTabData tab;
-    EXPECT_EQ(Lines(tab), (std::vector<std::wstring>{L"PAGE1 1", L"PAGE2 2"}));
+    EXPECT_EQ(LinesOf(tab), (std::vector<std::wstring>{L"PAGE1 1", L"PAGE2 2"}));
 
     tab.Page<CBootStrapData>().BootStrapCheck = 1;
     tab.Page<PageA>().SetWindowState(0);
-    EXPECT_EQ(Lines(tab), (std::vector<std::wstring>{L"PAGE2 2", L"BOOTSTRAP / SAMPLES = 1000"}));
+    EXPECT_EQ(LinesOf(tab), (std::vector<std::wstring>{L"PAGE2 2", L"BOOTSTRAP / SAMPLES = 1000"}));
 
     // A clear window state silences the resampling page too, whatever its options say.
     tab.Page<PageB>().SetWindowState(0);
     tab.Page<CBootStrapData>().SetWindowState(0);
-    EXPECT_TRUE(Lines(tab).empty());
+    EXPECT_TRUE(LinesOf(tab).empty());
 }
 
 TEST_F(TabDataTest, AnAskOrderChangesTheLinesButNotTheArchive) {
@@ -114,14 +107,14 @@ TEST_F(TabDataTest, AnAskOrderChangesTheLinesButNotTheArchive) {
     CPlainTabData plain;
     ordered.Page<CBootStrapData>().BootStrapCheck = 1;
     plain.Page<CBootStrapData>().BootStrapCheck = 1;
-    EXPECT_EQ(Lines(ordered),
+    EXPECT_EQ(LinesOf(ordered),
               (std::vector<std::wstring>{L"PAGE2 2", L"PAGE1 1", L"BOOTSTRAP / SAMPLES = 1000"}));
     EXPECT_EQ(Store(ordered), Store(plain));
 }
 
 TEST_F(TabDataTest, AnAskOrderThatIsNoOrderOfThePagesIsReportedAndPageOrderUsed) {
     CBadOrderTabData tab;
-    EXPECT_EQ(Lines(tab), (std::vector<std::wstring>{L"PAGE1 1", L"PAGE2 2"}));
+    EXPECT_EQ(LinesOf(tab), (std::vector<std::wstring>{L"PAGE1 1", L"PAGE2 2"}));
     ASSERT_EQ(host.assertions.size(), 1u);
     EXPECT_EQ(host.assertions[0].file, L"TabData.cpp");
 }
@@ -137,13 +130,13 @@ TEST_F(TabDataTest, PrintSettingIsReadBeforeThePagesAndPutBackAfterThem) {
 
     CPrintTabData tab;
     g_kernelToChange = &moduleKernel;
-    EXPECT_EQ(Lines(tab), (std::vector<std::wstring>{L"PAGE1 1", L"PAGE2 2", L"PLENGTH LONG"}));
+    EXPECT_EQ(LinesOf(tab), (std::vector<std::wstring>{L"PAGE1 1", L"PAGE2 2", L"PLENGTH LONG"}));
 
     // Even with no page contributing, the reset closes the lines.
     moduleKernel.print = 1;
     tab.Page<PageA>().SetWindowState(0);
     tab.Page<PageB>().SetWindowState(0);
-    EXPECT_EQ(Lines(tab), (std::vector<std::wstring>{L"PLENGTH SHORT"}));
+    EXPECT_EQ(LinesOf(tab), (std::vector<std::wstring>{L"PLENGTH SHORT"}));
     g_pDlgStat1 = nullptr;
 }
 
@@ -151,7 +144,7 @@ TEST_F(TabDataTest, WithoutAModuleKernelThePrintSettingComesFromTheHost) {
     CDlgStat1* const module = std::exchange(g_pDlgStat1, nullptr);
     host.kernel.print = 0;
     CPrintTabData tab;
-    EXPECT_EQ(Lines(tab).back(), L"PLENGTH NONE");
+    EXPECT_EQ(LinesOf(tab).back(), L"PLENGTH NONE");
     g_pDlgStat1 = module;
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <typeinfo>
 
 #include "DialogTestUtil.h"
@@ -17,13 +19,6 @@
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
-
-std::vector<std::wstring> Names(const CVariableList& list) {
-    std::vector<std::wstring> names;
-    for (const auto& v : list)
-        names.emplace_back(v.GetVariableName().str());
-    return names;
-}
 
 using NameList = std::vector<std::wstring>;
 
@@ -52,7 +47,7 @@ protected:
         Kept<Record>(command).GetCommandInfoList(lines);
         return lines.empty() ? std::wstring() : std::wstring(lines.back().GetCommand().str());
     }
-    static NameList Items(CGUIBaseDlg& dlg, UINT list) { return Names(dlg.ListCtrl(list).GetItems()); }
+    static NameList Items(CGUIBaseDlg& dlg, UINT list) { return NamesOf(dlg.ListCtrl(list).GetItems()); }
 
     FakeHost host;
 };

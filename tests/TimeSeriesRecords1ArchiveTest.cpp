@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <string>
 
 #include "ArchiveTestUtil.h"
@@ -15,21 +17,6 @@ namespace {
 
 // ---- expected bytes, piece by piece -------------------------------------------------------------
 
-Bytes& Int(Bytes& out, int v) {
-    return AppendLe32(out, static_cast<std::uint32_t>(v));
-}
-
-Bytes& Base(Bytes& out, int windowState) {
-    Int(out, 1);
-    return Int(out, windowState);
-}
-
-Bytes& IntHolder(Bytes& out, int defaultMark, int second, int defaultValue, int value, int last) {
-    for (int v : {defaultMark, second, defaultValue, value, last})
-        Int(out, v);
-    return out;
-}
-
 // Doubles as their IEEE 754 bit patterns, written out so that the test does not share the archive's
 // conversion.
 constexpr std::uint64_t kBits0 = 0;
@@ -37,36 +24,6 @@ constexpr std::uint64_t kBits001 = 0x3F847AE147AE147BULL;
 constexpr std::uint64_t kBits01 = 0x3FB999999999999AULL;
 constexpr std::uint64_t kBits025 = 0x3FD0000000000000ULL;
 constexpr std::uint64_t kBits05 = 0x3FE0000000000000ULL;
-
-Bytes& Le64(Bytes& out, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    return out;
-}
-
-Bytes& DoubleHolder(Bytes& out, int defaultMark, int second, std::uint64_t defaultBits,
-                    std::uint64_t valueBits, int last) {
-    Int(out, defaultMark);
-    Int(out, second);
-    Le64(out, defaultBits);
-    Le64(out, valueBits);
-    return Int(out, last);
-}
-
-// A list of numeric variables with flags 0.
-Bytes& List(Bytes& out, std::initializer_list<std::u16string> names) {
-    out << std::initializer_list<int>{static_cast<int>(names.size()), 0};
-    for (const auto& name : names) {
-        AppendWide(out, name);
-        Int(out, kVariableTypeNumeric);
-        Int(out, 0);
-    }
-    return out;
-}
-
-CGUIDataVariable Numeric(const wchar_t* name) {
-    return CGUIDataVariable(name, kVariableTypeNumeric);
-}
 
 // Loads `bytes` into a record that holds something else, and checks it stores the same bytes again
 // and consumed them all.
@@ -116,26 +73,26 @@ CArimaData SampleArima() {
 }
 
 Bytes SampleArimaBytes() {
-    Bytes b;
-    Base(b, 2);
-    AppendWide(b, u"a.tvz");
+    ExpectedArchive b;
+    b.Base(2);
+    b.Text(u"a.tvz");
     // ArParameters, SeasonalAr, Ma, SeasonalMa, SeasonalPer, EstimateConst, ForeCast, SaveFile checks; radio
     for (int v : {1, 0, 1, 0, 1, 1, 1, 1, 1})
-        Int(b, v);
-    List(b, {u"y"});
-    List(b, {u"y"});
-    IntHolder(b, 0, 0, 1, 2, 1);                   // ArParametersEdit, typed
-    IntHolder(b, 1, 1, 0, 0, 1);                   // SeasonalArEdit, default with second mark 1
-    IntHolder(b, 0, 1, 0, 1, 1);                   // MaEdit, typed
-    IntHolder(b, 1, 1, 0, 0, 1);                   // SeasonalMaEdit
-    IntHolder(b, 0, 0, 4, 6, 0);                   // SeasonalPerEdit, last flag cleared
-    IntHolder(b, 1, 0, 20, 20, 1);                 // IterationsEdit
-    DoubleHolder(b, 0, 0, kBits001, kBits025, 1);  // ToleranceEdit
-    IntHolder(b, 1, 0, 0, 0, 1);                   // BackCastEdit
-    IntHolder(b, 1, 1, 0, 0, 1);                   // ForeCastNoEdit
-    IntHolder(b, 0, 1, 0, 10, 1);                  // ForeCastFromEdit
-    IntHolder(b, 0, 1, 0, 15, 1);                  // ForeCastToEdit
-    return b;
+        b.Int(v);
+    b.List({{u"y"}});
+    b.List({{u"y"}});
+    b.Holder(0, 0, 1, 2, 1);                               // ArParametersEdit, typed
+    b.Holder(1, 1, 0, 0, 1);                               // SeasonalArEdit, default with second mark 1
+    b.Holder(0, 1, 0, 1, 1);                               // MaEdit, typed
+    b.Holder(1, 1, 0, 0, 1);                               // SeasonalMaEdit
+    b.Holder(0, 0, 4, 6, 0);                               // SeasonalPerEdit, last flag cleared
+    b.Holder(1, 0, 20, 20, 1);                             // IterationsEdit
+    b.Holder<std::uint64_t>(0, 0, kBits001, kBits025, 1);  // ToleranceEdit
+    b.Holder(1, 0, 0, 0, 1);                               // BackCastEdit
+    b.Holder(1, 1, 0, 0, 1);                               // ForeCastNoEdit
+    b.Holder(0, 1, 0, 10, 1);                              // ForeCastFromEdit
+    b.Holder(0, 1, 0, 15, 1);                              // ForeCastToEdit
+    return b.bytes();
 }
 
 TEST(ArimaDataArchive, FieldOrderIsExact) {
@@ -221,24 +178,24 @@ CExponentialData SampleExponential() {
 }
 
 Bytes SampleExponentialBytes() {
-    Bytes b;
-    Base(b, 4);
+    ExpectedArchive b;
+    b.Base(4);
     // Trend, SeasonComp, Forecast, SeasonPeriod, SaveFile checks; TrendLinear, Seasonadd, Number radios
     for (int v : {1, 0, 1, 1, 0, 1, 0, 1})
-        Int(b, v);
-    AppendWide(b, u"");
-    DoubleHolder(b, 0, 0, kBits01, kBits025, 1);  // SmoothEdit
-    DoubleHolder(b, 1, 1, kBits0, kBits0, 1);     // TrendLinearEdit
-    DoubleHolder(b, 0, 1, kBits0, kBits05, 1);    // PercentEdit
-    DoubleHolder(b, 1, 1, kBits0, kBits0, 1);     // SeasonAddEdit
-    DoubleHolder(b, 1, 1, kBits0, kBits0, 1);     // SeasonMultiEdit
-    IntHolder(b, 1, 0, 1, 1, 1);                  // NumberEdit
-    IntHolder(b, 0, 1, 1, 3, 1);                  // ForecastFromEdit
-    IntHolder(b, 0, 1, 1, 9, 1);                  // ForecastToEdit
-    IntHolder(b, 0, 0, 12, 10, 1);                // SeasonPeriodEdit, capped
-    List(b, {u"a", u"b"});                        // the lists come last here
-    List(b, {u"b"});
-    return b;
+        b.Int(v);
+    b.Text(u"");
+    b.Holder<std::uint64_t>(0, 0, kBits01, kBits025, 1);  // SmoothEdit
+    b.Holder<std::uint64_t>(1, 1, kBits0, kBits0, 1);     // TrendLinearEdit
+    b.Holder<std::uint64_t>(0, 1, kBits0, kBits05, 1);    // PercentEdit
+    b.Holder<std::uint64_t>(1, 1, kBits0, kBits0, 1);     // SeasonAddEdit
+    b.Holder<std::uint64_t>(1, 1, kBits0, kBits0, 1);     // SeasonMultiEdit
+    b.Holder(1, 0, 1, 1, 1);                              // NumberEdit
+    b.Holder(0, 1, 1, 3, 1);                              // ForecastFromEdit
+    b.Holder(0, 1, 1, 9, 1);                              // ForecastToEdit
+    b.Holder(0, 0, 12, 10, 1);                            // SeasonPeriodEdit, capped
+    b.List({{u"a"}, {u"b"}});                             // the lists come last here
+    b.List({{u"b"}});
+    return b.bytes();
 }
 
 TEST(ExponentialDataArchive, FieldOrderIsExact) {
@@ -319,15 +276,15 @@ CSeasonalData SampleSeasonal() {
 }
 
 Bytes SampleSeasonalBytes() {
-    Bytes b;
-    Base(b, 1);
+    ExpectedArchive b;
+    b.Base(1);
     for (int v : {1, 1, 0})  // TermCheck, SaveFileCheck, AdditiveRadio
-        Int(b, v);
-    AppendWide(b, u"s.tvz");
-    IntHolder(b, 0, 0, 12, 4, 1);  // SeasonEdit
-    List(b, {u"q"});
-    List(b, {u"q"});
-    return b;
+        b.Int(v);
+    b.Text(u"s.tvz");
+    b.Holder(0, 0, 12, 4, 1);  // SeasonEdit
+    b.List({{u"q"}});
+    b.List({{u"q"}});
+    return b.bytes();
 }
 
 TEST(SeasonalDataArchive, FieldOrderIsExact) {
@@ -355,17 +312,17 @@ CSeriesSmoothData SampleSmooth() {
 }
 
 Bytes SampleSmoothBytes() {
-    Bytes b;
-    Base(b, 1);
-    AppendWide(b, u"1 2 1");
-    Int(b, 0);  // SaveFileCheck
-    Int(b, 2);  // MeanRadio
-    AppendWide(b, u"");
-    IntHolder(b, 0, 0, 3, 5, 1);  // MeanValueEdit
-    IntHolder(b, 1, 1, 0, 0, 1);  // MedianValueEdit, default with second mark 1
-    List(b, {});
-    List(b, {u"z"});
-    return b;
+    ExpectedArchive b;
+    b.Base(1);
+    b.Text(u"1 2 1");
+    b.Int(0);  // SaveFileCheck
+    b.Int(2);  // MeanRadio
+    b.Text(u"");
+    b.Holder(0, 0, 3, 5, 1);  // MeanValueEdit
+    b.Holder(1, 1, 0, 0, 1);  // MedianValueEdit, default with second mark 1
+    b.List({});
+    b.List({{u"z"}});
+    return b.bytes();
 }
 
 TEST(SeriesSmoothDataArchive, FieldOrderIsExact) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <string>
 #include <vector>
 
@@ -16,20 +18,9 @@ namespace {
 
 using LineList = std::vector<std::wstring>;
 
-LineList Lines(const CGUIBaseObj& record) {
-    CCmdList lines;
-    record.GetCommandInfoList(lines);
-    LineList texts;
-    for (const auto& line : lines) {
-        EXPECT_EQ(line.GetKind(), 0);
-        texts.emplace_back(line.GetCommand().str());
-    }
-    return texts;
-}
-
 // The procedure's own line (after the module line and any save line).
 std::wstring LastLine(const CGUIBaseObj& record) {
-    const LineList lines = Lines(record);
+    const LineList lines = LinesOf(record);
     return lines.empty() ? std::wstring() : lines.back();
 }
 
@@ -52,7 +43,7 @@ CGUIData<T> Typed(CGUIData<T> holder, T value) {
 TEST(ArimaDataLines, DefaultsGiveTheFirstOrderAloneAndAllValuesAddTheEstimationClauses) {
     FakeHost host;
     CArimaData record = WithSeries<CArimaData>({L"y"});
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"ARIMA y / P=1"}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"ARIMA y / P=1"}));
     host.allValues = true;
     EXPECT_EQ(LastLine(record), L"ARIMA y / P=1 ITER=20 CONV=0.01 BACKCAST=0");
     // The marked orders stay out even then, checked or not.
@@ -145,9 +136,9 @@ TEST(ArimaDataLines, EveryClauseInItsPlace) {
     record.EstimateConstCheck = 1;
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"fit.tvz";
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"SAVE \"fit.tvz\"",
-                                       L"ARIMA sales cost / P=2 PS=1 Q=1 QS=1 SEASON=4 ITER=50 CONV=0.001 "
-                                       L"BACKCAST=3 FORECAST=10..15 CONSTANT"}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"fit.tvz\"",
+                                         L"ARIMA sales cost / P=2 PS=1 Q=1 QS=1 SEASON=4 ITER=50 CONV=0.001 "
+                                         L"BACKCAST=3 FORECAST=10..15 CONSTANT"}));
     host.decimal = L',';
     EXPECT_NE(LastLine(record).find(L" CONV=0,001 "), std::wstring::npos);
 }
@@ -273,7 +264,7 @@ TEST(ExponentialDataDefaults, SeasonPeriodRangeIsCheckedFromSixRows) {
 TEST(ExponentialDataLines, SmoothingWeightAlwaysFollowsTheSignDirectly) {
     FakeHost host;
     CExponentialData record = WithSeries<CExponentialData>({L"a", L"b"});
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"EXPONENTIAL a b / SMOOTH =0.1"}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"EXPONENTIAL a b / SMOOTH =0.1"}));
     record.SmoothEdit = Typed(record.SmoothEdit, 0.123456789);
     EXPECT_EQ(LastLine(record), L"EXPONENTIAL a b / SMOOTH =0.123457");
     host.decimal = L',';
@@ -350,7 +341,7 @@ TEST(ExponentialDataLines, EveryClauseInItsPlace) {
     record.SmoothEdit = Typed(record.SmoothEdit, 0.5);
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"exp.tvz";
-    EXPECT_EQ(Lines(record),
+    EXPECT_EQ(LinesOf(record),
               (LineList{L"SERIES", L"SAVE \"exp.tvz\"",
                         L"EXPONENTIAL a b / LINEAR = 0.3 ADDITIVE = 0.4 FORECAST=2 SEASON = 4 SMOOTH =0.5"}));
 }
@@ -360,7 +351,7 @@ TEST(ExponentialDataLines, EveryClauseInItsPlace) {
 TEST(SeasonalDataLines, TermOnlyWithItsCheck) {
     FakeHost host;
     CSeasonalData record = WithSeries<CSeasonalData>({L"q"});
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"ADJSEASON q "}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"ADJSEASON q "}));
     record.AdditiveRadio = 0;
     EXPECT_EQ(LastLine(record), L"ADJSEASON q ");
     record.TermCheck = 1;
@@ -385,7 +376,7 @@ TEST(SeasonalDataLines, SeasonLengthByTheValueRule) {
     host.allValues = false;
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"adj.tvz";
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"SAVE \"adj.tvz\"", L"ADJSEASON q r / MULTIPLICATIVE"}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"adj.tvz\"", L"ADJSEASON q r / MULTIPLICATIVE"}));
 }
 
 // ---- series smoothing lines ---------------------------------------------------------------------
@@ -393,7 +384,7 @@ TEST(SeasonalDataLines, SeasonLengthByTheValueRule) {
 TEST(SeriesSmoothDataLines, TheChosenKindWithItsSpanOrWeightsAlways) {
     FakeHost host;
     CSeriesSmoothData record = WithSeries<CSeriesSmoothData>({L"z", L"w"});
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"SMOOTH z w / MEAN=3"}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SMOOTH z w / MEAN=3"}));
     record.MeanRadio = 1;
     EXPECT_EQ(LastLine(record), L"SMOOTH z w / MEDIAN=0");
     record.MedianValueEdit = Typed(record.MedianValueEdit, 5);
@@ -408,7 +399,7 @@ TEST(SeriesSmoothDataLines, TheChosenKindWithItsSpanOrWeightsAlways) {
     record.MeanRadio = 0;
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"sm.tvz";
-    EXPECT_EQ(Lines(record), (LineList{L"SERIES", L"SAVE \"sm.tvz\"", L"SMOOTH z w / MEAN=3"}));
+    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"sm.tvz\"", L"SMOOTH z w / MEAN=3"}));
 }
 
 // ---- source lists -------------------------------------------------------------------------------

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -19,55 +21,6 @@
 #include "Source/RecordRegistry.h"
 
 namespace {
-
-// Expected archives, field by field in the forms of the archive.
-class Expected {
-public:
-    Expected& Base(int windowState) { return Int(1).Int(windowState); }
-    Expected& Int(int v) {
-        AppendLe32(m_bytes, static_cast<std::uint32_t>(v));
-        return *this;
-    }
-    Expected& Double(double v) {
-        const auto bits = std::bit_cast<std::uint64_t>(v);
-        for (int i = 0; i < 8; ++i)
-            m_bytes.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
-        return *this;
-    }
-    Expected& Text(const std::u16string& text) {
-        AppendWide(m_bytes, text);
-        return *this;
-    }
-    // default mark, second mark, default value, value, last flag
-    template <class T>
-    Expected& Holder(int defaultMark, int secondMark, T defaultValue, T value, int last) {
-        Int(defaultMark).Int(secondMark);
-        Number(defaultValue);
-        Number(value);
-        return Int(last);
-    }
-    struct Variable {
-        std::u16string name;
-        int type;
-        int flags;
-    };
-    Expected& List(std::initializer_list<Variable> variables) {
-        m_bytes << std::initializer_list<int>{static_cast<int>(variables.size()), 0};
-        for (const auto& v : variables)
-            Text(v.name).Int(v.type).Int(v.flags);
-        return *this;
-    }
-    const Bytes& bytes() const { return m_bytes; }
-
-private:
-    void Number(int v) { Int(v); }
-    void Number(double v) { Double(v); }
-    Bytes m_bytes;
-};
-
-CGUIDataVariable Numeric(const wchar_t* name) {
-    return CGUIDataVariable(name, kVariableTypeNumeric);
-}
 
 // ---- one non-default record of each class, and its archive -------------------------------------
 
@@ -92,7 +45,7 @@ struct Sample<CTransformData> {
         return r;
     }
     static Bytes Archive() {
-        return Expected()
+        return ExpectedArchive()
             .Base(2)
             .Text(u"d.tvz")                        // SaveFileEdit
             .Int(1)                                // SaveFileCheck
@@ -119,7 +72,7 @@ struct Sample<CTimeData> {
         return r;
     }
     static Bytes Archive() {
-        return Expected()
+        return ExpectedArchive()
             .Base(1)
             .Int(3)                    // DateFormatCombo
             .Holder(0, 1, 0, 1990, 1)  // origin, second mark 1 from its default
@@ -144,7 +97,7 @@ struct Sample<CCcfData> {
         return r;
     }
     static Bytes Archive() {
-        return Expected()
+        return ExpectedArchive()
             .Base(1)
             .Text(u"c.tvz")
             .Int(1)
@@ -170,7 +123,7 @@ struct Sample<CFourierData> {
         return r;
     }
     static Bytes Archive() {
-        return Expected()
+        return ExpectedArchive()
             .Base(0)
             .Int(1)  // SaveFileCheck before the file name here
             .Text(u"f.tvz")
@@ -202,7 +155,7 @@ struct Sample<CTrendAnalysisData> {
         return r;
     }
     static Bytes Archive() {
-        return Expected()
+        return ExpectedArchive()
             .Base(1)
             .Int(0)  // TestsSkCheck
             .Int(1)  // TestsMkCheck
@@ -232,7 +185,7 @@ struct Sample<CLowessData> {
         return r;
     }
     static Bytes Archive() {
-        return Expected()
+        return ExpectedArchive()
             .Base(1)
             .Int(1)
             .Text(u"l.tvz")
@@ -292,14 +245,18 @@ TYPED_TEST(TimeSeriesRecords2Archive, RegisteredUnderItsClassNameAndMadeWithItsD
 
 TEST(TimeSeriesRecords2Defaults, HoldersAndOptionsOfNewRecords) {
     CTimeData time;
-    EXPECT_EQ(
-        Store(time),
-        Expected().Base(1).Int(0).Holder(1, 1, 0, 0, 1).Holder(1, 0, 1, 1, 1).Holder(1, 0, 1, 1, 1).bytes());
+    EXPECT_EQ(Store(time), ExpectedArchive()
+                               .Base(1)
+                               .Int(0)
+                               .Holder(1, 1, 0, 0, 1)
+                               .Holder(1, 0, 1, 1, 1)
+                               .Holder(1, 0, 1, 1, 1)
+                               .bytes());
     CFourierData fourier;
     EXPECT_EQ(Store(fourier),
-              Expected().Base(1).Int(0).Text(u"").Holder(1, 2, 0, 0, 1).List({}).List({}).bytes());
+              ExpectedArchive().Base(1).Int(0).Text(u"").Holder(1, 2, 0, 0, 1).List({}).List({}).bytes());
     CTrendAnalysisData trend;
-    Expected expected;
+    ExpectedArchive expected;
     expected.Base(1).Int(1);
     for (int i = 0; i < 5; ++i)
         expected.Int(0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "RecordTestUtil.h"
+
 #include <string>
 #include <vector>
 
@@ -19,34 +21,12 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-Texts Lines(const CGUIBaseObj& record) {
-    CCmdList lines;
-    record.GetCommandInfoList(lines);
-    Texts texts;
-    for (const auto& line : lines) {
-        EXPECT_EQ(line.GetKind(), 0);
-        texts.emplace_back(line.GetCommand().str());
-    }
-    return texts;
-}
-
-CGUIDataVariable Numeric(const wchar_t* name) {
-    return CGUIDataVariable(name, kVariableTypeNumeric);
-}
-
 template <class Record>
 Record WithSelected(std::initializer_list<const wchar_t*> names) {
     Record record;
     for (const wchar_t* name : names)
         record.SelectedVariableList.Add(Numeric(name));
     return record;
-}
-
-std::vector<std::wstring> Names(const CVariableList& list) {
-    std::vector<std::wstring> names;
-    for (const auto& v : list)
-        names.emplace_back(v.GetVariableName().str());
-    return names;
 }
 
 // ---- transformation -----------------------------------------------------------------------------
@@ -59,7 +39,7 @@ TEST(TransformDataLines, EveryTransformationOfTheTypeComboWithItsParameter) {
     ASSERT_EQ(CComboUtil::GetComboCount(CTransformData::kTypeCombo), static_cast<int>(expected.size()));
     for (int index = 0; index < static_cast<int>(expected.size()); ++index) {
         record.SeriesTypeCombo = index;
-        EXPECT_EQ(Lines(record), (Texts{L"SERIES", expected[static_cast<std::size_t>(index)]})) << index;
+        EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", expected[static_cast<std::size_t>(index)]})) << index;
     }
 }
 
@@ -68,46 +48,46 @@ TEST(TransformDataLines, ParametersFollowTheLiteralDirectlyWhateverTheMarks) {
     host.decimal = L',';
     CTransformData record = WithSelected<CTransformData>({L"x"});
     record.SeriesLagEdit.SetUserValue(2);
-    EXPECT_EQ(Lines(record).back(), L"DIFF x /LAG=2");
+    EXPECT_EQ(LinesOf(record).back(), L"DIFF x /LAG=2");
     // A lag still at its default and marked is written all the same.
     record.SeriesLagEdit = CGUIData<int>(4);
     record.SeriesLagEdit.SetSecond(2);
-    EXPECT_EQ(Lines(record).back(), L"DIFF x /LAG=4");
+    EXPECT_EQ(LinesOf(record).back(), L"DIFF x /LAG=4");
 
     record.SeriesTypeCombo = CComboUtil::GetComboIndex(CTransformData::kTypeCombo, 12296);
     record.SeriesBaseEdit.SetUserValue(10);
-    EXPECT_EQ(Lines(record).back(), L"INDEX x /BASE=10");
+    EXPECT_EQ(LinesOf(record).back(), L"INDEX x /BASE=10");
 
     record.SeriesTypeCombo = CComboUtil::GetComboIndex(CTransformData::kTypeCombo, 12606);
     record.SeriesProportionEdit.SetUserValue(0.125);
-    EXPECT_EQ(Lines(record).back(), L"TAPER x /P=0,125");
+    EXPECT_EQ(LinesOf(record).back(), L"TAPER x /P=0,125");
     record.SeriesProportionEdit.SetUserValue(1.0 / 3.0);
-    EXPECT_EQ(Lines(record).back(), L"TAPER x /P=0,333333");
+    EXPECT_EQ(LinesOf(record).back(), L"TAPER x /P=0,333333");
 }
 
 TEST(TransformDataLines, UnknownTransformationLeavesOnlyModuleAndSaveLines) {
     FakeHost host;
     CTransformData record = WithSelected<CTransformData>({L"x"});
     record.SeriesTypeCombo = 99;
-    EXPECT_EQ(Lines(record), Texts{L"SERIES"});
+    EXPECT_EQ(LinesOf(record), Texts{L"SERIES"});
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"out.tvz";
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SAVE \"out.tvz\""}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"out.tvz\""}));
 }
 
 TEST(TransformDataLines, SaveLineCarriesTheCommandWordOfTheAppendItemOnly) {
     FakeHost host;
     CTransformData record = WithSelected<CTransformData>({L"x"});
     record.SaveFileEdit = L"out.tvz";
-    EXPECT_EQ(Lines(record).size(), 2u);  // not asked to save
+    EXPECT_EQ(LinesOf(record).size(), 2u);  // not asked to save
 
     record.SaveFileCheck = 1;
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SAVE \"out.tvz\"", L"DIFF x /LAG=1"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"out.tvz\"", L"DIFF x /LAG=1"}));
     record.SeriesSaveCombo = CComboUtil::GetComboIndex(CTransformData::kSaveCombo, 13188);
     ASSERT_GT(record.SeriesSaveCombo, 0);
     CString word;
     ASSERT_TRUE(CCommandUtil::GetCommandFromIDS(13188, word));
-    EXPECT_EQ(Lines(record),
+    EXPECT_EQ(LinesOf(record),
               (Texts{L"SERIES", L"SAVE " + std::wstring(word.str()) + L" \"out.tvz\"", L"DIFF x /LAG=1"}));
 }
 
@@ -118,13 +98,13 @@ TEST(TransformDataSource, NumericVariablesFirstOneSelectedWhenNoneIs) {
     host.data.AddNumeric(L"b");
     CTransformData record;
     record.FillListSource();
-    EXPECT_EQ(Names(record.ListOfVariablesList), (std::vector<std::wstring>{L"a", L"b"}));
-    EXPECT_EQ(Names(record.SelectedVariableList), std::vector<std::wstring>{L"a"});
+    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_EQ(NamesOf(record.SelectedVariableList), std::vector<std::wstring>{L"a"});
 
     record.SelectedVariableList.RemoveAll();
     record.SelectedVariableList.Add(Numeric(L"b"));
     record.FillListSource();
-    EXPECT_EQ(Names(record.SelectedVariableList), std::vector<std::wstring>{L"b"});
+    EXPECT_EQ(NamesOf(record.SelectedVariableList), std::vector<std::wstring>{L"b"});
 }
 
 // ---- time labels --------------------------------------------------------------------------------
@@ -132,10 +112,10 @@ TEST(TransformDataSource, NumericVariablesFirstOneSelectedWhenNoneIs) {
 TEST(TimeDataLines, BlankYearStillHasBothCommas) {
     FakeHost host;
     CTimeData record;
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"TIME ,1,1 / FORMAT='YYYY'"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"TIME ,1,1 / FORMAT='YYYY'"}));
     // The year's second mark keeps even the all-values switch from writing the 0 of "no year".
     host.allValues = true;
-    EXPECT_EQ(Lines(record).back(), L"TIME ,1,1 / FORMAT='YYYY'");
+    EXPECT_EQ(LinesOf(record).back(), L"TIME ,1,1 / FORMAT='YYYY'");
 }
 
 TEST(TimeDataLines, YearPeriodFirstAndFormat) {
@@ -145,14 +125,14 @@ TEST(TimeDataLines, YearPeriodFirstAndFormat) {
     record.PeriodEdit.SetUserValue(12);
     record.FirstEdit.SetUserValue(3);
     record.DateFormatCombo = 2;
-    EXPECT_EQ(Lines(record).back(),
+    EXPECT_EQ(LinesOf(record).back(),
               L"TIME 1990,12,3 / FORMAT='" +
                   std::wstring(CComboUtil::GetComboString(CTimeData::kDateFormatCombo, 2).str()) + L"'");
     // Period and first position are written even at their defaults.
     record.PeriodEdit = CTimeData::GetDefaultPeriodEdit();
     record.FirstEdit = CTimeData::GetDefaultFirstEdit();
     record.DateFormatCombo = 0;
-    EXPECT_EQ(Lines(record).back(), L"TIME 1990,1,1 / FORMAT='YYYY'");
+    EXPECT_EQ(LinesOf(record).back(), L"TIME 1990,1,1 / FORMAT='YYYY'");
 }
 
 TEST(TimeDataPeriod, UsualPeriodsAreExactlyTheEightListed) {
@@ -192,16 +172,16 @@ TEST(CcfDataLines, LagClauseAsTheValueRuleSays) {
     host.data.cases = 30;
     CCcfData record = WithSelected<CCcfData>({L"x", L"y"});
     record.ReassignDefaultValue();
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"CCF x y"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"CCF x y"}));
     host.allValues = true;
-    EXPECT_EQ(Lines(record).back(), L"CCF x y / LAG = 29");
+    EXPECT_EQ(LinesOf(record).back(), L"CCF x y / LAG = 29");
     host.allValues = false;
     record.LagEdit.SetUserValue(12);
-    EXPECT_EQ(Lines(record).back(), L"CCF x y / LAG = 12");
+    EXPECT_EQ(LinesOf(record).back(), L"CCF x y / LAG = 12");
 
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"ccf.tvz";
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SAVE \"ccf.tvz\"", L"CCF x y / LAG = 12"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"ccf.tvz\"", L"CCF x y / LAG = 12"}));
 }
 
 TEST(CcfDataSource, FillsTheNumericSourceButSelectsNothing) {
@@ -211,7 +191,7 @@ TEST(CcfDataSource, FillsTheNumericSourceButSelectsNothing) {
     host.data.AddNumeric(L"b");
     CCcfData record;
     record.FillListSource();
-    EXPECT_EQ(Names(record.ListOfVariablesList), (std::vector<std::wstring>{L"a", L"b"}));
+    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (std::vector<std::wstring>{L"a", L"b"}));
     EXPECT_TRUE(record.SelectedVariableList.IsEmpty());
 }
 
@@ -221,14 +201,14 @@ TEST(FourierDataLines, LagClauseOnlyOnceTheLastFlagIsCleared) {
     FakeHost host;
     host.allValues = true;
     CFourierData record = WithSelected<CFourierData>({L"x", L"y"});
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"FOURIER x y"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"FOURIER x y"}));
     record.LagEdit.SetUserValue(7);
-    EXPECT_EQ(Lines(record).back(), L"FOURIER x y");
+    EXPECT_EQ(LinesOf(record).back(), L"FOURIER x y");
     record.LagEdit.SetLast(0);
-    EXPECT_EQ(Lines(record).back(), L"FOURIER x y /LAG=7");
+    EXPECT_EQ(LinesOf(record).back(), L"FOURIER x y /LAG=7");
     // The flag alone decides: a holder back at its default mark keeps the clause.
     record.LagEdit.SetDefault(1);
-    EXPECT_EQ(Lines(record).back(), L"FOURIER x y /LAG=7");
+    EXPECT_EQ(LinesOf(record).back(), L"FOURIER x y /LAG=7");
 }
 
 TEST(FourierDataLimits, UpperLagLimitIsHalfTheCasesPlusOneAtMostFifty) {
@@ -261,10 +241,10 @@ TEST(TrendAnalysisDataLines, MannKendallHasABareSlashAndNoSeasonOrTests) {
     CTrendAnalysisData record = Trend();
     record.SeasonVariableList.Add(Numeric(L"month"));
     record.TestsMkCheck = 1;
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"MKTEST y /  ALT = " + Alternative(0)}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"MKTEST y /  ALT = " + Alternative(0)}));
     record.TimeVariableList.Add(Numeric(L"t"));
     record.SlopeCheck = 1;
-    EXPECT_EQ(Lines(record).back(), L"MKTEST y * t / SLOPE CONFI = 0.95 ALT = " + Alternative(0));
+    EXPECT_EQ(LinesOf(record).back(), L"MKTEST y * t / SLOPE CONFI = 0.95 ALT = " + Alternative(0));
 }
 
 TEST(TrendAnalysisDataLines, SeasonalTestWithNoTestCheckLeavesTestEmpty) {
@@ -273,7 +253,7 @@ TEST(TrendAnalysisDataLines, SeasonalTestWithNoTestCheckLeavesTestEmpty) {
     record.TestsMkRadio = 1;
     record.TestsSkCheck = 0;
     record.SeasonVariableList.Add(Numeric(L"month"));
-    EXPECT_EQ(Lines(record).back(), L"STEST y / SEASON = month TEST =  ALT = " + Alternative(0));
+    EXPECT_EQ(LinesOf(record).back(), L"STEST y / SEASON = month TEST =  ALT = " + Alternative(0));
 }
 
 TEST(TrendAnalysisDataLines, SeasonalTestWithEveryOption) {
@@ -290,7 +270,7 @@ TEST(TrendAnalysisDataLines, SeasonalTestWithEveryOption) {
     record.SlopeCheck = 1;
     record.ConfiEdit.SetUserValue(0.9);
     record.AlternativeCombo = 2;
-    EXPECT_EQ(Lines(record).back(),
+    EXPECT_EQ(LinesOf(record).back(),
               L"STEST y z * t / SEASON = m q TEST = SK MSK HT SLOPE CONFI = 0,9 ALT = " + Alternative(2));
 }
 
@@ -324,8 +304,8 @@ TEST(TrendAnalysisDataSource, AllVariablesOfferedFirstNumericPreselected) {
     host.data.AddNumeric(L"cost");
     CTrendAnalysisData record;
     record.FillListSource();
-    EXPECT_EQ(Names(record.ListOfVariablesList), (std::vector<std::wstring>{L"name", L"sales", L"cost"}));
-    EXPECT_EQ(Names(record.SeriesVariableList), std::vector<std::wstring>{L"sales"});
+    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (std::vector<std::wstring>{L"name", L"sales", L"cost"}));
+    EXPECT_EQ(NamesOf(record.SeriesVariableList), std::vector<std::wstring>{L"sales"});
     EXPECT_TRUE(record.TimeVariableList.IsEmpty());
     EXPECT_TRUE(record.SeasonVariableList.IsEmpty());
 
@@ -333,7 +313,7 @@ TEST(TrendAnalysisDataSource, AllVariablesOfferedFirstNumericPreselected) {
     record.SeriesVariableList.RemoveAll();
     record.SeriesVariableList.Add(Numeric(L"cost"));
     record.FillListSource();
-    EXPECT_EQ(Names(record.SeriesVariableList), std::vector<std::wstring>{L"cost"});
+    EXPECT_EQ(NamesOf(record.SeriesVariableList), std::vector<std::wstring>{L"cost"});
 
     FakeHost textOnly;
     textOnly.data.AddString(L"name");
@@ -348,7 +328,7 @@ TEST(TrendAnalysisDataSource, AllVariablesOfferedFirstNumericPreselected) {
 TEST(LowessDataLines, DefaultLineEndsInTheTension) {
     FakeHost host;
     CLowessData record = WithSelected<CLowessData>({L"x"});
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SMOOTH x/LOWESS = 0.5"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SMOOTH x/LOWESS = 0.5"}));
 }
 
 TEST(LowessDataLines, TensionAlwaysWrittenSaveLineWhenAsked) {
@@ -357,10 +337,10 @@ TEST(LowessDataLines, TensionAlwaysWrittenSaveLineWhenAsked) {
     CLowessData record = WithSelected<CLowessData>({L"x", L"y"});
     record.TensionEdit.SetUserValue(0.25);
     record.SaveFileEdit = L"smooth.tvz";
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SMOOTH x y/LOWESS = 0,25"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SMOOTH x y/LOWESS = 0,25"}));
     record.SaveFileCheck = 1;
     record.TensionEdit.SetUserValue(1.0);
-    EXPECT_EQ(Lines(record), (Texts{L"SERIES", L"SAVE \"smooth.tvz\"", L"SMOOTH x y/LOWESS = 1"}));
+    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"smooth.tvz\"", L"SMOOTH x y/LOWESS = 1"}));
 }
 
 }  // namespace
