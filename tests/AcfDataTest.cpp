@@ -8,6 +8,7 @@
 #include "ArchiveTestUtil.h"
 #include "FakeHost.h"
 #include "Private/AcfData.h"
+#include "RecordTestUtil.h"
 
 namespace {
 
@@ -216,17 +217,6 @@ TEST(AcfDataDefaults, FillListSourceSelectsTheFirstNumericVariableOnlyWhenNothin
 
 // ---- lines --------------------------------------------------------------------------------------
 
-std::vector<std::wstring> Lines(const CAcfData& record) {
-    CCmdList lines;
-    record.GetCommandInfoList(lines);
-    std::vector<std::wstring> texts;
-    for (const auto& line : lines) {
-        EXPECT_EQ(line.GetKind(), 0);
-        texts.emplace_back(line.GetCommand().str());
-    }
-    return texts;
-}
-
 CAcfData TwoSeries(UINT variant) {
     CAcfData record;
     record.SetDialogID(variant);
@@ -240,44 +230,45 @@ TEST(AcfDataLines, KeywordPerVariantLagClauseOnlyForTheCorrelationPlots) {
     using Lines_ = std::vector<std::wstring>;
     for (const auto& [variant, keyword] : {std::pair{0u, L"ACF "}, std::pair{2227u, L"PACF "}}) {
         CAcfData record = TwoSeries(variant);
-        EXPECT_EQ(Lines(record), (Lines_{L"SERIES", std::wstring(keyword) + L"sales cost"}));
+        EXPECT_EQ(LinesOf(record), (Lines_{L"SERIES", std::wstring(keyword) + L"sales cost"}));
         record.EditLagEdit.SetUserValue(12);
-        EXPECT_EQ(Lines(record), (Lines_{L"SERIES", std::wstring(keyword) + L"sales cost / LAG = 12"}));
+        EXPECT_EQ(LinesOf(record), (Lines_{L"SERIES", std::wstring(keyword) + L"sales cost / LAG = 12"}));
     }
     CAcfData plot = TwoSeries(CAcfData::kVariantTplot);
     plot.EditLagEdit.SetUserValue(12);
-    EXPECT_EQ(Lines(plot), (Lines_{L"SERIES", L"TPLOT sales cost"}));
+    EXPECT_EQ(LinesOf(plot), (Lines_{L"SERIES", L"TPLOT sales cost"}));
 }
 
 TEST(AcfDataLines, SaveLineOnlyWithTheSaveCheck) {
     FakeHost host;
     CAcfData record = TwoSeries(0);
     record.SaveFileEdit = L"acf.tvz";
-    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"SERIES", L"ACF sales cost"}));
+    EXPECT_EQ(LinesOf(record), (std::vector<std::wstring>{L"SERIES", L"ACF sales cost"}));
     record.SaveFileEdit = L"";
-    EXPECT_EQ(Lines(record).size(), 2u);
+    EXPECT_EQ(LinesOf(record).size(), 2u);
     record.SaveFileEdit = L"acf.tvz";
     record.SaveFileCheck = 1;
-    EXPECT_EQ(Lines(record), (std::vector<std::wstring>{L"SERIES", L"SAVE \"acf.tvz\"", L"ACF sales cost"}));
+    EXPECT_EQ(LinesOf(record),
+              (std::vector<std::wstring>{L"SERIES", L"SAVE \"acf.tvz\"", L"ACF sales cost"}));
 }
 
 TEST(AcfDataLines, AllValuesSwitchWritesTheLagUnlessItIsMarked) {
     FakeHost host;
     host.allValues = true;
     CAcfData record = TwoSeries(0);
-    EXPECT_EQ(Lines(record).back(), L"ACF sales cost / LAG = 50");
+    EXPECT_EQ(LinesOf(record).back(), L"ACF sales cost / LAG = 50");
     record.SetEditAttribute();
-    EXPECT_EQ(Lines(record).back(), L"ACF sales cost");
+    EXPECT_EQ(LinesOf(record).back(), L"ACF sales cost");
     record.EditLagEdit.SetUserValue(7);
-    EXPECT_EQ(Lines(record).back(), L"ACF sales cost / LAG = 7");
+    EXPECT_EQ(LinesOf(record).back(), L"ACF sales cost / LAG = 7");
     host.allValues = false;
-    EXPECT_EQ(Lines(record).back(), L"ACF sales cost / LAG = 7");
+    EXPECT_EQ(LinesOf(record).back(), L"ACF sales cost / LAG = 7");
 }
 
 TEST(AcfDataLines, ModuleLineIsARemarkWhenTheModuleIsCurrent) {
     FakeHost host;
     host.currentModule = L"SERIES";
-    EXPECT_EQ(Lines(TwoSeries(0)).front(), L"Rem SERIES");
+    EXPECT_EQ(LinesOf(TwoSeries(0)).front(), L"Rem SERIES");
 }
 
 }  // namespace
