@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/AcfData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of the autocorrelation, partial autocorrelation and time series plot items.
-class CAcfDlg : public CGUIBaseDlg {
+class CAcfDlg : public CRecordDlg<CAcfData> {
 public:
     enum : UINT {
         IDD = 2001,
@@ -21,14 +21,11 @@ public:
 
     explicit CAcfDlg(CGUIBaseDlg* parent = nullptr);
 
-    CAcfData* GetRecord() const { return static_cast<CAcfData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/ArimaData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The ARIMA dialog: model orders, season length, estimation settings and forecasts of one series.
-class CArimaDlg : public CGUIBaseDlg {
+class CArimaDlg : public CRecordDlg<CArimaData> {
 public:
     enum : UINT {
         IDD = 2040,
@@ -40,14 +40,11 @@ public:
 
     explicit CArimaDlg(CGUIBaseDlg* parent = nullptr);
 
-    CArimaData* GetRecord() const { return static_cast<CArimaData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "Private/ExponentialData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The exponential smoothing dialog: weights of the level, the trend and the seasonal component, the
 // season period and forecasts.
-class CExponentialDlg : public CGUIBaseDlg {
+class CExponentialDlg : public CRecordDlg<CExponentialData> {
 public:
     enum : UINT {
         IDD = 2044,
@@ -40,14 +40,11 @@ public:
 
     explicit CExponentialDlg(CGUIBaseDlg* parent = nullptr);
 
-    CExponentialData* GetRecord() const { return static_cast<CExponentialData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/LowessData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of lowess smoothing.
-class CLowessDlg : public CGUIBaseDlg {
+class CLowessDlg : public CRecordDlg<CLowessData> {
 public:
     enum : UINT {
         IDD = 2115,
@@ -21,14 +21,11 @@ public:
 
     explicit CLowessDlg(CGUIBaseDlg* parent = nullptr);
 
-    CLowessData* GetRecord() const { return static_cast<CLowessData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/SeasonalData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The seasonal adjustment dialog: season length and kind of seasonal term.
-class CSeasonalDlg : public CGUIBaseDlg {
+class CSeasonalDlg : public CRecordDlg<CSeasonalData> {
 public:
     enum : UINT {
         IDD = 2049,
@@ -23,14 +23,11 @@ public:
 
     explicit CSeasonalDlg(CGUIBaseDlg* parent = nullptr);
 
-    CSeasonalData* GetRecord() const { return static_cast<CSeasonalData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/SeriesSmoothData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The series smoothing dialog: a running mean, a running median or weights.
-class CSeriesSmoothDlg : public CGUIBaseDlg {
+class CSeriesSmoothDlg : public CRecordDlg<CSeriesSmoothData> {
 public:
     enum : UINT {
         IDD = 2050,
@@ -27,14 +27,11 @@ public:
 
     explicit CSeriesSmoothDlg(CGUIBaseDlg* parent = nullptr);
 
-    CSeriesSmoothData* GetRecord() const { return static_cast<CSeriesSmoothData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;

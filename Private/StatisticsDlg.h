@@ -3,10 +3,10 @@
 #include <map>
 
 #include "Private/StatisticsData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The statistics page of the column statistics (2045) and row statistics (2270) composites.
-class CStatisticsDlg : public CGUIBaseDlg {
+class CStatisticsDlg : public CRecordDlg<CStatisticsData> {
 public:
     enum : UINT {
         IDD = 2229,
@@ -52,8 +52,6 @@ public:
     static constexpr UINT kResamplingCheck = 1226;
 
     explicit CStatisticsDlg(CGUIBaseDlg* parent = nullptr);
-
-    CStatisticsData* GetRecord() const { return dynamic_cast<CStatisticsData*>(GetData()); }
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

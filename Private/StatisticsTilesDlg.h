@@ -3,10 +3,10 @@
 #include <map>
 
 #include "Private/StatisticsTilesData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The percentiles page of the column statistics (2046) and row statistics (2271) composites.
-class CStatisticsTilesDlg : public CGUIBaseDlg {
+class CStatisticsTilesDlg : public CRecordDlg<CStatisticsTilesData> {
 public:
     enum : UINT {
         IDD = 2230,
@@ -37,8 +37,6 @@ public:
     static constexpr UINT kPercentileToolTip = 12972;
 
     explicit CStatisticsTilesDlg(CGUIBaseDlg* parent = nullptr);
-
-    CStatisticsTilesData* GetRecord() const { return dynamic_cast<CStatisticsTilesData*>(GetData()); }
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

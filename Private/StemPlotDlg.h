@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/StemPlotData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The stem-and-leaf page of the column (2048) and row (2273) composites.
-class CStemPlotDlg : public CGUIBaseDlg {
+class CStemPlotDlg : public CRecordDlg<CStemPlotData> {
 public:
     enum : UINT {
         IDD = 2232,
@@ -18,8 +18,6 @@ public:
     };
 
     explicit CStemPlotDlg(CGUIBaseDlg* parent = nullptr);
-
-    CStemPlotData* GetRecord() const { return dynamic_cast<CStemPlotData*>(GetData()); }
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/TimeData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of time labels.
-class CTimeDlg : public CGUIBaseDlg {
+class CTimeDlg : public CRecordDlg<CTimeData> {
 public:
     enum : UINT {
         IDD = 2051,
@@ -16,8 +16,6 @@ public:
 
     explicit CTimeDlg(CGUIBaseDlg* parent = nullptr);
 
-    CTimeData* GetRecord() const { return static_cast<CTimeData*>(GetData()); }
-
     // The warning a period draws: 12849 for a period that is none of the usual ones, else 0.
     static UINT ValidatePeriod(int period);
 
@@ -26,7 +24,6 @@ public:
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
 
     CGUIData<int> m_OriginEdit{0};

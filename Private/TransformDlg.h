@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Private/TransformData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of series transformation.
-class CTransformDlg : public CGUIBaseDlg {
+class CTransformDlg : public CRecordDlg<CTransformData> {
 public:
     enum : UINT {
         IDD = 2053,
@@ -29,14 +29,11 @@ public:
 
     explicit CTransformDlg(CGUIBaseDlg* parent = nullptr);
 
-    CTransformData* GetRecord() const { return static_cast<CTransformData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;

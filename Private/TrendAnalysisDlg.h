@@ -1,11 +1,11 @@
 #pragma once
 
 #include "Private/TrendAnalysisData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of trend analysis: one source list of all variables and three target lists (series,
 // time, season).
-class CTrendAnalysisDlg : public CGUIBaseDlg {
+class CTrendAnalysisDlg : public CRecordDlg<CTrendAnalysisData> {
 public:
     enum : UINT {
         IDD = 2262,
@@ -33,14 +33,11 @@ public:
 
     explicit CTrendAnalysisDlg(CGUIBaseDlg* parent = nullptr);
 
-    CTrendAnalysisData* GetRecord() const { return static_cast<CTrendAnalysisData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     BOOL OnUpdateAddTarget(UINT list) override;

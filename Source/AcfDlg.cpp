@@ -1,6 +1,6 @@
 #include "Private/AcfDlg.h"
 
-CAcfDlg::CAcfDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CAcfDlg::CAcfDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -54,12 +54,6 @@ int CAcfDlg::GetAllDefault() {
     m_SaveFileCheck = CAcfData::GetDefaultSaveFileCheck();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CAcfDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CAcfData();
     return 1;
 }
 

@@ -9,7 +9,7 @@ constexpr int kNoMaximum = std::numeric_limits<int>::max();
 
 }  // namespace
 
-CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -125,12 +125,6 @@ int CArimaDlg::GetAllDefault() {
     m_ForeCastNoRadio = CArimaData::GetDefaultForeCastNoRadio();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CArimaDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CArimaData();
     return 1;
 }
 

@@ -11,7 +11,7 @@ constexpr int kNoMaximum = std::numeric_limits<int>::max();
 
 }  // namespace
 
-CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -111,12 +111,6 @@ int CExponentialDlg::GetAllDefault() {
     m_SaveFileEdit = CExponentialData::GetDefaultSaveFileEdit();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CExponentialDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CExponentialData();
     return 1;
 }
 

@@ -2,7 +2,7 @@
 
 #include "Private/TimeSeriesDlgCommon.h"
 
-CLowessDlg::CLowessDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CLowessDlg::CLowessDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -46,12 +46,6 @@ int CLowessDlg::GetAllDefault() {
     m_SaveFileEdit = CLowessData::GetDefaultSaveFileEdit();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CLowessDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CLowessData();
     return 1;
 }
 

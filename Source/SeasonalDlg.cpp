@@ -1,6 +1,6 @@
 #include "Private/SeasonalDlg.h"
 
-CSeasonalDlg::CSeasonalDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CSeasonalDlg::CSeasonalDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -56,12 +56,6 @@ int CSeasonalDlg::GetAllDefault() {
     if (GetRecord())
         GetRecord()->SetEditAttribute();
     GetAll();
-    return 1;
-}
-
-int CSeasonalDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CSeasonalData();
     return 1;
 }
 

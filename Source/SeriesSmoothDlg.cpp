@@ -1,6 +1,6 @@
 #include "Private/SeriesSmoothDlg.h"
 
-CSeriesSmoothDlg::CSeriesSmoothDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CSeriesSmoothDlg::CSeriesSmoothDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -56,12 +56,6 @@ int CSeriesSmoothDlg::GetAllDefault() {
     m_SaveFileEdit = CSeriesSmoothData::GetDefaultSaveFileEdit();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CSeriesSmoothDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CSeriesSmoothData();
     return 1;
 }
 

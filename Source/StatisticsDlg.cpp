@@ -92,7 +92,7 @@ CString TrimmingToolTip(int trmeanCombo) {
 
 }  // namespace
 
-CStatisticsDlg::CStatisticsDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CStatisticsDlg::CStatisticsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
 }

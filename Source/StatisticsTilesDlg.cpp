@@ -41,7 +41,7 @@ bool IsMethodBox(UINT id) {
 
 }  // namespace
 
-CStatisticsTilesDlg::CStatisticsTilesDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CStatisticsTilesDlg::CStatisticsTilesDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
 }
 

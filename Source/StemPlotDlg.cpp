@@ -2,7 +2,7 @@
 
 #include <climits>
 
-CStemPlotDlg::CStemPlotDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CStemPlotDlg::CStemPlotDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
 }
 
@@ -64,12 +64,6 @@ int CTimeDlg::GetAllDefault() {
     m_PeriodEdit = CTimeData::GetDefaultPeriodEdit();
     m_FirstEdit = CTimeData::GetDefaultFirstEdit();
     m_DateFormatCombo = CTimeData::GetDefaultDateFormatCombo();
-    return 1;
-}
-
-int CTimeDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CTimeData();
     return 1;
 }
 

@@ -3,7 +3,7 @@
 #include "Private/TimeSeriesDlgCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-CTransformDlg::CTransformDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CTransformDlg::CTransformDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -60,12 +60,6 @@ int CTransformDlg::GetAllDefault() {
     m_SaveFileCheck = CTransformData::GetDefaultSaveFileCheck();
     m_SeriesTypeCombo = CTransformData::GetDefaultSeriesTypeCombo();
     m_SeriesSaveCombo = CTransformData::GetDefaultSeriesSaveCombo();
-    return 1;
-}
-
-int CTransformDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CTransformData();
     return 1;
 }
 

@@ -2,7 +2,7 @@
 
 #include "TvkUseRes/ResourceTables.h"
 
-CTrendAnalysisDlg::CTrendAnalysisDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
+CTrendAnalysisDlg::CTrendAnalysisDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     // The series pair first: double click and the list menu add to the series.
     AddListPair({IDC_SOURCE_LIST, IDC_SERIES_LIST, IDC_ADD_SERIES, IDC_REMOVE_SERIES, kVariableTypeAny});
@@ -71,12 +71,6 @@ int CTrendAnalysisDlg::GetAllDefault() {
     m_AlternativeCombo = CTrendAnalysisData::GetDefaultAlternativeCombo();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CTrendAnalysisDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CTrendAnalysisData();
     return 1;
 }
 
