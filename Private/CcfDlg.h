@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Private/CcfData.h"
-#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
 
 // Base of the dialogs of procedures that take at most two series (cross-correlation, Fourier
 // analysis): no way of adding (button, double click, drag and drop, list menu) lets a third variable
@@ -23,7 +23,7 @@ protected:
 };
 
 // The dialog of cross-correlation.
-class CCcfDlg : public CTwoSeriesDlg {
+class CCcfDlg : public CRecordDlg<CCcfData, CTwoSeriesDlg> {
 public:
     enum : UINT {
         IDD = 2041,
@@ -40,14 +40,11 @@ public:
 
     explicit CCcfDlg(CGUIBaseDlg* parent = nullptr);
 
-    CCcfData* GetRecord() const { return static_cast<CCcfData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
 

@@ -4,7 +4,7 @@
 #include "Private/FourierData.h"
 
 // The dialog of Fourier analysis.
-class CFourierDlg : public CTwoSeriesDlg {
+class CFourierDlg : public CRecordDlg<CFourierData, CTwoSeriesDlg> {
 public:
     enum : UINT {
         IDD = 2045,
@@ -23,14 +23,11 @@ public:
 
     explicit CFourierDlg(CGUIBaseDlg* parent = nullptr);
 
-    CFourierData* GetRecord() const { return static_cast<CFourierData*>(GetData()); }
-
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
     int GetAllDefault() override;
-    int SetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
 

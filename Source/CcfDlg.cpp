@@ -39,8 +39,7 @@ bool CTwoSeriesDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
 // ---- cross-correlation ------------------------------------------------------------------------
 
 CCcfDlg::CCcfDlg(CGUIBaseDlg* parent)
-    : CTwoSeriesDlg(IDD, parent,
-                    {IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny}) {
+    : CRecordDlg(IDD, parent, {IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny}) {
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
 }
 
@@ -85,12 +84,6 @@ int CCcfDlg::GetAllDefault() {
     m_SaveFileCheck = CCcfData::GetDefaultSaveFileCheck();
     SetAll();
     GetAll();
-    return 1;
-}
-
-int CCcfDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CCcfData();
     return 1;
 }
 

@@ -3,8 +3,7 @@
 #include "Private/TimeSeriesDlgCommon.h"
 
 CFourierDlg::CFourierDlg(CGUIBaseDlg* parent)
-    : CTwoSeriesDlg(IDD, parent,
-                    {IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny}) {
+    : CRecordDlg(IDD, parent, {IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny}) {
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
 }
 
@@ -48,12 +47,6 @@ int CFourierDlg::GetAllDefault() {
     if (GetRecord())
         GetRecord()->SetEditAttribute();
     GetAll();
-    return 1;
-}
-
-int CFourierDlg::SetAllDefault() {
-    if (GetRecord())
-        *GetRecord() = CFourierData();
     return 1;
 }
 
