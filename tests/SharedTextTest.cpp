@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "Platform/CString.h"
@@ -61,6 +62,10 @@ TEST(SharedText, BufferTakesTheLengthGivenOrUpToTheFirstNul) {
     text.GetBuffer(10)[1] = L'\0';
     text.ReleaseBuffer();
     EXPECT_EQ(text, L"h");
+    CString full;  // every character written, no NUL: the length is the room asked for
+    std::fill_n(full.GetBuffer(4), 4, L'z');
+    full.ReleaseBuffer();
+    EXPECT_EQ(full, L"zzzz");
     CString empty;
     empty.GetBuffer(0);
     empty.ReleaseBuffer();

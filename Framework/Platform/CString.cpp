@@ -15,6 +15,7 @@ CString::Rep* CString::Make(std::wstring_view text, std::size_t capacity) {
     wchar_t* chars = Chars(rep);
     std::copy(text.begin(), text.end(), chars);
     chars[text.size()] = L'\0';
+    chars[capacity] = L'\0';  // ReleaseBuffer's search for the end stops here at the latest
     return rep;
 }
 
