@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 #include "TvkBaseGui/CTKMsg.h"
 
 // The module's interface: the host's module slots, then one getter per menu group in the group order,

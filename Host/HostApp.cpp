@@ -6,7 +6,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "DlgStat1.h"
-#include "Host/CModuleBase.h"
+#include "HostApi/CModuleBase.h"
 #include "Host/HostData.h"
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CTKMsg.h"
 #include "TvkXMenu/CTKMenuBar.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Host/CModuleBase.h"
+#include "HostApi/CModuleBase.h"
 
 // An error in what the user gave the host; the message names the file and line.
 class HostError : public std::runtime_error {

@@ -20,7 +20,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
+CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DescriptiveStatisticsMsg.cpp", 32).DoPrint();
 }

@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CDescriptiveStatisticsMsg final : public CTableMsg {
+class CDescriptiveStatisticsMsg final : public CMenuGroupTable {
 public:
     explicit CDescriptiveStatisticsMsg(IGlobal* global);
 };

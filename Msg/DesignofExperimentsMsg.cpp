@@ -12,7 +12,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
+CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DesignofExperimentsMsg.cpp", 41).DoPrint();
 }

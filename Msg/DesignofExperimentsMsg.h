@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CDesignofExperimentsMsg final : public CTableMsg {
+class CDesignofExperimentsMsg final : public CMenuGroupTable {
 public:
     explicit CDesignofExperimentsMsg(IGlobal* global);
 

@@ -81,14 +81,14 @@ bool MenuRuleHolds(IGlobal* global, MenuRule rule) {
     return false;
 }
 
-const MenuRow* CTableMsg::FindRow(UINT did) const {
+const MenuRow* CMenuGroupTable::FindRow(UINT did) const {
     for (const auto& row : m_rows)
         if (did >= row.first && did <= row.last)
             return &row;
     return nullptr;
 }
 
-BOOL CTableMsg::OnTKCommand(UINT command) {
+BOOL CMenuGroupTable::OnTKCommand(UINT command) {
     CTKMsg::OnTKCommand(command);
     const MenuRow* row = FindRow(GetDID());
     if (!row)
@@ -100,7 +100,7 @@ BOOL CTableMsg::OnTKCommand(UINT command) {
     return OnOwnCommand(GetDID()) ? 1 : 0;
 }
 
-void CTableMsg::OnUpdateTKCommand(CCmdUI* cmdUI) {
+void CMenuGroupTable::OnUpdateTKCommand(CCmdUI* cmdUI) {
     const MenuRow* row = FindRow(cmdUI->m_nID);
     if (!row || !GetGlobal())
         return;

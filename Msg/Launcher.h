@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkBaseGui/CTKMsg.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
@@ -55,9 +55,9 @@ struct MenuRow {
 
 // Command dispatch and enabling of a group over its table. `lockedFirst` disables every item of the
 // group while the host is locked.
-class CTableMsg : public CTKMsg {
+class CMenuGroupTable : public CTKMsg {
 public:
-    CTableMsg(IGlobal* global, std::vector<MenuRow> rows, bool lockedFirst)
+    CMenuGroupTable(IGlobal* global, std::vector<MenuRow> rows, bool lockedFirst)
         : CTKMsg(global), m_rows(std::move(rows)), m_bLockedFirst(lockedFirst) {}
 
     BOOL IsOwnCommand(UINT did) const override { return FindRow(did) != nullptr; }

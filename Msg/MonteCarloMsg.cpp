@@ -13,7 +13,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CMonteCarloMsg::CMonteCarloMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
+CMonteCarloMsg::CMonteCarloMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"MonteCarloMsg.cpp", 36).DoPrint();
 }

@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CMonteCarloMsg final : public CTableMsg {
+class CMonteCarloMsg final : public CMenuGroupTable {
 public:
     explicit CMonteCarloMsg(IGlobal* global);
 };

@@ -11,7 +11,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
+CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"NonparametricTestsMsg.cpp", 38).DoPrint();
 }

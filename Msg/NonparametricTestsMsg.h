@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CNonparametricTestsMsg final : public CTableMsg {
+class CNonparametricTestsMsg final : public CMenuGroupTable {
 public:
     explicit CNonparametricTestsMsg(IGlobal* global);
 };

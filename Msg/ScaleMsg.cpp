@@ -12,7 +12,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CScaleMsg::CScaleMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
+CScaleMsg::CScaleMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"ScaleMsg.cpp", 33).DoPrint();
 }

@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CScaleMsg final : public CTableMsg {
+class CScaleMsg final : public CMenuGroupTable {
 public:
     explicit CScaleMsg(IGlobal* global);
 };

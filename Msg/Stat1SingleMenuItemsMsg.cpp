@@ -12,7 +12,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CStat1SingleMenuItemsMsg::CStat1SingleMenuItemsMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
+CStat1SingleMenuItemsMsg::CStat1SingleMenuItemsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"Stat1SingleMenuItemsMsg.cpp", 35).DoPrint();
 }

@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CStat1SingleMenuItemsMsg final : public CTableMsg {
+class CStat1SingleMenuItemsMsg final : public CMenuGroupTable {
 public:
     explicit CStat1SingleMenuItemsMsg(IGlobal* global);
 };

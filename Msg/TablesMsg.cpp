@@ -13,7 +13,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CTablesMsg::CTablesMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
+CTablesMsg::CTablesMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TablesMsg.cpp", 35).DoPrint();
 }

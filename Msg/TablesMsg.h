@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CTablesMsg final : public CTableMsg {
+class CTablesMsg final : public CMenuGroupTable {
 public:
     explicit CTablesMsg(IGlobal* global);
 

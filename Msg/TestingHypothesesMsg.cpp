@@ -10,7 +10,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global) : CTableMsg(global, Rows(), false) {
+CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TestingHypothesesMsg.cpp", 35).DoPrint();
 }

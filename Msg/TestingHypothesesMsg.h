@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CTestingHypothesesMsg final : public CTableMsg {
+class CTestingHypothesesMsg final : public CMenuGroupTable {
 public:
     explicit CTestingHypothesesMsg(IGlobal* global);
 };

@@ -47,7 +47,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CTimeSeriesMsg::CTimeSeriesMsg(IGlobal* global) : CTableMsg(global, Rows(), true) {
+CTimeSeriesMsg::CTimeSeriesMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TimeSeriesMsg.cpp", 40).DoPrint();
 }

@@ -2,7 +2,7 @@
 
 #include "Msg/Launcher.h"
 
-class CTimeSeriesMsg final : public CTableMsg {
+class CTimeSeriesMsg final : public CMenuGroupTable {
 public:
     explicit CTimeSeriesMsg(IGlobal* global);
 

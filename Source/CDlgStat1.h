@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DlgStat1.h"
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 
 class CDescriptiveStatisticsMsg;
 class CDesignofExperimentsMsg;

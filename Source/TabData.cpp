@@ -1,6 +1,6 @@
 #include "Private/TabData.h"
 
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 #include "Source/CDlgStat1.h"
 #include "Source/RecordRegistry.h"
 #include "TvkDlgBase/CBootStrapData.h"

@@ -1,6 +1,6 @@
 #include "Source/TimeSeriesCommon.h"
 
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 #include "TvkBaseGui/CBaseGui.h"
 
 void FillTimeSeriesSource(CGUIBaseObj& record, CVariableList& source, CVariableList& selected) {

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "Host/CModuleBase.h"
-#include "Host/HostServices.h"
-#include "Host/Interfaces.h"
+#include "HostApi/CModuleBase.h"
+#include "HostApi/HostServices.h"
+#include "HostApi/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CGUIDataVariable.h"
 #include "TvkXMenu/CTKMenuBar.h"

@@ -1,6 +1,6 @@
 #include "TvkBaseGui/CBaseGui.h"
 
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 
 void CBaseGui::GetSourceVariable(CVariableList& list, int kind, int flag) {
     list.RemoveAll();

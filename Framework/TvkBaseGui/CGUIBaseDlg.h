@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 #include "Platform/CString.h"
 #include "TvkApi.h"
 #include "TvkBaseGui/CGUIBaseObj.h"

@@ -2,8 +2,7 @@
 
 #include <locale>
 
-#include "Host/HostServices.h"
-#include "TvkBaseGui/CNameIndex.h"
+#include "HostApi/HostServices.h"
 #include "TvkUseRes/ResourceTables.h"
 
 CGUIBaseObj::CGUIBaseObj(const CGUIBaseObj& other)
@@ -29,22 +28,10 @@ void CGUIBaseObj::Serialize(CArchive& ar) {
     }
 }
 
-void CGUIBaseObj::UpdateCtrlList(CVariableList& target, const CVariableList& current, int flag) {
-    if (flag) {
-        target = current;
-        return;
-    }
-    // Without the flag: keep the list's own order, drop what the data no longer has, add what is new.
-    CNameIndex inCurrent;
-    inCurrent.Build(current);
-    CVariableList updated;
-    CNameIndex inUpdated;
-    for (const auto& v : target)
-        if (const int i = inCurrent.Find(current, v.GetVariableName()); i >= 0)
-            inUpdated.AddIfNew(updated, current[i]);
-    for (const auto& c : current)
-        inUpdated.AddIfNew(updated, c);
-    target = std::move(updated);
+// Every caller asks for the data's variables as they are (the flag set): the source list is never
+// re-ordered by the user, so there is nothing of its own to keep.
+void CGUIBaseObj::UpdateCtrlList(CVariableList& target, const CVariableList& current, int) {
+    target = current;
 }
 
 int CGUIBaseObj::GetRowCount() {
@@ -92,13 +79,6 @@ void CGUIBaseObj::AddVariables(CString& line, const CVariableList& variables, co
         line += v.GetVariableName();
         first = false;
     }
-}
-
-void CGUIBaseObj::RemoveTrailingSlash(CString& line) {
-    CString trimmed = line;
-    trimmed.TrimRight();
-    if (!trimmed.IsEmpty() && trimmed.GetAt(trimmed.GetLength() - 1) == L'/')
-        line = trimmed.Left(trimmed.GetLength() - 1);
 }
 
 namespace {

@@ -42,8 +42,8 @@ public:
     virtual void GetCommandInfoList(CCmdList& lines) const {}
     virtual CGUIBaseObj* GetParent() const { return m_pParent; }
     virtual void SetParent(CGUIBaseObj* parent) { m_pParent = parent; }
-    // Brings `target` (a source list) up to date with `current` (the data's variables now). With a
-    // non-zero flag the list becomes exactly the data's variables in the data's order.
+    // Brings `target` (a source list) up to date with `current` (the data's variables now): the list
+    // becomes exactly the data's variables in the data's order.
     virtual void UpdateCtrlList(CVariableList& target, const CVariableList& current, int flag);
 
     // Number of cases of the current data (0 without data).
@@ -73,7 +73,6 @@ public:
         return condition ? NumberText(holder.GetValue()) : CString();
     }
     static void AddRem(CString& line) { line = L"Rem " + line; }
-    static void RemoveTrailingSlash(CString& line);
 
     // The value rule, the one place that decides whether a holder's value is written: a holder is
     // written when the user changed it (default mark clear), or when the host's all-values switch is

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 #include "TvkApi.h"
 
 // The state of one menu item, as a command-update handler sets it.

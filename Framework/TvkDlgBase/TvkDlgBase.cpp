@@ -85,10 +85,3 @@ CString CRadioUtil::GetRadioString(UINT groupId, int index) {
     return item ? item->text : CString();
 }
 
-int CRadioUtil::GetRadioIndex(UINT groupId, UINT control) {
-    const auto* items = ResourceTables::Get().FindRadio(groupId);
-    for (int i = 0; items && i < static_cast<int>(items->size()); ++i)
-        if ((*items)[static_cast<std::size_t>(i)].control == control)
-            return i;
-    return -1;
-}

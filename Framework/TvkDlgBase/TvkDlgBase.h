@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 #include "Platform/CString.h"
 #include "TvkApi.h"
 #include "TvkBaseGui/CCmdInfo.h"
@@ -35,6 +35,4 @@ public:
     static UINT GetRadioItem(UINT groupId, int index);
     static UINT GetRadioControl(UINT groupId, int index);
     static CString GetRadioString(UINT groupId, int index);
-    // The index of a control of the group, or -1.
-    static int GetRadioIndex(UINT groupId, UINT control);
 };

@@ -1,6 +1,6 @@
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 #include "TvkUseRes/ResourceTables.h"
 
 void CTvkAssertDlg::DoPrint() {

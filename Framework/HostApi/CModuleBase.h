@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 
 // The slots every module of the host has, for modules that need nothing of them but a name: the host's
 // kernel, data and series modules, and the fakes of tests.

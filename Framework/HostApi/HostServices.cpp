@@ -1,4 +1,4 @@
-#include "Host/HostServices.h"
+#include "HostApi/HostServices.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "Host/Interfaces.h"
+#include "HostApi/Interfaces.h"
 #include "TvkApi.h"
 
 // What the host installs into the framework at start: its interfaces and the sinks through which the
