@@ -1,15 +1,13 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Autocorrelation (variant 0), partial autocorrelation (2227) and time series plot (2300).
-class CAcfData : public CGUIBaseObj {
+class CAcfData : public CRecordOptions<CAcfData> {
 public:
     static constexpr UINT kVariantPacf = 2227;
     static constexpr UINT kVariantTplot = 2300;
     static constexpr int kMaximumLag = 50;
-
-    CAcfData();
 
     static CGUIData<int> GetDefaultEditLagEdit() { return CGUIData<int>(kMaximumLag); }
     static CString GetDefaultSaveFileEdit() { return {}; }
@@ -17,10 +15,9 @@ public:
     // min(cases - 1, 50).
     static int GetMaximumLagValue();
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& editLag,
-               CString& saveFileEdit, int& saveFileCheck) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-               const CGUIData<int>& editLag, const CString& saveFileEdit, int saveFileCheck);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariablesList, EditLagEdit, SaveFileEdit, SaveFileCheck);
+    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -30,7 +27,7 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariablesList;
-    CGUIData<int> EditLagEdit;
-    CString SaveFileEdit;
-    int SaveFileCheck;
+    CGUIData<int> EditLagEdit = GetDefaultEditLagEdit();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

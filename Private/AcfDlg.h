@@ -23,15 +23,9 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
 
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariablesList;
-    CGUIData<int> m_EditLagEdit{0};
-    CString m_SaveFileEdit;
-    int m_SaveFileCheck = 0;
+protected:
+    void KeepOnDefault(CAcfData& fresh) override;
 };

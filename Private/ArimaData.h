@@ -1,17 +1,15 @@
 #pragma once
 
 #include "Source/TimeSeriesCommon.h"
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // ARIMA model of one series, with optional forecasts.
-class CArimaData : public CGUIBaseObj {
+class CArimaData : public CRecordOptions<CArimaData> {
 public:
     // Radio group of the forecast kind and its two buttons.
     static constexpr UINT kForecastRadioGroup = 1124;
     static constexpr UINT kForecastNumberItem = 1124;
     static constexpr UINT kForecastRangeItem = 1122;
-
-    CArimaData();
 
     static CGUIData<int> GetDefaultArParametersEdit() { return CGUIData<int>(1); }
     static CGUIData<int> GetDefaultSeasonalArEdit() { return SecondMarkedDefault(0); }
@@ -38,22 +36,13 @@ public:
     // The season length before each opening: the series module's, or 1 without one.
     static CGUIData<int> GetReassignedDefaultSeasonPerEdit();
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable, CGUIData<int>& arParameters,
-               CGUIData<int>& seasonalAr, CGUIData<int>& ma, CGUIData<int>& seasonalMa,
-               CGUIData<int>& seasonalPer, CGUIData<int>& iterations, CGUIData<double>& tolerance,
-               CGUIData<int>& backCast, CGUIData<int>& foreCastNo, CGUIData<int>& foreCastFrom,
-               CGUIData<int>& foreCastTo, CString& saveFileEdit, int& arParametersCheck, int& seasonalArCheck,
-               int& maCheck, int& seasonalMaCheck, int& seasonalPerCheck, int& estimateConstCheck,
-               int& foreCastCheck, int& saveFileCheck, int& foreCastNoRadio) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable,
-               const CGUIData<int>& arParameters, const CGUIData<int>& seasonalAr, const CGUIData<int>& ma,
-               const CGUIData<int>& seasonalMa, const CGUIData<int>& seasonalPer,
-               const CGUIData<int>& iterations, const CGUIData<double>& tolerance,
-               const CGUIData<int>& backCast, const CGUIData<int>& foreCastNo,
-               const CGUIData<int>& foreCastFrom, const CGUIData<int>& foreCastTo,
-               const CString& saveFileEdit, int arParametersCheck, int seasonalArCheck, int maCheck,
-               int seasonalMaCheck, int seasonalPerCheck, int estimateConstCheck, int foreCastCheck,
-               int saveFileCheck, int foreCastNoRadio);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, ArParametersEdit, SeasonalArEdit, MaEdit,
+                        SeasonalMaEdit, SeasonalPerEdit, IterationsEdit, ToleranceEdit, BackCastEdit,
+                        ForeCastNoEdit, ForeCastFromEdit, ForeCastToEdit, SaveFileEdit, ArParametersCheck,
+                        SeasonalArCheck, MaCheck, SeasonalMaCheck, SeasonalPerCheck, EstimateConstCheck,
+                        ForeCastCheck, SaveFileCheck, ForeCastNoRadio);
+    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -63,25 +52,25 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<int> ArParametersEdit;
-    CGUIData<int> SeasonalArEdit;
-    CGUIData<int> MaEdit;
-    CGUIData<int> SeasonalMaEdit;
-    CGUIData<int> SeasonalPerEdit;
-    CGUIData<int> IterationsEdit;
-    CGUIData<double> ToleranceEdit;
-    CGUIData<int> BackCastEdit;
-    CGUIData<int> ForeCastNoEdit;
-    CGUIData<int> ForeCastFromEdit;
-    CGUIData<int> ForeCastToEdit;
-    CString SaveFileEdit;
-    int ArParametersCheck;
-    int SeasonalArCheck;
-    int MaCheck;
-    int SeasonalMaCheck;
-    int SeasonalPerCheck;
-    int EstimateConstCheck;
-    int ForeCastCheck;
-    int SaveFileCheck;
-    int ForeCastNoRadio;
+    CGUIData<int> ArParametersEdit = GetDefaultArParametersEdit();
+    CGUIData<int> SeasonalArEdit = GetDefaultSeasonalArEdit();
+    CGUIData<int> MaEdit = GetDefaultMaEdit();
+    CGUIData<int> SeasonalMaEdit = GetDefaultSeasonalMaEdit();
+    CGUIData<int> SeasonalPerEdit = GetDefaultSeasonalPerEdit();
+    CGUIData<int> IterationsEdit = GetDefaultIterationsEdit();
+    CGUIData<double> ToleranceEdit = GetDefaultToleranceEdit();
+    CGUIData<int> BackCastEdit = GetDefaultBackCastEdit();
+    CGUIData<int> ForeCastNoEdit = GetDefaultForeCastNoEdit();
+    CGUIData<int> ForeCastFromEdit = GetDefaultForeCastFromEdit();
+    CGUIData<int> ForeCastToEdit = GetDefaultForeCastToEdit();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+    int ArParametersCheck = GetDefaultArParametersCheck();
+    int SeasonalArCheck = GetDefaultSeasonalArCheck();
+    int MaCheck = GetDefaultMaCheck();
+    int SeasonalMaCheck = GetDefaultSeasonalMaCheck();
+    int SeasonalPerCheck = GetDefaultSeasonalPerCheck();
+    int EstimateConstCheck = GetDefaultEstimateConstCheck();
+    int ForeCastCheck = GetDefaultForeCastCheck();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    int ForeCastNoRadio = GetDefaultForeCastNoRadio();
 };

@@ -42,34 +42,7 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<int> m_ArParametersEdit{0};
-    CGUIData<int> m_SeasonalArEdit{0};
-    CGUIData<int> m_MaEdit{0};
-    CGUIData<int> m_SeasonalMaEdit{0};
-    CGUIData<int> m_SeasonalPerEdit{0};
-    CGUIData<int> m_IterationsEdit{0};
-    CGUIData<double> m_ToleranceEdit{0.0};
-    CGUIData<int> m_BackCastEdit{0};
-    CGUIData<int> m_ForeCastNoEdit{0};
-    CGUIData<int> m_ForeCastFromEdit{0};
-    CGUIData<int> m_ForeCastToEdit{0};
-    CString m_SaveFileEdit;
-    int m_ArParametersCheck = 0;
-    int m_SeasonalArCheck = 0;
-    int m_MaCheck = 0;
-    int m_SeasonalMaCheck = 0;
-    int m_SeasonalPerCheck = 0;
-    int m_EstimateConstCheck = 0;
-    int m_ForeCastCheck = 0;
-    int m_SaveFileCheck = 0;
-    int m_ForeCastNoRadio = 0;
 };

@@ -5,33 +5,8 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TimeSeriesCommon.h"
 
-CAcfData::CAcfData()
-    : EditLagEdit(GetDefaultEditLagEdit()),
-      SaveFileEdit(GetDefaultSaveFileEdit()),
-      SaveFileCheck(GetDefaultSaveFileCheck()) {}
-
 int CAcfData::GetMaximumLagValue() {
     return std::min(GetRowCount() - 1, kMaximumLag);
-}
-
-int CAcfData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& editLag,
-                     CString& saveFileEdit, int& saveFileCheck) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariables = SelectedVariablesList;
-    editLag = EditLagEdit;
-    saveFileEdit = SaveFileEdit;
-    saveFileCheck = SaveFileCheck;
-    return 1;
-}
-
-int CAcfData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-                     const CGUIData<int>& editLag, const CString& saveFileEdit, int saveFileCheck) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariablesList = selectedVariables;
-    EditLagEdit = editLag;
-    SaveFileEdit = saveFileEdit;
-    SaveFileCheck = saveFileCheck;
-    return 1;
 }
 
 void CAcfData::Serialize(CArchive& ar) {

@@ -32,100 +32,40 @@ void CArimaDlg::DoDataExchange(CDataExchange* pDX) {
     const struct {
         UINT edit;
         CGUIData<int>& holder;
-    } orders[] = {{IDC_AR_EDIT, m_ArParametersEdit},
-                  {IDC_SEASONAL_AR_EDIT, m_SeasonalArEdit},
-                  {IDC_MA_EDIT, m_MaEdit},
-                  {IDC_SEASONAL_MA_EDIT, m_SeasonalMaEdit}};
-    for (const auto& order : orders) {
-        DDX_STText(pDX, order.edit, order.holder);
-        DDV_MinMaxInt(pDX, order.edit, order.holder, 1, kNoMaximum, eInclusive, eNoValidation);
-    }
-    DDX_STText(pDX, IDC_SEASON_EDIT, m_SeasonalPerEdit);
+    } orders[] = {{IDC_AR_EDIT, m_Data.ArParametersEdit},
+                  {IDC_SEASONAL_AR_EDIT, m_Data.SeasonalArEdit},
+                  {IDC_MA_EDIT, m_Data.MaEdit},
+                  {IDC_SEASONAL_MA_EDIT, m_Data.SeasonalMaEdit}};
+    for (const auto& order : orders)
+        DDX_Range(pDX, order.edit, order.holder, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_STText(pDX, IDC_SEASON_EDIT, m_Data.SeasonalPerEdit);
     // The season length comes from the series module at every opening; only a length the command
     // would state is checked.
-    CheckRange(pDX, IDC_SEASON_EDIT, m_SeasonalPerEdit.GetValue(), 1, rows, eInclusive, eInclusive,
-               CGUIBaseObj::IsValueToWrite(m_SeasonalPerEdit) ? 0 : 1);
-    DDX_STText(pDX, IDC_ITERATIONS_EDIT, m_IterationsEdit);
-    DDV_MinMaxInt(pDX, IDC_ITERATIONS_EDIT, m_IterationsEdit, 1, kNoMaximum, eInclusive, eNoValidation);
-    DDX_STText(pDX, IDC_TOLERANCE_EDIT, m_ToleranceEdit);
-    DDV_MinMaxDouble(pDX, IDC_TOLERANCE_EDIT, m_ToleranceEdit, 0.0, 0.1, eExclusive, eInclusive);
-    DDX_STText(pDX, IDC_BACKCAST_EDIT, m_BackCastEdit);
-    DDV_MinMaxInt(pDX, IDC_BACKCAST_EDIT, m_BackCastEdit, 0, kNoMaximum, eInclusive, eNoValidation);
-    DDX_STText(pDX, IDC_FORECAST_NUMBER_EDIT, m_ForeCastNoEdit);
-    DDV_MinMaxInt(pDX, IDC_FORECAST_NUMBER_EDIT, m_ForeCastNoEdit, 1, rows);
-    DDX_STText(pDX, IDC_FORECAST_FROM_EDIT, m_ForeCastFromEdit);
-    DDV_MinMaxInt(pDX, IDC_FORECAST_FROM_EDIT, m_ForeCastFromEdit, 1, rows);
+    CheckRange(pDX, IDC_SEASON_EDIT, m_Data.SeasonalPerEdit.GetValue(), 1, rows, eInclusive, eInclusive,
+               CGUIBaseObj::IsValueToWrite(m_Data.SeasonalPerEdit) ? 0 : 1);
+    DDX_Range(pDX, IDC_ITERATIONS_EDIT, m_Data.IterationsEdit, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_Range(pDX, IDC_TOLERANCE_EDIT, m_Data.ToleranceEdit, 0.0, 0.1, eExclusive, eInclusive);
+    DDX_Range(pDX, IDC_BACKCAST_EDIT, m_Data.BackCastEdit, 0, kNoMaximum, eInclusive, eNoValidation);
+    DDX_Range(pDX, IDC_FORECAST_NUMBER_EDIT, m_Data.ForeCastNoEdit, 1, rows);
+    DDX_Range(pDX, IDC_FORECAST_FROM_EDIT, m_Data.ForeCastFromEdit, 1, rows);
     // The end lies after the start, at most one data length beyond it (a start that is itself out of
     // range, kept by a closed edit, must not overflow the bound).
-    const int from = m_ForeCastFromEdit.GetValue();
+    const int from = m_Data.ForeCastFromEdit.GetValue();
     const int last = from > kNoMaximum - rows ? kNoMaximum : from + rows;
-    DDX_STText(pDX, IDC_FORECAST_TO_EDIT, m_ForeCastToEdit);
-    DDV_MinMaxInt(pDX, IDC_FORECAST_TO_EDIT, m_ForeCastToEdit, from, last, eExclusive, eInclusive);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_Check(pDX, IDC_AR_CHECK, m_ArParametersCheck);
-    DDX_Check(pDX, IDC_SEASONAL_AR_CHECK, m_SeasonalArCheck);
-    DDX_Check(pDX, IDC_MA_CHECK, m_MaCheck);
-    DDX_Check(pDX, IDC_SEASONAL_MA_CHECK, m_SeasonalMaCheck);
-    DDX_Check(pDX, IDC_SEASON_CHECK, m_SeasonalPerCheck);
-    DDX_Check(pDX, IDC_CONSTANT_CHECK, m_EstimateConstCheck);
-    DDX_Check(pDX, IDC_FORECAST_CHECK, m_ForeCastCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
-    DDX_Radio(pDX, CArimaData::kForecastRadioGroup, m_ForeCastNoRadio);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
-}
-
-int CArimaDlg::GetAll() {
-    return GetRecord()
-               ? GetRecord()->GetAll(
-                     m_ListOfVariablesList, m_SelectedVariableList, m_ArParametersEdit, m_SeasonalArEdit,
-                     m_MaEdit, m_SeasonalMaEdit, m_SeasonalPerEdit, m_IterationsEdit, m_ToleranceEdit,
-                     m_BackCastEdit, m_ForeCastNoEdit, m_ForeCastFromEdit, m_ForeCastToEdit, m_SaveFileEdit,
-                     m_ArParametersCheck, m_SeasonalArCheck, m_MaCheck, m_SeasonalMaCheck, m_SeasonalPerCheck,
-                     m_EstimateConstCheck, m_ForeCastCheck, m_SaveFileCheck, m_ForeCastNoRadio)
-               : 0;
-}
-
-int CArimaDlg::SetAll() {
-    return GetRecord()
-               ? GetRecord()->SetAll(
-                     m_ListOfVariablesList, m_SelectedVariableList, m_ArParametersEdit, m_SeasonalArEdit,
-                     m_MaEdit, m_SeasonalMaEdit, m_SeasonalPerEdit, m_IterationsEdit, m_ToleranceEdit,
-                     m_BackCastEdit, m_ForeCastNoEdit, m_ForeCastFromEdit, m_ForeCastToEdit, m_SaveFileEdit,
-                     m_ArParametersCheck, m_SeasonalArCheck, m_MaCheck, m_SeasonalMaCheck, m_SeasonalPerCheck,
-                     m_EstimateConstCheck, m_ForeCastCheck, m_SaveFileCheck, m_ForeCastNoRadio)
-               : 0;
-}
-
-// The defaults as the record declares them: the season length is 1 here, the series module is asked
-// only when the dialog is launched.
-int CArimaDlg::GetAllDefault() {
-    m_SelectedVariableList.RemoveAll();
-    m_ArParametersEdit = CArimaData::GetDefaultArParametersEdit();
-    m_SeasonalArEdit = CArimaData::GetDefaultSeasonalArEdit();
-    m_MaEdit = CArimaData::GetDefaultMaEdit();
-    m_SeasonalMaEdit = CArimaData::GetDefaultSeasonalMaEdit();
-    m_SeasonalPerEdit = CArimaData::GetDefaultSeasonalPerEdit();
-    m_IterationsEdit = CArimaData::GetDefaultIterationsEdit();
-    m_ToleranceEdit = CArimaData::GetDefaultToleranceEdit();
-    m_BackCastEdit = CArimaData::GetDefaultBackCastEdit();
-    m_ForeCastNoEdit = CArimaData::GetDefaultForeCastNoEdit();
-    m_ForeCastFromEdit = CArimaData::GetDefaultForeCastFromEdit();
-    m_ForeCastToEdit = CArimaData::GetDefaultForeCastToEdit();
-    m_SaveFileEdit = CArimaData::GetDefaultSaveFileEdit();
-    m_ArParametersCheck = CArimaData::GetDefaultArParametersCheck();
-    m_SeasonalArCheck = CArimaData::GetDefaultSeasonalArCheck();
-    m_MaCheck = CArimaData::GetDefaultMaCheck();
-    m_SeasonalMaCheck = CArimaData::GetDefaultSeasonalMaCheck();
-    m_SeasonalPerCheck = CArimaData::GetDefaultSeasonalPerCheck();
-    m_EstimateConstCheck = CArimaData::GetDefaultEstimateConstCheck();
-    m_ForeCastCheck = CArimaData::GetDefaultForeCastCheck();
-    m_SaveFileCheck = CArimaData::GetDefaultSaveFileCheck();
-    m_ForeCastNoRadio = CArimaData::GetDefaultForeCastNoRadio();
-    SetAll();
-    GetAll();
-    return 1;
+    DDX_Range(pDX, IDC_FORECAST_TO_EDIT, m_Data.ForeCastToEdit, from, last, eExclusive, eInclusive);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_Check(pDX, IDC_AR_CHECK, m_Data.ArParametersCheck);
+    DDX_Check(pDX, IDC_SEASONAL_AR_CHECK, m_Data.SeasonalArCheck);
+    DDX_Check(pDX, IDC_MA_CHECK, m_Data.MaCheck);
+    DDX_Check(pDX, IDC_SEASONAL_MA_CHECK, m_Data.SeasonalMaCheck);
+    DDX_Check(pDX, IDC_SEASON_CHECK, m_Data.SeasonalPerCheck);
+    DDX_Check(pDX, IDC_CONSTANT_CHECK, m_Data.EstimateConstCheck);
+    DDX_Check(pDX, IDC_FORECAST_CHECK, m_Data.ForeCastCheck);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    DDX_Radio(pDX, CArimaData::kForecastRadioGroup, m_Data.ForeCastNoRadio);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
 }
 
 void CArimaDlg::AddToolTips() {
@@ -139,7 +79,7 @@ void CArimaDlg::AddToolTips() {
     AddToolTip(IDC_FORECAST_NUMBER_EDIT, L"[1, #cases]", 0);
     AddToolTip(IDC_FORECAST_FROM_EDIT, L"[1, #cases]", 0);
     AddToolTip(IDC_FORECAST_TO_EDIT, L"[From, From + #cases]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CArimaDlg::UpdateDependentWindows() {
@@ -162,11 +102,5 @@ void CArimaDlg::UpdateDependentWindows() {
 
 void CArimaDlg::OnReset() {
     CGUIBaseDlg::OnReset();
-    CGUIListCtrl& selected = ListCtrl(IDC_SELECTED_LIST);
-    selected.ResetOptions();
-    // With no source variable there is nothing to take: the list stays as the defaults left it (empty).
-    if (!m_ListOfVariablesList.IsEmpty()) {
-        selected.RemoveAllItems();
-        selected.AddItem(m_ListOfVariablesList.GetAt(0));
-    }
+    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

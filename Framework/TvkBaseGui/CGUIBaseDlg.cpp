@@ -185,6 +185,14 @@ void CGUIBaseDlg::OnReset() {
             ctrl->m_color = kColorWhite;
 }
 
+void CGUIBaseDlg::ResetListToFirstSource(UINT target, const CVariableList& source) {
+    CGUIListCtrl& list = ListCtrl(target);
+    list.ResetOptions();
+    list.RemoveAllItems();
+    if (!source.IsEmpty())
+        list.AddItem(source.GetAt(0));
+}
+
 void CGUIBaseDlg::UpdateDependentWindows() {
     UpdateListButtons();
     if (m_nSaveCheck)

@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <type_traits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -180,6 +181,9 @@ public:
     CString GetListMenuText(UINT list) const;
     // Width of the widest variable name, in characters (the header size of every list).
     static int CalculateHeaderSize(const CVariableList& variables);
+    // The reset most procedures share: `target` holds only the first of `source` (nothing when `source`
+    // is empty), with its options reset.
+    void ResetListToFirstSource(UINT target, const CVariableList& source);
     // Whether a selected item of the list is a string variable.
     bool IsStringVariablePresent(UINT list) const;
 
@@ -238,6 +242,16 @@ public:
     template <class T>
     void CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum, EDlgValidation minMode,
                     EDlgValidation maxMode, int skip);
+    // One number edit in one line: the holder is exchanged with the edit, then range-checked as the
+    // holder forms above check it.
+    template <class T>
+    void DDX_Range(CDataExchange* pDX, UINT id, CGUIData<T>& holder, std::type_identity_t<T> minimum,
+                   std::type_identity_t<T> maximum, EDlgValidation minMode = eInclusive,
+                   EDlgValidation maxMode = eInclusive) {
+        DDX_STText(pDX, id, holder);
+        const bool marked = (holder.GetSecond() == 1 || holder.GetSecond() == 2) && holder.IsDefault();
+        CheckRange(pDX, id, holder.GetValue(), minimum, maximum, minMode, maxMode, marked ? 1 : 0);
+    }
 
     // The range message, e.g. "Enter a number in [1, 19]" or "Enter a number in ( 0 , +inf )"; with a
     // non-zero `show` the framework also shows it in a message box.
