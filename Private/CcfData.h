@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Cross-correlation of two series.
-class CCcfData : public CGUIBaseObj {
+class CCcfData : public CRecordOptions<CCcfData> {
 public:
     static constexpr int kMaximumLag = 50;
     // The dialog lets at most this many series into the selected list.
@@ -11,18 +11,15 @@ public:
     // Message for a selected list the dialog refuses.
     static constexpr UINT kSelectedListMessage = 12867;
 
-    CCcfData();
-
     static CGUIData<int> GetDefaultLagEdit() { return CGUIData<int>(kMaximumLag); }
     static CString GetDefaultSaveFileEdit() { return {}; }
     static int GetDefaultSaveFileCheck() { return 0; }
     // A fresh holder of min(50, cases - 1): the lag every showing starts from.
     static CGUIData<int> GetReassignedDefaultLagEdit();
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& lag,
-               CString& saveFileEdit, int& saveFileCheck) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-               const CGUIData<int>& lag, const CString& saveFileEdit, int saveFileCheck);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, LagEdit, SaveFileEdit, SaveFileCheck);
+    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -31,7 +28,7 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<int> LagEdit;
-    CString SaveFileEdit;
-    int SaveFileCheck;
+    CGUIData<int> LagEdit = GetDefaultLagEdit();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

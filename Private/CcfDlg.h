@@ -42,15 +42,9 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
 
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<int> m_LagEdit{0};
-    CString m_SaveFileEdit;
-    int m_SaveFileCheck = 0;
+protected:
+    void KeepOnDefault(CCcfData& fresh) override;
 };

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Source/TimeSeriesCommon.h"
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Exponential smoothing of series, with optional trend and seasonal components and forecasts.
-class CExponentialData : public CGUIBaseObj {
+class CExponentialData : public CRecordOptions<CExponentialData> {
 public:
     // Radio groups and their buttons: trend kind, seasonal kind, forecast kind.
     static constexpr UINT kTrendRadioGroup = 1818;
@@ -16,8 +16,6 @@ public:
     static constexpr UINT kForecastRadioGroup = 1798;
     static constexpr UINT kForecastNumberItem = 1798;
     static constexpr UINT kForecastRangeItem = 1793;
-
-    CExponentialData();
 
     static CGUIData<double> GetDefaultSmoothEdit() { return CGUIData<double>(0.1); }
     static CGUIData<double> GetDefaultTrendLinearEdit() { return SecondMarkedDefault(0.0); }
@@ -42,20 +40,12 @@ public:
     // (int(#cases/3) >= 2); with fewer rows there is no valid period and the check is left out.
     static bool IsSeasonPeriodRangeChecked();
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable, CGUIData<double>& smooth,
-               CGUIData<double>& trendLinear, CGUIData<double>& percent, CGUIData<double>& seasonAdd,
-               CGUIData<double>& seasonMulti, CGUIData<int>& number, CGUIData<int>& forecastFrom,
-               CGUIData<int>& forecastTo, CGUIData<int>& seasonPeriod, int& trendCheck, int& seasonCompCheck,
-               int& forecastCheck, int& seasonPeriodCheck, int& saveFileCheck, int& trendLinearRadio,
-               int& seasonaddRadio, int& numberRadio, CString& saveFileEdit) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable,
-               const CGUIData<double>& smooth, const CGUIData<double>& trendLinear,
-               const CGUIData<double>& percent, const CGUIData<double>& seasonAdd,
-               const CGUIData<double>& seasonMulti, const CGUIData<int>& number,
-               const CGUIData<int>& forecastFrom, const CGUIData<int>& forecastTo,
-               const CGUIData<int>& seasonPeriod, int trendCheck, int seasonCompCheck, int forecastCheck,
-               int seasonPeriodCheck, int saveFileCheck, int trendLinearRadio, int seasonaddRadio,
-               int numberRadio, const CString& saveFileEdit);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, SmoothEdit, TrendLinearEdit, PercentEdit,
+                        SeasonAddEdit, SeasonMultiEdit, NumberEdit, ForecastFromEdit, ForecastToEdit,
+                        SeasonPeriodEdit, TrendCheck, SeasonCompCheck, ForecastCheck, SeasonPeriodCheck,
+                        SaveFileCheck, TrendLinearRadio, SeasonaddRadio, NumberRadio, SaveFileEdit);
+    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -65,22 +55,22 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<double> SmoothEdit;
-    CGUIData<double> TrendLinearEdit;
-    CGUIData<double> PercentEdit;
-    CGUIData<double> SeasonAddEdit;
-    CGUIData<double> SeasonMultiEdit;
-    CGUIData<int> NumberEdit;
-    CGUIData<int> ForecastFromEdit;
-    CGUIData<int> ForecastToEdit;
-    CGUIData<int> SeasonPeriodEdit;
-    int TrendCheck;
-    int SeasonCompCheck;
-    int ForecastCheck;
-    int SeasonPeriodCheck;
-    int SaveFileCheck;
-    int TrendLinearRadio;
-    int SeasonaddRadio;
-    int NumberRadio;
-    CString SaveFileEdit;
+    CGUIData<double> SmoothEdit = GetDefaultSmoothEdit();
+    CGUIData<double> TrendLinearEdit = GetDefaultTrendLinearEdit();
+    CGUIData<double> PercentEdit = GetDefaultPercentEdit();
+    CGUIData<double> SeasonAddEdit = GetDefaultSeasonAddEdit();
+    CGUIData<double> SeasonMultiEdit = GetDefaultSeasonMultiEdit();
+    CGUIData<int> NumberEdit = GetDefaultNumberEdit();
+    CGUIData<int> ForecastFromEdit = GetDefaultForecastFromEdit();
+    CGUIData<int> ForecastToEdit = GetDefaultForecastToEdit();
+    CGUIData<int> SeasonPeriodEdit = GetDefaultSeasonPeriodEdit();
+    int TrendCheck = GetDefaultTrendCheck();
+    int SeasonCompCheck = GetDefaultSeasonCompCheck();
+    int ForecastCheck = GetDefaultForecastCheck();
+    int SeasonPeriodCheck = GetDefaultSeasonPeriodCheck();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    int TrendLinearRadio = GetDefaultTrendLinearRadio();
+    int SeasonaddRadio = GetDefaultSeasonaddRadio();
+    int NumberRadio = GetDefaultNumberRadio();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -42,31 +42,10 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;
 
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<double> m_SmoothEdit{0.0};
-    CGUIData<double> m_TrendLinearEdit{0.0};
-    CGUIData<double> m_PercentEdit{0.0};
-    CGUIData<double> m_SeasonAddEdit{0.0};
-    CGUIData<double> m_SeasonMultiEdit{0.0};
-    CGUIData<int> m_NumberEdit{0};
-    CGUIData<int> m_ForecastFromEdit{0};
-    CGUIData<int> m_ForecastToEdit{0};
-    CGUIData<int> m_SeasonPeriodEdit{0};
-    int m_TrendCheck = 0;
-    int m_SeasonCompCheck = 0;
-    int m_ForecastCheck = 0;
-    int m_SeasonPeriodCheck = 0;
-    int m_SaveFileCheck = 0;
-    int m_TrendLinearRadio = 0;
-    int m_SeasonaddRadio = 0;
-    int m_NumberRadio = 0;
-    CString m_SaveFileEdit;
+protected:
+    void KeepOnDefault(CExponentialData& fresh) override;
 };

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Fourier analysis of at most two series.
-class CFourierData : public CGUIBaseObj {
+class CFourierData : public CRecordOptions<CFourierData> {
 public:
     static constexpr int kMaximumLag = 50;
     // The dialog lets at most this many series into the selected list.
     static constexpr int kMaximumSelected = 2;
-
-    CFourierData();
 
     // No number of lags until the user gives one: 0, not range-checked (second mark 2).
     static CGUIData<int> GetDefaultLagEdit();
@@ -19,10 +17,9 @@ public:
     static int GetUpperLimitLagEdit();
     static int GetFourierNonMissingCases();
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& lag,
-               int& saveFileCheck, CString& saveFileEdit) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-               const CGUIData<int>& lag, int saveFileCheck, const CString& saveFileEdit);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, LagEdit, SaveFileCheck, SaveFileEdit);
+    }
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
@@ -31,7 +28,7 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<int> LagEdit;
-    int SaveFileCheck;
-    CString SaveFileEdit;
+    CGUIData<int> LagEdit = GetDefaultLagEdit();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

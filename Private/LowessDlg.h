@@ -23,15 +23,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void OnReset() override;
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<double> m_TensionEdit{0.0};
-    int m_SaveFileCheck = 0;
-    CString m_SaveFileEdit;
 };

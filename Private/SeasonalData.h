@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Source/TimeSeriesCommon.h"
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Seasonal adjustment of one or more series.
-class CSeasonalData : public CGUIBaseObj {
+class CSeasonalData : public CRecordOptions<CSeasonalData> {
 public:
     // Radio group of the kind of seasonal term and its two buttons.
     static constexpr UINT kTermRadioGroup = 4315;
@@ -12,8 +12,6 @@ public:
     static constexpr UINT kMultiplicativeItem = 4317;
     static constexpr int kDefaultSeasonLength = 12;
     static constexpr int kMinimumSeasonLength = 2;
-
-    CSeasonalData();
 
     static CGUIData<int> GetDefaultSeasonEdit() { return CGUIData<int>(kDefaultSeasonLength); }
     static int GetDefaultTermCheck() { return 0; }
@@ -28,11 +26,10 @@ public:
     // GetMaximumSeasonLength. The default mark stays set only where the value is still the default.
     static CGUIData<int> GetReassignedDefaultSeasonEdit();
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable, CGUIData<int>& season,
-               int& termCheck, int& saveFileCheck, int& additiveRadio, CString& saveFileEdit) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable,
-               const CGUIData<int>& season, int termCheck, int saveFileCheck, int additiveRadio,
-               const CString& saveFileEdit);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, SeasonEdit, TermCheck, SaveFileCheck,
+                        AdditiveRadio, SaveFileEdit);
+    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -41,9 +38,9 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<int> SeasonEdit;
-    int TermCheck;
-    int SaveFileCheck;
-    int AdditiveRadio;
-    CString SaveFileEdit;
+    CGUIData<int> SeasonEdit = GetDefaultSeasonEdit();
+    int TermCheck = GetDefaultTermCheck();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    int AdditiveRadio = GetDefaultAdditiveRadio();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -25,18 +25,7 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<int> m_SeasonEdit{0};
-    int m_TermCheck = 0;
-    int m_SaveFileCheck = 0;
-    int m_AdditiveRadio = 0;
-    CString m_SaveFileEdit;
 };

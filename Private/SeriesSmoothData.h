@@ -1,18 +1,16 @@
 #pragma once
 
 #include "Source/TimeSeriesCommon.h"
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Smoothing of series by a running mean, a running median or given weights.
-class CSeriesSmoothData : public CGUIBaseObj {
+class CSeriesSmoothData : public CRecordOptions<CSeriesSmoothData> {
 public:
     // Radio group of the smoothing kind and its three buttons.
     static constexpr UINT kSmoothRadioGroup = 4328;
     static constexpr UINT kMeanItem = 4328;
     static constexpr UINT kMedianItem = 4330;
     static constexpr UINT kWeightsItem = 4338;
-
-    CSeriesSmoothData();
 
     static CString GetDefaultWeightEdit() { return {}; }
     static CGUIData<int> GetDefaultMeanValueEdit() { return CGUIData<int>(3); }
@@ -21,12 +19,10 @@ public:
     static int GetDefaultMeanRadio() { return 0; }
     static CString GetDefaultSaveFileEdit() { return {}; }
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable, CString& weight,
-               CGUIData<int>& meanValue, CGUIData<int>& medianValue, int& saveFileCheck, int& meanRadio,
-               CString& saveFileEdit) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable, CString weight,
-               CGUIData<int> meanValue, CGUIData<int> medianValue, int saveFileCheck, int meanRadio,
-               const CString& saveFileEdit);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, WeightEdit, MeanValueEdit, MedianValueEdit,
+                        SaveFileCheck, MeanRadio, SaveFileEdit);
+    }
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
@@ -35,10 +31,10 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CString WeightEdit;
-    CGUIData<int> MeanValueEdit;
-    CGUIData<int> MedianValueEdit;
-    int SaveFileCheck;
-    int MeanRadio;
-    CString SaveFileEdit;
+    CString WeightEdit = GetDefaultWeightEdit();
+    CGUIData<int> MeanValueEdit = GetDefaultMeanValueEdit();
+    CGUIData<int> MedianValueEdit = GetDefaultMedianValueEdit();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    int MeanRadio = GetDefaultMeanRadio();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -29,19 +29,7 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnReset() override;
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CString m_WeightEdit;
-    CGUIData<int> m_MeanValueEdit{0};
-    CGUIData<int> m_MedianValueEdit{0};
-    int m_SaveFileCheck = 0;
-    int m_MeanRadio = 0;
-    CString m_SaveFileEdit;
 };

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Time labels of the data's time axis: starting year, observations per year, position of the first
 // observation within the period, and the date format. No variable lists.
-class CTimeData : public CGUIBaseObj {
+class CTimeData : public CRecordOptions<CTimeData> {
 public:
     static constexpr UINT kDateFormatCombo = 5240;
     static constexpr int kMinimumYear = 1900;
     static constexpr int kMaximumYear = 9980;
     // Warning for a period that is none of the usual ones.
     static constexpr UINT kUnusualPeriodMessage = 12849;
-
-    CTimeData();
 
     // The starting year has no default: it stays blank (second mark 1) until the user gives one.
     static CGUIData<int> GetDefaultOriginEdit();
@@ -24,16 +22,14 @@ public:
     static bool IsUsualPeriod(int period);
     CGUIData<int> GetPeriodEdit() const { return PeriodEdit; }
 
-    int GetAll(CGUIData<int>& origin, CGUIData<int>& period, CGUIData<int>& first,
-               int& dateFormatCombo) const;
-    int SetAll(CGUIData<int> origin, CGUIData<int> period, CGUIData<int> first, int dateFormatCombo);
+    auto Options() { return std::tie(OriginEdit, PeriodEdit, FirstEdit, DateFormatCombo); }
 
     void Serialize(CArchive& ar) override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 
-    CGUIData<int> OriginEdit;
-    CGUIData<int> PeriodEdit;
-    CGUIData<int> FirstEdit;
-    int DateFormatCombo;
+    CGUIData<int> OriginEdit = GetDefaultOriginEdit();
+    CGUIData<int> PeriodEdit = GetDefaultPeriodEdit();
+    CGUIData<int> FirstEdit = GetDefaultFirstEdit();
+    int DateFormatCombo = GetDefaultDateFormatCombo();
 };

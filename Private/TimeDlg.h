@@ -21,15 +21,9 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
+    // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;
     void AddToolTips() override;
-
-    CGUIData<int> m_OriginEdit{0};
-    CGUIData<int> m_PeriodEdit{0};
-    CGUIData<int> m_FirstEdit{0};
-    int m_DateFormatCombo = 0;
 
 private:
     void ExchangeOrigin(CDataExchange* pDX);

@@ -2,10 +2,10 @@
 
 #include <span>
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Series transformation: one transformation, chosen from a combo, applied to the selected series.
-class CTransformData : public CGUIBaseObj {
+class CTransformData : public CRecordOptions<CTransformData> {
 public:
     static constexpr UINT kTypeCombo = 5264;
     static constexpr UINT kSaveCombo = 5266;
@@ -24,8 +24,6 @@ public:
     // The transformation of a type-combo item, or null for an item the record does not know.
     static const Transformation* FindTransformation(UINT item);
 
-    CTransformData();
-
     static CGUIData<int> GetDefaultSeriesLagEdit() { return CGUIData<int>(1); }
     static CGUIData<int> GetDefaultSeriesBaseEdit() { return CGUIData<int>(1); }
     static CGUIData<double> GetDefaultSeriesProportionEdit() { return CGUIData<double>(0.5); }
@@ -34,13 +32,10 @@ public:
     static int GetDefaultSeriesTypeCombo() { return 0; }
     static int GetDefaultSeriesSaveCombo() { return 0; }
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& seriesLag,
-               CGUIData<int>& seriesBase, CGUIData<double>& seriesProportion, CString& saveFileEdit,
-               int& saveFileCheck, int& seriesTypeCombo, int& seriesSaveCombo) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-               const CGUIData<int>& seriesLag, const CGUIData<int>& seriesBase,
-               const CGUIData<double>& seriesProportion, const CString& saveFileEdit, int saveFileCheck,
-               int seriesTypeCombo, int seriesSaveCombo);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, SeriesLagEdit, SeriesBaseEdit,
+                        SeriesProportionEdit, SaveFileEdit, SaveFileCheck, SeriesTypeCombo, SeriesSaveCombo);
+    }
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
@@ -48,11 +43,11 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<int> SeriesLagEdit;
-    CGUIData<int> SeriesBaseEdit;
-    CGUIData<double> SeriesProportionEdit;
-    CString SaveFileEdit;
-    int SaveFileCheck;
-    int SeriesTypeCombo;
-    int SeriesSaveCombo;
+    CGUIData<int> SeriesLagEdit = GetDefaultSeriesLagEdit();
+    CGUIData<int> SeriesBaseEdit = GetDefaultSeriesBaseEdit();
+    CGUIData<double> SeriesProportionEdit = GetDefaultSeriesProportionEdit();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    int SeriesTypeCombo = GetDefaultSeriesTypeCombo();
+    int SeriesSaveCombo = GetDefaultSeriesSaveCombo();
 };

@@ -31,8 +31,7 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
+    // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
@@ -41,14 +40,4 @@ public:
     // Enables the edit of the chosen transformation's parameter and disables the others'; a
     // transformation the record does not know changes nothing.
     void OnSelchangeSeriesEnableDisable();
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<int> m_SeriesLagEdit{0};
-    CGUIData<int> m_SeriesBaseEdit{0};
-    CGUIData<double> m_SeriesProportionEdit{0.0};
-    CString m_SaveFileEdit;
-    int m_SaveFileCheck = 0;
-    int m_SeriesTypeCombo = 0;
-    int m_SeriesSaveCombo = 0;
 };

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // Nonparametric trend tests: Mann-Kendall ("MKTEST ") or the seasonal test ("STEST ") with its
 // homogeneity tests, optionally with a slope estimate, against a chosen alternative.
-class CTrendAnalysisData : public CGUIBaseObj {
+class CTrendAnalysisData : public CRecordOptions<CTrendAnalysisData> {
 public:
     static constexpr UINT kTestRadioGroup = 5306;
     static constexpr UINT kMannKendallItem = 5306;
     static constexpr UINT kSeasonalItem = 5307;
     static constexpr UINT kAlternativeCombo = 5291;
     static constexpr int kAlternativeCount = 3;
-
-    CTrendAnalysisData();
 
     static CGUIData<double> GetDefaultConfiEdit() { return CGUIData<double>(0.95); }
     static int GetDefaultTestsSkCheck() { return 1; }
@@ -28,13 +26,11 @@ public:
     // The command text of an alternative into `text`.
     static void GetAlternativeComboCommand(int index, CString& text);
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& seriesVariables, CVariableList& timeVariables,
-               CVariableList& seasonVariables, CGUIData<double>& confi, int& testsSkCheck, int& testsMkCheck,
-               int& testsHomogeneityCheck, int& slopeCheck, int& testsMkRadio, int& alternativeCombo) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& seriesVariables,
-               const CVariableList& timeVariables, const CVariableList& seasonVariables,
-               const CGUIData<double>& confi, int testsSkCheck, int testsMkCheck, int testsHomogeneityCheck,
-               int slopeCheck, int testsMkRadio, int alternativeCombo);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SeriesVariableList, TimeVariableList, SeasonVariableList,
+                        ConfiEdit, TestsSkCheck, TestsMkCheck, TestsHomogeneityCheck, SlopeCheck,
+                        TestsMkRadio, AlternativeCombo);
+    }
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
@@ -44,11 +40,11 @@ public:
     CVariableList SeriesVariableList;
     CVariableList TimeVariableList;
     CVariableList SeasonVariableList;
-    CGUIData<double> ConfiEdit;
-    int TestsSkCheck;
-    int TestsMkCheck;
-    int TestsHomogeneityCheck;
-    int SlopeCheck;
-    int TestsMkRadio;
-    int AlternativeCombo;
+    CGUIData<double> ConfiEdit = GetDefaultConfiEdit();
+    int TestsSkCheck = GetDefaultTestsSkCheck();
+    int TestsMkCheck = GetDefaultTestsMkCheck();
+    int TestsHomogeneityCheck = GetDefaultTestsHomogeneityCheck();
+    int SlopeCheck = GetDefaultSlopeCheck();
+    int TestsMkRadio = GetDefaultTestsMkRadio();
+    int AlternativeCombo = GetDefaultAlternativeCombo();
 };

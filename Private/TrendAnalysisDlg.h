@@ -35,9 +35,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
     BOOL OnUpdateAddTarget(UINT list) override;
@@ -45,18 +42,6 @@ public:
     void LButtonUpListCtrlHelper(UINT from, UINT over) override;
     // Loads the texts of the three alternatives into the alternative combo, in index order.
     void FillComboAlternativeCombo();
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SeriesVariableList;
-    CVariableList m_TimeVariableList;
-    CVariableList m_SeasonVariableList;
-    CGUIData<double> m_ConfiEdit{0.0};
-    int m_TestsSkCheck = 0;
-    int m_TestsMkCheck = 0;
-    int m_TestsHomogeneityCheck = 0;
-    int m_SlopeCheck = 0;
-    int m_TestsMkRadio = 0;
-    int m_AlternativeCombo = 0;
 
 private:
     // Whether the source list's selection may go into `target` now; a source list being dragged from

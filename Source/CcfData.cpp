@@ -6,33 +6,8 @@
 #include "Source/TimeSeriesCommon.h"
 #include "TvkBaseGui/CBaseGui.h"
 
-CCcfData::CCcfData()
-    : LagEdit(GetDefaultLagEdit()),
-      SaveFileEdit(GetDefaultSaveFileEdit()),
-      SaveFileCheck(GetDefaultSaveFileCheck()) {}
-
 CGUIData<int> CCcfData::GetReassignedDefaultLagEdit() {
     return CGUIData<int>(std::min(GetRowCount() - 1, kMaximumLag));
-}
-
-int CCcfData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& lag,
-                     CString& saveFileEdit, int& saveFileCheck) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariables = SelectedVariableList;
-    lag = LagEdit;
-    saveFileEdit = SaveFileEdit;
-    saveFileCheck = SaveFileCheck;
-    return 1;
-}
-
-int CCcfData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-                     const CGUIData<int>& lag, const CString& saveFileEdit, int saveFileCheck) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariables;
-    LagEdit = lag;
-    SaveFileEdit = saveFileEdit;
-    SaveFileCheck = saveFileCheck;
-    return 1;
 }
 
 void CCcfData::Serialize(CArchive& ar) {

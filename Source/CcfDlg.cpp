@@ -47,50 +47,34 @@ BOOL CCcfDlg::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
     Ctrl(IDC_LAG_EDIT).m_bNoMinus = true;
     // Every showing starts from the data's maximum lag, whatever was typed the last time.
-    m_LagEdit = CCcfData::GetReassignedDefaultLagEdit();
-    SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_LagEdit.GetValue()));
+    m_Data.LagEdit = CCcfData::GetReassignedDefaultLagEdit();
+    SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_Data.LagEdit.GetValue()));
     CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     return 1;
 }
 
 void CCcfDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_STText(pDX, IDC_LAG_EDIT, m_LagEdit);
-    DDV_MinMaxInt(pDX, IDC_LAG_EDIT, m_LagEdit, 1, CGUIBaseObj::GetRowCount() - 1);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
+    DDX_Range(pDX, IDC_LAG_EDIT, m_Data.LagEdit, 1, CGUIBaseObj::GetRowCount() - 1);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     // Both series are needed.
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList, CCcfData::kSelectedListMessage, 2, 0);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, CCcfData::kSelectedListMessage, 2,
+                      0);
 }
 
-int CCcfDlg::GetAll() {
-    return GetRecord() ? GetRecord()->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_LagEdit,
-                                             m_SaveFileEdit, m_SaveFileCheck)
-                       : 0;
-}
-
-int CCcfDlg::SetAll() {
-    return GetRecord() ? GetRecord()->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_LagEdit,
-                                             m_SaveFileEdit, m_SaveFileCheck)
-                       : 0;
-}
-
-int CCcfDlg::GetAllDefault() {
-    m_SelectedVariableList.RemoveAll();
-    m_LagEdit = CCcfData::GetReassignedDefaultLagEdit();
-    m_SaveFileEdit = CCcfData::GetDefaultSaveFileEdit();
-    m_SaveFileCheck = CCcfData::GetDefaultSaveFileCheck();
-    SetAll();
-    GetAll();
-    return 1;
+// The lag's default is the data's maximum lag.
+void CCcfDlg::KeepOnDefault(CCcfData& fresh) {
+    CRecordDlg::KeepOnDefault(fresh);
+    fresh.LagEdit = CCcfData::GetReassignedDefaultLagEdit();
 }
 
 void CCcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CCcfDlg::OnReset() {

@@ -34,84 +34,40 @@ void CExponentialDlg::DoDataExchange(CDataExchange* pDX) {
     const struct {
         UINT edit;
         CGUIData<double>& holder;
-    } weights[] = {{IDC_SMOOTH_EDIT, m_SmoothEdit},
-                   {IDC_LINEAR_EDIT, m_TrendLinearEdit},
-                   {IDC_PERCENT_EDIT, m_PercentEdit},
-                   {IDC_ADDITIVE_EDIT, m_SeasonAddEdit},
-                   {IDC_MULTIPLICATIVE_EDIT, m_SeasonMultiEdit}};
+    } weights[] = {{IDC_SMOOTH_EDIT, m_Data.SmoothEdit},
+                   {IDC_LINEAR_EDIT, m_Data.TrendLinearEdit},
+                   {IDC_PERCENT_EDIT, m_Data.PercentEdit},
+                   {IDC_ADDITIVE_EDIT, m_Data.SeasonAddEdit},
+                   {IDC_MULTIPLICATIVE_EDIT, m_Data.SeasonMultiEdit}};
     for (const auto& weight : weights) {
-        DDX_STText(pDX, weight.edit, weight.holder);
-        DDV_MinMaxDouble(pDX, weight.edit, weight.holder, 0.0, 1.0, eInclusive, eExclusive);
+        DDX_Range(pDX, weight.edit, weight.holder, 0.0, 1.0, eInclusive, eExclusive);
     }
-    DDX_STText(pDX, IDC_NUMBER_EDIT, m_NumberEdit);
-    DDV_MinMaxInt(pDX, IDC_NUMBER_EDIT, m_NumberEdit, 1, kNoMaximum, eInclusive, eNoValidation);
-    DDX_STText(pDX, IDC_FROM_EDIT, m_ForecastFromEdit);
-    DDV_MinMaxInt(pDX, IDC_FROM_EDIT, m_ForecastFromEdit, 1, kNoMaximum, eInclusive, eNoValidation);
-    DDX_STText(pDX, IDC_TO_EDIT, m_ForecastToEdit);
-    DDV_MinMaxInt(pDX, IDC_TO_EDIT, m_ForecastToEdit, m_ForecastFromEdit.GetValue(), kNoMaximum, eExclusive,
-                  eNoValidation);
-    DDX_STText(pDX, IDC_PERIOD_EDIT, m_SeasonPeriodEdit);
+    DDX_Range(pDX, IDC_NUMBER_EDIT, m_Data.NumberEdit, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_Range(pDX, IDC_FROM_EDIT, m_Data.ForecastFromEdit, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_Range(pDX, IDC_TO_EDIT, m_Data.ForecastToEdit, m_Data.ForecastFromEdit.GetValue(), kNoMaximum,
+              eExclusive, eNoValidation);
+    DDX_STText(pDX, IDC_PERIOD_EDIT, m_Data.SeasonPeriodEdit);
     if (CExponentialData::IsSeasonPeriodRangeChecked())
-        DDV_MinMaxInt(pDX, IDC_PERIOD_EDIT, m_SeasonPeriodEdit, CSeasonalData::kMinimumSeasonLength,
+        DDV_MinMaxInt(pDX, IDC_PERIOD_EDIT, m_Data.SeasonPeriodEdit, CSeasonalData::kMinimumSeasonLength,
                       CSeasonalData::GetMaximumSeasonLength());
-    DDX_Check(pDX, IDC_TREND_CHECK, m_TrendCheck);
-    DDX_Check(pDX, IDC_SEASON_CHECK, m_SeasonCompCheck);
-    DDX_Check(pDX, IDC_FORECAST_CHECK, m_ForecastCheck);
-    DDX_Check(pDX, IDC_PERIOD_CHECK, m_SeasonPeriodCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
-    DDX_Radio(pDX, CExponentialData::kTrendRadioGroup, m_TrendLinearRadio);
-    DDX_Radio(pDX, CExponentialData::kSeasonRadioGroup, m_SeasonaddRadio);
-    DDX_Radio(pDX, CExponentialData::kForecastRadioGroup, m_NumberRadio);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
+    DDX_Check(pDX, IDC_TREND_CHECK, m_Data.TrendCheck);
+    DDX_Check(pDX, IDC_SEASON_CHECK, m_Data.SeasonCompCheck);
+    DDX_Check(pDX, IDC_FORECAST_CHECK, m_Data.ForecastCheck);
+    DDX_Check(pDX, IDC_PERIOD_CHECK, m_Data.SeasonPeriodCheck);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    DDX_Radio(pDX, CExponentialData::kTrendRadioGroup, m_Data.TrendLinearRadio);
+    DDX_Radio(pDX, CExponentialData::kSeasonRadioGroup, m_Data.SeasonaddRadio);
+    DDX_Radio(pDX, CExponentialData::kForecastRadioGroup, m_Data.NumberRadio);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
 }
 
-int CExponentialDlg::GetAll() {
-    return GetRecord() ? GetRecord()->GetAll(
-                             m_ListOfVariablesList, m_SelectedVariableList, m_SmoothEdit, m_TrendLinearEdit,
-                             m_PercentEdit, m_SeasonAddEdit, m_SeasonMultiEdit, m_NumberEdit,
-                             m_ForecastFromEdit, m_ForecastToEdit, m_SeasonPeriodEdit, m_TrendCheck,
-                             m_SeasonCompCheck, m_ForecastCheck, m_SeasonPeriodCheck, m_SaveFileCheck,
-                             m_TrendLinearRadio, m_SeasonaddRadio, m_NumberRadio, m_SaveFileEdit)
-                       : 0;
-}
-
-int CExponentialDlg::SetAll() {
-    return GetRecord() ? GetRecord()->SetAll(
-                             m_ListOfVariablesList, m_SelectedVariableList, m_SmoothEdit, m_TrendLinearEdit,
-                             m_PercentEdit, m_SeasonAddEdit, m_SeasonMultiEdit, m_NumberEdit,
-                             m_ForecastFromEdit, m_ForecastToEdit, m_SeasonPeriodEdit, m_TrendCheck,
-                             m_SeasonCompCheck, m_ForecastCheck, m_SeasonPeriodCheck, m_SaveFileCheck,
-                             m_TrendLinearRadio, m_SeasonaddRadio, m_NumberRadio, m_SaveFileEdit)
-                       : 0;
-}
-
-int CExponentialDlg::GetAllDefault() {
-    m_SelectedVariableList.RemoveAll();
-    m_SmoothEdit = CExponentialData::GetDefaultSmoothEdit();
-    m_TrendLinearEdit = CExponentialData::GetDefaultTrendLinearEdit();
-    m_PercentEdit = CExponentialData::GetDefaultPercentEdit();
-    m_SeasonAddEdit = CExponentialData::GetDefaultSeasonAddEdit();
-    m_SeasonMultiEdit = CExponentialData::GetDefaultSeasonMultiEdit();
-    m_NumberEdit = CExponentialData::GetDefaultNumberEdit();
-    m_ForecastFromEdit = CExponentialData::GetDefaultForecastFromEdit();
-    m_ForecastToEdit = CExponentialData::GetDefaultForecastToEdit();
-    // The period depends on the data and the series module, as when the dialog is launched.
-    m_SeasonPeriodEdit = CSeasonalData::GetReassignedDefaultSeasonEdit();
-    m_TrendCheck = CExponentialData::GetDefaultTrendCheck();
-    m_SeasonCompCheck = CExponentialData::GetDefaultSeasonCompCheck();
-    m_ForecastCheck = CExponentialData::GetDefaultForecastCheck();
-    m_SeasonPeriodCheck = CExponentialData::GetDefaultSeasonPeriodCheck();
-    m_SaveFileCheck = CExponentialData::GetDefaultSaveFileCheck();
-    m_TrendLinearRadio = CExponentialData::GetDefaultTrendLinearRadio();
-    m_SeasonaddRadio = CExponentialData::GetDefaultSeasonaddRadio();
-    m_NumberRadio = CExponentialData::GetDefaultNumberRadio();
-    m_SaveFileEdit = CExponentialData::GetDefaultSaveFileEdit();
-    SetAll();
-    GetAll();
-    return 1;
+// The period depends on the data and the series module, as when the dialog is launched.
+void CExponentialDlg::KeepOnDefault(CExponentialData& fresh) {
+    CRecordDlg::KeepOnDefault(fresh);
+    fresh.SeasonPeriodEdit = CSeasonalData::GetReassignedDefaultSeasonEdit();
 }
 
 void CExponentialDlg::AddToolTips() {
@@ -123,7 +79,7 @@ void CExponentialDlg::AddToolTips() {
     AddToolTip(IDC_FROM_EDIT, L"[1, +inf)", 0);
     AddToolTip(IDC_TO_EDIT, L"[2, +inf)", 0);
     AddToolTip(IDC_PERIOD_EDIT, L"[2, int(#cases/3)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CExponentialDlg::UpdateDependentWindows() {
@@ -154,11 +110,5 @@ void CExponentialDlg::UpdateDependentWindows() {
 
 void CExponentialDlg::OnReset() {
     CGUIBaseDlg::OnReset();
-    CGUIListCtrl& selected = ListCtrl(IDC_SELECTED_LIST);
-    selected.ResetOptions();
-    // With no source variable there is nothing to take: the list stays as the defaults left it (empty).
-    if (!m_ListOfVariablesList.IsEmpty()) {
-        selected.RemoveAllItems();
-        selected.AddItem(m_ListOfVariablesList.GetAt(0));
-    }
+    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

@@ -5,11 +5,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TimeSeriesCommon.h"
 
-CFourierData::CFourierData()
-    : LagEdit(GetDefaultLagEdit()),
-      SaveFileCheck(GetDefaultSaveFileCheck()),
-      SaveFileEdit(GetDefaultSaveFileEdit()) {}
-
 CGUIData<int> CFourierData::GetDefaultLagEdit() {
     CGUIData<int> lag(0);
     lag.SetSecond(2);
@@ -22,26 +17,6 @@ int CFourierData::GetUpperLimitLagEdit() {
 
 int CFourierData::GetFourierNonMissingCases() {
     return GetRowCount();
-}
-
-int CFourierData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<int>& lag,
-                         int& saveFileCheck, CString& saveFileEdit) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariables = SelectedVariableList;
-    lag = LagEdit;
-    saveFileCheck = SaveFileCheck;
-    saveFileEdit = SaveFileEdit;
-    return 1;
-}
-
-int CFourierData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-                         const CGUIData<int>& lag, int saveFileCheck, const CString& saveFileEdit) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariables;
-    LagEdit = lag;
-    SaveFileCheck = saveFileCheck;
-    SaveFileEdit = saveFileEdit;
-    return 1;
 }
 
 void CFourierData::Serialize(CArchive& ar) {

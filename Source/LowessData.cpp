@@ -3,31 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TimeSeriesCommon.h"
 
-CLowessData::CLowessData()
-    : TensionEdit(GetDefaultTensionEdit()),
-      SaveFileCheck(GetDefaultSaveFileCheck()),
-      SaveFileEdit(GetDefaultSaveFileEdit()) {}
-
-int CLowessData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables,
-                        CGUIData<double>& tension, int& saveFileCheck, CString& saveFileEdit) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariables = SelectedVariableList;
-    tension = TensionEdit;
-    saveFileCheck = SaveFileCheck;
-    saveFileEdit = SaveFileEdit;
-    return 1;
-}
-
-int CLowessData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-                        CGUIData<double> tension, int saveFileCheck, const CString& saveFileEdit) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariables;
-    TensionEdit = tension;
-    SaveFileCheck = saveFileCheck;
-    SaveFileEdit = saveFileEdit;
-    return 1;
-}
-
 void CLowessData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
     ar.Io(SaveFileCheck, SaveFileEdit, TensionEdit, ListOfVariablesList, SelectedVariableList);

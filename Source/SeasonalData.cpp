@@ -4,13 +4,6 @@
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-CSeasonalData::CSeasonalData()
-    : SeasonEdit(GetDefaultSeasonEdit()),
-      TermCheck(GetDefaultTermCheck()),
-      SaveFileCheck(GetDefaultSaveFileCheck()),
-      AdditiveRadio(GetDefaultAdditiveRadio()),
-      SaveFileEdit(GetDefaultSaveFileEdit()) {}
-
 int CSeasonalData::GetMaximumSeasonLength() {
     return GetRowCount() / 3;
 }
@@ -31,32 +24,6 @@ CGUIData<int> CSeasonalData::GetReassignedDefaultSeasonEdit() {
         season.SetDefault(cap == season.GetDefaultValue() ? 1 : 0);
     }
     return season;
-}
-
-int CSeasonalData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable,
-                          CGUIData<int>& season, int& termCheck, int& saveFileCheck, int& additiveRadio,
-                          CString& saveFileEdit) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariable = SelectedVariableList;
-    season = SeasonEdit;
-    termCheck = TermCheck;
-    saveFileCheck = SaveFileCheck;
-    additiveRadio = AdditiveRadio;
-    saveFileEdit = SaveFileEdit;
-    return 1;
-}
-
-int CSeasonalData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable,
-                          const CGUIData<int>& season, int termCheck, int saveFileCheck, int additiveRadio,
-                          const CString& saveFileEdit) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariable;
-    SeasonEdit = season;
-    TermCheck = termCheck;
-    SaveFileCheck = saveFileCheck;
-    AdditiveRadio = additiveRadio;
-    SaveFileEdit = saveFileEdit;
-    return 1;
 }
 
 void CSeasonalData::Serialize(CArchive& ar) {

@@ -3,42 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-CSeriesSmoothData::CSeriesSmoothData()
-    : WeightEdit(GetDefaultWeightEdit()),
-      MeanValueEdit(GetDefaultMeanValueEdit()),
-      MedianValueEdit(GetDefaultMedianValueEdit()),
-      SaveFileCheck(GetDefaultSaveFileCheck()),
-      MeanRadio(GetDefaultMeanRadio()),
-      SaveFileEdit(GetDefaultSaveFileEdit()) {}
-
-int CSeriesSmoothData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariable,
-                              CString& weight, CGUIData<int>& meanValue, CGUIData<int>& medianValue,
-                              int& saveFileCheck, int& meanRadio, CString& saveFileEdit) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariable = SelectedVariableList;
-    weight = WeightEdit;
-    meanValue = MeanValueEdit;
-    medianValue = MedianValueEdit;
-    saveFileCheck = SaveFileCheck;
-    meanRadio = MeanRadio;
-    saveFileEdit = SaveFileEdit;
-    return 1;
-}
-
-int CSeriesSmoothData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariable,
-                              CString weight, CGUIData<int> meanValue, CGUIData<int> medianValue,
-                              int saveFileCheck, int meanRadio, const CString& saveFileEdit) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariable;
-    WeightEdit = std::move(weight);
-    MeanValueEdit = meanValue;
-    MedianValueEdit = medianValue;
-    SaveFileCheck = saveFileCheck;
-    MeanRadio = meanRadio;
-    SaveFileEdit = saveFileEdit;
-    return 1;
-}
-
 void CSeriesSmoothData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
     ar.Io(WeightEdit, SaveFileCheck, MeanRadio, SaveFileEdit, MeanValueEdit, MedianValueEdit,

@@ -18,45 +18,16 @@ BOOL CSeriesSmoothDlg::OnInitDialog() {
 void CSeriesSmoothDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     const int rows = CGUIBaseObj::GetRowCount();
-    DDX_Text(pDX, IDC_WEIGHT_EDIT, m_WeightEdit, kWeightMessage, 1, 1, 0);
+    DDX_Text(pDX, IDC_WEIGHT_EDIT, m_Data.WeightEdit, kWeightMessage, 1, 1, 0);
     // A span of 1 would smooth nothing.
-    DDX_STText(pDX, IDC_MEAN_EDIT, m_MeanValueEdit);
-    DDV_MinMaxInt(pDX, IDC_MEAN_EDIT, m_MeanValueEdit, 1, rows, eExclusive, eInclusive);
-    DDX_STText(pDX, IDC_MEDIAN_EDIT, m_MedianValueEdit);
-    DDV_MinMaxInt(pDX, IDC_MEDIAN_EDIT, m_MedianValueEdit, 1, rows, eExclusive, eInclusive);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
-    DDX_Radio(pDX, CSeriesSmoothData::kSmoothRadioGroup, m_MeanRadio);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
-}
-
-int CSeriesSmoothDlg::GetAll() {
-    return GetRecord() ? GetRecord()->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_WeightEdit,
-                                             m_MeanValueEdit, m_MedianValueEdit, m_SaveFileCheck, m_MeanRadio,
-                                             m_SaveFileEdit)
-                       : 0;
-}
-
-int CSeriesSmoothDlg::SetAll() {
-    return GetRecord() ? GetRecord()->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_WeightEdit,
-                                             m_MeanValueEdit, m_MedianValueEdit, m_SaveFileCheck, m_MeanRadio,
-                                             m_SaveFileEdit)
-                       : 0;
-}
-
-int CSeriesSmoothDlg::GetAllDefault() {
-    m_SelectedVariableList.RemoveAll();
-    m_WeightEdit = CSeriesSmoothData::GetDefaultWeightEdit();
-    m_MeanValueEdit = CSeriesSmoothData::GetDefaultMeanValueEdit();
-    m_MedianValueEdit = CSeriesSmoothData::GetDefaultMedianValueEdit();
-    m_SaveFileCheck = CSeriesSmoothData::GetDefaultSaveFileCheck();
-    m_MeanRadio = CSeriesSmoothData::GetDefaultMeanRadio();
-    m_SaveFileEdit = CSeriesSmoothData::GetDefaultSaveFileEdit();
-    SetAll();
-    GetAll();
-    return 1;
+    DDX_Range(pDX, IDC_MEAN_EDIT, m_Data.MeanValueEdit, 1, rows, eExclusive, eInclusive);
+    DDX_Range(pDX, IDC_MEDIAN_EDIT, m_Data.MedianValueEdit, 1, rows, eExclusive, eInclusive);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    DDX_Radio(pDX, CSeriesSmoothData::kSmoothRadioGroup, m_Data.MeanRadio);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
 }
 
 void CSeriesSmoothDlg::AddToolTips() {
@@ -64,7 +35,7 @@ void CSeriesSmoothDlg::AddToolTips() {
     AddToolTip(IDC_WEIGHT_EDIT, L"", 0);
     AddToolTip(IDC_MEAN_EDIT, L"(1, #cases]", 0);
     AddToolTip(IDC_MEDIAN_EDIT, L"(1, #cases]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CSeriesSmoothDlg::UpdateDependentWindows() {
@@ -76,11 +47,5 @@ void CSeriesSmoothDlg::UpdateDependentWindows() {
 
 void CSeriesSmoothDlg::OnReset() {
     CGUIBaseDlg::OnReset();
-    CGUIListCtrl& selected = ListCtrl(IDC_SELECTED_LIST);
-    selected.ResetOptions();
-    // With no source variable there is nothing to take: the list stays as the defaults left it (empty).
-    if (!m_ListOfVariablesList.IsEmpty()) {
-        selected.RemoveAllItems();
-        selected.AddItem(m_ListOfVariablesList.GetAt(0));
-    }
+    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

@@ -7,12 +7,6 @@
 #include "Source/TimeSeriesCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-CTimeData::CTimeData()
-    : OriginEdit(GetDefaultOriginEdit()),
-      PeriodEdit(GetDefaultPeriodEdit()),
-      FirstEdit(GetDefaultFirstEdit()),
-      DateFormatCombo(GetDefaultDateFormatCombo()) {}
-
 CGUIData<int> CTimeData::GetDefaultOriginEdit() {
     CGUIData<int> origin(0);
     origin.SetSecond(1);
@@ -22,23 +16,6 @@ CGUIData<int> CTimeData::GetDefaultOriginEdit() {
 bool CTimeData::IsUsualPeriod(int period) {
     static constexpr std::array kUsualPeriods = {1, 2, 3, 4, 6, 12, 52, 365};
     return std::ranges::find(kUsualPeriods, period) != kUsualPeriods.end();
-}
-
-int CTimeData::GetAll(CGUIData<int>& origin, CGUIData<int>& period, CGUIData<int>& first,
-                      int& dateFormatCombo) const {
-    origin = OriginEdit;
-    period = PeriodEdit;
-    first = FirstEdit;
-    dateFormatCombo = DateFormatCombo;
-    return 1;
-}
-
-int CTimeData::SetAll(CGUIData<int> origin, CGUIData<int> period, CGUIData<int> first, int dateFormatCombo) {
-    OriginEdit = origin;
-    PeriodEdit = period;
-    FirstEdit = first;
-    DateFormatCombo = dateFormatCombo;
-    return 1;
 }
 
 void CTimeData::Serialize(CArchive& ar) {

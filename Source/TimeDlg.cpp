@@ -21,7 +21,7 @@ BOOL CTimeDlg::OnInitDialog() {
 // A starting year never given shows as a blank edit, and clearing the edit takes the year back to
 // "not given" (the record then writes no year).
 void CTimeDlg::ExchangeOrigin(CDataExchange* pDX) {
-    const bool notGiven = m_OriginEdit.IsDefault() && m_OriginEdit.GetSecond() == 1;
+    const bool notGiven = m_Data.OriginEdit.IsDefault() && m_Data.OriginEdit.GetSecond() == 1;
     CTKCtrl& edit = Ctrl(IDC_ORIGIN_EDIT);
     if (!pDX->m_bSaveAndValidate) {
         if (notGiven) {
@@ -30,40 +30,28 @@ void CTimeDlg::ExchangeOrigin(CDataExchange* pDX) {
         }
     } else if (CString(edit.m_strText).Trim().IsEmpty()) {
         if (edit.m_bEnabled)
-            m_OriginEdit = CTimeData::GetDefaultOriginEdit();
+            m_Data.OriginEdit = CTimeData::GetDefaultOriginEdit();
         return;
     }
-    DDX_STText(pDX, IDC_ORIGIN_EDIT, m_OriginEdit);
+    DDX_STText(pDX, IDC_ORIGIN_EDIT, m_Data.OriginEdit);
 }
 
 void CTimeDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     ExchangeOrigin(pDX);
-    DDV_MinMaxInt(pDX, IDC_ORIGIN_EDIT, m_OriginEdit, CTimeData::kMinimumYear, CTimeData::kMaximumYear);
+    DDV_MinMaxInt(pDX, IDC_ORIGIN_EDIT, m_Data.OriginEdit, CTimeData::kMinimumYear, CTimeData::kMaximumYear);
     // Any period is taken; an unusual one is only warned about.
-    DDX_STText(pDX, IDC_PERIOD_EDIT, m_PeriodEdit);
-    DDX_ControlWarn(pDX, IDC_PERIOD_EDIT, ValidatePeriod(m_PeriodEdit.GetValue()));
-    DDX_STText(pDX, IDC_FIRST_EDIT, m_FirstEdit);
+    DDX_STText(pDX, IDC_PERIOD_EDIT, m_Data.PeriodEdit);
+    DDX_ControlWarn(pDX, IDC_PERIOD_EDIT, ValidatePeriod(m_Data.PeriodEdit.GetValue()));
+    DDX_STText(pDX, IDC_FIRST_EDIT, m_Data.FirstEdit);
     // A period of 0 leaves no position; the first one is still the only one accepted rather than
     // a range whose maximum lies below its minimum.
-    DDV_MinMaxInt(pDX, IDC_FIRST_EDIT, m_FirstEdit, 1, std::max(m_PeriodEdit.GetValue(), 1));
-    DDX_CBIndex(pDX, IDC_DATE_FORMAT_COMBO, m_DateFormatCombo);
-}
-
-int CTimeDlg::GetAll() {
-    return GetRecord() ? GetRecord()->GetAll(m_OriginEdit, m_PeriodEdit, m_FirstEdit, m_DateFormatCombo) : 0;
-}
-
-int CTimeDlg::SetAll() {
-    return GetRecord() ? GetRecord()->SetAll(m_OriginEdit, m_PeriodEdit, m_FirstEdit, m_DateFormatCombo) : 0;
+    DDV_MinMaxInt(pDX, IDC_FIRST_EDIT, m_Data.FirstEdit, 1, std::max(m_Data.PeriodEdit.GetValue(), 1));
+    DDX_CBIndex(pDX, IDC_DATE_FORMAT_COMBO, m_Data.DateFormatCombo);
 }
 
 int CTimeDlg::GetAllDefault() {
-    // Only the copies: the record keeps what it had until OK.
-    m_OriginEdit = CTimeData::GetDefaultOriginEdit();
-    m_PeriodEdit = CTimeData::GetDefaultPeriodEdit();
-    m_FirstEdit = CTimeData::GetDefaultFirstEdit();
-    m_DateFormatCombo = CTimeData::GetDefaultDateFormatCombo();
+    m_Data.Options() = CTimeData().Options();
     return 1;
 }
 

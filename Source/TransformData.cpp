@@ -34,47 +34,6 @@ const CTransformData::Transformation* CTransformData::FindTransformation(UINT it
     return nullptr;
 }
 
-CTransformData::CTransformData()
-    : SeriesLagEdit(GetDefaultSeriesLagEdit()),
-      SeriesBaseEdit(GetDefaultSeriesBaseEdit()),
-      SeriesProportionEdit(GetDefaultSeriesProportionEdit()),
-      SaveFileEdit(GetDefaultSaveFileEdit()),
-      SaveFileCheck(GetDefaultSaveFileCheck()),
-      SeriesTypeCombo(GetDefaultSeriesTypeCombo()),
-      SeriesSaveCombo(GetDefaultSeriesSaveCombo()) {}
-
-int CTransformData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables,
-                           CGUIData<int>& seriesLag, CGUIData<int>& seriesBase,
-                           CGUIData<double>& seriesProportion, CString& saveFileEdit, int& saveFileCheck,
-                           int& seriesTypeCombo, int& seriesSaveCombo) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariables = SelectedVariableList;
-    seriesLag = SeriesLagEdit;
-    seriesBase = SeriesBaseEdit;
-    seriesProportion = SeriesProportionEdit;
-    saveFileEdit = SaveFileEdit;
-    saveFileCheck = SaveFileCheck;
-    seriesTypeCombo = SeriesTypeCombo;
-    seriesSaveCombo = SeriesSaveCombo;
-    return 1;
-}
-
-int CTransformData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-                           const CGUIData<int>& seriesLag, const CGUIData<int>& seriesBase,
-                           const CGUIData<double>& seriesProportion, const CString& saveFileEdit,
-                           int saveFileCheck, int seriesTypeCombo, int seriesSaveCombo) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariables;
-    SeriesLagEdit = seriesLag;
-    SeriesBaseEdit = seriesBase;
-    SeriesProportionEdit = seriesProportion;
-    SaveFileEdit = saveFileEdit;
-    SaveFileCheck = saveFileCheck;
-    SeriesTypeCombo = seriesTypeCombo;
-    SeriesSaveCombo = seriesSaveCombo;
-    return 1;
-}
-
 void CTransformData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
     ar.Io(SaveFileEdit, SaveFileCheck, SeriesTypeCombo, SeriesSaveCombo, ListOfVariablesList,

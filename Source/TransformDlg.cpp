@@ -1,6 +1,5 @@
 #include "Private/TransformDlg.h"
 
-#include "Private/TimeSeriesDlgCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
 CTransformDlg::CTransformDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -21,45 +20,22 @@ BOOL CTransformDlg::OnInitDialog() {
 void CTransformDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     const int cases = CGUIBaseObj::GetRowCount();
-    DDX_STText(pDX, IDC_LAG_EDIT, m_SeriesLagEdit);
-    DDV_MinMaxInt(pDX, IDC_LAG_EDIT, m_SeriesLagEdit, 1, cases);
-    DDX_STText(pDX, IDC_BASE_EDIT, m_SeriesBaseEdit);
-    DDV_MinMaxInt(pDX, IDC_BASE_EDIT, m_SeriesBaseEdit, 1, cases);
-    DDX_STText(pDX, IDC_PROPORTION_EDIT, m_SeriesProportionEdit);
-    DDV_MinMaxDouble(pDX, IDC_PROPORTION_EDIT, m_SeriesProportionEdit, 0.0, 1.0, eExclusive, eInclusive);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_SaveFileCheck);
-    DDX_CBIndex(pDX, IDC_TYPE_COMBO, m_SeriesTypeCombo);
-    DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_SeriesSaveCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList, kSelectedListMessage, 1, 0);
-}
-
-int CTransformDlg::GetAll() {
-    return GetRecord() ? GetRecord()->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_SeriesLagEdit,
-                                             m_SeriesBaseEdit, m_SeriesProportionEdit, m_SaveFileEdit,
-                                             m_SaveFileCheck, m_SeriesTypeCombo, m_SeriesSaveCombo)
-                       : 0;
-}
-
-int CTransformDlg::SetAll() {
-    return GetRecord() ? GetRecord()->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_SeriesLagEdit,
-                                             m_SeriesBaseEdit, m_SeriesProportionEdit, m_SaveFileEdit,
-                                             m_SaveFileCheck, m_SeriesTypeCombo, m_SeriesSaveCombo)
-                       : 0;
+    DDX_Range(pDX, IDC_LAG_EDIT, m_Data.SeriesLagEdit, 1, cases);
+    DDX_Range(pDX, IDC_BASE_EDIT, m_Data.SeriesBaseEdit, 1, cases);
+    DDX_Range(pDX, IDC_PROPORTION_EDIT, m_Data.SeriesProportionEdit, 0.0, 1.0, eExclusive, eInclusive);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    DDX_CBIndex(pDX, IDC_TYPE_COMBO, m_Data.SeriesTypeCombo);
+    DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_Data.SeriesSaveCombo);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, kSelectedListMessage, 1, 0);
 }
 
 int CTransformDlg::GetAllDefault() {
-    // Only the copies: the record keeps what it had until OK.
-    m_SelectedVariableList.RemoveAll();
-    m_SeriesLagEdit = CTransformData::GetDefaultSeriesLagEdit();
-    m_SeriesBaseEdit = CTransformData::GetDefaultSeriesBaseEdit();
-    m_SeriesProportionEdit = CTransformData::GetDefaultSeriesProportionEdit();
-    m_SaveFileEdit = CTransformData::GetDefaultSaveFileEdit();
-    m_SaveFileCheck = CTransformData::GetDefaultSaveFileCheck();
-    m_SeriesTypeCombo = CTransformData::GetDefaultSeriesTypeCombo();
-    m_SeriesSaveCombo = CTransformData::GetDefaultSeriesSaveCombo();
+    CTransformData fresh;
+    KeepOnDefault(fresh);
+    m_Data.Options() = fresh.Options();
     return 1;
 }
 
@@ -68,7 +44,7 @@ void CTransformDlg::AddToolTips() {
     AddToolTip(IDC_LAG_EDIT, L"[1, #cases - 1)", 0);
     AddToolTip(IDC_BASE_EDIT, L"[1, #cases - 1)", 0);
     AddToolTip(IDC_PROPORTION_EDIT, L"(0, 1]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CTransformDlg::UpdateDependentWindows() {
@@ -108,5 +84,5 @@ void CTransformDlg::OnCtrlChanged(UINT id) {
 
 void CTransformDlg::OnReset() {
     CGUIBaseDlg::OnReset();
-    ResetToFirstSourceVariable(ListCtrl(IDC_SELECTED_LIST), m_ListOfVariablesList);
+    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

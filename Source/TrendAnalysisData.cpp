@@ -8,15 +8,6 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-CTrendAnalysisData::CTrendAnalysisData()
-    : ConfiEdit(GetDefaultConfiEdit()),
-      TestsSkCheck(GetDefaultTestsSkCheck()),
-      TestsMkCheck(GetDefaultTestsMkCheck()),
-      TestsHomogeneityCheck(GetDefaultTestsHomogeneityCheck()),
-      SlopeCheck(GetDefaultSlopeCheck()),
-      TestsMkRadio(GetDefaultTestsMkRadio()),
-      AlternativeCombo(GetDefaultAlternativeCombo()) {}
-
 UINT CTrendAnalysisData::GetAlternativeComboIDS(int index) {
     // Combo order, not resource order: the two-sided alternative comes first.
     static constexpr std::array<UINT, kAlternativeCount> kAlternatives = {12627, 12625, 12626};
@@ -29,44 +20,6 @@ UINT CTrendAnalysisData::GetAlternativeComboIDS(int index) {
 
 void CTrendAnalysisData::GetAlternativeComboCommand(int index, CString& text) {
     CCommandUtil::GetCommandFromIDS(GetAlternativeComboIDS(index), text);
-}
-
-int CTrendAnalysisData::GetAll(CVariableList& listOfVariables, CVariableList& seriesVariables,
-                               CVariableList& timeVariables, CVariableList& seasonVariables,
-                               CGUIData<double>& confi, int& testsSkCheck, int& testsMkCheck,
-                               int& testsHomogeneityCheck, int& slopeCheck, int& testsMkRadio,
-                               int& alternativeCombo) const {
-    listOfVariables = ListOfVariablesList;
-    seriesVariables = SeriesVariableList;
-    timeVariables = TimeVariableList;
-    seasonVariables = SeasonVariableList;
-    confi = ConfiEdit;
-    testsSkCheck = TestsSkCheck;
-    testsMkCheck = TestsMkCheck;
-    testsHomogeneityCheck = TestsHomogeneityCheck;
-    slopeCheck = SlopeCheck;
-    testsMkRadio = TestsMkRadio;
-    alternativeCombo = AlternativeCombo;
-    return 1;
-}
-
-int CTrendAnalysisData::SetAll(const CVariableList& listOfVariables, const CVariableList& seriesVariables,
-                               const CVariableList& timeVariables, const CVariableList& seasonVariables,
-                               const CGUIData<double>& confi, int testsSkCheck, int testsMkCheck,
-                               int testsHomogeneityCheck, int slopeCheck, int testsMkRadio,
-                               int alternativeCombo) {
-    ListOfVariablesList = listOfVariables;
-    SeriesVariableList = seriesVariables;
-    TimeVariableList = timeVariables;
-    SeasonVariableList = seasonVariables;
-    ConfiEdit = confi;
-    TestsSkCheck = testsSkCheck;
-    TestsMkCheck = testsMkCheck;
-    TestsHomogeneityCheck = testsHomogeneityCheck;
-    SlopeCheck = slopeCheck;
-    TestsMkRadio = testsMkRadio;
-    AlternativeCombo = alternativeCombo;
-    return 1;
 }
 
 void CTrendAnalysisData::Serialize(CArchive& ar) {

@@ -27,51 +27,19 @@ void CTrendAnalysisDlg::FillComboAlternativeCombo() {
 
 void CTrendAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_STText(pDX, IDC_CONFI_EDIT, m_ConfiEdit);
+    DDX_STText(pDX, IDC_CONFI_EDIT, m_Data.ConfiEdit);
     // Checked whatever the holder's marks: a confidence level lies strictly between 0 and 1.
-    CheckRange(pDX, IDC_CONFI_EDIT, m_ConfiEdit.GetValue(), 0.0, 1.0, eExclusive, eExclusive, 0);
-    DDX_Check(pDX, IDC_TESTS_SK_CHECK, m_TestsSkCheck);
-    DDX_Check(pDX, IDC_TESTS_MK_CHECK, m_TestsMkCheck);
-    DDX_Check(pDX, IDC_TESTS_HOMOGENEITY_CHECK, m_TestsHomogeneityCheck);
-    DDX_Check(pDX, IDC_SLOPE_CHECK, m_SlopeCheck);
-    DDX_Radio(pDX, CTrendAnalysisData::kTestRadioGroup, m_TestsMkRadio);
-    DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_AlternativeCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SERIES_LIST, m_SeriesVariableList);
-    DDX_ListCtrlArray(pDX, IDC_TIME_LIST, m_TimeVariableList);
-    DDX_ListCtrlArray(pDX, IDC_SEASON_LIST, m_SeasonVariableList);
-}
-
-int CTrendAnalysisDlg::GetAll() {
-    return GetRecord() ? GetRecord()->GetAll(m_ListOfVariablesList, m_SeriesVariableList, m_TimeVariableList,
-                                             m_SeasonVariableList, m_ConfiEdit, m_TestsSkCheck,
-                                             m_TestsMkCheck, m_TestsHomogeneityCheck, m_SlopeCheck,
-                                             m_TestsMkRadio, m_AlternativeCombo)
-                       : 0;
-}
-
-int CTrendAnalysisDlg::SetAll() {
-    return GetRecord() ? GetRecord()->SetAll(m_ListOfVariablesList, m_SeriesVariableList, m_TimeVariableList,
-                                             m_SeasonVariableList, m_ConfiEdit, m_TestsSkCheck,
-                                             m_TestsMkCheck, m_TestsHomogeneityCheck, m_SlopeCheck,
-                                             m_TestsMkRadio, m_AlternativeCombo)
-                       : 0;
-}
-
-int CTrendAnalysisDlg::GetAllDefault() {
-    m_SeriesVariableList.RemoveAll();
-    m_TimeVariableList.RemoveAll();
-    m_SeasonVariableList.RemoveAll();
-    m_ConfiEdit = CTrendAnalysisData::GetDefaultConfiEdit();
-    m_TestsSkCheck = CTrendAnalysisData::GetDefaultTestsSkCheck();
-    m_TestsMkCheck = CTrendAnalysisData::GetDefaultTestsMkCheck();
-    m_TestsHomogeneityCheck = CTrendAnalysisData::GetDefaultTestsHomogeneityCheck();
-    m_SlopeCheck = CTrendAnalysisData::GetDefaultSlopeCheck();
-    m_TestsMkRadio = CTrendAnalysisData::GetDefaultTestsMkRadio();
-    m_AlternativeCombo = CTrendAnalysisData::GetDefaultAlternativeCombo();
-    SetAll();
-    GetAll();
-    return 1;
+    CheckRange(pDX, IDC_CONFI_EDIT, m_Data.ConfiEdit.GetValue(), 0.0, 1.0, eExclusive, eExclusive, 0);
+    DDX_Check(pDX, IDC_TESTS_SK_CHECK, m_Data.TestsSkCheck);
+    DDX_Check(pDX, IDC_TESTS_MK_CHECK, m_Data.TestsMkCheck);
+    DDX_Check(pDX, IDC_TESTS_HOMOGENEITY_CHECK, m_Data.TestsHomogeneityCheck);
+    DDX_Check(pDX, IDC_SLOPE_CHECK, m_Data.SlopeCheck);
+    DDX_Radio(pDX, CTrendAnalysisData::kTestRadioGroup, m_Data.TestsMkRadio);
+    DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SERIES_LIST, m_Data.SeriesVariableList);
+    DDX_ListCtrlArray(pDX, IDC_TIME_LIST, m_Data.TimeVariableList);
+    DDX_ListCtrlArray(pDX, IDC_SEASON_LIST, m_Data.SeasonVariableList);
 }
 
 void CTrendAnalysisDlg::AddToolTips() {

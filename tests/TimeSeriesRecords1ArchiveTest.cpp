@@ -97,52 +97,6 @@ TEST(ArimaDataArchive, LoadsBackIntoARecordHoldingOtherValues) {
     ExpectLoadsBack(SampleArimaBytes(), other);
 }
 
-TEST(ArimaDataRecord, SetAllTakesTheOptionsInDeclaredOrderAndGetAllGivesThemBack) {
-    CVariableList source, selected;
-    source.Add(Numeric(L"s"));
-    selected.Add(Numeric(L"t"));
-    auto typed = [](int v) {
-        CGUIData<int> h(0);
-        h.SetUserValue(v);
-        return h;
-    };
-    CGUIData<double> tolerance(0.5);
-    CArimaData record;
-    record.SetAll(source, selected, typed(3), typed(4), typed(5), typed(6), typed(7), typed(8), tolerance,
-                  typed(9), typed(10), typed(11), typed(12), L"f.tvz", 13, 14, 15, 16, 17, 18, 19, 20, 21);
-    EXPECT_EQ(record.ListOfVariablesList, source);
-    EXPECT_EQ(record.SelectedVariableList, selected);
-    const CGUIData<int>* holders[] = {&record.ArParametersEdit, &record.SeasonalArEdit,
-                                      &record.MaEdit,           &record.SeasonalMaEdit,
-                                      &record.SeasonalPerEdit,  &record.IterationsEdit};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(holders[i]->GetValue(), 3 + i);
-    EXPECT_EQ(record.ToleranceEdit, tolerance);
-    EXPECT_EQ(record.BackCastEdit.GetValue(), 9);
-    EXPECT_EQ(record.ForeCastNoEdit.GetValue(), 10);
-    EXPECT_EQ(record.ForeCastFromEdit.GetValue(), 11);
-    EXPECT_EQ(record.ForeCastToEdit.GetValue(), 12);
-    EXPECT_EQ(record.SaveFileEdit, L"f.tvz");
-    const int checks[] = {record.ArParametersCheck, record.SeasonalArCheck,  record.MaCheck,
-                          record.SeasonalMaCheck,   record.SeasonalPerCheck, record.EstimateConstCheck,
-                          record.ForeCastCheck,     record.SaveFileCheck,    record.ForeCastNoRadio};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(checks[i], 13 + i);
-
-    CVariableList l1, l2;
-    CGUIData<int> h3, h4, h5, h6, h7, h8, h10, h11, h12, h13;
-    CGUIData<double> h9;
-    CString file;
-    int c[9];
-    EXPECT_EQ(record.GetAll(l1, l2, h3, h4, h5, h6, h7, h8, h9, h10, h11, h12, h13, file, c[0], c[1], c[2],
-                            c[3], c[4], c[5], c[6], c[7], c[8]),
-              1);
-    CArimaData copy;
-    copy.SetAll(l1, l2, h3, h4, h5, h6, h7, h8, h9, h10, h11, h12, h13, file, c[0], c[1], c[2], c[3], c[4],
-                c[5], c[6], c[7], c[8]);
-    EXPECT_EQ(Store(copy), Store(record));
-}
-
 // ---- exponential smoothing ----------------------------------------------------------------------
 
 CExponentialData SampleExponential() {
@@ -197,55 +151,6 @@ TEST(ExponentialDataArchive, LoadsBackIntoARecordHoldingOtherValues) {
     other.SelectedVariableList.Add(Numeric(L"stale"));
     other.SmoothEdit.SetUserValue(0.75);
     ExpectLoadsBack(SampleExponentialBytes(), other);
-}
-
-TEST(ExponentialDataRecord, SetAllTakesTheOptionsInDeclaredOrderAndGetAllGivesThemBack) {
-    CVariableList source, selected;
-    source.Add(Numeric(L"s"));
-    selected.Add(Numeric(L"t"));
-    auto weight = [](double v) {
-        CGUIData<double> h(0.0);
-        h.SetUserValue(v);
-        return h;
-    };
-    auto count = [](int v) {
-        CGUIData<int> h(0);
-        h.SetUserValue(v);
-        return h;
-    };
-    CExponentialData record;
-    record.SetAll(source, selected, weight(0.3), weight(0.4), weight(0.5), weight(0.6), weight(0.7), count(8),
-                  count(9), count(10), count(11), 12, 13, 14, 15, 16, 17, 18, 19, L"f.tvz");
-    EXPECT_EQ(record.ListOfVariablesList, source);
-    EXPECT_EQ(record.SelectedVariableList, selected);
-    EXPECT_EQ(record.SmoothEdit.GetValue(), 0.3);
-    EXPECT_EQ(record.TrendLinearEdit.GetValue(), 0.4);
-    EXPECT_EQ(record.PercentEdit.GetValue(), 0.5);
-    EXPECT_EQ(record.SeasonAddEdit.GetValue(), 0.6);
-    EXPECT_EQ(record.SeasonMultiEdit.GetValue(), 0.7);
-    EXPECT_EQ(record.NumberEdit.GetValue(), 8);
-    EXPECT_EQ(record.ForecastFromEdit.GetValue(), 9);
-    EXPECT_EQ(record.ForecastToEdit.GetValue(), 10);
-    EXPECT_EQ(record.SeasonPeriodEdit.GetValue(), 11);
-    const int ints[] = {record.TrendCheck,        record.SeasonCompCheck, record.ForecastCheck,
-                        record.SeasonPeriodCheck, record.SaveFileCheck,   record.TrendLinearRadio,
-                        record.SeasonaddRadio,    record.NumberRadio};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(ints[i], 12 + i);
-    EXPECT_EQ(record.SaveFileEdit, L"f.tvz");
-
-    CVariableList l1, l2;
-    CGUIData<double> w3, w4, w5, w6, w7;
-    CGUIData<int> n8, n9, n10, n11;
-    int c[8];
-    CString file;
-    EXPECT_EQ(record.GetAll(l1, l2, w3, w4, w5, w6, w7, n8, n9, n10, n11, c[0], c[1], c[2], c[3], c[4], c[5],
-                            c[6], c[7], file),
-              1);
-    CExponentialData copy;
-    copy.SetAll(l1, l2, w3, w4, w5, w6, w7, n8, n9, n10, n11, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7],
-                file);
-    EXPECT_EQ(Store(copy), Store(record));
 }
 
 // ---- seasonal adjustment ------------------------------------------------------------------------
