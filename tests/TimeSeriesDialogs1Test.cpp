@@ -1,5 +1,6 @@
 // Dialogs of ARIMA, exponential smoothing, seasonal adjustment and series smoothing, driven through the
-// time-series menu group: ranges, enabling rules, defaults on reset and reopening, and what OK stores.
+// time-series menu group: ranges (of every time-series dialog), enabling rules, defaults on reset and
+// reopening, and what OK stores.
 
 #include <gtest/gtest.h>
 
@@ -69,9 +70,27 @@ std::vector<CString> Names(const CGUIBaseDlg& dlg, UINT list) {
 
 // ---- ranges -----------------------------------------------------------------------------------------
 
+// What opens an edit or sets its bounds: a click on a check or radio, a text typed, a combo item chosen.
+struct Step {
+    Step(UINT control) : id(control) {}
+    Step(UINT control, const wchar_t* typed) : id(control), text(typed) {}
+    Step(UINT control, int item) : id(control), combo(item) {}
+    void Run(CGUIBaseDlg& dlg) const {
+        if (text)
+            dlg.UserTypeText(id, text);
+        else if (combo >= 0)
+            dlg.UserCombo(id, combo);
+        else
+            dlg.UserClick(id);
+    }
+    UINT id;
+    const wchar_t* text = nullptr;
+    int combo = -1;
+};
+
 struct RangeCase {
     UINT command;
-    std::vector<UINT> clicks;  // checks and radios that open the edit
+    std::vector<Step> steps;
     UINT edit;
     const wchar_t* text;
     const wchar_t* refusal;  // the status-bar text of a refused OK; null when OK passes
@@ -88,8 +107,8 @@ TEST_P(TimeSeriesDialogs1Ranges, AcceptOrRefuseWithTheRangeInTheStatusBar) {
     const RangeCase& c = GetParam();
     bool accepted = false;
     Open(c.command, [&](CGUIBaseDlg& dlg) {
-        for (UINT id : c.clicks)
-            dlg.UserClick(id);
+        for (const Step& step : c.steps)
+            step.Run(dlg);
         EXPECT_TRUE(dlg.IsCtrlEnabled(c.edit));
         dlg.UserTypeText(c.edit, c.text);
         accepted = dlg.OnOK();
@@ -158,10 +177,37 @@ const RangeCase kSeasonalAndSmoothingRanges[] = {
     {1050, {4330}, 4331, L"2", kPass},
 };
 
+// Transformation, time labels, Fourier analysis, trend analysis and lowess.
+const RangeCase kOtherRanges[] = {
+    {1053, {}, 5260, L"31", L"Enter a number in [1, 30]"},
+    {1053, {}, 5260, L"30", kPass},
+    {1053, {{5264, 1}}, 5258, L"0", L"Enter a number in [1, 30]"},
+    {1053, {{5264, 6}}, 5262, L"0", L"Enter a number in (0, 1]"},
+    {1053, {{5264, 6}}, 5262, L"1.01", L"Enter a number in (0, 1]"},
+    {1053, {{5264, 6}}, 5262, L"1", kPass},
+    {1051, {}, 5245, L"1899", L"Enter a number in [1900, 9980]"},
+    {1051, {}, 5245, L"9981", L"Enter a number in [1900, 9980]"},
+    {1051, {}, 5245, L"-1950", L"Enter a number"},
+    {1051, {}, 5245, L"1900", kPass},
+    {1051, {}, 5245, L"9980", kPass},
+    {1051, {{5248, L"12"}}, 5242, L"13", L"Enter a number in [1, 12]"},
+    {1051, {{5248, L"12"}}, 5242, L"12", kPass},
+    // At most half the cases plus one.
+    {1045, {}, 1915, L"17", L"Enter a number in [1, 16]"},
+    {1045, {}, 1915, L"16", kPass},
+    {1085, {5303}, 5293, L"1.0", L"Enter a number in (0, 1)"},
+    {1085, {5303}, 5293, L"0", L"Enter a number in (0, 1)"},
+    {1085, {5303}, 5293, L"0.999", kPass},
+    {1047, {}, 2742, L"1.01", L"Enter a number in [0, 1]"},
+    {1047, {}, 2742, L"0", kPass},
+    {1047, {}, 2742, L"1", kPass},
+};
+
 INSTANTIATE_TEST_SUITE_P(Arima, TimeSeriesDialogs1Ranges, ::testing::ValuesIn(kArimaRanges));
 INSTANTIATE_TEST_SUITE_P(Exponential, TimeSeriesDialogs1Ranges, ::testing::ValuesIn(kExponentialRanges));
 INSTANTIATE_TEST_SUITE_P(SeasonalAndSmoothing, TimeSeriesDialogs1Ranges,
                          ::testing::ValuesIn(kSeasonalAndSmoothingRanges));
+INSTANTIATE_TEST_SUITE_P(Others, TimeSeriesDialogs1Ranges, ::testing::ValuesIn(kOtherRanges));
 
 // ---- every item launches its dialog ------------------------------------------------------------------
 
@@ -219,16 +265,6 @@ TEST_F(TimeSeriesDialogs1, ArimaEnablingFollowsTheChecksAndTheForecastKind) {
         EXPECT_EQ(enabled(all), V{1136});
         return IDCANCEL;
     });
-}
-
-TEST_F(TimeSeriesDialogs1, ArimaEditClosedByItsCheckIsNotCheckedNorWritten) {
-    EXPECT_TRUE(Open(1040, [&](CGUIBaseDlg& dlg) {
-        dlg.UserClick(1130);
-        dlg.UserTypeText(1131, L"-3");
-        dlg.UserClick(1130);
-        return IDOK;
-    }));
-    EXPECT_EQ(Line(1040), L"ARIMA Sales / P=1");
 }
 
 TEST_F(TimeSeriesDialogs1, ArimaMarkedOrderIsCheckedOnceTheUserChangedIt) {

@@ -140,55 +140,6 @@ TEST_F(TimeSeriesDialogs2, TransformTypeComboEnablesOnlyItsParameter) {
     EXPECT_EQ(lines[2].GetCommand(), L"TREND Sales");
 }
 
-TEST_F(TimeSeriesDialogs2, TransformLagAndBaseRunFromOneToTheCases) {
-    bool refused = false;
-    Launch(1053, [&](CGUIBaseDlg& dlg) {
-        dlg.UserTypeText(Transform::IDC_LAG_EDIT, L"31");
-        refused = !dlg.OnOK();
-        EXPECT_EQ(dlg.GetFocusCtrl(), Transform::IDC_LAG_EDIT);
-        dlg.UserTypeText(Transform::IDC_LAG_EDIT, L"30");
-        return IDOK;
-    });
-    EXPECT_TRUE(refused);
-    ASSERT_FALSE(host.sentMessages.empty());
-    EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, 30]");
-    EXPECT_EQ(LastLine<CTransformData>(1053), L"DIFF Sales /LAG=30");
-
-    Launch(1053, [&](CGUIBaseDlg& dlg) {
-        dlg.UserCombo(Transform::IDC_TYPE_COMBO, 1);
-        dlg.UserTypeText(Transform::IDC_BASE_EDIT, L"0");
-        refused = !dlg.OnOK();
-        dlg.UserTypeText(Transform::IDC_BASE_EDIT, L"1");
-        return IDOK;
-    });
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(LastLine<CTransformData>(1053), L"INDEX Sales /BASE=1");
-}
-
-TEST_F(TimeSeriesDialogs2, TransformProportionAboveZeroAtMostOne) {
-    std::vector<bool> accepted;
-    Launch(1053, [&](CGUIBaseDlg& dlg) {
-        dlg.UserCombo(Transform::IDC_TYPE_COMBO, 6);
-        for (const wchar_t* text : {L"0", L"1.01", L"1"}) {
-            dlg.UserTypeText(Transform::IDC_PROPORTION_EDIT, text);
-            accepted.push_back(dlg.UpdateData(1) != 0);
-        }
-        return IDOK;
-    });
-    EXPECT_EQ(accepted, (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(LastLine<CTransformData>(1053), L"TAPER Sales /P=1");
-}
-
-TEST_F(TimeSeriesDialogs2, TransformDisabledParameterIsNotChecked) {
-    Launch(1053, [&](CGUIBaseDlg& dlg) {
-        dlg.UserTypeText(Transform::IDC_LAG_EDIT, L"0");
-        dlg.UserCombo(Transform::IDC_TYPE_COMBO, 2);
-        return IDOK;
-    });
-    EXPECT_EQ(host.runs.size(), 1u);
-    EXPECT_EQ(LastLine<CTransformData>(1053), L"LOG Sales");
-}
-
 TEST_F(TimeSeriesDialogs2, TransformWantsASeries) {
     const CString message = GetString(Transform::kSelectedListMessage);
     ASSERT_FALSE(message.IsEmpty());
@@ -252,42 +203,19 @@ TEST_F(TimeSeriesDialogs2, TimeUnusualPeriodIsWarnedAboutButTaken) {
     EXPECT_EQ(LastLine<CTimeData>(1051), L"TIME ,5,1 / FORMAT='YYYY'");
 }
 
-TEST_F(TimeSeriesDialogs2, TimeFirstPositionLiesWithinThePeriod) {
-    bool refused = false;
-    Launch(1051, [&](CGUIBaseDlg& dlg) {
-        dlg.UserTypeText(Time::IDC_PERIOD_EDIT, L"12");
-        dlg.UserTypeText(Time::IDC_FIRST_EDIT, L"13");
-        refused = !dlg.OnOK();
-        EXPECT_EQ(dlg.GetFocusCtrl(), Time::IDC_FIRST_EDIT);
-        dlg.UserTypeText(Time::IDC_FIRST_EDIT, L"12");
-        dlg.UserTypeText(Time::IDC_ORIGIN_EDIT, L"1990");
-        dlg.UserCombo(Time::IDC_DATE_FORMAT_COMBO, 2);
-        return IDOK;
-    });
-    EXPECT_TRUE(refused);
-    ASSERT_FALSE(host.sentMessages.empty());
-    EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, 12]");
-    EXPECT_EQ(LastLine<CTimeData>(1051), L"TIME 1990,12,12 / FORMAT='MM/YYYY'");
-}
-
-TEST_F(TimeSeriesDialogs2, TimeYearFrom1900To9980OrBlank) {
-    std::vector<bool> accepted;
+TEST_F(TimeSeriesDialogs2, TimeYearBlankIsNoYear) {
     Launch(1051, [&](CGUIBaseDlg& dlg) {
         // No year given yet: the edit is blank and its 0 is not checked.
         EXPECT_EQ(dlg.GetCtrlWindowText(Time::IDC_ORIGIN_EDIT), L"");
         EXPECT_TRUE(dlg.UpdateData(1));
-        for (const wchar_t* text : {L"1899", L"9981", L"-1950", L"1900", L"9980"}) {
-            dlg.UserTypeText(Time::IDC_ORIGIN_EDIT, text);
-            accepted.push_back(dlg.UpdateData(1) != 0);
-        }
+        dlg.UserTypeText(Time::IDC_ORIGIN_EDIT, L"1990");
         return IDOK;
     });
-    EXPECT_EQ(accepted, (std::vector<bool>{false, false, false, true, true}));
-    EXPECT_EQ(LastLine<CTimeData>(1051), L"TIME 9980,1,1 / FORMAT='YYYY'");
+    EXPECT_EQ(LastLine<CTimeData>(1051), L"TIME 1990,1,1 / FORMAT='YYYY'");
 
     // Cleared again, the year is no year at all.
     Launch(1051, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.GetCtrlWindowText(Time::IDC_ORIGIN_EDIT), L"9980");
+        EXPECT_EQ(dlg.GetCtrlWindowText(Time::IDC_ORIGIN_EDIT), L"1990");
         dlg.UserTypeText(Time::IDC_ORIGIN_EDIT, L" ");
         return IDOK;
     });
@@ -423,26 +351,6 @@ TEST_F(TimeSeriesDialogs2, CcfResetChoosesNoSeries) {
 // ---- Fourier analysis ---------------------------------------------------------------------------
 
 using Fourier = CFourierDlg;
-
-TEST_F(TimeSeriesDialogs2, FourierLagBoundsFollowTheCases) {
-    struct Case {
-        int cases;
-        const wchar_t* refused;
-        const wchar_t* accepted;
-    };
-    for (const Case& c : {Case{200, L"51", L"50"}, Case{20, L"12", L"11"}}) {
-        host.data.cases = c.cases;
-        bool refused = false;
-        Launch(1045, [&](CGUIBaseDlg& dlg) {
-            dlg.UserTypeText(Fourier::IDC_LAG_EDIT, c.refused);
-            refused = !dlg.OnOK();
-            dlg.UserTypeText(Fourier::IDC_LAG_EDIT, c.accepted);
-            return IDOK;
-        });
-        EXPECT_TRUE(refused) << c.cases;
-        EXPECT_EQ(LastLine<CFourierData>(1045), L"FOURIER Sales /LAG=" + std::wstring(c.accepted)) << c.cases;
-    }
-}
 
 TEST_F(TimeSeriesDialogs2, FourierUntypedLagIsNeitherCheckedNorWritten) {
     Launch(1045, [&](CGUIBaseDlg& dlg) {
@@ -584,24 +492,17 @@ TEST_F(TrendAnalysisDialog, StringVariableIsNeitherSeriesNorTime) {
     EXPECT_EQ(LastLine<CTrendAnalysisData>(1085), L"MKTEST Sales Cost * Price /  ALT = TWOSIDED");
 }
 
-TEST_F(TrendAnalysisDialog, ConfidenceFollowsTheSlopeAndLiesStrictlyInsideZeroToOne) {
-    std::vector<bool> accepted;
+TEST_F(TrendAnalysisDialog, ConfidenceFollowsTheSlope) {
     Launch(1085, [&](CGUIBaseDlg& dlg) {
         EXPECT_FALSE(dlg.IsCtrlEnabled(Trend::IDC_CONFI_EDIT));
         EXPECT_FALSE(dlg.IsCtrlEnabled(Trend::IDC_CONFI_LABEL));
         dlg.UserCheck(Trend::IDC_SLOPE_CHECK, 1);
         EXPECT_TRUE(dlg.IsCtrlEnabled(Trend::IDC_CONFI_EDIT));
         EXPECT_TRUE(dlg.IsCtrlEnabled(Trend::IDC_CONFI_LABEL));
-        EXPECT_EQ(dlg.GetToolTip(Trend::IDC_CONFI_EDIT), L"(0.0, 1.0)");
-        for (const wchar_t* text : {L"1.0", L"0", L"0.999"}) {
-            dlg.UserTypeText(Trend::IDC_CONFI_EDIT, text);
-            accepted.push_back(dlg.UpdateData(1) != 0);
-        }
+        dlg.UserTypeText(Trend::IDC_CONFI_EDIT, L"0.999");
         dlg.UserCombo(Trend::IDC_ALTERNATIVE_COMBO, 2);
         return IDOK;
     });
-    EXPECT_EQ(accepted, (std::vector<bool>{false, false, true}));
-    EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 1)");
     EXPECT_EQ(LastLine<CTrendAnalysisData>(1085), L"MKTEST Sales / SLOPE CONFI = 0.999 ALT = DECREASING");
 }
 
@@ -645,20 +546,6 @@ TEST_F(TrendAnalysisDialog, AlternativeTextsComeFromTheirStrings) {
 // ---- lowess -------------------------------------------------------------------------------------
 
 using Lowess = CLowessDlg;
-
-TEST_F(TimeSeriesDialogs2, LowessTensionFromZeroToOneInclusive) {
-    std::vector<bool> accepted;
-    Launch(1047, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.GetToolTip(Lowess::IDC_TENSION_EDIT), L"[0.0, 1.0]");
-        for (const wchar_t* text : {L"1.01", L"0", L"1"}) {
-            dlg.UserTypeText(Lowess::IDC_TENSION_EDIT, text);
-            accepted.push_back(dlg.UpdateData(1) != 0);
-        }
-        return IDOK;
-    });
-    EXPECT_EQ(accepted, (std::vector<bool>{false, true, true}));
-    EXPECT_EQ(LastLine<CLowessData>(1047), L"SMOOTH Sales/LOWESS = 1");
-}
 
 TEST_F(TimeSeriesDialogs2, LowessSaveAndResetToTheFirstSeries) {
     Launch(1047, [&](CGUIBaseDlg& dlg) {

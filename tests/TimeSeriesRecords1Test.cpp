@@ -1,5 +1,5 @@
 // Lines and data-dependent defaults of the ARIMA, exponential smoothing, seasonal adjustment and
-// series smoothing records.
+// series smoothing records; the source list every single-series record shares.
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,14 @@
 #include <vector>
 
 #include "FakeHost.h"
+#include "Private/AcfData.h"
 #include "Private/ArimaData.h"
 #include "Private/ExponentialData.h"
+#include "Private/FourierData.h"
+#include "Private/LowessData.h"
 #include "Private/SeasonalData.h"
 #include "Private/SeriesSmoothData.h"
+#include "Private/TransformData.h"
 
 namespace {
 
@@ -405,23 +409,41 @@ TEST(SeriesSmoothDataLines, TheChosenKindWithItsSpanOrWeightsAlways) {
 // ---- source lists -------------------------------------------------------------------------------
 
 template <class Record>
-void ExpectFirstNumericSelected() {
-    FakeHost host;
-    host.data.AddString(L"label");
-    host.data.AddNumeric(L"x");
-    host.data.AddNumeric(L"y");
-    Record record;
-    record.FillListSource();
-    ASSERT_EQ(record.ListOfVariablesList.GetSize(), 2);
-    ASSERT_EQ(record.SelectedVariableList.GetSize(), 1);
-    EXPECT_EQ(record.SelectedVariableList[0].GetVariableName(), L"x");
+CVariableList& Selected(Record& record) {
+    if constexpr (requires { record.SelectedVariablesList; })
+        return record.SelectedVariablesList;
+    else
+        return record.SelectedVariableList;
 }
 
-TEST(TimeSeriesRecords1Source, FirstNumericVariableIsSelectedWhenNothingIs) {
-    ExpectFirstNumericSelected<CArimaData>();
-    ExpectFirstNumericSelected<CExponentialData>();
-    ExpectFirstNumericSelected<CSeasonalData>();
-    ExpectFirstNumericSelected<CSeriesSmoothData>();
+template <class T>
+class FirstSeriesSource : public ::testing::Test {};
+
+using SourceRecords = ::testing::Types<CAcfData, CArimaData, CExponentialData, CSeasonalData,
+                                       CSeriesSmoothData, CTransformData, CFourierData, CLowessData>;
+TYPED_TEST_SUITE(FirstSeriesSource, SourceRecords);
+
+TYPED_TEST(FirstSeriesSource, NumericVariablesOfferedTheFirstChosenWhileNoneIs) {
+    using Names = std::vector<std::wstring>;
+    FakeHost host;
+    host.data.AddString(L"label");
+    host.data.AddNumeric(L"a");
+    host.data.AddNumeric(L"b");
+    TypeParam record;
+    record.ListOfVariablesList.Add(Numeric(L"gone"));
+    record.FillListSource();
+    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (Names{L"a", L"b"}));
+    EXPECT_EQ(NamesOf(Selected(record)), Names{L"a"});
+    Selected(record) = Variables({L"b"});
+    record.FillListSource();
+    EXPECT_EQ(NamesOf(Selected(record)), Names{L"b"});
+
+    FakeHost textOnly;
+    textOnly.data.AddString(L"name");
+    TypeParam none;
+    none.FillListSource();
+    EXPECT_TRUE(none.ListOfVariablesList.IsEmpty());
+    EXPECT_TRUE(Selected(none).IsEmpty());
 }
 
 }  // namespace

@@ -91,22 +91,6 @@ TEST(TransformDataLines, SaveLineCarriesTheCommandWordOfTheAppendItemOnly) {
               (Texts{L"SERIES", L"SAVE " + std::wstring(word.str()) + L" \"out.tvz\"", L"DIFF x /LAG=1"}));
 }
 
-TEST(TransformDataSource, NumericVariablesFirstOneSelectedWhenNoneIs) {
-    FakeHost host;
-    host.data.AddString(L"label");
-    host.data.AddNumeric(L"a");
-    host.data.AddNumeric(L"b");
-    CTransformData record;
-    record.FillListSource();
-    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (std::vector<std::wstring>{L"a", L"b"}));
-    EXPECT_EQ(NamesOf(record.SelectedVariableList), std::vector<std::wstring>{L"a"});
-
-    record.SelectedVariableList.RemoveAll();
-    record.SelectedVariableList.Add(Numeric(L"b"));
-    record.FillListSource();
-    EXPECT_EQ(NamesOf(record.SelectedVariableList), std::vector<std::wstring>{L"b"});
-}
-
 // ---- time labels --------------------------------------------------------------------------------
 
 TEST(TimeDataLines, BlankYearStillHasBothCommas) {
