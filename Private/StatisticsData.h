@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // An int that every copy starts at 0 and that assignment leaves alone: state of the current dialog
 // session, not part of a record's value.
@@ -21,7 +21,7 @@ private:
 
 // The statistics page of the column statistics (variant 2045, "CSTATISTICS ") and row statistics
 // (variant 2270, "RSTATISTICS ") composites.
-class CStatisticsData : public CGUIBaseObj {
+class CStatisticsData : public CRecordOptions<CStatisticsData> {
 public:
     static constexpr UINT kColumnStatistics = 2045;
     static constexpr UINT kRowStatistics = 2270;
@@ -30,8 +30,6 @@ public:
     // Save combo items that add a layout word to the save line.
     static constexpr UINT kSaveItemVariables = 12653;
     static constexpr UINT kSaveItemAggregated = 12019;
-
-    CStatisticsData();
 
     static CGUIData<double> GetDefaultCimEdit() { return CGUIData<double>(0.95); }
     static CGUIData<double> GetDefaultTrmeanEdit() { return CGUIData<double>(0.1); }
@@ -68,19 +66,14 @@ public:
     static CString GetDefaultSaveFileEdit() { return {}; }
     static int GetDefaultBootStrapChecked() { return 0; }
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables, CGUIData<double>& cimEdit,
-               CGUIData<double>& trmeanEdit, int& allOptions, int& n, int& minimum, int& maximum, int& sum,
-               int& shapiroWilk, int& andersonDarling, int& mskewness, int& mkurtosis, int& hztest, int& mean,
-               int& sem, int& cim, int& gm, int& hm, int& trmean, int& median, int& sd, int& cv, int& range,
-               int& variance, int& skewness, int& ses, int& kurtosis, int& sek, int& saveFileCheck,
-               int& saveFileCombo, int& trmeanCombo, CString& saveFileEdit, int& bootStrapChecked) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-               const CGUIData<double>& cimEdit, const CGUIData<double>& trmeanEdit, int allOptions, int n,
-               int minimum, int maximum, int sum, int shapiroWilk, int andersonDarling, int mskewness,
-               int mkurtosis, int hztest, int mean, int sem, int cim, int gm, int hm, int trmean, int median,
-               int sd, int cv, int range, int variance, int skewness, int ses, int kurtosis, int sek,
-               int saveFileCheck, int saveFileCombo, int trmeanCombo, const CString& saveFileEdit,
-               int bootStrapChecked);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, CimEdit, TrmeanEdit, AllOptionsCheck,
+                        NCheck, MinimumCheck, MaximumCheck, SumCheck, ShapiroWilkCheck, AndersonDarlingCheck,
+                        MultivariateMskewnessCheck, MultivariateMkurtosisCheck, MultivariateHztestCheck,
+                        MeanCheck, SemCheck, CimCheck, GmCheck, HmCheck, TrmeanCheck, MedianCheck, SdCheck,
+                        CvCheck, RangeCheck, VarianceCheck, SkewnessCheck, SesCheck, KurtosisCheck, SekCheck,
+                        SaveFileCheck, SaveFileCombo, TrmeanCombo, SaveFileEdit, BootStrapChecked);
+    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -98,41 +91,41 @@ public:
 
     CVariableList ListOfVariablesList;
     CVariableList SelectedVariableList;
-    CGUIData<double> CimEdit;
-    CGUIData<double> TrmeanEdit;
-    int AllOptionsCheck;
-    int NCheck;
-    int MinimumCheck;
-    int MaximumCheck;
-    int SumCheck;
-    int ShapiroWilkCheck;
-    int AndersonDarlingCheck;
-    int MultivariateMskewnessCheck;
-    int MultivariateMkurtosisCheck;
-    int MultivariateHztestCheck;
-    int MeanCheck;
-    int SemCheck;
-    int CimCheck;
-    int GmCheck;
-    int HmCheck;
-    int TrmeanCheck;
-    int MedianCheck;
-    int SdCheck;
-    int CvCheck;
-    int RangeCheck;
-    int VarianceCheck;
-    int SkewnessCheck;
-    int SesCheck;
-    int KurtosisCheck;
-    int SekCheck;
-    int SaveFileCheck;
-    int SaveFileCombo;
+    CGUIData<double> CimEdit = GetDefaultCimEdit();
+    CGUIData<double> TrmeanEdit = GetDefaultTrmeanEdit();
+    int AllOptionsCheck = GetDefaultAllOptionsCheck();
+    int NCheck = GetDefaultNCheck();
+    int MinimumCheck = GetDefaultMinimumCheck();
+    int MaximumCheck = GetDefaultMaximumCheck();
+    int SumCheck = GetDefaultSumCheck();
+    int ShapiroWilkCheck = GetDefaultShapiroWilkCheck();
+    int AndersonDarlingCheck = GetDefaultAndersonDarlingCheck();
+    int MultivariateMskewnessCheck = GetDefaultMultivariateMskewnessCheck();
+    int MultivariateMkurtosisCheck = GetDefaultMultivariateMkurtosisCheck();
+    int MultivariateHztestCheck = GetDefaultMultivariateHztestCheck();
+    int MeanCheck = GetDefaultMeanCheck();
+    int SemCheck = GetDefaultSemCheck();
+    int CimCheck = GetDefaultCimCheck();
+    int GmCheck = GetDefaultGmCheck();
+    int HmCheck = GetDefaultHmCheck();
+    int TrmeanCheck = GetDefaultTrmeanCheck();
+    int MedianCheck = GetDefaultMedianCheck();
+    int SdCheck = GetDefaultSdCheck();
+    int CvCheck = GetDefaultCvCheck();
+    int RangeCheck = GetDefaultRangeCheck();
+    int VarianceCheck = GetDefaultVarianceCheck();
+    int SkewnessCheck = GetDefaultSkewnessCheck();
+    int SesCheck = GetDefaultSesCheck();
+    int KurtosisCheck = GetDefaultKurtosisCheck();
+    int SekCheck = GetDefaultSekCheck();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+    int SaveFileCombo = GetDefaultSaveFileCombo();
     // -1 for no region.
-    int TrmeanCombo;
-    CString SaveFileEdit;
+    int TrmeanCombo = GetDefaultTrmeanCombo();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
     // The resampling page's check as it was at the last OK: with resampling on, the kernel computes the
     // statistics itself and the line carries no option clause.
-    int BootStrapChecked;
+    int BootStrapChecked = GetDefaultBootStrapChecked();
 
 private:
     CSessionFlag m_nConfirmed;

@@ -55,9 +55,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
@@ -70,40 +67,9 @@ public:
     // statistics page, so that a later opening can still give them back.
     static std::map<UINT, int> m_mapIDS2State;
 
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVariableList;
-    CGUIData<double> m_CimEdit{0.0};
-    CGUIData<double> m_TrmeanEdit{0.0};
-    int m_AllOptionsCheck = 0;
-    int m_NCheck = 0;
-    int m_MinimumCheck = 0;
-    int m_MaximumCheck = 0;
-    int m_SumCheck = 0;
-    int m_ShapiroWilkCheck = 0;
-    int m_AndersonDarlingCheck = 0;
-    int m_MultivariateMskewnessCheck = 0;
-    int m_MultivariateMkurtosisCheck = 0;
-    int m_MultivariateHztestCheck = 0;
-    int m_MeanCheck = 0;
-    int m_SemCheck = 0;
-    int m_CimCheck = 0;
-    int m_GmCheck = 0;
-    int m_HmCheck = 0;
-    int m_TrmeanCheck = 0;
-    int m_MedianCheck = 0;
-    int m_SdCheck = 0;
-    int m_CvCheck = 0;
-    int m_RangeCheck = 0;
-    int m_VarianceCheck = 0;
-    int m_SkewnessCheck = 0;
-    int m_SesCheck = 0;
-    int m_KurtosisCheck = 0;
-    int m_SekCheck = 0;
-    int m_SaveFileCheck = 0;
-    int m_SaveFileCombo = 0;
-    int m_TrmeanCombo = 0;
-    CString m_SaveFileEdit;
-    int m_BootStrapChecked = 0;
+protected:
+    // The defaults are those of the composite the page sits in: the row statistics have their own.
+    void KeepOnDefault(CStatisticsData& fresh) override;
 
 private:
     void OnAllOptionsCheck();

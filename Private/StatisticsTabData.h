@@ -24,9 +24,6 @@ public:
     static CStatisticsData GetDefaultStatistics();
     static CStatisticsTilesData GetDefaultStatisticsTiles();
     static CBootStrapData GetDefaultBootStrap();
-
-    // Only the statistics page has defaults that depend on the data.
-    void ReassignDefaultValue() override;
 };
 
 // Row statistics: the same pages, with the row variants and the row defaults of the statistics page.
@@ -40,8 +37,6 @@ public:
     static CStatisticsData GetDefaultStatistics();
     static CStatisticsTilesData GetDefaultStatisticsTiles();
     static CBootStrapData GetDefaultBootStrap();
-
-    void ReassignDefaultValue() override;
 };
 
 // Column stem-and-leaf: stem page, resampling.

@@ -1,17 +1,20 @@
 #pragma once
 
-#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // The percentiles page of the column statistics (variant 2046) and row statistics (2271) composites. It
 // writes no line of its own: its clauses join the statistics line the first page wrote.
-class CStatisticsTilesData : public CGUIBaseObj {
+class CStatisticsTilesData : public CRecordOptions<CStatisticsTilesData> {
 public:
     static constexpr UINT kColumnTiles = 2046;
     static constexpr UINT kRowTiles = 2271;
 
-    CStatisticsTilesData();
-
-    static CGUIData<int> GetDefaultNTileEdit() { return CGUIData<int>(0); }
+    // Marked: the untouched count is not range-checked.
+    static CGUIData<int> GetDefaultNTileEdit() {
+        CGUIData<int> count(0);
+        count.SetSecond(1);
+        return count;
+    }
     static CString GetDefaultPercentileEdit() { return L"1 5 10 20 25 30 40 50 60 70 75 80 90 95 99"; }
     static CString GetDefaultValuesEdit() { return {}; }
     static int GetDefaultNTileCheck() { return 0; }
@@ -25,35 +28,32 @@ public:
     static int GetDefaultEmpiricalCdfAvgCheck() { return 0; }
     static int GetDefaultWeightedAvgThreeCheck() { return 0; }
 
-    int GetAll(CVariableList& listOfVariables, CVariableList& selectedVar, CGUIData<int>& nTileEdit,
-               CString& percentileEdit, CString& valuesEdit, int& nTileCheck, int& percentileCheck,
-               int& allOptions, int& cleveland, int& weightedAvgOne, int& closest, int& empiricalCdf,
-               int& weightedAvgTwo, int& empiricalCdfAvg, int& weightedAvgThree) const;
-    int SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVar,
-               const CGUIData<int>& nTileEdit, const CString& percentileEdit, const CString& valuesEdit,
-               int nTileCheck, int percentileCheck, int allOptions, int cleveland, int weightedAvgOne,
-               int closest, int empiricalCdf, int weightedAvgTwo, int empiricalCdfAvg, int weightedAvgThree);
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVarList, NTileEdit, PercentileEdit, ValuesEdit,
+                        NTileCheck, PercentileCheck, AllOptionsCheck, ClevelandCheck, WeightedAvgOneCheck,
+                        ClosestCheck, EmpiricalCdfCheck, WeightedAvgTwoCheck, EmpiricalCdfAvgCheck,
+                        WeightedAvgThreeCheck);
+    }
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
-    void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 
     CVariableList ListOfVariablesList;
     // The classification variables.
     CVariableList SelectedVarList;
-    CGUIData<int> NTileEdit;
-    CString PercentileEdit;
-    CString ValuesEdit;
-    int NTileCheck;
-    int PercentileCheck;
+    CGUIData<int> NTileEdit = GetDefaultNTileEdit();
+    CString PercentileEdit = GetDefaultPercentileEdit();
+    CString ValuesEdit = GetDefaultValuesEdit();
+    int NTileCheck = GetDefaultNTileCheck();
+    int PercentileCheck = GetDefaultPercentileCheck();
     // All estimation methods.
-    int AllOptionsCheck;
-    int ClevelandCheck;
-    int WeightedAvgOneCheck;
-    int ClosestCheck;
-    int EmpiricalCdfCheck;
-    int WeightedAvgTwoCheck;
-    int EmpiricalCdfAvgCheck;
-    int WeightedAvgThreeCheck;
+    int AllOptionsCheck = GetDefaultAllOptionsCheck();
+    int ClevelandCheck = GetDefaultClevelandCheck();
+    int WeightedAvgOneCheck = GetDefaultWeightedAvgOneCheck();
+    int ClosestCheck = GetDefaultClosestCheck();
+    int EmpiricalCdfCheck = GetDefaultEmpiricalCdfCheck();
+    int WeightedAvgTwoCheck = GetDefaultWeightedAvgTwoCheck();
+    int EmpiricalCdfAvgCheck = GetDefaultEmpiricalCdfAvgCheck();
+    int WeightedAvgThreeCheck = GetDefaultWeightedAvgThreeCheck();
 };

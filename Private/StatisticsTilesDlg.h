@@ -40,9 +40,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    int GetAll() override;
-    int SetAll() override;
-    int GetAllDefault() override;
     int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
@@ -52,22 +49,6 @@ public:
     // The method boxes' states the all-methods box keeps while it is checked, by control id; shared by
     // every percentiles page.
     static std::map<UINT, int> m_mapIDS2State;
-
-    CVariableList m_ListOfVariablesList;
-    CVariableList m_SelectedVarList;
-    CGUIData<int> m_NTileEdit{0};
-    CString m_PercentileEdit;
-    CString m_ValuesEdit;
-    int m_NTileCheck = 0;
-    int m_PercentileCheck = 0;
-    int m_AllOptionsCheck = 0;
-    int m_ClevelandCheck = 0;
-    int m_WeightedAvgOneCheck = 0;
-    int m_ClosestCheck = 0;
-    int m_EmpiricalCdfCheck = 0;
-    int m_WeightedAvgTwoCheck = 0;
-    int m_EmpiricalCdfAvgCheck = 0;
-    int m_WeightedAvgThreeCheck = 0;
 
 private:
     void OnAllOptionsCheck();

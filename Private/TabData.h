@@ -67,15 +67,6 @@ public:
         return *this;
     }
 
-    int GetAll(Pages&... pages) const {
-        std::tie(pages...) = m_pages;
-        return 1;
-    }
-    int SetAll(const Pages&... pages) {
-        m_pages = std::tie(pages...);
-        return 1;
-    }
-
     int GetPageCount() const override { return kPageCount; }
 
     template <std::size_t I>

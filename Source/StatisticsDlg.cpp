@@ -14,37 +14,37 @@ namespace {
 
 struct CheckBinding {
     UINT control;
-    int CStatisticsDlg::*member;
+    int CStatisticsData::*member;
 };
 
 // Every check box of the page with the option it edits, in the options' declared order.
 constexpr CheckBinding kChecks[] = {
-    {CStatisticsDlg::IDC_ALL_OPTIONS, &CStatisticsDlg::m_AllOptionsCheck},
-    {CStatisticsDlg::IDC_N, &CStatisticsDlg::m_NCheck},
-    {CStatisticsDlg::IDC_MINIMUM, &CStatisticsDlg::m_MinimumCheck},
-    {CStatisticsDlg::IDC_MAXIMUM, &CStatisticsDlg::m_MaximumCheck},
-    {CStatisticsDlg::IDC_SUM, &CStatisticsDlg::m_SumCheck},
-    {CStatisticsDlg::IDC_SHAPIRO_WILK, &CStatisticsDlg::m_ShapiroWilkCheck},
-    {CStatisticsDlg::IDC_ANDERSON_DARLING, &CStatisticsDlg::m_AndersonDarlingCheck},
-    {CStatisticsDlg::IDC_MSKEWNESS, &CStatisticsDlg::m_MultivariateMskewnessCheck},
-    {CStatisticsDlg::IDC_MKURTOSIS, &CStatisticsDlg::m_MultivariateMkurtosisCheck},
-    {CStatisticsDlg::IDC_HZTEST, &CStatisticsDlg::m_MultivariateHztestCheck},
-    {CStatisticsDlg::IDC_MEAN, &CStatisticsDlg::m_MeanCheck},
-    {CStatisticsDlg::IDC_SEM, &CStatisticsDlg::m_SemCheck},
-    {CStatisticsDlg::IDC_CIM, &CStatisticsDlg::m_CimCheck},
-    {CStatisticsDlg::IDC_GM, &CStatisticsDlg::m_GmCheck},
-    {CStatisticsDlg::IDC_HM, &CStatisticsDlg::m_HmCheck},
-    {CStatisticsDlg::IDC_TRMEAN, &CStatisticsDlg::m_TrmeanCheck},
-    {CStatisticsDlg::IDC_MEDIAN, &CStatisticsDlg::m_MedianCheck},
-    {CStatisticsDlg::IDC_SD, &CStatisticsDlg::m_SdCheck},
-    {CStatisticsDlg::IDC_CV, &CStatisticsDlg::m_CvCheck},
-    {CStatisticsDlg::IDC_RANGE, &CStatisticsDlg::m_RangeCheck},
-    {CStatisticsDlg::IDC_VARIANCE, &CStatisticsDlg::m_VarianceCheck},
-    {CStatisticsDlg::IDC_SKEWNESS, &CStatisticsDlg::m_SkewnessCheck},
-    {CStatisticsDlg::IDC_SES, &CStatisticsDlg::m_SesCheck},
-    {CStatisticsDlg::IDC_KURTOSIS, &CStatisticsDlg::m_KurtosisCheck},
-    {CStatisticsDlg::IDC_SEK, &CStatisticsDlg::m_SekCheck},
-    {CStatisticsDlg::IDC_SAVE_CHECK, &CStatisticsDlg::m_SaveFileCheck},
+    {CStatisticsDlg::IDC_ALL_OPTIONS, &CStatisticsData::AllOptionsCheck},
+    {CStatisticsDlg::IDC_N, &CStatisticsData::NCheck},
+    {CStatisticsDlg::IDC_MINIMUM, &CStatisticsData::MinimumCheck},
+    {CStatisticsDlg::IDC_MAXIMUM, &CStatisticsData::MaximumCheck},
+    {CStatisticsDlg::IDC_SUM, &CStatisticsData::SumCheck},
+    {CStatisticsDlg::IDC_SHAPIRO_WILK, &CStatisticsData::ShapiroWilkCheck},
+    {CStatisticsDlg::IDC_ANDERSON_DARLING, &CStatisticsData::AndersonDarlingCheck},
+    {CStatisticsDlg::IDC_MSKEWNESS, &CStatisticsData::MultivariateMskewnessCheck},
+    {CStatisticsDlg::IDC_MKURTOSIS, &CStatisticsData::MultivariateMkurtosisCheck},
+    {CStatisticsDlg::IDC_HZTEST, &CStatisticsData::MultivariateHztestCheck},
+    {CStatisticsDlg::IDC_MEAN, &CStatisticsData::MeanCheck},
+    {CStatisticsDlg::IDC_SEM, &CStatisticsData::SemCheck},
+    {CStatisticsDlg::IDC_CIM, &CStatisticsData::CimCheck},
+    {CStatisticsDlg::IDC_GM, &CStatisticsData::GmCheck},
+    {CStatisticsDlg::IDC_HM, &CStatisticsData::HmCheck},
+    {CStatisticsDlg::IDC_TRMEAN, &CStatisticsData::TrmeanCheck},
+    {CStatisticsDlg::IDC_MEDIAN, &CStatisticsData::MedianCheck},
+    {CStatisticsDlg::IDC_SD, &CStatisticsData::SdCheck},
+    {CStatisticsDlg::IDC_CV, &CStatisticsData::CvCheck},
+    {CStatisticsDlg::IDC_RANGE, &CStatisticsData::RangeCheck},
+    {CStatisticsDlg::IDC_VARIANCE, &CStatisticsData::VarianceCheck},
+    {CStatisticsDlg::IDC_SKEWNESS, &CStatisticsData::SkewnessCheck},
+    {CStatisticsDlg::IDC_SES, &CStatisticsData::SesCheck},
+    {CStatisticsDlg::IDC_KURTOSIS, &CStatisticsData::KurtosisCheck},
+    {CStatisticsDlg::IDC_SEK, &CStatisticsData::SekCheck},
+    {CStatisticsDlg::IDC_SAVE_CHECK, &CStatisticsData::SaveFileCheck},
 };
 
 // The single statistics the all-options box checks, in the order it goes through them.
@@ -86,6 +86,12 @@ bool IsValidVariant(UINT id) {
     return id == CStatisticsData::kColumnStatistics || id == CStatisticsData::kRowStatistics;
 }
 
+// The page as its composite makes it, with the variant's sum and SD defaults.
+CStatisticsData CompositeDefaults(UINT variant) {
+    return variant == CStatisticsData::kRowStatistics ? CRowStatisticsTabData::GetDefaultStatistics()
+                                                      : CStatisticsTabData::GetDefaultStatistics();
+}
+
 CString TrimmingToolTip(int trmeanCombo) {
     return trmeanCombo != 0 ? L"(0.0, 1.0)" : L"(0.0, 0.5)";
 }
@@ -108,85 +114,45 @@ BOOL CStatisticsDlg::OnInitDialog() {
 
 void CStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
-    DDX_STText(pDX, IDC_CIM_EDIT, m_CimEdit);
-    DDX_STText(pDX, IDC_TRMEAN_EDIT, m_TrmeanEdit);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    // Every edit is read before either range is checked, so a text that is no number is the first
+    // thing reported.
+    DDX_STText(pDX, IDC_CIM_EDIT, m_Data.CimEdit);
+    DDX_STText(pDX, IDC_TRMEAN_EDIT, m_Data.TrmeanEdit);
     for (const CheckBinding& b : kChecks)
-        DDX_Check(pDX, b.control, this->*b.member);
-    DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_SaveFileCombo);
-    DDX_CBIndex(pDX, IDC_TRMEAN_COMBO, m_TrmeanCombo);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+        DDX_Check(pDX, b.control, m_Data.*b.member);
+    DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_Data.SaveFileCombo);
+    DDX_CBIndex(pDX, IDC_TRMEAN_COMBO, m_Data.TrmeanCombo);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
 
-    DDV_MinMaxDouble(pDX, IDC_CIM_EDIT, m_CimEdit, 0.0, 100.0, eExclusive, eExclusive);
+    DDV_MinMaxDouble(pDX, IDC_CIM_EDIT, m_Data.CimEdit, 0.0, 100.0, eExclusive, eExclusive);
     // Trimming one tail only may take up to the whole sample; trimming both, up to half of it.
-    const double maximumTrim = m_TrmeanCombo == 1 || m_TrmeanCombo == 2 ? 1.0 : 0.5;
-    CheckRange(pDX, IDC_TRMEAN_EDIT, m_TrmeanEdit.GetValue(), 0.0, maximumTrim, eExclusive, eExclusive, 0);
+    const double maximumTrim = m_Data.TrmeanCombo == 1 || m_Data.TrmeanCombo == 2 ? 1.0 : 0.5;
+    CheckRange(pDX, IDC_TRMEAN_EDIT, m_Data.TrmeanEdit.GetValue(), 0.0, maximumTrim, eExclusive, eExclusive,
+               0);
 }
 
-int CStatisticsDlg::GetAll() {
-    CStatisticsData* r = GetRecord();
-    return r ? r->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_CimEdit, m_TrmeanEdit,
-                         m_AllOptionsCheck, m_NCheck, m_MinimumCheck, m_MaximumCheck, m_SumCheck,
-                         m_ShapiroWilkCheck, m_AndersonDarlingCheck, m_MultivariateMskewnessCheck,
-                         m_MultivariateMkurtosisCheck, m_MultivariateHztestCheck, m_MeanCheck, m_SemCheck,
-                         m_CimCheck, m_GmCheck, m_HmCheck, m_TrmeanCheck, m_MedianCheck, m_SdCheck, m_CvCheck,
-                         m_RangeCheck, m_VarianceCheck, m_SkewnessCheck, m_SesCheck, m_KurtosisCheck,
-                         m_SekCheck, m_SaveFileCheck, m_SaveFileCombo, m_TrmeanCombo, m_SaveFileEdit,
-                         m_BootStrapChecked)
-             : 0;
-}
-
-int CStatisticsDlg::SetAll() {
-    CStatisticsData* r = GetRecord();
-    return r ? r->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_CimEdit, m_TrmeanEdit,
-                         m_AllOptionsCheck, m_NCheck, m_MinimumCheck, m_MaximumCheck, m_SumCheck,
-                         m_ShapiroWilkCheck, m_AndersonDarlingCheck, m_MultivariateMskewnessCheck,
-                         m_MultivariateMkurtosisCheck, m_MultivariateHztestCheck, m_MeanCheck, m_SemCheck,
-                         m_CimCheck, m_GmCheck, m_HmCheck, m_TrmeanCheck, m_MedianCheck, m_SdCheck, m_CvCheck,
-                         m_RangeCheck, m_VarianceCheck, m_SkewnessCheck, m_SesCheck, m_KurtosisCheck,
-                         m_SekCheck, m_SaveFileCheck, m_SaveFileCombo, m_TrmeanCombo, m_SaveFileEdit,
-                         m_BootStrapChecked)
-             : 0;
-}
-
-int CStatisticsDlg::GetAllDefault() {
+void CStatisticsDlg::KeepOnDefault(CStatisticsData& fresh) {
     const UINT variant = GetRecord() ? GetRecord()->GetDialogID() : 0;
     if (!IsValidVariant(variant))
         CTvkAssertDlg(L"StatisticsDlg.cpp", __LINE__).DoPrint();
-    // The composite's default page has the variant's sum and SD defaults.
-    const CStatisticsData defaults = variant == CStatisticsData::kRowStatistics
-                                         ? CRowStatisticsTabData::GetDefaultStatistics()
-                                         : CStatisticsTabData::GetDefaultStatistics();
-    // The source list is the data's, not an option with a default.
-    const CVariableList source = m_ListOfVariablesList;
-    defaults.GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_CimEdit, m_TrmeanEdit, m_AllOptionsCheck,
-                    m_NCheck, m_MinimumCheck, m_MaximumCheck, m_SumCheck, m_ShapiroWilkCheck,
-                    m_AndersonDarlingCheck, m_MultivariateMskewnessCheck, m_MultivariateMkurtosisCheck,
-                    m_MultivariateHztestCheck, m_MeanCheck, m_SemCheck, m_CimCheck, m_GmCheck, m_HmCheck,
-                    m_TrmeanCheck, m_MedianCheck, m_SdCheck, m_CvCheck, m_RangeCheck, m_VarianceCheck,
-                    m_SkewnessCheck, m_SesCheck, m_KurtosisCheck, m_SekCheck, m_SaveFileCheck,
-                    m_SaveFileCombo, m_TrmeanCombo, m_SaveFileEdit, m_BootStrapChecked);
-    m_ListOfVariablesList = source;
-    SetAll();
-    GetAll();
-    return 1;
+    fresh = CompositeDefaults(variant);
+    CRecordDlg::KeepOnDefault(fresh);
 }
 
 int CStatisticsDlg::SetAllDefault() {
     if (CStatisticsData* r = GetRecord())
-        *r = r->GetDialogID() == CStatisticsData::kRowStatistics
-                 ? CRowStatisticsTabData::GetDefaultStatistics()
-                 : CStatisticsTabData::GetDefaultStatistics();
+        *r = CompositeDefaults(r->GetDialogID());
     return 1;
 }
 
 void CStatisticsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_CIM_EDIT, L"(0.0, 100.0)", 0);
-    AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_TrmeanCombo), 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
+    AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_Data.TrmeanCombo), 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CStatisticsDlg::UpdateDependentWindows() {
@@ -217,8 +183,8 @@ void CStatisticsDlg::OnReset() {
 void CStatisticsDlg::OnCtrlChanged(UINT id) {
     CGUIBaseDlg::OnCtrlChanged(id);
     if (id == IDC_TRMEAN_COMBO) {
-        m_TrmeanCombo = Ctrl(IDC_TRMEAN_COMBO).m_nComboIndex;
-        AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_TrmeanCombo), 0);
+        m_Data.TrmeanCombo = Ctrl(IDC_TRMEAN_COMBO).m_nComboIndex;
+        AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_Data.TrmeanCombo), 0);
     }
 }
 
@@ -267,12 +233,12 @@ void CStatisticsDlg::ReadResamplingPage() {
     const auto* tab = dynamic_cast<CTabDlgBase*>(parent);
     if (const CBootStrapDlg* page = tab ? tab->FindPage<CBootStrapDlg>() : nullptr;
         page && page->HasWindow()) {
-        m_BootStrapChecked = page->IsCtrlChecked(kResamplingCheck) ? 1 : 0;
+        m_Data.BootStrapChecked = page->IsCtrlChecked(kResamplingCheck) ? 1 : 0;
         return;
     }
     // A resampling page never shown has no check to read; its record holds what it would show.
     if (CStatisticsData* r = GetRecord(); r && r->ReadResamplingPage())
-        m_BootStrapChecked = r->BootStrapChecked;
+        m_Data.BootStrapChecked = r->BootStrapChecked;
 }
 
 BOOL CStatisticsDlg::OKLike() {
@@ -280,7 +246,7 @@ BOOL CStatisticsDlg::OKLike() {
     if (r && IsValidVariant(r->GetDialogID())) {
         ReadResamplingPage();
         if (!HasWindow())
-            r->BootStrapChecked = m_BootStrapChecked;
+            r->BootStrapChecked = m_Data.BootStrapChecked;
         r->SetConfirmed(1);
     } else {
         CTvkAssertDlg(L"StatisticsDlg.cpp", __LINE__).DoPrint();

@@ -28,10 +28,6 @@ CBootStrapData CStatisticsTabData::GetDefaultBootStrap() {
     return MakePage<CBootStrapData>(kPageIDs[2]);
 }
 
-void CStatisticsTabData::ReassignDefaultValue() {
-    Page<CStatisticsData>().ReassignDefaultValue();
-}
-
 CRowStatisticsTabData::CRowStatisticsTabData()
     : CStatisticsPages(GetDefaultStatistics(), GetDefaultStatisticsTiles(), GetDefaultBootStrap()) {}
 
@@ -48,10 +44,6 @@ CStatisticsTilesData CRowStatisticsTabData::GetDefaultStatisticsTiles() {
 
 CBootStrapData CRowStatisticsTabData::GetDefaultBootStrap() {
     return MakePage<CBootStrapData>(kPageIDs[2]);
-}
-
-void CRowStatisticsTabData::ReassignDefaultValue() {
-    Page<CStatisticsData>().ReassignDefaultValue();
 }
 
 CColumnStemPlotTabData::CColumnStemPlotTabData()

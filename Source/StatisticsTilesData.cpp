@@ -24,72 +24,9 @@ constexpr Method kMethods[] = {
 
 }  // namespace
 
-CStatisticsTilesData::CStatisticsTilesData()
-    : NTileEdit(GetDefaultNTileEdit()),
-      PercentileEdit(GetDefaultPercentileEdit()),
-      ValuesEdit(GetDefaultValuesEdit()),
-      NTileCheck(GetDefaultNTileCheck()),
-      PercentileCheck(GetDefaultPercentileCheck()),
-      AllOptionsCheck(GetDefaultAllOptionsCheck()),
-      ClevelandCheck(GetDefaultClevelandCheck()),
-      WeightedAvgOneCheck(GetDefaultWeightedAvgOneCheck()),
-      ClosestCheck(GetDefaultClosestCheck()),
-      EmpiricalCdfCheck(GetDefaultEmpiricalCdfCheck()),
-      WeightedAvgTwoCheck(GetDefaultWeightedAvgTwoCheck()),
-      EmpiricalCdfAvgCheck(GetDefaultEmpiricalCdfAvgCheck()),
-      WeightedAvgThreeCheck(GetDefaultWeightedAvgThreeCheck()) {
-    SetEditAttribute();
-}
-
-int CStatisticsTilesData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVar,
-                                 CGUIData<int>& nTileEdit, CString& percentileEdit, CString& valuesEdit,
-                                 int& nTileCheck, int& percentileCheck, int& allOptions, int& cleveland,
-                                 int& weightedAvgOne, int& closest, int& empiricalCdf, int& weightedAvgTwo,
-                                 int& empiricalCdfAvg, int& weightedAvgThree) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVar = SelectedVarList;
-    nTileEdit = NTileEdit;
-    percentileEdit = PercentileEdit;
-    valuesEdit = ValuesEdit;
-    nTileCheck = NTileCheck;
-    percentileCheck = PercentileCheck;
-    allOptions = AllOptionsCheck;
-    cleveland = ClevelandCheck;
-    weightedAvgOne = WeightedAvgOneCheck;
-    closest = ClosestCheck;
-    empiricalCdf = EmpiricalCdfCheck;
-    weightedAvgTwo = WeightedAvgTwoCheck;
-    empiricalCdfAvg = EmpiricalCdfAvgCheck;
-    weightedAvgThree = WeightedAvgThreeCheck;
-    return 1;
-}
-
-int CStatisticsTilesData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVar,
-                                 const CGUIData<int>& nTileEdit, const CString& percentileEdit,
-                                 const CString& valuesEdit, int nTileCheck, int percentileCheck,
-                                 int allOptions, int cleveland, int weightedAvgOne, int closest,
-                                 int empiricalCdf, int weightedAvgTwo, int empiricalCdfAvg,
-                                 int weightedAvgThree) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVarList = selectedVar;
-    NTileEdit = nTileEdit;
-    PercentileEdit = percentileEdit;
-    ValuesEdit = valuesEdit;
-    NTileCheck = nTileCheck;
-    PercentileCheck = percentileCheck;
-    AllOptionsCheck = allOptions;
-    ClevelandCheck = cleveland;
-    WeightedAvgOneCheck = weightedAvgOne;
-    ClosestCheck = closest;
-    EmpiricalCdfCheck = empiricalCdf;
-    WeightedAvgTwoCheck = weightedAvgTwo;
-    EmpiricalCdfAvgCheck = empiricalCdfAvg;
-    WeightedAvgThreeCheck = weightedAvgThree;
-    return 1;
-}
-
 void CStatisticsTilesData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
+    // Stored files have the texts and checks first, then the lists and the count.
     ar.Io(PercentileEdit, ValuesEdit, NTileCheck, PercentileCheck, AllOptionsCheck, ClevelandCheck,
           WeightedAvgOneCheck, ClosestCheck, EmpiricalCdfCheck, WeightedAvgTwoCheck, EmpiricalCdfAvgCheck,
           WeightedAvgThreeCheck, ListOfVariablesList, SelectedVarList, NTileEdit);
@@ -104,10 +41,6 @@ void CStatisticsTilesData::FillListSource() {
     else
         CTvkAssertDlg(L"StatisticsTilesData.cpp", __LINE__).DoPrint();
     UpdateCtrlList(ListOfVariablesList, current, 1);
-}
-
-void CStatisticsTilesData::SetEditAttribute() {
-    NTileEdit.SetSecond(1);
 }
 
 void CStatisticsTilesData::GetCommandInfoList(CCmdList& lines) const {

@@ -12,20 +12,20 @@ namespace {
 
 struct CheckBinding {
     UINT control;
-    int CStatisticsTilesDlg::*member;
+    int CStatisticsTilesData::*member;
 };
 
 constexpr CheckBinding kChecks[] = {
-    {CStatisticsTilesDlg::IDC_NTILE_CHECK, &CStatisticsTilesDlg::m_NTileCheck},
-    {CStatisticsTilesDlg::IDC_PERCENTILE_CHECK, &CStatisticsTilesDlg::m_PercentileCheck},
-    {CStatisticsTilesDlg::IDC_ALL_METHODS, &CStatisticsTilesDlg::m_AllOptionsCheck},
-    {CStatisticsTilesDlg::IDC_CLEVELAND, &CStatisticsTilesDlg::m_ClevelandCheck},
-    {CStatisticsTilesDlg::IDC_WTDAVG1, &CStatisticsTilesDlg::m_WeightedAvgOneCheck},
-    {CStatisticsTilesDlg::IDC_CLOSEST, &CStatisticsTilesDlg::m_ClosestCheck},
-    {CStatisticsTilesDlg::IDC_EMPCDF, &CStatisticsTilesDlg::m_EmpiricalCdfCheck},
-    {CStatisticsTilesDlg::IDC_WTDAVG2, &CStatisticsTilesDlg::m_WeightedAvgTwoCheck},
-    {CStatisticsTilesDlg::IDC_EMPCDFAVG, &CStatisticsTilesDlg::m_EmpiricalCdfAvgCheck},
-    {CStatisticsTilesDlg::IDC_WTDAVG3, &CStatisticsTilesDlg::m_WeightedAvgThreeCheck},
+    {CStatisticsTilesDlg::IDC_NTILE_CHECK, &CStatisticsTilesData::NTileCheck},
+    {CStatisticsTilesDlg::IDC_PERCENTILE_CHECK, &CStatisticsTilesData::PercentileCheck},
+    {CStatisticsTilesDlg::IDC_ALL_METHODS, &CStatisticsTilesData::AllOptionsCheck},
+    {CStatisticsTilesDlg::IDC_CLEVELAND, &CStatisticsTilesData::ClevelandCheck},
+    {CStatisticsTilesDlg::IDC_WTDAVG1, &CStatisticsTilesData::WeightedAvgOneCheck},
+    {CStatisticsTilesDlg::IDC_CLOSEST, &CStatisticsTilesData::ClosestCheck},
+    {CStatisticsTilesDlg::IDC_EMPCDF, &CStatisticsTilesData::EmpiricalCdfCheck},
+    {CStatisticsTilesDlg::IDC_WTDAVG2, &CStatisticsTilesData::WeightedAvgTwoCheck},
+    {CStatisticsTilesDlg::IDC_EMPCDFAVG, &CStatisticsTilesData::EmpiricalCdfAvgCheck},
+    {CStatisticsTilesDlg::IDC_WTDAVG3, &CStatisticsTilesData::WeightedAvgThreeCheck},
 };
 
 // The estimation methods, in the order the all-methods box goes through them.
@@ -54,54 +54,13 @@ BOOL CStatisticsTilesDlg::OnInitDialog() {
 
 void CStatisticsTilesDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVarList);
-    DDX_STText(pDX, IDC_NTILE_EDIT, m_NTileEdit);
-    DDV_MinMaxInt(pDX, IDC_NTILE_EDIT, m_NTileEdit, 2, 100, eInclusive, eInclusive);
-    DDX_Text(pDX, IDC_PERCENTILE_EDIT, m_PercentileEdit);
-    DDX_Text(pDX, IDC_VALUES_EDIT, m_ValuesEdit);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVarList);
+    DDX_Range(pDX, IDC_NTILE_EDIT, m_Data.NTileEdit, 2, 100);
+    DDX_Text(pDX, IDC_PERCENTILE_EDIT, m_Data.PercentileEdit);
+    DDX_Text(pDX, IDC_VALUES_EDIT, m_Data.ValuesEdit);
     for (const CheckBinding& b : kChecks)
-        DDX_Check(pDX, b.control, this->*b.member);
-}
-
-int CStatisticsTilesDlg::GetAll() {
-    CStatisticsTilesData* r = GetRecord();
-    return r ? r->GetAll(m_ListOfVariablesList, m_SelectedVarList, m_NTileEdit, m_PercentileEdit,
-                         m_ValuesEdit, m_NTileCheck, m_PercentileCheck, m_AllOptionsCheck, m_ClevelandCheck,
-                         m_WeightedAvgOneCheck, m_ClosestCheck, m_EmpiricalCdfCheck, m_WeightedAvgTwoCheck,
-                         m_EmpiricalCdfAvgCheck, m_WeightedAvgThreeCheck)
-             : 0;
-}
-
-int CStatisticsTilesDlg::SetAll() {
-    CStatisticsTilesData* r = GetRecord();
-    return r ? r->SetAll(m_ListOfVariablesList, m_SelectedVarList, m_NTileEdit, m_PercentileEdit,
-                         m_ValuesEdit, m_NTileCheck, m_PercentileCheck, m_AllOptionsCheck, m_ClevelandCheck,
-                         m_WeightedAvgOneCheck, m_ClosestCheck, m_EmpiricalCdfCheck, m_WeightedAvgTwoCheck,
-                         m_EmpiricalCdfAvgCheck, m_WeightedAvgThreeCheck)
-             : 0;
-}
-
-int CStatisticsTilesDlg::GetAllDefault() {
-    m_SelectedVarList.RemoveAll();
-    m_NTileEdit = CStatisticsTilesData::GetDefaultNTileEdit();
-    m_PercentileEdit = CStatisticsTilesData::GetDefaultPercentileEdit();
-    m_ValuesEdit = CStatisticsTilesData::GetDefaultValuesEdit();
-    m_NTileCheck = CStatisticsTilesData::GetDefaultNTileCheck();
-    m_PercentileCheck = CStatisticsTilesData::GetDefaultPercentileCheck();
-    m_AllOptionsCheck = CStatisticsTilesData::GetDefaultAllOptionsCheck();
-    m_ClevelandCheck = CStatisticsTilesData::GetDefaultClevelandCheck();
-    m_WeightedAvgOneCheck = CStatisticsTilesData::GetDefaultWeightedAvgOneCheck();
-    m_ClosestCheck = CStatisticsTilesData::GetDefaultClosestCheck();
-    m_EmpiricalCdfCheck = CStatisticsTilesData::GetDefaultEmpiricalCdfCheck();
-    m_WeightedAvgTwoCheck = CStatisticsTilesData::GetDefaultWeightedAvgTwoCheck();
-    m_EmpiricalCdfAvgCheck = CStatisticsTilesData::GetDefaultEmpiricalCdfAvgCheck();
-    m_WeightedAvgThreeCheck = CStatisticsTilesData::GetDefaultWeightedAvgThreeCheck();
-    SetAll();
-    if (CStatisticsTilesData* r = GetRecord())
-        r->SetEditAttribute();
-    GetAll();
-    return 1;
+        DDX_Check(pDX, b.control, m_Data.*b.member);
 }
 
 int CStatisticsTilesDlg::SetAllDefault() {

@@ -5,29 +5,9 @@
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-CStemPlotData::CStemPlotData() : StemLinesEdit(GetDefaultStemLinesEdit()) {
-    SetEditAttribute();
-}
-
-int CStemPlotData::GetAll(CVariableList& listOfVariables, CVariableList& selectedVariables,
-                          CGUIData<int>& stemLines) const {
-    listOfVariables = ListOfVariablesList;
-    selectedVariables = SelectedVariableList;
-    stemLines = StemLinesEdit;
-    return 1;
-}
-
-int CStemPlotData::SetAll(const CVariableList& listOfVariables, const CVariableList& selectedVariables,
-                          const CGUIData<int>& stemLines) {
-    ListOfVariablesList = listOfVariables;
-    SelectedVariableList = selectedVariables;
-    StemLinesEdit = stemLines;
-    return 1;
-}
-
 void CStemPlotData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
-    ar.Io(ListOfVariablesList, SelectedVariableList, StemLinesEdit);
+    SerializeOptions(ar);
 }
 
 void CStemPlotData::FillListSource() {
@@ -39,11 +19,6 @@ void CStemPlotData::FillListSource() {
     else
         CTvkAssertDlg(L"StemPlotData.cpp", __LINE__).DoPrint();
     UpdateCtrlList(ListOfVariablesList, current, 1);
-}
-
-void CStemPlotData::SetEditAttribute() {
-    // The untouched 0 means "the kernel decides": neither range-checked nor forced out.
-    StemLinesEdit.SetSecond(2);
 }
 
 void CStemPlotData::GetCommandInfoList(CCmdList& lines) const {

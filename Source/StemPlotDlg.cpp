@@ -15,30 +15,9 @@ BOOL CStemPlotDlg::OnInitDialog() {
 
 void CStemPlotDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_SelectedVariableList);
-    DDX_STText(pDX, IDC_LINES_EDIT, m_StemLinesEdit);
-    DDV_MinMaxInt(pDX, IDC_LINES_EDIT, m_StemLinesEdit, 1, INT_MAX, eInclusive, eNoValidation);
-}
-
-int CStemPlotDlg::GetAll() {
-    CStemPlotData* r = GetRecord();
-    return r ? r->GetAll(m_ListOfVariablesList, m_SelectedVariableList, m_StemLinesEdit) : 0;
-}
-
-int CStemPlotDlg::SetAll() {
-    CStemPlotData* r = GetRecord();
-    return r ? r->SetAll(m_ListOfVariablesList, m_SelectedVariableList, m_StemLinesEdit) : 0;
-}
-
-int CStemPlotDlg::GetAllDefault() {
-    m_SelectedVariableList.RemoveAll();
-    m_StemLinesEdit = CStemPlotData::GetDefaultStemLinesEdit();
-    SetAll();
-    if (CStemPlotData* r = GetRecord())
-        r->SetEditAttribute();
-    GetAll();
-    return 1;
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    DDX_Range(pDX, IDC_LINES_EDIT, m_Data.StemLinesEdit, 1, INT_MAX, eInclusive, eNoValidation);
 }
 
 int CStemPlotDlg::SetAllDefault() {

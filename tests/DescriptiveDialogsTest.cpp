@@ -53,14 +53,6 @@ protected:
         for (const wchar_t* name : {L"x", L"y", L"z"})
             host.data.AddNumeric(name);
         host.data.AddString(L"Region");
-        host.menuBar.SetItem(kColumnStatistics, {L"&Statistics", L"&Descriptive Statistics",
-                                                 L"&Column Statistics...\tCtrl+Shift+D"});
-        host.menuBar.SetItem(kRowStatistics,
-                             {L"&Statistics", L"&Descriptive Statistics", L"&Row Statistics..."});
-        host.menuBar.SetItem(kColumnStem,
-                             {L"&Statistics", L"&Descriptive Statistics", L"Stem-and-&Leaf", L"&Columns..."});
-        host.menuBar.SetItem(kRowStem,
-                             {L"&Statistics", L"&Descriptive Statistics", L"Stem-and-&Leaf", L"&Rows..."});
         CStatisticsDlg::m_mapIDS2State.clear();
         CStatisticsTilesDlg::m_mapIDS2State.clear();
     }
@@ -88,42 +80,23 @@ protected:
     FakeHost host;
 };
 
-// ---- launch --------------------------------------------------------------------------------------------
+// ---- launch -----------------------------------------------------------------------------------------------
 
-TEST_F(DescriptiveDialogs, EachItemOpensItsCompositeWithItsPagesVariants) {
-    struct Item {
-        UINT command;
-        std::wstring title;
-        std::vector<UINT> pageIDs;
-        std::wstring line;
+// The captions and the pages' variants are the scenarios' and the composite records' to pin.
+TEST_F(DescriptiveDialogs, EachItemOpensItsCompositeAndKeepsItsDefaultLine) {
+    const std::tuple<UINT, int, std::wstring> items[] = {
+        {kColumnStatistics, 3, L"CSTATISTICS  / N MIN MAX MEAN SD"},
+        {kRowStatistics, 3, L"RSTATISTICS  / N MIN MAX SUM MEAN"},
+        {kColumnStem, 2, L"CLSTEM "},
+        {kRowStem, 2, L"RWSTEM "},
     };
-    const Item items[] = {
-        {kColumnStatistics,
-         L"Statistics: Descriptive Statistics: Column Statistics",
-         {2045, 2046, 2362},
-         L"CSTATISTICS  / N MIN MAX MEAN SD"},
-        {kRowStatistics,
-         L"Statistics: Descriptive Statistics: Row Statistics",
-         {2270, 2271, 2361},
-         L"RSTATISTICS  / N MIN MAX SUM MEAN"},
-        {kColumnStem, L"Descriptive Statistics: Stem-and-Leaf: Columns", {2048, 0}, L"CLSTEM "},
-        {kRowStem, L"Descriptive Statistics: Stem-and-Leaf: Rows", {2273, 0}, L"RWSTEM "},
-    };
-    for (const Item& item : items) {
-        int pages = 0;
-        Launch(item.command, [&](CGUIBaseDlg& dlg) {
-            pages = dlg.GetPageCount();
+    for (const auto& [command, pages, line] : items) {
+        Launch(command, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetPageCount(), pages);
             EXPECT_EQ(dlg.GetTemplateID(), 101u);
             return IDOK;
         });
-        EXPECT_EQ(pages, static_cast<int>(item.pageIDs.size()));
-        ASSERT_FALSE(host.runs.empty());
-        EXPECT_EQ(host.runs.back(), std::pair(item.command, item.title));
-        const auto& tab = dynamic_cast<CTabDataBase&>(*host.records.at(item.command));
-        for (int i = 0; i < tab.GetPageCount(); ++i)
-            EXPECT_EQ(tab.GetPage(i)->GetDialogID(), item.pageIDs[static_cast<std::size_t>(i)])
-                << item.command;
-        EXPECT_EQ(KeptLines(item.command), Lines{item.line});
+        EXPECT_EQ(KeptLines(command), Lines{line});
     }
     EXPECT_TRUE(host.assertions.empty());
 }
@@ -139,42 +112,7 @@ TEST_F(DescriptiveDialogs, ACaptionOutsideTheTableIsReportedAndLeavesThePagesAlo
     EXPECT_EQ(dlg.PageDlg<0>().GetDlgCaptionID(), 0u);
 }
 
-// ---- composite validation, pages never shown, archive ---------------------------------------------------
-
-TEST_F(DescriptiveDialogs, ARefusingPageStopsTheValidationAndKeepsTheDialogOpen) {
-    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
-        Page(dlg, 0).UserCheck(Stats::IDC_MEDIAN, 1);
-        CGUIBaseDlg& tiles = Page(dlg, 1);
-        tiles.UserCheck(Tiles::IDC_NTILE_CHECK, 1);
-        tiles.UserTypeText(Tiles::IDC_NTILE_EDIT, L"1");
-        CGUIBaseDlg& boot = Page(dlg, 2);
-        boot.UserCheck(Boot::IDC_BOOTSTRAP_CHECK, 1);
-        boot.UserTypeText(Boot::IDC_SAMPLES_EDIT, L"0");
-
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_FALSE(dlg.IsEnded());
-        // The percentiles page refused and is shown; the resampling page was never asked.
-        EXPECT_EQ(&dlg.GetActiveControlsDialog(), &tiles);
-        EXPECT_EQ(tiles.Ctrl(Tiles::IDC_NTILE_EDIT).m_color, kColorInvalid);
-        EXPECT_EQ(boot.Ctrl(Boot::IDC_SAMPLES_EDIT).m_color, kColorWhite);
-        EXPECT_EQ(host.sentMessages.size(), 1u);
-        auto& record = Kept<CStatisticsTabData>(kColumnStatistics);
-        EXPECT_EQ(record.Page<CStatisticsData>().MedianCheck, 1);  // the page before wrote its record
-        EXPECT_EQ(record.Page<CStatisticsTilesData>().NTileCheck, 0);
-        EXPECT_EQ(record.Page<CBootStrapData>().BootStrapCheck, 0);
-
-        tiles.UserTypeText(Tiles::IDC_NTILE_EDIT, L"4");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(&dlg.GetActiveControlsDialog(), &boot);
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, +inf)");
-
-        boot.UserTypeText(Boot::IDC_SAMPLES_EDIT, L"200");
-        return IDOK;
-    });
-    ASSERT_EQ(host.runs.size(), 1u);
-    EXPECT_EQ(KeptLines(kColumnStatistics),
-              (Lines{L"CSTATISTICS / NTILE = 4 METHOD = CLEVELAND", L"BOOTSTRAP / SAMPLES = 200"}));
-}
+// ---- pages never shown, reset -----------------------------------------------------------------------------
 
 TEST_F(DescriptiveDialogs, PagesNeverShownKeepTheirRecordsForLinesAndArchive) {
     auto& kept = Keep<CStatisticsTabData>(kColumnStatistics);
@@ -197,17 +135,8 @@ TEST_F(DescriptiveDialogs, PagesNeverShownKeepTheirRecordsForLinesAndArchive) {
     EXPECT_EQ(KeptLines(kColumnStatistics), expected);
     EXPECT_EQ(kept.Page<CStatisticsData>().BootStrapChecked, 1);
 
-    // Stored and read back into a composite of other values, every page comes back.
-    const auto bytes = StoreOf(kept);
-    CStatisticsTabData other;
-    other.Page<CStatisticsTilesData>().NTileCheck = 1;
-    other.Page<CBootStrapData>().SamplesEdit.SetValue(5);
-    CArchive in(bytes);
-    other.Serialize(in);
-    EXPECT_EQ(LinesOf(other), expected);
-    EXPECT_EQ(StoreOf(other), bytes);
-
     // Read back into the kept record, the pages show it when they are first shown.
+    const auto bytes = StoreOf(kept);
     kept.Page<CStatisticsTilesData>() = CStatisticsTabData::GetDefaultStatisticsTiles();
     kept.Page<CBootStrapData>().BootStrapCheck = 0;
     CArchive again(bytes);
@@ -246,38 +175,7 @@ TEST_F(DescriptiveDialogs, ResetPutsEveryPageBackAndShowsTheFirst) {
     EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX SUM MEAN"});
 }
 
-// ---- the statistics page -------------------------------------------------------------------------------
-
-TEST_F(DescriptiveDialogs, RowStatisticsTakeSumNotSdUntilTheFirstOk) {
-    // A record as an archive gives it: the column choice, not yet confirmed in this session.
-    auto& kept = Keep<CRowStatisticsTabData>(kRowStatistics);
-    kept.Page<CStatisticsData>().SumCheck = 0;
-    kept.Page<CStatisticsData>().SdCheck = 1;
-    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& statistics = Page(dlg, 0);
-        EXPECT_TRUE(statistics.IsCtrlChecked(Stats::IDC_SUM));
-        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_SD));
-        return IDCANCEL;
-    });
-    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX SUM MEAN"});
-
-    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& statistics = Page(dlg, 0);
-        statistics.UserCheck(Stats::IDC_SUM, 0);
-        statistics.UserCheck(Stats::IDC_SD, 1);
-        return IDOK;
-    });
-    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX MEAN SD"});
-
-    // Confirmed: the next opening keeps the user's choice.
-    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& statistics = Page(dlg, 0);
-        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_SUM));
-        EXPECT_TRUE(statistics.IsCtrlChecked(Stats::IDC_SD));
-        return IDOK;
-    });
-    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX MEAN SD"});
-}
+// ---- the statistics page ----------------------------------------------------------------------------------
 
 TEST_F(DescriptiveDialogs, AllOptionsBoxRestoresEveryBoxItChecked) {
     std::map<UINT, int> before;
@@ -307,7 +205,6 @@ TEST_F(DescriptiveDialogs, AllOptionsBoxRestoresEveryBoxItChecked) {
     // The kept states outlive the dialog: unchecking in a later opening still gives them back.
     Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
         CGUIBaseDlg& page = Page(dlg, 0);
-        EXPECT_TRUE(page.IsCtrlChecked(Stats::IDC_ALL_OPTIONS));
         page.UserCheck(Stats::IDC_ALL_OPTIONS, 0);
         EXPECT_EQ(CheckStates(page), before);
         return IDOK;
@@ -407,33 +304,6 @@ TEST_F(DescriptiveDialogs, ConfidenceAndTrimmingRanges) {
     EXPECT_EQ(KeptLines(kColumnStatistics), Lines{L"CSTATISTICS  / N MIN MAX MEAN CONFI = 99 SD"});
 }
 
-TEST_F(DescriptiveDialogs, TheTrimmingProportionIsNotTakenFromAnArchive) {
-    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& page = Page(dlg, 0);
-        page.UserCheck(Stats::IDC_TRMEAN, 1);
-        page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.2");
-        page.UserCheck(Stats::IDC_CIM, 1);
-        return IDOK;
-    });
-    const auto stored = StoreOf(*host.records.at(kColumnStatistics));
-
-    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& page = Page(dlg, 0);
-        page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.3");
-        page.UserCheck(Stats::IDC_CIM, 0);
-        return IDOK;
-    });
-    CArchive in(stored);
-    host.records.at(kColumnStatistics)->Serialize(in);
-
-    Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& page = Page(dlg, 0);
-        EXPECT_TRUE(page.IsCtrlChecked(Stats::IDC_CIM));                    // from the archive
-        EXPECT_EQ(page.GetCtrlWindowText(Stats::IDC_TRMEAN_EDIT), L"0.3");  // from before it
-        return IDCANCEL;
-    });
-}
-
 TEST_F(DescriptiveDialogs, ResamplingTurnedOnInItsPageLeavesTheKeywordAndVariables) {
     Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
         CGUIBaseDlg& statistics = Page(dlg, 0);
@@ -453,7 +323,7 @@ TEST_F(DescriptiveDialogs, ResamplingTurnedOnInItsPageLeavesTheKeywordAndVariabl
     EXPECT_EQ(KeptLines(kColumnStatistics), Lines{L"CSTATISTICS x y / ALL"});
 }
 
-// ---- the percentiles page ------------------------------------------------------------------------------
+// ---- the percentiles page ---------------------------------------------------------------------------------
 
 TEST_F(DescriptiveDialogs, PercentilesPageEnablingMethodsAndRange) {
     Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
@@ -517,66 +387,21 @@ TEST_F(DescriptiveDialogs, PercentilesPageEnablingMethodsAndRange) {
     EXPECT_EQ(host.sentMessages[0].second, L"Enter a number in [2, 100]");
 }
 
-// ---- stem-and-leaf and the resampling page --------------------------------------------------------------
+// ---- the stem-and-leaf page ------------------------------------------------------------------------------
 
-TEST_F(DescriptiveDialogs, StemLinesPassUntouchedAndMustBeAtLeastOneOnceTyped) {
+TEST_F(DescriptiveDialogs, StemResetTakesTheUntouchedLinesBack) {
+    Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
+        Page(dlg, 0).UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"12");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(kRowStem), Lines{L"RWSTEM / LINES=12"});
     Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
         CGUIBaseDlg& page = Page(dlg, 0);
-        EXPECT_EQ(page.GetToolTip(CStemPlotDlg::IDC_LINES_EDIT), L"[1, +inf)");
+        page.UserClick(IDC_RESET);
         EXPECT_EQ(page.GetCtrlWindowText(CStemPlotDlg::IDC_LINES_EDIT), L"0");
-        page.UserSelect(CStemPlotDlg::IDC_SOURCE_LIST, {L"y"});
-        page.UserClick(CStemPlotDlg::IDC_ADD);
-        EXPECT_TRUE(dlg.OnOK());
         return IDOK;
     });
-    EXPECT_EQ(KeptLines(kRowStem), Lines{L"RWSTEM y"});
-
-    Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& page = Page(dlg, 0);
-        page.UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"-3");
-        EXPECT_FALSE(dlg.OnOK());
-        page.UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"12");
-        return IDOK;
-    });
-    EXPECT_EQ(KeptLines(kRowStem), Lines{L"RWSTEM y/ LINES=12"});
-
-    // No longer the untouched default: 0 is refused now.
-    Launch(kRowStem, [&](CGUIBaseDlg& dlg) {
-        Page(dlg, 0).UserTypeText(CStemPlotDlg::IDC_LINES_EDIT, L"0");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, +inf)");
-        return IDCANCEL;
-    });
-}
-
-TEST_F(DescriptiveDialogs, ResamplingPageEnablingAndRanges) {
-    Launch(kColumnStem, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& page = Page(dlg, 1);
-        const UINT drawn[] = {Boot::IDC_SAMPLES_EDIT, Boot::IDC_SIZE_EDIT, Boot::IDC_SEED_EDIT};
-        EXPECT_FALSE(page.IsCtrlEnabled(Boot::IDC_METHOD_COMBO));
-        for (UINT id : drawn)
-            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
-        page.UserCheck(Boot::IDC_BOOTSTRAP_CHECK, 1);
-        for (UINT id : drawn)
-            EXPECT_TRUE(page.IsCtrlEnabled(id)) << id;
-        page.UserCombo(Boot::IDC_METHOD_COMBO, CBootStrapData::MethodJackknife);
-        EXPECT_TRUE(page.IsCtrlEnabled(Boot::IDC_METHOD_COMBO));
-        for (UINT id : drawn)
-            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
-        page.UserCombo(Boot::IDC_METHOD_COMBO, CBootStrapData::MethodBalanced);
-
-        page.UserTypeText(Boot::IDC_SIZE_EDIT, L"61");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [0, 60]");
-        page.UserTypeText(Boot::IDC_SIZE_EDIT, L"60");
-        page.UserTypeText(Boot::IDC_SEED_EDIT, L"-1");
-        EXPECT_FALSE(dlg.OnOK());
-        page.UserTypeText(Boot::IDC_SEED_EDIT, L"7");
-        page.UserTypeText(Boot::IDC_SAMPLES_EDIT, L"1");
-        return IDOK;
-    });
-    EXPECT_EQ(KeptLines(kColumnStem),
-              (Lines{L"CLSTEM ", L"BOOTSTRAP / METHOD = BALANCED SAMPLES = 1 SIZE = 60 SEED = 7"}));
+    EXPECT_EQ(KeptLines(kRowStem), Lines{L"RWSTEM "});
 }
 
 }  // namespace

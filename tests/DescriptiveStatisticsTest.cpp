@@ -10,6 +10,7 @@
 namespace {
 
 using Lines = std::vector<std::wstring>;
+using Stats = CStatisticsData;
 
 class StatisticsDataTest : public ::testing::Test {
 protected:
@@ -20,65 +21,55 @@ protected:
         host.data.AddNumeric(L"z");
     }
 
-    static CStatisticsData Record(UINT variant, std::initializer_list<const wchar_t*> selected) {
-        CStatisticsData record;
+    static Stats Record(UINT variant, std::initializer_list<const wchar_t*> selected) {
+        Stats record;
         record.SetDialogID(variant);
         record.SelectedVariableList = Variables(selected);
         record.ListOfVariablesList = Variables({L"x", L"y", L"z"});
         return record;
     }
-    static void ClearSingleStatistics(CStatisticsData& r) {
-        r.NCheck = r.MinimumCheck = r.MaximumCheck = r.MeanCheck = r.SdCheck = 0;
-    }
 
     FakeHost host;
 };
 
-TEST_F(StatisticsDataTest, ColumnDefaultsGiveOneLineWithTheDefaultStatistics) {
-    const auto record = Record(CStatisticsData::kColumnStatistics, {L"x", L"y"});
-    EXPECT_EQ(LinesOf(record), Lines{L"CSTATISTICS x y / N MIN MAX MEAN SD"});
-    EXPECT_TRUE(host.assertions.empty());
-}
-
 TEST_F(StatisticsDataTest, RowStatisticsWriteSumAndNotSdUntilFirstConfirmed) {
-    auto record = Record(CStatisticsData::kRowStatistics, {L"x"});
+    auto column = Record(Stats::kColumnStatistics, {L"x", L"y"});
+    column.ReassignDefaultValue();
+    EXPECT_EQ(LinesOf(column), Lines{L"CSTATISTICS x y / N MIN MAX MEAN SD"});
+
+    auto record = Record(Stats::kRowStatistics, {L"x"});
     record.ReassignDefaultValue();
     EXPECT_EQ(LinesOf(record), Lines{L"RSTATISTICS x / N MIN MAX SUM MEAN"});
-
     // The user accepts the page with SD and without sum; the next opening keeps that.
     record.SumCheck = 0;
     record.SdCheck = 1;
     record.SetConfirmed(1);
     record.ReassignDefaultValue();
     EXPECT_EQ(LinesOf(record), Lines{L"RSTATISTICS x / N MIN MAX MEAN SD"});
-
-    // Column statistics keep their defaults, confirmed or not.
-    auto column = Record(CStatisticsData::kColumnStatistics, {L"x"});
-    column.ReassignDefaultValue();
-    EXPECT_EQ(LinesOf(column), Lines{L"CSTATISTICS x / N MIN MAX MEAN SD"});
+    EXPECT_TRUE(host.assertions.empty());
 }
 
 TEST_F(StatisticsDataTest, TheConfirmedFlagIsNeitherCopiedNorStored) {
-    auto confirmed = Record(CStatisticsData::kRowStatistics, {L"x"});
+    auto confirmed = Record(Stats::kRowStatistics, {L"x"});
     confirmed.SetConfirmed(1);
     confirmed.SumCheck = 0;
     confirmed.SdCheck = 1;
 
-    CStatisticsData copy(confirmed);
+    Stats copy(confirmed);
     EXPECT_EQ(copy.IsConfirmed(), 0);
     copy.ReassignDefaultValue();
     EXPECT_EQ(copy.SumCheck, 1);
 
-    CStatisticsData target = Record(CStatisticsData::kRowStatistics, {});
+    Stats target = Record(Stats::kRowStatistics, {});
     target.SetConfirmed(1);
     target = copy;  // options come over, the target's own flag stays
     EXPECT_EQ(target.IsConfirmed(), 1);
-    CStatisticsData unconfirmed;
+    Stats unconfirmed;
     unconfirmed = confirmed;
     EXPECT_EQ(unconfirmed.IsConfirmed(), 0);
 
-    CStatisticsData loaded;
-    loaded.SetDialogID(CStatisticsData::kRowStatistics);
+    Stats loaded;
+    loaded.SetDialogID(Stats::kRowStatistics);
     CArchive in(StoreOf(confirmed));
     loaded.Serialize(in);
     EXPECT_EQ(loaded.SdCheck, 1);
@@ -86,111 +77,128 @@ TEST_F(StatisticsDataTest, TheConfirmedFlagIsNeitherCopiedNorStored) {
     EXPECT_EQ(loaded.SdCheck, 0);
 }
 
-TEST_F(StatisticsDataTest, SingleStatisticsComeInTheirFixedOrder) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x", L"y"});
-    for (int* check :
-         {&r.SumCheck, &r.SemCheck, &r.CimCheck, &r.GmCheck, &r.HmCheck, &r.TrmeanCheck, &r.MedianCheck,
-          &r.CvCheck, &r.RangeCheck, &r.VarianceCheck, &r.SkewnessCheck, &r.SesCheck, &r.KurtosisCheck,
-          &r.SekCheck, &r.ShapiroWilkCheck, &r.AndersonDarlingCheck, &r.MultivariateMskewnessCheck,
-          &r.MultivariateMkurtosisCheck, &r.MultivariateHztestCheck})
-        *check = 1;
-    r.CimEdit.SetUserValue(0.9);
-    r.TrmeanEdit.SetUserValue(0.2);
-    r.TrmeanCombo = 1;
-    EXPECT_EQ(LinesOf(r),
-              Lines{L"CSTATISTICS x y / N MIN MAX SUM MEAN SEM CONFI = 0.9 MEDIAN SD CV RANGE "
-                    L"VARIANCE SKEWNESS SES KURTOSIS SEK GMEAN HMEAN TRMEAN = 0.2 TREGION = LOWER "
-                    L"SWTEST ADTEST MSKEWNESS MKURTOSIS HZTEST"});
+// Each check alone writes its keyword; all of them write them in the line's fixed order (the table's).
+TEST_F(StatisticsDataTest, EachCheckWritesItsOwnKeywordInTheLinesOrder) {
+    const std::pair<int Stats::*, const wchar_t*> keywords[] = {
+        {&Stats::NCheck, L"N"},
+        {&Stats::MinimumCheck, L"MIN"},
+        {&Stats::MaximumCheck, L"MAX"},
+        {&Stats::SumCheck, L"SUM"},
+        {&Stats::MeanCheck, L"MEAN"},
+        {&Stats::SemCheck, L"SEM"},
+        {&Stats::CimCheck, L"CONFI"},
+        {&Stats::MedianCheck, L"MEDIAN"},
+        {&Stats::SdCheck, L"SD"},
+        {&Stats::CvCheck, L"CV"},
+        {&Stats::RangeCheck, L"RANGE"},
+        {&Stats::VarianceCheck, L"VARIANCE"},
+        {&Stats::SkewnessCheck, L"SKEWNESS"},
+        {&Stats::SesCheck, L"SES"},
+        {&Stats::KurtosisCheck, L"KURTOSIS"},
+        {&Stats::SekCheck, L"SEK"},
+        {&Stats::GmCheck, L"GMEAN"},
+        {&Stats::HmCheck, L"HMEAN"},
+        {&Stats::TrmeanCheck, L"TREGION = BOTH"},
+        {&Stats::ShapiroWilkCheck, L"SWTEST"},
+        {&Stats::AndersonDarlingCheck, L"ADTEST"},
+        {&Stats::MultivariateMskewnessCheck, L"MSKEWNESS"},
+        {&Stats::MultivariateMkurtosisCheck, L"MKURTOSIS"},
+        {&Stats::MultivariateHztestCheck, L"HZTEST"}};
+    auto all = Record(Stats::kColumnStatistics, {L"x", L"y"});
+    std::wstring allLine = L"CSTATISTICS x y /";
+    for (const auto& [check, keyword] : keywords) {
+        auto r = Record(Stats::kColumnStatistics, {L"x", L"y"});
+        r.NCheck = r.MinimumCheck = r.MaximumCheck = r.MeanCheck = r.SdCheck = 0;
+        r.*check = 1;
+        EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x y / " + std::wstring(keyword)});
+        all.*check = 1;
+        allLine += L" " + std::wstring(keyword);
+    }
+    EXPECT_EQ(LinesOf(all), Lines{allLine});
 }
 
-TEST_F(StatisticsDataTest, AllReplacesTheSingleStatisticsButNotTheTests) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x", L"y"});
-    r.AllOptionsCheck = 1;
-    r.CimCheck = 1;
-    r.CimEdit.SetUserValue(0.9);
-    r.TrmeanCheck = 1;
-    r.TrmeanEdit.SetUserValue(0.2);
-    r.ShapiroWilkCheck = 1;
-    r.AndersonDarlingCheck = 1;
-    r.MultivariateMskewnessCheck = 1;
-    r.MultivariateHztestCheck = 1;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x y / ALL SWTEST ADTEST MSKEWNESS HZTEST"});
+TEST_F(StatisticsDataTest, AllResamplingAndMultivariateClauses) {
+    using Names = std::vector<const wchar_t*>;
+    const struct {
+        int all;  // also checks the confidence, a single statistic ALL covers
+        int resampling;
+        Names selected;
+        Names source;
+        const wchar_t* line;
+    } cases[] = {
+        {0, 0, {L"x", L"y"}, {L"x"}, L"CSTATISTICS x y / SWTEST HZTEST"},
+        {1, 0, {L"x", L"y"}, {L"x"}, L"CSTATISTICS x y / ALL SWTEST HZTEST"},
+        {1, 1, {L"x", L"y"}, {L"x"}, L"CSTATISTICS x y"},
+        // Multivariate tests need two variables, or none selected from a source of any size.
+        {0, 0, {L"x"}, {L"x", L"y"}, L"CSTATISTICS x / SWTEST"},
+        {0, 0, {}, {L"x"}, L"CSTATISTICS  / SWTEST HZTEST"},
+        {0, 0, {}, {}, L"CSTATISTICS  / SWTEST"},
+    };
+    for (const auto& c : cases) {
+        auto r = Record(Stats::kColumnStatistics, {});
+        r.NCheck = r.MinimumCheck = r.MaximumCheck = r.MeanCheck = r.SdCheck = 0;
+        r.ShapiroWilkCheck = r.MultivariateHztestCheck = 1;
+        r.AllOptionsCheck = r.CimCheck = c.all;
+        r.BootStrapChecked = c.resampling;
+        for (const wchar_t* name : c.selected)
+            r.SelectedVariableList.Add(Numeric(name));
+        r.ListOfVariablesList.RemoveAll();
+        for (const wchar_t* name : c.source)
+            r.ListOfVariablesList.Add(Numeric(name));
+        EXPECT_EQ(LinesOf(r), Lines{c.line});
+    }
 }
 
-TEST_F(StatisticsDataTest, ResamplingOnLeavesOnlyTheKeywordAndTheVariables) {
-    auto r = Record(CStatisticsData::kRowStatistics, {L"x", L"y"});
-    r.BootStrapChecked = 1;
-    r.AllOptionsCheck = 1;
-    r.ShapiroWilkCheck = 1;
-    EXPECT_EQ(LinesOf(r), Lines{L"RSTATISTICS x y"});
-}
-
-TEST_F(StatisticsDataTest, NoStatisticLeavesTheSlashAtTheEnd) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x"});
-    ClearSingleStatistics(r);
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x /"});
-}
-
-TEST_F(StatisticsDataTest, MultivariateKeywordsNeedTwoVariablesOrAWholeSource) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x"});
-    ClearSingleStatistics(r);
-    r.MultivariateMskewnessCheck = r.MultivariateMkurtosisCheck = r.MultivariateHztestCheck = 1;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x /"});
-
-    r.SelectedVariableList = Variables({L"x", L"y"});
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x y / MSKEWNESS MKURTOSIS HZTEST"});
-
-    // Nothing selected: the kernel takes the whole source, which one variable is enough for.
-    r.SelectedVariableList.RemoveAll();
-    r.ListOfVariablesList = Variables({L"x"});
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS  / MSKEWNESS MKURTOSIS HZTEST"});
-    r.ListOfVariablesList.RemoveAll();
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS  /"});
-}
-
-TEST_F(StatisticsDataTest, ConfidenceValueIsWrittenWhenItDiffersFromTheDefault) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x"});
-    ClearSingleStatistics(r);
-    host.allValues = true;  // compared with the default value, not by the value rule
-    r.CimCheck = 1;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / CONFI"});
-    r.CimEdit.SetUserValue(0.99);
-    host.decimal = L',';
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / CONFI = 0,99"});
-    r.CimCheck = 0;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x /"});
-}
-
-TEST_F(StatisticsDataTest, TrimmedMeanWritesAChangedProportionAndTheRegion) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x"});
-    ClearSingleStatistics(r);
-    r.TrmeanCheck = 1;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / TREGION = BOTH"});
-
-    host.allValues = true;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / TRMEAN = 0.1 TREGION = BOTH"});
-    host.allValues = false;
-
-    r.TrmeanEdit.SetUserValue(0.25);
-    r.TrmeanCombo = 2;
-    host.decimal = L',';
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / TRMEAN = 0,25 TREGION = UPPER"});
-
-    r.TrmeanCombo = -1;
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / TRMEAN = 0,25"});
+TEST_F(StatisticsDataTest, ConfidenceAndTrimmingValues) {
+    // A value of 0 leaves the holder untouched.
+    const struct {
+        int cim;
+        double cimValue;
+        int trmean;
+        double trmeanValue;
+        int region;
+        bool allValues;
+        wchar_t decimal;
+        const wchar_t* clauses;
+    } cases[] = {
+        // The confidence is compared with its default, not by the value rule.
+        {1, 0, 0, 0, 0, true, L'.', L" CONFI"},
+        {1, 0.99, 0, 0, 0, false, L',', L" CONFI = 0,99"},
+        {0, 0.99, 0, 0, 0, false, L'.', L""},
+        // The trimming proportion follows the value rule.
+        {0, 0, 1, 0, 0, false, L'.', L" TREGION = BOTH"},
+        {0, 0, 1, 0, 0, true, L'.', L" TRMEAN = 0.1 TREGION = BOTH"},
+        {0, 0, 1, 0.25, 2, false, L',', L" TRMEAN = 0,25 TREGION = UPPER"},
+        {0, 0, 1, 0.25, -1, false, L'.', L" TRMEAN = 0.25"},
+    };
+    for (const auto& c : cases) {
+        auto r = Record(Stats::kColumnStatistics, {L"x"});
+        r.NCheck = r.MinimumCheck = r.MaximumCheck = r.MeanCheck = r.SdCheck = 0;
+        r.CimCheck = c.cim;
+        if (c.cimValue != 0)
+            r.CimEdit.SetUserValue(c.cimValue);
+        r.TrmeanCheck = c.trmean;
+        if (c.trmeanValue != 0)
+            r.TrmeanEdit.SetUserValue(c.trmeanValue);
+        r.TrmeanCombo = c.region;
+        host.allValues = c.allValues;
+        host.decimal = c.decimal;
+        EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x /" + std::wstring(c.clauses)}) << c.clauses;
+    }
 }
 
 TEST_F(StatisticsDataTest, SaveLineComesFirstWithTheLayoutOfTheSaveItem) {
-    auto r = Record(CStatisticsData::kColumnStatistics, {L"x"});
+    auto r = Record(Stats::kColumnStatistics, {L"x"});
     r.SaveFileEdit = L"stats.tvz";
     EXPECT_EQ(LinesOf(r).size(), 1u);  // save check off
 
     r.SaveFileCheck = 1;
     EXPECT_EQ(LinesOf(r), (Lines{L"SAVE \"stats.tvz\" S", L"CSTATISTICS x / N MIN MAX MEAN SD"}));
-    r.SaveFileCombo = 1;
-    EXPECT_EQ(LinesOf(r).front(), L"SAVE VARIABLES \"stats.tvz\" S");
-    r.SaveFileCombo = 2;
-    EXPECT_EQ(LinesOf(r).front(), L"SAVE AG \"stats.tvz\" S");
+    for (const auto& [combo, line] :
+         {std::pair{1, L"SAVE VARIABLES \"stats.tvz\" S"}, std::pair{2, L"SAVE AG \"stats.tvz\" S"}}) {
+        r.SaveFileCombo = combo;
+        EXPECT_EQ(LinesOf(r).front(), line);
+    }
     EXPECT_TRUE(host.assertions.empty());
 
     r.SaveFileCombo = -1;
@@ -198,21 +206,9 @@ TEST_F(StatisticsDataTest, SaveLineComesFirstWithTheLayoutOfTheSaveItem) {
     EXPECT_EQ(host.assertions.size(), 1u);
 }
 
-TEST_F(StatisticsDataTest, AnUnknownVariantIsReportedAndTreatedAsColumnStatistics) {
-    auto r = Record(0, {L"x"});
-    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / N MIN MAX MEAN SD"});
-    ASSERT_EQ(host.assertions.size(), 1u);
-    EXPECT_EQ(host.assertions[0].file, L"StatisticsData.cpp");
-
-    // Without a variant there is no source to ask for.
-    r.FillListSource();
-    EXPECT_EQ(host.assertions.size(), 2u);
-    EXPECT_TRUE(r.ListOfVariablesList.IsEmpty());
-}
-
-TEST_F(StatisticsDataTest, SourceListIsTheDataNumericVariables) {
-    for (UINT variant : {CStatisticsData::kColumnStatistics, CStatisticsData::kRowStatistics}) {
-        CStatisticsData r;
+TEST_F(StatisticsDataTest, SourceListIsTheDataNumericVariablesAndNeedsAVariant) {
+    for (UINT variant : {Stats::kColumnStatistics, Stats::kRowStatistics}) {
+        Stats r;
         r.SetDialogID(variant);
         r.ListOfVariablesList = Variables({L"gone"});
         r.FillListSource();
@@ -220,10 +216,20 @@ TEST_F(StatisticsDataTest, SourceListIsTheDataNumericVariables) {
         EXPECT_TRUE(r.SelectedVariableList.IsEmpty());
     }
     EXPECT_TRUE(host.assertions.empty());
+
+    // An unknown variant is reported, written as column statistics and has no source to ask for.
+    auto r = Record(0, {L"x"});
+    EXPECT_EQ(LinesOf(r), Lines{L"CSTATISTICS x / N MIN MAX MEAN SD"});
+    ASSERT_EQ(host.assertions.size(), 1u);
+    EXPECT_EQ(host.assertions[0].file, L"StatisticsData.cpp");
+    r.ListOfVariablesList.RemoveAll();
+    r.FillListSource();
+    EXPECT_EQ(host.assertions.size(), 2u);
+    EXPECT_TRUE(r.ListOfVariablesList.IsEmpty());
 }
 
-TEST_F(StatisticsDataTest, ArchiveBytesOfANonDefaultRecord) {
-    CStatisticsData r;
+TEST_F(StatisticsDataTest, ArchiveBytesOfANonDefaultRecordWithoutTheTrimmingProportion) {
+    Stats r;
     r.ListOfVariablesList = Variables({L"a", L"b"});
     r.SelectedVariableList = Variables({L"b"});
     SetChanged(r.CimEdit, 0.9);
@@ -247,68 +253,25 @@ TEST_F(StatisticsDataTest, ArchiveBytesOfANonDefaultRecord) {
     expected.Int(1).Int(2);  // TrmeanCombo before SaveFileCombo
     expected.Text(u"out").Int(1).List({{u"a"}, {u"b"}}).List({{u"b"}}).Holder(0, 0, 0.95, 0.9, 1);
     EXPECT_EQ(StoreOf(r), expected.bytes());
-}
 
-TEST_F(StatisticsDataTest, ReloadingRestoresEverythingButTheTrimmingProportion) {
-    CStatisticsData stored;
-    stored.SelectedVariableList = Variables({L"y"});
-    stored.TrmeanEdit.SetUserValue(0.3);
-    stored.CimEdit.SetUserValue(0.8);
-    stored.KurtosisCheck = 1;
-    stored.SaveFileEdit = L"s.tvz";
-
-    CStatisticsData loaded;
+    // Read back, the record keeps its own trimming proportion.
+    Stats loaded;
     loaded.TrmeanEdit.SetUserValue(0.2);
-    CArchive in(StoreOf(stored));
+    CArchive in(expected.bytes());
     loaded.LoadFromArchive(in);
-    EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(loaded.TrmeanEdit.GetValue(), 0.2);
-    EXPECT_EQ(loaded.CimEdit, stored.CimEdit);
-    EXPECT_EQ(loaded.KurtosisCheck, 1);
-    EXPECT_EQ(loaded.SaveFileEdit, L"s.tvz");
-    EXPECT_EQ(loaded.SelectedVariableList, stored.SelectedVariableList);
-}
-
-TEST_F(StatisticsDataTest, GetAllAndSetAllMoveEveryOptionInDeclaredOrder) {
-    CStatisticsData source;
-    source.SelectedVariableList = Variables({L"y"});
-    source.TrmeanEdit.SetUserValue(0.4);
-    source.SumCheck = 1;
-    source.SekCheck = 1;
-    source.TrmeanCombo = 2;
-    source.SaveFileEdit = L"f";
-    source.BootStrapChecked = 1;
-
-    CVariableList list, selected;
-    CGUIData<double> cim, trmean;
-    int v[30];
-    CString file;
-    source.GetAll(list, selected, cim, trmean, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
-                  v[10], v[11], v[12], v[13], v[14], v[15], v[16], v[17], v[18], v[19], v[20], v[21], v[22],
-                  v[23], v[24], v[25], v[26], v[27], file, v[28]);
-    EXPECT_EQ(v[4], 1);   // sum
-    EXPECT_EQ(v[24], 1);  // SEK
-    EXPECT_EQ(v[27], 2);  // trimming region
-
-    CStatisticsData target;
-    target.SetAll(list, selected, cim, trmean, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
-                  v[10], v[11], v[12], v[13], v[14], v[15], v[16], v[17], v[18], v[19], v[20], v[21], v[22],
-                  v[23], v[24], v[25], v[26], v[27], file, v[28]);
-    EXPECT_EQ(StoreOf(target), StoreOf(source));
-    EXPECT_EQ(target.TrmeanEdit, source.TrmeanEdit);
+    EXPECT_EQ(StoreOf(loaded), expected.bytes());
 }
 
 TEST_F(StatisticsDataTest, TheResamplingPageIsReadFromTheSisterRecord) {
     CStatisticsTabData tab;
-    auto& page = tab.Page<CStatisticsData>();
-    tab.Page<CBootStrapData>().BootStrapCheck = 1;
-    EXPECT_TRUE(page.ReadResamplingPage());
-    EXPECT_EQ(page.BootStrapChecked, 1);
-    tab.Page<CBootStrapData>().BootStrapCheck = 0;
-    EXPECT_TRUE(page.ReadResamplingPage());
-    EXPECT_EQ(page.BootStrapChecked, 0);
-
-    CStatisticsData alone;
+    auto& page = tab.Page<Stats>();
+    for (int on : {1, 0}) {
+        tab.Page<CBootStrapData>().BootStrapCheck = on;
+        EXPECT_TRUE(page.ReadResamplingPage());
+        EXPECT_EQ(page.BootStrapChecked, on);
+    }
+    Stats alone;
     alone.BootStrapChecked = 1;
     EXPECT_FALSE(alone.ReadResamplingPage());
     EXPECT_EQ(alone.BootStrapChecked, 1);

@@ -68,50 +68,6 @@ TEST_F(DescriptiveTabDataTest, ColumnStatisticsLinesFromAllThreePages) {
     EXPECT_TRUE(host.assertions.empty());
 }
 
-TEST_F(DescriptiveTabDataTest, RowStatisticsReassignTheStatisticsPageOnly) {
-    CRowStatisticsTabData tab;
-    auto& statistics = tab.Page<CStatisticsData>();
-    statistics.SumCheck = 0;
-    statistics.SdCheck = 1;
-    statistics.SelectedVariableList = Variables({L"x"});
-    tab.ReassignDefaultValue();
-    EXPECT_EQ(LinesOf(tab), Lines{L"RSTATISTICS x / N MIN MAX SUM MEAN"});
-
-    statistics.SetConfirmed(1);
-    statistics.SumCheck = 0;
-    statistics.SdCheck = 1;
-    tab.ReassignDefaultValue();
-    EXPECT_EQ(LinesOf(tab), Lines{L"RSTATISTICS x / N MIN MAX MEAN SD"});
-}
-
-TEST_F(DescriptiveTabDataTest, ArchiveIsTheBasePartAndThePagesAndReloadsEveryPage) {
-    CRowStatisticsTabData stored;
-    stored.Page<CStatisticsData>().SelectedVariableList = Variables({L"y"});
-    stored.Page<CStatisticsData>().TrmeanEdit.SetUserValue(0.4);
-    stored.Page<CStatisticsData>().MedianCheck = 1;
-    stored.Page<CStatisticsTilesData>().PercentileEdit = L"50";
-    stored.Page<CBootStrapData>().SeedEdit.SetUserValue(99);
-
-    std::vector<std::uint8_t> expected = ExpectedArchive().Base().bytes();
-    for (int i = 0; i < stored.GetPageCount(); ++i) {
-        const auto page = StoreOf(*stored.GetPage(i));
-        expected.insert(expected.end(), page.begin(), page.end());
-    }
-    const auto bytes = StoreOf(stored);
-    EXPECT_EQ(bytes, expected);
-
-    CRowStatisticsTabData loaded;
-    CArchive in(bytes);
-    loaded.LoadFromArchive(in);
-    EXPECT_TRUE(in.AtEnd());
-    EXPECT_EQ(StoreOf(loaded), bytes);
-    EXPECT_EQ(loaded.Page<CStatisticsData>().MedianCheck, 1);
-    EXPECT_EQ(loaded.Page<CStatisticsTilesData>().PercentileEdit, L"50");
-    EXPECT_EQ(loaded.Page<CBootStrapData>().SeedEdit.GetValue(), 99);
-    // The page keeps its own trimming proportion.
-    EXPECT_EQ(loaded.Page<CStatisticsData>().TrmeanEdit, CStatisticsData::GetDefaultTrmeanEdit());
-}
-
 TEST_F(DescriptiveTabDataTest, StemCompositesWriteTheStemLineThenResampling) {
     CColumnStemPlotTabData column;
     CRowStemPlotTabData row;

@@ -30,21 +30,57 @@ protected:
         return tiles;
     }
 
+    TilesTest() {
+        host.data.AddNumeric(L"x");
+        host.data.AddString(L"label");
+        host.data.AddNumeric(L"y");
+    }
     FakeHost host;
 };
 
-TEST_F(TilesTest, PercentilesSpellOutOnlyAChangedList) {
-    auto tiles = Tiles();
-    tiles.PercentileCheck = 1;
-    tiles.ClevelandCheck = 0;
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x / N"}), Lines{L"CSTATISTICS x / N PTILE"});
-
-    tiles.PercentileEdit = L"1 5 10 20 25 30 40 50 60 70 75 80 90 95  99";  // one more blank
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x / N"}),
-              Lines{L"CSTATISTICS x / N PTILE = 1 5 10 20 25 30 40 50 60 70 75 80 90 95  99"});
-
-    tiles.PercentileEdit = L"";
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x / N"}), Lines{L"CSTATISTICS x / N PTILE"});
+TEST_F(TilesTest, Clauses) {
+    using T = CStatisticsTilesData;
+    constexpr int T::*kMethods[] = {
+        &T::ClevelandCheck,      &T::WeightedAvgOneCheck,  &T::ClosestCheck,         &T::EmpiricalCdfCheck,
+        &T::WeightedAvgTwoCheck, &T::EmpiricalCdfAvgCheck, &T::WeightedAvgThreeCheck};
+    const struct {
+        int nTiles;  // 0: off
+        int percentiles;
+        const wchar_t* list;  // null: the default list
+        const wchar_t* values;
+        int all;
+        const char* methods;  // a 0/1 flag per method, in kMethods order
+        const wchar_t* clauses;
+    } cases[] = {
+        // The default percentile list is the kernel's own; only a changed one is spelt out.
+        {0, 1, nullptr, L"", 0, "0000000", L" PTILE"},
+        {0, 1, L"1 5 10 20 25 30 40 50 60 70 75 80 90 95  99", L"", 0, "1000000",
+         L" PTILE = 1 5 10 20 25 30 40 50 60 70 75 80 90 95  99 METHOD = CLEVELAND"},
+        {0, 1, L"", L"", 0, "1000000", L" PTILE METHOD = CLEVELAND"},
+        {4, 0, nullptr, L"1.5 2", 0, "1000000", L" NTILE = 4 METHOD = CLEVELAND DATA = [1.5 2]"},
+        {4, 0, nullptr, L"", 0, "1111111",
+         L" NTILE = 4 METHOD = CLEVELAND WTDAVG1 CLOSEST EMPCDF WTDAVG2 EMPCDFAVG WTDAVG3"},
+        {4, 0, nullptr, L"", 1, "0010000", L" NTILE = 4 METHOD = ALL"},
+        {4, 0, nullptr, L"", 0, "0000000", L" NTILE = 4"},
+        // Methods and data belong to n-tiles or percentiles.
+        {0, 0, nullptr, L"3", 1, "1000000", L""},
+    };
+    for (const auto& c : cases) {
+        auto tiles = Tiles();
+        tiles.NTileCheck = c.nTiles != 0;
+        if (c.nTiles)
+            tiles.NTileEdit.SetUserValue(c.nTiles);
+        tiles.PercentileCheck = c.percentiles;
+        if (c.list)
+            tiles.PercentileEdit = c.list;
+        tiles.ValuesEdit = c.values;
+        tiles.AllOptionsCheck = c.all;
+        for (std::size_t i = 0; i < std::size(kMethods); ++i)
+            tiles.*kMethods[i] = c.methods[i] == '1';
+        EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x /"}), Lines{L"CSTATISTICS x /" + std::wstring(c.clauses)})
+            << c.clauses;
+    }
+    EXPECT_TRUE(host.assertions.empty());
 }
 
 TEST_F(TilesTest, ClausesGetASlashWhenTheStatisticsLineHasNone) {
@@ -52,46 +88,9 @@ TEST_F(TilesTest, ClausesGetASlashWhenTheStatisticsLineHasNone) {
     tiles.PercentileCheck = 1;
     // With resampling on the statistics line is only the keyword and the variables.
     EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x y"}), Lines{L"CSTATISTICS x y/ PTILE METHOD = CLEVELAND"});
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x y /"}), Lines{L"CSTATISTICS x y / PTILE METHOD = CLEVELAND"});
-}
-
-TEST_F(TilesTest, NTilesTakeMethodsAndData) {
-    auto tiles = Tiles();
-    tiles.NTileCheck = 1;
-    tiles.NTileEdit.SetUserValue(4);
-    tiles.ValuesEdit = L"1.5 2";
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x /"}),
-              Lines{L"CSTATISTICS x / NTILE = 4 METHOD = CLEVELAND DATA = [1.5 2]"});
-
-    for (int* method :
-         {&tiles.WeightedAvgOneCheck, &tiles.ClosestCheck, &tiles.EmpiricalCdfCheck,
-          &tiles.WeightedAvgTwoCheck, &tiles.EmpiricalCdfAvgCheck, &tiles.WeightedAvgThreeCheck})
-        *method = 1;
-    tiles.ValuesEdit = L"";
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x /"}),
-              Lines{L"CSTATISTICS x / NTILE = 4 METHOD = CLEVELAND WTDAVG1 CLOSEST EMPCDF WTDAVG2 "
-                    L"EMPCDFAVG WTDAVG3"});
-
-    tiles.AllOptionsCheck = 1;
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x /"}), Lines{L"CSTATISTICS x / NTILE = 4 METHOD = ALL"});
-
-    // No method at all: no METHOD clause.
-    CStatisticsTilesData none = Tiles();
-    none.NTileCheck = 1;
-    none.NTileEdit.SetUserValue(10);
-    none.ClevelandCheck = 0;
-    EXPECT_EQ(Joined(none, {L"CSTATISTICS x /"}), Lines{L"CSTATISTICS x / NTILE = 10"});
-}
-
-TEST_F(TilesTest, WithoutNTilesOrPercentilesOnlyTheClassificationIsAdded) {
-    auto tiles = Tiles();
-    tiles.AllOptionsCheck = 1;
-    tiles.ValuesEdit = L"3";
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x /"}), Lines{L"CSTATISTICS x /"});
-
-    tiles.SelectedVarList = Variables({L"g", L"h"});
-    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x"}), Lines{L"CSTATISTICS x/ CLASSIFY = g h"});
-    EXPECT_TRUE(host.assertions.empty());
+    tiles.PercentileCheck = 0;
+    tiles.SelectedVarList = Variables({L"g"});
+    EXPECT_EQ(Joined(tiles, {L"CSTATISTICS x"}), Lines{L"CSTATISTICS x/ CLASSIFY = g"});
 }
 
 TEST_F(TilesTest, ClausesJoinTheLineOfTheirOwnVariantOnly) {
@@ -119,70 +118,61 @@ TEST_F(TilesTest, NTileHolderIsMarkedAndTheArchiveHasItsLayout) {
     SetChanged(tiles.NTileEdit, 5);
     tiles.PercentileEdit = L"10 90";
     tiles.ValuesEdit = L"2";
-    tiles.NTileCheck = 1;
-    tiles.WeightedAvgThreeCheck = 1;
+    // Every other check on, so that two neighbours swapped show.
+    tiles.NTileCheck = tiles.AllOptionsCheck = tiles.WeightedAvgOneCheck = 1;
+    tiles.EmpiricalCdfCheck = tiles.EmpiricalCdfAvgCheck = 1;
+    tiles.ClevelandCheck = 0;
 
     ExpectedArchive expected;
     expected.Base().Text(u"10 90").Text(u"2");
     // NTile, Percentile, All, Cleveland, WtdAvg1, Closest, EmpCdf, WtdAvg2, EmpCdfAvg, WtdAvg3
-    for (int v : {1, 0, 0, 1, 0, 0, 0, 0, 0, 1})
+    for (int v : {1, 0, 1, 0, 1, 0, 1, 0, 1, 0})
         expected.Int(v);
     expected.List({{u"x"}}).List({{u"g"}}).Holder(0, 1, 0, 5, 1);
     EXPECT_EQ(StoreOf(tiles), expected.bytes());
-
-    CStatisticsTilesData loaded;
-    CArchive in(expected.bytes());
-    loaded.LoadFromArchive(in);
-    EXPECT_EQ(StoreOf(loaded), expected.bytes());
 }
 
-TEST_F(TilesTest, SourceListFollowsTheVariant) {
-    host.data.AddNumeric(L"x");
-    host.data.AddString(L"s");
-    for (UINT variant : {CStatisticsTilesData::kColumnTiles, CStatisticsTilesData::kRowTiles}) {
-        auto tiles = Tiles(variant);
-        tiles.FillListSource();
-        EXPECT_EQ(tiles.ListOfVariablesList, Variables({L"x"}));
+TEST_F(TilesTest, SourceListsAreTheDataNumericVariablesForEitherVariant) {
+    auto tiles = Tiles(CStatisticsTilesData::kRowTiles);
+    tiles.FillListSource();
+    EXPECT_EQ(tiles.ListOfVariablesList, Variables({L"x", L"y"}));
+    for (UINT variant : {CStemPlotData::kColumnStem, CStemPlotData::kRowStem}) {
+        CStemPlotData stem;
+        stem.SetDialogID(variant);
+        stem.FillListSource();
+        EXPECT_EQ(stem.ListOfVariablesList, Variables({L"x", L"y"}));
     }
     EXPECT_TRUE(host.assertions.empty());
-}
-
-class StemTest : public ::testing::Test {
-protected:
-    StemTest() {
-        host.data.AddNumeric(L"x");
-        host.data.AddString(L"label");
-        host.data.AddNumeric(L"y");
-    }
-    FakeHost host;
-};
-
-TEST_F(StemTest, DefaultLinesLeaveOnlyTheKeywordAndTheVariables) {
-    CStemPlotData stem;
-    stem.SetDialogID(CStemPlotData::kColumnStem);
-    stem.SelectedVariableList = Variables({L"x", L"y"});
-    EXPECT_EQ(LinesOf(stem), Lines{L"CLSTEM x y"});
-    // The untouched 0 is "let the kernel decide": not even the all-values switch writes it.
-    host.allValues = true;
-    EXPECT_EQ(LinesOf(stem), Lines{L"CLSTEM x y"});
-
-    stem.StemLinesEdit.SetUserValue(7);
-    EXPECT_EQ(LinesOf(stem), Lines{L"CLSTEM x y/ LINES=7"});
-}
-
-TEST_F(StemTest, RowStemUsesItsKeywordAndTheRowSourceList) {
-    CStemPlotData stem;
-    stem.SetDialogID(CStemPlotData::kRowStem);
-    stem.FillListSource();
-    EXPECT_EQ(stem.ListOfVariablesList, Variables({L"x", L"y"}));
-    stem.SelectedVariableList = stem.ListOfVariablesList;
-    EXPECT_EQ(LinesOf(stem), Lines{L"RWSTEM x y"});
-    EXPECT_TRUE(host.assertions.empty());
-
     CStemPlotData unknown;
-    EXPECT_EQ(LinesOf(unknown), Lines{L"CLSTEM "});
     unknown.FillListSource();
-    EXPECT_EQ(host.assertions.size(), 2u);
+    EXPECT_EQ(host.assertions.size(), 1u);
+}
+
+using StemTest = TilesTest;
+
+TEST_F(StemTest, LinesAreWrittenOnlyOnceTyped) {
+    const struct {
+        UINT variant;
+        int lines;  // 0: untouched
+        bool allValues;
+        const wchar_t* line;
+    } cases[] = {
+        {CStemPlotData::kColumnStem, 0, false, L"CLSTEM x y"},
+        // The untouched 0 lets the kernel decide: not even the all-values switch writes it.
+        {CStemPlotData::kRowStem, 0, true, L"RWSTEM x y"},
+        {CStemPlotData::kColumnStem, 7, false, L"CLSTEM x y/ LINES=7"},
+        {0, 0, false, L"CLSTEM x y"},
+    };
+    for (const auto& c : cases) {
+        CStemPlotData stem;
+        stem.SetDialogID(c.variant);
+        stem.SelectedVariableList = Variables({L"x", L"y"});
+        if (c.lines)
+            stem.StemLinesEdit.SetUserValue(c.lines);
+        host.allValues = c.allValues;
+        EXPECT_EQ(LinesOf(stem), Lines{c.line});
+    }
+    EXPECT_EQ(host.assertions.size(), 1u);  // the unknown variant
 }
 
 TEST_F(StemTest, ArchiveBytesOfANonDefaultRecord) {
@@ -193,12 +183,6 @@ TEST_F(StemTest, ArchiveBytesOfANonDefaultRecord) {
     ExpectedArchive expected;
     expected.Base().List({{u"x"}, {u"y"}}).List({{u"y"}}).Holder(0, 2, 0, 12, 1);
     EXPECT_EQ(StoreOf(stem), expected.bytes());
-
-    CStemPlotData loaded;
-    CArchive in(expected.bytes());
-    loaded.LoadFromArchive(in);
-    EXPECT_EQ(loaded.StemLinesEdit, stem.StemLinesEdit);
-    EXPECT_EQ(loaded.SelectedVariableList, stem.SelectedVariableList);
 }
 
 }  // namespace
