@@ -12,38 +12,27 @@ template <class Record, class Base = CGUIBaseDlg>
 class CRecordDlg : public Base {
 public:
     using Base::Base;
-    // TRANSITION: records not yet moved to an option list keep their hand-written forwarding.
-    static constexpr bool kListsOptions = requires(Record& r) { r.Options(); };
 
     Record* GetRecord() const { return dynamic_cast<Record*>(this->GetData()); }
 
     int GetAll() override {
-        if constexpr (!kListsOptions)
-            return Base::GetAll();
         Record* record = GetRecord();
-        if constexpr (kListsOptions)
-            return record ? std::apply([record](auto&... option) { return record->GetAll(option...); },
-                                       m_Data.Options())
-                          : 0;
+        return record ? std::apply([record](auto&... option) { return record->GetAll(option...); },
+                                   m_Data.Options())
+                      : 0;
     }
     int SetAll() override {
-        if constexpr (!kListsOptions)
-            return Base::SetAll();
         Record* record = GetRecord();
-        if constexpr (kListsOptions)
-            return record ? std::apply([record](auto&... option) { return record->SetAll(option...); },
-                                       m_Data.Options())
-                          : 0;
+        return record ? std::apply([record](auto&... option) { return record->SetAll(option...); },
+                                   m_Data.Options())
+                      : 0;
     }
     // The buffer takes a fresh record's options (selected lists empty), keeping what KeepOnDefault
     // keeps, and the record follows.
     int GetAllDefault() override {
-        if constexpr (!kListsOptions)
-            return Base::GetAllDefault();
         Record fresh;
         KeepOnDefault(fresh);
-        if constexpr (kListsOptions)
-            m_Data.Options() = fresh.Options();
+        m_Data.Options() = fresh.Options();
         SetAll();
         GetAll();
         return 1;
