@@ -9,7 +9,8 @@ namespace {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1004, 1004, MenuRule::Standard, &LaunchDialog<CLogLinTabData, CLogLinTabDlg>, CLogLinTabData::kCaptionID},
+        {1004, 1004, MenuRule::Standard, &LaunchDialog<CLogLinTabData, CLogLinTabDlg>,
+         CLogLinTabData::kCaptionID},
         {1005, 1005, MenuRule::Standard, &LaunchDialog<CLogLinTabulateData, CLogLinTabulateDlg>, 0},
         {1064, 1064, MenuRule::Standard, &LaunchDialog<CXTab1WayTabData, CXTab1WayTabDlg>,
          CXTab1WayTabData::kCaptionID},
