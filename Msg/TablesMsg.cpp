@@ -1,13 +1,26 @@
 #include "Msg/TablesMsg.h"
 
+#include "Private/LogLinTabDlg.h"
+#include "Private/LogLinTabulateDlg.h"
+#include "Private/SmartCorrAnalysisDlg.h"
+#include "Private/XTabTabDlg.h"
+
 namespace {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1004, 1005, MenuRule::Standard, nullptr, 0},
-        {1064, 1066, MenuRule::Standard, nullptr, 0},
-        {1087, 1087, MenuRule::Standard, nullptr, 0},
-        {1091, 1091, MenuRule::Standard, nullptr, 0},
+        {1004, 1004, MenuRule::Standard, &LaunchDialog<CLogLinTabData, CLogLinTabDlg>,
+         CLogLinTabData::kCaptionID},
+        {1005, 1005, MenuRule::Standard, &LaunchDialog<CLogLinTabulateData, CLogLinTabulateDlg>, 0},
+        {1064, 1064, MenuRule::Standard, &LaunchDialog<CXTab1WayTabData, CXTab1WayTabDlg>,
+         CXTab1WayTabData::kCaptionID},
+        {1065, 1065, MenuRule::Standard, &LaunchDialog<CXTabNWayTabData, CXTabNWayTabDlg>,
+         CXTabNWayTabData::kCaptionID},
+        {1066, 1066, MenuRule::Standard, &LaunchDialog<CXTab2WayTabData, CXTab2WayTabDlg>,
+         CXTab2WayTabData::kCaptionID},
+        {1087, 1087, MenuRule::Standard, &LaunchDialog<CXtabMultiwayTabData, CXtabMultiwayTabDlg>,
+         CXtabMultiwayTabData::kCaptionID},
+        {1091, 1091, MenuRule::Standard, &LaunchDialog<CSmartCorrAnalysisData, CSmartCorrAnalysisDlg>, 0},
     };
 }
 
@@ -19,6 +32,7 @@ CTablesMsg::CTablesMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) 
 }
 
 void CTablesMsg::OnUpdateOwnCommand(UINT did, CCmdUI* cmdUI) {
+    // The standardized tables need more than two variables.
     if (did == 1087 && GetGlobal()->GetDataCount() <= 2)
         cmdUI->Enable(0);
 }

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "TvkBaseGui/CRecordOptions.h"
+
+// Correspondence analysis of the two-way table of a row and a column variable: the table's rows and
+// columns as points in a few dimensions that best keep its chi-square distances.
+//
+// Options, in declared order (GetAll / SetAll and archive, after the base part):
+//   ListOfVariablesList    source list (every variable of the data)
+//   RowVariableList        the row variables (the first source variable when none is chosen yet)
+//   ColumnVariableList     the column variables (the second source variable when none is chosen yet)
+//   DimensionsEdit         CGUIData<int> 2: dimensions of the solution, at least 1
+//   NormalizationCombo     int 0: index in combo 5561 (symmetric, row principal, column principal,
+//                          principal); its text follows " NORMAL = " when it is not the first
+//   ProfilesCheck          int 0  " PROFILES": row and column profiles
+//   InertiaCheck           int 1  " INERTIA": inertia of each dimension
+//   ContributionsCheck     int 0  " CONTRIB": contributions of the points to the dimensions and back
+//   PlotCheck              int 1  " PLOT": the map of the first two dimensions
+//   IncludeMissingValCheck int 0  " MISS"
+//   SaveCheck              int 0  the coordinates are saved to SaveFileEdit
+//   SaveFileEdit           text ""
+//
+// Lines: the tables module line; the save line; "CORRESP ", the rows, " * ", the columns, " /", then
+// " DIM = " and the dimensions when the value rule writes them, the normalization and the keywords; a
+// trailing "/" is removed.
+class CSmartCorrAnalysisData : public CRecordOptions<CSmartCorrAnalysisData> {
+public:
+    static constexpr UINT kNormalizationCombo = 5561;
+
+    static CGUIData<int> GetDefaultDimensionsEdit() { return CGUIData<int>(2); }
+    static int GetDefaultNormalizationCombo() { return 0; }
+    static int GetDefaultProfilesCheck() { return 0; }
+    static int GetDefaultInertiaCheck() { return 1; }
+    static int GetDefaultContributionsCheck() { return 0; }
+    static int GetDefaultPlotCheck() { return 1; }
+    static int GetDefaultIncludeMissingValCheck() { return 0; }
+    static int GetDefaultSaveCheck() { return 0; }
+    static CString GetDefaultSaveFileEdit() { return {}; }
+
+    auto Options() {
+        return std::tie(ListOfVariablesList, RowVariableList, ColumnVariableList, DimensionsEdit,
+                        NormalizationCombo, ProfilesCheck, InertiaCheck, ContributionsCheck, PlotCheck,
+                        IncludeMissingValCheck, SaveCheck, SaveFileEdit);
+    }
+
+    void Serialize(CArchive& ar) override {
+        CGUIBaseObj::Serialize(ar);
+        SerializeOptions(ar);
+    }
+    void FillListSource() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CVariableList ListOfVariablesList;
+    CVariableList RowVariableList;
+    CVariableList ColumnVariableList;
+    CGUIData<int> DimensionsEdit = GetDefaultDimensionsEdit();
+    int NormalizationCombo = GetDefaultNormalizationCombo();
+    int ProfilesCheck = GetDefaultProfilesCheck();
+    int InertiaCheck = GetDefaultInertiaCheck();
+    int ContributionsCheck = GetDefaultContributionsCheck();
+    int PlotCheck = GetDefaultPlotCheck();
+    int IncludeMissingValCheck = GetDefaultIncludeMissingValCheck();
+    int SaveCheck = GetDefaultSaveCheck();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+};

@@ -1,0 +1,5 @@
+#include "Private/LogLinTabData.h"
+
+#include "Source/RecordRegistry.h"
+
+REGISTER_RECORD(CLogLinTabData);

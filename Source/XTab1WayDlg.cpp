@@ -1,0 +1,55 @@
+#include "Private/XTab1WayDlg.h"
+
+#include "TvkBaseGui/DDXComboText.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+
+CXTab1WayDlg::CXTab1WayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+BOOL CXTab1WayDlg::OnInitDialog() {
+    if (FindCtrl(IDC_CONFIDENCE_COMBO))
+        FillComboFromResource(IDC_CONFIDENCE_COMBO, IDC_CONFIDENCE_COMBO);
+    else
+        CTvkAssertDlg(L"XTab1WayDlg.cpp", __LINE__).DoPrint();
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);
+    DDX_Check(pDX, IDC_PERCENTAGES_CHECK, m_Data.PercentagesCheck);
+    DDX_Check(pDX, IDC_CONFIDENCE_CHECK, m_Data.ConfIintervalCheck);
+    DDX_Check(pDX, IDC_CHISQ_CHECK, m_Data.PearsonChiSqrCheck);
+    DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
+    DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveDataFileCheck);
+    DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
+    ::DDX_ComboText(pDX, IDC_CONFIDENCE_COMBO, m_Data.ConfidenceLevelCombo);
+    // The level is a number strictly inside (0, 1), whatever the combo's texts.
+    if (pDX->m_bSaveAndValidate && IsCtrlEnabled(IDC_CONFIDENCE_COMBO)) {
+        const auto level = ParseDouble(m_Data.ConfidenceLevelCombo);
+        CheckRange(pDX, IDC_CONFIDENCE_COMBO, level.value_or(0.0), 0.0, 1.0, eExclusive, eExclusive, 0);
+    }
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 1, 1, 0, L".tvz", L"", 0);
+}
+
+void CXTab1WayDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_CONFIDENCE_COMBO, L"(0.0, 1.0)", 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 0);
+}
+
+void CXTab1WayDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    const BOOL percentages = IsCtrlChecked(IDC_PERCENTAGES_CHECK);
+    EnableCtrl(IDC_CONFIDENCE_CHECK, percentages);
+    EnableCtrl(IDC_CONFIDENCE_LABEL, percentages);
+    EnableCtrl(IDC_CONFIDENCE_COMBO, percentages && IsCtrlChecked(IDC_CONFIDENCE_CHECK));
+}

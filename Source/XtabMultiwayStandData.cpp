@@ -1,0 +1,46 @@
+#include "Private/XtabMultiwayStandData.h"
+
+#include "Source/RecordRegistry.h"
+#include "Source/TablesCommon.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+
+namespace {
+
+using R = CXtabMultiwayStandData;
+constexpr CCheckKeyword<R> kPrintKeywords[] = {
+    {&R::FrequenciesCheck, L" FREQ"},       {&R::TablePercentsCheck, L" PERCENT"},
+    {&R::RowPercentsCheck, L" ROWPCT"},     {&R::ColumnPercentsCheck, L" COLPCT"},
+    {&R::ExpectedCheck, L" EXPECT"},        {&R::DeviatesCheck, L" DEVI"},
+    {&R::StandardDeviatesCheck, L" STAND"}, {&R::TCPCheck, L" TCP"},
+};
+
+}  // namespace
+
+// Stored files start with the file name; the ints follow in the order of GetAll, the threshold last.
+void CXtabMultiwayStandData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(SaveEdit, SaveCheck, FrequenciesCheck, SeparateStrataRadio, SaveCombo, TablePercentsCheck,
+          RowPercentsCheck, ColumnPercentsCheck, ExpectedCheck, DeviatesCheck, StandardDeviatesCheck,
+          TCPCheck, ShadeCheck, ListOfVariablesList, RowVariableList, ColumnVariableList, StrataVariableList,
+          ThresholdEdit);
+}
+
+void CXtabMultiwayStandData::FillListSource() {
+    FillAllVariablesSource(*this, ListOfVariablesList);
+}
+
+void CXtabMultiwayStandData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kTablesModule, lines);
+    AddTableSaveCmd(lines, SaveCheck, SaveEdit, kSaveTypeCombo, SaveCombo);
+    lines.AddTail(CCmdInfo(PrintOptionLine(0) + KeywordsOf(*this, kPrintKeywords), 0));
+
+    const bool crossed =
+        CRadioUtil::GetRadioItem(kStrataRadioGroup, SeparateStrataRadio) == kCrossedStrataItem;
+    CString table =
+        L"STD " + StrataTableText(StrataVariableList, crossed, RowVariableList, ColumnVariableList);
+    table += L" /";
+    table += ShadeClause(ShadeCheck, ThresholdEdit);
+    lines.AddTail(CCmdInfo(table, 0));
+}
+
+REGISTER_RECORD(CXtabMultiwayStandData);

@@ -1,0 +1,228 @@
+// The dialogs of the tables menu, launched from their menu group: the pages' captions, what each page
+// enables, the range checks, and the loglinear term buttons.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Msg/TablesMsg.h"
+#include "Private/LogLinTabDlg.h"
+#include "Private/XTabTabDlg.h"
+#include "RecordTestUtil.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+using Actions = std::function<int(CGUIBaseDlg&)>;
+
+CGUIBaseDlg& Page(CGUIBaseDlg& dlg, int page) {
+    dlg.UserShowPage(page);
+    return dlg.GetActiveControlsDialog();
+}
+
+class TablesDialogs : public ::testing::Test {
+protected:
+    TablesDialogs() {
+        for (const wchar_t* name : {L"A", L"B", L"C"})
+            host.data.AddNumeric(name);
+        host.data.AddString(L"Region");
+    }
+    void Launch(UINT command, Actions actions = {}) {
+        ScriptedDriver driver(std::move(actions));
+        CTablesMsg group(&host);
+        EXPECT_TRUE(group.OnTKCommand(command));
+        EXPECT_EQ(driver.runs, 1);
+    }
+    Lines KeptLines(UINT command) { return LinesOf(*host.records.at(command)); }
+
+    FakeHost host;
+};
+
+TEST_F(TablesDialogs, EachItemOpensItsDialogAndGivesThePagesTheirCaptions) {
+    const struct {
+        UINT command;
+        std::vector<UINT> pageIDs;  // empty: not a composite
+    } items[] = {{1064, {0, 2366, 0}},
+                 {1065, {0, 2368, 0}},
+                 {1066, {0, 0, 2367, 0}},
+                 {1087, {0, 2377, 0}},
+                 {1004, {0, 0, 0, 0}},
+                 {1005, {}},
+                 {1091, {}}};
+    for (const auto& item : items) {
+        Launch(item.command);
+        ASSERT_FALSE(host.runs.empty());
+        EXPECT_EQ(host.runs.back().first, item.command);
+        const auto* tab = dynamic_cast<const CTabDataBase*>(host.records.at(item.command));
+        ASSERT_EQ(tab != nullptr, !item.pageIDs.empty()) << item.command;
+        for (int i = 0; tab && i < tab->GetPageCount(); ++i)
+            EXPECT_EQ(tab->GetPage(i)->GetDialogID(), item.pageIDs[static_cast<std::size_t>(i)])
+                << item.command;
+    }
+    // The loglinear model has no factors yet: the model page warns and is taken all the same.
+    EXPECT_EQ(host.warnings.size(), 1u);
+    EXPECT_TRUE(host.assertions.empty());
+}
+
+// ---- what each page enables ----------------------------------------------------------------------------
+
+struct EnablingCase {
+    const char* name;
+    UINT command;
+    int page;
+    std::function<void(CGUIBaseDlg&)> act;
+    UINT control;
+    bool enabled;
+};
+
+const EnablingCase kEnabling[] = {
+    {"OneWayIntervalNeedsPercentages", 1064, 0, [](CGUIBaseDlg&) {}, 5479, false},
+    {"OneWayIntervalWithPercentages", 1064, 0, [](CGUIBaseDlg& p) { p.UserCheck(5487, 1); }, 5479, true},
+    {"OneWayLevelNeedsTheInterval", 1064, 0, [](CGUIBaseDlg& p) { p.UserCheck(5487, 1); }, 5480, false},
+    {"OneWayLevelWithPercentagesAndInterval", 1064, 0,
+     [](CGUIBaseDlg& p) {
+         p.UserCheck(5487, 1);
+         p.UserCheck(5479, 1);
+     },
+     5480, true},
+    {"TwoWayThresholdFollowsShade", 1066, 0, [](CGUIBaseDlg& p) { p.UserCheck(5517, 1); }, 1225, true},
+    {"TwoWaySaveTypeFollowsSave", 1066, 0, [](CGUIBaseDlg&) {}, 5511, false},
+    {"MeasuresConfidenceNeedsAnIntervalMeasure", 1066, 1, [](CGUIBaseDlg& p) { p.UserCheck(4805, 1); }, 4793,
+     false},
+    {"MeasuresConfidenceWithAnIntervalMeasure", 1087, 1, [](CGUIBaseDlg& p) { p.UserCheck(4809, 1); }, 4793,
+     true},
+    {"CellComboFollowsItsCheck", 1065, 1, [](CGUIBaseDlg& p) { p.UserCheck(5529, 1); }, 5530, true},
+    {"MultiwayMantelOffWithCrossedStrata", 1065, 0, [](CGUIBaseDlg& p) { p.UserRadio(5474); }, 5463, false},
+    {"StandardizedThresholdFollowsShade", 1087, 0, [](CGUIBaseDlg& p) { p.UserCheck(1234, 1); }, 1236, true},
+    {"LogLinearOrderNeedsTwoSelectedFactors", 1004, 0, [](CGUIBaseDlg& p) { p.UserSelect(1242, {L"A"}); },
+     1244, false},
+    {"LogLinearCrossedTermsWaitWhileAnOrderIsTyped", 1004, 0,
+     [](CGUIBaseDlg& p) {
+         p.UserSelect(1242, {L"A", L"B"});
+         p.UserTypeText(1244, L"2");
+     },
+     1249, false},
+    {"LogLinearTypedModelEditFollowsItsRadio", 1004, 0, [](CGUIBaseDlg& p) { p.UserRadio(1211); }, 2580,
+     true},
+    {"LogLinearParametersLevelFollowsParameters", 1004, 2, [](CGUIBaseDlg& p) { p.UserCheck(1297, 1); }, 1299,
+     true},
+};
+
+class TablesEnabling : public TablesDialogs, public ::testing::WithParamInterface<EnablingCase> {};
+
+TEST_P(TablesEnabling, ControlState) {
+    const EnablingCase& c = GetParam();
+    bool enabled = !c.enabled;
+    Launch(c.command, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& page = Page(dlg, c.page);
+        c.act(page);
+        enabled = page.IsCtrlEnabled(c.control) != 0;
+        return IDCANCEL;
+    });
+    EXPECT_EQ(enabled, c.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, TablesEnabling, ::testing::ValuesIn(kEnabling),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+// ---- range checks --------------------------------------------------------------------------------------
+
+TEST_F(TablesDialogs, MeasuresConfidenceIsCheckedStrictlyInsideZeroAndOne) {
+    Launch(1066, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& table = Page(dlg, 0);
+        table.UserSelect(5504, {L"A"});
+        table.UserClick(5495);
+        table.UserSelect(5504, {L"B"});
+        table.UserClick(5494);
+        CGUIBaseDlg& measures = Page(dlg, 1);
+        measures.UserCheck(4803, 1);
+        measures.UserTypeText(4793, L"1");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 1)");
+        measures.UserTypeText(4793, L"0.9");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(1066), (Lines{L"TABLES", L"PLENGTH NONE / FREQ CHISQ ODDS",
+                                      L"TABULATE A * B / CONFI = 0.9", L"PLENGTH MEDIUM"}));
+}
+
+TEST_F(TablesDialogs, OneWayLevelOutsideZeroAndOneIsRefusedUntilAnItemIsChosen) {
+    auto* kept = new CXTab1WayTabData;
+    kept->Page<CXTab1WayData>().PercentagesCheck = kept->Page<CXTab1WayData>().ConfIintervalCheck = 1;
+    kept->Page<CXTab1WayData>().ConfidenceLevelCombo = L"1.5";
+    host.StoreDialogRecord(1064, kept);
+    Launch(1064, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& table = Page(dlg, 0);
+        EXPECT_FALSE(dlg.OnOK());
+        table.UserCombo(5480, 0);
+        return IDOK;
+    });
+    EXPECT_EQ(kept->Page<CXTab1WayData>().ConfidenceLevelCombo, L"0.90");
+}
+
+TEST_F(TablesDialogs, ThresholdMustBeAboveZero) {
+    Launch(1087, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& table = Page(dlg, 0);
+        table.UserCheck(1234, 1);
+        table.UserTypeText(1236, L"0");
+        EXPECT_FALSE(dlg.OnOK());
+        table.UserTypeText(1236, L"2");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(1087)[2], L"STD  *  / SHADE = 2");
+}
+
+// ---- loglinear model terms -----------------------------------------------------------------------------
+
+TEST_F(TablesDialogs, TermButtonsBuildTheModel) {
+    Launch(1004, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& model = Page(dlg, 0);
+        model.UserSelect(1242, {L"A", L"B", L"C"});
+        model.UserClick(1245);           // all three are the table's factors
+        model.UserTypeText(1244, L"2");  // "+" with order 2: every two-factor interaction
+        model.UserClick(1248);
+        model.UserTypeText(1244, L"");
+        model.UserSelect(1242, {L"A", L"B"});
+        model.UserClick(1250);  // the full factorial of A and B
+        model.UserCheck(1273, 1);
+        model.UserClick(1249);  // less A*B
+        model.UserClick(1249);  // a term already there is not added again
+        model.UserSelect(1255, {L"B*C"});
+        model.UserClick(1251);
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(1004)[1], L"MODEL A*B*C = A*B+A*C+A#B-A*B");
+    EXPECT_TRUE(host.warnings.empty());
+}
+
+TEST_F(TablesDialogs, TermsNamingAVariableOutsideTheTableWarnAndAreKept) {
+    Launch(1004, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& model = Page(dlg, 0);
+        model.UserSelect(1242, {L"A"});
+        model.UserClick(1245);
+        model.UserSelect(1242, {L"B"});
+        model.UserClick(1248);
+        return IDOK;
+    });
+    ASSERT_EQ(host.warnings.size(), 1u);
+    EXPECT_EQ(host.warnings[0], L"The model names a variable that is not a factor of the table.");
+    EXPECT_EQ(KeptLines(1004)[1], L"MODEL A = B");
+}
+
+TEST_F(TablesDialogs, StructuralZeroCellsMustBeLevelsInParentheses) {
+    Launch(1004, [&](CGUIBaseDlg& dlg) {
+        CGUIBaseDlg& zeros = Page(dlg, 1);
+        zeros.UserCheck(1284, 1);
+        for (const wchar_t* bad : {L"1,2", L"(1,0)", L"(1,2", L"(a)", L""}) {
+            zeros.UserTypeText(1285, bad);
+            EXPECT_FALSE(dlg.OnOK()) << CString(bad).ToUtf8();
+        }
+        zeros.UserTypeText(1285, L" (1, 2) (10,1)");
+        return IDOK;
+    });
+    EXPECT_EQ(KeptLines(1004)[4], L"ZERO / CELLS =  (1, 2) (10,1)");
+}
+
+}  // namespace
