@@ -21,6 +21,12 @@ namespace {
 
 using LineList = std::vector<std::wstring>;
 
+ExpectedArchive Ints(ExpectedArchive a, std::initializer_list<int> values) {
+    for (int v : values)
+        a.Int(v);
+    return a;
+}
+
 struct ArchiveCase {
     const char* name;
     std::function<std::unique_ptr<CGUIBaseObj>()> make;
@@ -52,19 +58,7 @@ const ArchiveCase kArchives[] = {
          r->SaveFileEdit = L"m.tvz";
          return r;
      },
-     ExpectedArchive()
-         .Base()
-         .Double(3)
-         .Double(1.5)
-         .Int(100)
-         .Double(0.25)
-         .Int(1)
-         .Int(1)
-         .Int(2)
-         .Int(2)
-         .Int(1)
-         .Int(3)
-         .Int(2)
+     Ints(ExpectedArchive().Base().Double(3).Double(1.5).Int(100).Double(0.25), {1, 1, 2, 2, 1, 3, 2})
          .Text(u"m.tvz")
          .Holder<int>(0, 2, 0, 12, 1)
          .List({{u"x"}})
@@ -101,12 +95,7 @@ const ArchiveCase kArchives[] = {
          r->SaveFileEdit = L"s.tvz";
          return r;
      },
-     ExpectedArchive()
-         .Base()
-         .Int(1)
-         .Int(1)
-         .Int(6)
-         .Int(2)
+     Ints(ExpectedArchive().Base(), {1, 1, 6, 2})
          .Text(u"s.tvz")
          .List({{u"a"}})
          .List({{u"a"}})
@@ -142,6 +131,14 @@ CSignalData Signal(int model) {
     r.StimulusVariablesList = Variables({L"s"});
     r.ModelTypeCombo = model;
     r.StartRadio = 1;
+    return r;
+}
+
+CMntestData Mntest(int save) {
+    CMntestData r;
+    r.SelectedVariablesList = Variables({L"a", L"b"});
+    r.SaveFileEdit = L"d.tvz";
+    r.SaveFileCheck = save;
     return r;
 }
 
@@ -201,22 +198,9 @@ const LineCase kLines[] = {
          return LinesOf(tab);
      },
      {L"MDS", L"MODEL  / SHAPE=SQUARE", L"ESTIMATE /  LOSS=KRUSKAL REGRESSION=MONOTONIC SPLIT=MATRIX"}},
-    {"MntestSaveFlagClearIgnoresFile",
-     [](FakeHost&) {
-         CMntestData r;
-         r.SelectedVariablesList = Variables({L"a", L"b"});
-         r.SaveFileEdit = L"d.tvz";
-         return LinesOf(r);
-     },
-     {L"MNTEST a b"}},
+    {"MntestSaveFlagClearIgnoresFile", [](FakeHost&) { return LinesOf(Mntest(0)); }, {L"MNTEST a b"}},
     {"MntestSaveLineFirst",
-     [](FakeHost&) {
-         CMntestData r;
-         r.SelectedVariablesList = Variables({L"a", L"b"});
-         r.SaveFileEdit = L"d.tvz";
-         r.SaveFileCheck = 1;
-         return LinesOf(r);
-     },
+     [](FakeHost&) { return LinesOf(Mntest(1)); },
      {L"SAVE MAHAL \"d.tvz\" S", L"MNTEST a b"}},
     {"SignalNparWritesNothingMore",
      [](FakeHost&) {
