@@ -27,6 +27,14 @@ ExpectedArchive Ints(ExpectedArchive a, std::initializer_list<int> values) {
     return a;
 }
 
+CMntestData Mntest(int save) {
+    CMntestData r;
+    r.SelectedVariablesList = Variables({L"a", L"b"});
+    r.SaveFileEdit = L"d.tvz";
+    r.SaveFileCheck = save;
+    return r;
+}
+
 struct ArchiveCase {
     const char* name;
     std::function<std::unique_ptr<CGUIBaseObj>()> make;
@@ -74,14 +82,11 @@ const ArchiveCase kArchives[] = {
      ExpectedArchive().Base().Text(u"1 2").Int(1).bytes()},
     {"Mntest",
      [] {
-         auto r = std::make_unique<CMntestData>();
+         auto r = std::make_unique<CMntestData>(Mntest(1));
          r->ListOfVariablesList = Variables({L"a", L"b"});
-         r->SelectedVariablesList = Variables({L"a"});
-         r->SaveFileEdit = L"d.tvz";
-         r->SaveFileCheck = 1;
          return r;
      },
-     ExpectedArchive().Base().Text(u"d.tvz").Int(1).List({{u"a"}, {u"b"}}).List({{u"a"}}).bytes()},
+     ExpectedArchive().Base().Text(u"d.tvz").Int(1).List({{u"a"}, {u"b"}}).List({{u"a"}, {u"b"}}).bytes()},
     {"Signal",
      [] {
          auto r = std::make_unique<CSignalData>();
@@ -134,14 +139,6 @@ CSignalData Signal(int model) {
     return r;
 }
 
-CMntestData Mntest(int save) {
-    CMntestData r;
-    r.SelectedVariablesList = Variables({L"a", L"b"});
-    r.SaveFileEdit = L"d.tvz";
-    r.SaveFileCheck = save;
-    return r;
-}
-
 struct LineCase {
     const char* name;
     std::function<LineList(FakeHost&)> lines;
@@ -184,20 +181,12 @@ const LineCase kLines[] = {
          m.RegressionCombo = 3;
          m.IterationsEdit = 10;
          m.ConvergenceEdit = 0.001;
-         m.WeightCheck = 1;
+         m.WeightCheck = m.SplitRadio = 1;
          tab.Page<CMdsConfigData>().ConfigRadio = 2;
          return LinesOf(tab);
      },
      {L"MDS", L"MODEL SAVED b / SHAPE=SQUARE", L"CONFIG = LAST",
-      L"ESTIMATE /  LOSS=YOUNG ITER=10 REGRESSION=POWER CONVERGE=0.001"}},
-    {"MdsConfigNeedsVariables",
-     [](FakeHost&) {
-         CMdsTabData tab = Mds({});
-         tab.Page<CMdsConfigData>().ConfigRadio = 2;
-         tab.Page<CMdsData>().SplitRadio = 1;
-         return LinesOf(tab);
-     },
-     {L"MDS", L"MODEL  / SHAPE=SQUARE", L"ESTIMATE /  LOSS=KRUSKAL REGRESSION=MONOTONIC SPLIT=MATRIX"}},
+      L"ESTIMATE /  LOSS=YOUNG ITER=10 REGRESSION=POWER WEIGHT SPLIT=MATRIX CONVERGE=0.001"}},
     {"MntestSaveFlagClearIgnoresFile", [](FakeHost&) { return LinesOf(Mntest(0)); }, {L"MNTEST a b"}},
     {"MntestSaveLineFirst",
      [](FakeHost&) { return LinesOf(Mntest(1)); },
@@ -291,11 +280,8 @@ TEST(ScalingRecords, MdsRowsAndShapeFromTheData) {
     CMdsData m;
     m.ReassignDefaultValue();
     EXPECT_EQ(m.ShapeRadio, 1);
-    EXPECT_EQ(m.RowsEdit, [] {
-        CGUIData<int> rows(100);
-        rows.SetSecond(2);
-        return rows;
-    }());
+    EXPECT_TRUE(m.RowsEdit.IsDefault() && m.RowsEdit.GetValue() == 100 &&
+                m.RowsEdit.GetDefaultValue() == 100);
     m.RowsEdit.SetUserValue(7);
     host.data.cases = 30;
     m.ReassignDefaultValue();
