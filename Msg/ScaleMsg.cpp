@@ -1,12 +1,17 @@
 #include "Msg/ScaleMsg.h"
 
+#include "Private/CronbachDlg.h"
+#include "Private/MdsDlg.h"
+
 namespace {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1012, 1012, MenuRule::Free, nullptr, 0},
+        {1012, 1012, MenuRule::Free, &LaunchDialog<CMdsTabData, CMdsTabDlg>, CMdsTabData::kCaptionID},
         {1037, 1038, MenuRule::Standard, nullptr, 0},
-        {1058, 1059, MenuRule::Standard, nullptr, 0},
+        {1058, 1058, MenuRule::Standard, &LaunchDialog<CCronbachTabData, CCronbachTabDlg>,
+         CCronbachTabData::kCaptionID},
+        {1059, 1059, MenuRule::Standard, nullptr, 0},
     };
 }
 

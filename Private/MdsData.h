@@ -1,0 +1,102 @@
+#pragma once
+
+#include "Private/TabData.h"
+#include "TvkBaseGui/CRecordOptions.h"
+
+// Multidimensional scaling: the scaling page (model, estimation, saving).
+class CMdsData : public CRecordOptions<CMdsData> {
+public:
+    // Radio groups (the group id is its first button's) and their items.
+    static constexpr UINT kSplitGroup = 3004;
+    static constexpr UINT kSplitNone = 3004, kSplitMatrix = 2985, kSplitRow = 2986;
+    static constexpr UINT kLossGroup = 3001;
+    static constexpr UINT kLossKruskal = 3001, kLossGuttman = 2998, kLossYoung = 3022;
+    static constexpr UINT kShapeGroup = 3020;
+    static constexpr UINT kShapeSquare = 3020, kShapeRectangular = 3007;
+    static constexpr UINT kRegressionCombo = 3008;
+    static constexpr UINT kSaveTypeCombo = 3014;
+    static constexpr UINT kModule = 12918;
+
+    static double GetDefaultDimensionsEdit() { return 2.0; }
+    static double GetDefaultPowerEdit() { return 2.0; }
+    static int GetDefaultIterationsEdit() { return 50; }
+    static double GetDefaultConvergenceEdit() { return 0.005; }
+    // 0 until the data gives the number of rows; never range-checked or forced out while untouched.
+    static CGUIData<int> GetDefaultRowsEdit();
+    static int GetDefaultWeightCheck() { return 0; }
+    static int GetDefaultSaveCheck() { return 0; }
+    static int GetDefaultSplitRadio() { return 0; }
+    static int GetDefaultLossRadio() { return 0; }
+    static int GetDefaultShapeRadio() { return 0; }
+    static int GetDefaultRegressionCombo() { return 0; }
+    static int GetDefaultSaveTypeCombo() { return 1; }
+    static CString GetDefaultSaveFileEdit() { return {}; }
+
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariablesList, DimensionsEdit, PowerEdit, IterationsEdit,
+                        ConvergenceEdit, RowsEdit, WeightCheck, SaveCheck, SplitRadio, LossRadio, ShapeRadio,
+                        RegressionCombo, SaveTypeCombo, SaveFileEdit);
+    }
+
+    int GetSelectedVariableListCount() const { return SelectedVariablesList.GetSize(); }
+    // Whether a weight may be written: always for a shape outside the group; else when the rows
+    // exceed half the data's cases, or when the data is split.
+    bool IsWeightCheckEnabled() const;
+
+    void Serialize(CArchive& ar) override;
+    void ReassignDefaultValue() override;
+    void FillListSource() override;
+    void SetEditAttribute() override { RowsEdit.SetSecond(2); }
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CVariableList ListOfVariablesList;
+    CVariableList SelectedVariablesList;
+    double DimensionsEdit = GetDefaultDimensionsEdit();
+    double PowerEdit = GetDefaultPowerEdit();
+    int IterationsEdit = GetDefaultIterationsEdit();
+    double ConvergenceEdit = GetDefaultConvergenceEdit();
+    CGUIData<int> RowsEdit = GetDefaultRowsEdit();
+    int WeightCheck = GetDefaultWeightCheck();
+    int SaveCheck = GetDefaultSaveCheck();
+    int SplitRadio = GetDefaultSplitRadio();
+    int LossRadio = GetDefaultLossRadio();
+    int ShapeRadio = GetDefaultShapeRadio();
+    int RegressionCombo = GetDefaultRegressionCombo();
+    int SaveTypeCombo = GetDefaultSaveTypeCombo();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+};
+
+// The starting configuration of multidimensional scaling: none, a typed matrix (one row per
+// variable, one number per dimension) or the last one the kernel computed.
+class CMdsConfigData : public CRecordOptions<CMdsConfigData> {
+public:
+    static constexpr UINT kSourceGroup = 2988;
+    static constexpr UINT kSourceNone = 2988, kSourceTyped = 2989, kSourceLast = 2993;
+
+    static CString GetDefaultConfigEdit() { return {}; }
+    static int GetDefaultConfigRadio() { return 0; }
+
+    auto Options() { return std::tie(ConfigEdit, ConfigRadio); }
+
+    // Removes the next row from a typed matrix and returns it. Rows end at ";" or at a line end, whose
+    // carriage return (the character before the line feed) is not part of the row.
+    static CString GetNextDimension(CString& text);
+    // The typed matrix's rows that hold a number, joined by line feeds.
+    CString GetConfigParseCommandsEdit() const;
+
+    void Serialize(CArchive& ar) override;
+    // Inserts the CONFIG line in front of the scaling page's SAVE line, else its ESTIMATE line.
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CString ConfigEdit = GetDefaultConfigEdit();
+    int ConfigRadio = GetDefaultConfigRadio();
+};
+
+// Multidimensional scaling: scaling page, configuration page; no resampling.
+class CMdsTabData : public CTabData<CMdsData, CMdsConfigData> {
+public:
+    static constexpr UINT kCaptionID = 2190;
+
+    static CMdsData GetDefaultMds() { return {}; }
+    static CMdsConfigData GetDefaultMdsConfig() { return {}; }
+};

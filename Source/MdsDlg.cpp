@@ -1,0 +1,181 @@
+#include "Private/MdsDlg.h"
+
+#include <algorithm>
+#include <climits>
+#include <string_view>
+
+#include "Source/ScalingCommon.h"
+#include "TvkUseRes/ResourceTables.h"
+
+CMdsDlg::CMdsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+BOOL CMdsDlg::OnInitDialog() {
+    for (UINT group : {CMdsData::kSplitGroup, CMdsData::kLossGroup, CMdsData::kShapeGroup})
+        FillRadioFromResource(group);
+    FillComboFromResource(IDC_REGRESSION_COMBO, CMdsData::kRegressionCombo);
+    FillComboFromResource(IDC_SAVE_TYPE_COMBO, CMdsData::kSaveTypeCombo);
+    CGUIBaseDlg::OnInitDialog();
+    for (UINT edit :
+         {IDC_DIMENSIONS_EDIT, IDC_POWER_EDIT, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, IDC_ROWS_EDIT})
+        Ctrl(edit).m_bNoMinus = true;
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CMdsDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1, 0);
+    // An empty list leaves the choice for later; one variable alone cannot be scaled.
+    const int variables = ListCtrl(IDC_SELECTED_LIST).GetItemCount();
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariablesList,
+                      variables ? UINT{kTargetMessage} : 0u, variables ? 2 : 1, 0);
+    DDX_Text(pDX, IDC_DIMENSIONS_EDIT, m_Data.DimensionsEdit);
+    CheckRange(pDX, IDC_DIMENSIONS_EDIT, m_Data.DimensionsEdit, 1.0,
+               static_cast<double>(std::min(variables, 5)), eInclusive, eInclusive, variables >= 2 ? 0 : 1);
+    DDX_Text(pDX, IDC_POWER_EDIT, m_Data.PowerEdit);
+    CheckRange(pDX, IDC_POWER_EDIT, m_Data.PowerEdit, 1.0, 0.0, eInclusive, eNoValidation, 0);
+    DDX_Text(pDX, IDC_ITERATIONS_EDIT, m_Data.IterationsEdit);
+    CheckRange(pDX, IDC_ITERATIONS_EDIT, m_Data.IterationsEdit, 0, 0, eInclusive, eNoValidation, 0);
+    DDX_Text(pDX, IDC_CONVERGENCE_EDIT, m_Data.ConvergenceEdit);
+    CheckRange(pDX, IDC_CONVERGENCE_EDIT, m_Data.ConvergenceEdit, 0.0, 1.0, eExclusive, eExclusive, 0);
+    DDX_Range(pDX, IDC_ROWS_EDIT, m_Data.RowsEdit, 2, INT_MAX, eInclusive, eNoValidation);
+    DDX_Check(pDX, IDC_WEIGHT_CHECK, m_Data.WeightCheck);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
+    DDX_Radio(pDX, CMdsData::kSplitGroup, m_Data.SplitRadio);
+    DDX_Radio(pDX, CMdsData::kLossGroup, m_Data.LossRadio);
+    DDX_Radio(pDX, CMdsData::kShapeGroup, m_Data.ShapeRadio);
+    DDX_CBIndex(pDX, IDC_REGRESSION_COMBO, m_Data.RegressionCombo);
+    DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveTypeCombo);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+}
+
+void CMdsDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_DIMENSIONS_EDIT, GetString(12963), 0);
+    AddToolTip(IDC_POWER_EDIT, GetString(12960), 0);
+    AddToolTip(IDC_ITERATIONS_EDIT, GetString(12961), 0);
+    AddToolTip(IDC_CONVERGENCE_EDIT, GetString(12970), 0);
+    AddToolTip(IDC_ROWS_EDIT, GetString(12962), 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
+}
+
+void CMdsDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    EnableCtrl(IDC_SAVE_TYPE_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
+    const BOOL regression = IsCtrlChecked(CMdsData::kLossKruskal) || IsCtrlChecked(CMdsData::kLossYoung);
+    EnableCtrl(IDC_REGRESSION_COMBO, regression);
+    EnableCtrl(IDC_REGRESSION_LABEL, regression);
+    const BOOL rectangular = IsCtrlChecked(CMdsData::kShapeRectangular);
+    for (UINT id : {static_cast<UINT>(IDC_ROWS_EDIT), static_cast<UINT>(IDC_ROWS_LABEL), CMdsData::kSplitRow})
+        EnableCtrl(id, rectangular);
+    // A square matrix cannot be split by row: the closed choice falls back to no split.
+    if (!rectangular && IsCtrlChecked(CMdsData::kSplitRow)) {
+        SetCtrlChecked(CMdsData::kSplitRow, 0);
+        SetCtrlChecked(CMdsData::kSplitNone, 1);
+    }
+}
+
+void CMdsDlg::OnReset() {
+    CGUIBaseDlg::OnReset();
+    ListCtrl(IDC_SELECTED_LIST).ResetOptions();
+}
+
+void CMdsDlg::KeepOnDefault(CMdsData& fresh) {
+    CRecordDlg::KeepOnDefault(fresh);
+    fresh.ReassignDefaultValue();
+}
+
+CMdsConfigDlg::CMdsConfigDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
+
+bool CMdsConfigDlg::IsDimensionFormatCorrect(const CString& row, int count) {
+    const std::wstring_view text = row.str();
+    const auto isDigit = [&](std::size_t i) { return i < text.size() && text[i] >= L'0' && text[i] <= L'9'; };
+    const auto digitsFrom = [&](std::size_t i) {
+        while (isDigit(i))
+            ++i;
+        return i;
+    };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == L'-')
+            ++i;
+        if (!isDigit(i))
+            return false;
+        i = digitsFrom(i);
+        if (i < text.size() && text[i] == L'.') {
+            if (!isDigit(++i))
+                return false;
+            i = digitsFrom(i);
+        }
+        // A second sign or point, or any other character, glued to the number.
+        if (i < text.size() && text[i] != L' ')
+            return false;
+        while (i < text.size() && text[i] == L' ')
+            ++i;
+        --count;
+    }
+    return count == 0;
+}
+
+bool CMdsConfigDlg::IsMatrixCorrect(const CString& matrix, int dimensions, int variables) {
+    CString text = matrix;
+    int rows = 0;
+    while (!text.IsEmpty()) {
+        const CString row = CMdsConfigData::GetNextDimension(text);
+        if (row.str().find_first_of(L"0123456789.;") != std::wstring_view::npos &&
+            IsDimensionFormatCorrect(row, dimensions))
+            ++rows;
+    }
+    return rows == variables;
+}
+
+bool CMdsConfigDlg::IsCommandsEditParseCorrect() const {
+    const CMdsConfigData* config = GetRecord();
+    const CMdsData* scaling = config ? FindSisterPage<CMdsData>(*config) : nullptr;
+    if (!scaling)
+        return false;
+    // The variables as the scaling page shows them now, when it is shown.
+    int variables = scaling->GetSelectedVariableListCount();
+    if (auto* tab = dynamic_cast<CTabDlgBase*>(GetParentDlgWindow()))
+        if (CMdsDlg* page = tab->FindPage<CMdsDlg>(); page && page->HasWindow())
+            variables = page->ListCtrl(CMdsDlg::IDC_SELECTED_LIST).GetItemCount();
+    return IsMatrixCorrect(m_Data.ConfigEdit, static_cast<int>(scaling->DimensionsEdit), variables);
+}
+
+BOOL CMdsConfigDlg::OnInitDialog() {
+    FillRadioFromResource(CMdsConfigData::kSourceGroup);
+    return CGUIBaseDlg::OnInitDialog();
+}
+
+void CMdsConfigDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_Radio(pDX, CMdsConfigData::kSourceGroup, m_Data.ConfigRadio);
+    DDX_Text(pDX, IDC_MATRIX_EDIT, m_Data.ConfigEdit);
+    if (pDX->m_bSaveAndValidate && IsCtrlEnabled(IDC_MATRIX_EDIT) && !IsCommandsEditParseCorrect()) {
+        TKMessageBox(GetString(kMatrixMessage));
+        pDX->Fail(IDC_MATRIX_EDIT);
+    }
+}
+
+void CMdsConfigDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    EnableCtrl(IDC_MATRIX_EDIT, IsCtrlChecked(CMdsConfigData::kSourceTyped));
+}
+
+bool CMdsTabDlg::OnOK() {
+    CMdsDlg& scaling = PageDlg<0>();
+    if (scaling.HasWindow() && scaling.IsCtrlChecked(CMdsData::kLossYoung) &&
+        scaling.Ctrl(CMdsDlg::IDC_REGRESSION_COMBO).m_nComboIndex == kPowerRegression) {
+        TKMessageBox(GetString(kYoungPowerMessage));
+        return false;
+    }
+    return CTabDlgBase::OnOK();
+}
+
+const CTabDlgBase::PageCaptionTable& CMdsTabDlg::GetPageCaptions() const {
+    return PlainPageCaptions<CMdsTabData>();
+}
