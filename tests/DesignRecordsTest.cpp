@@ -377,6 +377,10 @@ const LinesCase kLines[] = {
      {L"DESIGN", L"TAGUCHI/ REPS=2 TYPE=L8"}},
 };
 
+void PrintTo(const LinesCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DesignLines : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(DesignLines, GoldenLines) {
