@@ -32,6 +32,12 @@ protected:
     }
     LineList Lines(UINT command) { return LinesOf(*host.records.at(command)); }
     std::wstring Status() const { return host.sentMessages.empty() ? L"" : host.sentMessages.back().second; }
+    // OK is refused, with the focus on `focus` and `message` in the status bar.
+    void ExpectRefused(CGUIBaseDlg& dlg, UINT focus, const wchar_t* message) {
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(dlg.GetFocusCtrl(), focus);
+        EXPECT_EQ(Status(), message);
+    }
     static TextList ToolTips(CGUIBaseDlg& dlg, const std::vector<UINT>& ids) {
         TextList tips;
         for (UINT id : ids)
@@ -177,9 +183,7 @@ TEST_F(DesignDialogs, DesignTypeDecidesFieldsToolTipsAndWhatOkTakes) {
         dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 1);
         dlg.UserTypeText(DesignDlg::IDC_FACTORS_EDIT, L"8");
         dlg.UserTypeText(DesignDlg::IDC_RUNS_EDIT, L"8");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(dlg.GetFocusCtrl(), DesignDlg::IDC_RUNS_EDIT);
-        EXPECT_EQ(Status(), L"Enter a number in {16, 32, 64, 128}");
+        ExpectRefused(dlg, DesignDlg::IDC_RUNS_EDIT, L"Enter a number in {16, 32, 64, 128}");
         dlg.UserTypeText(DesignDlg::IDC_RUNS_EDIT, L"16");
         return IDOK;
     });
@@ -206,25 +210,16 @@ TEST_F(DesignDialogs, OneSampleTestFollowsItsModelAndChecksEveryValue) {
         dlg.UserRadio(3845);
         EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{false, false, true, true, true}));
 
-        const std::pair<UINT, const wchar_t*> refusals[] = {
-            {OneDlg::IDC_SPREAD_EDIT, L"Enter a number in (0, 1e+10]"},
-            {OneDlg::IDC_FIRST_EDIT, L"Enter a number other than 5"},
-            {OneDlg::IDC_LARGEST_EDIT, L"Enter a number in (50, 1000000]"},
-        };
         dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"5");
+        dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"5");
         dlg.UserTypeText(OneDlg::IDC_SMALLEST_EDIT, L"50");
         dlg.UserTypeText(OneDlg::IDC_LARGEST_EDIT, L"40");
-        const wchar_t* const fixes[] = {L"2", L"5", L"60"};
-        for (std::size_t i = 0; i < std::size(refusals); ++i) {
-            if (i == 1)
-                dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"5");
-            EXPECT_FALSE(dlg.OnOK()) << i;
-            EXPECT_EQ(dlg.GetFocusCtrl(), refusals[i].first);
-            EXPECT_EQ(Status(), refusals[i].second);
-            dlg.UserTypeText(refusals[i].first, fixes[i]);
-            if (i == 1)
-                dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"4");
-        }
+        ExpectRefused(dlg, OneDlg::IDC_SPREAD_EDIT, L"Enter a number in (0, 1e+10]");
+        dlg.UserTypeText(OneDlg::IDC_SPREAD_EDIT, L"2");
+        ExpectRefused(dlg, OneDlg::IDC_FIRST_EDIT, L"Enter a number other than 5");
+        dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"4");
+        ExpectRefused(dlg, OneDlg::IDC_LARGEST_EDIT, L"Enter a number in (50, 1000000]");
+        dlg.UserTypeText(OneDlg::IDC_LARGEST_EDIT, L"60");
         return IDOK;
     });
     EXPECT_EQ(Lines(1024), (LineList{L"POWER", L"MODEL T1 / M1 = 5 NULL = 4 SD=2",
@@ -238,8 +233,7 @@ TEST_F(DesignDialogs, OneSampleCorrelationHasItsOwnRangesAndNoSpread) {
             (TextList{L"(-1.0, +1.0)", L"[3, 1000000]", L"[1, 999997]"}));
         EXPECT_FALSE(dlg.IsCtrlEnabled(OneDlg::IDC_SPREAD_EDIT));
         dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"1");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(Status(), L"Enter a number in (-1, 1)");
+        ExpectRefused(dlg, OneDlg::IDC_FIRST_EDIT, L"Enter a number in (-1, 1)");
         dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"0.4");
         return IDOK;
     });
@@ -256,8 +250,7 @@ TEST_F(DesignDialogs, UnequalGroupsOfTwoCorrelationsTakeTheirSizesInsteadOfAnEst
         dlg.UserRadio(Corr2Dlg::IDC_UNEQUAL_RADIO);
         EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{true, false, false, false}));
         dlg.UserTypeText(Corr2Dlg::IDC_SIZE1_EDIT, L"3");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(Status(), L"Enter a number in [4, +inf)");
+        ExpectRefused(dlg, Corr2Dlg::IDC_SIZE1_EDIT, L"Enter a number in [4, +inf)");
         dlg.UserTypeText(Corr2Dlg::IDC_SIZE1_EDIT, L"40");
         dlg.UserTypeText(Corr2Dlg::IDC_SIZE2_EDIT, L"60");
         return IDOK;
