@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Private/DesignDlgBase.h"
+#include "Private/PowerOneSampleData.h"
+#include "TvkBaseGui/CRecordDlg.h"
+
+// The dialog of the one-sample power models; its value edits, labels and ranges follow the model.
+class CPowerOneSampleDlg : public CRecordDlg<CPowerOneSampleData, CPowerDlgBase> {
+public:
+    enum : UINT {
+        IDD = 2239,
+        IDC_FIRST_LABEL = 3830,
+        IDC_NULL_LABEL = 3831,
+        IDC_SPREAD_LABEL = 3832,
+        IDC_FIRST_EDIT = 3836,
+        IDC_NULL_EDIT = 3837,
+        IDC_SPREAD_EDIT = 3838,
+        IDC_ALTERNATIVE_COMBO = CPowerOneSampleData::kAlternativeCombo,
+    };
+    static constexpr const wchar_t* kDefaultSaveFile = L"POWER.tvz";
+
+    // One value of a model: its label (null when the model has no such value) and its check.
+    struct Field {
+        const wchar_t* label;
+        CPowerValueRule rule;
+    };
+    struct ModelRules {
+        UINT variant;
+        Field first, null, spread;
+        const CSampleSizeRanges* sizes;
+    };
+    // The rules of a variant; a variant that is none of the five is shown as the t test.
+    static const ModelRules& RulesOf(UINT variant);
+
+    explicit CPowerOneSampleDlg(CGUIBaseDlg* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void AddToolTips() override;
+    void UpdateDependentWindows() override;
+
+protected:
+    void KeepOnDefault(CPowerOneSampleData& fresh) override;
+
+private:
+    const ModelRules& Rules() const;
+};

@@ -1,0 +1,136 @@
+#include "Private/DesignDlgBase.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "TvkDlgBase/TvkDlgBase.h"
+
+void CDesignDlgBase::RefuseValue(CDataExchange* pDX, UINT id, const CString& message) {
+    if (IsColoredValidation()) {
+        ChangeColor(id, kColorInvalid);
+        SendStatusBarText(message);
+    } else {
+        TKMessageBox(message);
+    }
+    pDX->Fail(id);
+}
+
+CPowerDlgBase::CPowerDlgBase(UINT templateId, CGUIBaseDlg* parent, const CPowerEstimateRadio& estimate,
+                             UINT alternativeCombo, std::vector<UINT> radioGroups)
+    : CDesignDlgBase(templateId, parent),
+      m_estimate(estimate),
+      m_nAlternativeCombo(alternativeCombo),
+      m_radioGroups(std::move(radioGroups)) {
+    SetBaseRunFlag(1);
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    m_radioGroups.push_back(estimate.group);
+}
+
+BOOL CPowerDlgBase::OnInitDialog() {
+    // Combos and radio buttons hold their items before the base shows the record in them.
+    if (m_nAlternativeCombo)
+        FillComboFromResource(m_nAlternativeCombo, m_nAlternativeCombo);
+    for (UINT group : m_radioGroups)
+        FillRadioFromResource(group);
+    return CGUIBaseDlg::OnInitDialog();
+}
+
+UINT CPowerDlgBase::GetCheckedItem(UINT group) const {
+    for (int i = 0; i < CRadioUtil::GetRadioCount(group); ++i)
+        if (IsCtrlChecked(CRadioUtil::GetRadioControl(group, i)))
+            return CRadioUtil::GetRadioItem(group, i);
+    return 0;
+}
+
+EPowerEstimate CPowerDlgBase::GetCheckedEstimate() const {
+    for (int i = 0; i < CRadioUtil::GetRadioCount(m_estimate.group); ++i)
+        if (IsCtrlChecked(CRadioUtil::GetRadioControl(m_estimate.group, i)))
+            return m_estimate.Kind(i);
+    return EPowerEstimate::none;
+}
+
+void CPowerDlgBase::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    const bool applies = EstimateApplies();
+    for (int i = 0; i < CRadioUtil::GetRadioCount(m_estimate.group); ++i)
+        EnableCtrl(CRadioUtil::GetRadioControl(m_estimate.group, i), applies);
+    const EPowerEstimate kind = applies ? GetCheckedEstimate() : EPowerEstimate::none;
+    EnableCtrl(IDC_POWER_EDIT, kind == EPowerEstimate::sampleSize);
+    EnableCtrl(IDC_SAMPLE_SIZE_EDIT, kind == EPowerEstimate::single);
+    for (UINT edit : {IDC_SMALLEST_EDIT, IDC_LARGEST_EDIT, IDC_STEP_EDIT})
+        EnableCtrl(edit, kind == EPowerEstimate::range);
+}
+
+CString CPowerDlgBase::RangeText(const CSampleSizeRanges::Range& range) {
+    return L"[" + NumberText(range.minimum) + L", " + NumberText(range.maximum) + L"]";
+}
+
+void CPowerDlgBase::CheckControlCorr(CDataExchange* pDX, UINT id, CGUIData<double>& holder) {
+    CheckControlLessThan(pDX, id, holder, -1.0, 1.0);
+}
+
+void CPowerDlgBase::CheckControlGreaterThan(CDataExchange* pDX, UINT id, CGUIData<double>& holder,
+                                            double minimum, double maximum) {
+    const bool bounded = std::isfinite(maximum);
+    DDX_Range(pDX, id, holder, minimum, bounded ? maximum : 0.0, eExclusive,
+              bounded ? eInclusive : eNoValidation);
+}
+
+void CPowerDlgBase::CheckControlLessThan(CDataExchange* pDX, UINT id, CGUIData<double>& holder,
+                                         double minimum, double maximum) {
+    DDX_Range(pDX, id, holder, minimum, maximum, eExclusive, eExclusive);
+}
+
+void CPowerDlgBase::CheckControlNotEqual(CDataExchange* pDX, UINT id, const CGUIData<double>& holder,
+                                         double other) {
+    if (pDX->m_bSaveAndValidate && IsCtrlEnabled(id) && holder.GetValue() == other)
+        RefuseValue(pDX, id, L"Enter a number other than " + NumberText(other));
+}
+
+void CPowerDlgBase::CheckSampleSize(CDataExchange* pDX, const CGUIData<int>& smallest,
+                                    const CGUIData<int>& largest, int maximum) {
+    // A smallest size at or above the maximum leaves no largest size (and no range to check against).
+    const int above = std::min(smallest.GetValue(), maximum);
+    CheckRange(pDX, IDC_LARGEST_EDIT, largest.GetValue(), above, maximum, eExclusive, eInclusive, 0);
+}
+
+void CPowerDlgBase::ExchangeCommon(CDataExchange* pDX, const CCommonFields& fields,
+                                   const CSampleSizeRanges& sizes) {
+    DDX_Text(pDX, IDC_LEVEL_EDIT, fields.level);
+    DDX_Text(pDX, IDC_POWER_EDIT, fields.power);
+    DDX_Radio(pDX, m_estimate.group, fields.estimate);
+    DDX_Range(pDX, IDC_SAMPLE_SIZE_EDIT, fields.single, sizes.single.minimum, sizes.single.maximum);
+    DDX_Range(pDX, IDC_SMALLEST_EDIT, fields.smallest, sizes.smallest.minimum, sizes.smallest.maximum);
+    DDX_Range(pDX, IDC_LARGEST_EDIT, fields.largest, sizes.largest.minimum, sizes.largest.maximum);
+    DDX_Range(pDX, IDC_STEP_EDIT, fields.step, sizes.step.minimum, sizes.step.maximum);
+    CheckSampleSize(pDX, fields.smallest, fields.largest, sizes.largest.maximum);
+    DDX_Check(pDX, IDC_SAVE_CHECK, fields.saveCheck);
+    DDX_Text(pDX, IDC_SAVE_FILE, fields.saveFile);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, fields.saveFile, 1, 1, 0, L".tvz", L"", 0);
+}
+
+void CPowerDlgBase::ExchangeValue(CDataExchange* pDX, UINT id, CGUIData<double>& holder,
+                                  const CPowerValueRule& rule) {
+    switch (rule.kind) {
+        case EPowerValue::any:
+            DDX_STText(pDX, id, holder);
+            break;
+        case EPowerValue::correlation:
+            CheckControlCorr(pDX, id, holder);
+            break;
+        case EPowerValue::proportion:
+            CheckControlLessThan(pDX, id, holder, 0.0, 1.0);
+            break;
+        case EPowerValue::positive:
+            CheckControlGreaterThan(pDX, id, holder, 0.0, rule.maximum);
+            break;
+    }
+}
+
+void CPowerDlgBase::AddCommonToolTips(const CSampleSizeRanges& sizes, const CString& saveFile) {
+    AddToolTip(IDC_SAMPLE_SIZE_EDIT, RangeText(sizes.single), 0);
+    AddToolTip(IDC_SMALLEST_EDIT, RangeText(sizes.smallest), 0);
+    AddToolTip(IDC_LARGEST_EDIT, RangeText(sizes.largest), 0);
+    AddToolTip(IDC_STEP_EDIT, RangeText(sizes.step), 0);
+    AddToolTip(IDC_SAVE_FILE, saveFile, 0);
+}

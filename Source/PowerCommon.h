@@ -1,0 +1,68 @@
+#pragma once
+
+#include "TvkBaseGui/CGUIBaseObj.h"
+#include "TvkUseRes/ResourceTables.h"
+
+// String resources of the power records: the command module, and the test level and power that a
+// record starts from.
+inline constexpr UINT kPowerModule = 12931;
+inline constexpr UINT kPowerTestLevelString = 12700;
+inline constexpr UINT kPowerValueString = 12685;
+// The two one-sided alternatives of the alternative combos; any other item writes no ALTER clause.
+inline constexpr UINT kAlternativeGreaterItem = 12267;
+inline constexpr UINT kAlternativeLessItem = 12334;
+
+// What a power model estimates: the sample size for a specific power, the power at one sample size,
+// the power over a range of sample sizes; `none` for a radio index the group does not have.
+enum class EPowerEstimate { none, sampleSize, single, range };
+
+// The estimate radio group of a power dialog and the item ids of its three buttons.
+struct CPowerEstimateRadio {
+    UINT group;
+    UINT sampleSizeItem;
+    UINT singleItem;
+    UINT rangeItem;
+
+    EPowerEstimate Kind(int index) const;
+};
+
+// The four sample-size holders every power record has.
+struct CPowerSampleSizes {
+    const CGUIData<int>& single;
+    const CGUIData<int>& smallest;
+    const CGUIData<int>& largest;
+    const CGUIData<int>& step;
+};
+
+template <class Record>
+CPowerSampleSizes SampleSizesOf(const Record& r) {
+    return {r.SampleSizeEdit, r.SmallestSampleSizeEdit, r.LargestSampleSizeEdit, r.DifferenceSamplesEdit};
+}
+
+// The module line and, when saving is on, the save line.
+void AddPowerHeadLines(CCmdList& lines, int saveCheck, const CString& saveFile);
+
+// `start`, the test level, then the clauses of the estimate; `singleClause` introduces the one sample
+// size. The test level and the power fall back to 0.05 and 0.80 when their texts are empty.
+CString PowerEstimateLine(const CString& start, const CString& level, const CString& power,
+                          EPowerEstimate kind, const CPowerSampleSizes& sizes,
+                          const CString& singleClause = L" LOW = ");
+
+// " ALTER = " and the alternative's text, for the one-sided alternatives only.
+CString PowerAlternativeClause(UINT combo, int index);
+
+// Base of the power records: the defaults of the options they share (each record declares its own
+// members, in its own order).
+class CPowerDataBase : public CGUIBaseObj {
+public:
+    static CString GetDefaultTestLevelCombo() { return GetString(kPowerTestLevelString); }
+    static CString GetDefaultAlternativePowerCombo() { return GetString(kPowerValueString); }
+    static int GetDefaultSampleSizeSpecificPowerRadio() { return 0; }
+    static CGUIData<int> GetDefaultSampleSizeEdit() { return CGUIData<int>(0); }
+    static CGUIData<int> GetDefaultSmallestSampleSizeEdit() { return CGUIData<int>(0); }
+    static CGUIData<int> GetDefaultLargestSampleSizeEdit() { return CGUIData<int>(0); }
+    static CGUIData<int> GetDefaultDifferenceSamplesEdit() { return CGUIData<int>(1); }
+    static int GetDefaultSaveFileCheck() { return 0; }
+    static CString GetDefaultSaveFileEdit() { return {}; }
+    static int GetDefaultAlternativeCombo() { return 2; }
+};

@@ -1,0 +1,27 @@
+#include "Private/PowerGenericData.h"
+
+#include "Source/RecordRegistry.h"
+
+// Stored files keep the plain members first, then the holders.
+void CPowerGenericData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(SaveFileCheck, SampleSizeForSpecificPowerRadio, TestLevelCombo, AlternativePowerCombo, SaveFileEdit,
+          NumeratordegreesEdit, DenominatorDegreesEdit, DenomSampleSizeEdit, NonCentralityEdit,
+          SampleSizeEdit, SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit);
+}
+
+void CPowerGenericData::GetCommandInfoList(CCmdList& lines) const {
+    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    CString text = L"MODEL GENERIC /";
+    text += AddEditValueCmd(NumeratordegreesEdit, L" NDF = ", 1);
+    text += AddEditValueCmd(DenominatorDegreesEdit, L" C1 = ", 1);
+    text += AddEditValueCmd(DenomSampleSizeEdit, L" C0 = ", 1);
+    text += AddEditValueCmd(NonCentralityEdit, L" NCP = ", 1);
+    lines.AddTail(CCmdInfo(text, 0));
+    lines.AddTail(CCmdInfo(
+        PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
+                          kEstimateRadio.Kind(SampleSizeForSpecificPowerRadio), SampleSizesOf(*this)),
+        0));
+}
+
+REGISTER_RECORD(CPowerGenericData);

@@ -1,0 +1,37 @@
+#include "Private/PowerTwoSampleData.h"
+
+#include "Source/RecordRegistry.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+
+// Stored files keep the plain members first, then the holders.
+void CPowerTwoSampleData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(SaveFileEdit, SaveFileCheck, IndividualEffectsRadio, SampleSizeSpecificPowerRadio, AlternativeCombo,
+          AlternativePowerCombo, TestLevelCombo, Mean1Edit, Mean2Edit, MeanDifferenceEdit, AvgeSqEdit,
+          SampleSizeEdit, SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit,
+          GroupStdDevEdit);
+}
+
+void CPowerTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
+    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    const bool z = GetDialogID() == kVariantZ2;
+    if (!z && GetDialogID() != kVariantT2)
+        return;
+    const UINT form = CRadioUtil::GetRadioItem(kEffectRadio, IndividualEffectsRadio);
+    CString text = z ? L"MODEL Z2 /" : L"MODEL T2 /";
+    text += AddEditValueCmd(MeanDifferenceEdit, L" RANGE = ", form == kRangeItem);
+    text += AddEditValueCmd(Mean1Edit, L" M1 = ", form == kMeansItem);
+    text += AddEditValueCmd(Mean2Edit, L" M2 = ", form == kMeansItem);
+    text += AddEditValueCmd(AvgeSqEdit, L" STEFF = ", form == kStandardisedItem);
+    // A standardised effect needs no spread under the z test.
+    text +=
+        AddEditValueCmd(GroupStdDevEdit, z ? L" POOLED = " : L" WITHIN = ", !z || form != kStandardisedItem);
+    text += PowerAlternativeClause(kAlternativeCombo, AlternativeCombo);
+    lines.AddTail(CCmdInfo(text, 0));
+    lines.AddTail(
+        CCmdInfo(PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
+                                   kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), SampleSizesOf(*this)),
+                 0));
+}
+
+REGISTER_RECORD(CPowerTwoSampleData);

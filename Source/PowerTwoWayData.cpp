@@ -1,0 +1,41 @@
+#include "Private/PowerTwoWayData.h"
+
+#include "Source/RecordRegistry.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+
+// Stored files keep the plain members first, then the holders.
+void CPowerTwoWayData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(IndividualEffectsEdit, SaveFileEdit, SaveFileCheck, IndividualEffectsRadio, RowEffectsRadio,
+          SampleSizeSpecificPowerRadio, TestLevelCombo, AlternativePowerCombo, EffectRangeEdit, AvgeSqEdit,
+          RowNumberEdit, ColumnNumberEdit, CellStdDevEdit, SampleSizeEdit, SmallestSampleSizeEdit,
+          LargestSampleSizeEdit, DifferenceSamplesEdit);
+}
+
+void CPowerTwoWayData::GetCommandInfoList(CCmdList& lines) const {
+    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    const bool twoWay = GetDialogID() == kVariantTwoWay;
+    if (!twoWay && GetDialogID() != kVariantOneWay)
+        return;
+    const UINT form = CRadioUtil::GetRadioItem(kEffectRadio, IndividualEffectsRadio);
+    const UINT which = CRadioUtil::GetRadioItem(kWhichEffectsRadio, RowEffectsRadio);
+    CString text = twoWay ? L"MODEL TWOWAY /" : L"MODEL ONEWAY /";
+    text += AddEditValueCmd(RowNumberEdit, twoWay ? L" ROWS = " : L" GROUPS = ", 1);
+    text += AddEditValueCmd(ColumnNumberEdit, L" COLUMNS = ", twoWay);
+    // An average squared effect is already in units of the cell spread.
+    text += AddEditValueCmd(CellStdDevEdit, L" WITHIN = ", form != kAverageSquareItem);
+    text += AddOnConditionCmd(L" REFFECTS", twoWay && which == kRowItem);
+    text += AddOnConditionCmd(L" CEFFECTS", twoWay && which == kColumnItem);
+    text += AddOnConditionCmd(L" IEFFECTS", twoWay && which == kInteractionItem);
+    text += AddOnConditionCmd(L" EFFECT = " + IndividualEffectsEdit,
+                              form == kIndividualItem && !IndividualEffectsEdit.IsEmpty());
+    text += AddEditValueCmd(EffectRangeEdit, L" RANGE = ", form == kRangeItem);
+    text += AddEditValueCmd(AvgeSqEdit, L" AVGESQ = ", form == kAverageSquareItem);
+    lines.AddTail(CCmdInfo(text, 0));
+    lines.AddTail(
+        CCmdInfo(PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
+                                   kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), SampleSizesOf(*this)),
+                 0));
+}
+
+REGISTER_RECORD(CPowerTwoWayData);

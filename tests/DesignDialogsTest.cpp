@@ -1,0 +1,287 @@
+// The power and experimental-design dialogs, driven through the design-of-experiments menu group as a
+// user would, and the design dialog's rules of admissible values.
+
+#include <gtest/gtest.h>
+
+#include "RecordTestUtil.h"
+
+#include <typeinfo>
+
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Msg/DesignofExperimentsMsg.h"
+#include "Private/ExperimentalDesignDlg.h"
+#include "Private/PowerCorr2Dlg.h"
+#include "Private/PowerGenericDlg.h"
+#include "Private/PowerOneSampleDlg.h"
+#include "Private/PowerTwoSampleDlg.h"
+#include "Private/PowerTwoWayDlg.h"
+
+namespace {
+
+using LineList = std::vector<std::wstring>;
+using TextList = std::vector<std::wstring>;
+
+class DesignDialogs : public ::testing::Test {
+protected:
+    void Launch(UINT command, std::function<int(CGUIBaseDlg&)> actions) {
+        ScriptedDriver driver(std::move(actions));
+        CDesignofExperimentsMsg group(&host);
+        EXPECT_TRUE(group.OnTKCommand(command));
+        EXPECT_EQ(driver.runs, 1);
+    }
+    LineList Lines(UINT command) { return LinesOf(*host.records.at(command)); }
+    std::wstring Status() const { return host.sentMessages.empty() ? L"" : host.sentMessages.back().second; }
+    // OK is refused, with the focus on `focus` and `message` in the status bar.
+    void ExpectRefused(CGUIBaseDlg& dlg, UINT focus, const wchar_t* message) {
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(dlg.GetFocusCtrl(), focus);
+        EXPECT_EQ(Status(), message);
+    }
+    static TextList ToolTips(CGUIBaseDlg& dlg, const std::vector<UINT>& ids) {
+        TextList tips;
+        for (UINT id : ids)
+            tips.emplace_back(dlg.GetToolTip(id).str());
+        return tips;
+    }
+    static std::vector<bool> Enabled(CGUIBaseDlg& dlg, const std::vector<UINT>& ids) {
+        std::vector<bool> enabled;
+        for (UINT id : ids)
+            enabled.push_back(dlg.IsCtrlEnabled(id) != 0);
+        return enabled;
+    }
+
+    FakeHost host;
+};
+
+// ---- launch -------------------------------------------------------------------------------------
+
+struct LaunchCase {
+    UINT command;
+    UINT templateId;
+    UINT caption;
+    const std::type_info* record;
+};
+
+class DesignLaunch : public DesignDialogs, public ::testing::WithParamInterface<LaunchCase> {};
+
+TEST_P(DesignLaunch, OpensItsDialogOnItsRecordWithItsVariant) {
+    const LaunchCase& c = GetParam();
+    Launch(c.command, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(dlg.GetTemplateID(), c.templateId);
+        EXPECT_EQ(dlg.GetDlgCaptionID(), c.caption);
+        return IDCANCEL;
+    });
+    CGUIBaseObj* record = host.records.at(c.command);
+    EXPECT_STREQ(typeid(*record).name(), c.record->name());
+    EXPECT_EQ(record->GetDialogID(), c.caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DesignLaunch,
+                         ::testing::Values(LaunchCase{1021, 2239, 2237, &typeid(CPowerOneSampleData)},
+                                           LaunchCase{1022, 2238, 2238, &typeid(CPowerCorr2Data)},
+                                           LaunchCase{1023, 2248, 0, &typeid(CPowerGenericData)},
+                                           LaunchCase{1024, 2239, 2239, &typeid(CPowerOneSampleData)},
+                                           LaunchCase{1025, 2240, 2240, &typeid(CPowerTwoWayData)},
+                                           LaunchCase{1026, 2239, 2241, &typeid(CPowerOneSampleData)},
+                                           LaunchCase{1027, 2239, 2242, &typeid(CPowerOneSampleData)},
+                                           LaunchCase{1028, 2239, 2243, &typeid(CPowerOneSampleData)},
+                                           LaunchCase{1029, 2238, 2244, &typeid(CPowerCorr2Data)},
+                                           LaunchCase{1030, 2245, 2245, &typeid(CPowerTwoSampleData)},
+                                           LaunchCase{1031, 2240, 2246, &typeid(CPowerTwoWayData)},
+                                           LaunchCase{1032, 2245, 2247, &typeid(CPowerTwoSampleData)},
+                                           LaunchCase{1084, 2075, 0, &typeid(CExperimentalDesignData)}),
+                         [](const auto& p) { return std::to_string(p.param.command); });
+
+// ---- admissible values of the experimental designs ------------------------------------------------
+
+using Field = CExperimentalDesignDlg::EField;
+
+struct ValueCase {
+    int position;
+    Field field;
+    int value;
+    int factors;             // for the runs
+    const wchar_t* refusal;  // empty when accepted
+};
+
+CString Validate(const ValueCase& c) {
+    switch (c.field) {
+        case Field::levels:
+            return CExperimentalDesignDlg::ValidEdit(c.position, c.value);
+        case Field::factors:
+            return CExperimentalDesignDlg::ValidEditLevel(c.position, c.value);
+        case Field::runs:
+            return CExperimentalDesignDlg::ValidEditRuns(c.position, c.value, c.factors);
+        case Field::replications:
+            return CExperimentalDesignDlg::ValidEditReplications(c.position, c.value);
+    }
+    return {};
+}
+
+TEST(DesignValues, EachTypeAcceptsItsValuesAndNamesWhatItWouldTake) {
+    const wchar_t* const plackett = L"Enter a multiple of 4 in [4, 100], or one of 9, 25, 27, 49, 81, 125";
+    const ValueCase cases[] = {
+        {1, Field::runs, 8, 7, L""},
+        {1, Field::runs, 8, 8, L"Enter a number in {16, 32, 64, 128}"},
+        {1, Field::runs, 12, 2, L"Enter a number in {4, 8, 16, 32, 64, 128}"},
+        {3, Field::runs, 12, 2, L""},
+        {3, Field::runs, 10, 2, plackett},
+        {3, Field::runs, 125, 2, L""},
+        {3, Field::runs, 27, 2, L""},
+        {3, Field::runs, 104, 2, plackett},
+        {4, Field::factors, 8, 0, L"Enter a number in {[3, 7], [9, 12], 16}"},
+        {4, Field::factors, 16, 0, L""},
+        {4, Field::factors, 2, 0, L"Enter a number in {[3, 7], [9, 12], 16}"},
+        {0, Field::levels, 3, 0, L""},
+        {0, Field::levels, 4, 0, L"Enter a number in {2, 3}"},
+        {0, Field::factors, 8, 0, L"Enter a number in [2, 7]"},
+        {2, Field::levels, 12, 0, L""},
+        {2, Field::levels, 2, 0, L"Enter a number in [3, 12]"},
+        {5, Field::factors, 31999, 0, L""},
+        {5, Field::levels, 32000, 0, L"Enter a number in [2, 32000)"},
+        {6, Field::replications, 100000, 0, L""},
+        {0, Field::replications, 0, 0, L"Enter a number in [1, +inf)"},
+        // A field the type does not use takes anything.
+        {6, Field::runs, -5, 0, L""},
+    };
+    for (const ValueCase& c : cases)
+        EXPECT_EQ(std::wstring(Validate(c).str()), c.refusal)
+            << "position " << c.position << " field " << static_cast<int>(c.field) << " value " << c.value;
+}
+
+// ---- the experimental-design dialog -------------------------------------------------------------
+
+using DesignDlg = CExperimentalDesignDlg;
+
+TEST_F(DesignDialogs, DesignTypeDecidesFieldsToolTipsAndWhatOkTakes) {
+    const std::vector<UINT> fields = {DesignDlg::IDC_FACTORS_EDIT, DesignDlg::IDC_LEVELS_EDIT,
+                                      DesignDlg::IDC_RUNS_EDIT, DesignDlg::IDC_REPLICATIONS_EDIT};
+    Launch(1084, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(ToolTips(dlg, fields), (TextList{L"[2, 7]", L"[2, 3]", L"(-inf, +inf)", L"[1, +inf)"}));
+        EXPECT_EQ(Enabled(dlg, fields), (std::vector<bool>{true, true, false, true}));
+
+        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 1);
+        EXPECT_EQ(ToolTips(dlg, fields),
+                  (TextList{L"[2, 11]", L"[2, 3]", L"{4, 8, 16, 32, 64, 128}", L"[1, +inf)"}));
+        EXPECT_EQ(Enabled(dlg, fields), (std::vector<bool>{true, false, true, true}));
+
+        // The Latin square needs three levels at least: the field shows them; the factors keep their tip.
+        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 2);
+        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(DesignDlg::IDC_LEVELS_EDIT).str()), L"3");
+        EXPECT_EQ(ToolTips(dlg, fields),
+                  (TextList{L"[2, 11]", L"[3, 12]", L"{4, 8, 16, 32, 64, 128}", L"[1, +inf)"}));
+        EXPECT_EQ(Enabled(dlg, {DesignDlg::IDC_SQUARE_CHECK, DesignDlg::IDC_BLOCK_CHECK,
+                                DesignDlg::IDC_MIXTURE_COMBO}),
+                  (std::vector<bool>{true, false, false}));
+
+        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 5);
+        EXPECT_TRUE(dlg.IsCtrlEnabled(DesignDlg::IDC_LEVELS_EDIT));
+        dlg.UserCombo(DesignDlg::IDC_MIXTURE_COMBO, 1);
+        EXPECT_FALSE(dlg.IsCtrlEnabled(DesignDlg::IDC_LEVELS_EDIT));
+
+        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 1);
+        dlg.UserTypeText(DesignDlg::IDC_FACTORS_EDIT, L"8");
+        dlg.UserTypeText(DesignDlg::IDC_RUNS_EDIT, L"8");
+        ExpectRefused(dlg, DesignDlg::IDC_RUNS_EDIT, L"Enter a number in {16, 32, 64, 128}");
+        dlg.UserTypeText(DesignDlg::IDC_RUNS_EDIT, L"16");
+        return IDOK;
+    });
+    EXPECT_EQ(Lines(1084), (LineList{L"DESIGN", L"BOXHUNTER/ FACTORS=8 RUNS=16"}));
+}
+
+// ---- power dialogs ------------------------------------------------------------------------------
+
+using OneDlg = CPowerOneSampleDlg;
+
+TEST_F(DesignDialogs, OneSampleTestFollowsItsModelAndChecksEveryValue) {
+    Launch(1024, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(OneDlg::IDC_SAVE_FILE).str()), L"POWER.tvz");
+        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(OneDlg::IDC_FIRST_LABEL).str()), L"&Mean:");
+        EXPECT_EQ(
+            ToolTips(dlg, {OneDlg::IDC_SPREAD_EDIT, OneDlg::IDC_SAMPLE_SIZE_EDIT, OneDlg::IDC_STEP_EDIT}),
+            (TextList{L"(0.0, 10000000000.0]", L"[1, 1000000]", L"[1, 999999]"}));
+        const std::vector<UINT> estimates = {OneDlg::IDC_POWER_EDIT, OneDlg::IDC_SAMPLE_SIZE_EDIT,
+                                             OneDlg::IDC_SMALLEST_EDIT, OneDlg::IDC_LARGEST_EDIT,
+                                             OneDlg::IDC_STEP_EDIT};
+        EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{true, false, false, false, false}));
+        dlg.UserRadio(3846);
+        EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{false, true, false, false, false}));
+        dlg.UserRadio(3845);
+        EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{false, false, true, true, true}));
+
+        dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"5");
+        dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"5");
+        dlg.UserTypeText(OneDlg::IDC_SMALLEST_EDIT, L"50");
+        dlg.UserTypeText(OneDlg::IDC_LARGEST_EDIT, L"40");
+        ExpectRefused(dlg, OneDlg::IDC_SPREAD_EDIT, L"Enter a number in (0, 1e+10]");
+        dlg.UserTypeText(OneDlg::IDC_SPREAD_EDIT, L"2");
+        ExpectRefused(dlg, OneDlg::IDC_FIRST_EDIT, L"Enter a number other than 5");
+        dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"4");
+        ExpectRefused(dlg, OneDlg::IDC_LARGEST_EDIT, L"Enter a number in (50, 1000000]");
+        dlg.UserTypeText(OneDlg::IDC_LARGEST_EDIT, L"60");
+        return IDOK;
+    });
+    EXPECT_EQ(Lines(1024), (LineList{L"POWER", L"MODEL T1 / M1 = 5 NULL = 4 SD=2",
+                                     L"ESTIMATE / ALPHA = 0.05 LOW = 50 HIGH = 60"}));
+}
+
+TEST_F(DesignDialogs, OneSampleCorrelationHasItsOwnRangesAndNoSpread) {
+    Launch(1021, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(
+            ToolTips(dlg, {OneDlg::IDC_FIRST_EDIT, OneDlg::IDC_SAMPLE_SIZE_EDIT, OneDlg::IDC_STEP_EDIT}),
+            (TextList{L"(-1.0, +1.0)", L"[3, 1000000]", L"[1, 999997]"}));
+        EXPECT_FALSE(dlg.IsCtrlEnabled(OneDlg::IDC_SPREAD_EDIT));
+        dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"1");
+        ExpectRefused(dlg, OneDlg::IDC_FIRST_EDIT, L"Enter a number in (-1, 1)");
+        dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"0.4");
+        return IDOK;
+    });
+    EXPECT_EQ(Lines(1021)[1], L"MODEL CORR1 / COEF1 = 0.4");
+}
+
+using Corr2Dlg = CPowerCorr2Dlg;
+
+TEST_F(DesignDialogs, UnequalGroupsOfTwoCorrelationsTakeTheirSizesInsteadOfAnEstimate) {
+    const std::vector<UINT> controls = {Corr2Dlg::IDC_SIZE1_EDIT, Corr2Dlg::IDC_RATIO_EDIT, 3797,
+                                        Corr2Dlg::IDC_POWER_EDIT};
+    Launch(1022, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{false, false, true, true}));
+        dlg.UserRadio(Corr2Dlg::IDC_UNEQUAL_RADIO);
+        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{true, false, false, false}));
+        dlg.UserTypeText(Corr2Dlg::IDC_SIZE1_EDIT, L"3");
+        ExpectRefused(dlg, Corr2Dlg::IDC_SIZE1_EDIT, L"Enter a number in [4, +inf)");
+        dlg.UserTypeText(Corr2Dlg::IDC_SIZE1_EDIT, L"40");
+        dlg.UserTypeText(Corr2Dlg::IDC_SIZE2_EDIT, L"60");
+        return IDOK;
+    });
+    EXPECT_EQ(Lines(1022),
+              (LineList{L"POWER", L"MODEL CORR2 / N1 = 40 N2 = 60", L" ESTIMATE / ALPHA = 0.05"}));
+    // Two proportions give the ratio instead, and keep their estimate.
+    Launch(1029, [&](CGUIBaseDlg& dlg) {
+        dlg.UserRadio(Corr2Dlg::IDC_UNEQUAL_RADIO);
+        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{false, true, true, true}));
+        EXPECT_EQ(std::wstring(dlg.GetToolTip(Corr2Dlg::IDC_SAMPLE_SIZE_EDIT).str()), L"[1, 1000000]");
+        return IDCANCEL;
+    });
+}
+
+using WayDlg = CPowerTwoWayDlg;
+
+TEST_F(DesignDialogs, OneWayAnalysisOfVarianceHasNoColumnsAndTheAverageSquareNoSpread) {
+    Launch(1025, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(WayDlg::IDC_ROWS_LABEL).str()), L"Number of &groups:");
+        const std::vector<UINT> controls = {WayDlg::IDC_COLUMNS_EDIT, WayDlg::IDC_ROW_EFFECTS_RADIO,
+                                            WayDlg::IDC_SPREAD_EDIT, WayDlg::IDC_EFFECTS_EDIT,
+                                            WayDlg::IDC_AVERAGE_SQUARE_EDIT};
+        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{false, false, true, true, false}));
+        dlg.UserRadio(WayDlg::IDC_AVERAGE_SQUARE_RADIO);
+        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{false, false, false, false, true}));
+        dlg.UserTypeText(WayDlg::IDC_ROWS_EDIT, L"4");
+        dlg.UserTypeText(WayDlg::IDC_AVERAGE_SQUARE_EDIT, L"0.3");
+        return IDOK;
+    });
+    EXPECT_EQ(Lines(1025)[1], L"MODEL ONEWAY / GROUPS = 4 AVGESQ = 0.3");
+}
+
+}  // namespace
