@@ -1,10 +1,11 @@
 #pragma once
 
 #include "Private/NonparametricData.h"
+#include "Source/TestingCommon.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of Kruskal-Wallis (2109), two-sample Kolmogorov-Smirnov (2111) and several variances (2173).
-class CKwDlg : public CRecordDlg<CKwData> {
+class CKwDlg : public CRecordDlg<CKwData, CAddRuledDlg> {
 public:
     enum : UINT {
         IDD = 2085,
@@ -28,7 +29,6 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    bool MouseMoveListCtrlHelper(UINT from, UINT over) override;
     // 1 while one grouping variable waits for the variable it splits.
     int IsSelectionListMandatory() const;
     // A list that must not be empty while `mandatory` is set.
@@ -36,7 +36,7 @@ public:
 };
 
 // The page of Quade (2359) and Friedman (2158): variables, a grouping and a blocking variable.
-class CQuadeDlg : public CRecordDlg<CQuadeData> {
+class CQuadeDlg : public CRecordDlg<CQuadeData, CAddRuledDlg> {
 public:
     enum : UINT {
         IDD = 2274,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Private/TestingMeansData.h"
+#include "Source/TestingCommon.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of the one-sample tests; what it enables and checks depends on the test (its caption).
@@ -38,7 +39,7 @@ protected:
 };
 
 // The page of the two-sample tests, the samples told apart by a grouping variable.
-class CTestingTwoSampleDlg : public CRecordDlg<CTestingTwoSampleData> {
+class CTestingTwoSampleDlg : public CRecordDlg<CTestingTwoSampleData, CAddRuledDlg> {
 public:
     enum : UINT {
         IDD = 2255,

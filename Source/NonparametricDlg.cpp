@@ -73,14 +73,6 @@ void CKwDlg::UpdateDependentWindows() {
         EnableCtrl(IDC_GROUP_ADD, 0);
 }
 
-// A drop onto a list is refused while that list's add button is.
-bool CKwDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
-    for (const auto& pair : GetListPairs())
-        if (pair.source == from && pair.target == over && !IsCtrlEnabled(pair.addButton))
-            return false;
-    return CRecordDlg::MouseMoveListCtrlHelper(from, over);
-}
-
 int CKwDlg::IsSelectionListMandatory() const {
     const CTKCtrl* groups = FindCtrl(IDC_GROUP_LIST);
     if (!groups)
@@ -101,7 +93,7 @@ void CKwDlg::DDX_ListCtrlArrayKW(CDataExchange* pDX, UINT id, CVariableList& lis
 // ---- Quade, Friedman ------------------------------------------------------------------------------------
 
 CQuadeDlg::CQuadeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
     AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny});
     AddListPair({IDC_SOURCE_LIST, IDC_BLOCK_LIST, IDC_BLOCK_ADD, IDC_BLOCK_REMOVE, kVariableTypeAny});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
@@ -140,6 +132,7 @@ void CQuadeDlg::AddToolTips() {
 
 void CQuadeDlg::UpdateDependentWindows() {
     CRecordDlg::UpdateDependentWindows();
+    // A string variable can group or block, never be tested.
     if (IsStringVariablePresent(IDC_SOURCE_LIST))
         EnableCtrl(IDC_ADD, 0);
 }

@@ -43,3 +43,10 @@ void DDX_Confidence(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT edit, CGUIData<do
         return;
     dlg.DDX_Range(pDX, edit, confidence, 0.0, 1.0, eExclusive, eExclusive);
 }
+
+bool CAddRuledDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
+    for (const auto& pair : GetListPairs())
+        if (pair.source == from && pair.target == over && !IsCtrlEnabled(pair.addButton))
+            return false;
+    return CGUIBaseDlg::MouseMoveListCtrlHelper(from, over);
+}

@@ -25,3 +25,11 @@ IData* GetModuleData(const wchar_t* file);
 
 // A confidence edit: strictly between 0 and 1, and left alone while the user has emptied it.
 void DDX_Confidence(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT edit, CGUIData<double>& confidence);
+
+// A dialog whose add buttons follow rules beyond the move rule: a drop onto a list is refused while that
+// list's add button is.
+class CAddRuledDlg : public CGUIBaseDlg {
+public:
+    using CGUIBaseDlg::CGUIBaseDlg;
+    bool MouseMoveListCtrlHelper(UINT from, UINT over) override;
+};
