@@ -163,10 +163,13 @@ BOOL CTestingTwoSampleDlg::OnInitDialog() {
     if (variant == CTestingTwoSampleData::kVariances)
         for (UINT id : {IDC_MULTIPLE_LABEL, IDC_BONFERRONI, IDC_DUNN_SIDAK})
             EnableCtrl(id, 0);
-    if (variant == CTestingTwoSampleData::kVariances || variant == CTestingTwoSampleData::kTTest)
-        for (UINT id = IDC_SD_ONE_EDIT; id <= IDC_SD_TWO_LABEL; ++id)
+    if (variant == CTestingTwoSampleData::kVariances || variant == CTestingTwoSampleData::kTTest) {
+        // Their zeros, judged a moment ago, mean nothing to these tests.
+        for (UINT id = IDC_SD_ONE_EDIT; id <= IDC_SD_TWO_LABEL; ++id) {
             EnableCtrl(id, 0);
-    else if (variant != CTestingTwoSampleData::kZTest)
+            ChangeColor(id, kColorWhite);
+        }
+    } else if (variant != CTestingTwoSampleData::kZTest)
         CTvkAssertDlg(L"TestingMeansDlg.cpp", __LINE__).DoPrint();
     return 1;
 }
