@@ -31,10 +31,10 @@ CString ConfidenceClause(const CGUIData<double>& confidence) {
     return CGUIBaseObj::AddEditValueCmd(confidence, CGUIData<double>(kDefaultConfidence), 0, L" CONF = ", 1);
 }
 
-IData* GetModuleData(const wchar_t* file) {
+IData* GetModuleData(const wchar_t* file, long line) {
     IData* data = g_pDlgStat1 ? g_pDlgStat1->GetData() : nullptr;
     if (!data)
-        CTvkAssertDlg(file, __LINE__).DoPrint();
+        CTvkAssertDlg(file, line).DoPrint();
     return data;
 }
 

@@ -20,8 +20,8 @@ CString AlternativeClause(UINT combo, int index, const CString& keyword);
 // " CONF = " and the level, only when it differs from 0.95.
 CString ConfidenceClause(const CGUIData<double>& confidence);
 
-// The host's data interface through the module object; a missing one is reported from `file`.
-IData* GetModuleData(const wchar_t* file);
+// The host's data interface through the module object; a missing one is reported at `file` and `line`.
+IData* GetModuleData(const wchar_t* file, long line);
 
 // A confidence edit: strictly between 0 and 1, and left alone while the user has emptied it.
 void DDX_Confidence(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT edit, CGUIData<double>& confidence);

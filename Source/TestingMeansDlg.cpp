@@ -216,7 +216,7 @@ UINT CTestingTwoSampleDlg::ValidateGroupVariable() const {
     const CGUIListCtrl& groups = ListCtrl(IDC_GROUP_LIST);
     if (groups.GetItemCount() == 0 || groups.GetState() == 1)
         return 0;
-    IData* data = GetModuleData(L"TestingMeansDlg.cpp");
+    IData* data = GetModuleData(L"TestingMeansDlg.cpp", __LINE__);
     if (!data)
         return 0;
     const int count = data->GetGroupCount(groups.GetItems().GetAt(0).GetVariableName());

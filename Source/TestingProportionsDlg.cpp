@@ -24,7 +24,7 @@ void CTestingProportionDlgBase::SetLayout(UINT rawItem, UINT aggregateItem, std:
 }
 
 void CTestingProportionDlgBase::SetDlgOnInit() {
-    IData* data = GetModuleData(L"TestingProportionsDlg.cpp");
+    IData* data = GetModuleData(L"TestingProportionsDlg.cpp", __LINE__);
     IGlobal* global = GetHostGlobal();
     m_bNoRawData = !data || !global || global->QueryAggregateData() || data->GetDataSetCount() != 1;
     if (!m_bNoRawData)
