@@ -36,9 +36,10 @@ struct HostSettings {
     bool hasSeries = true;
     int season = 12;
     bool interpolate = false;
-    std::wstring current;    // the current module's name, empty for none
-    bool query = true;       // the current-module service's boolean
-    bool aggregate = false;  // the data holds aggregated counts, not cases
+    std::wstring current;  // the current module's name, empty for none
+    bool query = true;     // the current-module service's boolean
+    // The data holds aggregated counts, not cases: no raw-data input.
+    bool aggregate = false;
 };
 
 // The host's kernel: it computes nothing and logs every line it receives.
