@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "DlgStat1.h"
-#include "HostApi/CModuleBase.h"
 #include "Host/HostData.h"
+#include "HostApi/CModuleBase.h"
 #include "HostApi/Interfaces.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CTKMsg.h"
@@ -38,6 +38,8 @@ struct HostSettings {
     bool interpolate = false;
     std::wstring current;  // the current module's name, empty for none
     bool query = true;     // the current-module service's boolean
+    // The data holds aggregated counts, not cases: no raw-data input.
+    bool aggregate = false;
 };
 
 // The host's kernel: it computes nothing and logs every line it receives.
@@ -125,6 +127,7 @@ public:
     int GetDataCount(int kind, bool all, int sheet) override { return m_data.GetVariableCount(); }
     int GetDataCount() override { return m_data.GetVariableCount(); }
     CString GetDistributionFolder() override { return L"Distrib/"; }
+    bool QueryAggregateData() override { return m_settings.aggregate; }
 
     // IBaseGui
     wchar_t GetDecimalSymbol() override { return m_settings.decimal; }

@@ -152,6 +152,13 @@ void HostData::Synthetic(int variables, int cases) {
     m_nCases = cases;
 }
 
+int HostData::GetGroupCount(const CString& variable) {
+    for (const auto& v : m_variables)
+        if (v.name == variable)
+            return m_nGroups;
+    return -1;
+}
+
 void HostData::Clear() {
     m_variables.clear();
     m_nCases = 0;

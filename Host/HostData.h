@@ -33,8 +33,13 @@ public:
     int GetCaseCount() override { return m_nCases; }
     int GetVariableCount() override { return static_cast<int>(m_variables.size()); }
     const std::vector<DataVariableInfo>& GetVariables() override { return m_variables; }
+    // Every variable counts the same number of groups, as `set groups` says (cells are not kept).
+    int GetGroupCount(const CString& variable) override;
+    int GetDataSetCount() override { return m_variables.empty() ? 0 : 1; }
+    void SetGroupCount(int groups) { m_nGroups = groups; }
 
 private:
     std::vector<DataVariableInfo> m_variables;
     int m_nCases = 0;
+    int m_nGroups = 2;
 };

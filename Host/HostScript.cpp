@@ -70,8 +70,10 @@ const char kScriptHelp[] =
     "  season N | none      the series module's period; none: no series module\n"
     "  current NAME | none  the host's current command module (e.g. SERIES)\n"
     "  query 0|1            the answer of the host's current-module service\n"
+    "  groups N             the number of groups (distinct values) the data reports for any variable\n"
+    "  aggregate 0|1        the data holds aggregated counts, not cases (no raw-data input)\n"
     "  Defaults: decimal . , allvalues 0, locked 0, datastatus auto, usescaption 0, print 2, rng 0,\n"
-    "  season 12, interpolate 0, current none, query 1.\n"
+    "  season 12, interpolate 0, current none, query 1, groups 2, aggregate 0.\n"
     "\n"
     "Output, one item a line: every line the kernel receives, as it is; `caption: TEXT` when a dialog\n"
     "opens; `status: TEXT` for the status bar; `message: TEXT` for a message box; `warning: TEXT`;\n"
@@ -226,6 +228,10 @@ void ApplyHostSetting(HostApp& host, const std::string& name, const std::string&
         s.current = value == "none" ? std::wstring() : CString::FromUtf8(value).str();
     } else if (name == "query") {
         s.query = ParseSwitch(value, name);
+    } else if (name == "groups") {
+        host.Data().SetGroupCount(ParseInt(value, name));
+    } else if (name == "aggregate") {
+        s.aggregate = ParseSwitch(value, name);
     } else {
         throw std::invalid_argument("unknown setting '" + name + "' (tvkhost run --help lists them)");
     }

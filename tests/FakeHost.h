@@ -51,11 +51,20 @@ public:
     int GetCaseCount() override { return cases; }
     int GetVariableCount() override { return static_cast<int>(variables.size()); }
     const std::vector<DataVariableInfo>& GetVariables() override { return variables; }
+    int GetGroupCount(const CString& variable) override {
+        for (const auto& v : variables)
+            if (v.name == variable)
+                return groups;
+        return -1;
+    }
+    int GetDataSetCount() override { return dataSets; }
 
     void AddNumeric(const CString& name) { variables.push_back({name, kVariableTypeNumeric}); }
     void AddString(const CString& name) { variables.push_back({name, kVariableTypeString}); }
 
     int cases = 100;
+    int groups = 2;
+    int dataSets = 1;
     std::vector<DataVariableInfo> variables;
 };
 
@@ -105,6 +114,7 @@ public:
     int dataStatus = 1;
     bool usesCaption = false;
     bool query = true;
+    bool aggregate = false;
     bool interpolate = false;
     std::wstring currentModule;  // the text IsCurrentModule answers true for; empty for none
     CString distributionFolder = L"Distrib/";
@@ -169,6 +179,7 @@ public:
     int GetDataCount(int, bool, int) override { return data.GetVariableCount(); }
     int GetDataCount() override { return data.GetVariableCount(); }
     CString GetDistributionFolder() override { return distributionFolder; }
+    bool QueryAggregateData() override { return aggregate; }
 
     // ---- IBaseGui ---------------------------------------------------------------------------------
     wchar_t GetDecimalSymbol() override { return decimal; }

@@ -60,6 +60,10 @@ public:
     virtual int GetCaseCount() = 0;
     virtual int GetVariableCount() = 0;
     virtual const std::vector<DataVariableInfo>& GetVariables() = 0;
+    // Distinct values (groups) of the named variable; -1 when the data has no such variable.
+    virtual int GetGroupCount(const CString& variable) = 0;
+    // Data sets the host holds open; raw-data input reads exactly one.
+    virtual int GetDataSetCount() = 0;
 
 protected:
     ~IData() = default;
@@ -124,6 +128,8 @@ public:
     virtual int GetDataCount() = 0;
     // The folder of the distribution description files, ending in a separator.
     virtual CString GetDistributionFolder() = 0;
+    // True while the current data holds aggregated counts rather than cases: no raw-data input then.
+    virtual bool QueryAggregateData() = 0;
 
 protected:
     ~IGlobal() = default;

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "TvkBaseGui/CRecordOptions.h"
+
+// One test that a record of the hypothesis-testing menu serves: the caption the launcher gives the
+// composite, the page variant it becomes, the command keyword, whether " = " and the hypothesized value
+// follow the variables, and whether the variables are compared in pairs.
+struct CTestingVariant {
+    UINT caption;
+    UINT variant;
+    const wchar_t* keyword;
+    bool valueClause;
+    bool paired;
+};
+
+// One-sample tests: z test, Poisson rate, correlation, variance, zero correlation, t test, paired t test.
+class CTestingOneSampleData : public CRecordOptions<CTestingOneSampleData> {
+public:
+    static constexpr UINT kAlternativeCombo = 5125;
+    static constexpr UINT kZTest = 2171;
+    static constexpr UINT kPoisson = 2172;
+    static constexpr UINT kCorrelation = 2174;
+    static constexpr UINT kVariance = 2175;
+    static constexpr UINT kZeroCorrelation = 2177;
+    static constexpr UINT kTTest = 2178;
+    static constexpr UINT kPairedTTest = 2179;
+    static constexpr CTestingVariant kVariants[] = {
+        {2308, kZTest, L"ZTEST ", true, false},           {2309, kPoisson, L"POISSON ", true, false},
+        {2311, kCorrelation, L"TCORR ", true, true},      {2313, kVariance, L"VARI ", true, false},
+        {2316, kZeroCorrelation, L"TCORR ", false, true}, {2319, kTTest, L"TTEST ", true, false},
+        {2320, kPairedTTest, L"TTEST ", false, true},
+    };
+    // Null for a variant outside the table.
+    static const CTestingVariant* FindVariant(UINT variant);
+
+    static CGUIData<double> GetDefaultMeanEdit() { return CGUIData<double>(0.0); }
+    static CGUIData<double> GetDefaultSdEdit() { return CGUIData<double>(0.0); }
+    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
+    static int GetDefaultBonferroniCheck() { return 0; }
+    static int GetDefaultDunnSidakCheck() { return 0; }
+    static int GetDefaultAlternativeCombo() { return 2; }
+
+    CTestingOneSampleData() { SetEditAttribute(); }
+
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, MeanEdit, SdEdit, ConfidenceEdit,
+                        BonferroniCheck, DunnSidakCheck, AlternativeCombo);
+    }
+
+    void Serialize(CArchive& ar) override;
+    void FillListSource() override;
+    void SetEditAttribute() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CVariableList ListOfVariablesList;
+    CVariableList SelectedVariableList;
+    CGUIData<double> MeanEdit = GetDefaultMeanEdit();
+    CGUIData<double> SdEdit = GetDefaultSdEdit();
+    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
+    int BonferroniCheck = GetDefaultBonferroniCheck();
+    int DunnSidakCheck = GetDefaultDunnSidakCheck();
+    int AlternativeCombo = GetDefaultAlternativeCombo();
+};
+
+// Two-sample tests, the samples told apart by a grouping variable: variances, z test, t test.
+class CTestingTwoSampleData : public CRecordOptions<CTestingTwoSampleData> {
+public:
+    static constexpr UINT kAlternativeCombo = 5188;
+    static constexpr UINT kVariances = 2170;
+    static constexpr UINT kZTest = 2176;
+    static constexpr UINT kTTest = 2180;
+    static constexpr CTestingVariant kVariants[] = {
+        {2306, kVariances, L"VARI ", false, false},
+        {2315, kZTest, L"ZTEST ", false, false},
+        {2321, kTTest, L"TTEST ", false, false},
+    };
+    static const CTestingVariant* FindVariant(UINT variant);
+
+    static CGUIData<double> GetDefaultSdOneEdit() { return CGUIData<double>(0.0); }
+    static CGUIData<double> GetDefaultSdTwoEdit() { return CGUIData<double>(0.0); }
+    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
+    static int GetDefaultBonferroniCheck() { return 0; }
+    static int GetDefaultDunnsidakCheck() { return 0; }
+    static int GetDefaultAlternativeCombo() { return 2; }
+
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariableList, GroupVariablesList, SdOneEdit, SdTwoEdit,
+                        ConfidenceEdit, BonferroniCheck, DunnsidakCheck, AlternativeCombo);
+    }
+
+    void Serialize(CArchive& ar) override;
+    void FillListSource() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CVariableList ListOfVariablesList;
+    CVariableList SelectedVariableList;
+    CVariableList GroupVariablesList;
+    CGUIData<double> SdOneEdit = GetDefaultSdOneEdit();
+    CGUIData<double> SdTwoEdit = GetDefaultSdTwoEdit();
+    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
+    int BonferroniCheck = GetDefaultBonferroniCheck();
+    int DunnsidakCheck = GetDefaultDunnsidakCheck();
+    int AlternativeCombo = GetDefaultAlternativeCombo();
+};

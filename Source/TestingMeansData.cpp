@@ -1,0 +1,101 @@
+#include "Private/TestingMeansData.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "Source/RecordRegistry.h"
+#include "Source/TestingCommon.h"
+#include "TvkBaseGui/CStringUtil.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+
+namespace {
+
+template <std::size_t N>
+const CTestingVariant* FindIn(const CTestingVariant (&table)[N], UINT variant) {
+    const auto* it = std::find_if(std::begin(table), std::end(table),
+                                  [variant](const CTestingVariant& v) { return v.variant == variant; });
+    return it == std::end(table) ? nullptr : it;
+}
+
+// " BONF", " DUNN", the confidence and the alternative: the clauses both records end with.
+CString CommonClauses(int bonferroni, int dunnSidak, const CGUIData<double>& confidence, UINT combo,
+                      int alternative) {
+    return CGUIBaseObj::AddOnConditionCmd(L" BONF", bonferroni) +
+           CGUIBaseObj::AddOnConditionCmd(L" DUNN", dunnSidak) + ConfidenceClause(confidence) +
+           AlternativeClause(combo, alternative, L" ALT = ");
+}
+
+}  // namespace
+
+const CTestingVariant* CTestingOneSampleData::FindVariant(UINT variant) {
+    return FindIn(kVariants, variant);
+}
+
+void CTestingOneSampleData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(BonferroniCheck, DunnSidakCheck, AlternativeCombo, ListOfVariablesList, SelectedVariableList,
+          MeanEdit, SdEdit, ConfidenceEdit);
+}
+
+void CTestingOneSampleData::FillListSource() {
+    FillSourceList(*this, ListOfVariablesList, kSourceNumericVariables);
+}
+
+// The hypothesized values have no default the range checks could judge until the user types one.
+void CTestingOneSampleData::SetEditAttribute() {
+    MeanEdit.SetSecond(1);
+    SdEdit.SetSecond(1);
+}
+
+void CTestingOneSampleData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kHypothesesModule, lines);
+    const CTestingVariant* variant = FindVariant(GetDialogID());
+    CString text = variant ? variant->keyword : L"";
+    AddVariables(text, SelectedVariableList, L" ");
+    if (variant && variant->valueClause)
+        text += AddEditValueCmd(MeanEdit, L" = ", 1);
+    text += L" /";
+    if (GetDialogID() == kZTest)
+        text += AddEditValueCmd(SdEdit, L" SD = ", 1);
+    text +=
+        CommonClauses(BonferroniCheck, DunnSidakCheck, ConfidenceEdit, kAlternativeCombo, AlternativeCombo);
+    lines.AddTail(CCmdInfo(text, 0));
+}
+
+const CTestingVariant* CTestingTwoSampleData::FindVariant(UINT variant) {
+    return FindIn(kVariants, variant);
+}
+
+void CTestingTwoSampleData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    ar.Io(BonferroniCheck, DunnsidakCheck, AlternativeCombo, ListOfVariablesList, SelectedVariableList,
+          GroupVariablesList, SdOneEdit, SdTwoEdit, ConfidenceEdit);
+}
+
+void CTestingTwoSampleData::FillListSource() {
+    FillSourceList(*this, ListOfVariablesList, kSourceAllVariables);
+}
+
+void CTestingTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kHypothesesModule, lines);
+    const CTestingVariant* variant = FindVariant(GetDialogID());
+    if (!variant)
+        CTvkAssertDlg(L"TestingMeansData.cpp", __LINE__).DoPrint();
+    CString text = variant ? variant->keyword : L"";
+    AddVariables(text, SelectedVariableList, L" ");
+    text += L" * ";
+    AddVariables(text, GroupVariablesList, L" ");
+    text += L" /";
+    if (GetDialogID() == kZTest) {
+        text += AddEditValueCmd(SdOneEdit, L" SD1 = ", 1);
+        text += AddEditValueCmd(SdTwoEdit, L" SD2 = ", 1);
+    }
+    text +=
+        CommonClauses(BonferroniCheck, DunnsidakCheck, ConfidenceEdit, kAlternativeCombo, AlternativeCombo);
+    CStringUtil::RemoveTrailingChar(text, L'/');
+    if (!text.IsEmpty())
+        lines.AddTail(CCmdInfo(text, 0));
+}
+
+REGISTER_RECORD(CTestingOneSampleData);
+REGISTER_RECORD(CTestingTwoSampleData);

@@ -1,0 +1,200 @@
+#include "Private/TestingProportionsDlg.h"
+
+#include <limits>
+
+#include "Source/CDlgStat1.h"
+#include "Source/TestingCommon.h"
+#include "TvkUseRes/ResourceTables.h"
+
+namespace {
+
+constexpr int kNoMaximum = std::numeric_limits<int>::max();
+constexpr UINT kSuccessesAboveTrials = 12847;
+
+}  // namespace
+
+// ---- shared ---------------------------------------------------------------------------------------------
+
+void CTestingProportionDlgBase::SetLayout(UINT rawItem, UINT aggregateItem, std::vector<UINT> listControls,
+                                          std::vector<UINT> countControls) {
+    m_rawItem = rawItem;
+    m_aggregateItem = aggregateItem;
+    m_listControls = std::move(listControls);
+    m_countControls = std::move(countControls);
+}
+
+void CTestingProportionDlgBase::SetDlgOnInit() {
+    IData* data = GetModuleData(L"TestingProportionsDlg.cpp", __LINE__);
+    IGlobal* global = GetHostGlobal();
+    m_bNoRawData = !data || !global || global->QueryAggregateData() || data->GetDataSetCount() != 1;
+    if (!m_bNoRawData)
+        return;
+    EnableCtrl(m_rawItem, 0);
+    SetCtrlChecked(m_rawItem, 0);
+    SetCtrlChecked(m_aggregateItem, 1);
+}
+
+void CTestingProportionDlgBase::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    const bool raw = IsCtrlChecked(m_rawItem) != 0;
+    for (UINT id : m_listControls)
+        EnableCtrl(id, raw);
+    // Enabled lists first, so that the move rule sees them.
+    UpdateListButtons();
+    for (const auto& pair : GetListPairs())
+        if (!raw || m_bNoRawData)
+            EnableCtrl(pair.addButton, 0);
+    for (UINT id : m_countControls)
+        EnableCtrl(id, IsAggregateChecked());
+}
+
+void CTestingProportionDlgBase::CheckSuccesses(CDataExchange* pDX, UINT successesEdit,
+                                               const CGUIData<int>& successes, const CGUIData<int>& trials) {
+    if (!pDX->m_bSaveAndValidate || !IsCtrlEnabled(successesEdit) ||
+        successes.GetValue() <= trials.GetValue())
+        return;
+    TKMessageBox(GetString(kSuccessesAboveTrials));
+    pDX->Fail(successesEdit);
+}
+
+// ---- one proportion -------------------------------------------------------------------------------------
+
+CTestingOneProportionDlg::CTestingOneProportionDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_TRIALS_LIST, IDC_TRIALS_ADD, IDC_TRIALS_REMOVE, kVariableTypeAny});
+    AddListPair(
+        {IDC_SOURCE_LIST, IDC_SUCCESSES_LIST, IDC_SUCCESSES_ADD, IDC_SUCCESSES_REMOVE, kVariableTypeAny});
+    SetLayout(IDC_RAW_DATA_RADIO, IDC_AGGREGATE_RADIO,
+              {IDC_TRIALS_LIST, IDC_TRIALS_LIST_LABEL, IDC_TRIALS_REMOVE, IDC_SUCCESSES_LIST,
+               IDC_SUCCESSES_LIST_LABEL, IDC_SUCCESSES_REMOVE},
+              {IDC_TRIALS_EDIT, IDC_TRIALS_LABEL, IDC_SUCCESSES_EDIT, IDC_SUCCESSES_LABEL});
+}
+
+BOOL CTestingOneProportionDlg::OnInitDialog() {
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingOneProportionData::kAlternativeCombo);
+    FillRadioFromResource(CTestingOneProportionData::kRadioGroup);
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    for (UINT edit : {IDC_TRIALS_EDIT, IDC_SUCCESSES_EDIT, IDC_PROPORTION_EDIT, IDC_CONFIDENCE_EDIT})
+        Ctrl(edit).m_bNoMinus = true;
+    SetDlgOnInit();
+    return 1;
+}
+
+void CTestingOneProportionDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_Radio(pDX, CTestingOneProportionData::kRadioGroup, m_Data.RawDataRadio);
+    DDX_Range(pDX, IDC_TRIALS_EDIT, m_Data.NumberOfTrialsEdit, 1, kNoMaximum, eInclusive, eNoValidation);
+    DDX_Range(pDX, IDC_SUCCESSES_EDIT, m_Data.NumberOfSuccessesEdit, 1, kNoMaximum, eInclusive,
+              eNoValidation);
+    CheckSuccesses(pDX, IDC_SUCCESSES_EDIT, m_Data.NumberOfSuccessesEdit, m_Data.NumberOfTrialsEdit);
+    DDX_Range(pDX, IDC_PROPORTION_EDIT, m_Data.PropEdit, 0.0, 1.0, eExclusive, eExclusive);
+    DDX_Confidence(*this, pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
+    DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_TRIALS_LIST, m_Data.TrialsList);
+    DDX_ListCtrlArray(pDX, IDC_SUCCESSES_LIST, m_Data.SuccessesList);
+}
+
+void CTestingOneProportionDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_TRIALS_EDIT, L"[1, +inf)", 0);
+    AddToolTip(IDC_SUCCESSES_EDIT, L"[1, +inf)", 0);
+    AddToolTip(IDC_PROPORTION_EDIT, L"(0.0, 1.0)", 0);
+    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
+}
+
+// ---- two proportions ------------------------------------------------------------------------------------
+
+CTestingTwoProportionDlg::CTestingTwoProportionDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair(
+        {IDC_SOURCE_LIST, IDC_TRIALS_ONE_LIST, IDC_TRIALS_ONE_ADD, IDC_TRIALS_ONE_REMOVE, kVariableTypeAny});
+    AddListPair({IDC_SOURCE_LIST, IDC_SUCCESSES_ONE_LIST, IDC_SUCCESSES_ONE_ADD, IDC_SUCCESSES_ONE_REMOVE,
+                 kVariableTypeAny});
+    AddListPair(
+        {IDC_SOURCE_LIST, IDC_TRIALS_TWO_LIST, IDC_TRIALS_TWO_ADD, IDC_TRIALS_TWO_REMOVE, kVariableTypeAny});
+    AddListPair({IDC_SOURCE_LIST, IDC_SUCCESSES_TWO_LIST, IDC_SUCCESSES_TWO_ADD, IDC_SUCCESSES_TWO_REMOVE,
+                 kVariableTypeAny});
+    // Labels 34 to 37 name the four lists; 5164 to 5170 the four counts.
+    SetLayout(IDC_RAW_DATA_RADIO, IDC_AGGREGATE_RADIO,
+              {IDC_TRIALS_ONE_LIST, IDC_SUCCESSES_ONE_LIST, IDC_TRIALS_TWO_LIST, IDC_SUCCESSES_TWO_LIST,
+               IDC_TRIALS_ONE_REMOVE, IDC_SUCCESSES_ONE_REMOVE, IDC_TRIALS_TWO_REMOVE,
+               IDC_SUCCESSES_TWO_REMOVE, 34, 35, 36, 37},
+              {IDC_TRIALS_ONE_EDIT, IDC_SUCCESSES_ONE_EDIT, IDC_TRIALS_TWO_EDIT, IDC_SUCCESSES_TWO_EDIT, 5164,
+               5166, 5168, 5170});
+}
+
+BOOL CTestingTwoProportionDlg::OnInitDialog() {
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoProportionData::kAlternativeCombo);
+    FillRadioFromResource(CTestingTwoProportionData::kRadioGroup);
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    for (UINT edit : {IDC_TRIALS_ONE_EDIT, IDC_SUCCESSES_ONE_EDIT, IDC_TRIALS_TWO_EDIT,
+                      IDC_SUCCESSES_TWO_EDIT, IDC_CONFIDENCE_EDIT})
+        Ctrl(edit).m_bNoMinus = true;
+    SetDlgOnInit();
+    return 1;
+}
+
+void CTestingTwoProportionDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_Radio(pDX, CTestingTwoProportionData::kRadioGroup, m_Data.RawDataRadio);
+    const struct {
+        UINT trialsEdit;
+        CGUIData<int>& trials;
+        UINT successesEdit;
+        CGUIData<int>& successes;
+    } samples[] = {
+        {IDC_TRIALS_ONE_EDIT, m_Data.NumberOfTrialsOneEdit, IDC_SUCCESSES_ONE_EDIT,
+         m_Data.NumberOfSuccessesOneEdit},
+        {IDC_TRIALS_TWO_EDIT, m_Data.NumberOfTrialsTwoEdit, IDC_SUCCESSES_TWO_EDIT,
+         m_Data.NumberOfSuccessesTwoEdit},
+    };
+    for (const auto& sample : samples) {
+        DDX_Range(pDX, sample.trialsEdit, sample.trials, 1, kNoMaximum, eInclusive, eNoValidation);
+        // No success at all is a possible outcome of a sample.
+        DDX_Range(pDX, sample.successesEdit, sample.successes, 0, kNoMaximum, eInclusive, eNoValidation);
+        CheckSuccesses(pDX, sample.successesEdit, sample.successes, sample.trials);
+    }
+    DDX_Confidence(*this, pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
+    DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_TRIALS_ONE_LIST, m_Data.TrialsOneList);
+    DDX_ListCtrlArray(pDX, IDC_SUCCESSES_ONE_LIST, m_Data.SuccessesOneList);
+    DDX_ListCtrlArray(pDX, IDC_TRIALS_TWO_LIST, m_Data.TrialsTwoList);
+    DDX_ListCtrlArray(pDX, IDC_SUCCESSES_TWO_LIST, m_Data.SuccessesTwoList);
+}
+
+void CTestingTwoProportionDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_TRIALS_ONE_EDIT, L"[1, +inf)", 0);
+    AddToolTip(IDC_TRIALS_TWO_EDIT, L"[1, +inf)", 0);
+    AddToolTip(IDC_SUCCESSES_ONE_EDIT, L"[0, +inf)", 0);
+    AddToolTip(IDC_SUCCESSES_TWO_EDIT, L"[0, +inf)", 0);
+    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
+}
+
+// ---- two correlations -----------------------------------------------------------------------------------
+
+CTestingTwoCorrelationsDlg::CTestingTwoCorrelationsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_SET_ONE_LIST, IDC_SET_ONE_ADD, IDC_SET_ONE_REMOVE, kVariableTypeAny});
+    AddListPair({IDC_SOURCE_LIST, IDC_SET_TWO_LIST, IDC_SET_TWO_ADD, IDC_SET_TWO_REMOVE, kVariableTypeAny});
+}
+
+BOOL CTestingTwoCorrelationsDlg::OnInitDialog() {
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoCorrelationsData::kAlternativeCombo);
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    Ctrl(IDC_CONFIDENCE_EDIT).m_bNoMinus = true;
+    EnableCtrl(IDC_CONFIDENCE_EDIT, 0);
+    EnableCtrl(IDC_CONFIDENCE_LABEL, 0);
+    return 1;
+}
+
+void CTestingTwoCorrelationsDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_STText(pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
+    DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_SET_ONE_LIST, m_Data.SetOneVarList, 12845, 2);
+    DDX_ListCtrlArray(pDX, IDC_SET_TWO_LIST, m_Data.SetTwoVarList, 12846, 2);
+}

@@ -1,0 +1,414 @@
+// The dialogs of the hypothesis-testing and nonparametric menus, launched from their groups: what each
+// test enables, what it refuses, what it warns about, and the list rules of the two-sample KS page.
+
+#include <gtest/gtest.h>
+
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Private/TestTabDlg.h"
+#include "RecordTestUtil.h"
+#include "Source/CDlgStat1.h"
+#include "TvkUseRes/ResourceTables.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+using One = CTestingOneSampleDlg;
+using Two = CTestingTwoSampleDlg;
+using Prop = CTestingOneProportionDlg;
+using Props = CTestingTwoProportionDlg;
+
+// What the host shows for a message resource, as the sinks keep it; nothing for 0.
+std::vector<std::wstring> Said(UINT message) {
+    if (!message)
+        return {};
+    return {std::wstring(GetString(message).str())};
+}
+
+class TestDialogs : public ::testing::Test {
+protected:
+    TestDialogs() {
+        for (const wchar_t* name : {L"y", L"z", L"g", L"b"})
+            host.data.AddNumeric(name);
+        host.data.AddString(L"Region");
+        g_pDlgStat1 = &module;
+    }
+    ~TestDialogs() override { g_pDlgStat1 = nullptr; }
+
+    // Chooses the menu item; `actions` act on the first page and return how the dialog ends (IDOK
+    // presses OK, and a refused OK cancels).
+    void Launch(UINT command, std::function<int(CGUIBaseDlg&)> actions = {}) {
+        ScriptedDriver driver([&](CGUIBaseDlg& dlg) {
+            dlg.UserShowPage(0);
+            return actions ? actions(dlg.GetActiveControlsDialog()) : IDOK;
+        });
+        CTKMsg* group = command >= 1070 && command <= 1083 ? module.GetTestingHypothesesMsg()
+                                                           : module.GetNonparametricTestsMsg();
+        EXPECT_TRUE(group->OnTKCommand(command));
+        EXPECT_EQ(driver.runs, 1);
+    }
+    // OK on the page's composite; true when it was accepted.
+    static bool Ok(CGUIBaseDlg& page) { return page.GetParentDlgWindow()->OnOK(); }
+    static void Add(CGUIBaseDlg& page, UINT source, std::vector<CString> names, UINT button) {
+        page.UserSelect(source, names);
+        page.UserClick(button);
+    }
+    Lines Kept(UINT command) { return LinesOf(*host.records.at(command)); }
+
+    FakeHost host;
+    CDlgStat1 module{&host};
+};
+
+TEST_F(TestDialogs, EachOneSampleTestStartsWithItsOwnControls) {
+    struct Start {
+        UINT command;
+        std::vector<UINT> disabled;
+        std::wstring valueLabel;
+        std::wstring valueTip;
+    };
+    const std::vector<UINT> sdAndMultiple = {One::IDC_SD_EDIT, One::IDC_SD_LABEL, One::IDC_MULTIPLE_LABEL,
+                                             One::IDC_BONFERRONI, One::IDC_DUNN_SIDAK};
+    const Start starts[] = {
+        {1074, {}, L"Hypothesized &mean:", L"(-inf, +inf)"},
+        {1076, {One::IDC_SD_EDIT, One::IDC_SD_LABEL}, L"Hypothesized &mean:", L"(0.0, +inf)"},
+        {1070, sdAndMultiple, L"Hypothesized correlation:", L"(-1.0, +1.0)"},
+        {1081, sdAndMultiple, L"Hypothesized variance:", L"(0.0, +inf)"},
+        {1072,
+         {One::IDC_VALUE_EDIT, One::IDC_VALUE_LABEL, One::IDC_SD_EDIT, One::IDC_SD_LABEL,
+          One::IDC_MULTIPLE_LABEL, One::IDC_BONFERRONI, One::IDC_DUNN_SIDAK},
+         L"Hypothesized &mean:",
+         L""},
+        {1073, {One::IDC_SD_EDIT, One::IDC_SD_LABEL}, L"Hypothesized &mean:", L"(-inf, +inf)"},
+        {1075,
+         {One::IDC_VALUE_EDIT, One::IDC_VALUE_LABEL, One::IDC_SD_EDIT, One::IDC_SD_LABEL},
+         L"Hypothesized &mean:",
+         L""},
+    };
+    for (const Start& s : starts) {
+        Launch(s.command, [&](CGUIBaseDlg& page) {
+            for (UINT id : {One::IDC_VALUE_EDIT, One::IDC_VALUE_LABEL, One::IDC_SD_EDIT, One::IDC_SD_LABEL,
+                            One::IDC_MULTIPLE_LABEL, One::IDC_BONFERRONI, One::IDC_DUNN_SIDAK,
+                            One::IDC_CONFIDENCE_EDIT})
+                EXPECT_EQ(page.IsCtrlEnabled(id) != 0,
+                          std::count(s.disabled.begin(), s.disabled.end(), id) == 0)
+                    << s.command << " control " << id;
+            EXPECT_EQ(page.GetCtrlWindowText(One::IDC_VALUE_LABEL).str(), s.valueLabel) << s.command;
+            EXPECT_EQ(page.GetToolTip(One::IDC_VALUE_EDIT).str(), s.valueTip) << s.command;
+            return IDCANCEL;
+        });
+    }
+    EXPECT_TRUE(host.assertions.empty());
+}
+
+TEST_F(TestDialogs, OneSampleValuesAreCheckedByTheTestsRanges) {
+    struct Row {
+        UINT command;
+        UINT edit;
+        const wchar_t* text;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {1081, One::IDC_VALUE_EDIT, L"-1", false},     {1076, One::IDC_VALUE_EDIT, L"-0.5", false},
+        {1076, One::IDC_VALUE_EDIT, L"0.5", true},     {1070, One::IDC_VALUE_EDIT, L"1", false},
+        {1070, One::IDC_VALUE_EDIT, L"-0.99", true},   {1074, One::IDC_SD_EDIT, L"2e35", false},
+        {1074, One::IDC_SD_EDIT, L"1e35", true},       {1073, One::IDC_VALUE_EDIT, L"-1e9", true},
+        {1073, One::IDC_CONFIDENCE_EDIT, L"1", false}, {1073, One::IDC_CONFIDENCE_EDIT, L"", true},
+    };
+    for (const Row& row : rows) {
+        bool accepted = false;
+        Launch(row.command, [&](CGUIBaseDlg& page) {
+            Add(page, One::IDC_SOURCE_LIST, {L"y", L"z"}, One::IDC_ADD);
+            page.UserTypeText(row.edit, row.text);
+            accepted = Ok(page);
+            return IDCANCEL;
+        });
+        EXPECT_EQ(accepted, row.accepted) << row.command << " " << row.edit << " '" << row.text << "'";
+    }
+    // An emptied confidence keeps the level it had.
+    EXPECT_EQ(Kept(1073).back(), L"TTEST y z = -1e+09 /");
+}
+
+TEST_F(TestDialogs, PairedTestsRefuseASingleVariable) {
+    for (UINT command : {1070u, 1072u, 1075u, 1073u}) {
+        host.messages.clear();
+        Launch(command, [&](CGUIBaseDlg& page) {
+            Add(page, One::IDC_SOURCE_LIST, {L"y"}, One::IDC_ADD);
+            return IDOK;
+        });
+        const bool paired = command != 1073;
+        EXPECT_EQ(host.runs.size(), paired ? 0u : 1u) << command;
+        EXPECT_EQ(host.messages, Said(paired ? 12848 : 0)) << command;
+    }
+    Launch(1075, [&](CGUIBaseDlg& page) {
+        Add(page, One::IDC_SOURCE_LIST, {L"y", L"z"}, One::IDC_ADD);
+        return IDOK;
+    });
+    EXPECT_EQ(Kept(1075), (Lines{L"HYPOTHESIS", L"TTEST y z /"}));
+}
+
+TEST_F(TestDialogs, ResetKeepsTheHypothesizedMean) {
+    Launch(1073, [&](CGUIBaseDlg& page) {
+        Add(page, One::IDC_SOURCE_LIST, {L"y"}, One::IDC_ADD);
+        page.UserTypeText(One::IDC_VALUE_EDIT, L"3");
+        page.UserTypeText(One::IDC_CONFIDENCE_EDIT, L"0.9");
+        page.UserCheck(One::IDC_BONFERRONI, 1);
+        page.UserCombo(One::IDC_ALTERNATIVE_COMBO, 0);
+        page.UserClick(IDC_RESET);
+        EXPECT_EQ(page.GetCtrlWindowText(One::IDC_VALUE_EDIT), L"3");
+        EXPECT_EQ(page.GetCtrlWindowText(One::IDC_CONFIDENCE_EDIT), L"0.95");
+        EXPECT_FALSE(page.IsCtrlChecked(One::IDC_BONFERRONI));
+        Add(page, One::IDC_SOURCE_LIST, {L"z"}, One::IDC_ADD);
+        return IDOK;
+    });
+    EXPECT_EQ(Kept(1073), (Lines{L"HYPOTHESIS", L"TTEST z = 3 /"}));
+}
+
+TEST_F(TestDialogs, ManyGroupsDrawAWarningInTheVarianceTestOnly) {
+    host.data.groups = 3;
+    for (UINT command : {1083u, 1077u}) {
+        host.warnings.clear();
+        Launch(command, [&](CGUIBaseDlg& page) {
+            Add(page, Two::IDC_SOURCE_LIST, {L"y"}, Two::IDC_ADD);
+            Add(page, Two::IDC_SOURCE_LIST, {L"g"}, Two::IDC_GROUP_ADD);
+            return IDOK;
+        });
+        EXPECT_EQ(host.warnings, Said(command == 1083 ? Two::kManyGroupsWarning : 0)) << command;
+    }
+    EXPECT_EQ(Kept(1083).back(), L"VARI y * g ");
+    host.data.groups = 2;
+    host.warnings.clear();
+    Launch(1083);
+    EXPECT_TRUE(host.warnings.empty());
+}
+
+TEST_F(TestDialogs, TwoSampleStartsAndCaptions) {
+    Launch(1083, [&](CGUIBaseDlg& page) {
+        for (UINT id = Two::IDC_SD_ONE_EDIT; id <= Two::IDC_SD_TWO_LABEL; ++id)
+            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
+        EXPECT_FALSE(page.IsCtrlEnabled(Two::IDC_BONFERRONI));
+        // A string variable groups, never is tested.
+        page.UserSelect(Two::IDC_SOURCE_LIST, {L"Region"});
+        EXPECT_FALSE(page.IsCtrlEnabled(Two::IDC_ADD));
+        EXPECT_TRUE(page.IsCtrlEnabled(Two::IDC_GROUP_ADD));
+        return IDCANCEL;
+    });
+    Launch(1078, [&](CGUIBaseDlg& page) {
+        EXPECT_TRUE(page.IsCtrlEnabled(Two::IDC_SD_TWO_EDIT));
+        EXPECT_EQ(page.GetToolTip(Two::IDC_SD_ONE_EDIT), L"(0.0, +inf)");
+        return IDCANCEL;
+    });
+    EXPECT_TRUE(host.assertions.empty());
+
+    // A caption outside the tables: the one-sample page is left without a test, the two-sample one
+    // is a fault.
+    CTestingOneSampleTabDlg one;
+    one.SetDlgCaptionID(2321);
+    EXPECT_TRUE(host.assertions.empty());
+    EXPECT_EQ(one.PageDlg<0>().GetDlgCaptionID(), 0u);
+    CTestingTwoSampleTabDlg two;
+    two.SetDlgCaptionID(2319);
+    EXPECT_EQ(host.assertions.size(), 1u);
+}
+
+TEST_F(TestDialogs, ProportionCountsAreCheckedAgainstEachOther) {
+    struct Row {
+        UINT command;
+        UINT edit;
+        const wchar_t* text;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {1079, Prop::IDC_SUCCESSES_EDIT, L"11", false},
+        {1079, Prop::IDC_SUCCESSES_EDIT, L"0", false},
+        {1079, Prop::IDC_SUCCESSES_EDIT, L"10", true},
+        {1080, Props::IDC_SUCCESSES_TWO_EDIT, L"11", false},
+        {1080, Props::IDC_SUCCESSES_TWO_EDIT, L"0", true},
+    };
+    for (const Row& row : rows) {
+        const bool one = row.command == 1079;
+        // Counts of 10 trials and 5 successes accepted first: a count typed then is a change.
+        const auto type = [&](CGUIBaseDlg& page, UINT edit, const wchar_t* text) {
+            page.UserRadio(one ? UINT{Prop::IDC_AGGREGATE_RADIO} : UINT{Props::IDC_AGGREGATE_RADIO});
+            for (UINT count :
+                 one ? std::vector<UINT>{Prop::IDC_TRIALS_EDIT, Prop::IDC_SUCCESSES_EDIT}
+                     : std::vector<UINT>{Props::IDC_TRIALS_ONE_EDIT, Props::IDC_SUCCESSES_ONE_EDIT,
+                                         Props::IDC_TRIALS_TWO_EDIT, Props::IDC_SUCCESSES_TWO_EDIT})
+                page.UserTypeText(count, count == Prop::IDC_TRIALS_EDIT ||
+                                                 count == Props::IDC_TRIALS_ONE_EDIT ||
+                                                 count == Props::IDC_TRIALS_TWO_EDIT
+                                             ? L"10"
+                                             : L"5");
+            page.UserTypeText(edit, text);
+            return Ok(page);
+        };
+        Launch(row.command, [&](CGUIBaseDlg& page) { return type(page, row.edit, L"5") ? IDOK : IDCANCEL; });
+        host.messages.clear();
+        bool accepted = false;
+        Launch(row.command, [&](CGUIBaseDlg& page) {
+            accepted = type(page, row.edit, row.text);
+            return IDCANCEL;
+        });
+        EXPECT_EQ(accepted, row.accepted) << row.command << " '" << row.text << "'";
+        EXPECT_EQ(host.messages, Said(std::wstring(row.text) == L"11" ? 12847 : 0)) << row.command;
+    }
+}
+
+TEST_F(TestDialogs, RawDataInputNeedsUsableDataAndOnlyItResamples) {
+    const auto rawEnabled = [&](UINT command) {
+        const bool one = command == 1079;
+        bool raw = false;
+        bool resampling = false;
+        Launch(command, [&](CGUIBaseDlg& page) {
+            const UINT radio = one ? UINT{Prop::IDC_RAW_DATA_RADIO} : UINT{Props::IDC_RAW_DATA_RADIO};
+            raw = page.IsCtrlEnabled(radio) && page.IsCtrlChecked(radio);
+            const UINT trials = one ? UINT{Prop::IDC_TRIALS_EDIT} : UINT{Props::IDC_TRIALS_ONE_EDIT};
+            EXPECT_EQ(page.IsCtrlEnabled(trials) != 0, !raw);
+            page.GetParentDlgWindow()->UserShowPage(1);
+            resampling = page.GetParentDlgWindow()->GetActiveControlsDialog().IsCtrlEnabled(1226);
+            return IDCANCEL;
+        });
+        EXPECT_EQ(raw, resampling) << command;
+        return raw;
+    };
+    EXPECT_TRUE(rawEnabled(1079));
+    EXPECT_TRUE(rawEnabled(1080));
+    host.aggregate = true;
+    EXPECT_FALSE(rawEnabled(1079));
+    EXPECT_FALSE(rawEnabled(1080));
+    host.aggregate = false;
+    host.data.dataSets = 2;
+    EXPECT_FALSE(rawEnabled(1080));
+    host.data.dataSets = 1;
+
+    // Choosing aggregate input on the page takes resampling away.
+    Launch(1080, [&](CGUIBaseDlg& page) {
+        EXPECT_FALSE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_ADD));
+        page.UserSelect(Props::IDC_SOURCE_LIST, {L"y"});
+        EXPECT_TRUE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_ADD));
+        page.UserRadio(Props::IDC_AGGREGATE_RADIO);
+        EXPECT_FALSE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_ADD));
+        EXPECT_FALSE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_LIST));
+        auto* tab = dynamic_cast<CTestingTwoProportionTabDlg*>(page.GetParentDlgWindow());
+        EXPECT_FALSE(tab->IsBootStrapWindowEnabled());
+        return IDCANCEL;
+    });
+}
+
+TEST_F(TestDialogs, TwoCorrelationsCheckBothSets) {
+    for (const auto& [first, second, message] :
+         {std::tuple{1, 2, 12845u}, std::tuple{2, 1, 12846u}, std::tuple{2, 2, 0u}}) {
+        host.messages.clear();
+        Launch(1071, [&](CGUIBaseDlg& page) {
+            EXPECT_FALSE(page.IsCtrlEnabled(CTestingTwoCorrelationsDlg::IDC_CONFIDENCE_EDIT));
+            const std::vector<CString> names = {L"y", L"z"};
+            Add(page, CTestingTwoCorrelationsDlg::IDC_SOURCE_LIST, {names.begin(), names.begin() + first},
+                CTestingTwoCorrelationsDlg::IDC_SET_ONE_ADD);
+            Add(page, CTestingTwoCorrelationsDlg::IDC_SOURCE_LIST, {names.begin(), names.begin() + second},
+                CTestingTwoCorrelationsDlg::IDC_SET_TWO_ADD);
+            return IDOK;
+        });
+        EXPECT_EQ(host.messages, Said(message));
+    }
+    EXPECT_EQ(Kept(1071).back(), L"TCORR y z = y z");
+}
+
+// ---- nonparametric -------------------------------------------------------------------------------------
+
+TEST_F(TestDialogs, TwoSampleKSTakesTwoVariablesOrOneAndAGrouping) {
+    using Kw = CKwDlg;
+    Launch(1014, [&](CGUIBaseDlg& page) {
+        Add(page, Kw::IDC_SOURCE_LIST, {L"y"}, Kw::IDC_ADD);
+        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"g"});
+        EXPECT_TRUE(page.IsCtrlEnabled(Kw::IDC_GROUP_ADD));
+        page.UserClick(Kw::IDC_GROUP_ADD);
+        // One variable and one grouping: nothing more goes in, by button, double-click or drag.
+        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"z"});
+        EXPECT_FALSE(page.IsCtrlEnabled(Kw::IDC_ADD));
+        page.UserDblClick(Kw::IDC_SOURCE_LIST, L"z");
+        page.UserDrag(Kw::IDC_SOURCE_LIST, {L"z"}, Kw::IDC_SELECTED_LIST);
+        EXPECT_EQ(page.ListCtrl(Kw::IDC_SELECTED_LIST).GetItemCount(), 1);
+        // Removing the variable leaves the grouping waiting for one: OK is refused.
+        Add(page, Kw::IDC_SELECTED_LIST, {L"y"}, Kw::IDC_REMOVE);
+        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"z"});
+        EXPECT_TRUE(page.IsCtrlEnabled(Kw::IDC_ADD));
+        EXPECT_FALSE(Ok(page));
+        EXPECT_EQ(host.messages, Said(Kw::kSelectionMissing));
+        // Two variables and no grouping.
+        Add(page, Kw::IDC_GROUP_LIST, {L"g"}, Kw::IDC_GROUP_REMOVE);
+        Add(page, Kw::IDC_SOURCE_LIST, {L"y", L"z"}, Kw::IDC_ADD);
+        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"g"});
+        EXPECT_FALSE(page.IsCtrlEnabled(Kw::IDC_GROUP_ADD));
+        return IDOK;
+    });
+    EXPECT_EQ(Kept(1014), (Lines{L"NONPARAMETRIC", L"KS y z"}));
+}
+
+TEST_F(TestDialogs, SeveralVariancesHaveNoSaveFile) {
+    Launch(1082, [&](CGUIBaseDlg& page) {
+        EXPECT_FALSE(page.IsCtrlVisible(CKwDlg::IDC_SAVE_CHECK));
+        EXPECT_FALSE(page.IsCtrlVisible(CKwDlg::IDC_SAVE_FILE));
+        Add(page, CKwDlg::IDC_SOURCE_LIST, {L"y"}, CKwDlg::IDC_ADD);
+        Add(page, CKwDlg::IDC_SOURCE_LIST, {L"g"}, CKwDlg::IDC_GROUP_ADD);
+        return IDOK;
+    });
+    EXPECT_EQ(Kept(1082), (Lines{L"HYPOTHESIS", L"VARI y * g"}));
+    Launch(1016, [&](CGUIBaseDlg& page) {
+        EXPECT_TRUE(page.IsCtrlVisible(CKwDlg::IDC_SAVE_CHECK));
+        EXPECT_FALSE(page.IsCtrlEnabled(CKwDlg::IDC_SAVE_FILE));
+        return IDCANCEL;
+    });
+}
+
+TEST_F(TestDialogs, GroupingAndBlockingWarnWhenAlone) {
+    using Q = CQuadeDlg;
+    struct Row {
+        bool group;
+        bool block;
+        UINT warning;
+    };
+    for (const Row& row : {Row{true, false, 13151}, Row{false, true, 13152}, Row{true, true, 0}}) {
+        host.warnings.clear();
+        Launch(1090, [&](CGUIBaseDlg& page) {
+            EXPECT_EQ(page.GetToolTip(Q::IDC_GROUP_ADD),
+                      L"If grouping variable is specified, then blocking variable should also be specified.");
+            EXPECT_EQ(page.GetToolTip(Q::IDC_BLOCK_ADD),
+                      L"If blocking variable is specified, then grouping variable should also be specified.");
+            page.UserClick(IDC_RESET);
+            Add(page, Q::IDC_SOURCE_LIST, {L"y"}, Q::IDC_ADD);
+            if (row.group)
+                Add(page, Q::IDC_SOURCE_LIST, {L"g"}, Q::IDC_GROUP_ADD);
+            if (row.block)
+                Add(page, Q::IDC_SOURCE_LIST, {L"b"}, Q::IDC_BLOCK_ADD);
+            CString message;
+            static_cast<Q&>(page).ValidateGroupBlock(message);
+            EXPECT_EQ(message, row.warning ? GetString(row.warning) : CString());
+            page.UserCheck(Q::IDC_PAIRWISE_CHECK, 1);
+            return IDOK;
+        });
+        EXPECT_EQ(host.warnings.size(), row.warning ? 1u : 0u);
+    }
+    EXPECT_EQ(Kept(1090).back(), L"QUADE y = g b / MULTIPLE");
+    // Friedman has no pairwise comparisons; strings are never tested.
+    Launch(1013, [&](CGUIBaseDlg& page) {
+        EXPECT_FALSE(page.IsCtrlEnabled(Q::IDC_PAIRWISE_CHECK));
+        page.UserSelect(Q::IDC_SOURCE_LIST, {L"Region"});
+        EXPECT_FALSE(page.IsCtrlEnabled(Q::IDC_ADD));
+        return IDCANCEL;
+    });
+}
+
+TEST_F(TestDialogs, OnlyTheRunsTestTakesACut) {
+    for (UINT command : {1017u, 1018u, 1019u}) {
+        Launch(command, [&](CGUIBaseDlg& page) {
+            EXPECT_EQ(page.IsCtrlEnabled(CRunsDlg::IDC_CUT_EDIT) != 0, command == 1017) << command;
+            Add(page, CRunsDlg::IDC_SOURCE_LIST, {L"y"}, CRunsDlg::IDC_ADD);
+            page.UserTypeText(CRunsDlg::IDC_CUT_EDIT, L"-2.5");
+            return IDOK;
+        });
+    }
+    EXPECT_EQ(Kept(1017).back(), L"RUNS y / CUT = -2.5");
+    EXPECT_EQ(Kept(1018).back(), L"SIGN y");
+    EXPECT_TRUE(host.assertions.empty());
+}
+
+}  // namespace
