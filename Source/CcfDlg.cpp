@@ -90,7 +90,6 @@ int CCcfDlg::GetAllDefault() {
 void CCcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
 }
 
 void CCcfDlg::OnReset() {

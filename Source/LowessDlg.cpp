@@ -52,7 +52,6 @@ int CLowessDlg::GetAllDefault() {
 void CLowessDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_TENSION_EDIT, L"[0.0, 1.0]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
 }
 
 void CLowessDlg::OnReset() {

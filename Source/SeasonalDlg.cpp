@@ -62,7 +62,6 @@ int CSeasonalDlg::GetAllDefault() {
 void CSeasonalDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_SEASON_EDIT, L" [2, int(#cases/3)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
 }
 
 void CSeasonalDlg::UpdateDependentWindows() {

@@ -186,7 +186,6 @@ void CStatisticsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_CIM_EDIT, L"(0.0, 100.0)", 0);
     AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_TrmeanCombo), 0);
-    AddToolTip(IDC_SAVE_FILE, m_SaveFileEdit, 0);
 }
 
 void CStatisticsDlg::UpdateDependentWindows() {
