@@ -69,6 +69,10 @@ protected:
         return all;
     }
 
+    std::wstring LastStatus() const {
+        return host.sentMessages.empty() ? L"" : host.sentMessages.back().second;
+    }
+
     FakeHost host;
 };
 
@@ -83,6 +87,10 @@ struct DisabledEditCase {
     const wchar_t* typed;
     const wchar_t* clause;  // what the lines hold once the edit is enabled again
 };
+
+void PrintTo(const DisabledEditCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DisabledEdits : public ExchangeRules, public ::testing::WithParamInterface<DisabledEditCase> {};
 
@@ -159,7 +167,7 @@ TEST_F(ExchangeRules, AnEmptyRangeIsReportedAndRefused) {
         EXPECT_FALSE(dlg.OnOK());
         EXPECT_EQ(host.assertions.size(), 1u);
         EXPECT_EQ(dlg.GetFocusCtrl(), CTimeDlg::IDC_FIRST_EDIT);
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1, 0]");
+        EXPECT_EQ(LastStatus(), L"Enter a number in [1, 0]");
         dlg.UserTypeText(CTimeDlg::IDC_PERIOD_EDIT, L"4");
         return IDOK;
     });
@@ -176,6 +184,10 @@ struct SaveFileCase {
     UINT check;
     UINT file;
 };
+
+void PrintTo(const SaveFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SaveFileToolTips : public ExchangeRules, public ::testing::WithParamInterface<SaveFileCase> {};
 
