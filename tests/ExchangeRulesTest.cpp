@@ -30,11 +30,6 @@ using Stats = CStatisticsDlg;
 constexpr UINT kColumnStatistics = 1060;
 constexpr int kPlain = -1;  // the dialog itself rather than a page of it
 
-template <class Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& p) {
-    return p.param.name;
-}
-
 class ExchangeRules : public ::testing::Test {
 protected:
     ExchangeRules() {
@@ -78,74 +73,50 @@ protected:
 
 // ---- a number typed into an edit that is then disabled ------------------------------------------
 
-struct DisabledEditCase {
-    const char* name;
-    UINT command;
-    int page;
-    std::vector<UINT> opening;  // the clicks that enable the edit, in order; the first one disables it
-    UINT edit;
-    const wchar_t* typed;
-    const wchar_t* clause;  // what the lines hold once the edit is enabled again
-};
-
-void PrintTo(const DisabledEditCase& c, std::ostream* os) {
-    *os << c.name;
+TEST_F(ExchangeRules, ADisabledEditKeepsWhatWasTypedWithoutARangeCheck) {
+    struct Case {
+        UINT command;
+        int page;
+        std::vector<UINT> opening;  // the clicks that enable the edit; the first one disables it again
+        UINT edit;
+        const wchar_t* typed;
+        const wchar_t* clause;  // what the lines hold once the edit is enabled again
+    };
+    using Tiles = CStatisticsTilesDlg;
+    using Smooth = CExponentialDlg;
+    const Case cases[] = {
+        {1040, kPlain, {CArimaDlg::IDC_MA_CHECK}, CArimaDlg::IDC_MA_EDIT, L"4", L"ARIMA Sales / P=1 Q=4"},
+        {1044,
+         kPlain,
+         {Smooth::IDC_FORECAST_CHECK, Smooth::IDC_NUMBER_RADIO},
+         Smooth::IDC_NUMBER_EDIT,
+         L"6",
+         L" / FORECAST=6 "},
+        {kColumnStatistics, 0, {Stats::IDC_TRMEAN}, Stats::IDC_TRMEAN_EDIT, L"0.2", L" TRMEAN = 0.2"},
+        {kColumnStatistics, 1, {Tiles::IDC_NTILE_CHECK}, Tiles::IDC_NTILE_EDIT, L"7", L"NTILE = 7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CString(c.clause).ToUtf8());
+        const std::size_t accepted = host.runs.size() + 1;
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            for (UINT id : c.opening)
+                dlg.UserClick(id);
+            dlg.UserTypeText(c.edit, c.typed);
+            dlg.UserClick(c.opening.front());
+            EXPECT_FALSE(dlg.IsCtrlEnabled(c.edit));
+            return IDOK;
+        });
+        ASSERT_EQ(host.runs.size(), accepted);
+        EXPECT_EQ(Lines(c.command).find(c.clause), std::wstring::npos);
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetCtrlWindowText(c.edit), c.typed);
+            dlg.UserClick(c.opening.front());
+            EXPECT_TRUE(dlg.IsCtrlEnabled(c.edit));
+            return IDOK;
+        });
+        EXPECT_NE(Lines(c.command).find(c.clause), std::wstring::npos);
+    }
 }
-
-class DisabledEdits : public ExchangeRules, public ::testing::WithParamInterface<DisabledEditCase> {};
-
-TEST_P(DisabledEdits, KeepWhatWasTypedWithoutARangeCheck) {
-    const DisabledEditCase& c = GetParam();
-    Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
-        for (UINT id : c.opening)
-            dlg.UserClick(id);
-        dlg.UserTypeText(c.edit, c.typed);
-        dlg.UserClick(c.opening.front());
-        EXPECT_FALSE(dlg.IsCtrlEnabled(c.edit));
-        return IDOK;
-    });
-    ASSERT_EQ(host.runs.size(), 1u);
-    EXPECT_EQ(Lines(c.command).find(c.clause), std::wstring::npos);
-    Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.GetCtrlWindowText(c.edit), c.typed);
-        dlg.UserClick(c.opening.front());
-        EXPECT_TRUE(dlg.IsCtrlEnabled(c.edit));
-        return IDOK;
-    });
-    EXPECT_NE(Lines(c.command).find(c.clause), std::wstring::npos) << CString(Lines(c.command)).ToUtf8();
-}
-
-INSTANTIATE_TEST_SUITE_P(ExchangeRules, DisabledEdits,
-                         ::testing::Values(DisabledEditCase{"ArimaMaOrder",
-                                                            1040,
-                                                            kPlain,
-                                                            {CArimaDlg::IDC_MA_CHECK},
-                                                            CArimaDlg::IDC_MA_EDIT,
-                                                            L"4",
-                                                            L"ARIMA Sales / P=1 Q=4"},
-                                           DisabledEditCase{"ExponentialForecastCount",
-                                                            1044,
-                                                            kPlain,
-                                                            {CExponentialDlg::IDC_FORECAST_CHECK,
-                                                             CExponentialDlg::IDC_NUMBER_RADIO},
-                                                            CExponentialDlg::IDC_NUMBER_EDIT,
-                                                            L"6",
-                                                            L" / FORECAST=6 "},
-                                           DisabledEditCase{"StatisticsTrimming",
-                                                            kColumnStatistics,
-                                                            0,
-                                                            {Stats::IDC_TRMEAN},
-                                                            Stats::IDC_TRMEAN_EDIT,
-                                                            L"0.2",
-                                                            L" TRMEAN = 0.2"},
-                                           DisabledEditCase{"PercentilesNtiles",
-                                                            kColumnStatistics,
-                                                            1,
-                                                            {CStatisticsTilesDlg::IDC_NTILE_CHECK},
-                                                            CStatisticsTilesDlg::IDC_NTILE_EDIT,
-                                                            L"7",
-                                                            L"NTILE = 7"}),
-                         CaseName<DisabledEditCase>);
 
 TEST_F(ExchangeRules, ADisabledEditHoldingNoNumberKeepsItsValueAndPasses) {
     Open(1040, kPlain, [&](CGUIBaseDlg& dlg) {
@@ -177,44 +148,32 @@ TEST_F(ExchangeRules, AnEmptyRangeIsReportedAndRefused) {
 
 // ---- the save file's tool tip -----------------------------------------------------------------------
 
-struct SaveFileCase {
-    const char* name;
-    UINT command;
-    int page;
-    UINT check;
-    UINT file;
-};
-
-void PrintTo(const SaveFileCase& c, std::ostream* os) {
-    *os << c.name;
+TEST_F(ExchangeRules, TheSaveFilesToolTipFollowsTheNameWhateverSetsIt) {
+    struct Case {
+        UINT command;
+        int page;
+        UINT check;
+        UINT file;
+    };
+    for (const Case& c : {Case{1040, kPlain, CArimaDlg::IDC_SAVE_CHECK, CArimaDlg::IDC_SAVE_FILE},
+                          Case{kColumnStatistics, 0, Stats::IDC_SAVE_CHECK, Stats::IDC_SAVE_FILE}}) {
+        SCOPED_TRACE(c.command);
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"");
+            dlg.UserCheck(c.check, 1);
+            dlg.UserTypeText(c.file, L"out/a");
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"out/a");
+            return IDOK;
+        });
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"out/a.tvz");  // loaded
+            dlg.UserClick(IDC_RESET);
+            EXPECT_EQ(dlg.GetCtrlWindowText(c.file), L"");
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"");
+            return IDCANCEL;
+        });
+    }
 }
-
-class SaveFileToolTips : public ExchangeRules, public ::testing::WithParamInterface<SaveFileCase> {};
-
-TEST_P(SaveFileToolTips, FollowTheNameWhateverSetsIt) {
-    const SaveFileCase& c = GetParam();
-    Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.GetToolTip(c.file), L"");
-        dlg.UserCheck(c.check, 1);
-        dlg.UserTypeText(c.file, L"out/a");
-        EXPECT_EQ(dlg.GetToolTip(c.file), L"out/a");
-        return IDOK;
-    });
-    Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.GetToolTip(c.file), L"out/a.tvz");  // loaded
-        dlg.UserClick(IDC_RESET);
-        EXPECT_EQ(dlg.GetCtrlWindowText(c.file), L"");
-        EXPECT_EQ(dlg.GetToolTip(c.file), L"");
-        return IDCANCEL;
-    });
-}
-
-INSTANTIATE_TEST_SUITE_P(ExchangeRules, SaveFileToolTips,
-                         ::testing::Values(SaveFileCase{"Arima", 1040, kPlain, CArimaDlg::IDC_SAVE_CHECK,
-                                                        CArimaDlg::IDC_SAVE_FILE},
-                                           SaveFileCase{"Statistics", kColumnStatistics, 0,
-                                                        Stats::IDC_SAVE_CHECK, Stats::IDC_SAVE_FILE}),
-                         CaseName<SaveFileCase>);
 
 // ---- the colour of a text the dialog sets -----------------------------------------------------------
 
