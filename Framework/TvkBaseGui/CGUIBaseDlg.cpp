@@ -160,7 +160,6 @@ BOOL CGUIBaseDlg::UpdateData(BOOL save) {
             text += (i ? L", " : L"") + m_droppedVariables[i];
         if (count > kNamesShown)
             text += L", ...";
-        m_droppedVariables.clear();
         SendStatusBarText(text);
     }
     return 1;

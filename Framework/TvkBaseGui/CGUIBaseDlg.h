@@ -204,9 +204,6 @@ public:
     UINT GetFocusCtrl() const { return m_nFocusCtrl; }
     // The save-file pair: the edit follows the check, its tool tip the file name.
     void SetSaveFilePair(UINT check, UINT edit);
-    // Puts a text into a control as the dialog (not the user) does: a save file edit's tool tip follows
-    // it, and a number edit that a range check judged is judged again on the new text.
-    void ShowText(CTKCtrl& ctrl, const CString& text);
     void FillComboFromResource(UINT combo, UINT comboResource);
     void FillRadioFromResource(UINT radioGroup);
 
@@ -281,6 +278,9 @@ public:
     virtual void UserShowPage(int page);
 
 protected:
+    // Puts a text into a control as the dialog (not the user) does: a save file edit's tool tip follows
+    // it, and a number edit that a range check judged is judged again on the new text.
+    void ShowText(CTKCtrl& ctrl, const CString& text);
     // Sends the range text to the main window's status bar.
     static void SendStatusBarText(const CString& text);
     static void ReportAssertion(long line);
