@@ -115,7 +115,7 @@ protected:
     }
     void ExchangeCommon(CDataExchange* pDX, const CCommonFields& fields, const CSampleSizeRanges& sizes);
     void ExchangeValue(CDataExchange* pDX, UINT id, CGUIData<double>& holder, const CPowerValueRule& rule);
-    void AddCommonToolTips(const CSampleSizeRanges& sizes, const CString& saveFile);
+    void AddCommonToolTips(const CSampleSizeRanges& sizes);
     // Whether the estimate controls apply now.
     virtual bool EstimateApplies() const { return true; }
 

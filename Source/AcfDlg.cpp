@@ -12,8 +12,6 @@ BOOL CAcfDlg::OnInitDialog() {
     // The dialog always starts from the data's maximum lag, whatever the record kept.
     m_Data.EditLagEdit = CGUIData<int>(CAcfData::GetMaximumLagValue());
     SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_Data.EditLagEdit.GetValue()));
-    // The record's lag, shown a moment ago, may have been out of range; the one shown now is not.
-    ChangeColor(IDC_LAG_EDIT, kColorWhite);
     CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     if (GetRecord() && GetRecord()->GetDialogID() == CAcfData::kVariantTplot) {
         EnableCtrl(IDC_LAG_LABEL, 0, 1);
@@ -43,7 +41,6 @@ void CAcfDlg::KeepOnDefault(CAcfData& fresh) {
 void CAcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CAcfDlg::OnReset() {

@@ -79,7 +79,6 @@ void CArimaDlg::AddToolTips() {
     AddToolTip(IDC_FORECAST_NUMBER_EDIT, L"[1, #cases]", 0);
     AddToolTip(IDC_FORECAST_FROM_EDIT, L"[1, #cases]", 0);
     AddToolTip(IDC_FORECAST_TO_EDIT, L"[From, From + #cases]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CArimaDlg::UpdateDependentWindows() {

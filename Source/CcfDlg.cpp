@@ -74,7 +74,6 @@ void CCcfDlg::KeepOnDefault(CCcfData& fresh) {
 void CCcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CCcfDlg::OnReset() {

@@ -127,10 +127,9 @@ void CPowerDlgBase::ExchangeValue(CDataExchange* pDX, UINT id, CGUIData<double>&
     }
 }
 
-void CPowerDlgBase::AddCommonToolTips(const CSampleSizeRanges& sizes, const CString& saveFile) {
+void CPowerDlgBase::AddCommonToolTips(const CSampleSizeRanges& sizes) {
     AddToolTip(IDC_SAMPLE_SIZE_EDIT, RangeText(sizes.single), 0);
     AddToolTip(IDC_SMALLEST_EDIT, RangeText(sizes.smallest), 0);
     AddToolTip(IDC_LARGEST_EDIT, RangeText(sizes.largest), 0);
     AddToolTip(IDC_STEP_EDIT, RangeText(sizes.step), 0);
-    AddToolTip(IDC_SAVE_FILE, saveFile, 0);
 }

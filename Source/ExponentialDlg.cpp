@@ -79,7 +79,6 @@ void CExponentialDlg::AddToolTips() {
     AddToolTip(IDC_FROM_EDIT, L"[1, +inf)", 0);
     AddToolTip(IDC_TO_EDIT, L"[2, +inf)", 0);
     AddToolTip(IDC_PERIOD_EDIT, L"[2, int(#cases/3)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CExponentialDlg::UpdateDependentWindows() {

@@ -25,7 +25,6 @@ void CFourierDlg::DoDataExchange(CDataExchange* pDX) {
 void CFourierDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, (#non-missing cases/2) + 1)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CFourierDlg::OnReset() {

@@ -27,7 +27,6 @@ void CLowessDlg::DoDataExchange(CDataExchange* pDX) {
 void CLowessDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_TENSION_EDIT, L"[0.0, 1.0]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CLowessDlg::OnReset() {

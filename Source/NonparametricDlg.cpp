@@ -55,7 +55,6 @@ void CKwDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CKwDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveStatisticEdit, 0);
 }
 
 // The two-sample test takes two variables, or one variable and one grouping variable.
@@ -127,7 +126,6 @@ void CQuadeDlg::AddToolTips() {
                L"If grouping variable is specified, then blocking variable should also be specified.", 0);
     AddToolTip(IDC_BLOCK_ADD,
                L"If blocking variable is specified, then grouping variable should also be specified.", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveStatisticEdit, 0);
 }
 
 void CQuadeDlg::UpdateDependentWindows() {
@@ -186,5 +184,4 @@ void CRunsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     if (GetDlgCaptionID() == CRunsData::kRuns)
         AddToolTip(IDC_CUT_EDIT, L"(-inf, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveStatisticEdit, 0);
 }

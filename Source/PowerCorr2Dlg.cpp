@@ -49,7 +49,7 @@ void CPowerCorr2Dlg::AddToolTips() {
     AddToolTip(IDC_SIZE1_EDIT, L"[4, +inf)", 0);
     AddToolTip(IDC_SIZE2_EDIT, L"[4, +inf)", 0);
     AddToolTip(IDC_RATIO_EDIT, kRatio.range, 0);
-    AddCommonToolTips(IsCorrelation() ? kCorrelationSizes : kStandardSizes, m_Data.SaveFileEdit);
+    AddCommonToolTips(IsCorrelation() ? kCorrelationSizes : kStandardSizes);
 }
 
 void CPowerCorr2Dlg::UpdateDependentWindows() {

@@ -26,5 +26,5 @@ void CPowerGenericDlg::AddToolTips() {
     AddToolTip(IDC_C1_EDIT, kPositive.range, 0);
     AddToolTip(IDC_C0_EDIT, kAny.range, 0);
     AddToolTip(IDC_NONCENTRALITY_EDIT, kPositive.range, 0);
-    AddCommonToolTips(kGenericSizes, m_Data.SaveFileEdit);
+    AddCommonToolTips(kGenericSizes);
 }

@@ -62,10 +62,8 @@ BOOL CPowerOneSampleDlg::OnInitDialog() {
         if (field->label)
             SetCtrlWindowText(label, field->label);
     CPowerDlgBase::OnInitDialog();
-    if (m_Data.SaveFileEdit.IsEmpty()) {
+    if (m_Data.SaveFileEdit.IsEmpty())
         SetCtrlWindowText(IDC_SAVE_FILE, kDefaultSaveFile);
-        AddToolTip(IDC_SAVE_FILE, kDefaultSaveFile, 0);
-    }
     return 1;
 }
 
@@ -89,7 +87,7 @@ void CPowerOneSampleDlg::AddToolTips() {
     AddToolTip(IDC_FIRST_EDIT, rules.first.rule.range, 0);
     AddToolTip(IDC_NULL_EDIT, rules.null.rule.range, 0);
     AddToolTip(IDC_SPREAD_EDIT, rules.spread.rule.range, 0);
-    AddCommonToolTips(*rules.sizes, m_Data.SaveFileEdit);
+    AddCommonToolTips(*rules.sizes);
 }
 
 void CPowerOneSampleDlg::UpdateDependentWindows() {

@@ -30,7 +30,7 @@ void CPowerTwoSampleDlg::AddToolTips() {
     AddToolTip(IDC_MEAN2_EDIT, kMean.range, 0);
     for (UINT edit : {IDC_RANGE_EDIT, IDC_STANDARDISED_EDIT, IDC_SPREAD_EDIT})
         AddToolTip(edit, kPositive.range, 0);
-    AddCommonToolTips(kStandardSizes, m_Data.SaveFileEdit);
+    AddCommonToolTips(kStandardSizes);
 }
 
 void CPowerTwoSampleDlg::UpdateDependentWindows() {

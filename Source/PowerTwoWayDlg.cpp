@@ -41,7 +41,7 @@ void CPowerTwoWayDlg::AddToolTips() {
     AddToolTip(IDC_COLUMNS_EDIT, L"[2, +inf)", 0);
     for (UINT edit : {IDC_SPREAD_EDIT, IDC_RANGE_EDIT, IDC_AVERAGE_SQUARE_EDIT})
         AddToolTip(edit, kPositive.range, 0);
-    AddCommonToolTips(kStandardSizes, m_Data.SaveFileEdit);
+    AddCommonToolTips(kStandardSizes);
 }
 
 void CPowerTwoWayDlg::UpdateDependentWindows() {

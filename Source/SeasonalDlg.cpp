@@ -34,7 +34,6 @@ void CSeasonalDlg::DoDataExchange(CDataExchange* pDX) {
 void CSeasonalDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_SEASON_EDIT, L" [2, int(#cases/3)]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CSeasonalDlg::UpdateDependentWindows() {

@@ -35,7 +35,6 @@ void CSeriesSmoothDlg::AddToolTips() {
     AddToolTip(IDC_WEIGHT_EDIT, L"", 0);
     AddToolTip(IDC_MEAN_EDIT, L"(1, #cases]", 0);
     AddToolTip(IDC_MEDIAN_EDIT, L"(1, #cases]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CSeriesSmoothDlg::UpdateDependentWindows() {

@@ -68,7 +68,6 @@ void CSignalDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     for (const HolderEdit& h : kHolderEdits)
         AddToolTip(h.edit, h.toolTip, 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CSignalDlg::UpdateDependentWindows() {

@@ -38,5 +38,4 @@ void CSmartCorrAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
 void CSmartCorrAnalysisDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_DIMENSIONS_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }

@@ -152,7 +152,6 @@ void CStatisticsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_CIM_EDIT, L"(0.0, 100.0)", 0);
     AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_Data.TrmeanCombo), 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CStatisticsDlg::UpdateDependentWindows() {

@@ -1,7 +1,5 @@
 #include "Private/TimeDlg.h"
 
-#include <algorithm>
-
 CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
 }
@@ -43,10 +41,8 @@ void CTimeDlg::DoDataExchange(CDataExchange* pDX) {
     // Any period is taken; an unusual one is only warned about.
     DDX_STText(pDX, IDC_PERIOD_EDIT, m_Data.PeriodEdit);
     DDX_ControlWarn(pDX, IDC_PERIOD_EDIT, ValidatePeriod(m_Data.PeriodEdit.GetValue()));
-    DDX_STText(pDX, IDC_FIRST_EDIT, m_Data.FirstEdit);
-    // A period of 0 leaves no position; the first one is still the only one accepted rather than
-    // a range whose maximum lies below its minimum.
-    DDV_MinMaxInt(pDX, IDC_FIRST_EDIT, m_Data.FirstEdit, 1, std::max(m_Data.PeriodEdit.GetValue(), 1));
+    // A period of 0 leaves no position: the range [1, 0] is reported and refused.
+    DDX_Range(pDX, IDC_FIRST_EDIT, m_Data.FirstEdit, 1, m_Data.PeriodEdit.GetValue());
     DDX_CBIndex(pDX, IDC_DATE_FORMAT_COMBO, m_Data.DateFormatCombo);
 }
 

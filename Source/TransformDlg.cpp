@@ -44,7 +44,6 @@ void CTransformDlg::AddToolTips() {
     AddToolTip(IDC_LAG_EDIT, L"[1, #cases - 1)", 0);
     AddToolTip(IDC_BASE_EDIT, L"[1, #cases - 1)", 0);
     AddToolTip(IDC_PROPORTION_EDIT, L"(0, 1]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CTransformDlg::UpdateDependentWindows() {

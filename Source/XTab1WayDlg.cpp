@@ -43,7 +43,6 @@ void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
 void CXTab1WayDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_CONFIDENCE_COMBO, L"(0.0, 1.0)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 0);
 }
 
 void CXTab1WayDlg::UpdateDependentWindows() {

@@ -44,7 +44,6 @@ void CXTab2WayDlg::DoDataExchange(CDataExchange* pDX) {
 void CXTab2WayDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_THRESHOLD_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 0);
 }
 
 void CXTab2WayDlg::UpdateDependentWindows() {

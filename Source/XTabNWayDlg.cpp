@@ -36,7 +36,6 @@ void CXTabNWayDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CXTabNWayDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 0);
 }
 
 void CXTabNWayDlg::UpdateDependentWindows() {

@@ -121,10 +121,6 @@ TEST(DialogPattern, RefusedValueNeverReachesTheCopies) {
     EXPECT_FALSE(dlg.UpdateData(1));
     EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 5.0);
     EXPECT_TRUE(dlg.holder.IsDefault());
-    // The user closes the edit instead of mending it: the refused value stays out.
-    dlg.EnableCtrl(CAcfDlg::IDC_LAG_EDIT, 0);
-    EXPECT_TRUE(dlg.UpdateData(1));
-    EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 5.0);
     EXPECT_EQ(dlg.holder.GetLast(), 1);
 }
 
@@ -152,7 +148,8 @@ TEST(DialogPattern, UnparsableTextIsRefusedAndLeavesTheHolder) {
     FakeHost host;
     RangeDlg dlg;
     dlg.UpdateData(0);
-    for (const wchar_t* text : {L"", L"abc", L"1..2", L"3x"}) {
+    // "1,5" under the decimal point; numbers that no range can judge.
+    for (const wchar_t* text : {L"", L"abc", L"1..2", L"3x", L"1,5", L"nan", L"-nan", L"inf", L"-Infinity"}) {
         dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, text);
         EXPECT_FALSE(dlg.UpdateData(1)) << CString(text).ToUtf8();
         EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 5.0);
@@ -170,6 +167,11 @@ TEST(DialogPattern, CommaDecimalSymbolForDisplayAndInput) {
     dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"7,25");
     EXPECT_TRUE(dlg.UpdateData(1));
     EXPECT_DOUBLE_EQ(dlg.holder.GetValue(), 7.25);
+    // The bounds are kept apart by a semicolon, not by the decimal symbol.
+    dlg.maximum = 7.5;
+    dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"8");
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in [1; 7,5]");
 }
 
 // ---- lists ----------------------------------------------------------------------------------------

@@ -564,8 +564,9 @@ TEST_F(TimeSeriesDialogs1, SmoothingEditsFollowTheChosenKindAndOnlyTheOpenSpanIs
         return IDOK;
     }));
     EXPECT_EQ(Line(1050), L"SMOOTH Sales / MEDIAN=5");
-    // The closed mean edit is neither read nor checked.
-    EXPECT_EQ(Kept<CSeriesSmoothData>(1050).MeanValueEdit, CGUIData<int>(3));
+    // The closed mean edit keeps what was typed into it, unchecked.
+    EXPECT_EQ(Kept<CSeriesSmoothData>(1050).MeanValueEdit.GetValue(), 1);
+    EXPECT_FALSE(Kept<CSeriesSmoothData>(1050).MeanValueEdit.IsDefault());
 }
 
 TEST_F(TimeSeriesDialogs1, SmoothingWeightsAreTakenAsTypedEvenEmpty) {

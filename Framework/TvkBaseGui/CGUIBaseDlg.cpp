@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <unordered_set>
 
 #include "Platform/Windowing.h"
 #include "TvkDlgBase/TvkDlgBase.h"
@@ -59,6 +61,10 @@ CString CGUIBaseDlg::GetDlgCaption() const {
 
 void CGUIBaseDlg::ReportAssertion(long line) {
     CTvkAssertDlg(L"GUIBaseDlg.cpp", line).DoPrint();
+}
+
+void CGUIBaseDlg::ReportInvertedRange() {
+    ReportAssertion(__LINE__);
 }
 
 void CGUIBaseDlg::CreateWindowFromTemplate() {
@@ -136,12 +142,25 @@ BOOL CGUIBaseDlg::UpdateData(BOOL save) {
     if (!m_bWindow)
         return 1;  // no controls to exchange with
     CDataExchange dx(this, save);
+    m_droppedVariables.clear();
     try {
         DoDataExchange(&dx);
     } catch (const CDataExchangeFailure& failure) {
         dx.Undo();
         m_nFocusCtrl = failure.control;
         return 0;
+    }
+    if (!m_droppedVariables.empty()) {
+        // Short enough for a status bar: the count, and the first few names.
+        constexpr std::size_t kNamesShown = 5;
+        const std::size_t count = m_droppedVariables.size();
+        CString text = L"Dropped " + CString(std::to_wstring(count)) +
+                       (count == 1 ? L" variable" : L" variables") + L" the data does not have: ";
+        for (std::size_t i = 0; i < count && i < kNamesShown; ++i)
+            text += (i ? L", " : L"") + m_droppedVariables[i];
+        if (count > kNamesShown)
+            text += L", ...";
+        SendStatusBarText(text);
     }
     return 1;
 }
@@ -208,10 +227,7 @@ void CGUIBaseDlg::UpdateListButtons() {
     }
 }
 
-void CGUIBaseDlg::OnCtrlChanged(UINT id) {
-    if (id == m_nSaveEdit && m_nSaveEdit)
-        AddToolTip(id, GetCtrlWindowText(id), 0);
-}
+void CGUIBaseDlg::OnCtrlChanged(UINT) {}
 
 void CGUIBaseDlg::OnCtrlClicked(UINT id) {
     UpdateDependentWindows();
@@ -220,6 +236,23 @@ void CGUIBaseDlg::OnCtrlClicked(UINT id) {
 void CGUIBaseDlg::SetSaveFilePair(UINT check, UINT edit) {
     m_nSaveCheck = check;
     m_nSaveEdit = edit;
+}
+
+void CGUIBaseDlg::PutText(CTKCtrl& ctrl, const CString& text) {
+    ctrl.m_strText = text;
+    if (m_nSaveEdit && ctrl.GetID() == m_nSaveEdit)
+        ctrl.m_strToolTip = text;
+}
+
+void CGUIBaseDlg::ShowText(CTKCtrl& ctrl, const CString& text) {
+    PutText(ctrl, text);
+    const auto rule = m_rangeRules.find(ctrl.GetID());
+    if (rule == m_rangeRules.end() || !IsColoredValidation())
+        return;
+    const RangeRule& r = rule->second;
+    const std::optional<double> value = ParseDouble(text);
+    const bool valid = value && InRange(*value, r.minimum, r.maximum, r.minMode, r.maxMode);
+    ctrl.m_color = valid ? kColorWhite : kColorInvalid;
 }
 
 // ---- lists --------------------------------------------------------------------------------------------
@@ -439,7 +472,7 @@ CString CGUIBaseDlg::GetCtrlWindowText(UINT id) const {
 
 void CGUIBaseDlg::SetCtrlWindowText(UINT id, const CString& text) {
     if (CTKCtrl* c = FindCtrl(id))
-        c->m_strText = text;
+        ShowText(*c, text);
 }
 
 void CGUIBaseDlg::AddToolTip(UINT id, const CString& text, int) {
@@ -492,7 +525,8 @@ std::optional<double> CGUIBaseDlg::ParseDouble(const CString& text) {
         s.erase(0, 1);
     double value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size())
+    // "nan" and "inf" parse, but no range check can judge them.
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -516,7 +550,7 @@ void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, CString& text, int, int,
         pDX->Remember(text);
         text = c.m_strText;
     } else {
-        c.m_strText = text;
+        ShowText(c, text);
     }
 }
 
@@ -542,7 +576,7 @@ void CGUIBaseDlg::DDX_FileEditCtrl(CDataExchange* pDX, UINT id, CString& file, i
                                    const CString& extension, const CString&, int) {
     CTKCtrl& c = Ctrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        c.m_strText = file;
+        ShowText(c, file);
         return;
     }
     // A name without an extension gets the procedure's.
@@ -595,6 +629,8 @@ void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& 
                                     int minimum, int) {
     CGUIListCtrl& c = ListCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
+        if (FindPairByTarget(id))
+            DropVariablesTheDataLacks(list);
         c.SetItems(list);
         return;
     }
@@ -605,6 +641,26 @@ void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& 
     // An unchanged list (the data's variables, mostly) is neither copied nor kept for undo.
     if (!(list == c.GetItems()))
         pDX->Replace(list, c.GetItems());
+}
+
+void CGUIBaseDlg::DropVariablesTheDataLacks(CVariableList& list) {
+    IData* data = GetHostData();
+    // Without data's variables to compare with (none loaded yet), the list is kept as it is.
+    if (list.IsEmpty() || !data || data->GetVariables().empty())
+        return;
+    std::unordered_set<std::wstring_view> names;
+    names.reserve(data->GetVariables().size());
+    for (const auto& v : data->GetVariables())
+        names.insert(v.name.str());
+    CVariableList kept;
+    for (const auto& v : list) {
+        if (names.count(v.GetVariableName().str()))
+            kept.Add(v);
+        else
+            m_droppedVariables.push_back(v.GetVariableName());
+    }
+    if (kept.GetSize() != list.GetSize())
+        list = std::move(kept);
 }
 
 void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {
@@ -658,7 +714,8 @@ void CGUIBaseDlg::UserTypeText(UINT id, const CString& text) {
     RequireKind(c, c.IsEdit(), "an edit");
     if (!Usable(c))
         return;
-    c.m_strText = text;
+    // Typed, not shown by the dialog: the colour waits for the next check.
+    PutText(c, text);
     OnCtrlChanged(id);
 }
 

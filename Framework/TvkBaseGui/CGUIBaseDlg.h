@@ -225,7 +225,9 @@ public:
     void DDX_Radio(CDataExchange* pDX, UINT group, int& index);
     void DDX_CBIndex(CDataExchange* pDX, UINT id, int& index);
     // A variable list. With a non-zero `message`, storing refuses a list of fewer than `minimum`
-    // variables: the message resource is shown and the exchange fails.
+    // variables: the message resource is shown and the exchange fails. Loading a target list drops
+    // the variables the current data does not have (a record kept from other data); the status bar
+    // names them.
     void DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, UINT message = 0,
                            int minimum = 1, int = 0);
     // A warning about a value that is taken all the same: when storing, a non-zero `message` resource is
@@ -233,7 +235,8 @@ public:
     void DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message);
 
     // Range checks. The holder forms skip a holder whose second mark is 1 or 2 while its default mark
-    // is set; the value forms run unless `skip` is non-zero.
+    // is set; the value forms run unless `skip` is non-zero. A range whose minimum exceeds its maximum
+    // is reported when storing and fails.
     void DDV_MinMaxInt(CDataExchange* pDX, UINT id, const CGUIData<int>& holder, int minimum, int maximum,
                        EDlgValidation minMode = eInclusive, EDlgValidation maxMode = eInclusive);
     void DDV_MinMaxDouble(CDataExchange* pDX, UINT id, const CGUIData<double>& holder, double minimum,
@@ -253,8 +256,9 @@ public:
         CheckRange(pDX, id, holder.GetValue(), minimum, maximum, minMode, maxMode, marked ? 1 : 0);
     }
 
-    // The range message, e.g. "Enter a number in [1, 19]" or "Enter a number in ( 0 , +inf )"; with a
-    // non-zero `show` the framework also shows it in a message box.
+    // The range message, e.g. "Enter a number in [1, 19]" or "Enter a number in (0, +inf)"; the bounds
+    // are separated by "; " under a comma decimal symbol. With a non-zero `show` the framework also
+    // shows it in a message box.
     template <class T>
     static CString TKMinMaxRangeMsg(T minimum, T maximum, EDlgValidation minMode, EDlgValidation maxMode,
                                     int show);
@@ -264,7 +268,7 @@ public:
     static CString NumberText(T value) {
         return CGUIBaseObj::NumberText(value);
     }
-    // Parses an edit's text as a number under the host's decimal symbol; nullopt when it is none.
+    // Parses an edit's text as a finite number under the host's decimal symbol; nullopt otherwise.
     static std::optional<double> ParseDouble(const CString& text);
     static std::optional<int> ParseInt(const CString& text, bool allowMinus = true);
 
@@ -288,6 +292,9 @@ public:
     virtual void UserShowPage(int page);
 
 protected:
+    // Puts a text into a control as the dialog (not the user) does: a save file edit's tool tip follows
+    // it, and a number edit that a range check judged is judged again on the new text.
+    void ShowText(CTKCtrl& ctrl, const CString& text);
     // Sends the range text to the main window's status bar.
     static void SendStatusBarText(const CString& text);
     static void ReportAssertion(long line);
@@ -296,8 +303,21 @@ protected:
     void UpdateListButtons();
 
 private:
+    // The last range a check judged an edit by, kept so that a new text is judged the same way.
+    struct RangeRule {
+        double minimum;
+        double maximum;
+        EDlgValidation minMode;
+        EDlgValidation maxMode;
+    };
     template <class T>
     static CString BoundText(T value, EDlgValidation mode, bool lower);
+    template <class T>
+    static bool InRange(T value, T minimum, T maximum, EDlgValidation minMode, EDlgValidation maxMode);
+    static void ReportInvertedRange();
+    // The text, and the tool tip of a save file edit with it.
+    void PutText(CTKCtrl& ctrl, const CString& text);
+    void DropVariablesTheDataLacks(CVariableList& list);
 
     UINT m_nTemplateID;
     CGUIBaseDlg* m_pParent;
@@ -316,6 +336,8 @@ private:
     std::vector<CListPair> m_listPairs;
     std::map<UINT, UINT> m_listMenuLabels;
     std::set<UINT> m_radioGroups;  // the radio tables exchanged by this dialog
+    std::map<UINT, RangeRule> m_rangeRules;
+    std::vector<CString> m_droppedVariables;  // by the exchange that loads the controls now
 };
 
 using CDDXVDlg = CGUIBaseDlg;
@@ -324,13 +346,11 @@ template <class T>
 void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, int) {
     CTKCtrl& edit = Ctrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        edit.m_strText = NumberText(holder.GetValue());
+        ShowText(edit, NumberText(holder.GetValue()));
         return;
     }
     // An edit still showing the holder's value leaves the holder (and its default mark) alone.
     if (edit.m_strText == NumberText(holder.GetValue()))
-        return;
-    if (!edit.m_bEnabled)
         return;
     std::optional<T> value;
     if constexpr (std::is_same_v<T, double>) {
@@ -343,12 +363,16 @@ void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, i
             value = static_cast<T>(*parsed);
     }
     if (value) {
-        // Typed by the user: neither the default nor the value the holder was made with.
+        // Typed by the user: neither the default nor the value the holder was made with. A disabled
+        // edit keeps what was typed into it too, for when it is enabled again.
         pDX->Remember(holder);
         holder.SetUserValue(*value);
         holder.SetLast(0);
         return;
     }
+    // A disabled edit is not validated: text that is no number leaves the holder as it was.
+    if (!edit.m_bEnabled)
+        return;
     if (IsColoredValidation()) {
         ChangeColor(id, kColorInvalid);
         SendStatusBarText(L"Enter a number");
@@ -371,7 +395,8 @@ CString CGUIBaseDlg::TKMinMaxRangeMsg(T minimum, T maximum, EDlgValidation minMo
     CString text = L"Enter a number in ";
     text += minMode == eInclusive ? L"[" : L"(";
     text += BoundText(minimum, minMode, true);
-    text += L", ";
+    // Under a comma decimal symbol a comma between the bounds would read as part of a number.
+    text += GetDecimalSymbol() == L',' ? L"; " : L", ";
     text += BoundText(maximum, maxMode, false);
     text += maxMode == eInclusive ? L"]" : L")";
     if (show)
@@ -380,20 +405,28 @@ CString CGUIBaseDlg::TKMinMaxRangeMsg(T minimum, T maximum, EDlgValidation minMo
 }
 
 template <class T>
-void CGUIBaseDlg::CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum,
-                             EDlgValidation minMode, EDlgValidation maxMode, int skip) {
-    if (skip)
-        return;
-    CTKCtrl* edit = FindCtrl(id);
-    if (!edit || !edit->m_bEnabled)
-        return;
-    if (pDX->m_bSaveAndValidate && minMode != eNoValidation && maxMode != eNoValidation && minimum > maximum)
-        ReportAssertion(__LINE__);
+bool CGUIBaseDlg::InRange(T value, T minimum, T maximum, EDlgValidation minMode, EDlgValidation maxMode) {
+    if (minMode != eNoValidation && maxMode != eNoValidation && minimum > maximum)
+        return false;
     const bool low =
         (minMode == eInclusive && value < minimum) || (minMode == eExclusive && value <= minimum);
     const bool high =
         (maxMode == eInclusive && value > maximum) || (maxMode == eExclusive && value >= maximum);
-    if (!low && !high) {
+    return !low && !high;
+}
+
+template <class T>
+void CGUIBaseDlg::CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum,
+                             EDlgValidation minMode, EDlgValidation maxMode, int skip) {
+    CTKCtrl* edit = FindCtrl(id);
+    if (skip || !edit || !edit->m_bEnabled) {
+        m_rangeRules.erase(id);
+        return;
+    }
+    m_rangeRules[id] = {static_cast<double>(minimum), static_cast<double>(maximum), minMode, maxMode};
+    if (pDX->m_bSaveAndValidate && minMode != eNoValidation && maxMode != eNoValidation && minimum > maximum)
+        ReportInvertedRange();
+    if (InRange(value, minimum, maximum, minMode, maxMode)) {
         if (IsColoredValidation())
             ChangeColor(id, kColorWhite);
         return;

@@ -1,0 +1,406 @@
+// The framework's exchange rules as every dialog meets them, each run on a plain dialog and on a page of
+// a composite launched from their menus: disabled edits, the save file's tool tip, the colour of a text
+// the dialog sets, variables the data no longer has; then the framework's own forms on small test
+// dialogs: type-filtered moves, combo indexes, file names.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Msg/DescriptiveStatisticsMsg.h"
+#include "Msg/TimeSeriesMsg.h"
+#include "Private/AcfDlg.h"
+#include "Private/ArimaDlg.h"
+#include "Private/ExponentialDlg.h"
+#include "Private/StatisticsDlg.h"
+#include "Private/StatisticsTabData.h"
+#include "Private/StatisticsTilesDlg.h"
+#include "Private/TimeDlg.h"
+#include "RecordTestUtil.h"
+
+namespace {
+
+using Actions = std::function<int(CGUIBaseDlg&)>;
+using Stats = CStatisticsDlg;
+
+constexpr UINT kColumnStatistics = 1060;
+constexpr int kPlain = -1;  // the dialog itself rather than a page of it
+
+class ExchangeRules : public ::testing::Test {
+protected:
+    ExchangeRules() {
+        host.data.cases = 30;
+        host.data.AddNumeric(L"Sales");
+        host.data.AddNumeric(L"Cost");
+        host.data.AddString(L"Region");
+        CStatisticsDlg::m_mapIDS2State.clear();
+        CStatisticsTilesDlg::m_mapIDS2State.clear();
+    }
+
+    // Chooses the menu item and runs `actions` on the page (or, for kPlain, the dialog) it opens.
+    void Open(UINT command, int page, Actions actions) {
+        ScriptedDriver driver([&](CGUIBaseDlg& dlg) {
+            if (page == kPlain)
+                return actions(dlg);
+            dlg.UserShowPage(page);
+            return actions(dlg.GetActiveControlsDialog());
+        });
+        if (command >= 1060 && command <= 1063)
+            EXPECT_TRUE(CDescriptiveStatisticsMsg(&host).OnTKCommand(command));
+        else
+            EXPECT_TRUE(CTimeSeriesMsg(&host).OnTKCommand(command));
+        EXPECT_EQ(driver.runs, 1);
+    }
+
+    // Every line of the kept record, as one text.
+    std::wstring Lines(UINT command) {
+        std::wstring all;
+        for (const auto& line : LinesOf(*host.records.at(command)))
+            all += line + L"\n";
+        return all;
+    }
+
+    std::wstring LastStatus() const {
+        return host.sentMessages.empty() ? L"" : host.sentMessages.back().second;
+    }
+
+    FakeHost host;
+};
+
+// ---- a number typed into an edit that is then disabled ------------------------------------------
+
+TEST_F(ExchangeRules, ADisabledEditKeepsWhatWasTypedWithoutARangeCheck) {
+    struct Case {
+        UINT command;
+        int page;
+        std::vector<UINT> opening;  // the clicks that enable the edit; the first one disables it again
+        UINT edit;
+        const wchar_t* typed;
+        const wchar_t* clause;  // what the lines hold once the edit is enabled again
+    };
+    using Tiles = CStatisticsTilesDlg;
+    using Smooth = CExponentialDlg;
+    const Case cases[] = {
+        {1040, kPlain, {CArimaDlg::IDC_MA_CHECK}, CArimaDlg::IDC_MA_EDIT, L"4", L"ARIMA Sales / P=1 Q=4"},
+        {1044,
+         kPlain,
+         {Smooth::IDC_FORECAST_CHECK, Smooth::IDC_NUMBER_RADIO},
+         Smooth::IDC_NUMBER_EDIT,
+         L"6",
+         L" / FORECAST=6 "},
+        {kColumnStatistics, 0, {Stats::IDC_TRMEAN}, Stats::IDC_TRMEAN_EDIT, L"0.2", L" TRMEAN = 0.2"},
+        {kColumnStatistics, 1, {Tiles::IDC_NTILE_CHECK}, Tiles::IDC_NTILE_EDIT, L"7", L"NTILE = 7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CString(c.clause).ToUtf8());
+        const std::size_t accepted = host.runs.size() + 1;
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            for (UINT id : c.opening)
+                dlg.UserClick(id);
+            dlg.UserTypeText(c.edit, c.typed);
+            dlg.UserClick(c.opening.front());
+            EXPECT_FALSE(dlg.IsCtrlEnabled(c.edit));
+            return IDOK;
+        });
+        ASSERT_EQ(host.runs.size(), accepted);
+        EXPECT_EQ(Lines(c.command).find(c.clause), std::wstring::npos);
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetCtrlWindowText(c.edit), c.typed);
+            dlg.UserClick(c.opening.front());
+            EXPECT_TRUE(dlg.IsCtrlEnabled(c.edit));
+            return IDOK;
+        });
+        EXPECT_NE(Lines(c.command).find(c.clause), std::wstring::npos);
+    }
+}
+
+TEST_F(ExchangeRules, ADisabledEditHoldingNoNumberKeepsItsValueAndPasses) {
+    Open(1040, kPlain, [&](CGUIBaseDlg& dlg) {
+        dlg.UserClick(CArimaDlg::IDC_MA_CHECK);
+        dlg.UserTypeText(CArimaDlg::IDC_MA_EDIT, L"four");
+        dlg.UserClick(CArimaDlg::IDC_MA_CHECK);
+        EXPECT_TRUE(dlg.OnOK());
+        return IDOK;
+    });
+    EXPECT_TRUE(dynamic_cast<CArimaData&>(*host.records.at(1040)).MaEdit.IsDefault());
+    EXPECT_TRUE(host.sentMessages.empty());
+}
+
+// ---- a first position within a period of 0 -------------------------------------------------------
+
+TEST_F(ExchangeRules, AnEmptyRangeIsReportedAndRefused) {
+    Open(1051, kPlain, [&](CGUIBaseDlg& dlg) {
+        dlg.UserTypeText(CTimeDlg::IDC_PERIOD_EDIT, L"0");
+        EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(host.assertions.size(), 1u);
+        EXPECT_EQ(dlg.GetFocusCtrl(), CTimeDlg::IDC_FIRST_EDIT);
+        EXPECT_EQ(LastStatus(), L"Enter a number in [1, 0]");
+        dlg.UserTypeText(CTimeDlg::IDC_PERIOD_EDIT, L"4");
+        return IDOK;
+    });
+    EXPECT_EQ(host.assertions.size(), 1u);
+    EXPECT_EQ(Lines(1051), L"SERIES\nTIME ,4,1 / FORMAT='YYYY'\n");
+}
+
+// ---- the save file's tool tip -----------------------------------------------------------------------
+
+TEST_F(ExchangeRules, TheSaveFilesToolTipFollowsTheNameWhateverSetsIt) {
+    struct Case {
+        UINT command;
+        int page;
+        UINT check;
+        UINT file;
+    };
+    for (const Case& c : {Case{1040, kPlain, CArimaDlg::IDC_SAVE_CHECK, CArimaDlg::IDC_SAVE_FILE},
+                          Case{kColumnStatistics, 0, Stats::IDC_SAVE_CHECK, Stats::IDC_SAVE_FILE}}) {
+        SCOPED_TRACE(c.command);
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"");
+            dlg.UserCheck(c.check, 1);
+            dlg.UserTypeText(c.file, L"out/a");
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"out/a");
+            return IDOK;
+        });
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"out/a.tvz");  // loaded
+            dlg.UserClick(IDC_RESET);
+            EXPECT_EQ(dlg.GetCtrlWindowText(c.file), L"");
+            EXPECT_EQ(dlg.GetToolTip(c.file), L"");
+            return IDCANCEL;
+        });
+    }
+}
+
+// ---- the colour of a text the dialog sets -----------------------------------------------------------
+
+TEST_F(ExchangeRules, AnEditWhoseTextTheDialogSetsIsJudgedAgain) {
+    // The autocorrelation dialog replaces a kept lag beyond the data by the data's maximum.
+    auto* acf = new CAcfData;
+    acf->EditLagEdit.SetUserValue(40);
+    host.StoreDialogRecord(1039, acf);
+    auto* tab = new CStatisticsTabData;
+    tab->Page<0>().CimCheck = 1;
+    tab->Page<0>().CimEdit.SetUserValue(100.0);
+    host.StoreDialogRecord(kColumnStatistics, tab);
+    struct Case {
+        UINT command;
+        int page;
+        UINT edit;
+        COLORREF opening;
+        const wchar_t* inside;
+        const wchar_t* outside;
+    };
+    for (const Case& c : {Case{1039, kPlain, CAcfDlg::IDC_LAG_EDIT, kColorWhite, L"5", L"30"},
+                          Case{kColumnStatistics, 0, Stats::IDC_CIM_EDIT, kColorInvalid, L"95", L"100"}}) {
+        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+            EXPECT_EQ(dlg.Ctrl(c.edit).m_color, c.opening) << c.command;
+            dlg.SetCtrlWindowText(c.edit, c.inside);
+            EXPECT_EQ(dlg.Ctrl(c.edit).m_color, kColorWhite) << c.command;
+            dlg.SetCtrlWindowText(c.edit, c.outside);
+            EXPECT_EQ(dlg.Ctrl(c.edit).m_color, kColorInvalid) << c.command;
+            return IDCANCEL;
+        });
+    }
+}
+
+// ---- variables the data no longer has -------------------------------------------------------------
+
+TEST_F(ExchangeRules, OpeningDropsSelectedVariablesTheDataLacks) {
+    auto* acf = new CAcfData;
+    acf->SelectedVariablesList = Variables({L"Gone", L"Cost", L"Lost"});
+    host.StoreDialogRecord(1039, acf);
+    auto* tab = new CStatisticsTabData;
+    tab->Page<0>().SelectedVariableList = Variables({L"Sales", L"Gone"});
+    host.StoreDialogRecord(kColumnStatistics, tab);
+    struct Case {
+        UINT command;
+        int page;
+        UINT selected;
+        std::vector<std::wstring> kept;
+        const wchar_t* status;
+        std::function<const CVariableList&()> record;
+    };
+    const Case cases[] = {
+        {1039,
+         kPlain,
+         CAcfDlg::IDC_SELECTED_LIST,
+         {L"Cost"},
+         L"Dropped 2 variables the data does not have: Gone, Lost",
+         [&]() -> const CVariableList& { return acf->SelectedVariablesList; }},
+        {kColumnStatistics,
+         0,
+         Stats::IDC_SELECTED_LIST,
+         {L"Sales"},
+         L"Dropped 1 variable the data does not have: Gone",
+         [&]() -> const CVariableList& { return tab->Page<0>().SelectedVariableList; }},
+    };
+    for (const Case& c : cases) {
+        for (const int result : {IDCANCEL, IDOK}) {
+            host.sentMessages.clear();
+            Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
+                EXPECT_EQ(NamesOf(dlg.ListCtrl(c.selected).GetItems()), c.kept);
+                return result;
+            });
+            ASSERT_FALSE(host.sentMessages.empty()) << c.command;
+            EXPECT_EQ(host.sentMessages.front().second, c.status);
+        }
+        // Cancelled, the record kept them; accepted, it holds what the dialog showed.
+        EXPECT_EQ(NamesOf(c.record()), c.kept);
+    }
+    // The source list is the data's own, and data without variables drops nothing.
+    host.data.variables.clear();
+    acf->SelectedVariablesList = Variables({L"Gone"});
+    Open(1039, kPlain, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(NamesOf(dlg.ListCtrl(CAcfDlg::IDC_SELECTED_LIST).GetItems()),
+                  std::vector<std::wstring>{L"Gone"});
+        return IDCANCEL;
+    });
+}
+
+// ---- the statistics page: each keyword alone --------------------------------------------------------
+
+struct KeywordCase {
+    UINT box;
+    const wchar_t* options;  // the line's text after " /"
+};
+
+void PrintTo(const KeywordCase& c, std::ostream* os) {
+    *os << "box " << c.box;
+}
+
+class StatisticsKeywords : public ExchangeRules, public ::testing::WithParamInterface<KeywordCase> {};
+
+TEST_P(StatisticsKeywords, EachBoxAloneWritesItsKeyword) {
+    Open(kColumnStatistics, 0, [&](CGUIBaseDlg& page) {
+        for (UINT id : {Stats::IDC_N, Stats::IDC_MINIMUM, Stats::IDC_MAXIMUM, Stats::IDC_MEAN, Stats::IDC_SD})
+            page.UserCheck(id, 0);
+        page.UserCheck(GetParam().box, 1);
+        return IDOK;
+    });
+    EXPECT_EQ(Lines(kColumnStatistics), L"CSTATISTICS  /" + std::wstring(GetParam().options) + L"\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExchangeRules, StatisticsKeywords,
+    ::testing::Values(
+        KeywordCase{Stats::IDC_N, L" N"}, KeywordCase{Stats::IDC_MINIMUM, L" MIN"},
+        KeywordCase{Stats::IDC_MAXIMUM, L" MAX"}, KeywordCase{Stats::IDC_SUM, L" SUM"},
+        KeywordCase{Stats::IDC_MEAN, L" MEAN"}, KeywordCase{Stats::IDC_SEM, L" SEM"},
+        KeywordCase{Stats::IDC_CIM, L" CONFI"}, KeywordCase{Stats::IDC_MEDIAN, L" MEDIAN"},
+        KeywordCase{Stats::IDC_SD, L" SD"}, KeywordCase{Stats::IDC_CV, L" CV"},
+        KeywordCase{Stats::IDC_RANGE, L" RANGE"}, KeywordCase{Stats::IDC_VARIANCE, L" VARIANCE"},
+        KeywordCase{Stats::IDC_SKEWNESS, L" SKEWNESS"}, KeywordCase{Stats::IDC_SES, L" SES"},
+        KeywordCase{Stats::IDC_KURTOSIS, L" KURTOSIS"}, KeywordCase{Stats::IDC_SEK, L" SEK"},
+        KeywordCase{Stats::IDC_GM, L" GMEAN"}, KeywordCase{Stats::IDC_HM, L" HMEAN"},
+        KeywordCase{Stats::IDC_TRMEAN, L" TREGION = BOTH"}, KeywordCase{Stats::IDC_SHAPIRO_WILK, L" SWTEST"},
+        KeywordCase{Stats::IDC_ANDERSON_DARLING, L" ADTEST"},
+        KeywordCase{Stats::IDC_MSKEWNESS, L" MSKEWNESS"}, KeywordCase{Stats::IDC_MKURTOSIS, L" MKURTOSIS"},
+        KeywordCase{Stats::IDC_HZTEST, L" HZTEST"}, KeywordCase{Stats::IDC_ALL_OPTIONS, L" ALL"}));
+
+// ---- the framework's forms on test dialogs ------------------------------------------------------------
+
+// The autocorrelation template with a numeric-only list pair, a file edit and nothing else.
+class FormsDlg : public CGUIBaseDlg {
+public:
+    FormsDlg() : CGUIBaseDlg(CAcfDlg::IDD) {
+        AddListPair({CAcfDlg::IDC_SOURCE_LIST, CAcfDlg::IDC_SELECTED_LIST, CAcfDlg::IDC_ADD,
+                     CAcfDlg::IDC_REMOVE, kVariableTypeNumeric});
+        source.Add(Numeric(L"A"));
+        source.Add(CGUIDataVariable(L"S", kVariableTypeString));
+        CreateWindowFromTemplate();
+        OnInitDialog();
+        CreateListCtrlMenu(CAcfDlg::IDC_SOURCE_LIST, CAcfDlg::IDC_LIST_MENU_LABEL);
+        UpdateDependentWindows();
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_ListCtrlArray(pDX, CAcfDlg::IDC_SOURCE_LIST, source);
+        DDX_ListCtrlArray(pDX, CAcfDlg::IDC_SELECTED_LIST, selected);
+        DDX_FileEditCtrl(pDX, CAcfDlg::IDC_SAVE_FILE, file, 1, 1, 0, L".tvz", L"", 0);
+    }
+
+    CVariableList source;
+    CVariableList selected;
+    CString file;
+};
+
+TEST(ExchangeForms, ANumericOnlyListRefusesAStringVariableByEveryWay) {
+    FakeHost host;
+    using Way = std::function<void(FormsDlg&)>;
+    const Way ways[] = {
+        [](FormsDlg& dlg) {
+            dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"A", L"S"});
+            dlg.UserClick(CAcfDlg::IDC_ADD);
+        },
+        [](FormsDlg& dlg) {
+            dlg.UserDrag(CAcfDlg::IDC_SOURCE_LIST, {L"A", L"S"}, CAcfDlg::IDC_SELECTED_LIST);
+        },
+        [](FormsDlg& dlg) {
+            dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"A", L"S"});
+            dlg.UserContext(CAcfDlg::IDC_SOURCE_LIST, ID_LIST_ADD_TARGET);
+        },
+        [](FormsDlg& dlg) {
+            dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"S");
+            dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"A");
+        },
+    };
+    for (std::size_t i = 0; i < std::size(ways); ++i) {
+        FormsDlg dlg;
+        dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"S"});
+        EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_ADD)) << i;
+        EXPECT_FALSE(dlg.OnUpdateAddTarget(CAcfDlg::IDC_SOURCE_LIST)) << i;
+        EXPECT_FALSE(dlg.MouseMoveListCtrlHelper(CAcfDlg::IDC_SOURCE_LIST, CAcfDlg::IDC_SELECTED_LIST)) << i;
+        ways[i](dlg);
+        EXPECT_EQ(NamesOf(dlg.ListCtrl(CAcfDlg::IDC_SELECTED_LIST).GetItems()),
+                  std::vector<std::wstring>{L"A"})
+            << "way " << i;
+    }
+}
+
+TEST(ExchangeForms, AFileNameWithoutExtensionTakesTheProceduresOne) {
+    FakeHost host;
+    FormsDlg dlg;
+    const std::pair<const wchar_t*, const wchar_t*> names[] = {
+        {L"out", L"out.tvz"},
+        {L" res.v1/out ", L"res.v1/out.tvz"},
+        {L"res.v1\\out", L"res.v1\\out.tvz"},
+        {L"res.v1/out.dat", L"res.v1/out.dat"},
+        {L"", L""},
+    };
+    for (const auto& [typed, stored] : names) {
+        dlg.SetCtrlWindowText(CAcfDlg::IDC_SAVE_FILE, typed);
+        EXPECT_TRUE(dlg.UpdateData(1));
+        EXPECT_EQ(dlg.file, stored);
+    }
+}
+
+// The time template's date-format combo alone.
+class ComboDlg : public CGUIBaseDlg {
+public:
+    ComboDlg() : CGUIBaseDlg(CTimeDlg::IDD) {
+        CreateWindowFromTemplate();
+        FillComboFromResource(CTimeDlg::IDC_DATE_FORMAT_COMBO, CTimeData::kDateFormatCombo);
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_CBIndex(pDX, CTimeDlg::IDC_DATE_FORMAT_COMBO, index);
+    }
+    int index = 0;
+};
+
+TEST(ExchangeForms, AStoredComboIndexPastTheLastItemSelectsNothing) {
+    FakeHost host;
+    ComboDlg dlg;
+    const int count = static_cast<int>(dlg.Ctrl(CTimeDlg::IDC_DATE_FORMAT_COMBO).m_comboItems.size());
+    ASSERT_GT(count, 1);
+    for (const auto& [stored, shown] : {std::pair(count - 1, count - 1), std::pair(count, -1),
+                                        std::pair(count + 5, -1), std::pair(-2, -1), std::pair(0, 0)}) {
+        dlg.index = stored;
+        dlg.UpdateData(0);
+        EXPECT_EQ(dlg.Ctrl(CTimeDlg::IDC_DATE_FORMAT_COMBO).m_nComboIndex, shown) << stored;
+    }
+}
+
+}  // namespace
