@@ -1,0 +1,166 @@
+// The dialog base: the exchange between members and controls, and the range checks.
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <unordered_set>
+
+#include "Platform/Windowing.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+#include "TvkUseRes/ResourceTables.h"
+
+std::optional<double> CGUIBaseDlg::ParseDouble(const CString& text) {
+    std::string s = CString(text).Trim().ToUtf8();
+    if (GetDecimalSymbol() == L',')
+        std::replace(s.begin(), s.end(), ',', '.');
+    if (s.empty())
+        return std::nullopt;
+    if (s.front() == '+')
+        s.erase(0, 1);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    // "nan" and "inf" parse, but no range check can judge them.
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> CGUIBaseDlg::ParseInt(const CString& text, bool allowMinus) {
+    std::string s = CString(text).Trim().ToUtf8();
+    if (s.empty() || (!allowMinus && s.front() == '-'))
+        return std::nullopt;
+    if (s.front() == '+')
+        s.erase(0, 1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, CString& text, int, int, int, int) {
+    CTKCtrl& c = Ctrl(id);
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Remember(text);
+        text = c.m_strText;
+    } else {
+        ShowText(c, text);
+    }
+}
+
+void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, int& value) {
+    CGUIData<int> holder(value);
+    // The holder is this function's own: only `value` is the caller's to put back on failure.
+    CDataExchange local(pDX->m_pDlgWnd, pDX->m_bSaveAndValidate);
+    DDX_STText(&local, id, holder);
+    pDX->Remember(value);
+    value = holder.GetValue();
+}
+
+void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, double& value) {
+    CGUIData<double> holder(value);
+    // The holder is this function's own: only `value` is the caller's to put back on failure.
+    CDataExchange local(pDX->m_pDlgWnd, pDX->m_bSaveAndValidate);
+    DDX_STText(&local, id, holder);
+    pDX->Remember(value);
+    value = holder.GetValue();
+}
+
+void CGUIBaseDlg::DDX_FileEditCtrl(CDataExchange* pDX, UINT id, CString& file, int, int, int,
+                                   const CString& extension, const CString&, int) {
+    CTKCtrl& c = Ctrl(id);
+    if (!pDX->m_bSaveAndValidate) {
+        ShowText(c, file);
+        return;
+    }
+    // A name without an extension gets the procedure's.
+    CString name = c.m_strText;
+    name.Trim();
+    const int slash = std::max(name.ReverseFind(L'/'), name.ReverseFind(L'\\'));
+    if (!name.IsEmpty() && name.Find(L'.', slash + 1) < 0)
+        name += extension;
+    pDX->Remember(file);
+    file = name;
+}
+
+void CGUIBaseDlg::DDX_Check(CDataExchange* pDX, UINT id, int& value) {
+    CTKCtrl& c = Ctrl(id);
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Remember(value);
+        value = c.m_nChecked ? 1 : 0;
+    } else {
+        c.m_nChecked = value ? 1 : 0;
+    }
+}
+
+void CGUIBaseDlg::DDX_Radio(CDataExchange* pDX, UINT group, int& index) {
+    m_radioGroups.insert(group);
+    const int count = CRadioUtil::GetRadioCount(group);
+    if (pDX->m_bSaveAndValidate) {
+        for (int i = 0; i < count; ++i)
+            if (IsCtrlChecked(CRadioUtil::GetRadioControl(group, i))) {
+                pDX->Remember(index);
+                index = i;
+                return;
+            }
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        SetCtrlChecked(CRadioUtil::GetRadioControl(group, i), i == index);
+}
+
+void CGUIBaseDlg::DDX_CBIndex(CDataExchange* pDX, UINT id, int& index) {
+    CTKCtrl& c = Ctrl(id);
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Remember(index);
+        index = c.m_nComboIndex;
+    } else {
+        c.m_nComboIndex = index >= 0 && index < static_cast<int>(c.m_comboItems.size()) ? index : -1;
+    }
+}
+
+void CGUIBaseDlg::DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, UINT message,
+                                    int minimum, int) {
+    CGUIListCtrl& c = ListCtrl(id);
+    if (!pDX->m_bSaveAndValidate) {
+        if (FindPairByTarget(id))
+            DropVariablesTheDataLacks(list);
+        c.SetItems(list);
+        return;
+    }
+    if (message != 0 && c.m_bEnabled && c.GetItemCount() < minimum) {
+        TKMessageBox(GetString(message));
+        pDX->Fail(id);
+    }
+    // An unchanged list (the data's variables, mostly) is neither copied nor kept for undo.
+    if (!(list == c.GetItems()))
+        pDX->Replace(list, c.GetItems());
+}
+
+void CGUIBaseDlg::DropVariablesTheDataLacks(CVariableList& list) {
+    IData* data = GetHostData();
+    // Without data's variables to compare with (none loaded yet), the list is kept as it is.
+    if (list.IsEmpty() || !data || data->GetVariables().empty())
+        return;
+    std::unordered_set<std::wstring_view> names;
+    names.reserve(data->GetVariables().size());
+    for (const auto& v : data->GetVariables())
+        names.insert(v.name.str());
+    CVariableList kept;
+    for (const auto& v : list) {
+        if (names.count(v.GetVariableName().str()))
+            kept.Add(v);
+        else
+            m_droppedVariables.push_back(v.GetVariableName());
+    }
+    if (kept.GetSize() != list.GetSize())
+        list = std::move(kept);
+}
+
+void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {
+    if (!pDX->m_bSaveAndValidate || message == 0 || !IsCtrlEnabled(id))
+        return;
+    TKWarning(GetString(message));
+}

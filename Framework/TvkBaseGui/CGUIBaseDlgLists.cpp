@@ -1,0 +1,162 @@
+// The dialog base: variable lists, their moves, drag and drop and context menus.
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <unordered_set>
+
+#include "Platform/Windowing.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
+#include "TvkUseRes/ResourceTables.h"
+
+const CListPair* CGUIBaseDlg::FindPairBySource(UINT source) const {
+    for (const auto& p : m_listPairs)
+        if (p.source == source)
+            return &p;
+    return nullptr;
+}
+
+const CListPair* CGUIBaseDlg::FindPairByTarget(UINT target) const {
+    for (const auto& p : m_listPairs)
+        if (p.target == target)
+            return &p;
+    return nullptr;
+}
+
+bool CGUIBaseDlg::EnableSourceToTarget(UINT source, UINT target, int button) const {
+    const auto* from = dynamic_cast<const CGUIListCtrl*>(FindCtrl(source));
+    const auto* to = dynamic_cast<const CGUIListCtrl*>(FindCtrl(target));
+    if (!from || !to || !from->m_bEnabled || !to->m_bEnabled || from->GetState() == 1 ||
+        from->GetState() == 2)
+        return false;
+    if (button > 0)
+        if (const CTKCtrl* b = FindCtrl(static_cast<UINT>(button)); b && !b->m_bEnabled)
+            return false;
+    if (!from->HasSelection())
+        return false;
+    if (!from->IsSourceList())
+        return true;
+    // From the data's variables: possible when a selected variable of a type the target takes is not
+    // in the target yet.
+    const CListPair* pair = FindPairBySource(source);
+    const int filter = pair ? pair->typeFilter : kVariableTypeAny;
+    std::vector<const CGUIDataVariable*> candidates;
+    candidates.reserve(from->GetSelection().size());
+    for (int i : from->GetSelection()) {
+        const auto& v = from->GetItems()[i];
+        if (filter == kVariableTypeAny || v.GetVariableType() == filter)
+            candidates.push_back(&v);
+    }
+    return !to->ContainsAll(candidates);
+}
+
+void CGUIBaseDlg::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int,
+                                     int typeFilter) {
+    CGUIListCtrl& src = ListCtrl(from);
+    CGUIListCtrl& dst = ListCtrl(to);
+    std::vector<const CGUIDataVariable*> moving;
+    std::vector<int> moved;
+    moving.reserve(src.GetSelection().size());
+    for (int i : src.GetSelection()) {
+        const auto& v = src.GetItems()[i];
+        if (typeFilter == kVariableTypeAny || v.GetVariableType() == typeFilter) {
+            moving.push_back(&v);
+            moved.push_back(i);
+        }
+    }
+    if (moving.empty())
+        return;
+    const int firstNew = dst.GetItemCount();
+    // The target keeps a copy before the source may drop its items.
+    if (!dst.IsSourceList() || !removeFromSource)
+        dst.AppendNew(moving);
+    if (selectMoved) {
+        std::vector<int> selection(static_cast<std::size_t>(dst.GetItemCount() - firstNew));
+        for (std::size_t k = 0; k < selection.size(); ++k)
+            selection[k] = firstNew + static_cast<int>(k);
+        dst.SetSelection(std::move(selection));
+    }
+    if (removeFromSource)
+        src.RemoveItems(moved);
+}
+
+void CGUIBaseDlg::MoveSourceListToTargetListOnDblClk(UINT list) {
+    const CListPair* pair = FindPairBySource(list);
+    if (pair) {
+        if (!IsCtrlEnabled(pair->addButton) || !EnableSourceToTarget(pair->source, pair->target, -1))
+            return;
+        MoveSourceToTarget(pair->source, pair->target, 0, 1, 0, pair->typeFilter);
+    } else if ((pair = FindPairByTarget(list))) {
+        if (!IsCtrlEnabled(pair->removeButton) || !EnableSourceToTarget(pair->target, pair->source, -1))
+            return;
+        MoveSourceToTarget(pair->target, pair->source, 1, 1, 0, kVariableTypeAny);
+    } else {
+        return;
+    }
+    UpdateDependentWindows();
+}
+
+BOOL CGUIBaseDlg::OnAddTarget(UINT list) {
+    const CListPair* pair = FindPairBySource(list);
+    if (pair && OnUpdateAddTarget(list)) {
+        MoveSourceToTarget(pair->source, pair->target, 0, 1, 0, pair->typeFilter);
+        UpdateDependentWindows();
+    }
+    return 1;
+}
+
+BOOL CGUIBaseDlg::OnUpdateAddTarget(UINT list) {
+    const CListPair* pair = FindPairBySource(list);
+    return pair && EnableSourceToTarget(pair->source, pair->target, static_cast<int>(pair->addButton)) ? 1
+                                                                                                       : 0;
+}
+
+void CGUIBaseDlg::OnBegindrag(UINT list) {
+    ListCtrl(list).SetState(1);
+}
+
+bool CGUIBaseDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
+    if (const CListPair* pair = FindPairBySource(from)) {
+        // The source list is in its drag state now; ask as if it were not.
+        CGUIListCtrl& src = ListCtrl(from);
+        const int state = src.GetState();
+        src.SetState(0);
+        const bool possible = over == pair->target && EnableSourceToTarget(from, over, -1);
+        src.SetState(state);
+        return possible;
+    }
+    if (const CListPair* pair = FindPairByTarget(from))
+        return over != pair->target && ListCtrl(from).HasSelection();
+    return false;
+}
+
+void CGUIBaseDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
+    const bool possible = MouseMoveListCtrlHelper(from, over);
+    ListCtrl(from).SetState(0);
+    if (!possible)
+        return;
+    if (const CListPair* pair = FindPairBySource(from))
+        MoveSourceToTarget(pair->source, pair->target, 0, 1, 0, pair->typeFilter);
+    else if (const CListPair* target = FindPairByTarget(from))
+        MoveSourceToTarget(target->target, target->source, 1, 1, 0, kVariableTypeAny);
+    UpdateDependentWindows();
+}
+
+void CGUIBaseDlg::CreateListCtrlMenu(UINT list, UINT labelControl) {
+    m_listMenuLabels[list] = labelControl;
+}
+
+CString CGUIBaseDlg::GetListMenuText(UINT list) const {
+    auto it = m_listMenuLabels.find(list);
+    return it == m_listMenuLabels.end() ? CString() : GetCtrlWindowText(it->second);
+}
+
+bool CGUIBaseDlg::IsStringVariablePresent(UINT list) const {
+    const CGUIListCtrl& l = ListCtrl(list);
+    for (int i : l.GetSelection())
+        if (l.GetItems()[i].GetVariableType() == kVariableTypeString)
+            return true;
+    return false;
+}
