@@ -53,8 +53,7 @@ void CArimaDlg::DoDataExchange(CDataExchange* pDX) {
     const int from = m_Data.ForeCastFromEdit.GetValue();
     const int last = from > kNoMaximum - rows ? kNoMaximum : from + rows;
     DDX_Range(pDX, IDC_FORECAST_TO_EDIT, m_Data.ForeCastToEdit, from, last, eExclusive, eInclusive);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Check(pDX, IDC_AR_CHECK, m_Data.ArParametersCheck);
     DDX_Check(pDX, IDC_SEASONAL_AR_CHECK, m_Data.SeasonalArCheck);
     DDX_Check(pDX, IDC_MA_CHECK, m_Data.MaCheck);

@@ -105,8 +105,7 @@ void CPowerDlgBase::ExchangeCommon(CDataExchange* pDX, const CCommonFields& fiel
     DDX_Range(pDX, IDC_STEP_EDIT, fields.step, sizes.step.minimum, sizes.step.maximum);
     CheckSampleSize(pDX, fields.smallest, fields.largest, sizes.largest.maximum);
     DDX_Check(pDX, IDC_SAVE_CHECK, fields.saveCheck);
-    DDX_Text(pDX, IDC_SAVE_FILE, fields.saveFile);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, fields.saveFile, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, fields.saveFile);
 }
 
 void CPowerDlgBase::ExchangeValue(CDataExchange* pDX, UINT id, CGUIData<double>& holder,

@@ -197,8 +197,7 @@ void CExperimentalDesignDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_RANDOM_CHECK, m_Data.RandomCheck);
     DDX_Check(pDX, IDC_BLOCK_CHECK, m_Data.InclBlockFactorCheck);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CExperimentalDesignDlg::AddToolTips() {

@@ -58,8 +58,7 @@ void CExponentialDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, CExponentialData::kTrendRadioGroup, m_Data.TrendLinearRadio);
     DDX_Radio(pDX, CExponentialData::kSeasonRadioGroup, m_Data.SeasonaddRadio);
     DDX_Radio(pDX, CExponentialData::kForecastRadioGroup, m_Data.NumberRadio);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
 }

@@ -15,8 +15,7 @@ BOOL CFourierDlg::OnInitDialog() {
 void CFourierDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Range(pDX, IDC_LAG_EDIT, m_Data.LagEdit, 1, CFourierData::GetUpperLimitLagEdit());
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, kSelectedListMessage, 1, 0);

@@ -64,8 +64,7 @@ void CLogLinDlg::DoDataExchange(CDataExchange* pDX) {
     ExchangeOrder(pDX);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveCombo);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Radio(pDX, CLogLinData::kModelRadioGroup, m_Data.ModelRadio);
     DDX_Check(pDX, IDC_EXCLUDE_CHECK, m_Data.ExcludeTermsCheck);
     DDX_Text(pDX, IDC_TYPED_MODEL_EDIT, m_Data.CustomModelEdit);

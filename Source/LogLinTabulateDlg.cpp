@@ -23,8 +23,7 @@ void CLogLinTabulateDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CLogLinTabulateDlg::AddToolTips() {

@@ -49,8 +49,7 @@ void CMdsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, CMdsData::kShapeGroup, m_Data.ShapeRadio);
     DDX_CBIndex(pDX, IDC_REGRESSION_COMBO, m_Data.RegressionCombo);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveTypeCombo);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CMdsDlg::AddToolTips() {

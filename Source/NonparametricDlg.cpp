@@ -11,8 +11,7 @@ void Report(long line) {
 
 void ExchangeSaveStatistic(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT check, UINT edit, int& flag,
                            CString& file) {
-    dlg.DDX_Text(pDX, edit, file);
-    dlg.DDX_FileEditCtrl(pDX, edit, file, 1, 1, 0, L".tvz", L"", 0);
+    dlg.DDX_SaveFile(pDX, edit, file);
     dlg.DDX_Check(pDX, check, flag);
 }
 

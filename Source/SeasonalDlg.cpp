@@ -25,8 +25,7 @@ void CSeasonalDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_TERM_CHECK, m_Data.TermCheck);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_Radio(pDX, CSeasonalData::kTermRadioGroup, m_Data.AdditiveRadio);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
 }

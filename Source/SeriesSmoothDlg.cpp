@@ -24,8 +24,7 @@ void CSeriesSmoothDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_MEDIAN_EDIT, m_Data.MedianValueEdit, 1, rows, eExclusive, eInclusive);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_Radio(pDX, CSeriesSmoothData::kSmoothRadioGroup, m_Data.MeanRadio);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
 }

@@ -60,8 +60,7 @@ void CSignalDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, CSignalData::kStartGroup, m_Data.StartRadio);
     DDX_CBIndex(pDX, IDC_MODEL_COMBO, m_Data.ModelTypeCombo);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveTypeCombo);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CSignalDlg::AddToolTips() {

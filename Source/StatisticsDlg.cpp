@@ -124,8 +124,7 @@ void CStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
         DDX_Check(pDX, b.control, m_Data.*b.member);
     DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_Data.SaveFileCombo);
     DDX_CBIndex(pDX, IDC_TRMEAN_COMBO, m_Data.TrmeanCombo);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 
     DDV_MinMaxDouble(pDX, IDC_CIM_EDIT, m_Data.CimEdit, 0.0, 100.0, eExclusive, eExclusive);
     // Trimming one tail only may take up to the whole sample; trimming both, up to half of it.

@@ -23,8 +23,7 @@ void CTransformDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_LAG_EDIT, m_Data.SeriesLagEdit, 1, cases);
     DDX_Range(pDX, IDC_BASE_EDIT, m_Data.SeriesBaseEdit, 1, cases);
     DDX_Range(pDX, IDC_PROPORTION_EDIT, m_Data.SeriesProportionEdit, 0.0, 1.0, eExclusive, eInclusive);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_CBIndex(pDX, IDC_TYPE_COMBO, m_Data.SeriesTypeCombo);
     DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_Data.SeriesSaveCombo);

@@ -36,8 +36,7 @@ void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
         const auto level = ParseDouble(m_Data.ConfidenceLevelCombo);
         CheckRange(pDX, IDC_CONFIDENCE_COMBO, level.value_or(0.0), 0.0, 1.0, eExclusive, eExclusive, 0);
     }
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
 }
 
 void CXTab1WayDlg::AddToolTips() {

@@ -36,8 +36,7 @@ void CXTab2WayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveDataFileCheck);
     DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
     DDX_Check(pDX, IDC_SHADE_CHECK, m_Data.ShadeCheck);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveCombo);
 }
 

@@ -30,8 +30,7 @@ void CXTabNWayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_COLUMN_PERCENTS_CHECK, m_Data.ColumnPercentsCheck);
     DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
     DDX_Radio(pDX, CXTabNWayData::kStrataRadioGroup, m_Data.SeparateStrataRadio);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
 }
 
 void CXTabNWayDlg::AddToolTips() {

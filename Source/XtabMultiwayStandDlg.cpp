@@ -26,8 +26,7 @@ void CXtabMultiwayStandDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_STRATA_LIST, m_Data.StrataVariableList);
     DDX_Range(pDX, IDC_THRESHOLD_EDIT, m_Data.ThresholdEdit, 0.0, std::numeric_limits<double>::max(),
               eExclusive, eInclusive);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveEdit);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
     DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);
     DDX_Check(pDX, IDC_TABLE_PERCENTS_CHECK, m_Data.TablePercentsCheck);

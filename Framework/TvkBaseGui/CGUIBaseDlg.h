@@ -219,6 +219,11 @@ public:
     void DDX_Text(CDataExchange* pDX, UINT id, double& value);
     void DDX_FileEditCtrl(CDataExchange* pDX, UINT id, CString& file, int, int, int, const CString& extension,
                           const CString& filter, int);
+    // The file edit of a save-file pair: its text, with ".tvz" added to a name without an extension.
+    void DDX_SaveFile(CDataExchange* pDX, UINT id, CString& file) {
+        DDX_Text(pDX, id, file);
+        DDX_FileEditCtrl(pDX, id, file, 1, 1, 0, L".tvz", L"", 0);
+    }
     void DDX_Check(CDataExchange* pDX, UINT id, int& value);
     // A radio group of the radio table `group`: the index of the checked button. Choosing a button of
     // an exchanged group turns the group's others off.
