@@ -1,14 +1,4 @@
 #include "Private/ArimaDlg.h"
-
-#include <limits>
-
-namespace {
-
-// Upper bound of a range open above (the check ignores it).
-constexpr int kNoMaximum = std::numeric_limits<int>::max();
-
-}  // namespace
-
 CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});

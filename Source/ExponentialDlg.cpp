@@ -1,15 +1,5 @@
 #include "Private/ExponentialDlg.h"
-
-#include <limits>
-
 #include "Private/SeasonalData.h"
-
-namespace {
-
-// Upper bound of a range open above (the check ignores it).
-constexpr int kNoMaximum = std::numeric_limits<int>::max();
-
-}  // namespace
 
 CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetBaseRunFlag(1);

@@ -50,7 +50,6 @@ BOOL CLogLinDlg::OnInitDialog() {
 
 void CLogLinDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    constexpr int kNoMaximum = std::numeric_limits<int>::max();
     constexpr double kNoLimit = std::numeric_limits<double>::max();
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_TERMS_LIST, m_Data.ModelTermsList);

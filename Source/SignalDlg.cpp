@@ -1,13 +1,9 @@
 #include "Private/SignalDlg.h"
 
-#include <limits>
-
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
 namespace {
-
-constexpr double kNoMaximum = std::numeric_limits<double>::max();
 
 // The edits of the value holders, with their ranges as their tool tips state them.
 struct HolderEdit {

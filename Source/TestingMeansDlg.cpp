@@ -1,6 +1,5 @@
 #include "Private/TestingMeansDlg.h"
 
-#include <limits>
 #include <vector>
 
 #include "Source/TestingCommon.h"
@@ -12,7 +11,6 @@ namespace {
 
 using One = CTestingOneSampleDlg;
 using Two = CTestingTwoSampleDlg;
-constexpr double kNoMaximum = std::numeric_limits<double>::max();
 
 // What each one-sample test makes of the page: the controls it does not use, the value label's string
 // (0: the template's), which edits refuse a minus sign, the range of the hypothesized value and its tip.

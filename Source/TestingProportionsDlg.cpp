@@ -1,14 +1,11 @@
 #include "Private/TestingProportionsDlg.h"
 
-#include <limits>
-
 #include "Source/CDlgStat1.h"
 #include "Source/TestingCommon.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
 
-constexpr int kNoMaximum = std::numeric_limits<int>::max();
 constexpr UINT kSuccessesAboveTrials = 12847;
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,6 +20,9 @@
 #include "TvkBaseGui/CGUIControls.h"
 
 class CGUIBaseDlg;
+
+// The bound of a range open above or below: the check ignores it (its mode is eNoValidation).
+inline constexpr int kNoMaximum = std::numeric_limits<int>::max();
 
 // How a range check treats one bound: no bound, inclusive (fails beyond it), exclusive (fails at it).
 enum EDlgValidation { eNoValidation = 0, eInclusive = 1, eExclusive = 2 };
