@@ -1,4 +1,5 @@
 #include "Private/ExponentialDlg.h"
+
 #include "Private/SeasonalData.h"
 
 CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
