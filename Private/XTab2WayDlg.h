@@ -32,6 +32,8 @@ public:
         IDC_SAVE_FILE = 5513,
         IDC_SAVE_TYPE_COMBO = CXTab2WayData::kSaveTypeCombo,
         IDC_LIST_MENU_LABEL = 5493,
+        // The source list's second context command: the selection becomes column variables.
+        kAddToColumnCommand = 33002,
     };
 
     explicit CXTab2WayDlg(CGUIBaseDlg* parent = nullptr);

@@ -13,6 +13,7 @@ BOOL CXTab2WayDlg::OnInitDialog() {
     FillComboFromResource(IDC_SAVE_TYPE_COMBO, CXTab2WayData::kSaveTypeCombo);
     CGUIBaseDlg::OnInitDialog();
     CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    AddListMenuItem(IDC_SOURCE_LIST, kAddToColumnCommand, IDC_COLUMN_LIST);
     Ctrl(IDC_THRESHOLD_EDIT).m_bNoMinus = true;
     return 1;
 }

@@ -183,6 +183,9 @@ public:
     // The context menu of a source list: the text of a label and command 33001.
     void CreateListCtrlMenu(UINT list, UINT labelControl);
     CString GetListMenuText(UINT list) const;
+    // A further item of a source list's context menu: `command` moves the selection into `target`, as
+    // that list pair's add button would (the two-way table's "add to column", 33002).
+    void AddListMenuItem(UINT list, UINT command, UINT target) { m_listMenuItems[{list, command}] = target; }
     // Width of the widest variable name, in characters (the header size of every list).
     static int CalculateHeaderSize(const CVariableList& variables);
     // The reset most procedures share: `target` holds only the first of `source` (nothing when `source`
@@ -350,7 +353,8 @@ private:
     std::map<UINT, std::unique_ptr<CTKCtrl>> m_controls;
     std::vector<CListPair> m_listPairs;
     std::map<UINT, UINT> m_listMenuLabels;
-    std::set<UINT> m_radioGroups;  // the radio tables exchanged by this dialog
+    std::map<std::pair<UINT, UINT>, UINT> m_listMenuItems;  // (list, command) -> target list
+    std::set<UINT> m_radioGroups;                           // the radio tables exchanged by this dialog
     std::map<UINT, RangeRule> m_rangeRules;
     std::vector<CString> m_droppedVariables;  // by the exchange that loads the controls now
 };

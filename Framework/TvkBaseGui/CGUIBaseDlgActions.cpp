@@ -182,9 +182,21 @@ void CGUIBaseDlg::UserDrag(UINT from, const std::vector<CString>& names, UINT to
 
 void CGUIBaseDlg::UserContext(UINT list, UINT command) {
     ListCtrl(list);
-    if (command != ID_LIST_ADD_TARGET || m_listMenuLabels.find(list) == m_listMenuLabels.end())
+    if (command == ID_LIST_ADD_TARGET && m_listMenuLabels.count(list)) {
+        OnAddTarget(list);
+        return;
+    }
+    const auto item = m_listMenuItems.find({list, command});
+    if (item == m_listMenuItems.end())
         throw std::invalid_argument("list " + Id(list) + " has no context command " + Id(command));
-    OnAddTarget(list);
+    for (const CListPair& pair : m_listPairs)
+        if (pair.source == list && pair.target == item->second) {
+            if (EnableSourceToTarget(pair.source, pair.target, static_cast<int>(pair.addButton))) {
+                MoveSourceToTarget(pair.source, pair.target, 0, 1, 0, pair.typeFilter);
+                UpdateDependentWindows();
+            }
+            return;
+        }
 }
 
 void CGUIBaseDlg::UserShowPage(int page) {
