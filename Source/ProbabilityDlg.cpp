@@ -369,10 +369,11 @@ void SetColor(cairo_t* cr, int r, int g, int b) {
     cairo_set_source_rgb(cr, r / 255.0, g / 255.0, b / 255.0);
 }
 
-// One plot area: its background, the region measured, the curve and the marker lines.
+// One plot area (density or probability function left, cumulative right; no text, which would bring
+// in the font machinery and its caches): its background, the region measured, the curve and the marker lines.
 void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, double>>& points, double xMin,
               double xMax, double yMax, double xLimit, double yLimit, bool shadeRight, bool discrete,
-              bool markY, const char* title) {
+              bool markY) {
     SetColor(cr, 122, 222, 125);
     cairo_rectangle(cr, left, 0, kPlotWidth, kPlotHeight);
     cairo_fill(cr);
@@ -429,10 +430,6 @@ void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, doub
     cairo_move_to(cr, left + kMargin, Y(0));
     cairo_line_to(cr, left + kPlotWidth - kMargin, Y(0));
     cairo_stroke(cr);
-    SetColor(cr, 0, 0, 0);
-    cairo_set_font_size(cr, 13);
-    cairo_move_to(cr, left + kMargin, 16);
-    cairo_show_text(cr, title);
 }
 
 }  // namespace
@@ -448,11 +445,10 @@ bool CProbabilityDlg::WritePicture(const std::string& pngPath) {
     const auto& plot = m_Data.Plot;
     const bool discrete = m_Data.IsDiscrete();
     const bool right = m_Data.FunctionRadio == CProbabilityData::FunctionUpper;
-    const std::string density = (discrete ? "Probability function" : "Density");
     DrawPlot(cr, 0, m_density, plot.xMin, plot.xMax, 1.1 * plot.densityMax, plot.xLimit, plot.yLimit, right,
-             discrete, false, density.c_str());
+             discrete, false);
     DrawPlot(cr, kPlotWidth + 10, m_cumulative, plot.xMin, plot.xMax, 1.0, plot.xLimit,
-             right ? 1 - plot.yLimit : plot.yLimit, right, discrete, true, "Cumulative");
+             right ? 1 - plot.yLimit : plot.yLimit, right, discrete, true);
     cairo_destroy(cr);
     const bool written = cairo_surface_write_to_png(surface, pngPath.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
