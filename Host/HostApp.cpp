@@ -119,6 +119,8 @@ IModule* HostApp::FindModule(const CString& name) {
         return &m_data;
     if (name == L"TvkSeries")
         return m_settings.hasSeries ? &m_series : nullptr;
+    if (name == L"TvkNumerics")
+        return &m_numerics;
     return nullptr;
 }
 

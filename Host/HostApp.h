@@ -11,6 +11,7 @@
 #include "Host/HostData.h"
 #include "HostApi/CModuleBase.h"
 #include "HostApi/Interfaces.h"
+#include "Numerics/NumericalService.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CTKMsg.h"
 #include "TvkXMenu/CTKMenuBar.h"
@@ -148,6 +149,7 @@ private:
     HostData m_data;
     HostKernel m_kernel{m_settings};
     HostSeries m_series{m_settings};
+    CNumericalService m_numerics;
     CTKMenuBar m_menuBar;
     std::vector<CString> m_log;
     std::map<UINT, std::unique_ptr<CGUIBaseObj>> m_records;

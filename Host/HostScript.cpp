@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "Platform/CArchive.h"
+#include "TvkBaseGui/IPictureSource.h"
 
 const char kScriptHelp[] =
     "usage: tvkhost run [OPTIONS] FILE     run the session script FILE\n"
@@ -46,6 +47,9 @@ const char kScriptHelp[] =
     "  check ID 0|1                    set check box ID; its handler runs when the state changes\n"
     "  radio ID                        choose radio button ID\n"
     "  combo ID INDEX                  choose item INDEX (0 first) of combo ID\n"
+    "  combo ID TEXT                   choose the item whose text is TEXT (any case; a unique prefix will "
+    "do)\n"
+    "  plot FILE                       write the picture the dialog draws as a PNG file\n"
     "  select ID NAME...               select the named items of list ID, replacing its selection\n"
     "  select ID *                     select every item of list ID (\"*\" in quotes is a name)\n"
     "  click ID                        press button ID (1 is OK, 2 is Cancel), or click a check or radio\n"
@@ -153,6 +157,25 @@ std::vector<CString> ItemNames(CGUIBaseDlg& dlg, UINT list, std::vector<ScriptWo
         }
     }
     return names;
+}
+
+// The item whose text is `text`, ignoring case, or the only one it begins.
+int ComboItemByText(int line, const CTKCtrl& combo, const std::string& text) {
+    CString wanted = CString::FromUtf8(text);
+    wanted.MakeLower();
+    int found = -1;
+    for (std::size_t i = 0; i < combo.m_comboItems.size(); ++i) {
+        CString item = combo.m_comboItems[i];
+        item.MakeLower();
+        if (item == wanted)
+            return static_cast<int>(i);
+        if (item.Left(wanted.GetLength()) == wanted)
+            found = found == -1 ? static_cast<int>(i) : -2;
+    }
+    if (found < 0)
+        throw ScriptError(line, std::string(found == -1 ? "no" : "more than one") +
+                                    " item of the combo box begins '" + text + "'");
+    return found;
 }
 
 }  // namespace
@@ -484,11 +507,20 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
             RequireWords(line, words, 2, "radio ID");
             active.UserRadio(id(1));
         } else if (command == "combo") {
-            RequireWords(line, words, 3, "combo ID INDEX");
-            const UINT index = ParseId(line, words[2], "combo index");
-            if (index > INT32_MAX)
-                throw ScriptError(line, "bad combo index '" + words[2].text + "'");
-            active.UserCombo(id(1), static_cast<int>(index));
+            RequireWords(line, words, 3, "combo ID INDEX|TEXT");
+            if (words[2].quoted || words[2].text.find_first_not_of("0123456789") != std::string::npos) {
+                active.UserCombo(id(1), ComboItemByText(line, active.Ctrl(id(1)), words[2].text));
+            } else {
+                const UINT index = ParseId(line, words[2], "combo index");
+                if (index > INT32_MAX)
+                    throw ScriptError(line, "bad combo index '" + words[2].text + "'");
+                active.UserCombo(id(1), static_cast<int>(index));
+            }
+        } else if (command == "plot") {
+            RequireWords(line, words, 2, "plot FILE");
+            auto* picture = dynamic_cast<IPictureSource*>(&active);
+            if (!picture || !picture->WritePicture(Resolve(words[1].text)))
+                throw ScriptError(line, "this dialog has no picture to write to '" + words[1].text + "'");
         } else if (command == "select") {
             if (words.size() < 2)
                 throw ScriptError(line, "usage: select ID NAME... | select ID *");

@@ -12,6 +12,7 @@
 #include "HostApi/CModuleBase.h"
 #include "HostApi/HostServices.h"
 #include "HostApi/Interfaces.h"
+#include "Numerics/NumericalService.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CGUIDataVariable.h"
 #include "TvkXMenu/CTKMenuBar.h"
@@ -105,6 +106,7 @@ public:
     FakeKernel kernel;
     FakeSeries series;
     FakeModule other;
+    CNumericalService numerics;
     bool hasKernel = true;
     bool hasData = true;
     bool hasSeries = true;
@@ -145,6 +147,8 @@ public:
             return hasSeries ? &series : nullptr;
         if (name == other.GetName())
             return &other;
+        if (name == L"TvkNumerics")
+            return &numerics;
         return nullptr;
     }
     bool FindDialogRecord(UINT command, CGUIBaseObj*& record) override {

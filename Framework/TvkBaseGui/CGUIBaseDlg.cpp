@@ -90,6 +90,13 @@ void CGUIBaseDlg::CreateWindowFromTemplate() {
     }
 }
 
+CTKCtrl& CGUIBaseDlg::AddRuntimeCtrl(UINT id, ControlKind kind, const CString& text) {
+    auto& slot = m_controls[id];
+    slot = kind == ControlKind::List ? std::make_unique<CGUIListCtrl>(id, text)
+                                     : std::make_unique<CTKCtrl>(id, kind, text);
+    return *slot;
+}
+
 int CGUIBaseDlg::DoModal() {
     m_bEnded = false;
     m_nResult = 0;

@@ -195,6 +195,9 @@ public:
     bool IsStringVariablePresent(UINT list) const;
 
     // ---- controls ---------------------------------------------------------------------------------
+    // A control made at run time (a host's manager making its controls inside a placeholder); an
+    // existing control of that id is replaced.
+    CTKCtrl& AddRuntimeCtrl(UINT id, ControlKind kind, const CString& text);
     CTKCtrl* FindCtrl(UINT id) const;
     CTKCtrl& Ctrl(UINT id) const;  // std::invalid_argument for a control the dialog does not have
     CGUIListCtrl& ListCtrl(UINT id) const;

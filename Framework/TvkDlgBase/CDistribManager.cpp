@@ -1,0 +1,375 @@
+#include "TvkDlgBase/CDistribManager.h"
+
+#include <ini.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+#include "TvkUseRes/EmbeddedResources.h"
+#include "TvkUseRes/ResourceTables.h"
+
+// ---- CDistribManagerData -----------------------------------------------------------------------------
+
+const std::vector<double>* CDistribManagerData::FindValues(int type) const {
+    const auto it = m_values.find(type);
+    return it == m_values.end() ? nullptr : &it->second;
+}
+
+void CDistribManagerData::Serialize(CArchive& ar) {
+    int version = kFormatVersion;
+    ar.Io(version);
+    if (version != kFormatVersion)
+        ar.Fail("distribution data of format version " + std::to_string(version));
+    ar.Io(m_nActiveType);
+    if (ar.IsStoring()) {
+        ar.WriteCount(m_values.size());
+        for (auto& [type, values] : m_values) {
+            int t = type;
+            ar.Io(t);
+            ar.WriteCount(values.size());
+            for (double& v : values)
+                ar.Io(v);
+        }
+        return;
+    }
+    std::map<int, std::vector<double>> loaded;
+    const std::size_t count = ar.ReadCount("distribution count", 6);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int type = ar.ReadInt32("distribution type");
+        std::vector<double>& values = loaded[type];
+        values.resize(ar.ReadCount("parameter count", 8));
+        for (double& v : values)
+            ar.Io(v);
+    }
+    m_values = std::move(loaded);
+}
+
+// ---- CDistribNewData ---------------------------------------------------------------------------------
+
+void CDistribNewData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    int dialog = static_cast<int>(GetDialogID());
+    ar.Io(dialog);
+    SetDialogID(static_cast<UINT>(dialog));
+}
+
+int CDistribNewData::GetDistributionComboIDS(int type) {
+    // The command keywords are 24000 + n for the catalogue's types and 24100 + type for the others.
+    static const std::map<int, int> kKeyword = {
+        {0, 24041},  {1, 24002},  {2, 24023},  {3, 24040},  {4, 24022},  {5, 24009},  {6, 24039},
+        {7, 24005},  {8, 24017},  {9, 24032},  {10, 24013}, {11, 24006}, {12, 24016}, {13, 24024},
+        {14, 24012}, {15, 24042}, {16, 24033}, {17, 24035}, {18, 24019}, {19, 24011}, {20, 24038},
+        {21, 24008}, {22, 24034}, {23, 24003}, {24, 24031}, {25, 24015}, {26, 24018}, {27, 24044},
+        {35, 24135}, {36, 24136}, {38, 24138}, {39, 24139}, {40, 24140}, {41, 24141}, {42, 24142},
+        {43, 24143}, {44, 24144}};
+    const auto it = kKeyword.find(type);
+    return it == kKeyword.end() ? -1 : it->second + 300;
+}
+
+// ---- parameters --------------------------------------------------------------------------------------
+
+CString DistribParameter::RangeText() const {
+    switch (check) {
+        case Check::Positive:
+            return L"( 0.0 , +inf )";
+        case Check::Unit:
+            return L"( 0.0 , 1.0 )";
+        case Check::AtLeast:
+            return L"[ " + CGUIBaseObj::NumberText(static_cast<int>(bound)) + L" , +inf )";
+        case Check::Above:
+            return L"( " + CGUIBaseObj::NumberText(bound) + (bound == std::floor(bound) ? L".0" : L"") +
+                   L" , +inf )";
+        case Check::Any:
+            break;
+    }
+    return L"( -inf , +inf )";
+}
+
+bool DistribParameter::Accepts(double v) const {
+    if (integer && v != std::floor(v))
+        return false;
+    switch (check) {
+        case Check::Positive:
+            return v > 0;
+        case Check::Unit:
+            return v > 0 && v < 1;
+        case Check::AtLeast:
+            return v >= bound && v <= std::numeric_limits<int>::max();
+        case Check::Above:
+            return v > bound;
+        case Check::Any:
+            break;
+    }
+    return true;
+}
+
+// ---- reading -----------------------------------------------------------------------------------------
+
+namespace {
+
+std::string Trimmed(std::string s) {
+    const auto first = s.find_first_not_of(" \t");
+    const auto last = s.find_last_not_of(" \t");
+    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+}
+
+bool ParseNumber(const std::string& text, double& out) {
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return !text.empty() && end && *end == '\0' && std::isfinite(out);
+}
+
+bool ParseParameter(const std::string& value, DistribParameter& p) {
+    std::vector<std::string> parts;
+    std::stringstream in(value);
+    for (std::string part; std::getline(in, part, '|');)
+        parts.push_back(Trimmed(part));
+    if (parts.size() != 4 || parts[0].empty() || (parts[1] != "real" && parts[1] != "int"))
+        return false;
+    p.label = CString::FromUtf8(parts[0]);
+    p.integer = parts[1] == "int";
+    if (!ParseNumber(parts[2], p.defaultValue))
+        return false;
+    std::istringstream check(parts[3]);
+    std::string word, bound;
+    check >> word >> bound;
+    using C = DistribParameter::Check;
+    if (word == "any" || word == "positive" || word == "unit") {
+        p.check = word == "any" ? C::Any : word == "positive" ? C::Positive : C::Unit;
+        return bound.empty();
+    }
+    if (word != "atleast" && word != "above")
+        return false;
+    p.check = word == "atleast" ? C::AtLeast : C::Above;
+    return ParseNumber(bound, p.bound);
+}
+
+struct ParseState {
+    std::vector<DistribInfo> info;
+    std::string section;
+};
+
+int OnEntry(void* user, const char* section, const char* name, const char* value) {
+    auto& state = *static_cast<ParseState*>(user);
+    if (state.info.empty() || state.section != section) {
+        state.info.emplace_back();
+        state.section = section;
+    }
+    DistribInfo& d = state.info.back();
+    const std::string key = name;
+    double number = 0;
+    if (key == "Type" && ParseNumber(value, number) && number >= 0) {
+        d.type = static_cast<int>(number);
+        return 1;
+    }
+    if (key == "Name" && ParseNumber(value, number) && number > 0) {
+        d.nameIds = static_cast<UINT>(number);
+        return 1;
+    }
+    if (key == "Param" && d.parameters.size() < CDistribManager::kMaxParameters) {
+        DistribParameter p;
+        if (!ParseParameter(value, p))
+            return 0;
+        d.parameters.push_back(std::move(p));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int CDistribManager::ParseDistribInfo(const std::string& text) {
+    ParseState state;
+    int error = ini_parse_string(text.c_str(), OnEntry, &state);
+    for (std::size_t i = 0; error == 0 && i < state.info.size(); ++i)
+        if (state.info[i].type < 0 || state.info[i].nameIds == 0)
+            error = -1;
+    m_info = error == 0 ? std::move(state.info) : std::vector<DistribInfo>();
+    return error;
+}
+
+bool CDistribManager::ReadDistribInfo(const CString& path) {
+    const std::string file = path.ToUtf8();
+    std::string text;
+    if (std::ifstream in(file, std::ios::binary); in) {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else {
+        const std::string name = "distributions/" + file.substr(file.find_last_of("/\\") + 1);
+        const EmbeddedResource* r = kEmbeddedResources;
+        while (r->path && name != r->path)
+            ++r;
+        if (!r->path) {
+            m_info.clear();
+            return false;
+        }
+        text = std::string(r->bytes);
+    }
+    return ParseDistribInfo(text) == 0 && !m_info.empty();
+}
+
+// ---- state -------------------------------------------------------------------------------------------
+
+const DistribInfo* CDistribManager::FindInfo(int type) const {
+    for (const auto& d : m_info)
+        if (d.type == type)
+            return &d;
+    return nullptr;
+}
+
+void CDistribManager::FillupDistribInfoVecMap() {
+    if (!m_pData)
+        return;
+    for (const auto& d : m_info) {
+        std::vector<double>& values = m_pData->Values(d.type);
+        if (values.size() != d.parameters.size()) {
+            values.clear();
+            for (const auto& p : d.parameters)
+                values.push_back(p.defaultValue);
+        }
+    }
+    if (!FindInfo(m_pData->GetActiveType()) && !m_info.empty())
+        m_pData->SetActiveType(m_info.front().type);
+}
+
+int CDistribManager::GetActiveDBT() const {
+    return m_pData && FindInfo(m_pData->GetActiveType()) ? m_pData->GetActiveType() : -1;
+}
+
+const std::vector<double>& CDistribManager::ActiveValues() const {
+    static const std::vector<double> kNone;
+    const std::vector<double>* values = m_pData ? m_pData->FindValues(GetActiveDBT()) : nullptr;
+    return values ? *values : kNone;
+}
+
+bool CDistribManager::GetValue(int type, int, int, int index, CGUIData<double>& holder) const {
+    const std::vector<double>* values = m_pData ? m_pData->FindValues(type) : nullptr;
+    if (!values || index < 1 || index > static_cast<int>(values->size()))
+        return false;
+    holder.SetValue((*values)[static_cast<std::size_t>(index - 1)]);
+    return true;
+}
+
+bool CDistribManager::GetValue(int type, int controlType, int reserved, int index,
+                               CGUIData<int>& holder) const {
+    CGUIData<double> value(0.0);
+    if (!GetValue(type, controlType, reserved, index, value))
+        return false;
+    holder.SetValue(static_cast<int>(value.GetValue()));
+    return true;
+}
+
+int CDistribManager::GetRowCount() const {
+    const DistribInfo* d = FindInfo(GetActiveDBT());
+    return d ? 1 + static_cast<int>(d->parameters.size()) : 0;
+}
+
+CString CDistribManager::GetRowColData(int row, int col) const {
+    const DistribInfo* d = FindInfo(GetActiveDBT());
+    if (!d || row < 0 || row >= GetRowCount() || col < 0 || col > 1)
+        return {};
+    if (row == 0)
+        return col == 0 ? CString(L"Distribution") : GetString(d->nameIds);
+    const auto& p = d->parameters[static_cast<std::size_t>(row - 1)];
+    if (col == 0)
+        return p.label;
+    const double v = ActiveValues()[static_cast<std::size_t>(row - 1)];
+    return p.integer ? CGUIBaseObj::NumberText(static_cast<int>(v)) : CGUIBaseObj::NumberText(v);
+}
+
+UINT CDistribManager::GetIDSFromString(const CString& name) const {
+    CString wanted = name;
+    wanted.MakeLower();
+    for (const auto& d : m_info) {
+        CString text = GetString(d.nameIds);
+        if (text.MakeLower() == wanted)
+            return d.nameIds;
+    }
+    return 0;
+}
+
+int CDistribManager::GetDistribTypeFromIDS(UINT ids) const {
+    for (const auto& d : m_info)
+        if (d.nameIds == ids)
+            return d.type;
+    return -1;
+}
+
+// ---- controls ----------------------------------------------------------------------------------------
+
+void CDistribManager::CreateControls(UINT placeholder, int show) {
+    if (!m_pDlg)
+        return;
+    m_nPlaceholder = placeholder;
+    CTKCtrl& combo = m_pDlg->AddRuntimeCtrl(kDistribCombo, ControlKind::Combo, L"");
+    for (const auto& d : m_info) {
+        combo.m_comboItems.push_back(GetString(d.nameIds));
+        if (d.type == GetActiveDBT())
+            combo.m_nComboIndex = static_cast<int>(combo.m_comboItems.size()) - 1;
+    }
+    for (int i = 1; i <= kMaxParameters; ++i) {
+        m_pDlg->AddRuntimeCtrl(kLabelBase + i, ControlKind::Static, L"");
+        m_pDlg->AddRuntimeCtrl(kEditBase + i, ControlKind::DoubleEdit, L"");
+    }
+    combo.m_bVisible = show != 0;
+    ShowActive();
+}
+
+void CDistribManager::ShowActive() {
+    const DistribInfo* d = FindInfo(GetActiveDBT());
+    const std::vector<double>& values = ActiveValues();
+    for (int i = 1; i <= kMaxParameters; ++i) {
+        const auto at = static_cast<std::size_t>(i - 1);
+        const bool shown = d && at < d->parameters.size() && at < values.size();
+        CTKCtrl& label = m_pDlg->Ctrl(kLabelBase + i);
+        CTKCtrl& edit = m_pDlg->Ctrl(kEditBase + i);
+        label.m_bVisible = edit.m_bVisible = shown;
+        if (!shown)
+            continue;
+        const DistribParameter& p = d->parameters[at];
+        label.m_strText = p.label;
+        edit.m_strText = p.integer ? CGUIBaseObj::NumberText(static_cast<int>(values[at]))
+                                   : CGUIBaseObj::NumberText(values[at]);
+        edit.m_strToolTip = p.RangeText();
+        edit.m_color = kColorWhite;
+    }
+}
+
+bool CDistribManager::OnCommand(UINT id) {
+    if (id != kDistribCombo || !m_pDlg || !m_pData)
+        return false;
+    const int index = m_pDlg->Ctrl(kDistribCombo).m_nComboIndex;
+    if (index < 0 || index >= static_cast<int>(m_info.size()))
+        return false;
+    m_pData->SetActiveType(m_info[static_cast<std::size_t>(index)].type);
+    ShowActive();
+    return true;
+}
+
+void CDistribManager::DoDataExchange(CDataExchange* pDX) {
+    const DistribInfo* d = FindInfo(GetActiveDBT());
+    if (!d || !m_pDlg || !m_pDlg->FindCtrl(kDistribCombo))
+        return;
+    if (!pDX->m_bSaveAndValidate) {
+        ShowActive();
+        return;
+    }
+    std::vector<double> values = ActiveValues();
+    for (std::size_t i = 0; i < d->parameters.size() && i < values.size(); ++i) {
+        const UINT id = kEditBase + static_cast<UINT>(i) + 1;
+        const DistribParameter& p = d->parameters[i];
+        const auto parsed = CGUIBaseDlg::ParseDouble(m_pDlg->GetCtrlWindowText(id));
+        if (!parsed || !p.Accepts(*parsed)) {
+            m_pDlg->ChangeColor(id, kColorInvalid);
+            TKMessageBox(L"Enter a number in " + p.RangeText());
+            pDX->Fail(id);
+        }
+        m_pDlg->ChangeColor(id, kColorWhite);
+        values[i] = *parsed;
+    }
+    pDX->Replace(m_pData->Values(d->type), std::move(values));
+}

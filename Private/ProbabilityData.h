@@ -1,0 +1,50 @@
+#pragma once
+
+#include "TvkBaseGui/CRecordOptions.h"
+#include "TvkDlgBase/CDistribManager.h"
+
+// The probability calculator, continuous (dialog id 2249) and discrete (2250).
+//
+// Archive, after the base part and the dialog id of CDistribNewData: the value, only under 2249 and
+// 2250, as an 8-byte double except in the discrete calculator with a function other than the inverse,
+// where it is a 4-byte integer; the text; the function index (4 bytes); the distribution. Loading
+// decides the value's width by the function index the record holds before loading, as storing did.
+class CProbabilityData : public CRecordOptions<CProbabilityData, CDistribNewData> {
+public:
+    static constexpr UINT kContinuous = 2249;
+    static constexpr UINT kDiscrete = 2250;
+    static constexpr UINT kFunctionRadio = 3928;
+    enum Function { FunctionDF = 0, FunctionCF = 1, FunctionUpper = 2, FunctionIF = 3 };
+    // The beta density's drawing stops short of 1, where it may be infinite.
+    static constexpr double kBetaCap = 0.996;
+
+    static double GetDefaultValue() { return 0.0; }
+    static CString GetDefaultText() { return {}; }
+    static int GetDefaultFunctionRadio() { return FunctionDF; }
+    static CDistribManagerData GetDefaultDistribManagerData() { return {}; }
+
+    auto Options() { return std::tie(Value, Text, FunctionRadio, DistribManagerData); }
+
+    bool IsDiscrete() const { return GetDialogID() == kDiscrete; }
+    // Whether the value is archived and typed as an integer.
+    bool IsIntegerValue() const { return IsDiscrete() && FunctionRadio != FunctionIF; }
+    // The parameter values of the chosen distribution, in order.
+    std::vector<double> GetParameters() const;
+    // Whether parameter `index` (from 0) of `type` is an integer (degrees of freedom, counts).
+    static bool IsIntegerParameter(int type, int index);
+    // The parameters as the plot commands write them, joined by the type's separator.
+    static CString ParameterList(int type, const std::vector<double>& values);
+
+    void Serialize(CArchive& ar) override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    double Value = GetDefaultValue();
+    CString Text = GetDefaultText();
+    int FunctionRadio = GetDefaultFunctionRadio();
+
+    // Filled by the dialog when it computes; not archived.
+    struct PlotValues {
+        double xMin = 0, xMax = 0, xLimit = 0, densityMax = 0, yLimit = 0;
+        bool missing = true;
+    } Plot;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "Private/ProbabilityData.h"
+#include "TvkBaseGui/CRecordDlg.h"
+#include "TvkBaseGui/IPictureSource.h"
+#include "TvkDlgBase/CDistribManager.h"
+
+class IDistribution;
+
+// The probability calculator (template 2181): OK computes the chosen function at the value, shows the
+// result, fills the results table and draws the density and cumulative plots; the dialog stays open.
+class CProbabilityDlg : public CRecordDlg<CProbabilityData>, public IPictureSource {
+public:
+    enum : UINT {
+        IDD = 2181,
+        IDC_PLACEHOLDER = 1573,
+        IDC_VALUE_EDIT = 3931,
+        IDC_VALUE_LABEL = 3932,
+        IDC_RESULT_EDIT = 3933,
+        IDC_DENSITY_PLOT = 3936,
+        IDC_CUMULATIVE_PLOT = 3937,
+        IDC_RESULTS_TABLE = 3938,
+    };
+    // The points of a plot curve.
+    static constexpr int kPlotSteps = 40;
+
+    explicit CProbabilityDlg(CGUIBaseDlg* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Computes; false (the dialog stays open, nothing computed) when a value is refused.
+    bool OnOK() override;
+    void OnCtrlChanged(UINT id) override;
+    void OnCtrlClicked(UINT id) override;
+    bool WritePicture(const std::string& pngPath) override;
+
+    // The results table: label and text per row.
+    const std::vector<std::pair<CString, CString>>& GetResultRows() const { return m_results; }
+    CDistribManager* GetDistribManager() const { return m_pManager.get(); }
+    // The range text of the value for the type and function shown now.
+    CString GetValueRangeText() const;
+    // The support check of the value; the message (empty when accepted).
+    CString CheckValue(int type, const std::vector<double>& p, double x) const;
+
+private:
+    void RefreshRangeText();
+    std::unique_ptr<IDistribution> MakeDistribution() const;
+    void ComputePlotValues(const IDistribution& d, double x, double result);
+    void FillResults(double result);
+
+    std::unique_ptr<CDistribManager> m_pManager;
+    std::vector<std::pair<CString, CString>> m_results;
+    std::vector<std::pair<double, double>> m_density;     // the density curve
+    std::vector<std::pair<double, double>> m_cumulative;  // the cumulative curve
+};

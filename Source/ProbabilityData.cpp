@@ -1,0 +1,110 @@
+#include "Private/ProbabilityData.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "HostApi/Numerics.h"
+#include "Source/RecordRegistry.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+
+std::vector<double> CProbabilityData::GetParameters() const {
+    const std::vector<double>* values = DistribManagerData.FindValues(DistribManagerData.GetActiveType());
+    return values ? *values : std::vector<double>();
+}
+
+bool CProbabilityData::IsIntegerParameter(int type, int index) {
+    using namespace NmsEnum;
+    switch (type) {
+        case T:
+        case CHISQ:
+        case F:
+        case RANGE:
+        case DUNIFORM:
+        case HGEOMETRIC:
+        case BENFORD:
+        case SMM:
+            return true;
+        case BINOMIAL:
+        case ERLANG:
+            return index == 0;
+        default:
+            return false;
+    }
+}
+
+CString CProbabilityData::ParameterList(int type, const std::vector<double>& values) {
+    const int count = type == 6 || type == 11 || type == 17 ? 1
+                      : type == 3 || type == 41             ? 3
+                      : type == 37                          ? 4
+                                                            : 2;
+    const wchar_t* separator = type <= 20                   ? L","
+                               : type == 43 || type == 44   ? L", "
+                               : (type >= 36 && type <= 42) ? L" , "
+                                                            : L",";
+    CString list;
+    for (int i = 0; i < count && i < static_cast<int>(values.size()); ++i) {
+        if (i)
+            list += separator;
+        const double v = values[static_cast<std::size_t>(i)];
+        if (IsIntegerParameter(type, i)) {
+            list += NumberText(static_cast<int>(v));
+        } else {
+            CString text = NumberText(v);
+            // Real values always show a decimal point (or an exponent).
+            if (text.Find(L'.') < 0 && text.Find(L',') < 0 && text.Find(L'e') < 0 && text.Find(L'n') < 0)
+                text += L".0";
+            list += text;
+        }
+    }
+    return list;
+}
+
+void CProbabilityData::Serialize(CArchive& ar) {
+    CDistribNewData::Serialize(ar);
+    if (GetDialogID() == kContinuous || GetDialogID() == kDiscrete) {
+        if (IsIntegerValue()) {
+            int value = static_cast<int>(Value);
+            ar.Io(value);
+            Value = value;
+        } else {
+            ar.Io(Value);
+        }
+    }
+    ar.Io(Text, FunctionRadio, DistribManagerData);
+}
+
+namespace {
+
+CString Fixed3(double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%0.3lf", v);
+    return CString::FromUtf8(text);
+}
+
+}  // namespace
+
+void CProbabilityData::GetCommandInfoList(CCmdList& lines) const {
+    if (IsDiscrete() || Plot.missing)
+        return;
+    for (double v : {Plot.xMin, Plot.xMax, Plot.xLimit, Plot.yLimit})
+        if (!std::isfinite(v))
+            return;
+    const int type = DistribManagerData.GetActiveType();
+    CString stem;
+    const int ids = GetDistributionComboIDS(type);
+    if (ids < 0 || !CCommandUtil::GetCommandFromIDS(static_cast<UINT>(ids), stem))
+        return;
+    const CString common = L"fplot y = " + stem + L"df" + L"(" + L"x ," +
+                           ParameterList(type, GetParameters()) + L"); " + L"xmin = " + Fixed3(Plot.xMin) +
+                           L" " + L"xmax = " + Fixed3(Plot.xMax) + L" " + L"xlimit = " + Fixed3(Plot.xLimit);
+    lines.AddTail(CCmdInfo(common + L" ymin = 0 ymax = " + Fixed3(1.1 * Plot.densityMax) + L" ", 0));
+    CString second = common;
+    if (FunctionRadio == FunctionUpper) {
+        const int equals = second.Find(L'=');
+        second = second.Left(equals + 1) + L"1-" + second.Mid(equals + 1);
+    }
+    second.Replace(L"df", L"cf");
+    lines.AddTail(CCmdInfo(second + L" ylimit = " + Fixed3(Plot.yLimit) + L" " + L"ymin = 0 ymax = 1", 0));
+}
+
+REGISTER_RECORD(CProbabilityData);

@@ -1,0 +1,173 @@
+// The probability calculator and what it stands on: the distribution manager's archive, the record's
+// value width, the computation and its formats, the plot lines and pictures, the service's edge cases.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+
+#include "ArchiveTestUtil.h"
+#include "DialogTestUtil.h"
+#include "FakeHost.h"
+#include "Msg/Launcher.h"
+#include "Private/ProbabilityDlg.h"
+#include "RecordTestUtil.h"
+#include "TvkDlgBase/TvkDlgBase.h"
+#include "TvkUseRes/ResourceTables.h"
+
+namespace {
+
+TEST(DistribManagerData, ArchiveBytes) {
+    CDistribManagerData data;
+    data.SetActiveType(23);
+    data.Values(23) = {10, 0.3};
+    data.Values(9) = {};
+    ExpectedArchive want;
+    want.Int(1).Int(23);
+    Bytes bytes = want.bytes();
+    bytes << std::initializer_list<int>{2, 0};
+    ExpectedArchive entries;
+    entries.Int(9);
+    Bytes tail = entries.bytes();
+    tail << std::initializer_list<int>{0, 0};
+    ExpectedArchive second;
+    second.Int(23);
+    Bytes more = second.bytes();
+    more << std::initializer_list<int>{2, 0};
+    ExpectedArchive values;
+    values.Double(10).Double(0.3);
+    for (const Bytes* b : std::initializer_list<const Bytes*>{&tail, &more, &values.bytes()})
+        bytes.insert(bytes.end(), b->begin(), b->end());
+    EXPECT_EQ(Hex(Store(data)), Hex(bytes));
+    CDistribManagerData loaded;
+    CArchive ar(bytes);
+    loaded.Serialize(ar);
+    EXPECT_EQ(loaded, data);
+}
+
+struct Calculator {
+    FakeHost host;
+    CProbabilityData* record = nullptr;
+    // Opens the calculator of `command`, runs the actions and cancels.
+    void Run(UINT command, const std::function<void(CProbabilityDlg&)>& actions) {
+        ScriptedDriver driver([&](CGUIBaseDlg& dlg) {
+            actions(dynamic_cast<CProbabilityDlg&>(dlg));
+            return IDCANCEL;
+        });
+        host.menuBar.SetItem(command,
+                             {L"Monte Carlo", L"Probability", command == 1056 ? L"Continuous" : L"Discrete"});
+        LaunchDialog<CProbabilityData, CProbabilityDlg>(&host, command, command == 1056 ? 2249 : 2250);
+        record = dynamic_cast<CProbabilityData*>(host.records[command]);
+    }
+};
+
+void Choose(CProbabilityDlg& dlg, const wchar_t* name, int function, const wchar_t* value) {
+    auto& combo = dlg.Ctrl(CDistribManager::kDistribCombo);
+    for (std::size_t i = 0; i < combo.m_comboItems.size(); ++i)
+        if (combo.m_comboItems[i] == name)
+            dlg.UserCombo(CDistribManager::kDistribCombo, static_cast<int>(i));
+    dlg.UserRadio(CRadioUtil::GetRadioControl(CProbabilityData::kFunctionRadio, function));
+    dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, value);
+}
+
+std::wstring Row(const CProbabilityDlg& dlg, std::size_t row) {
+    return std::wstring(dlg.GetResultRows().at(row).second.str());
+}
+
+TEST(ProbabilityCalculator, NormalCumulativeFormatsAndPlotLines) {
+    Calculator c;
+    c.Run(1056, [](CProbabilityDlg& dlg) {
+        Choose(dlg, L"Normal", CProbabilityData::FunctionCF, L"1.96");
+        ASSERT_TRUE(dlg.OnOK());
+        EXPECT_FALSE(dlg.IsEnded());
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"0.9750021049");
+        EXPECT_EQ(Row(dlg, 1), L"0, 1");
+        EXPECT_EQ(Row(dlg, 2), L"1.960000");
+        EXPECT_EQ(Row(dlg, 4), L"0.9750021049");
+        // A cumulative value below 0.1: "%e" in the table, ten decimals in the edit.
+        dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, L"-1.6448536269514722");
+        ASSERT_TRUE(dlg.OnOK());
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"0.0500000000");
+        EXPECT_EQ(Row(dlg, 4), L"5.000000e-02");
+        const auto png = std::filesystem::path(DLGSTAT1_BUILD_DIR) / "probability-continuous.png";
+        EXPECT_TRUE(dlg.WritePicture(png.string()));
+        dlg.UserRadio(
+            CRadioUtil::GetRadioControl(CProbabilityData::kFunctionRadio, CProbabilityData::FunctionUpper));
+        ASSERT_TRUE(dlg.OnOK());
+    });
+    const auto lines = LinesOf(*c.record);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(
+        lines[0],
+        L"fplot y = normdf(x ,0.0,1.0); xmin = -3.090 xmax = 3.090 xlimit = -1.645 ymin = 0 ymax = 0.439 ");
+    EXPECT_EQ(lines[1],
+              L"fplot y =1- normcf(x ,0.0,1.0); xmin = -3.090 xmax = 3.090 xlimit = -1.645 ylimit = 0.950 "
+              L"ymin = 0 ymax = 1");
+}
+
+TEST(ProbabilityCalculator, DiscreteValueWidthLinesAndPicture) {
+    Calculator c;
+    c.Run(1057, [](CProbabilityDlg& dlg) {
+        dlg.UserTypeText(CDistribManager::kEditBase + 1, L"10");
+        Choose(dlg, L"Binomial", CProbabilityData::FunctionDF, L"3");
+        dlg.UserTypeText(CDistribManager::kEditBase + 1, L"10");
+        dlg.UserTypeText(CDistribManager::kEditBase + 2, L"0.3");
+        ASSERT_TRUE(dlg.OnOK());
+        EXPECT_EQ(Row(dlg, 2), L"3");
+        EXPECT_TRUE(dlg.WritePicture(
+            (std::filesystem::path(DLGSTAT1_BUILD_DIR) / "probability-discrete.png").string()));
+    });
+    EXPECT_TRUE(LinesOf(*c.record).empty());
+    // DF: the value as 4 bytes after the base part and the dialog id; IF: 8 bytes.
+    const Bytes df = StoreOf(*c.record);
+    ExpectedArchive head;
+    head.Base().Int(2250);
+    ASSERT_GT(df.size(), head.bytes().size() + 4);
+    EXPECT_EQ(Hex(Bytes(df.begin() + 12, df.begin() + 16)), "03 00 00 00");
+    c.record->FunctionRadio = CProbabilityData::FunctionIF;
+    c.record->Value = 0.25;
+    const Bytes inverse = StoreOf(*c.record);
+    EXPECT_EQ(inverse.size(), df.size() + 4);
+    EXPECT_EQ(Hex(Bytes(inverse.begin() + 12, inverse.begin() + 20)), "00 00 00 00 00 00 d0 3f");
+}
+
+TEST(ProbabilityCalculator, BetaCapAndSupportRefusal) {
+    Calculator c;
+    c.Run(1056, [&](CProbabilityDlg& dlg) {
+        Choose(dlg, L"Beta", CProbabilityData::FunctionCF, L"1.0");
+        ASSERT_TRUE(dlg.OnOK());
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"1.0000000000");
+        dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, L"0");
+        EXPECT_FALSE(dlg.OnOK());
+    });
+    EXPECT_EQ(c.record->Plot.xLimit, 0.996);
+    ASSERT_EQ(c.host.messages.size(), 1u);
+    EXPECT_EQ(c.host.messages[0], std::wstring(GetString(12973).str()));
+}
+
+// What the service gives where the calculator can ask anything: no exception, a missing value.
+TEST(NumericalService, EdgesGiveMissingValuesNotExceptions) {
+    CNumericalService service;
+    INumericalService& host = service;
+    auto f = host.CreateDistribution(NmsEnum::F);
+    ASSERT_TRUE(f->SetParameters(std::vector<double>{10, 10}));
+    EXPECT_DOUBLE_EQ(f->Inverse(0.5), 1.0);
+    for (double p : {0.0, 1.0, -0.5, 2.0, std::nan("")})
+        EXPECT_TRUE(host.IsMissing(f->Inverse(p))) << p;
+    EXPECT_EQ(f->Density(-1), 0.0);
+    EXPECT_EQ(f->Cumulative(-1), 0.0);
+    EXPECT_EQ(f->UpperTail(-1), 1.0);
+    auto binomial = host.CreateDistribution(NmsEnum::BINOMIAL);
+    ASSERT_TRUE(binomial->SetParameters(std::vector<double>{10, 0.3}));
+    EXPECT_EQ(binomial->Cumulative(2.9), binomial->Cumulative(2));
+    EXPECT_EQ(binomial->Density(2.5), binomial->Density(2));
+    EXPECT_FALSE(binomial->SetParameters(std::vector<double>{10, 1.5}));
+    EXPECT_TRUE(host.IsMissing(binomial->Cumulative(1)));
+    auto beta = host.CreateDistribution(NmsEnum::BETA);
+    ASSERT_TRUE(beta->SetParameters(std::vector<double>{0.5, 0.5}));
+    EXPECT_LT(beta->UpperTail(1e-21), 1.0);
+    EXPECT_EQ(host.CreateDistribution(28), nullptr);
+}
+
+}  // namespace
