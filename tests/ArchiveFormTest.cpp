@@ -63,12 +63,6 @@ TEST(ArchiveForm, DoubleHolderIsTwentyEightBytesInArchiveOrder) {
     EXPECT_EQ(LoadFrom<CGUIData<double>>(stored), holder);
 }
 
-TEST(ArchiveForm, HolderMadeFromDefaultStoresMarksOneZeroOne) {
-    CGUIData<int> holder(50);
-    const Bytes expected{1, 0, 0, 0, 0, 0, 0, 0, 50, 0, 0, 0, 50, 0, 0, 0, 1, 0, 0, 0};
-    EXPECT_EQ(Store(holder), expected);
-}
-
 TEST(ArchiveForm, ShortHolderLeavesTheHolderAsItWas) {
     CGUIData<double> stored(4.25);
     stored.SetUserValue(8.0);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Private/AcfDlg.h"
 
 namespace {

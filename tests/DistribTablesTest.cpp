@@ -77,15 +77,6 @@ protected:
     FakeHost host;
 };
 
-TEST_F(DistribTables, DiscreteSetStartsAtDiscreteUniform) {
-    CDistribData::SetDistribSet(1);
-    EXPECT_EQ(CDistribData::GetDistribComboCount(), 7);
-    EXPECT_EQ(CDistribData::GetDistribComboString(0), 21);
-    EXPECT_EQ(Keyword<CDistribData>(CDistribData::GetDistribComboString(0)), L"DUNIFORM = ");
-    EXPECT_EQ(Positions<CDistribData>(), Range(21, 27));
-    EXPECT_TRUE(host.assertions.empty());
-}
-
 TEST_F(DistribTables, MultivariateSetSkipsTypeTwentyEight) {
     CDistribData::SetDistribSet(2);
     EXPECT_EQ(Positions<CDistribData>(), Range(28, 32));

@@ -87,14 +87,14 @@ const ArchiveCase kCases[] = {
          r.RowVariableList = Variables({L"a"});
          r.ColumnVariableList = Variables({L"b"});
          SetChanged(r.ThresholdEdit, 2.5);
-         r.ExpectedCheck = r.ShadeCheck = 1;
+         r.RowPercentsCheck = r.ExpectedCheck = r.ShadeCheck = 1;
          r.SaveCombo = 1;
          r.SaveDataFileEdit = L"w";
      }),
      [] {
          ExpectedArchive e;
          e.Base();
-         for (int v : {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1})
+         for (int v : {1, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1})
              e.Int(v);
          return e.Text(u"w")
              .Int(1)

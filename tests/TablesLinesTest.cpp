@@ -231,23 +231,9 @@ const LinesCase kCases[] = {
          r.ColumnVariableList.RemoveAll();
      }),
      {L"TABLES", L"PLENGTH NONE / LIST FREQ ROWPCT MANTEL", L"TABULATE S, T * R "}},
-    {"MultiwayCrossedStrataWithoutMantel",
-     LinesOfMade<CXTabNWayData>([](auto& r, auto&) {
-         r = Multiway();
-         r.MantelHaenszel2By2Check = r.SeparateStrataRadio = r.IncludeMissingValCheck = 1;
-     }),
-     {L"TABLES", L"PLENGTH NONE / FREQ", L"TABULATE S * T * R * C / MISS"}},
     {"StandardizedCompositeKeepsTheSlashAndTakesTheMeasures",
      LinesOfMade<CXtabMultiwayTabData>([](auto& r, auto&) { r = Standardized(); }),
      {L"TABLES", L"PLENGTH NONE / FREQ CHISQ", L"STD S, T * R * C /", L"PLENGTH MEDIUM"}},
-    // The measures' confidence clause looks for a "TABULATE" line; without one the clause is dropped.
-    {"StandardizedDropsTheMeasuresConfidence",
-     LinesOfMade<CXtabMultiwayTabData>([](auto& r, auto&) {
-         r = Standardized();
-         r.template Page<CStats2WayData>().OddsRatioCheck = 1;
-         r.template Page<CStats2WayData>().ConfidenceEdit.SetUserValue(0.9);
-     }),
-     {L"TABLES", L"PLENGTH NONE / FREQ CHISQ ODDS", L"STD S, T * R * C /", L"PLENGTH MEDIUM"}},
     {"StandardizedCrossedShadeAloneAndTheSaveType",
      LinesOfMade<CXtabMultiwayStandData>([](auto& r, auto&) {
          r = Standardized().Page<0>();

@@ -174,13 +174,6 @@ TEST(ArimaDataDefaults, EveryOpeningStartsFromTheSeriesModulePeriod) {
     EXPECT_EQ(record.SeasonalPerEdit, CGUIData<int>(1));
 }
 
-TEST(ArimaDataDefaults, WithoutAHostTheSeasonLengthIsOne) {
-    CArimaData record;
-    record.SeasonalPerEdit = Typed(record.SeasonalPerEdit, 7);
-    record.ReassignDefaultValue();
-    EXPECT_EQ(record.SeasonalPerEdit, CGUIData<int>(1));
-}
-
 TEST(ArimaDataDefaults, SetEditAttributeMarksExactlyTheSixOptionalValues) {
     CArimaData record;
     CGUIData<int>* const all[] = {&record.ArParametersEdit, &record.SeasonalArEdit,  &record.MaEdit,
@@ -252,15 +245,6 @@ TEST(SeasonalDataDefaults, ReopeningReplacesATypedSeasonLength) {
     exponential.SeasonPeriodEdit = Typed(exponential.SeasonPeriodEdit, 5);
     exponential.ReassignDefaultValue();
     EXPECT_EQ(exponential.SeasonPeriodEdit, CSeasonalData::GetReassignedDefaultSeasonEdit());
-}
-
-TEST(ExponentialDataDefaults, SeasonPeriodRangeIsCheckedFromSixRows) {
-    FakeHost host;
-    host.data.cases = 5;
-    EXPECT_FALSE(CExponentialData::IsSeasonPeriodRangeChecked());
-    host.data.cases = 6;
-    EXPECT_TRUE(CExponentialData::IsSeasonPeriodRangeChecked());
-    EXPECT_EQ(CSeasonalData::GetMaximumSeasonLength(), 2);
 }
 
 // ---- exponential smoothing lines ----------------------------------------------------------------
@@ -381,29 +365,6 @@ TEST(SeasonalDataLines, SeasonLengthByTheValueRule) {
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"adj.tvz";
     EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"adj.tvz\"", L"ADJSEASON q r / MULTIPLICATIVE"}));
-}
-
-// ---- series smoothing lines ---------------------------------------------------------------------
-
-TEST(SeriesSmoothDataLines, TheChosenKindWithItsSpanOrWeightsAlways) {
-    FakeHost host;
-    CSeriesSmoothData record = WithSeries<CSeriesSmoothData>({L"z", L"w"});
-    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SMOOTH z w / MEAN=3"}));
-    record.MeanRadio = 1;
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / MEDIAN=0");
-    record.MedianValueEdit = Typed(record.MedianValueEdit, 5);
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / MEDIAN=5");
-    record.MeanRadio = 2;
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / WT=");
-    record.WeightEdit = L" 1 2 1";
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / WT= 1 2 1");
-    record.MeanRadio = 3;
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w");
-
-    record.MeanRadio = 0;
-    record.SaveFileCheck = 1;
-    record.SaveFileEdit = L"sm.tvz";
-    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"sm.tvz\"", L"SMOOTH z w / MEAN=3"}));
 }
 
 // ---- source lists -------------------------------------------------------------------------------
