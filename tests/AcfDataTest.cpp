@@ -107,15 +107,6 @@ TEST(AcfDataDefaults, LagAtFiftyFollowsTheCasesOtherLagsStay) {
     EXPECT_EQ(CAcfData::GetMaximumLagValue(), 50);
 }
 
-TEST(AcfDataDefaults, TimePlotKeepsItsLag) {
-    FakeHost host;
-    host.data.cases = 20;
-    CAcfData record;
-    record.SetDialogID(CAcfData::kVariantTplot);
-    record.ReassignDefaultValue();
-    EXPECT_EQ(record.EditLagEdit, CGUIData<int>(50));
-}
-
 // ---- lines --------------------------------------------------------------------------------------
 
 CAcfData TwoSeries(UINT variant) {

@@ -85,44 +85,4 @@ TEST(MenuCaption, CleanedTextsOfTheLastThreeLevels) {
     EXPECT_EQ(BuildMenuCaption({}), L"");
 }
 
-TEST(TimeSeriesGroup, DirectCommandsSendFixedLines) {
-    FakeHost host;
-    CTimeSeriesMsg group(&host);
-    group.OnTKCommand(1042);
-    host.currentModule = L"SERIES";
-    group.OnTKCommand(1043);
-    group.OnTKCommand(1046);
-    const std::vector<std::wstring> expected = {L"SERIES",         L"CLEAR",      L"Rem SERIES",
-                                                L"MISSING DELETE", L"Rem SERIES", L"MISSING INTERPOLATE"};
-    EXPECT_EQ(host.submitted, expected);
-}
-
-TEST(TimeSeriesGroup, EnablingRules) {
-    FakeHost host;
-    CTimeSeriesMsg group(&host);
-    auto state = [&](UINT id) {
-        CCmdUI ui(id);
-        group.OnUpdateTKCommand(&ui);
-        return std::pair(ui.m_bEnabled, ui.m_nCheck);
-    };
-    host.data.AddNumeric(L"X");
-    EXPECT_FALSE(state(1039).first);  // one data column is not enough
-    EXPECT_TRUE(state(1040).first);
-    host.data.AddNumeric(L"Y");
-    EXPECT_TRUE(state(1039).first);
-    EXPECT_EQ(state(1043), std::pair(true, 1));
-    EXPECT_EQ(state(1046), std::pair(true, 0));
-    host.interpolate = true;
-    EXPECT_EQ(state(1046).second, 1);
-    host.dataStatus = 0;
-    EXPECT_FALSE(state(1040).first);
-    host.dataStatus = 1;
-    host.locked = true;
-    for (UINT id : {1039u, 1040u, 1046u, 1085u})
-        EXPECT_FALSE(state(id).first) << id;
-    CCmdUI foreign(1060);
-    group.OnUpdateTKCommand(&foreign);
-    EXPECT_TRUE(foreign.m_bEnabled);  // not its item: untouched
-}
-
 }  // namespace

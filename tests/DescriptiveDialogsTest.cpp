@@ -60,25 +60,6 @@ protected:
 
 // ---- launch -----------------------------------------------------------------------------------------------
 
-// The captions and the pages' variants are the scenarios' and the composite records' to pin.
-TEST_F(DescriptiveDialogs, EachItemOpensItsCompositeAndKeepsItsDefaultLine) {
-    const std::tuple<UINT, int, std::wstring> items[] = {
-        {kColumnStatistics, 3, L"CSTATISTICS  / N MIN MAX MEAN SD"},
-        {kRowStatistics, 3, L"RSTATISTICS  / N MIN MAX SUM MEAN"},
-        {kColumnStem, 2, L"CLSTEM "},
-        {kRowStem, 2, L"RWSTEM "},
-    };
-    for (const auto& [command, pages, line] : items) {
-        Launch(command, [&](CGUIBaseDlg& dlg) {
-            EXPECT_EQ(dlg.GetPageCount(), pages);
-            EXPECT_EQ(dlg.GetTemplateID(), 101u);
-            return IDOK;
-        });
-        EXPECT_EQ(KeptLines(command), Lines{line});
-    }
-    EXPECT_TRUE(host.assertions.empty());
-}
-
 TEST_F(DescriptiveDialogs, ACaptionOutsideTheTableIsReportedAndLeavesThePagesAlone) {
     CStatisticsTabData record;
     CStatisticsTabDlg dlg;
@@ -114,7 +95,7 @@ TEST_F(DescriptiveDialogs, PagesNeverShownKeepTheirRecordsForLinesAndArchive) {
     EXPECT_EQ(kept.Page<CStatisticsData>().BootStrapChecked, 1);
 
     // Read back into the kept record, the pages show it when they are first shown.
-    const auto bytes = StoreOf(kept);
+    const auto bytes = Store(kept);
     kept.Page<CStatisticsTilesData>() = CStatisticsTabData::GetDefaultStatisticsTiles();
     kept.Page<CBootStrapData>().BootStrapCheck = 0;
     CArchive again(bytes);

@@ -162,7 +162,7 @@ TEST(DesignRecordArchives, OneNonDefaultRecordOfEachClassInItsOwnOrder) {
     for (const ArchiveCase& c : kArchives) {
         SCOPED_TRACE(c.name);
         auto record = c.make();
-        EXPECT_EQ(Hex(StoreOf(*record)), Hex(c.expected()));
+        EXPECT_EQ(Hex(Store(*record)), Hex(c.expected()));
     }
 }
 

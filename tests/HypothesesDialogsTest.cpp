@@ -144,24 +144,8 @@ TEST_F(TestDialogs, ResetKeepsTheHypothesizedMean) {
     EXPECT_EQ(Kept(1073), (Lines{L"HYPOTHESIS", L"TTEST z = 3 /"}));
 }
 
-TEST_F(TestDialogs, TwoSampleStartsAndCaptions) {
-    Launch(1083, [&](CGUIBaseDlg& page) {
-        for (UINT id = Two::IDC_SD_ONE_EDIT; id <= Two::IDC_SD_TWO_LABEL; ++id)
-            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
-        EXPECT_FALSE(page.IsCtrlEnabled(Two::IDC_BONFERRONI));
-        // A string variable groups, never is tested.
-        page.UserSelect(Two::IDC_SOURCE_LIST, {L"Region"});
-        EXPECT_FALSE(page.IsCtrlEnabled(Two::IDC_ADD));
-        EXPECT_TRUE(page.IsCtrlEnabled(Two::IDC_GROUP_ADD));
-        return IDCANCEL;
-    });
-    Launch(1078, [&](CGUIBaseDlg& page) {
-        EXPECT_TRUE(page.IsCtrlEnabled(Two::IDC_SD_TWO_EDIT));
-        EXPECT_EQ(page.GetToolTip(Two::IDC_SD_ONE_EDIT), L"(0.0, +inf)");
-        return IDCANCEL;
-    });
-    EXPECT_TRUE(host.assertions.empty());
-
+// The two-sample pages' starting controls are the hypotheses_means scenario's.
+TEST_F(TestDialogs, CaptionsOutsideTheTables) {
     // A caption outside the tables: the one-sample page is left without a test, the two-sample one
     // is a fault.
     CTestingOneSampleTabDlg one;

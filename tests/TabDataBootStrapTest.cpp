@@ -12,15 +12,6 @@
 
 namespace {
 
-TEST(BootStrapData, WritesNoLineWhileResamplingIsOff) {
-    FakeHost host;
-    host.allValues = true;
-    CBootStrapData record;
-    record.MethodCombo = CBootStrapData::MethodBalanced;
-    record.SeedEdit.SetUserValue(7);
-    EXPECT_TRUE(LinesOf(record).empty());
-}
-
 TEST(BootStrapData, BootstrapLinesCarryTheSampleCountAndOnlyChosenSizeAndSeed) {
     FakeHost host;
     host.allValues = true;

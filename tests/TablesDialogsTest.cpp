@@ -23,32 +23,6 @@ protected:
     }
 };
 
-TEST_F(TablesDialogs, EachItemOpensItsDialogAndGivesThePagesTheirCaptions) {
-    const struct {
-        UINT command;
-        std::vector<UINT> pageIDs;  // empty: not a composite
-    } items[] = {{1064, {0, 2366, 0}},
-                 {1065, {0, 2368, 0}},
-                 {1066, {0, 0, 2367, 0}},
-                 {1087, {0, 2377, 0}},
-                 {1004, {0, 0, 0, 0}},
-                 {1005, {}},
-                 {1091, {}}};
-    for (const auto& item : items) {
-        Launch(item.command);
-        ASSERT_FALSE(host.runs.empty());
-        EXPECT_EQ(host.runs.back().first, item.command);
-        const auto* tab = dynamic_cast<const CTabDataBase*>(host.records.at(item.command));
-        ASSERT_EQ(tab != nullptr, !item.pageIDs.empty()) << item.command;
-        for (int i = 0; tab && i < tab->GetPageCount(); ++i)
-            EXPECT_EQ(tab->GetPage(i)->GetDialogID(), item.pageIDs[static_cast<std::size_t>(i)])
-                << item.command;
-    }
-    // The loglinear model has no factors yet: the model page warns and is taken all the same.
-    EXPECT_EQ(host.warnings.size(), 1u);
-    EXPECT_TRUE(host.assertions.empty());
-}
-
 // ---- what each page enables ----------------------------------------------------------------------------
 
 struct EnablingCase {

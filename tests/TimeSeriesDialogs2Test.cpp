@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <typeinfo>
-
 #include "DialogTestUtil.h"
 #include "Msg/TimeSeriesMsg.h"
 #include "Private/CcfDlg.h"
 #include "Private/FourierDlg.h"
-#include "Private/LowessDlg.h"
 #include "Private/TimeDlg.h"
 #include "Private/TransformDlg.h"
 #include "Private/TrendAnalysisDlg.h"
@@ -29,51 +26,6 @@ protected:
         host.data.AddString(L"Region");
     }
 };
-
-// ---- launch -------------------------------------------------------------------------------------
-
-struct LaunchCase {
-    UINT command;
-    UINT templateId;
-    const std::type_info* dialog;
-    const std::type_info* record;
-    UINT refusal;  // the message that refuses the dialog's defaults, or 0 when they are accepted
-};
-
-class TimeSeriesLaunch : public TimeSeriesDialogs2, public ::testing::WithParamInterface<LaunchCase> {};
-
-TEST_P(TimeSeriesLaunch, OpensItsDialogOnItsRecordWithoutCaption) {
-    const LaunchCase& c = GetParam();
-    Launch(c.command, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.GetTemplateID(), c.templateId);
-        EXPECT_STREQ(typeid(dlg).name(), c.dialog->name());
-        EXPECT_EQ(dlg.GetDlgCaptionID(), 0u);
-        return IDOK;
-    });
-    CGUIBaseObj* record = host.records.at(c.command);
-    EXPECT_STREQ(typeid(*record).name(), c.record->name());
-    EXPECT_EQ(record->GetDialogID(), 0u);
-    if (c.refusal == 0) {
-        ASSERT_EQ(host.runs.size(), 1u);
-        EXPECT_EQ(host.runs[0].first, c.command);
-        EXPECT_TRUE(host.messages.empty());
-    } else {
-        EXPECT_TRUE(host.runs.empty());
-        EXPECT_EQ(host.messages, std::vector<std::wstring>{std::wstring(GetString(c.refusal).str())});
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TimeSeriesLaunch,
-    ::testing::Values(
-        // Cross-correlation chooses no series, and needs two.
-        LaunchCase{1041, CCcfDlg::IDD, &typeid(CCcfDlg), &typeid(CCcfData), CCcfData::kSelectedListMessage},
-        LaunchCase{1045, CFourierDlg::IDD, &typeid(CFourierDlg), &typeid(CFourierData), 0},
-        LaunchCase{1047, CLowessDlg::IDD, &typeid(CLowessDlg), &typeid(CLowessData), 0},
-        LaunchCase{1051, CTimeDlg::IDD, &typeid(CTimeDlg), &typeid(CTimeData), 0},
-        LaunchCase{1053, CTransformDlg::IDD, &typeid(CTransformDlg), &typeid(CTransformData), 0},
-        LaunchCase{1085, CTrendAnalysisDlg::IDD, &typeid(CTrendAnalysisDlg), &typeid(CTrendAnalysisData), 0}),
-    [](const auto& p) { return std::to_string(p.param.command); });
 
 // ---- series transformation ----------------------------------------------------------------------
 

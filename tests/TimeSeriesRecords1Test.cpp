@@ -318,22 +318,6 @@ TEST(ExponentialDataLines, SeasonPeriodUnderItsCheckWhenChanged) {
     EXPECT_EQ(LastLine(record), L"EXPONENTIAL a / SMOOTH =0.1");
 }
 
-TEST(ExponentialDataLines, EveryClauseInItsPlace) {
-    FakeHost host;
-    CExponentialData record = WithSeries<CExponentialData>({L"a", L"b"});
-    record.TrendCheck = record.SeasonCompCheck = record.ForecastCheck = record.SeasonPeriodCheck = 1;
-    record.TrendLinearEdit = Typed(record.TrendLinearEdit, 0.3);
-    record.SeasonAddEdit = Typed(record.SeasonAddEdit, 0.4);
-    record.NumberEdit = Typed(record.NumberEdit, 2);
-    record.SeasonPeriodEdit = Typed(record.SeasonPeriodEdit, 4);
-    record.SmoothEdit = Typed(record.SmoothEdit, 0.5);
-    record.SaveFileCheck = 1;
-    record.SaveFileEdit = L"exp.tvz";
-    EXPECT_EQ(LinesOf(record),
-              (LineList{L"SERIES", L"SAVE \"exp.tvz\"",
-                        L"EXPONENTIAL a b / LINEAR = 0.3 ADDITIVE = 0.4 FORECAST=2 SEASON = 4 SMOOTH =0.5"}));
-}
-
 // ---- seasonal adjustment lines ------------------------------------------------------------------
 
 TEST(SeasonalDataLines, TermOnlyWithItsCheck) {

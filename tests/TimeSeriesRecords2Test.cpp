@@ -75,22 +75,6 @@ TEST(TransformDataLines, UnknownTransformationLeavesOnlyModuleAndSaveLines) {
     EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"out.tvz\""}));
 }
 
-TEST(TransformDataLines, SaveLineCarriesTheCommandWordOfTheAppendItemOnly) {
-    FakeHost host;
-    CTransformData record = WithSelected<CTransformData>({L"x"});
-    record.SaveFileEdit = L"out.tvz";
-    EXPECT_EQ(LinesOf(record).size(), 2u);  // not asked to save
-
-    record.SaveFileCheck = 1;
-    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"out.tvz\"", L"DIFF x /LAG=1"}));
-    record.SeriesSaveCombo = CComboUtil::GetComboIndex(CTransformData::kSaveCombo, 13188);
-    ASSERT_GT(record.SeriesSaveCombo, 0);
-    CString word;
-    ASSERT_TRUE(CCommandUtil::GetCommandFromIDS(13188, word));
-    EXPECT_EQ(LinesOf(record),
-              (Texts{L"SERIES", L"SAVE " + std::wstring(word.str()) + L" \"out.tvz\"", L"DIFF x /LAG=1"}));
-}
-
 // ---- time labels --------------------------------------------------------------------------------
 
 TEST(TimeDataLines, BlankYearStillHasBothCommas) {
@@ -119,10 +103,8 @@ TEST(CcfDataDefaults, LagFollowsTheCasesAtEveryShowingWhateverWasTyped) {
     record.ReassignDefaultValue();
     EXPECT_EQ(record.LagEdit, CGUIData<int>(29));
 
+    // Whatever was typed and however marked.
     record.LagEdit.SetUserValue(10);
-    record.ReassignDefaultValue();
-    EXPECT_EQ(record.LagEdit, CGUIData<int>(29));
-
     record.LagEdit.SetSecond(2);
     record.LagEdit.SetLast(0);
     record.ReassignDefaultValue();
