@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Msg/Launcher.h"
 #include "Msg/TimeSeriesMsg.h"
 #include "Private/AcfData.h"
@@ -9,7 +8,7 @@
 
 namespace {
 
-class AcfLaunch : public ::testing::Test {
+class AcfLaunch : public MenuDialogs<CTimeSeriesMsg> {
 protected:
     AcfLaunch() {
         host.data.cases = 20;
@@ -19,40 +18,8 @@ protected:
         host.menuBar.SetItem(1039, {L"&Statistics", L"&Time Series", L"&Correlation Plots",
                                     L"&Autocorrelation...\tCtrl+Shift+A"});
     }
-    // Launches an item of the time-series group with the given actions on its dialog.
-    void Launch(UINT command, std::function<int(CGUIBaseDlg&)> actions = {}) {
-        ScriptedDriver driver(std::move(actions));
-        CTimeSeriesMsg group(&host);
-        EXPECT_TRUE(group.OnTKCommand(command));
-        EXPECT_EQ(driver.runs, 1);
-    }
-    CAcfData& Record(UINT command) { return *dynamic_cast<CAcfData*>(host.records.at(command)); }
-
-    FakeHost host;
+    CAcfData& Record(UINT command) { return Kept<CAcfData>(command); }
 };
-
-TEST_F(AcfLaunch, LagReopensAtTheDataMaximumAndOkStoresTheEdit) {
-    CString shown;
-    Launch(1039, [&](CGUIBaseDlg& dlg) {
-        shown = dlg.GetCtrlWindowText(CAcfDlg::IDC_LAG_EDIT);
-        dlg.UserTypeText(CAcfDlg::IDC_LAG_EDIT, L"7");
-        return IDOK;
-    });
-    EXPECT_EQ(shown, L"19");
-    EXPECT_EQ(Record(1039).EditLagEdit.GetValue(), 7);
-    ASSERT_EQ(host.runs.size(), 1u);
-    EXPECT_EQ(host.runs[0].second, L"Time Series: Correlation Plots: Autocorrelation");
-
-    // The record keeps 7, but the dialog opens at min(cases - 1, 50) again.
-    host.data.cases = 100;
-    Launch(1039, [&](CGUIBaseDlg& dlg) {
-        shown = dlg.GetCtrlWindowText(CAcfDlg::IDC_LAG_EDIT);
-        return IDCANCEL;
-    });
-    EXPECT_EQ(shown, L"50");
-    EXPECT_EQ(Record(1039).EditLagEdit.GetValue(), 7);
-    EXPECT_EQ(host.runs.size(), 1u);
-}
 
 TEST_F(AcfLaunch, ZeroIsRefusedAndNinetyNinePassesWithAHundredCases) {
     host.data.cases = 100;
@@ -85,37 +52,14 @@ TEST_F(AcfLaunch, UnchangedLagWritesNoClauseAndFirstNumericIsPreselected) {
     EXPECT_EQ(Record(1048).GetDialogID(), CAcfData::kVariantPacf);
 }
 
-TEST_F(AcfLaunch, TimePlotDisablesTheLagAndHidesTheSaveControls) {
-    Launch(1052, [&](CGUIBaseDlg& dlg) {
-        EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_LAG_EDIT));
-        EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_LAG_LABEL));
-        EXPECT_FALSE(dlg.IsCtrlVisible(CAcfDlg::IDC_SAVE_CHECK));
-        EXPECT_FALSE(dlg.IsCtrlVisible(CAcfDlg::IDC_SAVE_FILE));
-        // A disabled edit is not checked, whatever it holds.
-        dlg.Ctrl(CAcfDlg::IDC_LAG_EDIT).m_strText = L"0";
-        return IDOK;
-    });
-    EXPECT_EQ(host.runs.size(), 1u);
-    CCmdList lines;
-    Record(1052).GetCommandInfoList(lines);
-    EXPECT_EQ(lines.back().GetCommand(), L"TPLOT Sales");
-}
-
-TEST_F(AcfLaunch, SaveFilePairAndReset) {
+// The save-file pair, the reopening lag and the time plot are the acf_* scenarios'.
+TEST_F(AcfLaunch, ResetWritesTheDefaultsEvenWhenCancelled) {
     Launch(1039, [&](CGUIBaseDlg& dlg) {
-        EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_SAVE_FILE));
         dlg.UserCheck(CAcfDlg::IDC_SAVE_CHECK, 1);
-        EXPECT_TRUE(dlg.IsCtrlEnabled(CAcfDlg::IDC_SAVE_FILE));
         dlg.UserTypeText(CAcfDlg::IDC_SAVE_FILE, L"out/acf");
-        EXPECT_EQ(dlg.GetToolTip(CAcfDlg::IDC_SAVE_FILE), L"out/acf");
         return IDOK;
     });
     EXPECT_EQ(Record(1039).SaveFileEdit, L"out/acf.tvz");
-    CCmdList lines;
-    Record(1039).GetCommandInfoList(lines);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1].GetCommand(), L"SAVE \"out/acf.tvz\"");
-
     Launch(1039, [&](CGUIBaseDlg& dlg) {
         dlg.UserSelectAll(CAcfDlg::IDC_SOURCE_LIST);
         dlg.UserClick(CAcfDlg::IDC_ADD);
@@ -127,7 +71,6 @@ TEST_F(AcfLaunch, SaveFilePairAndReset) {
         EXPECT_FALSE(dlg.IsCtrlEnabled(CAcfDlg::IDC_SAVE_FILE));
         return IDCANCEL;
     });
-    // Reset writes the defaults into the record, even when the dialog is then cancelled.
     EXPECT_EQ(Record(1039).SaveFileCheck, 0);
     EXPECT_TRUE(Record(1039).SaveFileEdit.IsEmpty());
 }
@@ -140,59 +83,6 @@ TEST(MenuCaption, CleanedTextsOfTheLastThreeLevels) {
     EXPECT_EQ(BuildMenuCaption({L"R&&&D"}), L"R&D");
     EXPECT_EQ(BuildMenuCaption({L"A&b&c"}), L"Abc");
     EXPECT_EQ(BuildMenuCaption({}), L"");
-}
-
-TEST(MenuCaption, UsesDialogCaptionTitlesWithTheDialogsOwn) {
-    FakeHost host;
-    host.usesCaption = true;
-    host.data.cases = 10;
-    host.data.AddNumeric(L"X");
-    host.menuBar.SetItem(1039, {L"&Series", L"&ACF..."});
-    ScriptedDriver driver;
-    CTimeSeriesMsg group(&host);
-    group.OnTKCommand(1039);
-    ASSERT_EQ(host.runs.size(), 1u);
-    EXPECT_EQ(host.runs[0].second, L"Autocorrelation");
-}
-
-TEST(TimeSeriesGroup, DirectCommandsSendFixedLines) {
-    FakeHost host;
-    CTimeSeriesMsg group(&host);
-    group.OnTKCommand(1042);
-    host.currentModule = L"SERIES";
-    group.OnTKCommand(1043);
-    group.OnTKCommand(1046);
-    const std::vector<std::wstring> expected = {L"SERIES",         L"CLEAR",      L"Rem SERIES",
-                                                L"MISSING DELETE", L"Rem SERIES", L"MISSING INTERPOLATE"};
-    EXPECT_EQ(host.submitted, expected);
-}
-
-TEST(TimeSeriesGroup, EnablingRules) {
-    FakeHost host;
-    CTimeSeriesMsg group(&host);
-    auto state = [&](UINT id) {
-        CCmdUI ui(id);
-        group.OnUpdateTKCommand(&ui);
-        return std::pair(ui.m_bEnabled, ui.m_nCheck);
-    };
-    host.data.AddNumeric(L"X");
-    EXPECT_FALSE(state(1039).first);  // one data column is not enough
-    EXPECT_TRUE(state(1040).first);
-    host.data.AddNumeric(L"Y");
-    EXPECT_TRUE(state(1039).first);
-    EXPECT_EQ(state(1043), std::pair(true, 1));
-    EXPECT_EQ(state(1046), std::pair(true, 0));
-    host.interpolate = true;
-    EXPECT_EQ(state(1046).second, 1);
-    host.dataStatus = 0;
-    EXPECT_FALSE(state(1040).first);
-    host.dataStatus = 1;
-    host.locked = true;
-    for (UINT id : {1039u, 1040u, 1046u, 1085u})
-        EXPECT_FALSE(state(id).first) << id;
-    CCmdUI foreign(1060);
-    group.OnUpdateTKCommand(&foreign);
-    EXPECT_TRUE(foreign.m_bEnabled);  // not its item: untouched
 }
 
 }  // namespace

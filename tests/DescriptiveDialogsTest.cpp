@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Msg/DescriptiveStatisticsMsg.h"
 #include "Private/StatisticsDlg.h"
 #include "Private/StatisticsTabDlg.h"
 #include "Private/StatisticsTilesDlg.h"
 #include "Private/StemPlotDlg.h"
-#include "RecordTestUtil.h"
 #include "TvkDlgBase/CBootStrapDlg.h"
 #include "TvkUseRes/ResourceTables.h"
 
@@ -33,12 +31,6 @@ constexpr UINT kStatisticBoxes[] = {
     Stats::IDC_RANGE, Stats::IDC_KURTOSIS, Stats::IDC_SUM, Stats::IDC_MEDIAN,   Stats::IDC_VARIANCE,
     Stats::IDC_SEK,   Stats::IDC_GM,       Stats::IDC_HM,  Stats::IDC_TRMEAN};
 
-// The page the composite shows, whose controls the user's actions reach.
-CGUIBaseDlg& Page(CGUIBaseDlg& dlg, int page) {
-    dlg.UserShowPage(page);
-    return dlg.GetActiveControlsDialog();
-}
-
 std::map<UINT, int> CheckStates(const CGUIBaseDlg& page) {
     std::map<UINT, int> states;
     for (UINT id : kStatisticBoxes)
@@ -46,7 +38,7 @@ std::map<UINT, int> CheckStates(const CGUIBaseDlg& page) {
     return states;
 }
 
-class DescriptiveDialogs : public ::testing::Test {
+class DescriptiveDialogs : public MenuDialogs<CDescriptiveStatisticsMsg> {
 protected:
     DescriptiveDialogs() {
         host.data.cases = 60;
@@ -57,17 +49,6 @@ protected:
         CStatisticsTilesDlg::m_mapIDS2State.clear();
     }
 
-    // Chooses the menu item; `actions` act on the composite dialog and return how it ends.
-    void Launch(UINT command, std::function<int(CGUIBaseDlg&)> actions = {}) {
-        ScriptedDriver driver(std::move(actions));
-        CDescriptiveStatisticsMsg group(&host);
-        EXPECT_TRUE(group.OnTKCommand(command));
-        EXPECT_EQ(driver.runs, 1);
-    }
-    template <class Tab>
-    Tab& Kept(UINT command) {
-        return *dynamic_cast<Tab*>(host.records.at(command));
-    }
     // The kept composite record, made before its first opening.
     template <class Tab>
     Tab& Keep(UINT command) {
@@ -75,31 +56,9 @@ protected:
         host.StoreDialogRecord(command, tab);
         return *tab;
     }
-    Lines KeptLines(UINT command) { return LinesOf(*host.records.at(command)); }
-
-    FakeHost host;
 };
 
 // ---- launch -----------------------------------------------------------------------------------------------
-
-// The captions and the pages' variants are the scenarios' and the composite records' to pin.
-TEST_F(DescriptiveDialogs, EachItemOpensItsCompositeAndKeepsItsDefaultLine) {
-    const std::tuple<UINT, int, std::wstring> items[] = {
-        {kColumnStatistics, 3, L"CSTATISTICS  / N MIN MAX MEAN SD"},
-        {kRowStatistics, 3, L"RSTATISTICS  / N MIN MAX SUM MEAN"},
-        {kColumnStem, 2, L"CLSTEM "},
-        {kRowStem, 2, L"RWSTEM "},
-    };
-    for (const auto& [command, pages, line] : items) {
-        Launch(command, [&](CGUIBaseDlg& dlg) {
-            EXPECT_EQ(dlg.GetPageCount(), pages);
-            EXPECT_EQ(dlg.GetTemplateID(), 101u);
-            return IDOK;
-        });
-        EXPECT_EQ(KeptLines(command), Lines{line});
-    }
-    EXPECT_TRUE(host.assertions.empty());
-}
 
 TEST_F(DescriptiveDialogs, ACaptionOutsideTheTableIsReportedAndLeavesThePagesAlone) {
     CStatisticsTabData record;
@@ -136,7 +95,7 @@ TEST_F(DescriptiveDialogs, PagesNeverShownKeepTheirRecordsForLinesAndArchive) {
     EXPECT_EQ(kept.Page<CStatisticsData>().BootStrapChecked, 1);
 
     // Read back into the kept record, the pages show it when they are first shown.
-    const auto bytes = StoreOf(kept);
+    const auto bytes = Store(kept);
     kept.Page<CStatisticsTilesData>() = CStatisticsTabData::GetDefaultStatisticsTiles();
     kept.Page<CBootStrapData>().BootStrapCheck = 0;
     CArchive again(bytes);
@@ -148,31 +107,6 @@ TEST_F(DescriptiveDialogs, PagesNeverShownKeepTheirRecordsForLinesAndArchive) {
         EXPECT_TRUE(Page(dlg, 2).IsCtrlChecked(Boot::IDC_BOOTSTRAP_CHECK));
         return IDCANCEL;
     });
-}
-
-TEST_F(DescriptiveDialogs, ResetPutsEveryPageBackAndShowsTheFirst) {
-    auto& kept = Keep<CRowStatisticsTabData>(kRowStatistics);
-    kept.Page<CBootStrapData>().BootStrapCheck = 1;
-    Launch(kRowStatistics, [&](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& statistics = Page(dlg, 0);
-        statistics.UserCheck(Stats::IDC_CIM, 1);
-        statistics.UserCheck(Stats::IDC_SD, 1);
-        EXPECT_TRUE(statistics.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
-        Page(dlg, 1).UserCheck(Tiles::IDC_NTILE_CHECK, 1);
-        // Reset pressed while the percentiles page is shown: the composite resets every page.
-        dlg.GetActiveControlsDialog().UserClick(IDC_RESET);
-        EXPECT_EQ(&dlg.GetActiveControlsDialog(), &statistics);
-        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_CIM));
-        EXPECT_FALSE(statistics.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
-        EXPECT_FALSE(statistics.IsCtrlChecked(Stats::IDC_SD));  // the row default
-        EXPECT_TRUE(statistics.IsCtrlChecked(Stats::IDC_SUM));
-        return IDOK;
-    });
-    // The resampling page was never shown: its record took the default all the same.
-    EXPECT_EQ(kept.Page<CBootStrapData>().BootStrapCheck, 0);
-    EXPECT_EQ(kept.Page<CStatisticsData>().GetDialogID(), 2270u);
-    EXPECT_EQ(kept.Page<CStatisticsTilesData>().NTileCheck, 0);
-    EXPECT_EQ(KeptLines(kRowStatistics), Lines{L"RSTATISTICS  / N MIN MAX SUM MEAN"});
 }
 
 // ---- the statistics page ----------------------------------------------------------------------------------
@@ -224,39 +158,22 @@ TEST_F(DescriptiveDialogs, AllOptionsBoxRestoresEveryBoxItChecked) {
     });
 }
 
-TEST_F(DescriptiveDialogs, DependentControlsOfTheStatisticsPage) {
+// The multivariate and interval boxes are the descriptive_column scenario's.
+TEST_F(DescriptiveDialogs, SaveFilePairOfTheStatisticsPageAndASingleSourceVariable) {
     Launch(kColumnStatistics, [&](CGUIBaseDlg& dlg) {
         CGUIBaseDlg& page = Page(dlg, 0);
-        const UINT multivariate[] = {Stats::IDC_MSKEWNESS, Stats::IDC_MKURTOSIS, Stats::IDC_HZTEST,
-                                     Stats::IDC_MULTIVARIATE_LABEL};
-        auto multivariateEnabled = [&] {
-            int enabled = 0;
-            for (UINT id : multivariate)
-                enabled += page.IsCtrlEnabled(id);
-            return enabled;
-        };
-        // None selected from a source of three; then one; then two.
-        EXPECT_EQ(multivariateEnabled(), 4);
         page.UserDblClick(Stats::IDC_SOURCE_LIST, L"x");
-        EXPECT_EQ(multivariateEnabled(), 0);
-        page.UserDblClick(Stats::IDC_SOURCE_LIST, L"y");
-        EXPECT_EQ(multivariateEnabled(), 4);
-
-        EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
-        page.UserCheck(Stats::IDC_CIM, 1);
-        EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_CIM_EDIT));
         EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_SAVE_COMBO));
         EXPECT_FALSE(page.IsCtrlEnabled(Stats::IDC_SAVE_FILE));
         page.UserCheck(Stats::IDC_SAVE_CHECK, 1);
         EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_SAVE_COMBO));
         EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_SAVE_FILE));
         page.UserTypeText(Stats::IDC_SAVE_FILE, L"stats");
-        EXPECT_EQ(page.GetToolTip(Stats::IDC_SAVE_FILE), L"stats");
         page.UserCombo(Stats::IDC_SAVE_COMBO, 1);
         return IDOK;
     });
     EXPECT_EQ(KeptLines(kColumnStatistics),
-              (Lines{L"SAVE VARIABLES \"stats.tvz\" S", L"CSTATISTICS x y / N MIN MAX MEAN CONFI SD"}));
+              (Lines{L"SAVE VARIABLES \"stats.tvz\" S", L"CSTATISTICS x / N MIN MAX MEAN SD"}));
 
     // A source of one variable allows no multivariate statistic, even with none selected.
     host.data.variables.resize(1);
@@ -274,14 +191,14 @@ TEST_F(DescriptiveDialogs, ConfidenceAndTrimmingRanges) {
         page.UserCheck(Stats::IDC_CIM, 1);
         page.UserTypeText(Stats::IDC_CIM_EDIT, L"100");
         EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 100)");
+        EXPECT_EQ(LastStatus(), L"Enter a number in (0, 100)");
         page.UserTypeText(Stats::IDC_CIM_EDIT, L"99");
 
         page.UserCheck(Stats::IDC_TRMEAN, 1);
         EXPECT_TRUE(page.IsCtrlEnabled(Stats::IDC_TRMEAN_COMBO));
         page.UserTypeText(Stats::IDC_TRMEAN_EDIT, L"0.6");
         EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 0.5)");
+        EXPECT_EQ(LastStatus(), L"Enter a number in (0, 0.5)");
         // One tail trimmed: up to the whole sample.
         page.UserCombo(Stats::IDC_TRMEAN_COMBO, 2);
         EXPECT_EQ(page.GetToolTip(Stats::IDC_TRMEAN_EDIT), L"(0.0, 1.0)");

@@ -129,7 +129,7 @@ TEST_F(TilesTest, NTileHolderIsMarkedAndTheArchiveHasItsLayout) {
     for (int v : {1, 0, 1, 0, 1, 0, 1, 0, 1, 0})
         expected.Int(v);
     expected.List({{u"x"}}).List({{u"g"}}).Holder(0, 1, 0, 5, 1);
-    EXPECT_EQ(StoreOf(tiles), expected.bytes());
+    EXPECT_EQ(Store(tiles), expected.bytes());
 }
 
 TEST_F(TilesTest, SourceListsAreTheDataNumericVariablesForEitherVariant) {
@@ -182,7 +182,7 @@ TEST_F(StemTest, ArchiveBytesOfANonDefaultRecord) {
     SetChanged(stem.StemLinesEdit, 12);
     ExpectedArchive expected;
     expected.Base().List({{u"x"}, {u"y"}}).List({{u"y"}}).Holder(0, 2, 0, 12, 1);
-    EXPECT_EQ(StoreOf(stem), expected.bytes());
+    EXPECT_EQ(Store(stem), expected.bytes());
 }
 
 }  // namespace

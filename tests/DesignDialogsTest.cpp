@@ -3,12 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "RecordTestUtil.h"
-
 #include <typeinfo>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Msg/DesignofExperimentsMsg.h"
 #include "Private/ExperimentalDesignDlg.h"
 #include "Private/PowerCorr2Dlg.h"
@@ -21,22 +18,15 @@ namespace {
 
 using LineList = std::vector<std::wstring>;
 using TextList = std::vector<std::wstring>;
+const wchar_t* const kPower080 = L"ESTIMATE / ALPHA = 0.05 POWER = 0.80";
 
-class DesignDialogs : public ::testing::Test {
+class DesignDialogs : public MenuDialogs<CDesignofExperimentsMsg> {
 protected:
-    void Launch(UINT command, std::function<int(CGUIBaseDlg&)> actions) {
-        ScriptedDriver driver(std::move(actions));
-        CDesignofExperimentsMsg group(&host);
-        EXPECT_TRUE(group.OnTKCommand(command));
-        EXPECT_EQ(driver.runs, 1);
-    }
-    LineList Lines(UINT command) { return LinesOf(*host.records.at(command)); }
-    std::wstring Status() const { return host.sentMessages.empty() ? L"" : host.sentMessages.back().second; }
     // OK is refused, with the focus on `focus` and `message` in the status bar.
     void ExpectRefused(CGUIBaseDlg& dlg, UINT focus, const wchar_t* message) {
         EXPECT_FALSE(dlg.OnOK());
         EXPECT_EQ(dlg.GetFocusCtrl(), focus);
-        EXPECT_EQ(Status(), message);
+        EXPECT_EQ(LastStatus(), message);
     }
     static TextList ToolTips(CGUIBaseDlg& dlg, const std::vector<UINT>& ids) {
         TextList tips;
@@ -50,8 +40,6 @@ protected:
             enabled.push_back(dlg.IsCtrlEnabled(id) != 0);
         return enabled;
     }
-
-    FakeHost host;
 };
 
 // ---- launch -------------------------------------------------------------------------------------
@@ -129,6 +117,7 @@ TEST(DesignValues, EachTypeAcceptsItsValuesAndNamesWhatItWouldTake) {
         {3, Field::runs, 10, 2, plackett},
         {3, Field::runs, 125, 2, L""},
         {3, Field::runs, 27, 2, L""},
+        {3, Field::runs, 100, 2, L""},
         {3, Field::runs, 104, 2, plackett},
         {4, Field::factors, 8, 0, L"Enter a number in {[3, 7], [9, 12], 16}"},
         {4, Field::factors, 16, 0, L""},
@@ -154,76 +143,34 @@ TEST(DesignValues, EachTypeAcceptsItsValuesAndNamesWhatItWouldTake) {
 
 using DesignDlg = CExperimentalDesignDlg;
 
-TEST_F(DesignDialogs, DesignTypeDecidesFieldsToolTipsAndWhatOkTakes) {
-    const std::vector<UINT> fields = {DesignDlg::IDC_FACTORS_EDIT, DesignDlg::IDC_LEVELS_EDIT,
-                                      DesignDlg::IDC_RUNS_EDIT, DesignDlg::IDC_REPLICATIONS_EDIT};
+// The tool tips and fields of each type, and the runs a two-level fraction takes, are the
+// design_experimental scenario's.
+TEST_F(DesignDialogs, MixtureCentroidTakesNoLevels) {
     Launch(1084, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(ToolTips(dlg, fields), (TextList{L"[2, 7]", L"[2, 3]", L"(-inf, +inf)", L"[1, +inf)"}));
-        EXPECT_EQ(Enabled(dlg, fields), (std::vector<bool>{true, true, false, true}));
-
-        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 1);
-        EXPECT_EQ(ToolTips(dlg, fields),
-                  (TextList{L"[2, 11]", L"[2, 3]", L"{4, 8, 16, 32, 64, 128}", L"[1, +inf)"}));
-        EXPECT_EQ(Enabled(dlg, fields), (std::vector<bool>{true, false, true, true}));
-
-        // The Latin square needs three levels at least: the field shows them; the factors keep their tip.
-        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 2);
-        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(DesignDlg::IDC_LEVELS_EDIT).str()), L"3");
-        EXPECT_EQ(ToolTips(dlg, fields),
-                  (TextList{L"[2, 11]", L"[3, 12]", L"{4, 8, 16, 32, 64, 128}", L"[1, +inf)"}));
-        EXPECT_EQ(Enabled(dlg, {DesignDlg::IDC_SQUARE_CHECK, DesignDlg::IDC_BLOCK_CHECK,
-                                DesignDlg::IDC_MIXTURE_COMBO}),
-                  (std::vector<bool>{true, false, false}));
-
         dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 5);
         EXPECT_TRUE(dlg.IsCtrlEnabled(DesignDlg::IDC_LEVELS_EDIT));
         dlg.UserCombo(DesignDlg::IDC_MIXTURE_COMBO, 1);
         EXPECT_FALSE(dlg.IsCtrlEnabled(DesignDlg::IDC_LEVELS_EDIT));
-
-        dlg.UserCombo(DesignDlg::IDC_TYPE_COMBO, 1);
-        dlg.UserTypeText(DesignDlg::IDC_FACTORS_EDIT, L"8");
-        dlg.UserTypeText(DesignDlg::IDC_RUNS_EDIT, L"8");
-        ExpectRefused(dlg, DesignDlg::IDC_RUNS_EDIT, L"Enter a number in {16, 32, 64, 128}");
-        dlg.UserTypeText(DesignDlg::IDC_RUNS_EDIT, L"16");
         return IDOK;
     });
-    EXPECT_EQ(Lines(1084), (LineList{L"DESIGN", L"BOXHUNTER/ FACTORS=8 RUNS=16"}));
+    EXPECT_EQ(KeptLines(1084), (LineList{L"DESIGN", L"MIXTURE/ TYPE=CENTROID"}));
 }
 
 // ---- power dialogs ------------------------------------------------------------------------------
 
 using OneDlg = CPowerOneSampleDlg;
 
-TEST_F(DesignDialogs, OneSampleTestFollowsItsModelAndChecksEveryValue) {
+// The save file, the spread, the estimates and the sample-size range are the design_power scenario's.
+TEST_F(DesignDialogs, OneSampleMeanMustDifferFromTheNull) {
     Launch(1024, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(OneDlg::IDC_SAVE_FILE).str()), L"POWER.tvz");
-        EXPECT_EQ(std::wstring(dlg.GetCtrlWindowText(OneDlg::IDC_FIRST_LABEL).str()), L"&Mean:");
-        EXPECT_EQ(
-            ToolTips(dlg, {OneDlg::IDC_SPREAD_EDIT, OneDlg::IDC_SAMPLE_SIZE_EDIT, OneDlg::IDC_STEP_EDIT}),
-            (TextList{L"(0.0, 10000000000.0]", L"[1, 1000000]", L"[1, 999999]"}));
-        const std::vector<UINT> estimates = {OneDlg::IDC_POWER_EDIT, OneDlg::IDC_SAMPLE_SIZE_EDIT,
-                                             OneDlg::IDC_SMALLEST_EDIT, OneDlg::IDC_LARGEST_EDIT,
-                                             OneDlg::IDC_STEP_EDIT};
-        EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{true, false, false, false, false}));
-        dlg.UserRadio(3846);
-        EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{false, true, false, false, false}));
-        dlg.UserRadio(3845);
-        EXPECT_EQ(Enabled(dlg, estimates), (std::vector<bool>{false, false, true, true, true}));
-
         dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"5");
         dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"5");
-        dlg.UserTypeText(OneDlg::IDC_SMALLEST_EDIT, L"50");
-        dlg.UserTypeText(OneDlg::IDC_LARGEST_EDIT, L"40");
-        ExpectRefused(dlg, OneDlg::IDC_SPREAD_EDIT, L"Enter a number in (0, 1e+10]");
         dlg.UserTypeText(OneDlg::IDC_SPREAD_EDIT, L"2");
         ExpectRefused(dlg, OneDlg::IDC_FIRST_EDIT, L"Enter a number other than 5");
         dlg.UserTypeText(OneDlg::IDC_NULL_EDIT, L"4");
-        ExpectRefused(dlg, OneDlg::IDC_LARGEST_EDIT, L"Enter a number in (50, 1000000]");
-        dlg.UserTypeText(OneDlg::IDC_LARGEST_EDIT, L"60");
         return IDOK;
     });
-    EXPECT_EQ(Lines(1024), (LineList{L"POWER", L"MODEL T1 / M1 = 5 NULL = 4 SD=2",
-                                     L"ESTIMATE / ALPHA = 0.05 LOW = 50 HIGH = 60"}));
+    EXPECT_EQ(KeptLines(1024), (LineList{L"POWER", L"MODEL T1 / M1 = 5 NULL = 4 SD=2", kPower080}));
 }
 
 TEST_F(DesignDialogs, OneSampleCorrelationHasItsOwnRangesAndNoSpread) {
@@ -237,27 +184,16 @@ TEST_F(DesignDialogs, OneSampleCorrelationHasItsOwnRangesAndNoSpread) {
         dlg.UserTypeText(OneDlg::IDC_FIRST_EDIT, L"0.4");
         return IDOK;
     });
-    EXPECT_EQ(Lines(1021)[1], L"MODEL CORR1 / COEF1 = 0.4");
+    EXPECT_EQ(KeptLines(1021)[1], L"MODEL CORR1 / COEF1 = 0.4");
 }
 
 using Corr2Dlg = CPowerCorr2Dlg;
 
-TEST_F(DesignDialogs, UnequalGroupsOfTwoCorrelationsTakeTheirSizesInsteadOfAnEstimate) {
+// The unequal groups of two correlations are the design_power scenario's; two proportions take the ratio
+// instead and keep their estimate.
+TEST_F(DesignDialogs, UnequalGroupsOfTwoProportionsTakeTheRatio) {
     const std::vector<UINT> controls = {Corr2Dlg::IDC_SIZE1_EDIT, Corr2Dlg::IDC_RATIO_EDIT, 3797,
                                         Corr2Dlg::IDC_POWER_EDIT};
-    Launch(1022, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{false, false, true, true}));
-        dlg.UserRadio(Corr2Dlg::IDC_UNEQUAL_RADIO);
-        EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{true, false, false, false}));
-        dlg.UserTypeText(Corr2Dlg::IDC_SIZE1_EDIT, L"3");
-        ExpectRefused(dlg, Corr2Dlg::IDC_SIZE1_EDIT, L"Enter a number in [4, +inf)");
-        dlg.UserTypeText(Corr2Dlg::IDC_SIZE1_EDIT, L"40");
-        dlg.UserTypeText(Corr2Dlg::IDC_SIZE2_EDIT, L"60");
-        return IDOK;
-    });
-    EXPECT_EQ(Lines(1022),
-              (LineList{L"POWER", L"MODEL CORR2 / N1 = 40 N2 = 60", L" ESTIMATE / ALPHA = 0.05"}));
-    // Two proportions give the ratio instead, and keep their estimate.
     Launch(1029, [&](CGUIBaseDlg& dlg) {
         dlg.UserRadio(Corr2Dlg::IDC_UNEQUAL_RADIO);
         EXPECT_EQ(Enabled(dlg, controls), (std::vector<bool>{false, true, true, true}));
@@ -281,7 +217,7 @@ TEST_F(DesignDialogs, OneWayAnalysisOfVarianceHasNoColumnsAndTheAverageSquareNoS
         dlg.UserTypeText(WayDlg::IDC_AVERAGE_SQUARE_EDIT, L"0.3");
         return IDOK;
     });
-    EXPECT_EQ(Lines(1025)[1], L"MODEL ONEWAY / GROUPS = 4 AVGESQ = 0.3");
+    EXPECT_EQ(KeptLines(1025)[1], L"MODEL ONEWAY / GROUPS = 4 AVGESQ = 0.3");
 }
 
 }  // namespace

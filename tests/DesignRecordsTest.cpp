@@ -162,7 +162,7 @@ TEST(DesignRecordArchives, OneNonDefaultRecordOfEachClassInItsOwnOrder) {
     for (const ArchiveCase& c : kArchives) {
         SCOPED_TRACE(c.name);
         auto record = c.make();
-        EXPECT_EQ(Hex(StoreOf(*record)), Hex(c.expected()));
+        EXPECT_EQ(Hex(Store(*record)), Hex(c.expected()));
     }
 }
 
@@ -391,17 +391,6 @@ TEST_P(DesignLines, GoldenLines) {
 
 INSTANTIATE_TEST_SUITE_P(Variants, DesignLines, ::testing::ValuesIn(kLines),
                          [](const auto& p) { return std::string(p.param.name); });
-
-TEST(DesignLinesRules, SquareOnlyForTheLatinSquare) {
-    FakeHost host;
-    Design record;
-    record.PrintLatinSqCheck = 1;
-    for (int position = 0; position < static_cast<int>(Design::DesignTypes().size()); ++position) {
-        record.TypeCombo = position;
-        const bool latin = Design::DesignTypes()[position].item == Design::kLatinSquareItem;
-        EXPECT_EQ(LinesOf(record).back().ends_with(L" SQUARE"), latin) << position;
-    }
-}
 
 TEST(DesignLinesRules, PowerUnderTheAllValuesSwitchAndACommaDecimal) {
     FakeHost host;

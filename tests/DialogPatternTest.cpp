@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Private/AcfDlg.h"
 
 namespace {
@@ -232,22 +231,6 @@ TEST_F(ListMoves, DoubleClickMovesOnlyWhileTheAddButtonIsEnabled) {
     dlg.UserDblClick(CAcfDlg::IDC_SOURCE_LIST, L"B");
     ASSERT_EQ(Selected().GetSize(), 1);
     EXPECT_EQ(Selected()[0].GetVariableName(), L"B");
-}
-
-TEST_F(ListMoves, DragAndDropAndTheContextMenu) {
-    dlg.UserDrag(CAcfDlg::IDC_SOURCE_LIST, {L"C"}, 0);  // dropped outside: nothing
-    EXPECT_TRUE(Selected().IsEmpty());
-    dlg.UserDrag(CAcfDlg::IDC_SOURCE_LIST, {L"C"}, CAcfDlg::IDC_SELECTED_LIST);
-    EXPECT_EQ(Selected().GetSize(), 1);
-    dlg.UserDrag(CAcfDlg::IDC_SELECTED_LIST, {L"C"}, CAcfDlg::IDC_SELECTED_LIST);  // onto itself: stays
-    EXPECT_EQ(Selected().GetSize(), 1);
-    dlg.UserDrag(CAcfDlg::IDC_SELECTED_LIST, {L"C"}, 0);  // out of the target: removed
-    EXPECT_TRUE(Selected().IsEmpty());
-    EXPECT_EQ(dlg.GetListMenuText(CAcfDlg::IDC_SOURCE_LIST), L"Add to selected variables");
-    dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"A", L"B"});
-    dlg.UserContext(CAcfDlg::IDC_SOURCE_LIST, ID_LIST_ADD_TARGET);
-    EXPECT_EQ(Selected().GetSize(), 2);
-    EXPECT_THROW(dlg.UserContext(CAcfDlg::IDC_SOURCE_LIST, 33002), std::invalid_argument);
 }
 
 TEST_F(ListMoves, UnknownControlsAndItemsAreRefused) {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Msg/DescriptiveStatisticsMsg.h"
 #include "Msg/TimeSeriesMsg.h"
 #include "Private/AcfDlg.h"
@@ -20,7 +19,6 @@
 #include "Private/StatisticsTabData.h"
 #include "Private/StatisticsTilesDlg.h"
 #include "Private/TimeDlg.h"
-#include "RecordTestUtil.h"
 
 namespace {
 
@@ -72,50 +70,29 @@ protected:
 };
 
 // ---- a number typed into an edit that is then disabled ------------------------------------------
+// ARIMA's MA order, the trimming proportion and the n-tiles are the exchange_disabled_edits scenario's;
+// a period of 0 is time_period_zero's.
 
 TEST_F(ExchangeRules, ADisabledEditKeepsWhatWasTypedWithoutARangeCheck) {
-    struct Case {
-        UINT command;
-        int page;
-        std::vector<UINT> opening;  // the clicks that enable the edit; the first one disables it again
-        UINT edit;
-        const wchar_t* typed;
-        const wchar_t* clause;  // what the lines hold once the edit is enabled again
-    };
-    using Tiles = CStatisticsTilesDlg;
     using Smooth = CExponentialDlg;
-    const Case cases[] = {
-        {1040, kPlain, {CArimaDlg::IDC_MA_CHECK}, CArimaDlg::IDC_MA_EDIT, L"4", L"ARIMA Sales / P=1 Q=4"},
-        {1044,
-         kPlain,
-         {Smooth::IDC_FORECAST_CHECK, Smooth::IDC_NUMBER_RADIO},
-         Smooth::IDC_NUMBER_EDIT,
-         L"6",
-         L" / FORECAST=6 "},
-        {kColumnStatistics, 0, {Stats::IDC_TRMEAN}, Stats::IDC_TRMEAN_EDIT, L"0.2", L" TRMEAN = 0.2"},
-        {kColumnStatistics, 1, {Tiles::IDC_NTILE_CHECK}, Tiles::IDC_NTILE_EDIT, L"7", L"NTILE = 7"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(CString(c.clause).ToUtf8());
-        const std::size_t accepted = host.runs.size() + 1;
-        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
-            for (UINT id : c.opening)
-                dlg.UserClick(id);
-            dlg.UserTypeText(c.edit, c.typed);
-            dlg.UserClick(c.opening.front());
-            EXPECT_FALSE(dlg.IsCtrlEnabled(c.edit));
-            return IDOK;
-        });
-        ASSERT_EQ(host.runs.size(), accepted);
-        EXPECT_EQ(Lines(c.command).find(c.clause), std::wstring::npos);
-        Open(c.command, c.page, [&](CGUIBaseDlg& dlg) {
-            EXPECT_EQ(dlg.GetCtrlWindowText(c.edit), c.typed);
-            dlg.UserClick(c.opening.front());
-            EXPECT_TRUE(dlg.IsCtrlEnabled(c.edit));
-            return IDOK;
-        });
-        EXPECT_NE(Lines(c.command).find(c.clause), std::wstring::npos);
-    }
+    // The forecast check opens the number edit (with its radio) and closes it again.
+    Open(1044, kPlain, [&](CGUIBaseDlg& dlg) {
+        dlg.UserClick(Smooth::IDC_FORECAST_CHECK);
+        dlg.UserClick(Smooth::IDC_NUMBER_RADIO);
+        dlg.UserTypeText(Smooth::IDC_NUMBER_EDIT, L"6");
+        dlg.UserClick(Smooth::IDC_FORECAST_CHECK);
+        EXPECT_FALSE(dlg.IsCtrlEnabled(Smooth::IDC_NUMBER_EDIT));
+        return IDOK;
+    });
+    ASSERT_EQ(host.runs.size(), 1u);
+    EXPECT_EQ(Lines(1044).find(L" / FORECAST=6 "), std::wstring::npos);
+    Open(1044, kPlain, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(dlg.GetCtrlWindowText(Smooth::IDC_NUMBER_EDIT), L"6");
+        dlg.UserClick(Smooth::IDC_FORECAST_CHECK);
+        EXPECT_TRUE(dlg.IsCtrlEnabled(Smooth::IDC_NUMBER_EDIT));
+        return IDOK;
+    });
+    EXPECT_NE(Lines(1044).find(L" / FORECAST=6 "), std::wstring::npos);
 }
 
 TEST_F(ExchangeRules, ADisabledEditHoldingNoNumberKeepsItsValueAndPasses) {
@@ -128,22 +105,6 @@ TEST_F(ExchangeRules, ADisabledEditHoldingNoNumberKeepsItsValueAndPasses) {
     });
     EXPECT_TRUE(dynamic_cast<CArimaData&>(*host.records.at(1040)).MaEdit.IsDefault());
     EXPECT_TRUE(host.sentMessages.empty());
-}
-
-// ---- a first position within a period of 0 -------------------------------------------------------
-
-TEST_F(ExchangeRules, AnEmptyRangeIsReportedAndRefused) {
-    Open(1051, kPlain, [&](CGUIBaseDlg& dlg) {
-        dlg.UserTypeText(CTimeDlg::IDC_PERIOD_EDIT, L"0");
-        EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(host.assertions.size(), 1u);
-        EXPECT_EQ(dlg.GetFocusCtrl(), CTimeDlg::IDC_FIRST_EDIT);
-        EXPECT_EQ(LastStatus(), L"Enter a number in [1, 0]");
-        dlg.UserTypeText(CTimeDlg::IDC_PERIOD_EDIT, L"4");
-        return IDOK;
-    });
-    EXPECT_EQ(host.assertions.size(), 1u);
-    EXPECT_EQ(Lines(1051), L"SERIES\nTIME ,4,1 / FORMAT='YYYY'\n");
 }
 
 // ---- the save file's tool tip -----------------------------------------------------------------------

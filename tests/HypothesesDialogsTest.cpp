@@ -1,12 +1,11 @@
 // The dialogs of the hypothesis-testing and nonparametric menus, launched from their groups: what each
-// test enables, what it refuses, what it warns about, and the list rules of the two-sample KS page.
+// test enables, what it refuses, what it warns about. The paired, many-group, raw-data, two-sample KS
+// and runs rules are the hypotheses_* and nonparametric_tests scenarios'.
 
 #include <gtest/gtest.h>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Private/TestTabDlg.h"
-#include "RecordTestUtil.h"
 #include "Source/CDlgStat1.h"
 #include "TvkUseRes/ResourceTables.h"
 
@@ -128,24 +127,6 @@ TEST_F(TestDialogs, OneSampleValuesAreCheckedByTheTestsRanges) {
     EXPECT_EQ(Kept(1073).back(), L"TTEST y z = -1e+09 /");
 }
 
-TEST_F(TestDialogs, PairedTestsRefuseASingleVariable) {
-    for (UINT command : {1070u, 1072u, 1075u, 1073u}) {
-        host.messages.clear();
-        Launch(command, [&](CGUIBaseDlg& page) {
-            Add(page, One::IDC_SOURCE_LIST, {L"y"}, One::IDC_ADD);
-            return IDOK;
-        });
-        const bool paired = command != 1073;
-        EXPECT_EQ(host.runs.size(), paired ? 0u : 1u) << command;
-        EXPECT_EQ(host.messages, Said(paired ? 12848 : 0)) << command;
-    }
-    Launch(1075, [&](CGUIBaseDlg& page) {
-        Add(page, One::IDC_SOURCE_LIST, {L"y", L"z"}, One::IDC_ADD);
-        return IDOK;
-    });
-    EXPECT_EQ(Kept(1075), (Lines{L"HYPOTHESIS", L"TTEST y z /"}));
-}
-
 TEST_F(TestDialogs, ResetKeepsTheHypothesizedMean) {
     Launch(1073, [&](CGUIBaseDlg& page) {
         Add(page, One::IDC_SOURCE_LIST, {L"y"}, One::IDC_ADD);
@@ -163,42 +144,8 @@ TEST_F(TestDialogs, ResetKeepsTheHypothesizedMean) {
     EXPECT_EQ(Kept(1073), (Lines{L"HYPOTHESIS", L"TTEST z = 3 /"}));
 }
 
-TEST_F(TestDialogs, ManyGroupsDrawAWarningInTheVarianceTestOnly) {
-    host.data.groups = 3;
-    for (UINT command : {1083u, 1077u}) {
-        host.warnings.clear();
-        Launch(command, [&](CGUIBaseDlg& page) {
-            Add(page, Two::IDC_SOURCE_LIST, {L"y"}, Two::IDC_ADD);
-            Add(page, Two::IDC_SOURCE_LIST, {L"g"}, Two::IDC_GROUP_ADD);
-            return IDOK;
-        });
-        EXPECT_EQ(host.warnings, Said(command == 1083 ? Two::kManyGroupsWarning : 0)) << command;
-    }
-    EXPECT_EQ(Kept(1083).back(), L"VARI y * g ");
-    host.data.groups = 2;
-    host.warnings.clear();
-    Launch(1083);
-    EXPECT_TRUE(host.warnings.empty());
-}
-
-TEST_F(TestDialogs, TwoSampleStartsAndCaptions) {
-    Launch(1083, [&](CGUIBaseDlg& page) {
-        for (UINT id = Two::IDC_SD_ONE_EDIT; id <= Two::IDC_SD_TWO_LABEL; ++id)
-            EXPECT_FALSE(page.IsCtrlEnabled(id)) << id;
-        EXPECT_FALSE(page.IsCtrlEnabled(Two::IDC_BONFERRONI));
-        // A string variable groups, never is tested.
-        page.UserSelect(Two::IDC_SOURCE_LIST, {L"Region"});
-        EXPECT_FALSE(page.IsCtrlEnabled(Two::IDC_ADD));
-        EXPECT_TRUE(page.IsCtrlEnabled(Two::IDC_GROUP_ADD));
-        return IDCANCEL;
-    });
-    Launch(1078, [&](CGUIBaseDlg& page) {
-        EXPECT_TRUE(page.IsCtrlEnabled(Two::IDC_SD_TWO_EDIT));
-        EXPECT_EQ(page.GetToolTip(Two::IDC_SD_ONE_EDIT), L"(0.0, +inf)");
-        return IDCANCEL;
-    });
-    EXPECT_TRUE(host.assertions.empty());
-
+// The two-sample pages' starting controls are the hypotheses_means scenario's.
+TEST_F(TestDialogs, CaptionsOutsideTheTables) {
     // A caption outside the tables: the one-sample page is left without a test, the two-sample one
     // is a fault.
     CTestingOneSampleTabDlg one;
@@ -253,47 +200,6 @@ TEST_F(TestDialogs, ProportionCountsAreCheckedAgainstEachOther) {
     }
 }
 
-TEST_F(TestDialogs, RawDataInputNeedsUsableDataAndOnlyItResamples) {
-    const auto rawEnabled = [&](UINT command) {
-        const bool one = command == 1079;
-        bool raw = false;
-        bool resampling = false;
-        Launch(command, [&](CGUIBaseDlg& page) {
-            const UINT radio = one ? UINT{Prop::IDC_RAW_DATA_RADIO} : UINT{Props::IDC_RAW_DATA_RADIO};
-            raw = page.IsCtrlEnabled(radio) && page.IsCtrlChecked(radio);
-            const UINT trials = one ? UINT{Prop::IDC_TRIALS_EDIT} : UINT{Props::IDC_TRIALS_ONE_EDIT};
-            EXPECT_EQ(page.IsCtrlEnabled(trials) != 0, !raw);
-            page.GetParentDlgWindow()->UserShowPage(1);
-            resampling = page.GetParentDlgWindow()->GetActiveControlsDialog().IsCtrlEnabled(1226);
-            return IDCANCEL;
-        });
-        EXPECT_EQ(raw, resampling) << command;
-        return raw;
-    };
-    EXPECT_TRUE(rawEnabled(1079));
-    EXPECT_TRUE(rawEnabled(1080));
-    host.aggregate = true;
-    EXPECT_FALSE(rawEnabled(1079));
-    EXPECT_FALSE(rawEnabled(1080));
-    host.aggregate = false;
-    host.data.dataSets = 2;
-    EXPECT_FALSE(rawEnabled(1080));
-    host.data.dataSets = 1;
-
-    // Choosing aggregate input on the page takes resampling away.
-    Launch(1080, [&](CGUIBaseDlg& page) {
-        EXPECT_FALSE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_ADD));
-        page.UserSelect(Props::IDC_SOURCE_LIST, {L"y"});
-        EXPECT_TRUE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_ADD));
-        page.UserRadio(Props::IDC_AGGREGATE_RADIO);
-        EXPECT_FALSE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_ADD));
-        EXPECT_FALSE(page.IsCtrlEnabled(Props::IDC_TRIALS_ONE_LIST));
-        auto* tab = dynamic_cast<CTestingTwoProportionTabDlg*>(page.GetParentDlgWindow());
-        EXPECT_FALSE(tab->IsBootStrapWindowEnabled());
-        return IDCANCEL;
-    });
-}
-
 TEST_F(TestDialogs, TwoCorrelationsCheckBothSets) {
     for (const auto& [first, second, message] :
          {std::tuple{1, 2, 12845u}, std::tuple{2, 1, 12846u}, std::tuple{2, 2, 0u}}) {
@@ -313,35 +219,6 @@ TEST_F(TestDialogs, TwoCorrelationsCheckBothSets) {
 }
 
 // ---- nonparametric -------------------------------------------------------------------------------------
-
-TEST_F(TestDialogs, TwoSampleKSTakesTwoVariablesOrOneAndAGrouping) {
-    using Kw = CKwDlg;
-    Launch(1014, [&](CGUIBaseDlg& page) {
-        Add(page, Kw::IDC_SOURCE_LIST, {L"y"}, Kw::IDC_ADD);
-        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"g"});
-        EXPECT_TRUE(page.IsCtrlEnabled(Kw::IDC_GROUP_ADD));
-        page.UserClick(Kw::IDC_GROUP_ADD);
-        // One variable and one grouping: nothing more goes in, by button, double-click or drag.
-        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"z"});
-        EXPECT_FALSE(page.IsCtrlEnabled(Kw::IDC_ADD));
-        page.UserDblClick(Kw::IDC_SOURCE_LIST, L"z");
-        page.UserDrag(Kw::IDC_SOURCE_LIST, {L"z"}, Kw::IDC_SELECTED_LIST);
-        EXPECT_EQ(page.ListCtrl(Kw::IDC_SELECTED_LIST).GetItemCount(), 1);
-        // Removing the variable leaves the grouping waiting for one: OK is refused.
-        Add(page, Kw::IDC_SELECTED_LIST, {L"y"}, Kw::IDC_REMOVE);
-        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"z"});
-        EXPECT_TRUE(page.IsCtrlEnabled(Kw::IDC_ADD));
-        EXPECT_FALSE(Ok(page));
-        EXPECT_EQ(host.messages, Said(Kw::kSelectionMissing));
-        // Two variables and no grouping.
-        Add(page, Kw::IDC_GROUP_LIST, {L"g"}, Kw::IDC_GROUP_REMOVE);
-        Add(page, Kw::IDC_SOURCE_LIST, {L"y", L"z"}, Kw::IDC_ADD);
-        page.UserSelect(Kw::IDC_SOURCE_LIST, {L"g"});
-        EXPECT_FALSE(page.IsCtrlEnabled(Kw::IDC_GROUP_ADD));
-        return IDOK;
-    });
-    EXPECT_EQ(Kept(1014), (Lines{L"NONPARAMETRIC", L"KS y z"}));
-}
 
 TEST_F(TestDialogs, SeveralVariancesHaveNoSaveFile) {
     Launch(1082, [&](CGUIBaseDlg& page) {
@@ -395,20 +272,6 @@ TEST_F(TestDialogs, GroupingAndBlockingWarnWhenAlone) {
         EXPECT_FALSE(page.IsCtrlEnabled(Q::IDC_ADD));
         return IDCANCEL;
     });
-}
-
-TEST_F(TestDialogs, OnlyTheRunsTestTakesACut) {
-    for (UINT command : {1017u, 1018u, 1019u}) {
-        Launch(command, [&](CGUIBaseDlg& page) {
-            EXPECT_EQ(page.IsCtrlEnabled(CRunsDlg::IDC_CUT_EDIT) != 0, command == 1017) << command;
-            Add(page, CRunsDlg::IDC_SOURCE_LIST, {L"y"}, CRunsDlg::IDC_ADD);
-            page.UserTypeText(CRunsDlg::IDC_CUT_EDIT, L"-2.5");
-            return IDOK;
-        });
-    }
-    EXPECT_EQ(Kept(1017).back(), L"RUNS y / CUT = -2.5");
-    EXPECT_EQ(Kept(1018).back(), L"SIGN y");
-    EXPECT_TRUE(host.assertions.empty());
 }
 
 }  // namespace

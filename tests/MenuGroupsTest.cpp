@@ -71,21 +71,6 @@ TEST_F(MenuGroups, LockedHostLeavesOnlyTheAlwaysItems) {
             EXPECT_EQ(Enabled(id), stayEnabled.count(id) > 0) << id;
 }
 
-TEST_F(MenuGroups, UnlockedRulesByDataStatusAndCounts) {
-    EXPECT_TRUE(Enabled(1060));
-    EXPECT_TRUE(Enabled(1087));
-    EXPECT_FALSE(Enabled(1067));  // never
-    host.data.variables.pop_back();
-    EXPECT_FALSE(Enabled(1087));  // tables' multiway wants more than two columns
-    EXPECT_TRUE(Enabled(1064));
-    host.dataStatus = 0;
-    EXPECT_FALSE(Enabled(1064));
-    EXPECT_FALSE(Enabled(1002));
-    EXPECT_TRUE(Enabled(1012));  // free: the data status does not matter
-    EXPECT_TRUE(Enabled(1033));
-    EXPECT_TRUE(Enabled(1035));
-}
-
 TEST_F(MenuGroups, DesignItemsWithoutADialogShowAMessage) {
     for (UINT id : {1067u, 1068u, 1069u})
         EXPECT_TRUE(module.GetDesignofExperimentsMsg()->OnTKCommand(id));

@@ -13,15 +13,6 @@
 #include <string>
 
 #include "FakeHost.h"
-#include "Msg/DescriptiveStatisticsMsg.h"
-#include "Msg/DesignofExperimentsMsg.h"
-#include "Msg/MonteCarloMsg.h"
-#include "Msg/NonparametricTestsMsg.h"
-#include "Msg/ScaleMsg.h"
-#include "Msg/Stat1SingleMenuItemsMsg.h"
-#include "Msg/TablesMsg.h"
-#include "Msg/TestingHypothesesMsg.h"
-#include "Msg/TimeSeriesMsg.h"
 #include "Platform/Windowing.h"
 #include "Source/CDlgStat1.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
@@ -96,30 +87,6 @@ TEST(ModuleObject, PrintWritesItsNameAndAnEndOfLine) {
     module.Print();
     std::wcout.rdbuf(previous);
     EXPECT_EQ(captured.str(), L"DlgStat1 Module\n");
-}
-
-TEST(ModuleObject, GettersGiveTheGroupsInGroupOrder) {
-    FakeHost host;
-    CDlgStat1 module(&host);
-    IDlgStat1& asHost = module;  // as the host calls them
-    EXPECT_NE(dynamic_cast<CDescriptiveStatisticsMsg*>(asHost.GetDescriptiveStatisticsMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CDesignofExperimentsMsg*>(asHost.GetDesignofExperimentsMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CMonteCarloMsg*>(asHost.GetMonteCarloMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CNonparametricTestsMsg*>(asHost.GetNonparametricTestsMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CScaleMsg*>(asHost.GetScaleMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CTablesMsg*>(asHost.GetTablesMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CTestingHypothesesMsg*>(asHost.GetTestingHypothesesMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CTimeSeriesMsg*>(asHost.GetTimeSeriesMsg()), nullptr);
-    EXPECT_NE(dynamic_cast<CStat1SingleMenuItemsMsg*>(asHost.GetStat1SingleMenuItemsMsg()), nullptr);
-    for (CTKMsg* group : {asHost.GetDescriptiveStatisticsMsg(), asHost.GetStat1SingleMenuItemsMsg()})
-        EXPECT_EQ(group->GetGlobal(), &host);
-}
-
-TEST(ModuleObject, ResourceHandleIsTheFrameworks) {
-    FakeHost host;
-    CDlgStat1 module(&host);
-    ASSERT_EQ(module.GetResourceHandle(), GetGlobalResourceHandle());
-    EXPECT_EQ(module.GetResourceHandle()->GetString(12943), L"SERIES");
 }
 
 // ---- ReleaseHolder --------------------------------------------------------------------------------

@@ -2,7 +2,6 @@
 
 // Helpers of the record and dialog tests: lines and names as plain strings, variables, changed values.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,12 +30,6 @@ inline std::vector<std::wstring> NamesOf(const CVariableList& list) {
 
 inline CGUIDataVariable Numeric(const wchar_t* name) {
     return CGUIDataVariable(name, kVariableTypeNumeric);
-}
-
-inline std::vector<std::uint8_t> StoreOf(CGUIBaseObj& record) {
-    CArchive ar;
-    record.Serialize(ar);
-    return ar.GetBuffer();
 }
 
 inline CVariableList Variables(std::initializer_list<const wchar_t*> names) {

@@ -6,13 +6,11 @@
 #include <functional>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Msg/ScaleMsg.h"
 #include "Msg/Stat1SingleMenuItemsMsg.h"
 #include "Private/CronbachDlg.h"
 #include "Private/MdsDlg.h"
 #include "Private/SignalDlg.h"
-#include "RecordTestUtil.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
@@ -45,29 +43,14 @@ protected:
     FakeHost host;
 };
 
-TEST_F(ScalingDialogs, ReliabilityNeedsItems) {
-    using Dlg = CCronbachDlg;
-    EXPECT_TRUE(Open<CScaleMsg>(1058, [this](CGUIBaseDlg& dlg) {
-        CGUIBaseDlg& page = dlg.GetActiveControlsDialog();
-        EXPECT_EQ(Refusal(dlg), GetString(Dlg::kTargetMessage).str());
-        Add(page, Dlg::IDC_SOURCE_LIST, {L"a"}, Dlg::IDC_ADD);
-        EXPECT_EQ(Refusal(dlg), GetString(Dlg::kTargetMessage).str());
-        Add(page, Dlg::IDC_SOURCE_LIST, {L"c"}, Dlg::IDC_ADD);
-        return IDOK;
-    }));
-    EXPECT_EQ(LinesOf(*host.records.at(1058)), (std::vector<std::wstring>{L"CRONBACH a c"}));
-}
-
-TEST_F(ScalingDialogs, ScalingRefusesYoungWithPowerAndAWrongMatrix) {
+// Young's loss with power regression is the scaling_mds scenario's.
+TEST_F(ScalingDialogs, ScalingRefusesOneVariableTooManyDimensionsAndAWrongMatrix) {
     using Dlg = CMdsDlg;
     EXPECT_TRUE(Open<CScaleMsg>(1012, [this](CGUIBaseDlg& dlg) {
         CGUIBaseDlg& scaling = dlg.GetActiveControlsDialog();
         Add(scaling, Dlg::IDC_SOURCE_LIST, {L"a"}, Dlg::IDC_ADD);
         EXPECT_EQ(Refusal(dlg), GetString(Dlg::kTargetMessage).str());
         Add(scaling, Dlg::IDC_SOURCE_LIST, {L"b"}, Dlg::IDC_ADD);
-        scaling.UserRadio(CMdsData::kLossYoung);
-        scaling.UserCombo(Dlg::IDC_REGRESSION_COMBO, CMdsTabDlg::kPowerRegression);
-        EXPECT_EQ(Refusal(dlg), GetString(CMdsTabDlg::kYoungPowerMessage).str());
         scaling.UserRadio(CMdsData::kLossGuttman);
         EXPECT_FALSE(scaling.IsCtrlEnabled(Dlg::IDC_REGRESSION_COMBO));
         scaling.UserTypeText(Dlg::IDC_DIMENSIONS_EDIT, L"3");

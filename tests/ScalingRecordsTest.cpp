@@ -153,9 +153,15 @@ const LineCase kLines[] = {
          return LinesOf(r);
      },
      {L"CRONBACH a b"}},
+    // Values typed back to the kernel's defaults write nothing either.
     {"MdsDefaultsWriteNoValues",
      [](FakeHost&) {
-         return LinesOf(Mds({L"a", L"b"}));
+         CMdsTabData tab = Mds({L"a", L"b"});
+         auto& m = tab.Page<CMdsData>();
+         m.DimensionsEdit = m.PowerEdit = 2;
+         m.IterationsEdit = 50;
+         m.ConvergenceEdit = 0.005;
+         return LinesOf(tab);
      },
      {L"MDS", L"MODEL a b / SHAPE=SQUARE", L"ESTIMATE /  LOSS=KRUSKAL REGRESSION=MONOTONIC"}},
     {"MdsRectangularSavedWithTypedConfig",

@@ -12,26 +12,6 @@
 
 namespace {
 
-TEST(BootStrapData, DefaultsAreOffWithAThousandAutomaticResamples) {
-    const CBootStrapData record;
-    EXPECT_FALSE(record.IsResamplingOn());
-    EXPECT_EQ(record.MethodCombo, CBootStrapData::MethodOrdinary);
-    EXPECT_EQ(record.SamplesEdit.GetValue(), 1000);
-    // Size and seed default to 0, "automatic", and are marked so the all-values switch leaves them out.
-    EXPECT_EQ(record.SampleSizeEdit.GetSecond(), 2);
-    EXPECT_EQ(record.SeedEdit.GetSecond(), 2);
-    EXPECT_TRUE(record.SeedEdit.IsDefault());
-}
-
-TEST(BootStrapData, WritesNoLineWhileResamplingIsOff) {
-    FakeHost host;
-    host.allValues = true;
-    CBootStrapData record;
-    record.MethodCombo = CBootStrapData::MethodBalanced;
-    record.SeedEdit.SetUserValue(7);
-    EXPECT_TRUE(LinesOf(record).empty());
-}
-
 TEST(BootStrapData, BootstrapLinesCarryTheSampleCountAndOnlyChosenSizeAndSeed) {
     FakeHost host;
     host.allValues = true;

@@ -88,7 +88,7 @@ TEST_F(TabDataTest, AnAskOrderChangesTheLinesButNotTheArchive) {
     plain.Page<CBootStrapData>().BootStrapCheck = 1;
     EXPECT_EQ(LinesOf(ordered),
               (std::vector<std::wstring>{L"PAGE2 2", L"PAGE1 1", L"BOOTSTRAP / SAMPLES = 1000"}));
-    EXPECT_EQ(StoreOf(ordered), StoreOf(plain));
+    EXPECT_EQ(Store(ordered), Store(plain));
 }
 
 TEST_F(TabDataTest, AnAskOrderThatIsNoOrderOfThePagesIsReportedAndPageOrderUsed) {
@@ -137,10 +137,10 @@ TEST_F(TabDataTest, ArchiveIsTheBasePartFollowedByEachPagesOwnArchive) {
 
     std::vector<std::uint8_t> expected = {1, 0, 0, 0, 0, 0, 0, 0};  // version 1, window state 0
     for (int i = 0; i < tab.GetPageCount(); ++i) {
-        const auto page = StoreOf(*tab.GetPage(i));
+        const auto page = Store(*tab.GetPage(i));
         expected.insert(expected.end(), page.begin(), page.end());
     }
-    EXPECT_EQ(StoreOf(tab), expected);
+    EXPECT_EQ(Store(tab), expected);
 }
 
 // The every-record test checks that copies keep every field; here, whose pages they are.

@@ -87,14 +87,14 @@ const ArchiveCase kCases[] = {
          r.RowVariableList = Variables({L"a"});
          r.ColumnVariableList = Variables({L"b"});
          SetChanged(r.ThresholdEdit, 2.5);
-         r.ExpectedCheck = r.ShadeCheck = 1;
+         r.RowPercentsCheck = r.ExpectedCheck = r.ShadeCheck = 1;
          r.SaveCombo = 1;
          r.SaveDataFileEdit = L"w";
      }),
      [] {
          ExpectedArchive e;
          e.Base();
-         for (int v : {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1})
+         for (int v : {1, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1})
              e.Int(v);
          return e.Text(u"w")
              .Int(1)
@@ -243,7 +243,7 @@ protected:
 
 TEST_P(TablesArchive, NonDefaultRecordGivesTheseBytes) {
     auto record = GetParam().make();
-    EXPECT_EQ(Hex(StoreOf(*record)), Hex(GetParam().expected().bytes()));
+    EXPECT_EQ(Hex(Store(*record)), Hex(GetParam().expected().bytes()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, TablesArchive, ::testing::ValuesIn(kCases),
@@ -253,7 +253,7 @@ TEST(TablesArchiveLoad, LogLinearDeltaAndOrderComeBackAtTheirDefaults) {
     FakeHost host;
     auto stored = kCases[6].make();
     CLogLinData loaded;
-    CArchive in(StoreOf(*stored));
+    CArchive in(Store(*stored));
     loaded.LoadFromArchive(in);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(loaded.DeltaEdit, CLogLinData::GetDefaultDeltaEdit());

@@ -6,65 +6,22 @@
 #include <functional>
 
 #include "DialogTestUtil.h"
-#include "FakeHost.h"
 #include "Msg/TablesMsg.h"
 #include "Private/LogLinTabDlg.h"
 #include "Private/XTabTabDlg.h"
-#include "RecordTestUtil.h"
 
 namespace {
 
 using Lines = std::vector<std::wstring>;
-using Actions = std::function<int(CGUIBaseDlg&)>;
 
-CGUIBaseDlg& Page(CGUIBaseDlg& dlg, int page) {
-    dlg.UserShowPage(page);
-    return dlg.GetActiveControlsDialog();
-}
-
-class TablesDialogs : public ::testing::Test {
+class TablesDialogs : public MenuDialogs<CTablesMsg> {
 protected:
     TablesDialogs() {
         for (const wchar_t* name : {L"A", L"B", L"C"})
             host.data.AddNumeric(name);
         host.data.AddString(L"Region");
     }
-    void Launch(UINT command, Actions actions = {}) {
-        ScriptedDriver driver(std::move(actions));
-        CTablesMsg group(&host);
-        EXPECT_TRUE(group.OnTKCommand(command));
-        EXPECT_EQ(driver.runs, 1);
-    }
-    Lines KeptLines(UINT command) { return LinesOf(*host.records.at(command)); }
-
-    FakeHost host;
 };
-
-TEST_F(TablesDialogs, EachItemOpensItsDialogAndGivesThePagesTheirCaptions) {
-    const struct {
-        UINT command;
-        std::vector<UINT> pageIDs;  // empty: not a composite
-    } items[] = {{1064, {0, 2366, 0}},
-                 {1065, {0, 2368, 0}},
-                 {1066, {0, 0, 2367, 0}},
-                 {1087, {0, 2377, 0}},
-                 {1004, {0, 0, 0, 0}},
-                 {1005, {}},
-                 {1091, {}}};
-    for (const auto& item : items) {
-        Launch(item.command);
-        ASSERT_FALSE(host.runs.empty());
-        EXPECT_EQ(host.runs.back().first, item.command);
-        const auto* tab = dynamic_cast<const CTabDataBase*>(host.records.at(item.command));
-        ASSERT_EQ(tab != nullptr, !item.pageIDs.empty()) << item.command;
-        for (int i = 0; tab && i < tab->GetPageCount(); ++i)
-            EXPECT_EQ(tab->GetPage(i)->GetDialogID(), item.pageIDs[static_cast<std::size_t>(i)])
-                << item.command;
-    }
-    // The loglinear model has no factors yet: the model page warns and is taken all the same.
-    EXPECT_EQ(host.warnings.size(), 1u);
-    EXPECT_TRUE(host.assertions.empty());
-}
 
 // ---- what each page enables ----------------------------------------------------------------------------
 
@@ -81,12 +38,6 @@ const EnablingCase kEnabling[] = {
     {"OneWayIntervalNeedsPercentages", 1064, 0, [](CGUIBaseDlg&) {}, 5479, false},
     {"OneWayIntervalWithPercentages", 1064, 0, [](CGUIBaseDlg& p) { p.UserCheck(5487, 1); }, 5479, true},
     {"OneWayLevelNeedsTheInterval", 1064, 0, [](CGUIBaseDlg& p) { p.UserCheck(5487, 1); }, 5480, false},
-    {"OneWayLevelWithPercentagesAndInterval", 1064, 0,
-     [](CGUIBaseDlg& p) {
-         p.UserCheck(5487, 1);
-         p.UserCheck(5479, 1);
-     },
-     5480, true},
     {"TwoWayThresholdFollowsShade", 1066, 0, [](CGUIBaseDlg& p) { p.UserCheck(5517, 1); }, 1225, true},
     {"TwoWaySaveTypeFollowsSave", 1066, 0, [](CGUIBaseDlg&) {}, 5511, false},
     {"MeasuresConfidenceNeedsAnIntervalMeasure", 1066, 1, [](CGUIBaseDlg& p) { p.UserCheck(4805, 1); }, 4793,
@@ -94,7 +45,6 @@ const EnablingCase kEnabling[] = {
     {"MeasuresConfidenceWithAnIntervalMeasure", 1087, 1, [](CGUIBaseDlg& p) { p.UserCheck(4809, 1); }, 4793,
      true},
     {"CellComboFollowsItsCheck", 1065, 1, [](CGUIBaseDlg& p) { p.UserCheck(5529, 1); }, 5530, true},
-    {"MultiwayMantelOffWithCrossedStrata", 1065, 0, [](CGUIBaseDlg& p) { p.UserRadio(5474); }, 5463, false},
     {"StandardizedThresholdFollowsShade", 1087, 0, [](CGUIBaseDlg& p) { p.UserCheck(1234, 1); }, 1236, true},
     {"LogLinearOrderNeedsTwoSelectedFactors", 1004, 0, [](CGUIBaseDlg& p) { p.UserSelect(1242, {L"A"}); },
      1244, false},
@@ -140,7 +90,7 @@ TEST_F(TablesDialogs, MeasuresConfidenceIsCheckedStrictlyInsideZeroAndOne) {
         measures.UserCheck(4803, 1);
         measures.UserTypeText(4793, L"1");
         EXPECT_FALSE(dlg.OnOK());
-        EXPECT_EQ(host.sentMessages.back().second, L"Enter a number in (0, 1)");
+        EXPECT_EQ(LastStatus(), L"Enter a number in (0, 1)");
         measures.UserTypeText(4793, L"0.9");
         return IDOK;
     });

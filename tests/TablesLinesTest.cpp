@@ -150,15 +150,6 @@ const LinesCase kCases[] = {
       L"LRCHI RHO "
       L"GAMMA TAUB TAUC SOMERS",
       L"TABULATE A B * C /", L"PLENGTH MEDIUM"}},
-    {"MeasuresTypedConfidenceJoinsTheTableLine",
-     LinesOfMade<CXTab2WayTabData>([](auto& r, auto&) {
-         r = TwoWay<CXTab2WayTabData>();
-         r.template Page<CStats2WayData>().KendallTaubCheck = 1;
-         r.template Page<CStats2WayData>().ConfidenceEdit.SetUserValue(0.9);
-         r.template Page<CXTab2WayData>().ShadeCheck = 1;
-     }),
-     {L"TABLES", L"PLENGTH NONE / FREQ CHISQ TAUB", L"TABULATE A B * C / SHADE CONFI = 0.9",
-      L"PLENGTH MEDIUM"}},
     {"MeasuresConfidenceUnderACommaDecimal",
      LinesOfMade<CXTab2WayTabData>([](auto& r, auto& host) {
          r = TwoWay<CXTab2WayTabData>();
@@ -231,23 +222,9 @@ const LinesCase kCases[] = {
          r.ColumnVariableList.RemoveAll();
      }),
      {L"TABLES", L"PLENGTH NONE / LIST FREQ ROWPCT MANTEL", L"TABULATE S, T * R "}},
-    {"MultiwayCrossedStrataWithoutMantel",
-     LinesOfMade<CXTabNWayData>([](auto& r, auto&) {
-         r = Multiway();
-         r.MantelHaenszel2By2Check = r.SeparateStrataRadio = r.IncludeMissingValCheck = 1;
-     }),
-     {L"TABLES", L"PLENGTH NONE / FREQ", L"TABULATE S * T * R * C / MISS"}},
     {"StandardizedCompositeKeepsTheSlashAndTakesTheMeasures",
      LinesOfMade<CXtabMultiwayTabData>([](auto& r, auto&) { r = Standardized(); }),
      {L"TABLES", L"PLENGTH NONE / FREQ CHISQ", L"STD S, T * R * C /", L"PLENGTH MEDIUM"}},
-    // The measures' confidence clause looks for a "TABULATE" line; without one the clause is dropped.
-    {"StandardizedDropsTheMeasuresConfidence",
-     LinesOfMade<CXtabMultiwayTabData>([](auto& r, auto&) {
-         r = Standardized();
-         r.template Page<CStats2WayData>().OddsRatioCheck = 1;
-         r.template Page<CStats2WayData>().ConfidenceEdit.SetUserValue(0.9);
-     }),
-     {L"TABLES", L"PLENGTH NONE / FREQ CHISQ ODDS", L"STD S, T * R * C /", L"PLENGTH MEDIUM"}},
     {"StandardizedCrossedShadeAloneAndTheSaveType",
      LinesOfMade<CXtabMultiwayStandData>([](auto& r, auto&) {
          r = Standardized().Page<0>();
@@ -262,12 +239,6 @@ const LinesCase kCases[] = {
          r = LogLinear({L"A", L"B", L"A*B"});
      }),
      {L"LOGLINEAR", L"MODEL A*B = A+B+A*B", L"PLENGTH NONE / EXPECT FIT", L"ESTIMATE ", L"PLENGTH MEDIUM"}},
-    {"LogLinearExclusionLosesItsPlus",
-     LinesOfMade<CLogLinData>([](auto& r, auto& host) {
-         r = LogLinear({L"A#B", L"-A*B", L"C"}).Page<0>();
-         host.allValues = true;  // the estimation settings are written when they differ from their defaults
-     }),
-     {L"LOGLINEAR", L"MODEL A*B = A#B-A*B+C", L"PLENGTH NONE /", L"ESTIMATE "}},
     {"LogLinearTypedModelAndEstimation",
      LinesOfMade<CLogLinData>([](auto& r, auto&) {
          r = LogLinear({L"A"}).Page<0>();

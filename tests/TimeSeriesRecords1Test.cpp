@@ -174,13 +174,6 @@ TEST(ArimaDataDefaults, EveryOpeningStartsFromTheSeriesModulePeriod) {
     EXPECT_EQ(record.SeasonalPerEdit, CGUIData<int>(1));
 }
 
-TEST(ArimaDataDefaults, WithoutAHostTheSeasonLengthIsOne) {
-    CArimaData record;
-    record.SeasonalPerEdit = Typed(record.SeasonalPerEdit, 7);
-    record.ReassignDefaultValue();
-    EXPECT_EQ(record.SeasonalPerEdit, CGUIData<int>(1));
-}
-
 TEST(ArimaDataDefaults, SetEditAttributeMarksExactlyTheSixOptionalValues) {
     CArimaData record;
     CGUIData<int>* const all[] = {&record.ArParametersEdit, &record.SeasonalArEdit,  &record.MaEdit,
@@ -254,15 +247,6 @@ TEST(SeasonalDataDefaults, ReopeningReplacesATypedSeasonLength) {
     EXPECT_EQ(exponential.SeasonPeriodEdit, CSeasonalData::GetReassignedDefaultSeasonEdit());
 }
 
-TEST(ExponentialDataDefaults, SeasonPeriodRangeIsCheckedFromSixRows) {
-    FakeHost host;
-    host.data.cases = 5;
-    EXPECT_FALSE(CExponentialData::IsSeasonPeriodRangeChecked());
-    host.data.cases = 6;
-    EXPECT_TRUE(CExponentialData::IsSeasonPeriodRangeChecked());
-    EXPECT_EQ(CSeasonalData::GetMaximumSeasonLength(), 2);
-}
-
 // ---- exponential smoothing lines ----------------------------------------------------------------
 
 TEST(ExponentialDataLines, SmoothingWeightAlwaysFollowsTheSignDirectly) {
@@ -334,22 +318,6 @@ TEST(ExponentialDataLines, SeasonPeriodUnderItsCheckWhenChanged) {
     EXPECT_EQ(LastLine(record), L"EXPONENTIAL a / SMOOTH =0.1");
 }
 
-TEST(ExponentialDataLines, EveryClauseInItsPlace) {
-    FakeHost host;
-    CExponentialData record = WithSeries<CExponentialData>({L"a", L"b"});
-    record.TrendCheck = record.SeasonCompCheck = record.ForecastCheck = record.SeasonPeriodCheck = 1;
-    record.TrendLinearEdit = Typed(record.TrendLinearEdit, 0.3);
-    record.SeasonAddEdit = Typed(record.SeasonAddEdit, 0.4);
-    record.NumberEdit = Typed(record.NumberEdit, 2);
-    record.SeasonPeriodEdit = Typed(record.SeasonPeriodEdit, 4);
-    record.SmoothEdit = Typed(record.SmoothEdit, 0.5);
-    record.SaveFileCheck = 1;
-    record.SaveFileEdit = L"exp.tvz";
-    EXPECT_EQ(LinesOf(record),
-              (LineList{L"SERIES", L"SAVE \"exp.tvz\"",
-                        L"EXPONENTIAL a b / LINEAR = 0.3 ADDITIVE = 0.4 FORECAST=2 SEASON = 4 SMOOTH =0.5"}));
-}
-
 // ---- seasonal adjustment lines ------------------------------------------------------------------
 
 TEST(SeasonalDataLines, TermOnlyWithItsCheck) {
@@ -381,29 +349,6 @@ TEST(SeasonalDataLines, SeasonLengthByTheValueRule) {
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"adj.tvz";
     EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"adj.tvz\"", L"ADJSEASON q r / MULTIPLICATIVE"}));
-}
-
-// ---- series smoothing lines ---------------------------------------------------------------------
-
-TEST(SeriesSmoothDataLines, TheChosenKindWithItsSpanOrWeightsAlways) {
-    FakeHost host;
-    CSeriesSmoothData record = WithSeries<CSeriesSmoothData>({L"z", L"w"});
-    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SMOOTH z w / MEAN=3"}));
-    record.MeanRadio = 1;
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / MEDIAN=0");
-    record.MedianValueEdit = Typed(record.MedianValueEdit, 5);
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / MEDIAN=5");
-    record.MeanRadio = 2;
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / WT=");
-    record.WeightEdit = L" 1 2 1";
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w / WT= 1 2 1");
-    record.MeanRadio = 3;
-    EXPECT_EQ(LastLine(record), L"SMOOTH z w");
-
-    record.MeanRadio = 0;
-    record.SaveFileCheck = 1;
-    record.SaveFileEdit = L"sm.tvz";
-    EXPECT_EQ(LinesOf(record), (LineList{L"SERIES", L"SAVE \"sm.tvz\"", L"SMOOTH z w / MEAN=3"}));
 }
 
 // ---- source lists -------------------------------------------------------------------------------

@@ -75,22 +75,6 @@ TEST(TransformDataLines, UnknownTransformationLeavesOnlyModuleAndSaveLines) {
     EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"out.tvz\""}));
 }
 
-TEST(TransformDataLines, SaveLineCarriesTheCommandWordOfTheAppendItemOnly) {
-    FakeHost host;
-    CTransformData record = WithSelected<CTransformData>({L"x"});
-    record.SaveFileEdit = L"out.tvz";
-    EXPECT_EQ(LinesOf(record).size(), 2u);  // not asked to save
-
-    record.SaveFileCheck = 1;
-    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"out.tvz\"", L"DIFF x /LAG=1"}));
-    record.SeriesSaveCombo = CComboUtil::GetComboIndex(CTransformData::kSaveCombo, 13188);
-    ASSERT_GT(record.SeriesSaveCombo, 0);
-    CString word;
-    ASSERT_TRUE(CCommandUtil::GetCommandFromIDS(13188, word));
-    EXPECT_EQ(LinesOf(record),
-              (Texts{L"SERIES", L"SAVE " + std::wstring(word.str()) + L" \"out.tvz\"", L"DIFF x /LAG=1"}));
-}
-
 // ---- time labels --------------------------------------------------------------------------------
 
 TEST(TimeDataLines, BlankYearStillHasBothCommas) {
@@ -100,23 +84,6 @@ TEST(TimeDataLines, BlankYearStillHasBothCommas) {
     // The year's second mark keeps even the all-values switch from writing the 0 of "no year".
     host.allValues = true;
     EXPECT_EQ(LinesOf(record).back(), L"TIME ,1,1 / FORMAT='YYYY'");
-}
-
-TEST(TimeDataLines, YearPeriodFirstAndFormat) {
-    FakeHost host;
-    CTimeData record;
-    record.OriginEdit.SetUserValue(1990);
-    record.PeriodEdit.SetUserValue(12);
-    record.FirstEdit.SetUserValue(3);
-    record.DateFormatCombo = 2;
-    EXPECT_EQ(LinesOf(record).back(),
-              L"TIME 1990,12,3 / FORMAT='" +
-                  std::wstring(CComboUtil::GetComboString(CTimeData::kDateFormatCombo, 2).str()) + L"'");
-    // Period and first position are written even at their defaults.
-    record.PeriodEdit = CTimeData::GetDefaultPeriodEdit();
-    record.FirstEdit = CTimeData::GetDefaultFirstEdit();
-    record.DateFormatCombo = 0;
-    EXPECT_EQ(LinesOf(record).back(), L"TIME 1990,1,1 / FORMAT='YYYY'");
 }
 
 TEST(TimeDataPeriod, UsualPeriodsAreExactlyTheEightListed) {
@@ -136,10 +103,8 @@ TEST(CcfDataDefaults, LagFollowsTheCasesAtEveryShowingWhateverWasTyped) {
     record.ReassignDefaultValue();
     EXPECT_EQ(record.LagEdit, CGUIData<int>(29));
 
+    // Whatever was typed and however marked.
     record.LagEdit.SetUserValue(10);
-    record.ReassignDefaultValue();
-    EXPECT_EQ(record.LagEdit, CGUIData<int>(29));
-
     record.LagEdit.SetSecond(2);
     record.LagEdit.SetLast(0);
     record.ReassignDefaultValue();
@@ -166,17 +131,6 @@ TEST(CcfDataLines, LagClauseAsTheValueRuleSays) {
     record.SaveFileCheck = 1;
     record.SaveFileEdit = L"ccf.tvz";
     EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SAVE \"ccf.tvz\"", L"CCF x y / LAG = 12"}));
-}
-
-TEST(CcfDataSource, FillsTheNumericSourceButSelectsNothing) {
-    FakeHost host;
-    host.data.AddNumeric(L"a");
-    host.data.AddString(L"label");
-    host.data.AddNumeric(L"b");
-    CCcfData record;
-    record.FillListSource();
-    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (std::vector<std::wstring>{L"a", L"b"}));
-    EXPECT_TRUE(record.SelectedVariableList.IsEmpty());
 }
 
 // ---- Fourier ------------------------------------------------------------------------------------
@@ -258,20 +212,6 @@ TEST(TrendAnalysisDataLines, SeasonalTestWithEveryOption) {
               L"STEST y z * t / SEASON = m q TEST = SK MSK HT SLOPE CONFI = 0,9 ALT = " + Alternative(2));
 }
 
-TEST(TrendAnalysisDataAlternatives, ComboAndStringResourcesAgree) {
-    FakeHost host;
-    const std::vector<UINT> ids = {12627, 12625, 12626};
-    ASSERT_EQ(CComboUtil::GetComboCount(CTrendAnalysisData::kAlternativeCombo), 3);
-    for (int index = 0; index < 3; ++index) {
-        EXPECT_EQ(CTrendAnalysisData::GetAlternativeComboIDS(index), ids[static_cast<std::size_t>(index)]);
-        // The dialog fills the combo from the strings; the line takes the combo's text.
-        EXPECT_FALSE(Alternative(index).empty());
-        EXPECT_EQ(CComboUtil::GetComboString(CTrendAnalysisData::kAlternativeCombo, index).str(),
-                  Alternative(index));
-    }
-    EXPECT_TRUE(host.assertions.empty());
-}
-
 TEST(TrendAnalysisDataAlternatives, IndexOutsideTheThreeIsReported) {
     FakeHost host;
     EXPECT_EQ(CTrendAnalysisData::GetAlternativeComboIDS(3), 0u);
@@ -281,39 +221,7 @@ TEST(TrendAnalysisDataAlternatives, IndexOutsideTheThreeIsReported) {
     EXPECT_EQ(Alternative(5), L"");
 }
 
-TEST(TrendAnalysisDataSource, AllVariablesOfferedFirstNumericPreselected) {
-    FakeHost host;
-    host.data.AddString(L"name");
-    host.data.AddNumeric(L"sales");
-    host.data.AddNumeric(L"cost");
-    CTrendAnalysisData record;
-    record.FillListSource();
-    EXPECT_EQ(NamesOf(record.ListOfVariablesList), (std::vector<std::wstring>{L"name", L"sales", L"cost"}));
-    EXPECT_EQ(NamesOf(record.SeriesVariableList), std::vector<std::wstring>{L"sales"});
-    EXPECT_TRUE(record.TimeVariableList.IsEmpty());
-    EXPECT_TRUE(record.SeasonVariableList.IsEmpty());
-
-    // A series already chosen stays; data with only text variables preselects nothing.
-    record.SeriesVariableList.RemoveAll();
-    record.SeriesVariableList.Add(Numeric(L"cost"));
-    record.FillListSource();
-    EXPECT_EQ(NamesOf(record.SeriesVariableList), std::vector<std::wstring>{L"cost"});
-
-    FakeHost textOnly;
-    textOnly.data.AddString(L"name");
-    CTrendAnalysisData none;
-    none.FillListSource();
-    EXPECT_EQ(none.ListOfVariablesList.GetSize(), 1);
-    EXPECT_TRUE(none.SeriesVariableList.IsEmpty());
-}
-
 // ---- lowess -------------------------------------------------------------------------------------
-
-TEST(LowessDataLines, DefaultLineEndsInTheTension) {
-    FakeHost host;
-    CLowessData record = WithSelected<CLowessData>({L"x"});
-    EXPECT_EQ(LinesOf(record), (Texts{L"SERIES", L"SMOOTH x/LOWESS = 0.5"}));
-}
 
 TEST(LowessDataLines, TensionAlwaysWrittenSaveLineWhenAsked) {
     FakeHost host;
