@@ -1,5 +1,7 @@
 #include "Msg/MonteCarloMsg.h"
 
+#include "Msg/OpenProcedures.h"
+
 namespace {
 
 std::vector<MenuRow> Rows() {
@@ -7,7 +9,7 @@ std::vector<MenuRow> Rows() {
         {1002, 1003, MenuRule::Standard, nullptr, 0},
         {1034, 1036, MenuRule::Always, nullptr, 0},
         {1056, 1057, MenuRule::Always, nullptr, 0},
-        {1088, 1088, MenuRule::Always, nullptr, 0},
+        {1088, 1088, MenuRule::Always, &LaunchDialog<CRsMixtureData, CRsMixtureDlg>, 0},
     };
 }
 

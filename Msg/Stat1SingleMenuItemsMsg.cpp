@@ -1,12 +1,17 @@
 #include "Msg/Stat1SingleMenuItemsMsg.h"
 
+#include "Msg/OpenProcedures.h"
+
 namespace {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1001, 1001, MenuRule::Standard, nullptr, 0}, {1020, 1020, MenuRule::Standard, nullptr, 0},
-        {1033, 1033, MenuRule::Free, nullptr, 0},     {1054, 1054, MenuRule::Free, nullptr, 0},
-        {1055, 1055, MenuRule::Standard, nullptr, 0}, {1086, 1086, MenuRule::Standard, nullptr, 0},
+        {1001, 1001, MenuRule::Standard, nullptr, 0},
+        {1020, 1020, MenuRule::Standard, &LaunchDialog<CPermapData, CPermapDlg>, 0},
+        {1033, 1033, MenuRule::Free, nullptr, 0},
+        {1054, 1054, MenuRule::Free, nullptr, 0},
+        {1055, 1055, MenuRule::Standard, nullptr, 0},
+        {1086, 1086, MenuRule::Standard, nullptr, 0},
     };
 }
 
