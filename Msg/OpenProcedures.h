@@ -4,5 +4,9 @@
 // perceptual mapping, path models and spatial statistics, for their groups' launcher rows.
 
 #include "Msg/Launcher.h"
+#include "Private/ConjointDlg.h"
 #include "Private/PermapDlg.h"
+#include "Private/PosacDlg.h"
 #include "Private/RsMixtureDlg.h"
+#include "Private/TestAtClDlg.h"
+#include "Private/TestAtLogDlg.h"

@@ -6,7 +6,8 @@ namespace {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1001, 1001, MenuRule::Standard, nullptr, 0},
+        {1001, 1001, MenuRule::Standard, &LaunchDialog<CConjointTabData, CConjointTabDlg>,
+         CConjointTabData::kCaptionID},
         {1020, 1020, MenuRule::Standard, &LaunchDialog<CPermapData, CPermapDlg>, 0},
         {1033, 1033, MenuRule::Free, nullptr, 0},
         {1054, 1054, MenuRule::Free, nullptr, 0},
