@@ -7,6 +7,7 @@
 #include "Private/ConjointDlg.h"
 #include "Private/PermapDlg.h"
 #include "Private/PosacDlg.h"
+#include "Private/RamonaDlg.h"
 #include "Private/RsMixtureDlg.h"
 #include "Private/TestAtClDlg.h"
 #include "Private/TestAtLogDlg.h"
