@@ -9,5 +9,6 @@
 #include "Private/PosacDlg.h"
 #include "Private/RamonaDlg.h"
 #include "Private/RsMixtureDlg.h"
+#include "Private/SpatialDlg.h"
 #include "Private/TestAtClDlg.h"
 #include "Private/TestAtLogDlg.h"

@@ -12,7 +12,8 @@ std::vector<MenuRow> Rows() {
         {1033, 1033, MenuRule::Free, &LaunchDialog<CRamonaTabData, CRamonaTabDlg>,
          CRamonaTabData::kCaptionID},
         {1054, 1054, MenuRule::Free, nullptr, 0},
-        {1055, 1055, MenuRule::Standard, nullptr, 0},
+        {1055, 1055, MenuRule::Standard, &LaunchDialog<CSpatialTabData, CSpatialTabDlg>,
+         CSpatialTabData::kCaptionID},
         {1086, 1086, MenuRule::Standard, nullptr, 0},
     };
 }
