@@ -20,7 +20,8 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
+CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global)
+    : CMenuGroupTable(global, Rows(), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DescriptiveStatisticsMsg.cpp", 32).DoPrint();
 }

@@ -1,5 +1,6 @@
 #include "Msg/MonteCarloMsg.h"
 
+#include "Msg/OpenProcedures.h"
 #include "Private/DistribData.h"
 #include "Private/ProbabilityDlg.h"
 
@@ -18,7 +19,7 @@ std::vector<MenuRow> Rows() {
         {1034, 1036, MenuRule::Always, nullptr, 0},
         {1056, 1056, MenuRule::Always, LaunchProbability<0>, CProbabilityData::kContinuous},
         {1057, 1057, MenuRule::Always, LaunchProbability<1>, CProbabilityData::kDiscrete},
-        {1088, 1088, MenuRule::Always, nullptr, 0},
+        {1088, 1088, MenuRule::Always, &LaunchDialog<CRsMixtureData, CRsMixtureDlg>, 0},
     };
 }
 

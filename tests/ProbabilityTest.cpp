@@ -120,14 +120,14 @@ TEST(ProbabilityCalculator, DiscreteValueWidthLinesAndPicture) {
     });
     EXPECT_TRUE(LinesOf(*c.record).empty());
     // DF: the value as 4 bytes after the base part and the dialog id; IF: 8 bytes.
-    const Bytes df = StoreOf(*c.record);
+    const Bytes df = Store(*c.record);
     ExpectedArchive head;
     head.Base().Int(2250);
     ASSERT_GT(df.size(), head.bytes().size() + 4);
     EXPECT_EQ(Hex(Bytes(df.begin() + 12, df.begin() + 16)), "03 00 00 00");
     c.record->FunctionRadio = CProbabilityData::FunctionIF;
     c.record->Value = 0.25;
-    const Bytes inverse = StoreOf(*c.record);
+    const Bytes inverse = Store(*c.record);
     EXPECT_EQ(inverse.size(), df.size() + 4);
     EXPECT_EQ(Hex(Bytes(inverse.begin() + 12, inverse.begin() + 20)), "00 00 00 00 00 00 d0 3f");
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <climits>
+
+#include "Private/OpenTabData.h"
+#include "Source/OpenCommon.h"
+#include "TvkBaseGui/CRecordOptions.h"
+
+// Partial order scalogram analysis: the profiles of the cases on a few ordered variables placed in two
+// dimensions so that comparable profiles keep their order.
+//
+// Options, in declared order (also the archive's order):
+//   ListOfVariablesList    the data's numeric variables
+//   ProfileVariablesList   the profile variables (at least two; all of the data's to begin with)
+//   FrequencyVariableList  at most one variable counting the cases of each profile
+//   CategoriesCheck        int            0  recode each profile variable into categories
+//   CategoriesEdit         CGUIData<int>  5  [2, 20], their number
+//   IterationsEdit, ConvergenceEdit          (CIterativeData)
+//
+// Lines: POSAC; "POSAC" and the profile variables, then after " /": " FREQ = " and the frequency
+// variable; " CATEGORIES = " and the number while recoding; " ITER = ", " CONV = " by the value rule.
+class CPosacData : public CRecordOptions<CPosacData, CIterativeData> {
+public:
+    static constexpr int kMaximumCategories = 20;
+
+    static int GetDefaultCategoriesCheck() { return 0; }
+    static CGUIData<int> GetDefaultCategoriesEdit() { return CGUIData<int>(5); }
+
+    auto Options() {
+        return std::tie(ListOfVariablesList, ProfileVariablesList, FrequencyVariableList, CategoriesCheck,
+                        CategoriesEdit, IterationsEdit, ConvergenceEdit);
+    }
+
+    void Serialize(CArchive& ar) override;
+    void FillListSource() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    CVariableList ListOfVariablesList;
+    CVariableList ProfileVariablesList;
+    CVariableList FrequencyVariableList;
+    int CategoriesCheck = GetDefaultCategoriesCheck();
+    CGUIData<int> CategoriesEdit = GetDefaultCategoriesEdit();
+};
+
+// Partial order scalogram analysis with its resampling page.
+class CPosacTabData : public CResampledTabData<CPosacData, 2236> {
+public:
+    static CPosacData GetDefaultPosac() { return {}; }
+};

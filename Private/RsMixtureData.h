@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+
+#include "Source/OpenCommon.h"
+#include "TvkBaseGui/CRecordOptions.h"
+
+// Mixture designs: the blends of a number of components that sum to one, as a simplex lattice, a
+// simplex centroid or the extreme vertices of a region bounded per component.
+//
+// Options, in declared order (also the archive's order):
+//   TypeRadio         int            0   radio 5611: simplex lattice, simplex centroid, extreme vertices
+//   ComponentsEdit    CGUIData<int>  3   [2, 12]
+//   DegreeEdit        CGUIData<int>  2   [1, 6], the lattice's spacing 1/degree (lattice only)
+//   LowerBoundsEdit   text           ""  one lower bound in [0, 1] per component (extreme vertices only)
+//   UpperBoundsEdit   text           ""  one upper bound in [0, 1] per component (extreme vertices only)
+//   ReplicationsEdit  CGUIData<int>  1   [1, 100]
+//   RandomCheck       int            0   randomise the run order
+//   SaveFileEdit, SaveFileCheck          the design saved to a file
+//
+// Lines: MIXTURE; SAVE "file" when saving; "LATTICE", "CENTROID" or "VERTICES", then after " /":
+// " COMPONENTS = ", " DEGREE = " (lattice), " REPS = " by the value rule; " LOWER = " and " UPPER = "
+// with the bounds as typed (extreme vertices, when given); " RAND".
+class CRsMixtureData : public CRecordOptions<CRsMixtureData> {
+public:
+    static constexpr UINT kTypeRadioGroup = 5611;
+    enum Type { TypeLattice, TypeCentroid, TypeVertices };
+    static constexpr std::array<const wchar_t*, 3> kTypeKeywords = {L"LATTICE", L"CENTROID", L"VERTICES"};
+    static constexpr int kMaximumComponents = 12;
+
+    static int GetDefaultTypeRadio() { return TypeLattice; }
+    static CGUIData<int> GetDefaultComponentsEdit() { return CGUIData<int>(3); }
+    static CGUIData<int> GetDefaultDegreeEdit() { return CGUIData<int>(2); }
+    static CString GetDefaultLowerBoundsEdit() { return {}; }
+    static CString GetDefaultUpperBoundsEdit() { return {}; }
+    static CGUIData<int> GetDefaultReplicationsEdit() { return CGUIData<int>(1); }
+    static int GetDefaultRandomCheck() { return 0; }
+    static CString GetDefaultSaveFileEdit() { return {}; }
+    static int GetDefaultSaveFileCheck() { return 0; }
+
+    auto Options() {
+        return std::tie(TypeRadio, ComponentsEdit, DegreeEdit, LowerBoundsEdit, UpperBoundsEdit,
+                        ReplicationsEdit, RandomCheck, SaveFileEdit, SaveFileCheck);
+    }
+
+    void Serialize(CArchive& ar) override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+
+    int TypeRadio = GetDefaultTypeRadio();
+    CGUIData<int> ComponentsEdit = GetDefaultComponentsEdit();
+    CGUIData<int> DegreeEdit = GetDefaultDegreeEdit();
+    CString LowerBoundsEdit = GetDefaultLowerBoundsEdit();
+    CString UpperBoundsEdit = GetDefaultUpperBoundsEdit();
+    CGUIData<int> ReplicationsEdit = GetDefaultReplicationsEdit();
+    int RandomCheck = GetDefaultRandomCheck();
+    CString SaveFileEdit = GetDefaultSaveFileEdit();
+    int SaveFileCheck = GetDefaultSaveFileCheck();
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Private/RsMixtureData.h"
+#include "TvkBaseGui/CRecordDlg.h"
+
+// The mixture design dialog. The degree belongs to the lattice, the bounds to the extreme vertices;
+// bounds, when given, are one number in [0, 1] per component, the lower summing to at most 1.
+class CRsMixtureDlg : public CRecordDlg<CRsMixtureData> {
+public:
+    enum : UINT {
+        IDD = 2402,
+        IDC_LATTICE_RADIO = CRsMixtureData::kTypeRadioGroup,
+        IDC_CENTROID_RADIO = 5612,
+        IDC_VERTICES_RADIO = 5613,
+        IDC_COMPONENTS_EDIT = 1001,
+        IDC_DEGREE_EDIT = 1003,
+        IDC_DEGREE_LABEL = 1004,
+        IDC_LOWER_EDIT = 1005,
+        IDC_LOWER_LABEL = 1006,
+        IDC_UPPER_EDIT = 1007,
+        IDC_UPPER_LABEL = 1008,
+        IDC_REPLICATIONS_EDIT = 1009,
+        IDC_RANDOM_CHECK = 1011,
+        IDC_SAVE_CHECK = 1012,
+        IDC_SAVE_FILE = 1013,
+    };
+    static constexpr UINT kBoundsMessage = 24504;
+
+    explicit CRsMixtureDlg(CGUIBaseDlg* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void AddToolTips() override;
+    void UpdateDependentWindows() override;
+
+    // Whether a bounds text suits `components` components: empty, or that many numbers in [0, 1]
+    // (whose sum is at most 1 for lower bounds).
+    static bool ValidBounds(const CString& bounds, int components, bool lower);
+
+private:
+    void CheckBounds(CDataExchange* pDX, UINT id, const CString& bounds, bool lower);
+};

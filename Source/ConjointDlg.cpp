@@ -1,0 +1,46 @@
+#include "Private/ConjointDlg.h"
+
+#include "Source/OpenDlgCommon.h"
+
+CConjointDlg::CConjointDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_PREFERENCE_LIST, IDC_ADD_PREFERENCE, IDC_REMOVE_PREFERENCE,
+                 kVariableTypeNumeric});
+    AddListPair(
+        {IDC_SOURCE_LIST, IDC_ATTRIBUTE_LIST, IDC_ADD_ATTRIBUTE, IDC_REMOVE_ATTRIBUTE, kVariableTypeNumeric});
+}
+
+BOOL CConjointDlg::OnInitDialog() {
+    FillRadioFromResource(CConjointData::kModelRadioGroup);
+    FillComboFromResource(IDC_LOSS_COMBO, CConjointData::kLossCombo);
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CConjointDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_PREFERENCE_LIST, m_Data.PreferenceVariablesList, kVariableMessage, 1, 0);
+    DDX_ListCtrlArray(pDX, IDC_ATTRIBUTE_LIST, m_Data.AttributeVariablesList, kVariableMessage, 1, 0);
+    DDX_Radio(pDX, CConjointData::kModelRadioGroup, m_Data.ModelRadio);
+    DDX_CBIndex(pDX, IDC_LOSS_COMBO, m_Data.LossCombo);
+    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);
+}
+
+void CConjointDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
+}
+
+void CConjointDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    const BOOL monotone = Ctrl(IDC_LOSS_COMBO).m_nComboIndex != CConjointData::LossLeastSquares;
+    for (UINT id : {IDC_ITERATIONS_EDIT, IDC_ITERATIONS_LABEL, IDC_CONVERGENCE_EDIT, IDC_CONVERGENCE_LABEL})
+        EnableCtrl(id, monotone);
+}
+
+void CConjointDlg::OnCtrlChanged(UINT id) {
+    CGUIBaseDlg::OnCtrlChanged(id);
+    if (id == IDC_LOSS_COMBO)
+        UpdateDependentWindows();
+}

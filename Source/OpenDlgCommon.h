@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Source/OpenCommon.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+// What the dialogs of the open procedures share.
+
+// Messages (string resources) of their list checks.
+inline constexpr UINT kOneVariableMessage = 24501;
+inline constexpr UINT kTwoVariablesMessage = 24502;
+inline constexpr UINT kVariableMessage = 24503;
+
+// The iteration limit, [1, +inf), and the convergence criterion, (0, 0.1], of an iterative record.
+void ExchangeIterations(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT iterations, UINT convergence,
+                        CIterativeData& data);
+void AddIterationToolTips(CGUIBaseDlg& dlg, UINT iterations, UINT convergence);
+
+// A target list that takes at most one variable: storing refuses more, with a message. `required`
+// refuses an empty list too.
+void DDX_OneVariable(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT id, CVariableList& list, bool required);
+// Its add button, after the base has enabled the list buttons: off while the list holds a variable.
+void LimitToOneVariable(CGUIBaseDlg& dlg, UINT list, UINT addButton);

@@ -1,0 +1,28 @@
+#include "Private/PermapData.h"
+
+#include "Source/RecordRegistry.h"
+
+void CPermapData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    SerializeOptions(ar);
+}
+
+void CPermapData::FillListSource() {
+    FillNumericSource(*this, ListOfVariablesList, {&SelectedVariablesList}, 2);
+}
+
+void CPermapData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kMappingModule, lines);
+    if (SaveFileCheck)
+        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    CString text = L"PMAP ";
+    AddVariables(text, SelectedVariablesList, L" ");
+    CString clauses = KeywordClause(L"METHOD", kMethodKeywords, MethodCombo);
+    clauses += KeywordClause(L"STANDARDIZE", kStandardizeKeywords, StandardizeCombo);
+    clauses += AddEditValueCmd(DimensionsEdit, L" DIM = ", 1);
+    if (MethodCombo == MethodNonmetric)
+        clauses += IterationClauses();
+    lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
+}
+
+REGISTER_RECORD(CPermapData);

@@ -1,0 +1,30 @@
+#include "Private/PosacData.h"
+
+#include "Source/RecordRegistry.h"
+
+void CPosacData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    SerializeOptions(ar);
+}
+
+void CPosacData::FillListSource() {
+    FillNumericSource(*this, ListOfVariablesList, {&ProfileVariablesList}, INT_MAX);
+}
+
+void CPosacData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kPosacModule, lines);
+    CString text = L"POSAC ";
+    AddVariables(text, ProfileVariablesList, L" ");
+    CString clauses;
+    if (!FrequencyVariableList.IsEmpty()) {
+        clauses += L" FREQ = ";
+        AddVariables(clauses, FrequencyVariableList, L" ");
+    }
+    clauses += AddOnConditionCmd(L" CATEGORIES = ", CategoriesCheck) +
+               AddOnConditionCmd(CategoriesEdit, CategoriesCheck);
+    clauses += IterationClauses();
+    lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
+}
+
+REGISTER_RECORD(CPosacData);
+REGISTER_RECORD(CPosacTabData);

@@ -1,0 +1,162 @@
+#include "Private/SpatialDlg.h"
+
+#include <limits>
+
+#include "Source/OpenDlgCommon.h"
+
+namespace {
+
+constexpr double kUnbounded = std::numeric_limits<double>::max();
+
+}  // namespace
+
+CSpatialDlg::CSpatialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_X_LIST, IDC_ADD_X, IDC_REMOVE_X, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_Y_LIST, IDC_ADD_Y, IDC_REMOVE_Y, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_VALUE_LIST, IDC_ADD_VALUE, IDC_REMOVE_VALUE, kVariableTypeNumeric});
+}
+
+BOOL CSpatialDlg::OnInitDialog() {
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CSpatialDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_OneVariable(*this, pDX, IDC_X_LIST, m_Data.XVariableList, true);
+    DDX_OneVariable(*this, pDX, IDC_Y_LIST, m_Data.YVariableList, true);
+    DDX_OneVariable(*this, pDX, IDC_VALUE_LIST, m_Data.ValueVariableList, true);
+    DDX_Check(pDX, IDC_DECLUSTER_CHECK, m_Data.DeclusterCheck);
+    DDX_Range(pDX, IDC_CELL_SIZE_EDIT, m_Data.CellSizeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+}
+
+void CSpatialDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_CELL_SIZE_EDIT, L"(0, +inf)", 0);
+}
+
+void CSpatialDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    LimitToOneVariable(*this, IDC_X_LIST, IDC_ADD_X);
+    LimitToOneVariable(*this, IDC_Y_LIST, IDC_ADD_Y);
+    LimitToOneVariable(*this, IDC_VALUE_LIST, IDC_ADD_VALUE);
+    EnableCtrl(IDC_CELL_SIZE_EDIT, IsCtrlChecked(IDC_DECLUSTER_CHECK));
+}
+
+void CSpatialVarioDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_Range(pDX, IDC_LAGS_EDIT, m_Data.LagsEdit, 1, 100);
+    DDX_Range(pDX, IDC_WIDTH_EDIT, m_Data.LagWidthEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+    DDX_Check(pDX, IDC_DIRECTIONAL_CHECK, m_Data.DirectionalCheck);
+    DDX_Range(pDX, IDC_DIRECTIONS_EDIT, m_Data.DirectionsEdit, 2, 12);
+    DDX_Range(pDX, IDC_TOLERANCE_EDIT, m_Data.AngleToleranceEdit, 0.0, 90.0, eExclusive, eInclusive);
+}
+
+void CSpatialVarioDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_LAGS_EDIT, L"[1, 100]", 0);
+    AddToolTip(IDC_WIDTH_EDIT, L"(0, +inf)", 0);
+    AddToolTip(IDC_DIRECTIONS_EDIT, L"[2, 12]", 0);
+    AddToolTip(IDC_TOLERANCE_EDIT, L"(0, 90]", 0);
+}
+
+void CSpatialVarioDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    for (UINT id : {IDC_DIRECTIONS_EDIT, IDC_DIRECTIONS_LABEL, IDC_TOLERANCE_EDIT, IDC_TOLERANCE_LABEL})
+        EnableCtrl(id, IsCtrlChecked(IDC_DIRECTIONAL_CHECK));
+}
+
+BOOL CSpatialModelOptsDlg::OnInitDialog() {
+    FillComboFromResource(IDC_MODEL_COMBO, CSpatialModelOptsData::kModelCombo);
+    return CGUIBaseDlg::OnInitDialog();
+}
+
+void CSpatialModelOptsDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_CBIndex(pDX, IDC_MODEL_COMBO, m_Data.ModelCombo);
+    DDX_Check(pDX, IDC_FIT_CHECK, m_Data.FitCheck);
+    DDX_Range(pDX, IDC_NUGGET_EDIT, m_Data.NuggetEdit, 0.0, kUnbounded, eInclusive, eNoValidation);
+    // The nugget was exchanged above: the total sill lies above it.
+    DDX_Range(pDX, IDC_SILL_EDIT, m_Data.SillEdit, m_Data.NuggetEdit.GetValue(), kUnbounded, eExclusive,
+              eNoValidation);
+    DDX_Range(pDX, IDC_RANGE_EDIT, m_Data.RangeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+}
+
+void CSpatialModelOptsDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_NUGGET_EDIT, L"[0, +inf)", 0);
+    AddToolTip(IDC_SILL_EDIT, L"(nugget, +inf)", 0);
+    AddToolTip(IDC_RANGE_EDIT, L"(0, +inf)", 0);
+}
+
+void CSpatialModelOptsDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    for (UINT id :
+         {IDC_NUGGET_EDIT, IDC_NUGGET_LABEL, IDC_SILL_EDIT, IDC_SILL_LABEL, IDC_RANGE_EDIT, IDC_RANGE_LABEL})
+        EnableCtrl(id, !IsCtrlChecked(IDC_FIT_CHECK));
+}
+
+BOOL CSpatialKRigDlg::OnInitDialog() {
+    FillRadioFromResource(CSpatialKRigData::kTypeRadioGroup);
+    return CGUIBaseDlg::OnInitDialog();
+}
+
+void CSpatialKRigDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_Radio(pDX, CSpatialKRigData::kTypeRadioGroup, m_Data.TypeRadio);
+    DDX_STText(pDX, IDC_MEAN_EDIT, m_Data.MeanEdit);
+    DDX_Range(pDX, IDC_MIN_POINTS_EDIT, m_Data.MinPointsEdit, 1, 100);
+    // The fewest points were exchanged above: the most are no fewer.
+    DDX_Range(pDX, IDC_MAX_POINTS_EDIT, m_Data.MaxPointsEdit, m_Data.MinPointsEdit.GetValue(),
+              CSpatialKRigData::kMaximumPoints);
+    DDX_Range(pDX, IDC_RADIUS_EDIT, m_Data.RadiusEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+}
+
+void CSpatialKRigDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_MIN_POINTS_EDIT, L"[1, 100]", 0);
+    AddToolTip(IDC_MAX_POINTS_EDIT, L"[fewest points, 500]", 0);
+    AddToolTip(IDC_RADIUS_EDIT, L"(0, +inf)", 0);
+}
+
+void CSpatialKRigDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    EnableCtrl(IDC_MEAN_EDIT, IsCtrlChecked(IDC_SIMPLE_RADIO));
+    EnableCtrl(IDC_MEAN_LABEL, IsCtrlChecked(IDC_SIMPLE_RADIO));
+}
+
+CSpatialGridDlg::CSpatialGridDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+void CSpatialGridDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_EXTENT_CHECK, m_Data.ExtentCheck);
+    // Each maximum lies above its minimum, exchanged just before it.
+    DDX_STText(pDX, IDC_XMIN_EDIT, m_Data.XMinEdit);
+    DDX_Range(pDX, IDC_XMAX_EDIT, m_Data.XMaxEdit, m_Data.XMinEdit.GetValue(), kUnbounded, eExclusive,
+              eNoValidation);
+    DDX_STText(pDX, IDC_YMIN_EDIT, m_Data.YMinEdit);
+    DDX_Range(pDX, IDC_YMAX_EDIT, m_Data.YMaxEdit, m_Data.YMinEdit.GetValue(), kUnbounded, eExclusive,
+              eNoValidation);
+    DDX_Range(pDX, IDC_SPACING_EDIT, m_Data.SpacingEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+}
+
+void CSpatialGridDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_XMAX_EDIT, L"(x minimum, +inf)", 0);
+    AddToolTip(IDC_YMAX_EDIT, L"(y minimum, +inf)", 0);
+    AddToolTip(IDC_SPACING_EDIT, L"(0, +inf)", 0);
+    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
+}
+
+void CSpatialGridDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    for (UINT id : {IDC_XMIN_EDIT, IDC_XMAX_EDIT, IDC_YMIN_EDIT, IDC_YMAX_EDIT})
+        EnableCtrl(id, IsCtrlChecked(IDC_EXTENT_CHECK));
+}

@@ -1,0 +1,33 @@
+#include "Private/TestAtClData.h"
+
+#include "Source/RecordRegistry.h"
+
+void CTestAtClData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    SerializeOptions(ar);
+}
+
+void CTestAtClData::FillListSource() {
+    FillNumericSource(*this, ListOfVariablesList, {&ItemVariablesList}, INT_MAX);
+}
+
+void CTestAtClData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kItemModule, lines);
+    CString text = L"CLASSICAL ";
+    AddVariables(text, ItemVariablesList, L" ");
+    CString clauses;
+    if (!TotalVariableList.IsEmpty()) {
+        clauses += L" TOTAL = ";
+        AddVariables(clauses, TotalVariableList, L" ");
+    }
+    if (ItemStatsCheck)
+        clauses += L" STATS" + AddEditValueCmd(GroupsEdit, L" GROUPS = ", 1);
+    if (ReliabilityCheck)
+        clauses += L" ALPHA" + AddOnConditionCmd(L" DELETED", AlphaDeletedCheck);
+    if (KeyCheck)
+        clauses += ListClause(L"KEY", KeyEdit);
+    lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
+}
+
+REGISTER_RECORD(CTestAtClData);
+REGISTER_RECORD(CTestAtClTabData);

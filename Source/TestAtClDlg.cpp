@@ -1,0 +1,62 @@
+#include "Private/TestAtClDlg.h"
+
+#include <sstream>
+
+#include "Source/OpenDlgCommon.h"
+#include "TvkUseRes/ResourceTables.h"
+
+namespace {
+
+int WordCount(const CString& text) {
+    std::wistringstream in{std::wstring(text.str())};
+    int count = 0;
+    for (std::wstring word; in >> word;)
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+CTestAtClDlg::CTestAtClDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    AddListPair({IDC_SOURCE_LIST, IDC_ITEM_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_TOTAL_LIST, IDC_ADD_TOTAL, IDC_REMOVE_TOTAL, kVariableTypeNumeric});
+}
+
+BOOL CTestAtClDlg::OnInitDialog() {
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    return 1;
+}
+
+void CTestAtClDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    DDX_ListCtrlArray(pDX, IDC_ITEM_LIST, m_Data.ItemVariablesList, kTwoVariablesMessage, 2, 0);
+    DDX_OneVariable(*this, pDX, IDC_TOTAL_LIST, m_Data.TotalVariableList, false);
+    DDX_Check(pDX, IDC_STATS_CHECK, m_Data.ItemStatsCheck);
+    DDX_Range(pDX, IDC_GROUPS_EDIT, m_Data.GroupsEdit, 0.0, 0.5, eExclusive, eInclusive);
+    DDX_Check(pDX, IDC_RELIABILITY_CHECK, m_Data.ReliabilityCheck);
+    DDX_Check(pDX, IDC_ALPHA_DELETED_CHECK, m_Data.AlphaDeletedCheck);
+    DDX_Check(pDX, IDC_KEY_CHECK, m_Data.KeyCheck);
+    DDX_Text(pDX, IDC_KEY_EDIT, m_Data.KeyEdit);
+    // The items were exchanged above: the key answers each of them once.
+    if (pDX->m_bSaveAndValidate && IsCtrlEnabled(IDC_KEY_EDIT) &&
+        WordCount(m_Data.KeyEdit) != m_Data.ItemVariablesList.GetSize()) {
+        TKMessageBox(GetString(kKeyMessage));
+        pDX->Fail(IDC_KEY_EDIT);
+    }
+}
+
+void CTestAtClDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_GROUPS_EDIT, L"(0, 0.5]", 0);
+}
+
+void CTestAtClDlg::UpdateDependentWindows() {
+    CGUIBaseDlg::UpdateDependentWindows();
+    LimitToOneVariable(*this, IDC_TOTAL_LIST, IDC_ADD_TOTAL);
+    EnableCtrl(IDC_GROUPS_EDIT, IsCtrlChecked(IDC_STATS_CHECK));
+    EnableCtrl(IDC_GROUPS_LABEL, IsCtrlChecked(IDC_STATS_CHECK));
+    EnableCtrl(IDC_ALPHA_DELETED_CHECK, IsCtrlChecked(IDC_RELIABILITY_CHECK));
+    EnableCtrl(IDC_KEY_EDIT, IsCtrlChecked(IDC_KEY_CHECK));
+}

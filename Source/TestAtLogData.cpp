@@ -1,0 +1,27 @@
+#include "Private/TestAtLogData.h"
+
+#include "Source/RecordRegistry.h"
+
+void CTestAtLogData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    SerializeOptions(ar);
+}
+
+void CTestAtLogData::FillListSource() {
+    FillNumericSource(*this, ListOfVariablesList, {&ItemVariablesList}, INT_MAX);
+}
+
+void CTestAtLogData::GetCommandInfoList(CCmdList& lines) const {
+    AddModuleCmd(kItemModule, lines);
+    if (SaveFileCheck)
+        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    CString text = L"LOGISTIC ";
+    AddVariables(text, ItemVariablesList, L" ");
+    CString clauses = KeywordClause(L"MODEL", kModelKeywords, ModelRadio) + IterationClauses();
+    if (SaveFileCheck)
+        clauses += KeywordClause(L"SCORES", kScoresKeywords, ScoresCombo);
+    lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
+}
+
+REGISTER_RECORD(CTestAtLogData);
+REGISTER_RECORD(CTestAtLogTabData);
