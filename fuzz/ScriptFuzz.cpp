@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream err;
     HostApp host(out);
     host.LoadModule(ModulePath());
-    ScriptRunner runner(host, script, err, {"fuzz.tvs", {}, false, nullptr});
+    ScriptRunner runner(host, script, err, {"fuzz.tvs", {}, false, nullptr, {}});
     const int status = runner.RunScript();
     // A failed run says why; a successful one says nothing on the error stream.
     if ((status == 0) != err.str().empty())
