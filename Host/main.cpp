@@ -26,7 +26,9 @@ const char kUsage[] =
     "       tvkhost --help                  this text\n"
     "\n"
     "`tvkhost COMMAND --help` describes a command and its options. Exit status: 0 on success, 2 on\n"
-    "bad input (the message names the file and line), 1 when the module cannot be loaded.\n"
+    "bad input (a script, data or record file that cannot be read or is malformed, a log that cannot\n"
+    "be written, a bad option; the message names the file and line), 1 when the module cannot be\n"
+    "loaded.\n"
     "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
 
 const char kDemoHelp[] =
