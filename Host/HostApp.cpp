@@ -5,7 +5,9 @@
 
 #include <climits>
 #include <filesystem>
+#include <fstream>
 
+#include "Host/HostText.h"
 #include "HostApi/HostServices.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
@@ -276,6 +278,18 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
                 throw HostError(what + " (its archive starts at byte offset " + std::to_string(one.offset) +
                                 "): " + e.what());
             }
+            CCmdList lines;
+            SetQuiet(true);
+            record->GetCommandInfoList(lines);
+            SetQuiet(false);
+            for (const auto& line : lines) {
+                const std::string text = line.GetCommand().ToUtf8();
+                if (const std::size_t at = FindControlCharacter(text); at != std::string::npos) {
+                    const std::size_t from = at > 30 ? at - 30 : 0;
+                    throw HostError(what + ": a line it gives holds a control character: " +
+                                    Shown(text.substr(from, at - from + 30)));
+                }
+            }
         }
     } catch (...) {
         for (UINT command : made)
@@ -287,4 +301,31 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
         throw;
     }
     std::erase_if(m_records, [&named](const auto& entry) { return named.count(entry.first) == 0; });
+}
+
+void HostApp::OpenRecordFile(const std::string& path, const std::string& shownName, std::size_t limit) {
+    if (const std::string problem = FileProblem(path); !problem.empty())
+        throw HostError(shownName + ": cannot open the record file: " + problem);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw HostError(shownName + ": cannot open the record file");
+    std::vector<unsigned char> bytes;
+    try {
+        std::streambuf& buf = *in.rdbuf();
+        for (auto c = buf.sbumpc(); c != std::char_traits<char>::eof(); c = buf.sbumpc()) {
+            if (bytes.size() < sizeof kStoreMark && static_cast<char>(c) != kStoreMark[bytes.size()])
+                throw HostError(shownName + ": not a record store (no TVKR mark at its start)");
+            if (bytes.size() == limit)
+                throw HostError(shownName + ": the file is larger than " + SizeText(limit) +
+                                " (the limit of a record store)");
+            bytes.push_back(static_cast<unsigned char>(c));
+        }
+    } catch (const std::ios_base::failure&) {
+        throw HostError(shownName + ": cannot read the record file");
+    }
+    try {
+        OpenRecords(bytes);
+    } catch (const std::runtime_error& e) {
+        throw HostError(shownName + ": " + e.what());
+    }
 }

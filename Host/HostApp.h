@@ -9,6 +9,7 @@
 
 #include "DlgStat1.h"
 #include "Host/HostData.h"
+#include "Host/HostText.h"
 #include "HostApi/CModuleBase.h"
 #include "HostApi/Interfaces.h"
 #include "Numerics/NumericalService.h"
@@ -98,7 +99,13 @@ public:
     // Replaces the kept records by those of the archive: records of commands it does not name are
     // dropped, records it names but the store lacks are made by the module (by opening the command
     // unseen and cancelling). Throws CArchiveException on a bad archive, leaving the store as it was.
+    // A record whose lines would hold a control character is refused too: a line break in a stored
+    // name would reach the kernel as two lines.
     void OpenRecords(const std::vector<unsigned char>& bytes);
+    // Reads a record store file (at most `limit` bytes; one that does not start with the store's mark
+    // is refused without reading on) and opens its records. Throws HostError naming `shownName`.
+    void OpenRecordFile(const std::string& path, const std::string& shownName,
+                        std::size_t limit = kMaxStoreBytes);
     // Hands a record's lines to the kernel.
     void RunRecord(UINT command);
     // While quiet, nothing reaches the kernel or the output (used when the host opens dialogs itself).

@@ -1,12 +1,13 @@
 #include "Host/HostData.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
-#include <sstream>
-#include <unordered_set>
+#include <unordered_map>
 
+#include "Host/HostText.h"
 #include "TvkBaseGui/CGUIDataVariable.h"
 
 namespace {
@@ -30,40 +31,56 @@ bool IsNumber(std::string_view text) {
     return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
-// Reads CSV records one at a time, in one pass over the text.
+// Reads CSV records one at a time, in one pass over the stream: a data file is never held whole.
 class CsvReader {
 public:
-    CsvReader(std::string_view text, const std::string& name) : m_text(text), m_name(name) {
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
-            m_pos = 3;
+    CsvReader(std::streambuf& in, const std::string& name, std::size_t limit)
+        : m_in(in), m_name(name), m_limit(limit) {
+        const ByteOrderMark mark = m_in.ReadByteOrderMark();
+        if (mark == ByteOrderMark::Utf16 || mark == ByteOrderMark::Utf32)
+            throw HostError(m_name + ":1: the file is in " +
+                            (mark == ByteOrderMark::Utf16 ? "UTF-16" : "UTF-32") +
+                            " (it starts with that byte-order mark): save it as UTF-8");
     }
 
-    // The next record's cells; false at the end. `line` is the line the record starts on.
+    // The next record's cells; false at the end. `line` is the line the record starts on. A line
+    // ends at \n, \r\n or a lone \r.
     bool Next(std::vector<std::string>& cells, int& line) {
-        if (m_pos >= m_text.size())
+        if (m_in.Peek() == ByteReader::kEnd)
             return false;
         cells.assign(1, std::string());
         line = m_line;
         bool quoted = false;
-        while (m_pos < m_text.size()) {
-            const char c = m_text[m_pos++];
-            if (c == '\n')
+        std::size_t bytes = 0;
+        for (int c = m_in.Get(); c != ByteReader::kEnd; c = m_in.Get()) {
+            if (c == 0)
+                throw HostError(m_name + ":" + std::to_string(m_line) +
+                                ": a NUL byte: this is not a text file");
+            if (++bytes > m_limit)
+                throw HostError(m_name + ":" + std::to_string(line) + ": a row longer than " +
+                                SizeText(m_limit) + " (the limit of a row)");
+            const bool lineEnd = c == '\n' || c == '\r';
+            if (c == '\r' && m_in.Peek() == '\n')
+                m_in.Get();
+            if (lineEnd)
                 ++m_line;
             if (quoted) {
-                if (c != '"')
-                    cells.back() += c == '\r' ? std::string() : std::string(1, c);
-                else if (m_pos < m_text.size() && m_text[m_pos] == '"')
-                    cells.back() += '"', ++m_pos;
+                if (lineEnd)
+                    cells.back() += '\n';
+                else if (c != '"')
+                    cells.back() += static_cast<char>(c);
+                else if (m_in.Peek() == '"')
+                    cells.back() += '"', m_in.Get();
                 else
                     quoted = false;
-            } else if (c == '\n') {
+            } else if (lineEnd) {
                 return true;
             } else if (c == '"') {
                 quoted = true;
             } else if (c == ',') {
                 cells.emplace_back();
-            } else if (c != '\r') {
-                cells.back() += c;
+            } else {
+                cells.back() += static_cast<char>(c);
             }
         }
         if (quoted)
@@ -72,9 +89,9 @@ public:
     }
 
 private:
-    std::string_view m_text;
+    ByteReader m_in;
     const std::string& m_name;
-    std::size_t m_pos = 0;
+    std::size_t m_limit;
     int m_line = 1;
 };
 
@@ -90,18 +107,25 @@ bool IsBlankRecord(const std::vector<std::string>& cells) {
 
 void HostData::LoadCsv(const std::string& path, const std::string& shownName) {
     const std::string& name = shownName.empty() ? path : shownName;
+    if (const std::string problem = FileProblem(path); !problem.empty())
+        throw HostError(name + ": cannot open the data file: " + problem);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw HostError(name + ": cannot open the data file");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
+    try {
+        Load(*in.rdbuf(), name, kMaxLineBytes);
+    } catch (const std::ios_base::failure& e) {
         throw HostError(name + ": cannot read the data file");
-    LoadCsvText(text.str(), name);
+    }
 }
 
-void HostData::LoadCsvText(std::string_view text, const std::string& name) {
-    CsvReader reader(text, name);
+void HostData::LoadCsvText(std::string_view text, const std::string& name, std::size_t rowLimit) {
+    TextBuf buf(text);
+    Load(buf, name, rowLimit);
+}
+
+void HostData::Load(std::streambuf& in, const std::string& name, std::size_t rowLimit) {
+    CsvReader reader(in, name, rowLimit);
     std::vector<std::string> cells;
     int line = 0;
     bool header = false;
@@ -111,19 +135,24 @@ void HostData::LoadCsvText(std::string_view text, const std::string& name) {
         throw HostError(name + ":1: the data file is empty (no header row)");
 
     std::vector<DataVariableInfo> variables;
-    std::unordered_set<std::wstring> names;
+    std::unordered_map<std::string, std::string> names;  // lower case to the name as written
     const auto where = [&name](int at) { return name + ":" + std::to_string(at) + ": "; };
-    for (const auto& cell : cells) {
-        const std::string variable(TrimBlanks(cell));
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        const std::string variable(TrimBlanks(cells[column]));
         if (variable.empty())
             throw HostError(where(line) + "a variable without a name in the header row");
-        // Compared as the dialogs will show them (malformed UTF-8 may read alike).
-        CString shown = CString::FromUtf8(variable);
-        if (!names.emplace(shown.str()).second)
-            throw HostError(where(line) + "variable '" + shown.ToUtf8() + "' named twice");
-        variables.push_back({std::move(shown), kVariableTypeNumeric});
+        if (!IsValidVariableName(variable))
+            throw HostError(where(line) + "column " + std::to_string(column + 1) + ": " + Shown(variable) +
+                            " is not a valid variable name");
+        std::string folded = variable;
+        for (char& c : folded)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (const auto [it, added] = names.emplace(folded, variable); !added)
+            throw HostError(
+                where(line) + "variable '" + variable + "' named twice" +
+                (it->second == variable ? "" : " (as '" + it->second + "' before; case does not count)"));
+        variables.push_back({CString::FromUtf8(variable), kVariableTypeNumeric});
     }
-
     std::vector<bool> numeric(variables.size(), true);
     long long cases = 0;
     while (reader.Next(cells, line)) {

@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 
+#include "Host/HostMenu.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/IPictureSource.h"
+#include "TvkUseRes/ResourceTables.h"
 
 const char kScriptHelp[] =
     "usage: tvkhost run [OPTIONS] FILE     run the session script FILE\n"
@@ -24,11 +25,14 @@ const char kScriptHelp[] =
     "A script has one command a line. Words are separated by blanks; a value with blanks is written in\n"
     "double quotes (a doubled quote inside stands for one), and \"\" is the empty value. `#` outside\n"
     "quotes starts a comment. File names are taken relative to the script's folder (to the current\n"
-    "folder for standard input).\n"
+    "folder for standard input). A line ends at \\n, \\r\\n or \\r and holds at most 16 MiB; outside a\n"
+    "comment it holds no control character (a tab between words is a blank).\n"
     "\n"
     "Host commands:\n"
-    "  data FILE                       load a CSV file: a header row of names, then one case a row; a\n"
-    "                                  column is numeric when every non-empty cell is a number\n"
+    "  data FILE                       load a CSV file (UTF-8): a header row of names, then one case a\n"
+    "                                  row; a column is numeric when every non-empty cell is a number.\n"
+    "                                  A name is a letter, then letters, digits or _, at most 64 of\n"
+    "                                  them, unique ignoring case; a row holds at most 16 MiB\n"
     "  data synthetic NVARS NROWS      NVARS numeric variables V1..Vn with NROWS cases\n"
     "  data none                       no data\n"
     "  set NAME VALUE                  a host setting (below)\n"
@@ -38,8 +42,9 @@ const char kScriptHelp[] =
     "  lines ID                        print the lines the record kept under command ID gives now\n"
     "  update ID                       print `ID enabled=0/1 checked=0/1` for menu item ID\n"
     "  dump ID                         print the archive of the record kept under command ID in hex\n"
-    "  save FILE                       store every kept record in FILE\n"
-    "  open FILE                       read the records of FILE back; they replace those kept\n"
+    "  save FILE                       store every kept record in FILE (not the script being run)\n"
+    "  open FILE                       read the records of FILE (at most 256 MiB) back; they replace\n"
+    "                                  those kept\n"
     "\n"
     "Dialog commands (while a dialog is open; control ids of a tabbed dialog refer to the shown page):\n"
     "  page N                          show tab page N (0 first)\n"
@@ -53,10 +58,17 @@ const char kScriptHelp[] =
     "  select ID NAME...               select the named items of list ID, replacing its selection\n"
     "  select ID *                     select every item of list ID (\"*\" in quotes is a name)\n"
     "  click ID                        press button ID (1 is OK, 2 is Cancel), or click a check or radio\n"
-    "  dblclick ID NAME                double-click item NAME of list ID\n"
+    "  dblclick ID NAME                double-click item NAME of list ID: its first click selects the\n"
+    "                                  item (the dialog hears of the new selection), then the dialog\n"
+    "                                  takes the double-click (a source list adds the item)\n"
     "  drag ID NAME... to ID2          drag the named items of list ID (or * for all) onto list ID2\n"
     "                                  (0: outside any list)\n"
     "  context ID CMD                  choose command CMD of list ID's context menu (33001: add)\n"
+    "  show                            list every control of the dialog (of the shown page), one a line\n"
+    "                                  in the dialog's order: `ID kind \"label\" enabled= visible=`, then\n"
+    "                                  checked= (checks, radios), text=\"...\" (edits), selected=\"...\"\n"
+    "                                  (combos), items=N selected=\"A,B\" (lists). An edit's or combo's\n"
+    "                                  label is the text of the static, check or radio before it\n"
     "  show ID                         print control ID: `ID kind enabled= visible= checked= text=\"...\"\n"
     "                                  color=RRGGBB tooltip=\"...\"`, lists and combos also `items=\"A,B\"\n"
     "                                  selected=\"A\"`\n"
@@ -64,10 +76,14 @@ const char kScriptHelp[] =
     "                                  stays open\n"
     "  cancel                          press Cancel\n"
     "  set, lines, update, dump and save work inside a dialog too; data, menu and open do not.\n"
+    "  text, check, radio, combo, select, click, dblclick and drag on a disabled or hidden control do\n"
+    "  nothing, as for a user, and write `tvkhost: FILE:LINE: control N is disabled; nothing happens`\n"
+    "  (or hidden) to standard error; the script goes on.\n"
     "\n"
     "Settings (set NAME VALUE):\n"
     "  decimal . or ,       the decimal symbol            allvalues 0|1   the all-values switch\n"
-    "  locked 0|1           the host is locked            datastatus N    the data status (1: ready)\n"
+    "  locked 0|1           the host is locked            datastatus N    the data status, 0 or above\n"
+    "                                                                     (1: ready)\n"
     "  datastatus auto      the data status follows the data: 1 while variables are loaded, else 0\n"
     "  usescaption 0|1      dialogs keep their own titles print N         the kernel's print setting\n"
     "  rng N                the random-number generator   interpolate 0|1 the series interpolation\n"
@@ -83,7 +99,8 @@ const char kScriptHelp[] =
     "opens; `status: TEXT` for the status bar; `message: TEXT` for a message box; `warning: TEXT`;\n"
     "`assert: FILE:LINE` for an assertion; `refused` after a refused OK. A mistake in the script (or in\n"
     "a file it reads) stops the run with `tvkhost: FILE:LINE: what is wrong` on standard error and exit\n"
-    "status 2. A dialog still open when the script ends is cancelled, and that is an error too.\n";
+    "status 2; control characters of the input are shown escaped (\\n, \\x1B). A dialog still open when\n"
+    "the script ends is cancelled, and that is an error too.\n";
 
 namespace {
 
@@ -127,9 +144,10 @@ void RequireWords(int line, const std::vector<ScriptWord>& words, std::size_t co
         throw ScriptError(line, std::string("usage: ") + usage);
 }
 
+// A text in double quotes as a script writes it (a quote doubled), control characters escaped.
 std::string Quote(const CString& text) {
     std::string out = "\"";
-    for (char c : text.ToUtf8()) {
+    for (char c : Escaped(text.ToUtf8())) {
         out += c;
         if (c == '"')
             out += '"';
@@ -215,6 +233,11 @@ std::vector<ScriptWord> SplitScriptLine(std::string_view line, int lineNumber) {
                 word.text += line[i];
             }
         }
+        if (const std::size_t at = FindControlCharacter(word.text); at != std::string::npos) {
+            const std::size_t length = static_cast<unsigned char>(word.text[at]) == 0xC2 ? 2 : 1;
+            throw ScriptError(lineNumber, "a control character (" + Escaped(word.text.substr(at, length)) +
+                                              ") in a word: a script is plain text");
+        }
         words.push_back(std::move(word));
     }
     return words;
@@ -231,7 +254,15 @@ void ApplyHostSetting(HostApp& host, const std::string& name, const std::string&
     } else if (name == "locked") {
         s.locked = ParseSwitch(value, name);
     } else if (name == "datastatus") {
-        s.dataStatus = value == "auto" ? HostSettings::kDataStatusFollowsData : ParseInt(value, name);
+        if (value == "auto") {
+            s.dataStatus = HostSettings::kDataStatusFollowsData;
+        } else {
+            const auto status = ParseInteger(value);
+            if (!status || *status < 0 || *status > INT32_MAX)
+                throw std::invalid_argument("datastatus must be auto or an integer 0 or above, not '" +
+                                            value + "'");
+            s.dataStatus = static_cast<int>(*status);
+        }
     } else if (name == "usescaption") {
         s.usesCaption = ParseSwitch(value, name);
     } else if (name == "print") {
@@ -261,7 +292,11 @@ void ApplyHostSetting(HostApp& host, const std::string& name, const std::string&
 }
 
 ScriptRunner::ScriptRunner(HostApp& host, std::istream& in, std::ostream& err, Options options)
-    : m_host(host), m_in(in), m_err(err), m_options(std::move(options)), m_previousDriver(GetDialogDriver()) {
+    : m_host(host),
+      m_reader(*in.rdbuf()),
+      m_err(err),
+      m_options(std::move(options)),
+      m_previousDriver(GetDialogDriver()) {
     InstallDialogDriver(this);
 }
 
@@ -272,20 +307,46 @@ ScriptRunner::~ScriptRunner() {
 bool ScriptRunner::NextLine(int& number, std::vector<ScriptWord>& words) {
     if (m_options.interactive && m_options.prompt)
         *m_options.prompt << (m_dialogDepth > 0 ? "tvkhost (dialog)> " : "tvkhost> ") << std::flush;
+    if (!m_started) {
+        m_started = true;
+        const ByteOrderMark mark = m_reader.ReadByteOrderMark();
+        if (mark == ByteOrderMark::Utf16 || mark == ByteOrderMark::Utf32) {
+            m_reader.SkipLine();
+            number = ++m_lineNumber;
+            throw ScriptError(number, std::string("the script is in ") +
+                                          (mark == ByteOrderMark::Utf16 ? "UTF-16" : "UTF-32") +
+                                          " (it starts with that byte-order mark): save it as UTF-8");
+        }
+    }
     std::string text;
-    if (!std::getline(m_in, text))
+    const ByteReader::LineStatus status = m_reader.ReadLine(text, m_options.lineLimit);
+    if (status == ByteReader::LineStatus::End)
         return false;
     number = ++m_lineNumber;
-    if (number == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0)
-        text.erase(0, 3);
+    if (status != ByteReader::LineStatus::Line) {
+        // Only a person at the prompt goes on; a file that is not text is left unread.
+        if (m_options.interactive)
+            m_reader.SkipLine();
+        throw ScriptError(number, status == ByteReader::LineStatus::Nul
+                                      ? "a NUL byte: a script is plain text"
+                                      : "the line is longer than " + SizeText(m_options.lineLimit) +
+                                            " (the limit of a script line)");
+    }
     words = SplitScriptLine(text, number);
     return true;
 }
 
 void ScriptRunner::Report(const ScriptError& error) {
     m_failed = true;
+    Note(error.GetLine(), error.what());
+}
+
+void ScriptRunner::Note(int line, const std::string& what) {
+    // What the input said may be long or hold control characters: keep the message one short line.
+    constexpr std::size_t kShown = 1000;
     m_host.Out().flush();
-    m_err << "tvkhost: " << m_options.name << ":" << error.GetLine() << ": " << error.what() << std::endl;
+    m_err << "tvkhost: " << Escaped(m_options.name) << ":" << line << ": "
+          << Escaped(what.size() > kShown ? what.substr(0, kShown) + "..." : what) << std::endl;
 }
 
 int ScriptRunner::RunScript() {
@@ -443,25 +504,15 @@ void ScriptRunner::Execute(int line, const std::vector<ScriptWord>& words, CGUIB
         }
     } else if (command == "save") {
         RequireWords(line, words, 2, "save FILE");
-        const auto bytes = m_host.SaveRecords();
-        std::ofstream out(Resolve(words[1].text), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out)
-            throw ScriptError(line, words[1].text + ": cannot write the record file");
+        SaveRecords(line, words[1].text);
     } else if (command == "open") {
         RequireWords(line, words, 2, "open FILE");
         if (dlg)
             throw ScriptError(line, "records cannot be replaced while a dialog is open");
-        std::ifstream in(Resolve(words[1].text), std::ios::binary);
-        if (!in)
-            throw ScriptError(line, words[1].text + ": cannot open the record file");
-        const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in),
-                                               std::istreambuf_iterator<char>()};
         try {
-            m_host.OpenRecords(bytes);
-        } catch (const std::runtime_error& e) {
-            throw ScriptError(line, words[1].text + ": " + e.what());
+            m_host.OpenRecordFile(Resolve(words[1].text).string(), words[1].text);
+        } catch (const HostError& e) {
+            throw ScriptError(line, e.what());
         }
     } else if (command == "page" || command == "text" || command == "check" || command == "radio" ||
                command == "combo" || command == "select" || command == "click" || command == "dblclick" ||
@@ -483,6 +534,18 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
     try {
         // Control ids of a tabbed dialog refer to the page it shows.
         CGUIBaseDlg& active = dlg.GetActiveControlsDialog();
+        // A user cannot act on a disabled or hidden control, and neither does the script; but it says
+        // so, once the dialog has had its say on a wrong kind or name.
+        const auto reach = [&](UINT control, const auto& act) {
+            const CTKCtrl* c = active.FindCtrl(control);
+            const char* state = !c               ? nullptr
+                                : !c->m_bVisible ? "hidden"
+                                : !c->m_bEnabled ? "disabled"
+                                                 : nullptr;
+            act();
+            if (state)
+                Note(line, "control " + std::to_string(control) + " is " + state + "; nothing happens");
+        };
         if (command == "ok") {
             RequireWords(line, words, 1, "ok");
             ok();
@@ -497,24 +560,25 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
             dlg.UserShowPage(static_cast<int>(page));
         } else if (command == "text") {
             RequireWords(line, words, 3, "text ID VALUE");
-            active.UserTypeText(id(1), CString::FromUtf8(words[2].text));
+            reach(id(1), [&] { active.UserTypeText(id(1), CString::FromUtf8(words[2].text)); });
         } else if (command == "check") {
             RequireWords(line, words, 3, "check ID 0|1");
             if (words[2].text != "0" && words[2].text != "1")
                 throw ScriptError(line, "check takes 0 or 1, not '" + words[2].text + "'");
-            active.UserCheck(id(1), words[2].text == "1" ? 1 : 0);
+            reach(id(1), [&] { active.UserCheck(id(1), words[2].text == "1" ? 1 : 0); });
         } else if (command == "radio") {
             RequireWords(line, words, 2, "radio ID");
-            active.UserRadio(id(1));
+            reach(id(1), [&] { active.UserRadio(id(1)); });
         } else if (command == "combo") {
             RequireWords(line, words, 3, "combo ID INDEX|TEXT");
             if (words[2].quoted || words[2].text.find_first_not_of("0123456789") != std::string::npos) {
-                active.UserCombo(id(1), ComboItemByText(line, active.Ctrl(id(1)), words[2].text));
+                const int item = ComboItemByText(line, active.Ctrl(id(1)), words[2].text);
+                reach(id(1), [&] { active.UserCombo(id(1), item); });
             } else {
                 const UINT index = ParseId(line, words[2], "combo index");
                 if (index > INT32_MAX)
                     throw ScriptError(line, "bad combo index '" + words[2].text + "'");
-                active.UserCombo(id(1), static_cast<int>(index));
+                reach(id(1), [&] { active.UserCombo(id(1), static_cast<int>(index)); });
             }
         } else if (command == "plot") {
             RequireWords(line, words, 2, "plot FILE");
@@ -525,10 +589,12 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
             if (words.size() < 2)
                 throw ScriptError(line, "usage: select ID NAME... | select ID *");
             const UINT list = id(1);
-            if (words.size() == 3 && words[2].text == "*" && !words[2].quoted)
-                active.UserSelectAll(list);
-            else
-                active.UserSelect(list, ItemNames(active, list, words.begin() + 2, words.end()));
+            reach(list, [&] {
+                if (words.size() == 3 && words[2].text == "*" && !words[2].quoted)
+                    active.UserSelectAll(list);
+                else
+                    active.UserSelect(list, ItemNames(active, list, words.begin() + 2, words.end()));
+            });
         } else if (command == "click") {
             RequireWords(line, words, 2, "click ID");
             const UINT button = id(1);
@@ -537,22 +603,28 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
             else if (button == IDCANCEL)
                 dlg.OnCancel();
             else
-                active.UserClick(button);
+                reach(button, [&] { active.UserClick(button); });
         } else if (command == "dblclick") {
             RequireWords(line, words, 3, "dblclick ID NAME");
-            active.UserDblClick(id(1), CString::FromUtf8(words[2].text));
+            reach(id(1), [&] { active.UserDblClick(id(1), CString::FromUtf8(words[2].text)); });
         } else if (command == "drag") {
             if (words.size() < 5 || words[words.size() - 2].text != "to" || words[words.size() - 2].quoted)
                 throw ScriptError(line, "usage: drag ID NAME... to ID2");
             const UINT from = id(1);
             const UINT to = id(words.size() - 1);
-            active.UserDrag(from, ItemNames(active, from, words.begin() + 2, words.end() - 2), to);
+            reach(from, [&] {
+                active.UserDrag(from, ItemNames(active, from, words.begin() + 2, words.end() - 2), to);
+            });
         } else if (command == "context") {
             RequireWords(line, words, 3, "context ID CMD");
             active.UserContext(id(1), ParseId(line, words[2], "context command"));
         } else if (command == "show") {
-            RequireWords(line, words, 2, "show ID");
-            PrintControl(active, id(1));
+            if (words.size() > 2)
+                throw ScriptError(line, "usage: show [ID]");
+            if (words.size() == 1)
+                PrintControls(active);
+            else
+                PrintControl(active, id(1));
         } else {
             Execute(line, words, &dlg);
         }
@@ -560,6 +632,21 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
         throw ScriptError(line, e.what());
     }
     return dlg.IsEnded();
+}
+
+void ScriptRunner::SaveRecords(int line, const std::string& file) {
+    const std::filesystem::path path = Resolve(file);
+    if (const auto target = IdentityOf(path)) {
+        for (const FileIdentity& script : m_options.reading)
+            if (script == *target)
+                throw ScriptError(line, file + " is a script being read: saving there would overwrite it");
+    }
+    const auto bytes = m_host.SaveRecords();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw ScriptError(line, file + ": cannot write the record file");
 }
 
 void ScriptRunner::PrintControl(CGUIBaseDlg& dlg, UINT id) {
@@ -590,4 +677,45 @@ void ScriptRunner::PrintControl(CGUIBaseDlg& dlg, UINT id) {
             << Quote(chosen ? c.m_comboItems[static_cast<std::size_t>(c.m_nComboIndex)] : CString());
     }
     out << "\n";
+}
+
+void ScriptRunner::PrintControls(CGUIBaseDlg& dlg) {
+    const DialogTemplate* t = ResourceTables::Get().FindTemplate(dlg.GetTemplateID());
+    if (!t)
+        return;
+    std::ostream& out = m_host.Out();
+    // In template order, which is the order a user meets them in. An edit or combo has no text of its
+    // own: its label is the nearest static, check or radio before it.
+    CString label;
+    for (const TemplateControl& entry : t->controls) {
+        const CTKCtrl* c = dlg.FindCtrl(entry.id);
+        if (!c)
+            continue;
+        const ControlKind kind = c->GetKind();
+        const bool labels =
+            kind == ControlKind::Static || kind == ControlKind::Check || kind == ControlKind::Radio;
+        if (labels && !c->m_strText.IsEmpty())
+            label = c->m_strText;
+        const CString& own = c->IsEdit() || kind == ControlKind::Combo ? label : c->m_strText;
+        out << entry.id << " " << ControlKindName(kind) << " " << Quote(DisplayMenuText(own.str(), true))
+            << " enabled=" << (c->m_bEnabled ? 1 : 0) << " visible=" << (c->m_bVisible ? 1 : 0);
+        if (kind == ControlKind::Check || kind == ControlKind::Radio)
+            out << " checked=" << (c->m_nChecked ? 1 : 0);
+        if (c->IsEdit())
+            out << " text=" << Quote(c->m_strText);
+        if (kind == ControlKind::Combo) {
+            const bool chosen =
+                c->m_nComboIndex >= 0 && c->m_nComboIndex < static_cast<int>(c->m_comboItems.size());
+            out << " selected="
+                << Quote(chosen ? c->m_comboItems[static_cast<std::size_t>(c->m_nComboIndex)] : CString());
+        }
+        if (kind == ControlKind::List) {
+            const auto& list = static_cast<const CGUIListCtrl&>(*c);
+            CString selected;
+            for (int i : list.GetSelection())
+                selected += (selected.IsEmpty() ? L"" : L",") + list.GetItems()[i].GetVariableName();
+            out << " items=" << list.GetItemCount() << " selected=" << Quote(selected);
+        }
+        out << "\n";
+    }
 }

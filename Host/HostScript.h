@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Host/HostApp.h"
+#include "Host/HostText.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
 // A mistake in a session script: what is wrong, and the line.
@@ -29,7 +30,8 @@ struct ScriptWord {
 
 // Splits one script line into words: blanks separate words, a word in double quotes may hold blanks
 // (a doubled quote inside stands for one), "" is an empty word, and "#" outside quotes starts a
-// comment. Throws ScriptError for a quote that is never closed.
+// comment. Throws ScriptError for a quote that is never closed and for a control character outside a
+// comment (a script is plain text; a word with a line break would reach the kernel as two lines).
 std::vector<ScriptWord> SplitScriptLine(std::string_view line, int lineNumber);
 
 // Applies `set NAME VALUE` to the host; throws std::invalid_argument saying what is wrong.
@@ -41,10 +43,12 @@ void ApplyHostSetting(HostApp& host, const std::string& name, const std::string&
 class ScriptRunner final : public IDialogDriver {
 public:
     struct Options {
-        std::string name;                 // the script's name in messages
-        std::filesystem::path directory;  // relative file names in the script are taken from here
-        bool interactive = false;         // prompt, and go on after an error
-        std::ostream* prompt = nullptr;   // where prompts go when interactive
+        std::string name;                   // the script's name in messages
+        std::filesystem::path directory;    // relative file names in the script are taken from here
+        bool interactive = false;           // prompt, and go on after an error
+        std::ostream* prompt = nullptr;     // where prompts go when interactive
+        std::vector<FileIdentity> reading;  // the scripts being read, which `save` must not overwrite
+        std::size_t lineLimit = kMaxLineBytes;
     };
 
     ScriptRunner(HostApp& host, std::istream& in, std::ostream& err, Options options);
@@ -64,12 +68,17 @@ private:
     // The dialog commands; true when the dialog has ended.
     bool ExecuteInDialog(int line, const std::vector<ScriptWord>& words, CGUIBaseDlg& dlg);
     void Report(const ScriptError& error);
+    // A note on standard error that does not stop the script.
+    void Note(int line, const std::string& what);
     std::filesystem::path Resolve(const std::string& file) const;
     void LoadData(int line, const std::vector<ScriptWord>& words);
     void PrintControl(CGUIBaseDlg& dlg, UINT id);
+    void PrintControls(CGUIBaseDlg& dlg);
+    void SaveRecords(int line, const std::string& file);
 
     HostApp& m_host;
-    std::istream& m_in;
+    ByteReader m_reader;
+    bool m_started = false;  // the byte-order mark has been looked at
     std::ostream& m_err;
     Options m_options;
     IDialogDriver* m_previousDriver;

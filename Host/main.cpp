@@ -11,6 +11,7 @@
 #include "Host/HostApp.h"
 #include "Host/HostMenu.h"
 #include "Host/HostScript.h"
+#include "Host/HostText.h"
 #include "TvkUseRes/EmbeddedResources.h"
 
 namespace {
@@ -25,7 +26,9 @@ const char kUsage[] =
     "       tvkhost --help                  this text\n"
     "\n"
     "`tvkhost COMMAND --help` describes a command and its options. Exit status: 0 on success, 2 on\n"
-    "bad input (the message names the file and line), 1 when the module cannot be loaded.\n"
+    "bad input (a script, data or record file that cannot be read or is malformed, a log that cannot\n"
+    "be written, a bad option; the message names the file and line), 1 when the module cannot be\n"
+    "loaded.\n"
     "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
 
 const char kDemoHelp[] =
@@ -111,18 +114,32 @@ void PrepareHost(HostApp& host, const Options& o) {
         host.Data().LoadCsv(*o.data);
 }
 
-int WriteLog(const HostApp& host, const Options& o) {
+// A file the user named on the command line cannot be used: exit status 2, like any bad input.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The log is checked before anything runs, so that a run is not lost for want of its log; it is
+// written when the run ends.
+void CheckLog(const Options& o, const std::optional<FileIdentity>& script) {
     if (!o.log)
-        return 0;
+        return;
+    if (script && IdentityOf(*o.log) == script)
+        throw FileError(*o.log + ": the log would overwrite the script");
+    if (!std::ofstream(*o.log, std::ios::app))
+        throw FileError(*o.log + ": cannot write the log");
+}
+
+void WriteLog(const HostApp& host, const Options& o) {
+    if (!o.log)
+        return;
     std::ofstream out(*o.log, std::ios::trunc);
     for (const auto& line : host.KernelLog())
         out << line.ToUtf8() << "\n";
     out.close();
-    if (!out) {
-        std::cerr << "tvkhost: " << *o.log << ": cannot write the log\n";
-        return 1;
-    }
-    return 0;
+    if (!out)
+        throw FileError(*o.log + ": cannot write the log");
 }
 
 // The demo accepts every dialog as it opens.
@@ -142,6 +159,7 @@ private:
 };
 
 int Demo(const Options& o) {
+    CheckLog(o, std::nullopt);
     HostApp host(std::cout);
     PrepareHost(host, o);
     const EmbeddedResource* data = kEmbeddedResources;
@@ -166,7 +184,8 @@ int Demo(const Options& o) {
     }
     InstallDialogDriver(previous);
     std::cout.flush();
-    return WriteLog(host, o);
+    WriteLog(host, o);
+    return 0;
 }
 
 int Menu(const Options& o) {
@@ -203,26 +222,38 @@ int Run(const Options& o) {
     if (o.files.size() != 1)
         throw UsageError(o.files.empty() ? "run needs a script FILE (or - for standard input)"
                                          : "run takes one script FILE");
+    const std::string& file = o.files.front();
+    const bool fromStdin = file == "-";
+    if (!fromStdin)
+        if (const std::string problem = FileProblem(file); !problem.empty())
+            throw FileError(file + ": cannot open the script: " + problem);
+    const std::optional<FileIdentity> script =
+        fromStdin ? IdentityOfDescriptor(STDIN_FILENO) : IdentityOf(file);
+    CheckLog(o, script);
     HostApp host(std::cout);
     PrepareHost(host, o);
-    const std::string& file = o.files.front();
+    std::vector<FileIdentity> reading;
+    if (script)
+        reading.push_back(*script);
     int status = 0;
-    if (file == "-") {
+    if (fromStdin) {
         const bool terminal = isatty(STDIN_FILENO) != 0;
-        ScriptRunner runner(host, std::cin, std::cerr, {"stdin", {}, terminal, &std::cerr});
+        ScriptRunner runner(host, std::cin, std::cerr, {"stdin", {}, terminal, &std::cerr, reading});
         status = runner.RunScript();
     } else {
         std::ifstream in(file, std::ios::binary);
-        if (!in || std::filesystem::is_directory(file)) {
-            std::cerr << "tvkhost: " << file << ": cannot open the script\n";
-            return 2;
-        }
+        if (!in)
+            throw FileError(file + ": cannot open the script");
         ScriptRunner runner(host, in, std::cerr,
-                            {file, std::filesystem::path(file).parent_path(), false, nullptr});
-        status = runner.RunScript();
+                            {file, std::filesystem::path(file).parent_path(), false, nullptr, reading});
+        try {
+            status = runner.RunScript();
+        } catch (const std::ios_base::failure&) {
+            throw FileError(file + ": cannot read the script");
+        }
     }
-    const int logStatus = WriteLog(host, o);
-    return status != 0 ? status : logStatus;
+    WriteLog(host, o);
+    return status;
 }
 
 }  // namespace
@@ -244,20 +275,25 @@ int main(int argc, char** argv) {
             return command == "demo" ? Demo(o) : command == "menu" ? Menu(o) : Run(o);
         }
         std::cerr << "tvkhost: "
-                  << (command.empty() ? "no command given" : "unknown command '" + command + "'") << "\n"
+                  << (command.empty() ? "no command given" : "unknown command '" + Escaped(command) + "'")
+                  << "\n"
                   << kUsage;
         return 2;
     } catch (const UsageError& e) {
-        std::cerr << "tvkhost: " << e.what() << " (tvkhost " << (command.empty() ? "" : command + " ")
-                  << "--help)\n";
+        std::cerr << "tvkhost: " << Escaped(e.what()) << " (tvkhost "
+                  << (command.empty() ? "" : command + " ") << "--help)\n";
         return 2;
     } catch (const HostError& e) {
         std::cout.flush();
-        std::cerr << "tvkhost: " << e.what() << "\n";
+        std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
+        return 2;
+    } catch (const FileError& e) {
+        std::cout.flush();
+        std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
         return 2;
     } catch (const std::exception& e) {
         std::cout.flush();
-        std::cerr << "tvkhost: " << e.what() << "\n";
+        std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
         return 1;
     }
 }

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -112,6 +117,130 @@ TEST_F(HostAppTest, BadStoreLeavesEveryRecordAsItWas) {
     EXPECT_EQ("SERIES|PACF V1 / LAG = 6|", Lines(m_host, 1048));
 }
 
+TEST_F(HostAppTest, SaveLineDoublesAQuoteInTheFileName) {
+    ActingDriver driver([](CGUIBaseDlg& dlg) {
+        dlg.UserCheck(1006, 1);
+        dlg.UserTypeText(1007, L"a\"b / LAG = 1.tvz");
+    });
+    ASSERT_TRUE(m_host.RouteCommand(1039));
+    EXPECT_EQ("SERIES|SAVE \"a\"\"b / LAG = 1.tvz\"|ACF V1|", Lines(m_host, 1039));
+}
+
+TEST_F(HostAppTest, StoreWhoseLinesHoldAControlCharacterIsRefused) {
+    {
+        ActingDriver driver([](CGUIBaseDlg& dlg) {
+            dlg.UserCheck(1006, 1);
+            dlg.UserTypeText(1007, L"ACF Sa\nles B C");
+        });
+        ASSERT_TRUE(m_host.RouteCommand(1039));
+    }
+    const auto stored = m_host.SaveRecords();
+    {
+        ActingDriver driver([](CGUIBaseDlg& dlg) {
+            dlg.UserCheck(1006, 0);
+            dlg.UserTypeText(1002, L"7");
+        });
+        ASSERT_TRUE(m_host.RouteCommand(1039));
+    }
+    try {
+        m_host.OpenRecords(stored);
+        FAIL() << "a line break in a stored file name loaded";
+    } catch (const HostError& e) {
+        EXPECT_EQ(
+            "record for command 1039: a line it gives holds a control character: "
+            "\"SAVE \\\"ACF Sa\\nles B C.tvz\\\"\"",
+            std::string(e.what()));
+    }
+    EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039));
+}
+
+TEST_F(HostAppTest, RecordFilesThatAreNoStoresAreRefusedWithoutReadingThemWhole) {
+    const auto refusal = [&](const std::string& path, std::size_t limit = kMaxStoreBytes) {
+        try {
+            m_host.OpenRecordFile(path, "f", limit);
+        } catch (const HostError& e) {
+            return std::string(e.what());
+        }
+        return std::string("opened");
+    };
+    EXPECT_EQ("f: cannot open the record file: it is a folder",
+              refusal(std::filesystem::temp_directory_path().string()));
+    EXPECT_EQ("f: not a record store (no TVKR mark at its start)", refusal("/dev/zero"));
+    Open(1039, "7");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("hostapp-" + std::to_string(::getpid()) + ".tvr");
+    const auto stored = m_host.SaveRecords();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(stored.data()), static_cast<std::streamsize>(stored.size()));
+    EXPECT_EQ("f: the file is larger than " + std::to_string(stored.size() - 1) +
+                  " bytes (the limit of a record store)",
+              refusal(path.string(), stored.size() - 1));
+    EXPECT_EQ("opened", refusal(path.string(), stored.size()));
+    std::filesystem::remove(path);
+}
+
+// Runs a script on the fixture's host: the exit status, then what went to standard error.
+struct ScriptRun {
+    int status;
+    std::string err;
+};
+
+TEST_F(HostAppTest, ScriptLinesEndAtAnyLineEndAndHoldText) {
+    const auto run = [&](const std::string& text,
+                         ScriptRunner::Options options = {"t.tvs", {}, false, nullptr, {}}) {
+        std::istringstream in(text);
+        std::ostringstream err;
+        m_out.str("");
+        ScriptRunner runner(m_host, in, err, std::move(options));
+        const int status = runner.RunScript();
+        return ScriptRun{status, err.str()};
+    };
+    EXPECT_EQ(0, run("menu 1039\rtext 1002 4\r\nok\r").status);
+    EXPECT_EQ("caption: Time Series: Correlation Plots: Autocorrelation\nSERIES\nACF V1 / LAG = 4\n",
+              m_out.str());
+    EXPECT_EQ("", run("\xEF\xBB\xBFupdate 1039\n").err);
+    EXPECT_EQ("1039 enabled=1 checked=0\n", m_out.str());
+
+    EXPECT_EQ("tvkhost: t.tvs:2: a control character (\\x1B) in a word: a script is plain text\n",
+              run("update 1039\nA\x1B[31mB\n").err);
+    EXPECT_EQ("tvkhost: t.tvs:1: a control character (\\t) in a word: a script is plain text\n",
+              run("set current \"a\tb\" # \x1B in a comment is no harm\n").err);
+    EXPECT_EQ("tvkhost: t.tvs:1: a control character (\\u0085) in a word: a script is plain text\n",
+              run("set current a\xC2\x85\n").err);
+    EXPECT_EQ("tvkhost: t.tvs:1: unknown command 'caf\xC3\xA9\\xFF'\n", run("caf\xC3\xA9\xFF\n").err);
+    EXPECT_EQ("tvkhost: t.tvs:2: a NUL byte: a script is plain text\n", run(std::string("\n\0\0\0", 4)).err);
+    EXPECT_EQ(
+        "tvkhost: t.tvs:1: the script is in UTF-16 (it starts with that byte-order mark): save it as UTF-8\n",
+        run(std::string("\xFF\xFEu\0p\0", 6)).err);
+    const ScriptRun longLine =
+        run("update 1039\n#" + std::string(64, 'x') + "\n", {"t.tvs", {}, false, nullptr, {}, 64});
+    EXPECT_EQ(2, longLine.status);
+    EXPECT_EQ("tvkhost: t.tvs:2: the line is longer than 64 bytes (the limit of a script line)\n",
+              longLine.err);
+    EXPECT_EQ(0, run("#" + std::string(63, 'x') + "\r\n", {"t.tvs", {}, false, nullptr, {}, 64}).status);
+
+    // A person at the prompt goes on after each of these.
+    const ScriptRun session = run(std::string("\0bad\n#", 6) + std::string(64, 'x') + "\nupdate 1039\n",
+                                  {"stdin", {}, true, nullptr, {}, 64});
+    EXPECT_EQ(2, session.status);
+    EXPECT_EQ("1039 enabled=1 checked=0\n", m_out.str());
+    EXPECT_NE(std::string::npos, session.err.find("stdin:2: the line is longer"));
+}
+
+TEST_F(HostAppTest, SaveDoesNotOverwriteAScriptBeingRead) {
+    const auto dir = std::filesystem::temp_directory_path() / ("hostapp-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "s.tvs") << "save s.tvs\nupdate 1039\n";
+    std::ifstream in(dir / "s.tvs");
+    std::ostringstream err;
+    ScriptRunner runner(m_host, in, err, {"s.tvs", dir, false, nullptr, {*IdentityOf(dir / "s.tvs")}});
+    EXPECT_EQ(2, runner.RunScript());
+    EXPECT_EQ("tvkhost: s.tvs:1: s.tvs is a script being read: saving there would overwrite it\n", err.str());
+    std::ifstream again(dir / "s.tvs");
+    EXPECT_EQ("save s.tvs\nupdate 1039\n", std::string(std::istreambuf_iterator<char>(again), {}));
+    std::filesystem::remove_all(dir);
+}
+
 TEST_F(HostAppTest, StoreOfACommandWithoutRecordIsRefused) {
     Open(1039, "7");
     // A store naming the clear-series item, which opens no dialog and keeps no record.
@@ -156,11 +285,16 @@ TEST(ScriptWordsTest, SettingsTakeOnlyTheirValues) {
     ApplyHostSetting(host, "decimal", ",");
     ApplyHostSetting(host, "season", "none");
     ApplyHostSetting(host, "current", "SERIES");
-    ApplyHostSetting(host, "datastatus", "-3");
+    ApplyHostSetting(host, "datastatus", "0");
     EXPECT_EQ(L',', host.GetDecimalSymbol());
     EXPECT_EQ(nullptr, host.FindModule(L"TvkSeries"));
     EXPECT_TRUE(host.IsCurrentModule(L"SERIES"));
-    EXPECT_EQ(-3, host.GetDataStatus());
+    host.Data().Synthetic(1, 3);
+    EXPECT_EQ(0, host.GetDataStatus());
+    // The number that stands for `auto` inside the host is not a status a script may set.
+    EXPECT_THROW(ApplyHostSetting(host, "datastatus", "-1"), std::invalid_argument);
+    EXPECT_EQ(0, host.GetDataStatus());
+    host.Data().Clear();
     ApplyHostSetting(host, "season", "4");
     ApplyHostSetting(host, "datastatus", "auto");
     EXPECT_NE(nullptr, host.FindModule(L"TvkSeries"));

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Host/HostData.h"
+#include "Host/HostText.h"
 #include "TvkBaseGui/CGUIDataVariable.h"
 
 namespace {
@@ -52,11 +53,74 @@ TEST(HostDataTest, NonFiniteAndPartialNumbersAreLabels) {
 TEST(HostDataTest, QuotedCellsHoldCommasLineBreaksAndQuotes) {
     HostData data;
     data.LoadCsvText(
-        "\"Name, full\",\"Note\"\"s\",Value\n"
+        "\"Name\",\"Note\",Value\n"
         "\"Smith, J\",\"line one\nline two\",1\n"
         "\"\"\"quoted\"\"\",\"\",\"2\"\n",
         "in.csv");
-    EXPECT_EQ("Name, full:s Note\"s:s Value:n 2 cases", Describe(data));
+    EXPECT_EQ("Name:s Note:s Value:n 2 cases", Describe(data));
+}
+
+// Names go into command lines as they are: a quoted line break, a slash or a blank would split a line
+// or forge a clause.
+TEST(HostDataTest, NamesAreLettersDigitsAndUnderscoresLetterFirst) {
+    HostData data;
+    const std::string longest(64, 'x');
+    data.LoadCsvText("a,B_2,z9_," + longest + "\n1,2,3,4\n", "in.csv");
+    EXPECT_EQ("a:n B_2:n z9_:n " + longest + ":n 1 cases", Describe(data));
+
+    EXPECT_EQ("in.csv:1: column 2: \"Sa\\nles\" is not a valid variable name",
+              LoadError("A,\"Sa\nles\",C\n1,2,3\n"));
+    EXPECT_EQ("in.csv:1: column 1: \"Sales / LAG = 999\" is not a valid variable name",
+              LoadError("\"Sales / LAG = 999\"\n1\n"));
+    EXPECT_EQ("in.csv:2: column 3: \"\\\"q\\\"\" is not a valid variable name",
+              LoadError("\nA,B,\"\"\"q\"\"\"\n"));
+    EXPECT_EQ("in.csv:1: column 1: \"Sa les\" is not a valid variable name", LoadError(" Sa les \n"));
+    EXPECT_EQ("in.csv:1: column 1: \"\\x1B[31mX\" is not a valid variable name", LoadError("\x1B[31mX\n"));
+    EXPECT_EQ("in.csv:1: column 2: \"1st\" is not a valid variable name", LoadError("A,1st\n"));
+    EXPECT_EQ("in.csv:1: column 1: \"_x\" is not a valid variable name", LoadError("_x\n"));
+    EXPECT_EQ("in.csv:1: column 1: \"Caf\xC3\xA9\" is not a valid variable name", LoadError("Caf\xC3\xA9\n"));
+    EXPECT_EQ("in.csv:1: column 1: \"" + longest + "y\" is not a valid variable name",
+              LoadError(longest + "y\n"));
+    EXPECT_EQ("in.csv:1: variable 'SALES' named twice (as 'Sales' before; case does not count)",
+              LoadError("Sales,SALES\n"));
+}
+
+TEST(HostDataTest, LoneCarriageReturnsEndLines) {
+    HostData data;
+    data.LoadCsvText("A,B\r1,2\r\r\"x\ry\",4\r", "in.csv");
+    EXPECT_EQ("A:s B:n 2 cases", Describe(data));
+    EXPECT_EQ("in.csv:5: the row has 1 cell, the header names 2 variables",
+              LoadError("A,B\r1,2\r\"x\ry\",4\r5\r"));
+    EXPECT_EQ("in.csv:3: the row has 1 cell, the header names 2 variables", LoadError("A,B\r\n1,2\r\n3\r\n"));
+}
+
+TEST(HostDataTest, WhatIsNotUtf8TextIsRefusedAtOnce) {
+    EXPECT_EQ("in.csv:1: the file is in UTF-16 (it starts with that byte-order mark): save it as UTF-8",
+              LoadError(std::string("\xFF\xFE"
+                                    "A\0,\0B\0\n\0",
+                                    10)));
+    EXPECT_EQ("in.csv:1: the file is in UTF-16 (it starts with that byte-order mark): save it as UTF-8",
+              LoadError(std::string("\xFE\xFF\0A", 4)));
+    EXPECT_EQ("in.csv:1: the file is in UTF-32 (it starts with that byte-order mark): save it as UTF-8",
+              LoadError(std::string("\xFF\xFE\0\0A\0\0\0", 8)));
+    EXPECT_EQ("in.csv:2: a NUL byte: this is not a text file", LoadError(std::string("A,B\n1,\0\n", 8)));
+    // A first byte that may start a mark but does not is data.
+    EXPECT_EQ("in.csv:1: column 1: \"\\xFFA\" is not a valid variable name", LoadError("\xFF"
+                                                                                       "A\n"));
+}
+
+TEST(HostDataTest, RowsHaveALimit) {
+    HostData data;
+    // 16 bytes: the quotes, 13 letters and the line end.
+    data.LoadCsvText("A\n\"" + std::string(13, 'x') + "\"\n", "in.csv", 16);
+    EXPECT_EQ("A:s 1 cases", Describe(data));
+    try {
+        data.LoadCsvText("A\n\"" + std::string(14, 'x') + "\"\n", "in.csv", 16);
+        FAIL() << "a row beyond the limit loaded";
+    } catch (const HostError& e) {
+        EXPECT_EQ("in.csv:2: a row longer than 16 bytes (the limit of a row)", std::string(e.what()));
+    }
+    EXPECT_EQ("16 MiB", SizeText(kMaxLineBytes));
 }
 
 TEST(HostDataTest, BlankLinesByteOrderMarkAndCarriageReturnsAreNotData) {
@@ -104,6 +168,13 @@ TEST(HostDataTest, FilesAreReadAndNamedAsTheUserNamedThem) {
     } catch (const HostError& e) {
         EXPECT_EQ("shown.csv: cannot open the data file", std::string(e.what()));
     }
+    try {
+        data.LoadCsv(std::filesystem::temp_directory_path().string(), "folder");
+        FAIL() << "a folder loaded";
+    } catch (const HostError& e) {
+        EXPECT_EQ("folder: cannot open the data file: it is a folder", std::string(e.what()));
+    }
+    EXPECT_EQ("P:n Q:s 1 cases", Describe(data));
 }
 
 TEST(HostDataTest, SyntheticAndNone) {

@@ -59,7 +59,10 @@ void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString
     trimmedCommand.Trim();
     if (!trimmedCommand.IsEmpty())
         line += trimmedCommand + L" ";
-    line += L"\"" + file + L"\"";
+    // A quote inside the name is doubled, as the command language reads a quoted name.
+    CString quoted = file;
+    quoted.Replace(L"\"", L"\"\"");
+    line += L"\"" + quoted + L"\"";
     if (!text.IsEmpty())
         line += L" " + text;
     lines.AddTail(CCmdInfo(line, 0));

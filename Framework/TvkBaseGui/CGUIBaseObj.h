@@ -61,7 +61,7 @@ public:
     // already the host's current one.
     static void AddModuleCmd(UINT ids, CCmdList& lines);
     // The save line: SAVE "file" (the command and text, when not empty, stand between SAVE and the
-    // name and after it). Nothing is written for an empty file name.
+    // name and after it), a quote in the name doubled. Nothing is written for an empty file name.
     static void AddSaveCmd(const CString& file, CCmdList& lines, const CString& command, const CString& text);
     static void AddVariables(CString& line, const CVariableList& variables, const CString& separator);
     static CString AddOnConditionCmd(const CString& text, int condition) {
