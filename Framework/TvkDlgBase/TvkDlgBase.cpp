@@ -84,4 +84,3 @@ CString CRadioUtil::GetRadioString(UINT groupId, int index) {
     const RadioItem* item = At(ResourceTables::Get().FindRadio(groupId), index);
     return item ? item->text : CString();
 }
-
