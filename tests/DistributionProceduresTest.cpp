@@ -154,6 +154,23 @@ const ArchiveCase kArchives[] = {
 INSTANTIATE_TEST_SUITE_P(Records, DistributionArchive, ::testing::ValuesIn(kArchives),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// The text form loads back whole, and a store without texts is the number form again.
+TEST(DistributionArchiveForms, TextsLoadBackAndNumbersAloneKeepTheirForm) {
+    CDistribManagerData data;
+    data.SetActiveType(33);
+    data.Values(33) = {2, 3, 0, 1};
+    data.Texts(33) = {L"", L"", L"1 0;0 1", L"n.txt"};
+    data.Values(9) = {0, 1};
+    Bytes bytes = Store(data);
+    CDistribManagerData loaded;
+    CArchive in(bytes);
+    loaded.Serialize(in);
+    EXPECT_EQ(loaded, data);
+    CDistribManagerData numbers;
+    numbers.Values(9) = {0, 1};
+    EXPECT_EQ(Store(numbers).at(0), CDistribManagerData::kFormatVersion);
+}
+
 // ---- lines ------------------------------------------------------------------------------------------
 
 struct LinesCase {
