@@ -391,6 +391,16 @@ TEST_F(SamplingDialogs, TriangularModeOutsideItsBoundsKeepsTheDialogOpen) {
     EXPECT_EQ(KeptLines(1035).back(), L"UNIVARIATE triRN(0, 1, 0.25) /SIZE = 1 NSAMP = 1");
 }
 
+TEST_F(SamplingDialogs, GoingBackToADistributionFindsWhatWasTyped) {
+    EXPECT_TRUE(Launch(1035, [&](CGUIBaseDlg& dlg) {
+        ChooseDistribution(dlg, L"Gamma").UserTypeText(Edit(1), L"2.5");
+        ChooseDistribution(dlg, L"Normal");
+        EXPECT_EQ(ChooseDistribution(dlg, L"Gamma").GetCtrlWindowText(Edit(1)), L"2.5");
+        return IDOK;
+    }));
+    EXPECT_EQ(KeptLines(1035).back(), L"UNIVARIATE gammaRN(2.5, 1) /SIZE = 1 NSAMP = 1");
+}
+
 TEST_F(SamplingDialogs, SeedRangeFollowsTheGeneratorAndEmptyIsNone) {
     host.kernel.rng = 2;
     bool refused = false;

@@ -468,6 +468,7 @@ CString CDistribManager::GetRowColData(int row, int col) const {
 bool CDistribManager::SelectType(int type) {
     if (!m_pData || !FindInfo(type))
         return false;
+    KeepTyped();
     m_pData->SetActiveType(type);
     if (m_pDlg && m_pDlg->FindCtrl(kDistribCombo)) {
         CTKCtrl& combo = m_pDlg->Ctrl(kDistribCombo);
@@ -555,12 +556,33 @@ void CDistribManager::ShowActive() {
     }
 }
 
+void CDistribManager::KeepTyped() {
+    const DistribInfo* d = FindInfo(GetActiveDBT());
+    if (!d || !m_pDlg || !m_pDlg->FindCtrl(kDistribCombo))
+        return;
+    std::vector<double>& values = m_pData->Values(d->type);
+    for (std::size_t i = 0; i < d->parameters.size() && i < values.size(); ++i) {
+        const UINT at = static_cast<UINT>(i) + 1;
+        const DistribParameter& p = d->parameters[i];
+        const CString typed = m_pDlg->GetCtrlWindowText(kEditBase + at);
+        if (p.IsText()) {
+            if (const auto* kept = m_pData->FindTexts(d->type); kept && kept->size() == d->parameters.size())
+                m_pData->Texts(d->type)[i] = typed;
+            if (p.kind == DistribParameter::Kind::Matrix)
+                values[i] = m_pDlg->IsCtrlChecked(kFileCheckBase + at) ? 1 : 0;
+        } else if (const auto parsed = CGUIBaseDlg::ParseDouble(typed); parsed && p.Accepts(*parsed)) {
+            values[i] = *parsed;
+        }
+    }
+}
+
 bool CDistribManager::OnCommand(UINT id) {
     if (id != kDistribCombo || !m_pDlg || !m_pData)
         return false;
     const int index = m_pDlg->Ctrl(kDistribCombo).m_nComboIndex;
     if (index < 0 || index >= static_cast<int>(m_info.size()))
         return false;
+    KeepTyped();
     m_pData->SetActiveType(m_info[static_cast<std::size_t>(index)].type);
     ShowActive();
     return true;

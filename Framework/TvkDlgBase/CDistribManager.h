@@ -173,6 +173,9 @@ public:
 
 private:
     void ShowActive();
+    // Before another distribution is shown: what the user typed for the one shown now is kept for it
+    // (numbers that its checks accept, and texts as typed), so that going back finds it again.
+    void KeepTyped();
     const std::vector<double>& ActiveValues() const;
 
     CGUIBaseDlg* m_pDlg;
