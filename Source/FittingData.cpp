@@ -50,8 +50,13 @@ void CFittingData::GetCommandInfoList(CCmdList& lines) const {
     std::vector<int> types;
     CVariableList commands;
     for (const CGUIDataVariable& d : SelectedDistributionsList) {
-        types.push_back(GetDistribType(manager, d.GetVariableName()));
-        commands.Add(CGUIDataVariable(GetDistributionCommand(types.back()), kVariableTypeNumeric));
+        // A name the description file does not offer (a record kept from elsewhere) is no choice.
+        const int type = GetDistribType(manager, d.GetVariableName());
+        const CString command = GetDistributionCommand(type);
+        if (command.IsEmpty())
+            continue;
+        types.push_back(type);
+        commands.Add(CGUIDataVariable(command, kVariableTypeNumeric));
     }
     AddModuleCmd(kModule, lines);
     if (SaveFileCheck && !SaveFileEdit.IsEmpty())

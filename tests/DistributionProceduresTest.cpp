@@ -208,6 +208,7 @@ CRandSampData Sample(UINT id, int type, std::vector<double> values, std::vector<
 CFittingData Fit(UINT id, std::initializer_list<const wchar_t*> distributions) {
     auto r = Chosen<CFittingData>(id, 9, {0.5, 2});
     r.DistribManagerData.Values(23) = {2000000, 0.25};
+    r.DistribManagerData.Values(22) = {1.5};
     r.SelectedVariablesList = Variables({L"x", L"y"});
     r.SelectedDistributionsList = Variables(distributions);
     return r;
@@ -266,6 +267,9 @@ const LinesCase kLines[] = {
     {"FitSeveralContinuousByStem",
      LinesAfter(Fit(2080, {L"Gamma", L"Normal"})),
      {L"FIT", L"CONTINUOUS x y/ DISTRIBUTION = gamma norm"}},
+    {"FitNameNotOfferedIsNoChoice",
+     LinesAfter(Fit(2081, {L"Normal", L"Poisson"})),
+     {L"FIT", L"DISCRETE x y/ DISTRIBUTION = pois(1.5)"}},
     {"FitSeveralDiscreteNoLine", LinesAfter(Fit(2081, {L"Poisson", L"Binomial"})), {L"FIT"}},
     {"FitSaveLineOnlyWithAName",
      LinesAfter<CFittingData>(Fit(2081, {}), [](CFittingData& r) { r.SaveFileCheck = 1; }),
