@@ -13,23 +13,7 @@ std::vector<double> CProbabilityData::GetParameters() const {
 }
 
 bool CProbabilityData::IsIntegerParameter(int type, int index) {
-    using namespace NmsEnum;
-    switch (type) {
-        case T:
-        case CHISQ:
-        case F:
-        case RANGE:
-        case DUNIFORM:
-        case HGEOMETRIC:
-        case BENFORD:
-        case SMM:
-            return true;
-        case BINOMIAL:
-        case ERLANG:
-            return index == 0;
-        default:
-            return false;
-    }
+    return CDistribNewData::IsIntegerParameter(type, index);
 }
 
 CString CProbabilityData::ParameterList(int type, const std::vector<double>& values) {

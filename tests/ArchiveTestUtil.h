@@ -114,6 +114,11 @@ public:
             Text(v.name).Int(v.type).Int(v.flags);
         return *this;
     }
+    // The count form of a count below 0xFFFF: two bytes.
+    ExpectedArchive& Count(int n) {
+        m_bytes << std::initializer_list<int>{n & 0xFF, n >> 8};
+        return *this;
+    }
     const Bytes& bytes() const { return m_bytes; }
 
 private:

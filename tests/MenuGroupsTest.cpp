@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "DialogTestUtil.h"
 #include "FakeHost.h"
 #include "Source/CDlgStat1.h"
 
@@ -69,6 +70,19 @@ TEST_F(MenuGroups, LockedHostLeavesOnlyTheAlwaysItems) {
     for (const auto& o : kOwners)
         for (UINT id = o.first; id <= o.last; ++id)
             EXPECT_EQ(Enabled(id), stayEnabled.count(id) > 0) << id;
+}
+
+// Every item but the design items that show a message and the series items that send fixed lines opens
+// a dialog: no row of a group is left without its launcher.
+TEST_F(MenuGroups, EveryOtherItemOpensItsDialog) {
+    const std::set<UINT> withoutDialog = {1067, 1068, 1069, 1042, 1043, 1046};
+    const auto groups = Groups();
+    for (const auto& o : kOwners)
+        for (UINT id = o.first; id <= o.last; ++id) {
+            ScriptedDriver driver([](CGUIBaseDlg&) { return IDCANCEL; });
+            groups[static_cast<std::size_t>(o.group)]->OnTKCommand(id);
+            EXPECT_EQ(driver.runs, withoutDialog.count(id) ? 0 : 1) << id;
+        }
 }
 
 TEST_F(MenuGroups, DesignItemsWithoutADialogShowAMessage) {

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Private/TestTabData.h"
+#include "TvkBaseGui/CRecordOptions.h"
+#include "TvkDlgBase/CDistribManager.h"
+
+// The page of the one-sample Kolmogorov-Smirnov (and Lilliefors) test (2162) and of the Anderson-Darling
+// test (2154): the selected variables against a distribution the distribution manager offers.
+//
+// Options, in declared order: ListOfVariablesList, SelectedVariablesList, SaveStatisticEdit,
+// SaveStatisticCheck, DistribManagerData. Archive: the base part and the dialog id; SaveStatisticEdit;
+// SaveStatisticCheck; the two lists; the distribution.
+//
+// Lines: the module line (12926); SAVE "file" when saving; then, when the chosen distribution has a
+// function stem, "KS " (or "AD ") and the variables, " / ", the distribution's keyword and its
+// parameters separated by ", ": "KS x y / NORMAL = 0, 1", "KS x / LILLIEFORS". Whole-number parameters
+// are written as integers, others in six significant digits, always with a "." as the decimal point.
+class COneSampleKSData : public CRecordOptions<COneSampleKSData, CDistribNewData> {
+public:
+    static constexpr UINT kKolmogorovSmirnov = 2162;
+    static constexpr UINT kAndersonDarling = 2154;
+
+    // The keyword of a distribution type and the kinds of its parameters ('I' integer, 'D' double).
+    struct Keyword {
+        int type;
+        const wchar_t* keyword;
+        const char* parameters;
+    };
+    // Null for a type without a keyword.
+    static const Keyword* FindKeyword(int type);
+
+    static CString GetDefaultSaveStatisticEdit() { return {}; }
+    static int GetDefaultSaveStatisticCheck() { return 0; }
+    static CDistribManagerData GetDefaultDistribManagerData() { return {}; }
+
+    auto Options() {
+        return std::tie(ListOfVariablesList, SelectedVariablesList, SaveStatisticEdit, SaveStatisticCheck,
+                        DistribManagerData);
+    }
+
+    static const wchar_t* DistribInfoFile(UINT dialogId);
+
+    void Serialize(CArchive& ar) override;
+    // The data's numeric variables; the first is selected when none is.
+    void FillListSource() override;
+    void GetCommandInfoList(CCmdList& lines) const override;
+    // The test line alone; empty when the chosen distribution has no function stem.
+    CString GetCommandInfoListUnivariate() const;
+
+    CVariableList ListOfVariablesList;
+    CVariableList SelectedVariablesList;
+    CString SaveStatisticEdit = GetDefaultSaveStatisticEdit();
+    int SaveStatisticCheck = GetDefaultSaveStatisticCheck();
+};
+
+class COneSampleKSTabData
+    : public CFixedTestTabData<COneSampleKSData, 2207, COneSampleKSData::kKolmogorovSmirnov> {
+public:
+    static COneSampleKSData GetDefaultOneSampleKS() { return GetDefaultPage(); }
+};
+
+class CADTestTabData : public CFixedTestTabData<COneSampleKSData, 2008, COneSampleKSData::kAndersonDarling> {
+public:
+    static COneSampleKSData GetDefaultOneSampleKS() { return GetDefaultPage(); }
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Private/DistribPanel.h"
+#include "Private/OneSampleKSData.h"
+#include "Private/TestTabDlg.h"
+#include "TvkBaseGui/CRecordDlg.h"
+
+// The page of the one-sample Kolmogorov-Smirnov (2162) and Anderson-Darling (2154) tests (template
+// 2462): variables, the save file and the distribution manager's combo and parameters.
+class COneSampleKSDlg : public CRecordDlg<COneSampleKSData> {
+public:
+    enum : UINT {
+        IDD = 2462,
+        IDC_SOURCE_LIST = 3471,
+        IDC_SELECTED_LIST = 3475,
+        IDC_ADD = 3470,
+        IDC_REMOVE = 3472,
+        IDC_SAVE_CHECK = 3473,
+        IDC_SAVE_FILE = 3474,
+        IDC_LIST_MENU_LABEL = 3476,
+        IDC_PLACEHOLDER = 1573,
+    };
+
+    explicit COneSampleKSDlg(CGUIBaseDlg* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnCtrlChanged(UINT id) override;
+    void OnReset() override;
+    // Stores the page and, on success, marks the record's window state: the page was shown and taken.
+    BOOL OKLike() override;
+    CDistribManager* GetDistribManager() const { return m_panel.GetManager(); }
+
+protected:
+    void KeepOnDefault(COneSampleKSData& fresh) override;
+
+private:
+    CDistribPanel m_panel;
+};
+
+class COneSampleKSTabDlg final : public CTestTabDlg<COneSampleKSTabData, COneSampleKSDlg> {};
+class CADTestTabDlg final : public CTestTabDlg<CADTestTabData, COneSampleKSDlg> {};

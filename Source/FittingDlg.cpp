@@ -1,0 +1,89 @@
+#include "Private/FittingDlg.h"
+
+#include "HostApi/HostServices.h"
+#include "TvkUseRes/ResourceTables.h"
+
+CFittingDlg::CFittingDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    SetBaseRunFlag(1);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
+    AddListPair({IDC_DISTRIBUTION_LIST, IDC_SELECTED_DISTRIBUTION_LIST, IDC_ADD_DISTRIBUTION,
+                 IDC_REMOVE_DISTRIBUTION, kVariableTypeAny});
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+BOOL CFittingDlg::OnInitDialog() {
+    const UINT dialogId = GetRecord() ? GetRecord()->GetDialogID() : CFittingData::kContinuous;
+    m_Data.SetDialogID(dialogId);
+    CGUIBaseDlg::OnInitDialog();
+    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    Ctrl(IDC_SELECTED_DISTRIBUTION_LIST).m_strText = m_Data.GetDefaultSelectedDistributionsListName();
+    m_panel.Open(*this, m_Data.DistribManagerData, CFittingData::DistribInfoFile(dialogId), IDC_PLACEHOLDER,
+                 0);
+    m_nShownType = -2;
+    OnSelchangeDistributionListHelper();
+    return 1;
+}
+
+void CFittingDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariablesList, 0, 1);
+    DDX_ListCtrlArray(pDX, IDC_DISTRIBUTION_LIST, m_Data.DistributionsList, 0, 1);
+    // Distributions are no variables of the data: the target list's check against the data must not
+    // drop them.
+    if (!pDX->m_bSaveAndValidate)
+        ListCtrl(IDC_SELECTED_DISTRIBUTION_LIST).SetItems(m_Data.SelectedDistributionsList);
+    else if (!(m_Data.SelectedDistributionsList == ListCtrl(IDC_SELECTED_DISTRIBUTION_LIST).GetItems()))
+        pDX->Replace(m_Data.SelectedDistributionsList, ListCtrl(IDC_SELECTED_DISTRIBUTION_LIST).GetItems());
+    if (pDX->m_bSaveAndValidate && !m_Data.IsDistributionTypeContinuous() &&
+        m_Data.SelectedDistributionsList.GetSize() > 1) {
+        TKMessageBox(GetString(kOneDiscrete));
+        pDX->Fail(IDC_SELECTED_DISTRIBUTION_LIST);
+    }
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    m_panel.DoDataExchange(*this, pDX);
+}
+
+void CFittingDlg::UpdateDependentWindows() {
+    CRecordDlg::UpdateDependentWindows();
+    if (!m_Data.IsDistributionTypeContinuous() &&
+        ListCtrl(IDC_SELECTED_DISTRIBUTION_LIST).GetItemCount() >= 1)
+        EnableCtrl(IDC_ADD_DISTRIBUTION, 0);
+    OnSelchangeDistributionListHelper();
+}
+
+void CFittingDlg::OnReset() {
+    CRecordDlg::OnReset();
+    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
+    m_nShownType = -2;
+    UpdateDependentWindows();
+}
+
+void CFittingDlg::OnSelchangeDistributionListHelper() {
+    CDistribManager* manager = m_panel.GetManager();
+    if (!manager)
+        return;
+    const CGUIListCtrl& chosen = ListCtrl(IDC_SELECTED_DISTRIBUTION_LIST);
+    const auto& selection = chosen.GetSelection();
+    const int shown = selection.empty() ? 0 : selection.front();
+    const int type = shown < chosen.GetItemCount()
+                         ? m_Data.GetDistribType(*manager, chosen.GetItems().GetAt(shown).GetVariableName())
+                         : -1;
+    // Showing again would put back the kept values over what the user typed.
+    if (type == m_nShownType)
+        return;
+    m_nShownType = type;
+    if (manager->SelectType(type))
+        return;
+    for (int i = 1; i <= CDistribManager::kMaxParameters; ++i)
+        for (UINT id : {CDistribManager::kLabelBase + i, CDistribManager::kEditBase + i,
+                        CDistribManager::kFileCheckBase + i})
+            ShowCtrlWindow(id, 0);
+}
+
+void CFittingDlg::KeepOnDefault(CFittingData& fresh) {
+    CRecordDlg::KeepOnDefault(fresh);
+    fresh.DistributionsList = m_Data.DistributionsList;
+    m_panel.FillDefaults(fresh.DistribManagerData);
+}

@@ -1,0 +1,61 @@
+#include "Private/RandSampDlg.h"
+
+#include <limits>
+
+#include "TvkBaseGui/CGUIBaseDlgExchange.h"
+
+CRandSampDlg::CRandSampDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    SetBaseRunFlag(1);
+    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+}
+
+BOOL CRandSampDlg::OnInitDialog() {
+    // The buffer decides, as the record does, by the dialog id which lines it writes.
+    const UINT dialogId = GetRecord() ? GetRecord()->GetDialogID() : CRandSampData::kContinuous;
+    m_Data.SetDialogID(dialogId);
+    CGUIBaseDlg::OnInitDialog();
+    m_panel.Open(*this, m_Data.DistribManagerData, CRandSampData::DistribInfoFile(dialogId), IDC_PLACEHOLDER,
+                 1);
+    return 1;
+}
+
+void CRandSampDlg::DoDataExchange(CDataExchange* pDX) {
+    CGUIBaseDlg::DoDataExchange(pDX);
+    const int most = std::numeric_limits<int>::max();
+    DDX_Range(pDX, IDC_SIZE_EDIT, m_Data.SizeOfSampleEdit, 1, most, eInclusive, eNoValidation);
+    DDX_Range(pDX, IDC_NSAMP_EDIT, m_Data.NumSampleEdit, 1, most, eInclusive, eNoValidation);
+    DDX_Seed(pDX);
+    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+    m_panel.DoDataExchange(*this, pDX);
+}
+
+void CRandSampDlg::DDX_Seed(CDataExchange* pDX) {
+    const bool empty = pDX->m_bSaveAndValidate ? CString(GetCtrlWindowText(IDC_SEED_EDIT)).Trim().IsEmpty()
+                                               : m_Data.RandomSeedEdit.GetValue() == 0;
+    if (!empty) {
+        DDX_Range(pDX, IDC_SEED_EDIT, m_Data.RandomSeedEdit, 1u, CRandSampData::SeedMaximum());
+        return;
+    }
+    if (pDX->m_bSaveAndValidate && m_Data.RandomSeedEdit.GetValue() != 0)
+        pDX->Replace(m_Data.RandomSeedEdit, CRandSampData::GetDefaultRandomSeedEdit());
+    SetCtrlWindowText(IDC_SEED_EDIT, CString());
+    ChangeColor(IDC_SEED_EDIT, kColorWhite);
+}
+
+void CRandSampDlg::AddToolTips() {
+    CGUIBaseDlg::AddToolTips();
+    AddToolTip(IDC_SIZE_EDIT, L"[ 1 , +inf )", 0);
+    AddToolTip(IDC_NSAMP_EDIT, L"[ 1 , +inf )", 0);
+    AddToolTip(IDC_SEED_EDIT, L"[1 , " + NumberText(CRandSampData::SeedMaximum()) + L"]", 0);
+}
+
+void CRandSampDlg::OnCtrlChanged(UINT id) {
+    CRecordDlg::OnCtrlChanged(id);
+    m_panel.OnCommand(id);
+}
+
+void CRandSampDlg::KeepOnDefault(CRandSampData& fresh) {
+    CRecordDlg::KeepOnDefault(fresh);
+    m_panel.FillDefaults(fresh.DistribManagerData);
+}
