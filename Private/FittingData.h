@@ -29,8 +29,10 @@ public:
     static constexpr UINT kContinuous = 2080;
     static constexpr UINT kDiscrete = 2081;
     static constexpr UINT kModule = 13035;
+    // The captions name the distribution each dialog proposes first; 12490 is also Poisson's entry in
+    // the catalogue, so both captions are distribution names.
     static constexpr UINT kContinuousListName = 12434;
-    static constexpr UINT kDiscreteListName = 12492;
+    static constexpr UINT kDiscreteListName = 12490;
 
     static CString GetDefaultSaveFileEdit() { return {}; }
     static int GetDefaultSaveFileCheck() { return 0; }

@@ -449,7 +449,7 @@ TEST_F(SamplingDialogs, NothingOpensWhileTheHostRefusesSampling) {
 
 TEST_F(SamplingDialogs, DiscreteFittingTakesOneDistribution) {
     EXPECT_TRUE(Launch(1003, [&](CGUIBaseDlg& dlg) {
-        EXPECT_EQ(dlg.Ctrl(CFittingDlg::IDC_SELECTED_DISTRIBUTION_LIST).m_strText, GetString(12492).str());
+        EXPECT_EQ(dlg.Ctrl(CFittingDlg::IDC_SELECTED_DISTRIBUTION_LIST).m_strText, GetString(12490).str());
         EXPECT_FALSE(dlg.IsCtrlVisible(Edit(1)));
         dlg.UserDblClick(CFittingDlg::IDC_DISTRIBUTION_LIST, L"Poisson");
         EXPECT_FALSE(dlg.IsCtrlEnabled(CFittingDlg::IDC_ADD_DISTRIBUTION));
