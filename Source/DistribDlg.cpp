@@ -33,6 +33,8 @@ Control Switch(UINT id, int D::*field) {
     return {id, field, Check::Switch};
 }
 
+// One row per catalogue entry. `tip`: the edit shows its range as its tool tip (the location parameters
+// of Cauchy and Gumbel and the shapes of several laws show none).
 std::vector<std::vector<Control>> MakeGroups() {
     using G = CDistribDlg;
     constexpr bool tip = true;
