@@ -48,6 +48,7 @@ public:
 
 private:
     void RefreshRangeText();
+    void CheckParameters(CDataExchange* pDX);
     std::unique_ptr<IDistribution> MakeDistribution() const;
     void ComputePlotValues(const IDistribution& d, double x, double result);
     void FillResults(double result);

@@ -3,6 +3,7 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "Source/RecordRegistry.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
@@ -144,6 +145,25 @@ template class CDistribTables<CDistribKSData>;
 std::span<const DistribEntry> CDistribData::Catalogue() {
     return kCatalogue;
 }
+
+void CDistribData::GetAllBase(CDistribData& to) const {
+    to.Options() = const_cast<CDistribData&>(*this).Options();
+}
+
+void CDistribData::SetAllBase(const CDistribData& from) {
+    Options() = const_cast<CDistribData&>(from).Options();
+}
+
+void CDistribData::Serialize(CArchive& ar) {
+    CGUIBaseObj::Serialize(ar);
+    SerializeOptions(ar);
+}
+
+int CDistribData::GetDistribType() const {
+    return GetDistribTypeAt(GetDistribComboString(DistributionCombo));
+}
+
+REGISTER_RECORD(CDistribData);
 
 std::vector<int> CDistribData::SetIndexes(int set) {
     switch (set) {

@@ -80,13 +80,56 @@ void CProbabilityDlg::DoDataExchange(CDataExchange* pDX) {
         }
         if (!value) {
             ChangeColor(IDC_VALUE_EDIT, kColorInvalid);
-            TKMessageBox(m_Data.IsIntegerValue() ? L"Enter an integer" : L"Enter a number");
+            SendStatusBarText(m_Data.IsIntegerValue() ? L"Enter an integer" : L"Enter a number");
             pDX->Fail(IDC_VALUE_EDIT);
         }
+        if (m_Data.FunctionRadio == CProbabilityData::FunctionIF)
+            CheckRange(pDX, IDC_VALUE_EDIT, *value, 0.0, 1.0, eExclusive, eExclusive, 0);
         pDX->Replace(m_Data.Value, *value);
+        CheckParameters(pDX);
     }
     if (m_pManager)
         m_pManager->DoDataExchange(pDX);
+}
+
+// The manager's edits are judged as every range of the module is, in the status bar, before the manager
+// takes them (it would accept nothing these checks refuse).
+void CProbabilityDlg::CheckParameters(CDataExchange* pDX) {
+    const DistribInfo* d = m_pManager ? m_pManager->FindInfo(m_pManager->GetActiveDBT()) : nullptr;
+    if (!d)
+        return;
+    for (std::size_t i = 0; i < d->parameters.size(); ++i) {
+        const UINT id = CDistribManager::kEditBase + static_cast<UINT>(i) + 1;
+        if (!FindCtrl(id))
+            continue;
+        const DistribParameter& p = d->parameters[i];
+        const CString text = GetCtrlWindowText(id);
+        const auto whole = ParseInt(text);
+        const std::optional<double> value =
+            p.integer ? (whole ? std::optional<double>(*whole) : std::nullopt) : ParseDouble(text);
+        if (!value) {
+            ChangeColor(id, kColorInvalid);
+            SendStatusBarText(p.integer ? L"Enter an integer" : L"Enter a number");
+            pDX->Fail(id);
+        }
+        using C = DistribParameter::Check;
+        switch (p.check) {
+            case C::Positive:
+                CheckRange(pDX, id, *value, 0.0, 0.0, eExclusive, eNoValidation, 0);
+                break;
+            case C::Unit:
+                CheckRange(pDX, id, *value, 0.0, 1.0, eExclusive, eExclusive, 0);
+                break;
+            case C::AtLeast:
+                CheckRange(pDX, id, *value, p.bound, 0.0, eInclusive, eNoValidation, 0);
+                break;
+            case C::Above:
+                CheckRange(pDX, id, *value, p.bound, 0.0, eExclusive, eNoValidation, 0);
+                break;
+            case C::Any:
+                break;
+        }
+    }
 }
 
 void CProbabilityDlg::OnCtrlChanged(UINT id) {
@@ -249,10 +292,6 @@ bool CProbabilityDlg::OnOK() {
     const std::vector<double> p = m_Data.GetParameters();
     const double x = m_Data.Value;
     const int function = m_Data.FunctionRadio;
-    if (function == CProbabilityData::FunctionIF ? !(x > 0 && x < 1) : false) {
-        TKMessageBox(L"Enter a number in (0.0 , 1.0)");
-        return false;
-    }
     if (function != CProbabilityData::FunctionIF)
         if (const CString message = CheckValue(type, p, x); !message.IsEmpty()) {
             TKMessageBox(message);
@@ -286,9 +325,14 @@ bool CProbabilityDlg::OnOK() {
     m_cumulative.clear();
     if (d)
         ComputePlotValues(*d, x, result);
-    if (GetRecord())
-        GetRecord()->Plot = m_Data.Plot;
     FillResults(result);
+    // The dialog stays open, so its closing never hands the record to the host: each computation does,
+    // and the host draws the continuous calculator's curves from the record's plot lines.
+    if (CProbabilityData* record = GetRecord()) {
+        record->Plot = m_Data.Plot;
+        if (IGlobal* global = GetHostGlobal())
+            global->RunDialogCommand(record->GetstrDialog(), GetDlgCaption());
+    }
     return true;
 }
 
