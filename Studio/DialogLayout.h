@@ -1,0 +1,38 @@
+#pragma once
+
+#include <vector>
+
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+// Where each control of a dialog goes, decided from the template's order alone: the text-mode host
+// and the module know nothing of positions.
+//
+// - A static, check or radio followed by an edit or combo is a labelled row: label left, field right.
+// - Lists of list pairs make one block: a source list on the left, and for each of its target lists
+//   the pair's add and remove buttons between it and the source.
+// - OK, Cancel and Reset go to the button row at the bottom.
+// - Controls the module makes at run time (a distribution manager's) go where the template's first
+//   untitled static stands, the placeholder: combos first, then the k-th static with the k-th edit.
+// - A static that only names a list's context-menu command is not shown.
+// - Anything else is a row of its own.
+struct LayoutRow {
+    enum class Kind { Single, Labelled, ListBlock };
+    Kind kind = Kind::Single;
+    std::vector<UINT> ids;  // Single: the control; Labelled: label, field; ListBlock: the source list
+    // ListBlock: per target list, the target, its add and its remove button.
+    struct Target {
+        UINT list;
+        UINT add;
+        UINT remove;
+    };
+    std::vector<Target> targets;
+};
+
+struct DialogPlan {
+    std::vector<LayoutRow> rows;
+    std::vector<UINT> buttons;  // the bottom row
+    std::vector<UINT> hidden;   // made but never shown
+    std::vector<UINT> order;    // every control in the order the user meets them (the tab order)
+};
+
+DialogPlan PlanDialog(const CGUIBaseDlg& dlg);

@@ -1,0 +1,165 @@
+// The desktop host's dialogs driven through their widgets give the kernel the same lines as the
+// reference host's script runner given the same actions.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <sstream>
+
+#include "Host/HostScript.h"
+#include "StudioSupport.h"
+
+namespace {
+
+struct SameLinesCase {
+    const char* name;
+    UINT command;
+    std::vector<std::string> actions;  // dialog commands of a session script
+};
+
+// What the kernel received, then the lines the record kept for the command gives now (a dialog that
+// computes in place, as the probability calculator, sends nothing itself).
+std::vector<std::string> SentAndKept(const HostApp& host, UINT command) {
+    std::vector<std::string> lines = KernelLines(host);
+    lines.push_back("-- kept:");
+    if (const CGUIBaseObj* record = host.FindRecord(command)) {
+        CCmdList kept;
+        record->GetCommandInfoList(kept);
+        for (const auto& line : kept)
+            lines.push_back(line.GetCommand().ToUtf8());
+    }
+    return lines;
+}
+
+std::vector<std::string> ScriptLines(const SameLinesCase& c) {
+    std::ostringstream out;
+    std::ostringstream err;
+    HostApp host(out);
+    host.LoadModule();
+    std::string script = "data \"" + ExampleData() + "\"\nmenu " + std::to_string(c.command) + "\n";
+    for (const std::string& a : c.actions)
+        script += a + "\n";
+    std::istringstream in(script);
+    ScriptRunner::Options options;
+    options.name = c.name;
+    ScriptRunner runner(host, in, err, options);
+    EXPECT_EQ(runner.RunScript(), 0) << err.str();
+    return SentAndKept(host, c.command);
+}
+
+std::vector<std::string> WidgetLines(const SameLinesCase& c) {
+    StudioFixture f;
+    RunInWindow(f.session, c.command, [&](DialogWindow& window) {
+        for (const std::string& a : c.actions)
+            if (!window.Dialog().IsEnded())
+                PlayOnWidgets(window, a);
+    });
+    return SentAndKept(f.session.Host(), c.command);
+}
+
+class SameLines : public ::testing::TestWithParam<SameLinesCase> {};
+
+TEST_P(SameLines, AsTheScriptRunner) {
+    const SameLinesCase& c = GetParam();
+    const auto expected = ScriptLines(c);
+    ASSERT_GT(expected.size(), 1u);
+    EXPECT_EQ(WidgetLines(c), expected);
+}
+
+// One dialog of each kind: plain, composite (tab pages), with a distribution manager's controls.
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, SameLines,
+    ::testing::Values(
+        SameLinesCase{"plain_lists_edit_save_file",
+                      1039,
+                      {"select 1004 Visitors Rainfall", "click 1001", "text 1002 12", "check 1006 1",
+                       "text 1007 acf.tvz", "ok"}},
+        SameLinesCase{"plain_refused_then_fixed", 1039, {"text 1002 0", "ok", "text 1002 7", "ok"}},
+        SameLinesCase{"plain_double_click_drag_context",
+                      1039,
+                      {"dblclick 1004 Visitors", "drag 1008 Sales to 0", "select 1004 Rainfall",
+                       "context 1004 33001", "drag 1004 Temperature to 1008", "ok"}},
+        SameLinesCase{"plain_reset_button", 1039, {"text 1002 3", "click 3", "ok"}},
+        SameLinesCase{"composite_pages",
+                      1060,
+                      {"select 4741 Visitors Rainfall", "click 4732", "check 4735 1", "text 4736 90",
+                       "page 1", "check 4775 1", "text 4776 4", "page 2", "page 0", "ok"}},
+        SameLinesCase{"distribution_manager",
+                      1056,
+                      {"combo 50000 Normal", "text 50011 2", "radio 3922", "text 3931 1.96", "ok",
+                       "radio 3935", "ok", "cancel"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// The preview shows, while the dialog is open, the lines that OK then sends; and it leaves the record
+// and the controls as they were.
+struct PreviewCase {
+    const char* name;
+    UINT command;
+    std::vector<std::string> actions;
+};
+
+class Preview : public ::testing::TestWithParam<PreviewCase> {};
+
+TEST_P(Preview, IsWhatOkSends) {
+    const PreviewCase& c = GetParam();
+    StudioFixture f;
+    QString preview;
+    RunInWindow(f.session, c.command, [&](DialogWindow& window) {
+        for (const std::string& a : c.actions)
+            PlayOnWidgets(window, a);
+        preview = window.PreviewText();
+        PlayOnWidgets(window, "ok");
+        EXPECT_TRUE(window.Dialog().IsEnded());
+    });
+    QStringList sent;
+    for (const std::string& line : KernelLines(f.session.Host()))
+        sent << QString::fromStdString(line);
+    EXPECT_EQ(preview, sent.join('\n'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, Preview,
+    ::testing::Values(
+        PreviewCase{"defaults", 1039, {}},
+        PreviewCase{"changed_lag_and_file", 1039, {"text 1002 9", "check 1006 1", "text 1007 out"}},
+        PreviewCase{"composite", 1060, {"check 4735 1", "text 4736 80", "page 1", "check 4775 1"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(PreviewState, RefusedValueLeavesColourAndRecordUntouched) {
+    StudioFixture f;
+    RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+        PlayOnWidgets(window, "text 1002 0");
+        EXPECT_EQ(window.PreviewText(), "(OK would be refused now)");
+        // The preview's check did not colour the edit or write the status bar; OK does.
+        const CTKCtrl& lag = window.Dialog().Ctrl(1002);
+        EXPECT_EQ(lag.m_color, kColorWhite);
+        EXPECT_TRUE(window.StatusText().isEmpty());
+        PlayOnWidgets(window, "ok");
+        EXPECT_EQ(lag.m_color, kColorInvalid);
+        EXPECT_FALSE(window.StatusText().isEmpty());
+        EXPECT_NE(qobject_cast<QLineEdit*>(window.Widget(1002))->styleSheet(), QString());
+        PlayOnWidgets(window, "cancel");
+    });
+    EXPECT_TRUE(KernelLines(f.session.Host()).empty());
+    // Cancel after a refused preview: the record keeps its default lag.
+    CCmdList lines;
+    f.session.Host().FindRecord(1039)->GetCommandInfoList(lines);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().GetCommand().Find(L"LAG"), -1);
+}
+
+// The probability calculator draws its plots in the dialog once it has computed.
+TEST(Picture, ShownAfterCompute) {
+    StudioFixture f;
+    RunInWindow(f.session, 1056, [&](DialogWindow& window) {
+        EXPECT_TRUE(window.Picture()->isHidden());
+        for (const char* a : {"combo 50000 Normal", "radio 3922", "text 3931 1.5", "ok"})
+            PlayOnWidgets(window, a);
+        ASSERT_FALSE(window.Dialog().IsEnded());
+        EXPECT_FALSE(window.Picture()->isHidden());
+        EXPECT_GT(window.Picture()->pixmap().width(), 100);
+        PlayOnWidgets(window, "cancel");
+    });
+}
+
+}  // namespace
