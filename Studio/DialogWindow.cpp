@@ -33,6 +33,7 @@ const char kDragFormat[] = "application/x-tvkstudio-variables";
 // The sizes of list boxes: wide enough for a usual variable name, tall enough for a handful.
 constexpr int kListWidth = 170;
 constexpr int kListHeight = 150;
+constexpr std::size_t kChecksInTwoColumns = 6;
 
 QString ColorSheet(COLORREF color) {
     if (color == kColorWhite)
@@ -166,6 +167,8 @@ DialogWindow::DialogWindow(StudioSession& session, CGUIBaseDlg& dlg, QWidget* pa
     m_session.onReport = [this](const HostReport& r) { Report(r); };
 
     auto* root = new QVBoxLayout(this);
+    // A page shown later may need more room than the first: the window grows to it.
+    root->setSizeConstraint(QLayout::SetMinimumSize);
     m_main.dlg = &dlg;
     m_main.holder = new QWidget(this);
     new QVBoxLayout(m_main.holder);
@@ -345,7 +348,26 @@ void DialogWindow::BuildPage(Page& page) {
         v->addWidget(list, 1);
         return box;
     };
-    for (const LayoutRow& r : plan.rows) {
+    const auto isCheckRow = [&](std::size_t i) {
+        return i < plan.rows.size() && plan.rows[i].kind == LayoutRow::Kind::Single &&
+               page.dlg->Ctrl(plan.rows[i].ids[0]).GetKind() == ControlKind::Check;
+    };
+    for (std::size_t i = 0; i < plan.rows.size(); ++i) {
+        const LayoutRow& r = plan.rows[i];
+        // A long run of check boxes (a list of statistics to compute) reads down two columns.
+        std::size_t run = 0;
+        while (isCheckRow(i + run))
+            ++run;
+        if (run >= kChecksInTwoColumns) {
+            auto* checks = new QGridLayout;
+            const std::size_t half = (run + 1) / 2;
+            for (std::size_t k = 0; k < run; ++k)
+                checks->addWidget(MakeWidget(page, plan.rows[i + k].ids[0], page.content),
+                                  static_cast<int>(k % half), static_cast<int>(k / half));
+            grid->addLayout(checks, row++, 0, 1, 2);
+            i += run - 1;
+            continue;
+        }
         if (r.kind == LayoutRow::Kind::Labelled) {
             QWidget* label = MakeWidget(page, r.ids[0], page.content);
             QWidget* field = MakeWidget(page, r.ids[1], page.content);
@@ -550,6 +572,9 @@ void DialogWindow::ShowTab(int index) {
         BuildPage(page);
         m_tabs->setTabText(index, ToQString(page.dlg->GetDlgCaption()));
         Refresh();
+        // The new page's controls count in the window's minimum size at once, not at the next event.
+        page.holder->layout()->activate();
+        layout()->activate();
     }
 }
 

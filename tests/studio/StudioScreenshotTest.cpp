@@ -78,7 +78,7 @@ TEST(Screenshots, EveryMenuDialogReadable) {
         RunInWindow(f.session, item.command, [&](DialogWindow& window) {
             ++opened;
             const auto shoot = [&](int page) {
-                QTest::qWait(0);
+                QTest::qWait(20);
                 EXPECT_TRUE(window.grab().save(folder.filePath(PictureName(item.command, path, page))));
                 for (const std::string& fault : LayoutFaults(window))
                     ADD_FAILURE() << (page < 0 ? "" : "page " + std::to_string(page) + ": ") << fault;
