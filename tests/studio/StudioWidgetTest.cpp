@@ -2,8 +2,10 @@
 // reference host's script runner given the same actions.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <sstream>
 
 #include "Host/HostScript.h"
@@ -15,6 +17,7 @@ struct SameLinesCase {
     const char* name;
     UINT command;
     std::vector<std::string> actions;  // dialog commands of a session script
+    friend void PrintTo(const SameLinesCase& c, std::ostream* os) { *os << c.name; }
 };
 
 // What the kernel received, then the lines the record kept for the command gives now (a dialog that
@@ -96,6 +99,7 @@ struct PreviewCase {
     const char* name;
     UINT command;
     std::vector<std::string> actions;
+    friend void PrintTo(const PreviewCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Preview : public ::testing::TestWithParam<PreviewCase> {};
@@ -125,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         PreviewCase{"composite", 1060, {"check 4735 1", "text 4736 80", "page 1", "check 4775 1"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(PreviewState, RefusedValueLeavesColourAndRecordUntouched) {
+TEST(PreviewState, LeavesColourAndRecordUntouched) {
     StudioFixture f;
     RunInWindow(f.session, 1039, [&](DialogWindow& window) {
         PlayOnWidgets(window, "text 1002 0");
@@ -138,10 +142,13 @@ TEST(PreviewState, RefusedValueLeavesColourAndRecordUntouched) {
         EXPECT_EQ(lag.m_color, kColorInvalid);
         EXPECT_FALSE(window.StatusText().isEmpty());
         EXPECT_NE(qobject_cast<QLineEdit*>(window.Widget(1002))->styleSheet(), QString());
+        // A value the preview accepts is stored for it into the record, and taken out again.
+        PlayOnWidgets(window, "text 1002 9");
+        EXPECT_NE(window.PreviewText().indexOf("LAG = 9"), -1);
         PlayOnWidgets(window, "cancel");
     });
     EXPECT_TRUE(KernelLines(f.session.Host()).empty());
-    // Cancel after a refused preview: the record keeps its default lag.
+    // Cancel after the previews: the record keeps its default lag.
     CCmdList lines;
     f.session.Host().FindRecord(1039)->GetCommandInfoList(lines);
     ASSERT_FALSE(lines.empty());
@@ -160,6 +167,117 @@ TEST(Picture, ShownAfterCompute) {
         EXPECT_GT(window.Picture()->pixmap().width(), 100);
         PlayOnWidgets(window, "cancel");
     });
+}
+
+}  // namespace
+
+namespace {
+
+// The keyboard alone: Enter presses OK, Escape Cancel, an accelerator takes the focus to its field,
+// and Tab goes through the controls in the dialog's order, past the disabled ones.
+UINT FocusedControl(DialogWindow& window) {
+    for (UINT id : window.Dialog().GetCtrlIDs())
+        if (QWidget* w = window.Widget(id); w && w->hasFocus())
+            return id;
+    return 0;
+}
+
+void Activate(DialogWindow& window) {
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+TEST(Keyboard, EnterIsOkEscapeIsCancel) {
+    struct Case {
+        Qt::Key key;
+        bool sent;
+    };
+    for (const Case& c :
+         {Case{Qt::Key_Return, true}, Case{Qt::Key_Enter, true}, Case{Qt::Key_Escape, false}}) {
+        StudioFixture f;
+        RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+            Activate(window);
+            window.Widget(1002)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), c.key);
+            EXPECT_TRUE(window.Dialog().IsEnded());
+        });
+        EXPECT_EQ(!KernelLines(f.session.Host()).empty(), c.sent) << c.key;
+    }
+}
+
+TEST(Keyboard, AcceleratorAndTabOrder) {
+    StudioFixture f;
+    RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+        Activate(window);
+        // "Maximum &lag:" takes Alt+L to its edit.
+        window.Widget(1004)->setFocus();
+        QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+        EXPECT_EQ(FocusedControl(window), 1002u);
+        window.Widget(1004)->setFocus();
+        std::vector<UINT> visited;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.push_back(FocusedControl(window));
+        }
+        // Add and Remove are disabled, the file edit too while its check is off.
+        EXPECT_EQ(visited, (std::vector<UINT>{1008, 1002, 1006, 1, 2, 3}));
+        PlayOnWidgets(window, "cancel");
+    });
+}
+
+}  // namespace
+
+namespace {
+
+// The layout a template's order gives: "S" a row of its own, "L:F" a label and its field, "[S > T +A -R]"
+// a list block, then the bottom buttons and the controls never shown.
+std::string PlanText(const DialogPlan& plan) {
+    std::string out;
+    for (const LayoutRow& r : plan.rows) {
+        if (r.kind == LayoutRow::Kind::Single)
+            out += std::to_string(r.ids[0]);
+        else if (r.kind == LayoutRow::Kind::Labelled)
+            out += std::to_string(r.ids[0]) + ":" + std::to_string(r.ids[1]);
+        else {
+            out += "[" + std::to_string(r.ids[0]);
+            for (const LayoutRow::Target& t : r.targets)
+                out += " > " + std::to_string(t.list) + " +" + std::to_string(t.add) + " -" +
+                       std::to_string(t.remove);
+            out += "]";
+        }
+        out += " ";
+    }
+    out += "| buttons";
+    for (UINT id : plan.buttons)
+        out += " " + std::to_string(id);
+    out += " | hidden";
+    for (UINT id : plan.hidden)
+        out += " " + std::to_string(id);
+    return out;
+}
+
+TEST(Layout, FromTheTemplateOrder) {
+    struct Case {
+        UINT command;
+        std::string expected;
+    };
+    const Case cases[] = {
+        // A list pair with its buttons, labelled edits, a save-file pair; the context-menu label hidden.
+        {1039, "[1004 > 1008 +1001 -1005] 1003:1002 1006:1007 | buttons 1 2 3 | hidden 1009"},
+        // The distribution manager's controls at the placeholder (which stands left of its combo), then
+        // each parameter's
+        // label with its edit.
+        {1056,
+         "1573:50000 50031:50011 50032:50012 50033:50013 50034:50014 50035:50015 50036:50016 3928 3922 "
+         "3935 3930 3932:3931 3934:3933 3936 3937 3938 | buttons 1 2 | hidden"},
+    };
+    for (const Case& c : cases) {
+        StudioFixture f;
+        RunInWindow(f.session, c.command, [&](DialogWindow& window) {
+            EXPECT_EQ(PlanText(PlanDialog(window.Dialog())), c.expected) << c.command;
+        });
+    }
 }
 
 }  // namespace
