@@ -14,6 +14,7 @@
 
 #include "Host/HostMenu.h"
 #include "StudioSupport.h"
+#include "TvkBaseGui/IPictureSource.h"
 
 namespace {
 
@@ -58,10 +59,10 @@ std::vector<std::string> LayoutFaults(const QWidget& window) {
     return faults;
 }
 
-QString PictureName(UINT command, const std::wstring& path, int page) {
+QString PictureName(UINT command, const std::wstring& path, const std::string& suffix) {
     QString name = QString::number(command) + "_" + QString::fromStdWString(path);
     name.replace(QRegularExpression("[^A-Za-z0-9_]+"), "-");
-    return page < 0 ? name + ".png" : name + QString("_page%1.png").arg(page);
+    return name + QString::fromStdString(suffix) + ".png";
 }
 
 TEST(Screenshots, EveryMenuDialogReadable) {
@@ -77,21 +78,27 @@ TEST(Screenshots, EveryMenuDialogReadable) {
         SCOPED_TRACE(QString::fromStdWString(path).toStdString());
         RunInWindow(f.session, item.command, [&](DialogWindow& window) {
             ++opened;
-            const auto shoot = [&](int page) {
+            const auto shoot = [&](const std::string& suffix) {
                 QTest::qWait(20);
-                EXPECT_TRUE(window.grab().save(folder.filePath(PictureName(item.command, path, page))));
+                EXPECT_TRUE(window.grab().save(folder.filePath(PictureName(item.command, path, suffix))));
                 for (const std::string& fault : LayoutFaults(window))
-                    ADD_FAILURE() << (page < 0 ? "" : "page " + std::to_string(page) + ": ") << fault;
+                    ADD_FAILURE() << suffix << " " << fault;
             };
             window.adjustSize();
             if (QTabWidget* tabs = window.Tabs()) {
                 for (int page = 0; page < tabs->count(); ++page) {
                     tabs->setCurrentIndex(page);
                     window.adjustSize();
-                    shoot(page);
+                    shoot("_page" + std::to_string(page));
                 }
             } else {
-                shoot(-1);
+                shoot("");
+            }
+            // A dialog that draws: its picture after computing with its defaults.
+            if (dynamic_cast<IPictureSource*>(&window.Dialog())) {
+                PlayOnWidgets(window, "ok");
+                window.adjustSize();
+                shoot("_computed");
             }
             PlayOnWidgets(window, "cancel");
         });

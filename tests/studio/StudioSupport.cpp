@@ -74,8 +74,14 @@ std::vector<CString> Names(const QListWidget& list, std::vector<ScriptWord>::con
 }  // namespace
 
 void RunInWindow(StudioSession& session, UINT command, const std::function<void(DialogWindow&)>& play) {
+    RunInWindow(
+        session, [&] { session.Host().RouteCommand(command); }, play);
+}
+
+void RunInWindow(StudioSession& session, const std::function<void()>& open,
+                 const std::function<void(DialogWindow&)>& play) {
     WindowDriver driver(session, play);
-    session.Host().RouteCommand(command);
+    open();
 }
 
 void PlayOnWidgets(DialogWindow& window, const std::string& line) {

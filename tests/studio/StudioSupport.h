@@ -19,6 +19,9 @@ struct StudioFixture {
 // Runs menu command `command` with the dialog in a shown DialogWindow and `play` acting on it; a
 // dialog still open afterwards is cancelled.
 void RunInWindow(StudioSession& session, UINT command, const std::function<void(DialogWindow&)>& play);
+// The same, the dialog opened by `open` (a menu choice of the main window).
+void RunInWindow(StudioSession& session, const std::function<void()>& open,
+                 const std::function<void(DialogWindow&)>& play);
 
 // Plays one script line of dialog commands on the widgets of the window, as a user would: typing
 // into edits, clicking checks, radios and buttons, choosing combo items, selecting, double-clicking,
