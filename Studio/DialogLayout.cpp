@@ -60,6 +60,14 @@ std::vector<UINT> ControlOrder(const CGUIBaseDlg& dlg) {
 
 }  // namespace
 
+bool HasLayoutHint(const CGUIBaseDlg& dlg, UINT id, const std::string& hint) {
+    if (const DialogTemplate* t = ResourceTables::Get().FindTemplate(dlg.GetTemplateID()))
+        for (const TemplateControl& c : t->controls)
+            if (c.id == id)
+                return std::find(c.hints.begin(), c.hints.end(), hint) != c.hints.end();
+    return false;
+}
+
 DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
     DialogPlan plan;
     plan.order = ControlOrder(dlg);
@@ -85,6 +93,17 @@ DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
         if (kind == ControlKind::Static && menuLabels.count(std::wstring(c.m_strText.str()))) {
             plan.hidden.push_back(id);
             placed.insert(id);
+            continue;
+        }
+        if (kind == ControlKind::Static && HasLayoutHint(dlg, id, "picture")) {
+            LayoutRow row{LayoutRow::Kind::PictureCaptions, {}, {}};
+            for (UINT other : plan.order)
+                if (!placed.count(other) && dlg.Ctrl(other).GetKind() == ControlKind::Static &&
+                    HasLayoutHint(dlg, other, "picture")) {
+                    row.ids.push_back(other);
+                    placed.insert(other);
+                }
+            plan.rows.push_back(std::move(row));
             continue;
         }
         if (kind == ControlKind::List) {

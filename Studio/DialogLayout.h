@@ -14,11 +14,15 @@
 // - Controls the module makes at run time (a distribution manager's) go where the template's first
 //   untitled static stands, the placeholder: combos first, then the k-th static with the k-th edit.
 // - A static that only names a list's context-menu command is not shown.
+// - Statics hinted "picture" in the template are the captions of the picture the dialog draws: they
+//   share one row, and the picture stands under it.
 // - Anything else is a row of its own.
 struct LayoutRow {
-    enum class Kind { Single, Labelled, ListBlock };
+    enum class Kind { Single, Labelled, ListBlock, PictureCaptions };
     Kind kind = Kind::Single;
-    std::vector<UINT> ids;  // Single: the control; Labelled: label, field; ListBlock: the source list
+    // Single: the control; Labelled: label, field; ListBlock: the source list; PictureCaptions: the
+    // captions.
+    std::vector<UINT> ids;
     // ListBlock: per target list, the target, its add and its remove button.
     struct Target {
         UINT list;
@@ -36,3 +40,6 @@ struct DialogPlan {
 };
 
 DialogPlan PlanDialog(const CGUIBaseDlg& dlg);
+
+// Whether the template gives control `id` of the dialog the layout hint `hint`.
+bool HasLayoutHint(const CGUIBaseDlg& dlg, UINT id, const std::string& hint);

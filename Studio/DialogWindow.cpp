@@ -321,6 +321,11 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
 }
 
 void DialogWindow::BuildPage(Page& page) {
+    // The picture outlives the controls it may stand among.
+    if (page.content && page.content->isAncestorOf(m_picture)) {
+        m_picture->setParent(this);
+        static_cast<QBoxLayout*>(layout())->insertWidget(1, m_picture);
+    }
     delete page.content;
     page.widgets.clear();
     if (&page == &m_main)
@@ -375,6 +380,18 @@ void DialogWindow::BuildPage(Page& page) {
                 l->setBuddy(field);
             grid->addWidget(label, row, 0);
             grid->addWidget(field, row, 1);
+        } else if (r.kind == LayoutRow::Kind::PictureCaptions) {
+            auto* captions = new QHBoxLayout;
+            for (UINT id : r.ids) {
+                auto* caption = static_cast<QLabel*>(MakeWidget(page, id, page.content));
+                caption->setAlignment(Qt::AlignCenter);
+                captions->addWidget(caption, 1);
+            }
+            grid->addLayout(captions, row++, 0, 1, 2);
+            const bool shown = !m_picture->pixmap().isNull();
+            m_picture->setParent(page.content);
+            m_picture->setVisible(shown);
+            grid->addWidget(m_picture, row, 0, 1, 2);
         } else if (r.kind == LayoutRow::Kind::ListBlock) {
             auto* block = new QWidget(page.content);
             auto* h = new QHBoxLayout(block);

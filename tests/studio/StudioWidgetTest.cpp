@@ -231,7 +231,8 @@ TEST(Keyboard, AcceleratorAndTabOrder) {
 namespace {
 
 // The layout a template's order gives: "S" a row of its own, "L:F" a label and its field, "[S > T +A -R]"
-// a list block, then the bottom buttons and the controls never shown.
+// a list block, "(A B)" the captions of the picture, then the bottom buttons and the controls never
+// shown.
 std::string PlanText(const DialogPlan& plan) {
     std::string out;
     for (const LayoutRow& r : plan.rows) {
@@ -239,6 +240,8 @@ std::string PlanText(const DialogPlan& plan) {
             out += std::to_string(r.ids[0]);
         else if (r.kind == LayoutRow::Kind::Labelled)
             out += std::to_string(r.ids[0]) + ":" + std::to_string(r.ids[1]);
+        else if (r.kind == LayoutRow::Kind::PictureCaptions)
+            out += "(" + std::to_string(r.ids[0]) + " " + std::to_string(r.ids.back()) + ")";
         else {
             out += "[" + std::to_string(r.ids[0]);
             for (const LayoutRow::Target& t : r.targets)
@@ -266,11 +269,10 @@ TEST(Layout, FromTheTemplateOrder) {
         // A list pair with its buttons, labelled edits, a save-file pair; the context-menu label hidden.
         {1039, "[1004 > 1008 +1001 -1005] 1003:1002 1006:1007 | buttons 1 2 3 | hidden 1009"},
         // The distribution manager's controls at the placeholder (which stands left of its combo), then
-        // each parameter's
-        // label with its edit.
+        // each parameter's label with its edit; the plots' captions share a row (their template hint).
         {1056,
          "1573:50000 50031:50011 50032:50012 50033:50013 50034:50014 50035:50015 50036:50016 3928 3922 "
-         "3935 3930 3932:3931 3934:3933 3936 3937 3938 | buttons 1 2 | hidden"},
+         "3935 3930 3932:3931 3934:3933 (3936 3937) 3938 | buttons 1 2 | hidden"},
     };
     for (const Case& c : cases) {
         StudioFixture f;
