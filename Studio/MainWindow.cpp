@@ -140,6 +140,7 @@ void MainWindow::Choose(UINT command) {
     HostApp& host = m_session.Host();
     if (!host.IsModuleCommand(command) || !host.UpdateCommand(command).m_bEnabled)
         return;
+    m_session.TakeStatus();
     try {
         host.RouteCommand(command);
     } catch (const std::exception& e) {

@@ -43,6 +43,8 @@ void StudioSession::Dispatch(const std::string& line) {
             report = {kind, line.substr(std::char_traits<char>::length(mark))};
             break;
         }
+    if (report.kind == HostReport::Kind::Status)
+        m_status = report.text;
     if (onReport)
         onReport(report);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Host/HostApp.h"
@@ -44,6 +45,10 @@ public:
     // Called for every report, in order. Message boxes of the module arrive here too.
     std::function<void(const HostReport&)> onReport;
 
+    // The last status bar text reported, taken once: a dialog says on opening what it did while it
+    // opened (the variables it dropped), before its window existed.
+    std::string TakeStatus() { return std::exchange(m_status, {}); }
+
     // Throws HostError naming the file.
     void LoadData(const std::string& path);
     void SaveRecords(const std::string& path) const;
@@ -65,4 +70,5 @@ private:
     LineCallbackBuf m_buf;
     std::ostream m_out;
     std::unique_ptr<HostApp> m_host;
+    std::string m_status;
 };

@@ -155,6 +155,23 @@ TEST(PreviewState, LeavesColourAndRecordUntouched) {
     EXPECT_EQ(lines.back().GetCommand().Find(L"LAG"), -1);
 }
 
+// A record kept from other data: the dialog drops what the data lacks while it opens, and its
+// window's status line says so.
+TEST(StatusLine, SaysWhatTheDialogDroppedWhileOpening) {
+    StudioFixture f;
+    f.session.Host().Data().Synthetic(3, 30);
+    RunInWindow(f.session, 1039, [](DialogWindow& window) {
+        for (const char* a : {"select 1004 V3", "click 1001", "ok"})
+            PlayOnWidgets(window, a);
+    });
+    f.session.Host().Data().Synthetic(2, 30);
+    f.session.TakeStatus();
+    RunInWindow(f.session, 1039, [](DialogWindow& window) {
+        EXPECT_EQ(window.StatusText(), "Dropped 1 variable the data does not have: V3");
+        PlayOnWidgets(window, "cancel");
+    });
+}
+
 // The probability calculator draws its plots in the dialog once it has computed.
 TEST(Picture, ShownAfterCompute) {
     StudioFixture f;
