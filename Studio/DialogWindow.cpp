@@ -208,6 +208,7 @@ DialogWindow::DialogWindow(StudioSession& session, CGUIBaseDlg& dlg, QWidget* pa
         m_tabs->setTabText(0, ToQString(first.dlg->GetDlgCaption()));
         connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) { ShowTab(index); });
     }
+    m_status->setText(QString::fromStdString(m_session.TakeStatus()));
     Refresh();
     RefreshPicture();
 }
