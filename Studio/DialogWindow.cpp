@@ -139,14 +139,23 @@ void VariableList::DropOutside(const std::vector<CString>& names) {
     m_window.Act([this, names] { m_owner.UserDrag(m_id, names, 0); });
 }
 
+bool VariableList::AcceptsDrop(const QMimeData* mime) const {
+    if (!mime || !mime->hasFormat(kDragFormat))
+        return false;
+    const UINT from = QString::fromUtf8(mime->data(kDragFormat)).section('\n', 0, 0).toUInt();
+    return m_owner.FindCtrl(from) && m_owner.MouseMoveListCtrlHelper(from, m_id);
+}
+
 void VariableList::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasFormat(kDragFormat))
         event->acceptProposedAction();
 }
 
 void VariableList::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasFormat(kDragFormat))
+    if (AcceptsDrop(event->mimeData()))
         event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void VariableList::dropEvent(QDropEvent* event) {

@@ -31,6 +31,8 @@ public:
     QMimeData* DragData(const std::vector<CString>& names) const;
     // What a drop on this list does (the drop event calls it).
     bool Drop(const QMimeData* mime);
+    // Whether a drop of the drag's items here would do something (the cursor shows it).
+    bool AcceptsDrop(const QMimeData* mime) const;
     // What a drag of these items that ends outside every list of the dialog does.
     void DropOutside(const std::vector<CString>& names);
     // The context menu as it pops up; null when the list has none.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 #include <sstream>
 
@@ -170,6 +171,33 @@ TEST(StatusLine, SaysWhatTheDialogDroppedWhileOpening) {
         EXPECT_EQ(window.StatusText(), "Dropped 1 variable the data does not have: V3");
         PlayOnWidgets(window, "cancel");
     });
+}
+
+// While dragging, a list takes the drop only where the dialog would move something.
+TEST(Drag, CursorFollowsTheDialog) {
+    struct Case {
+        const char* selected;  // in the list dragged from
+        UINT from;
+        UINT over;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Visitors", 1004, 1008, true},   // a new variable to the selected ones
+        {"Sales", 1004, 1008, false},     // already there
+        {"Visitors", 1004, 1004, false},  // onto itself
+        {"Sales", 1008, 1004, true},      // back out of the selected ones
+    };
+    for (const Case& c : cases) {
+        StudioFixture f;
+        RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+            PlayOnWidgets(window, std::string("select ") + std::to_string(c.from) + " " + c.selected);
+            auto& from = dynamic_cast<VariableList&>(*window.Widget(c.from));
+            std::unique_ptr<QMimeData> drag(from.DragData({CString::FromUtf8(c.selected)}));
+            EXPECT_EQ(dynamic_cast<VariableList&>(*window.Widget(c.over)).AcceptsDrop(drag.get()), c.accepted)
+                << c.selected << " " << c.from << " over " << c.over;
+            PlayOnWidgets(window, "cancel");
+        });
+    }
 }
 
 // The probability calculator draws its plots in the dialog once it has computed.
