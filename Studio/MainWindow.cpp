@@ -18,7 +18,7 @@
 // as rows.
 class CellTableModel final : public QAbstractTableModel {
 public:
-    explicit CellTableModel(const HostData& data) : m_data(data) {}
+    explicit CellTableModel(HostData& data) : m_data(data) {}
     void Reset() {
         beginResetModel();
         endResetModel();
@@ -39,6 +39,11 @@ public:
         return column < row.size() ? QString::fromStdString(row[column]) : QString();
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section < m_data.GetVariableCount()) {
+            const auto& variable = m_data.GetVariables()[static_cast<std::size_t>(section)];
+            return variable.type == kVariableTypeString ? QObject::tr("string variable")
+                                                        : QObject::tr("numeric variable");
+        }
         if (role != Qt::DisplayRole)
             return {};
         if (orientation == Qt::Vertical)
@@ -48,7 +53,7 @@ public:
     }
 
 private:
-    const HostData& m_data;
+    HostData& m_data;
 };
 
 MainWindow::MainWindow(StudioSession& session)
@@ -59,6 +64,7 @@ MainWindow::MainWindow(StudioSession& session)
     m_cells = std::make_unique<CellTableModel>(session.Host().Data());
     m_dataView = new QTableView(split);
     m_dataView->setModel(m_cells.get());
+    m_dataView->verticalHeader()->setDefaultSectionSize(m_dataView->fontMetrics().height() + 6);
     m_log = new QPlainTextEdit(split);
     m_log->setReadOnly(true);
     m_log->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QTableView>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -37,6 +38,9 @@ TEST(MainWindow, MenusFollowTheData) {
     EXPECT_EQ(cells->rowCount(), 60);
     EXPECT_EQ(cells->headerData(0, Qt::Horizontal).toString(), "Sales");
     EXPECT_EQ(cells->headerData(4, Qt::Horizontal).toString(), "Region");
+    EXPECT_EQ(cells->headerData(4, Qt::Horizontal, Qt::ToolTipRole).toString(), "string variable");
+    EXPECT_EQ(cells->headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString(), "numeric variable");
+    EXPECT_EQ(cells->data(cells->index(2, 4)).toString(), "East, coast");
 }
 
 TEST(MainWindow, LogRecordsAndFiles) {
@@ -51,6 +55,10 @@ TEST(MainWindow, LogRecordsAndFiles) {
             PlayOnWidgets(dlg, "ok");
         });
     EXPECT_EQ(window.LogText(), "SERIES\nACF Sales / LAG = 6");
+    window.show();
+    QTest::qWait(20);
+    EXPECT_TRUE(
+        window.grab().save(QString::fromStdString(Scratch("studio-screenshots/main-window.png").string())));
 
     // The command log file holds the same lines; the record store reads back into a fresh session.
     session.SaveLog(Scratch("studio-log.txt").string());
