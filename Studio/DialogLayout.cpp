@@ -79,6 +79,16 @@ DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
             if (CString text = dlg.GetListMenuText(id); !text.IsEmpty())
                 menuLabels.insert(std::wstring(text.str()));
 
+    for (std::size_t i = 0; i + 1 < plan.order.size(); ++i) {
+        const CTKCtrl& c = dlg.Ctrl(plan.order[i]);
+        if (c.GetKind() == ControlKind::Static && !c.m_strText.IsEmpty() &&
+            !menuLabels.count(std::wstring(c.m_strText.str())) &&
+            dlg.Ctrl(plan.order[i + 1]).GetKind() == ControlKind::List) {
+            plan.listTitles[plan.order[i + 1]] = plan.order[i];
+            placed.insert(plan.order[i]);
+        }
+    }
+
     for (std::size_t i = 0; i < plan.order.size(); ++i) {
         const UINT id = plan.order[i];
         if (placed.count(id))

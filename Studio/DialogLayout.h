@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "TvkBaseGui/CGUIBaseDlg.h"
@@ -13,6 +15,7 @@
 // - OK, Cancel and Reset go to the button row at the bottom.
 // - Controls the module makes at run time (a distribution manager's) go where the template's first
 //   untitled static stands, the placeholder: combos first, then the k-th static with the k-th edit.
+// - A static right before a list is the list's title (else the list's own text is).
 // - A static that only names a list's context-menu command is not shown.
 // - Statics hinted "picture" in the template are the captions of the picture the dialog draws: they
 //   share one row, and the picture stands under it.
@@ -34,9 +37,10 @@ struct LayoutRow {
 
 struct DialogPlan {
     std::vector<LayoutRow> rows;
-    std::vector<UINT> buttons;  // the bottom row
-    std::vector<UINT> hidden;   // made but never shown
-    std::vector<UINT> order;    // every control in the order the user meets them (the tab order)
+    std::vector<UINT> buttons;        // the bottom row
+    std::vector<UINT> hidden;         // made but never shown
+    std::vector<UINT> order;          // every control in the order the user meets them (the tab order)
+    std::map<UINT, UINT> listTitles;  // list -> the static that titles it
 };
 
 DialogPlan PlanDialog(const CGUIBaseDlg& dlg);

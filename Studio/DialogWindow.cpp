@@ -356,7 +356,10 @@ void DialogWindow::BuildPage(Page& page) {
         auto* box = new QWidget(parent);
         auto* v = new QVBoxLayout(box);
         v->setContentsMargins(0, 0, 0, 0);
-        auto* title = new QLabel(ToQString(page.dlg->Ctrl(id).m_strText), box);
+        const auto titled = plan.listTitles.find(id);
+        auto* title = titled == plan.listTitles.end()
+                          ? new QLabel(PlainText(page.dlg->Ctrl(id).m_strText), box)
+                          : static_cast<QLabel*>(MakeWidget(page, titled->second, box));
         QWidget* list = MakeWidget(page, id, box);
         title->setBuddy(list);
         v->addWidget(title);

@@ -276,8 +276,8 @@ TEST(Keyboard, AcceleratorAndTabOrder) {
 namespace {
 
 // The layout a template's order gives: "S" a row of its own, "L:F" a label and its field, "[S > T +A -R]"
-// a list block, "(A B)" the captions of the picture, then the bottom buttons and the controls never
-// shown.
+// a list block, "(A B)" the captions of the picture, then the bottom buttons, the controls never shown
+// and the statics that title lists.
 std::string PlanText(const DialogPlan& plan) {
     std::string out;
     for (const LayoutRow& r : plan.rows) {
@@ -302,6 +302,10 @@ std::string PlanText(const DialogPlan& plan) {
     out += " | hidden";
     for (UINT id : plan.hidden)
         out += " " + std::to_string(id);
+    if (!plan.listTitles.empty())
+        out += " | titles";
+    for (const auto& [list, title] : plan.listTitles)
+        out += " " + std::to_string(list) + "<" + std::to_string(title);
     return out;
 }
 
@@ -318,11 +322,17 @@ TEST(Layout, FromTheTemplateOrder) {
         {1056,
          "1573:50000 50031:50011 50032:50012 50033:50013 50034:50014 50035:50015 50036:50016 3928 3922 "
          "3935 3930 3932:3931 3934:3933 (3936 3937) 3938 | buttons 1 2 | hidden"},
+        // A page of a composite: four target lists of one source, each titled by the static before it.
+        {1080,
+         "5171 5157 [5162 > 5182 +5155 -5174 > 5178 +5153 -5172 > 5184 +5156 -5175 > 5180 +5154 -5173] "
+         "5168:5167 5164:5163 5170:5169 5166:5165 5161:5160 5159:5158 | buttons | hidden 5185 | titles "
+         "5178<35 5180<37 5182<34 5184<36"},
     };
     for (const Case& c : cases) {
         StudioFixture f;
         RunInWindow(f.session, c.command, [&](DialogWindow& window) {
-            EXPECT_EQ(PlanText(PlanDialog(window.Dialog())), c.expected) << c.command;
+            EXPECT_EQ(PlanText(PlanDialog(window.Dialog().GetActiveControlsDialog())), c.expected)
+                << c.command;
         });
     }
 }
