@@ -592,16 +592,26 @@ void DialogWindow::Act(const std::function<void()>& action) {
 }
 
 void DialogWindow::ShowTab(int index) {
-    if (m_refreshing)
+    if (m_refreshing || !m_tabs)
         return;
-    Act([&] { m_dlg.UserShowPage(index); });
-    if (!m_pages.count(index) && m_tabs) {
-        Page& page = m_pages[index];
+    try {
+        m_dlg.UserShowPage(index);
+    } catch (const std::invalid_argument& e) {
+        m_status->setText(QString::fromStdString(e.what()));
+        return;
+    }
+    // The page is known before anything else runs: the preview may turn the dialog to another page
+    // and back.
+    const bool first = !m_pages.count(index);
+    Page& page = m_pages[index];
+    if (first) {
         page.dlg = &m_dlg.GetActiveControlsDialog();
         page.holder = m_tabs->widget(index);
         BuildPage(page);
         m_tabs->setTabText(index, ToQString(page.dlg->GetDlgCaption()));
-        Refresh();
+    }
+    Refresh();
+    if (first) {
         // The new page's controls count in the window's minimum size at once, not at the next event.
         page.holder->layout()->activate();
         layout()->activate();

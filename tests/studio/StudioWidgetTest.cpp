@@ -88,6 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
                       1060,
                       {"select 4741 Visitors Rainfall", "click 4732", "check 4735 1", "text 4736 90",
                        "page 1", "check 4775 1", "text 4776 4", "page 2", "page 0", "ok"}},
+        // The first page refuses OK until a variable is chosen: the preview turns the dialog to it and
+        // back, and the page asked for is the one shown.
+        SameLinesCase{"composite_first_page_refusing",
+                      1070,
+                      {"page 1", "check 1226 1", "text 1228 500", "page 0", "select 5131 Sales Visitors",
+                       "click 5124", "ok"}},
         SameLinesCase{"distribution_manager",
                       1056,
                       {"combo 50000 Normal", "text 50011 2", "radio 3922", "text 3931 1.96", "ok",
