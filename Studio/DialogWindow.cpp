@@ -581,7 +581,8 @@ void DialogWindow::Act(const std::function<void()>& action) {
         return;
     try {
         action();
-    } catch (const std::invalid_argument& e) {
+    } catch (const std::exception& e) {
+        // An event handler must not let an exception into Qt's event loop.
         m_status->setText(QString::fromStdString(e.what()));
     }
     if (m_dlg.IsEnded()) {
