@@ -154,6 +154,9 @@ void HostData::Load(std::streambuf& in, const std::string& name, std::size_t row
         variables.push_back({CString::FromUtf8(variable), kVariableTypeNumeric});
     }
     std::vector<bool> numeric(variables.size(), true);
+    std::vector<std::vector<std::string>> kept;
+    if (m_keepCells)
+        kept.push_back(cells);
     long long cases = 0;
     while (reader.Next(cells, line)) {
         if (IsBlankRecord(cells))
@@ -166,11 +169,14 @@ void HostData::Load(std::streambuf& in, const std::string& name, std::size_t row
                 numeric[i] = false;
         if (++cases > std::numeric_limits<int>::max())
             throw HostError(where(line) + "too many cases");
+        if (m_keepCells)
+            kept.push_back(cells);
     }
     for (std::size_t i = 0; i < variables.size(); ++i)
         variables[i].type = numeric[i] ? kVariableTypeNumeric : kVariableTypeString;
     m_variables = std::move(variables);
     m_nCases = static_cast<int>(cases);
+    m_cells = std::move(kept);
 }
 
 void HostData::Synthetic(int variables, int cases) {
@@ -179,6 +185,7 @@ void HostData::Synthetic(int variables, int cases) {
     for (int i = 1; i <= variables; ++i)
         m_variables.push_back({CString(L"V" + std::to_wstring(i)), kVariableTypeNumeric});
     m_nCases = cases;
+    m_cells.clear();
 }
 
 int HostData::GetGroupCount(const CString& variable) {
@@ -191,4 +198,5 @@ int HostData::GetGroupCount(const CString& variable) {
 void HostData::Clear() {
     m_variables.clear();
     m_nCases = 0;
+    m_cells.clear();
 }

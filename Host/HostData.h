@@ -43,6 +43,10 @@ public:
     int GetGroupCount(const CString& variable) override;
     int GetDataSetCount() override { return m_variables.empty() ? 0 : 1; }
     void SetGroupCount(int groups) { m_nGroups = groups; }
+    // A host that shows the data keeps the cells of the files loaded from then on: the header row, then
+    // one row a case (cells as the file has them).
+    void SetKeepCells(bool keep) { m_keepCells = keep; }
+    const std::vector<std::vector<std::string>>& GetCells() const { return m_cells; }
 
 private:
     void Load(std::streambuf& in, const std::string& name, std::size_t rowLimit);
@@ -50,4 +54,6 @@ private:
     std::vector<DataVariableInfo> m_variables;
     int m_nCases = 0;
     int m_nGroups = 2;
+    bool m_keepCells = false;
+    std::vector<std::vector<std::string>> m_cells;
 };

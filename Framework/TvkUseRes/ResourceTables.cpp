@@ -136,9 +136,12 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
             } else {
                 if (!dialog)
                     r.Fail("control before any DIALOG heading");
-                const UINT id = r.Number();
-                std::string kind = r.Word();
-                dialog->controls.push_back({id, std::move(kind), r.AtEnd() ? CString() : r.Quoted()});
+                TemplateControl control{r.Number(), r.Word(), {}, {}};
+                if (!r.AtEnd())
+                    control.text = r.Quoted();
+                while (!r.AtEnd())
+                    control.hints.push_back(r.Word());
+                dialog->controls.push_back(std::move(control));
             }
         } else if (folder == "menus") {
             const UINT id = r.Number();

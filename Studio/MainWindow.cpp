@@ -1,0 +1,224 @@
+#include "Studio/MainWindow.h"
+
+#include <QAbstractTableModel>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <map>
+
+#include "Host/HostData.h"
+#include "Host/HostMenu.h"
+
+// The cells the host kept of the loaded file: variables as columns (the header row names them), cases
+// as rows.
+class CellTableModel final : public QAbstractTableModel {
+public:
+    explicit CellTableModel(HostData& data) : m_data(data) {}
+    void Reset() {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        const auto& cells = m_data.GetCells();
+        return parent.isValid() || cells.empty() ? 0 : static_cast<int>(cells.size()) - 1;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        const auto& cells = m_data.GetCells();
+        return parent.isValid() || cells.empty() ? 0 : static_cast<int>(cells.front().size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        const auto& row = m_data.GetCells()[static_cast<std::size_t>(index.row()) + 1];
+        const auto column = static_cast<std::size_t>(index.column());
+        return column < row.size() ? QString::fromStdString(row[column]) : QString();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section < m_data.GetVariableCount()) {
+            const auto& variable = m_data.GetVariables()[static_cast<std::size_t>(section)];
+            return variable.type == kVariableTypeString ? QObject::tr("string variable")
+                                                        : QObject::tr("numeric variable");
+        }
+        if (role != Qt::DisplayRole)
+            return {};
+        if (orientation == Qt::Vertical)
+            return section + 1;
+        const auto& header = m_data.GetCells().front();
+        return QString::fromStdString(header[static_cast<std::size_t>(section)]);
+    }
+
+private:
+    HostData& m_data;
+};
+
+MainWindow::MainWindow(StudioSession& session)
+    : m_session(session), m_driver(session, this), m_previousDriver(GetDialogDriver()) {
+    InstallDialogDriver(&m_driver);
+    setWindowTitle(tr("tvkstudio"));
+    auto* split = new QSplitter(Qt::Vertical, this);
+    m_cells = std::make_unique<CellTableModel>(session.Host().Data());
+    m_dataView = new QTableView(split);
+    m_dataView->setModel(m_cells.get());
+    m_dataView->verticalHeader()->setDefaultSectionSize(m_dataView->fontMetrics().height() + 6);
+    m_log = new QPlainTextEdit(split);
+    m_log->setReadOnly(true);
+    m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_log->setPlaceholderText(tr("Every line the kernel receives appears here."));
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    setCentralWidget(split);
+    statusBar();
+    BuildMenus();
+    m_session.onReport = [this](const HostReport& report) {
+        if (report.kind == HostReport::Kind::Line)
+            m_log->appendPlainText(QString::fromStdString(report.text));
+        else
+            statusBar()->showMessage(QString::fromStdString(report.text));
+    };
+    UpdateMenus();
+    resize(900, 640);
+}
+
+MainWindow::~MainWindow() {
+    m_session.onReport = nullptr;
+    InstallDialogDriver(m_previousDriver);
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Open Data..."), QKeySequence::Open, this, [this] { OpenData(); });
+    file->addSeparator();
+    file->addAction(tr("Open &Records..."), this, [this] { OpenRecords(); });
+    file->addAction(tr("&Save Records..."), QKeySequence::Save, this, [this] { SaveRecords(); });
+    file->addAction(tr("Save Command &Log..."), this, [this] { SaveLog(); });
+    file->addSeparator();
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+
+    // The module's menus from their texts, top menu down to the item; a text's "&" marks its
+    // accelerator and its tab the shortcut.
+    std::map<std::vector<std::wstring>, QMenu*> menus;
+    for (const HostMenuItem& item : ModuleMenuItems()) {
+        QMenu* menu = nullptr;
+        std::vector<std::wstring> path;
+        for (std::size_t i = 0; i + 1 < item.chain.size(); ++i) {
+            path.push_back(item.chain[i]);
+            QMenu*& at = menus[path];
+            if (!at) {
+                const QString title = QString::fromStdWString(item.chain[i]);
+                at = menu ? menu->addMenu(title) : menuBar()->addMenu(title);
+                connect(at, &QMenu::aboutToShow, this, [this] { UpdateMenus(); });
+            }
+            menu = at;
+        }
+        const std::wstring& text = item.chain.back();
+        const QString title = QString::fromStdWString(text.substr(0, text.find(L'\t')));
+        QAction* action = menu ? menu->addAction(title) : menuBar()->addAction(title);
+        if (const std::wstring shortcut = MenuShortcut(text); !shortcut.empty())
+            action->setShortcut(QKeySequence(QString::fromStdWString(shortcut)));
+        const UINT command = item.command;
+        connect(action, &QAction::triggered, this, [this, command] { Choose(command); });
+        m_commands.emplace_back(command, action);
+    }
+}
+
+void MainWindow::UpdateMenus() {
+    for (const auto& [command, action] : m_commands) {
+        const CCmdUI ui = m_session.Host().UpdateCommand(command);
+        action->setEnabled(ui.m_bEnabled);
+        action->setCheckable(ui.m_nCheck != 0);
+        action->setChecked(ui.m_nCheck != 0);
+    }
+}
+
+QAction* MainWindow::CommandAction(UINT command) const {
+    for (const auto& [id, action] : m_commands)
+        if (id == command)
+            return action;
+    return nullptr;
+}
+
+void MainWindow::Choose(UINT command) {
+    HostApp& host = m_session.Host();
+    if (!host.IsModuleCommand(command) || !host.UpdateCommand(command).m_bEnabled)
+        return;
+    m_session.TakeStatus();
+    try {
+        host.RouteCommand(command);
+    } catch (const std::exception& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+    UpdateMenus();
+}
+
+void MainWindow::LoadData(const QString& path) {
+    try {
+        m_session.LoadData(path.toStdString());
+    } catch (const HostError& e) {
+        ShowError(QString::fromStdString(e.what()));
+        return;
+    }
+    m_cells->Reset();
+    m_dataView->resizeColumnsToContents();
+    statusBar()->showMessage(tr("%1: %2 variables, %3 cases")
+                                 .arg(path)
+                                 .arg(m_session.Host().Data().GetVariableCount())
+                                 .arg(m_session.Host().Data().GetCaseCount()));
+    UpdateMenus();
+}
+
+QString MainWindow::LogText() const {
+    return m_log->toPlainText();
+}
+
+void MainWindow::OpenData() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open Data"), {}, tr("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty())
+        LoadData(path);
+}
+
+void MainWindow::OpenRecords() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Records"), {},
+                                                      tr("Record stores (*.tvr);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    try {
+        m_session.OpenRecords(path.toStdString());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+    UpdateMenus();
+}
+
+void MainWindow::SaveRecords() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Records"), {},
+                                                      tr("Record stores (*.tvr);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    try {
+        m_session.SaveRecords(path.toStdString());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+void MainWindow::SaveLog() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Command Log"), {},
+                                                      tr("Text files (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    try {
+        m_session.SaveLog(path.toStdString());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+void MainWindow::ShowError(const QString& text) {
+    QMessageBox::warning(this, windowTitle(), text);
+}

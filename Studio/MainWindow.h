@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "Studio/DialogWindow.h"
+#include "Studio/StudioSession.h"
+
+class QAction;
+class QPlainTextEdit;
+class QTableView;
+class CellTableModel;
+
+// The desktop host's main window: the File menu, the module's menus (enabled and checked as the
+// module's update rules say), the data's variables and cases, and the log of every line the kernel
+// received.
+class MainWindow final : public QMainWindow {
+public:
+    explicit MainWindow(StudioSession& session);
+    ~MainWindow() override;
+
+    // Brings every module menu item's enabled and checked state up to date.
+    void UpdateMenus();
+    // Chooses module menu item `command`, as the menu would (nothing when it is disabled).
+    void Choose(UINT command);
+    // The menu action of a module command, or null.
+    QAction* CommandAction(UINT command) const;
+    void LoadData(const QString& path);
+    QString LogText() const;
+    const QTableView* DataView() const { return m_dataView; }
+
+private:
+    void BuildMenus();
+    void OpenData();
+    void OpenRecords();
+    void SaveRecords();
+    void SaveLog();
+    void ShowError(const QString& text);
+
+    StudioSession& m_session;
+    StudioDriver m_driver;
+    IDialogDriver* m_previousDriver;
+    std::vector<std::pair<UINT, QAction*>> m_commands;
+    QTableView* m_dataView = nullptr;
+    std::unique_ptr<CellTableModel> m_cells;
+    QPlainTextEdit* m_log = nullptr;
+};

@@ -1,0 +1,136 @@
+#include "Studio/StudioSession.h"
+
+#include <fstream>
+
+#include "Host/HostData.h"
+#include "Platform/CArchive.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
+
+int LineCallbackBuf::overflow(int c) {
+    if (c == traits_type::eof())
+        return 0;
+    if (c == '\n') {
+        std::string line;
+        line.swap(m_line);
+        m_onLine(line);
+    } else {
+        m_line += static_cast<char>(c);
+    }
+    return c;
+}
+
+StudioSession::StudioSession()
+    : m_buf([this](const std::string& line) { Dispatch(line); }),
+      m_out(&m_buf),
+      m_host(std::make_unique<HostApp>(m_out)) {
+    m_host->Data().SetKeepCells(true);
+}
+
+StudioSession::~StudioSession() = default;
+
+void StudioSession::Dispatch(const std::string& line) {
+    // The reference host prints its reports with these marks; a kernel line never starts with one
+    // (it starts with a command word in capitals).
+    static const std::pair<const char*, HostReport::Kind> kMarks[] = {
+        {"status: ", HostReport::Kind::Status},
+        {"message: ", HostReport::Kind::Message},
+        {"warning: ", HostReport::Kind::Warning},
+        {"assert: ", HostReport::Kind::Assertion},
+    };
+    HostReport report{HostReport::Kind::Line, line};
+    for (const auto& [mark, kind] : kMarks)
+        if (line.rfind(mark, 0) == 0) {
+            report = {kind, line.substr(std::char_traits<char>::length(mark))};
+            break;
+        }
+    if (report.kind == HostReport::Kind::Status)
+        m_status = report.text;
+    if (onReport)
+        onReport(report);
+}
+
+void StudioSession::LoadData(const std::string& path) {
+    m_host->Data().LoadCsv(path);
+}
+
+void StudioSession::SaveRecords(const std::string& path) const {
+    const auto bytes = m_host->SaveRecords();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw HostError(path + ": cannot write the record file");
+}
+
+void StudioSession::OpenRecords(const std::string& path) {
+    m_host->OpenRecordFile(path, path);
+}
+
+void StudioSession::SaveLog(const std::string& path) const {
+    std::ofstream out(path, std::ios::trunc);
+    for (const CString& line : m_host->KernelLog())
+        out << line.ToUtf8() << "\n";
+    out.close();
+    if (!out)
+        throw HostError(path + ": cannot write the command log");
+}
+
+namespace {
+
+// What a store into the record may change of a control: its colour and tool tip (range checks), the
+// text the dialog puts back, the checks that follow.
+struct ControlState {
+    CTKCtrl* ctrl;
+    CString text;
+    CString toolTip;
+    COLORREF color;
+    int checked;
+    bool enabled;
+    bool visible;
+    int comboIndex;
+};
+
+}  // namespace
+
+StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::vector<CGUIBaseDlg*>& shown) {
+    Preview preview;
+    CGUIBaseObj* record = dlg.GetData();
+    if (!record || dlg.IsEnded())
+        return preview;
+    CArchive saved;
+    record->Serialize(saved);
+    std::vector<ControlState> states;
+    for (CGUIBaseDlg* d : shown)
+        for (UINT id : d->GetCtrlIDs()) {
+            CTKCtrl& c = d->Ctrl(id);
+            states.push_back({&c, c.m_strText, c.m_strToolTip, c.m_color, c.m_nChecked, c.m_bEnabled,
+                              c.m_bVisible, c.m_nComboIndex});
+        }
+    m_host->SetQuiet(true);
+    try {
+        if (dlg.OKLike()) {
+            CCmdList lines;
+            record->GetCommandInfoList(lines);
+            for (const auto& line : lines)
+                preview.lines.push_back(line.GetCommand().ToUtf8());
+        } else {
+            preview.refused = true;
+        }
+    } catch (...) {
+        m_host->SetQuiet(false);
+        throw;
+    }
+    m_host->SetQuiet(false);
+    for (const ControlState& s : states) {
+        s.ctrl->m_strText = s.text;
+        s.ctrl->m_strToolTip = s.toolTip;
+        s.ctrl->m_color = s.color;
+        s.ctrl->m_nChecked = s.checked;
+        s.ctrl->m_bEnabled = s.enabled;
+        s.ctrl->m_bVisible = s.visible;
+        s.ctrl->m_nComboIndex = s.comboIndex;
+    }
+    CArchive back(saved.GetBuffer());
+    record->LoadFromArchive(back);
+    return preview;
+}

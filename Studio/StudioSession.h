@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <streambuf>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Host/HostApp.h"
+
+class CGUIBaseDlg;
+
+// What the host reports, one item at a time: a line the kernel received, or a report of the module.
+struct HostReport {
+    enum class Kind { Line, Status, Message, Warning, Assertion };
+    Kind kind;
+    std::string text;
+};
+
+// A stream buffer that hands each finished line to a function.
+class LineCallbackBuf final : public std::streambuf {
+public:
+    explicit LineCallbackBuf(std::function<void(const std::string&)> onLine) : m_onLine(std::move(onLine)) {}
+
+protected:
+    int overflow(int c) override;
+
+private:
+    std::function<void(const std::string&)> m_onLine;
+    std::string m_line;
+};
+
+// The reference host's code as the desktop host uses it: one HostApp whose printed output becomes
+// reports, the data with its cells, the record store and the kernel's log as files, and the preview of
+// an open dialog's lines. Nothing here knows of widgets.
+class StudioSession {
+public:
+    StudioSession();
+    ~StudioSession();
+    StudioSession(const StudioSession&) = delete;
+    StudioSession& operator=(const StudioSession&) = delete;
+
+    HostApp& Host() { return *m_host; }
+    // Called for every report, in order. Message boxes of the module arrive here too.
+    std::function<void(const HostReport&)> onReport;
+
+    // The last status bar text reported, taken once: a dialog says on opening what it did while it
+    // opened (the variables it dropped), before its window existed.
+    std::string TakeStatus() { return std::exchange(m_status, {}); }
+
+    // Throws HostError naming the file.
+    void LoadData(const std::string& path);
+    void SaveRecords(const std::string& path) const;
+    void OpenRecords(const std::string& path);
+    void SaveLog(const std::string& path) const;
+
+    // The lines OK would send now: the dialog stores its controls into its record as OK does, the
+    // record's lines are taken, and the record and every control of `shown` (the dialog and the pages
+    // that have windows) are put back as they were. Nothing reaches the kernel or the reports.
+    struct Preview {
+        bool refused = false;
+        std::vector<std::string> lines;
+    };
+    Preview PreviewLines(CGUIBaseDlg& dlg, const std::vector<CGUIBaseDlg*>& shown);
+
+private:
+    void Dispatch(const std::string& line);
+
+    LineCallbackBuf m_buf;
+    std::ostream m_out;
+    std::unique_ptr<HostApp> m_host;
+    std::string m_status;
+};
