@@ -152,9 +152,9 @@ public:
     virtual BOOL InitDialogLike();
     // Reset of a page of a composite.
     virtual void OnTabReset() { OnReset(); }
-    // A page not shown yet: its record drops the variables the data lacks, as showing the page would
-    // (the status bar names them), so that a composite's lines never hold them. The page is opened
-    // unseen for it and its window discarded: it is made anew when the page is shown.
+    // A page not shown yet drops the variables the data lacks, as showing the page would (the status
+    // bar names them), so that a composite's OK never sends them: OKLike stores the page's copies then.
+    // The page is opened unseen for it and its window discarded: it is made anew when it is shown.
     void DropVariablesTheDataLacksUnshown();
     void EndDialog(int result);
     bool IsEnded() const { return m_bEnded; }
@@ -375,6 +375,7 @@ private:
     std::map<UINT, RangeRule> m_rangeRules;
     std::vector<CString> m_droppedVariables;  // by the exchange that loads the controls now
     std::size_t m_nDroppedEver = 0;           // by every exchange so far
+    bool m_bUnshownDrops = false;             // the copies of a page not shown dropped variables
     bool m_bDblClkToAnyTarget = false;
 };
 

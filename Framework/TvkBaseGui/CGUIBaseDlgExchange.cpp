@@ -170,9 +170,9 @@ void CGUIBaseDlg::DropVariablesTheDataLacksUnshown() {
     m_droppedVariables.clear();
     m_nFocusCtrl = 0;
     m_bWindow = false;
-    // Only the dropped variables reach the record: the page's other copies are as the record has them.
-    if (m_nDroppedEver != before)
-        SetAll();
+    // The copies hold the record less the dropped variables until OK stores them (OKLike); Cancel
+    // leaves the record as it was.
+    m_bUnshownDrops = m_nDroppedEver != before;
 }
 
 void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {
