@@ -179,6 +179,13 @@ public:
     }
 };
 
+// A variable of the data, or a term of a loglinear model (a name list of no data type).
+bool IsStoredName(const std::string& name, int type) {
+    if (IsValidVariableName(name))
+        return true;
+    return type != kVariableTypeNumeric && type != kVariableTypeString && IsValidModelTerm(name);
+}
+
 struct StoredRecord {
     UINT command;
     std::size_t offset;  // of its archive in the store
@@ -270,6 +277,8 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
                 made.push_back(one.command);
             }
             CArchive in(one.bytes);
+            std::vector<CArchive::NameRead> names;
+            in.SetNameLog(&names);
             try {
                 record->LoadFromArchive(in);
                 if (!in.AtEnd())
@@ -278,6 +287,12 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
                 throw HostError(what + " (its archive starts at byte offset " + std::to_string(one.offset) +
                                 "): " + e.what());
             }
+            // Names reach the lines as they are: a store is held to the rule a data file is held to.
+            for (const auto& name : names)
+                if (const std::string text = name.name.ToUtf8(); !IsStoredName(text, name.type))
+                    throw HostError(what + ": " + Shown(text) + " (at byte offset " +
+                                    std::to_string(one.offset + name.offset) +
+                                    ") is not a valid variable name");
             CCmdList lines;
             SetQuiet(true);
             record->GetCommandInfoList(lines);

@@ -100,7 +100,8 @@ public:
     // dropped, records it names but the store lacks are made by the module (by opening the command
     // unseen and cancelling). Throws CArchiveException on a bad archive, leaving the store as it was.
     // A record whose lines would hold a control character is refused too: a line break in a stored
-    // name would reach the kernel as two lines.
+    // name would reach the kernel as two lines. So is a record holding a variable name that a data
+    // file could not hold (IsValidVariableName; a loglinear model term joins such names).
     void OpenRecords(const std::vector<unsigned char>& bytes);
     // Reads a record store file (at most `limit` bytes; one that does not start with the store's mark
     // is refused without reading on) and opens its records. Throws HostError naming `shownName`.

@@ -129,6 +129,19 @@ bool IsValidVariableName(std::string_view name) {
     return true;
 }
 
+bool IsValidModelTerm(std::string_view term) {
+    if (!term.empty() && term.front() == '-')
+        term.remove_prefix(1);
+    for (;;) {
+        const std::size_t join = term.find_first_of("*#");
+        if (!IsValidVariableName(term.substr(0, join)))
+            return false;
+        if (join == std::string_view::npos)
+            return true;
+        term.remove_prefix(join + 1);
+    }
+}
+
 int ByteReader::Peek() {
     if (!m_ahead.empty())
         return static_cast<unsigned char>(m_ahead.front());

@@ -29,6 +29,9 @@ std::size_t FindControlCharacter(std::string_view text);
 // at most kMaxVariableName characters. Uniqueness ignores case.
 inline constexpr std::size_t kMaxVariableName = 64;
 bool IsValidVariableName(std::string_view name);
+// A model term as the loglinear model page builds it from variable names: names joined by * or #,
+// with a - in front for a term left out.
+bool IsValidModelTerm(std::string_view term);
 
 // The byte-order mark a stream starts with.
 enum class ByteOrderMark { None, Utf8, Utf16, Utf32 };

@@ -7,6 +7,7 @@ CConjointDlg::CConjointDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
                  kVariableTypeNumeric});
     AddListPair(
         {IDC_SOURCE_LIST, IDC_ATTRIBUTE_LIST, IDC_ADD_ATTRIBUTE, IDC_REMOVE_ATTRIBUTE, kVariableTypeNumeric});
+    SetDblClkToAnyTarget(true);
 }
 
 BOOL CConjointDlg::OnInitDialog() {

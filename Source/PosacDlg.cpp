@@ -6,6 +6,7 @@ CPosacDlg::CPosacDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_PROFILE_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
     AddListPair(
         {IDC_SOURCE_LIST, IDC_FREQUENCY_LIST, IDC_ADD_FREQUENCY, IDC_REMOVE_FREQUENCY, kVariableTypeNumeric});
+    SetDblClkToAnyTarget(true);
 }
 
 BOOL CPosacDlg::OnInitDialog() {

@@ -14,6 +14,7 @@ CSpatialDlg::CSpatialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_X_LIST, IDC_ADD_X, IDC_REMOVE_X, kVariableTypeNumeric});
     AddListPair({IDC_SOURCE_LIST, IDC_Y_LIST, IDC_ADD_Y, IDC_REMOVE_Y, kVariableTypeNumeric});
     AddListPair({IDC_SOURCE_LIST, IDC_VALUE_LIST, IDC_ADD_VALUE, IDC_REMOVE_VALUE, kVariableTypeNumeric});
+    SetDblClkToAnyTarget(true);
 }
 
 BOOL CSpatialDlg::OnInitDialog() {

@@ -22,6 +22,7 @@ void CTabDlgBase::SetDlgCaptionID(UINT captionId) {
 BOOL CTabDlgBase::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
     m_tab.ShowPage(0, 1);
+    m_tab.DropVariablesTheDataLacksUnshown();
     return 1;
 }
 

@@ -20,6 +20,7 @@ int WordCount(const CString& text) {
 CTestAtClDlg::CTestAtClDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_ITEM_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
     AddListPair({IDC_SOURCE_LIST, IDC_TOTAL_LIST, IDC_ADD_TOTAL, IDC_REMOVE_TOTAL, kVariableTypeNumeric});
+    SetDblClkToAnyTarget(true);
 }
 
 BOOL CTestAtClDlg::OnInitDialog() {

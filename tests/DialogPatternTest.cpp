@@ -2,6 +2,8 @@
 
 #include "DialogTestUtil.h"
 #include "Private/AcfDlg.h"
+#include "Private/SpatialDlg.h"
+#include "Private/XTab2WayDlg.h"
 
 namespace {
 
@@ -237,6 +239,134 @@ TEST_F(ListMoves, UnknownControlsAndItemsAreRefused) {
     EXPECT_THROW(dlg.UserClick(4242), std::invalid_argument);
     EXPECT_THROW(dlg.UserSelect(CAcfDlg::IDC_SOURCE_LIST, {L"nope"}), std::invalid_argument);
     EXPECT_THROW(dlg.UserTypeText(CAcfDlg::IDC_SOURCE_LIST, L"1"), std::invalid_argument);
+}
+
+// ---- a source list feeding several targets ------------------------------------------------------
+
+// One user action on the spatial page (X, Y and value: one numeric variable each, in that pair order)
+// and the three targets after it.
+struct FeedStep {
+    const char* what;
+    bool drag;  // else a double-click on the first name
+    UINT from;
+    std::vector<CString> names;
+    UINT to;  // of a drag; 0 outside any list
+    std::vector<std::wstring> x, y, value;
+};
+
+TEST(SeveralTargets, DoubleClickFillsTheFirstWithRoomAndDragReachesAny) {
+    using D = CSpatialDlg;
+    const std::vector<FeedStep> steps = {
+        {"double-click fills X", false, D::IDC_SOURCE_LIST, {L"A"}, 0, {L"A"}, {}, {}},
+        {"X is full: Y", false, D::IDC_SOURCE_LIST, {L"B"}, 0, {L"A"}, {L"B"}, {}},
+        {"A is in X, not in the value", false, D::IDC_SOURCE_LIST, {L"A"}, 0, {L"A"}, {L"B"}, {L"A"}},
+        {"all full: nothing", false, D::IDC_SOURCE_LIST, {L"C"}, 0, {L"A"}, {L"B"}, {L"A"}},
+        {"drag out of Y removes", true, D::IDC_Y_LIST, {L"B"}, 0, {L"A"}, {}, {L"A"}},
+        {"a full target takes no drop",
+         true,
+         D::IDC_SOURCE_LIST,
+         {L"C"},
+         D::IDC_VALUE_LIST,
+         {L"A"},
+         {},
+         {L"A"}},
+        {"drag onto the second target",
+         true,
+         D::IDC_SOURCE_LIST,
+         {L"C"},
+         D::IDC_Y_LIST,
+         {L"A"},
+         {L"C"},
+         {L"A"}},
+        {"double-click on a target removes", false, D::IDC_X_LIST, {L"A"}, 0, {}, {L"C"}, {L"A"}},
+        {"drag onto the first target",
+         true,
+         D::IDC_SOURCE_LIST,
+         {L"B"},
+         D::IDC_X_LIST,
+         {L"B"},
+         {L"C"},
+         {L"A"}},
+    };
+    FakeHost host;
+    for (const wchar_t* name : {L"A", L"B", L"C"})
+        host.data.AddNumeric(name);
+    CSpatialData record;
+    record.FillListSource();
+    for (CVariableList* target : {&record.XVariableList, &record.YVariableList, &record.ValueVariableList})
+        target->RemoveAll();
+    CSpatialDlg dlg;
+    dlg.SetData(&record);
+    dlg.CreateWindowFromTemplate();
+    dlg.OnInitDialog();
+    dlg.UpdateDependentWindows();
+    const auto items = [&dlg](UINT list) { return NamesOf(dlg.ListCtrl(list).GetItems()); };
+    for (const FeedStep& step : steps) {
+        if (step.drag)
+            dlg.UserDrag(step.from, step.names, step.to);
+        else
+            dlg.UserDblClick(step.from, step.names.front());
+        EXPECT_EQ(items(D::IDC_X_LIST), step.x) << step.what;
+        EXPECT_EQ(items(D::IDC_Y_LIST), step.y) << step.what;
+        EXPECT_EQ(items(D::IDC_VALUE_LIST), step.value) << step.what;
+    }
+}
+
+TEST(SeveralTargets, WithoutTheChoiceADoubleClickGoesToTheFirstTargetOnly) {
+    using D = CXTab2WayDlg;
+    FakeHost host;
+    for (const wchar_t* name : {L"A", L"B"})
+        host.data.AddNumeric(name);
+    CXTab2WayData record;
+    record.FillListSource();
+    record.RowVariableList.RemoveAll();
+    record.ColumnVariableList.RemoveAll();
+    D dlg;
+    dlg.SetData(&record);
+    dlg.CreateWindowFromTemplate();
+    dlg.OnInitDialog();
+    dlg.UpdateDependentWindows();
+    dlg.UserDblClick(D::IDC_SOURCE_LIST, L"A");
+    dlg.UserDblClick(D::IDC_SOURCE_LIST, L"A");
+    EXPECT_EQ(NamesOf(dlg.ListCtrl(D::IDC_ROW_LIST).GetItems()), std::vector<std::wstring>{L"A"});
+    EXPECT_TRUE(dlg.ListCtrl(D::IDC_COLUMN_LIST).GetItems().IsEmpty());
+    // A drag reaches the second target all the same.
+    dlg.UserDrag(D::IDC_SOURCE_LIST, {L"A"}, D::IDC_COLUMN_LIST);
+    EXPECT_EQ(NamesOf(dlg.ListCtrl(D::IDC_COLUMN_LIST).GetItems()), std::vector<std::wstring>{L"A"});
+}
+
+// Two targets of one source that take different types: each move keeps to its own target's type.
+class TwoTypesDlg : public CGUIBaseDlg {
+public:
+    using D = CSpatialDlg;
+    TwoTypesDlg() : CGUIBaseDlg(D::IDD) {
+        AddListPair({D::IDC_SOURCE_LIST, D::IDC_X_LIST, D::IDC_ADD_X, D::IDC_REMOVE_X, kVariableTypeString});
+        AddListPair({D::IDC_SOURCE_LIST, D::IDC_Y_LIST, D::IDC_ADD_Y, D::IDC_REMOVE_Y, kVariableTypeNumeric});
+        SetDblClkToAnyTarget(true);
+        CreateWindowFromTemplate();
+        CVariableList source;
+        source.Add(CGUIDataVariable(L"N", kVariableTypeNumeric));
+        source.Add(CGUIDataVariable(L"S", kVariableTypeString));
+        ListCtrl(D::IDC_SOURCE_LIST).SetItems(source);
+        InitializeListCtrl();
+    }
+};
+
+TEST(SeveralTargets, EachTargetTakesItsOwnTypeOnly) {
+    using D = CSpatialDlg;
+    FakeHost host;
+    TwoTypesDlg dlg;
+    const auto items = [&dlg](UINT list) { return NamesOf(dlg.ListCtrl(list).GetItems()); };
+    // A numeric variable passes the string target by; dropped onto it, it stays out.
+    dlg.UserDblClick(D::IDC_SOURCE_LIST, L"N");
+    EXPECT_TRUE(items(D::IDC_X_LIST).empty());
+    EXPECT_EQ(items(D::IDC_Y_LIST), std::vector<std::wstring>{L"N"});
+    dlg.UserDrag(D::IDC_SOURCE_LIST, {L"N"}, D::IDC_X_LIST);
+    EXPECT_TRUE(items(D::IDC_X_LIST).empty());
+    dlg.UserDrag(D::IDC_SOURCE_LIST, {L"S"}, D::IDC_Y_LIST);
+    EXPECT_EQ(items(D::IDC_Y_LIST), std::vector<std::wstring>{L"N"});
+    dlg.UserDblClick(D::IDC_SOURCE_LIST, L"S");
+    EXPECT_EQ(items(D::IDC_X_LIST), std::vector<std::wstring>{L"S"});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,6 +15,7 @@
 
 #include "Host/HostApp.h"
 #include "Host/HostScript.h"
+#include "Host/HostText.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
 namespace {
@@ -255,6 +257,96 @@ TEST_F(HostAppTest, StoreOfACommandWithoutRecordIsRefused) {
     EXPECT_THROW(m_host.OpenRecords(ar.GetBuffer()), HostError);
     EXPECT_EQ("", m_out.str());  // nothing was sent while the host asked the module
     EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039));
+}
+
+// A store of one record: the kept record of `command` with every variable named V1 renamed (and given
+// `type` when it is not 0), and where in the store the first of them starts.
+struct RenamedStore {
+    std::vector<unsigned char> bytes;
+    std::size_t firstAt = 0;
+    int renamed = 0;
+};
+
+RenamedStore RenameV1(CGUIBaseObj& record, UINT command, const std::string& name, int type) {
+    CArchive one;
+    record.Serialize(one);
+    std::vector<unsigned char> body = one.GetBuffer();
+    CArchive from, to;
+    from.WriteString(L"V1");
+    to.WriteString(CString::FromUtf8(name));
+    RenamedStore store;
+    for (auto at = std::search(body.begin(), body.end(), from.GetBuffer().begin(), from.GetBuffer().end());
+         at != body.end();
+         at = std::search(at, body.end(), from.GetBuffer().begin(), from.GetBuffer().end())) {
+        const std::size_t index = static_cast<std::size_t>(at - body.begin());
+        if (store.renamed++ == 0)
+            store.firstAt = index;
+        at = body.insert(body.erase(at, at + static_cast<std::ptrdiff_t>(from.GetBuffer().size())),
+                         to.GetBuffer().begin(), to.GetBuffer().end()) +
+             static_cast<std::ptrdiff_t>(to.GetBuffer().size());
+        for (int b = 0; type != 0 && b < 4; ++b)
+            at[b] = static_cast<unsigned char>(static_cast<unsigned>(type) >> (8 * b));
+    }
+    CArchive ar;
+    for (char c : {'T', 'V', 'K', 'R'})
+        ar.WriteUInt8(static_cast<std::uint8_t>(c));
+    ar.WriteInt32(1);
+    ar.WriteCount(1);
+    ar.WriteUInt32(command);
+    ar.WriteUInt32(static_cast<std::uint32_t>(body.size()));
+    store.firstAt += ar.GetBuffer().size();
+    for (unsigned char b : body)
+        ar.WriteUInt8(b);
+    store.bytes = ar.GetBuffer();
+    return store;
+}
+
+TEST_F(HostAppTest, StoredNamesAreHeldToTheDataFileRule) {
+    struct Case {
+        std::string name;
+        int type;  // 0: as stored (numeric); else the type given to every renamed variable
+        bool loads;
+    };
+    const std::vector<Case> cases = {
+        {"W2", 0, true},  // valid, if not in the data: the dialog drops it when it opens
+        {"a_1", 0, true},
+        {"A" + std::string(63, 'x'), 0, true},
+        {"A" + std::string(64, 'x'), 0, false},
+        {"", 0, false},
+        {"1V", 0, false},
+        {"_V", 0, false},
+        {"V 1", 0, false},
+        {"V / LAG = 999", 0, false},
+        {"V\"1", 0, false},
+        {"V\n1", 0, false},
+        {"caf\xC3\xA9", 0, false},
+        // A loglinear model term joins names; it is no variable of the data.
+        {"A*B", 0, false},
+        {"A*B", 3, true},
+        {"-A#B*C", 3, true},
+        {"A**B", 3, false},
+        {"A*", 3, false},
+        {"A*B / LAG = 9", 3, false},
+        {"A*B", kVariableTypeString, false},
+    };
+    Open(1039, "7");
+    CGUIBaseObj& record = *m_host.FindRecord(1039);
+    const auto original = m_host.SaveRecords();
+    for (const Case& c : cases) {
+        const RenamedStore store = RenameV1(record, 1039, c.name, c.type);
+        ASSERT_EQ(store.renamed, 2) << "V1 is in the source list and selected";
+        try {
+            m_host.OpenRecords(store.bytes);
+            EXPECT_TRUE(c.loads) << Shown(c.name) << " loaded";
+            m_host.OpenRecords(original);
+        } catch (const HostError& e) {
+            EXPECT_FALSE(c.loads) << Shown(c.name) << ": " << e.what();
+            EXPECT_EQ("record for command 1039: " + Shown(c.name) + " (at byte offset " +
+                          std::to_string(store.firstAt) + ") is not a valid variable name",
+                      std::string(e.what()));
+        }
+        EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039)) << Shown(c.name);
+    }
 }
 
 std::string Words(const std::string& line) {

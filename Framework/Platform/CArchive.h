@@ -78,6 +78,19 @@ public:
 
     [[noreturn]] void Fail(const std::string& what) const;
 
+    // Loading: a reader that holds names to a rule of its own has each variable name read noted here,
+    // with the type it carries and the offset it starts at.
+    struct NameRead {
+        CString name;
+        int type;
+        std::size_t offset;
+    };
+    void SetNameLog(std::vector<NameRead>* log) { m_pNames = log; }
+    void NoteName(const CString& name, int type, std::size_t offset) {
+        if (m_pNames)
+            m_pNames->push_back({name, type, offset});
+    }
+
 private:
     void IoOne(int& v) { IsStoring() ? WriteInt32(v) : void(v = ReadInt32("int")); }
     void IoOne(unsigned int& v) { IsStoring() ? WriteUInt32(v) : void(v = ReadUInt32("unsigned int")); }
@@ -113,4 +126,5 @@ private:
     Mode m_mode;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_position = 0;
+    std::vector<NameRead>* m_pNames = nullptr;
 };

@@ -182,8 +182,11 @@ bool CGUIBaseDlg::OnOK() {
 }
 
 BOOL CGUIBaseDlg::OKLike() {
-    if (!m_bWindow)
+    if (!m_bWindow) {
+        if (m_bUnshownDrops)
+            SetAll();
         return 1;
+    }
     if (!TKUpdateData(1))
         return 0;
     SetAll();

@@ -152,6 +152,10 @@ public:
     virtual BOOL InitDialogLike();
     // Reset of a page of a composite.
     virtual void OnTabReset() { OnReset(); }
+    // A page not shown yet drops the variables the data lacks, as showing the page would (the status
+    // bar names them), so that a composite's OK never sends them: OKLike stores the page's copies then.
+    // The page is opened unseen for it and its window discarded: it is made anew when it is shown.
+    void DropVariablesTheDataLacksUnshown();
     void EndDialog(int result);
     bool IsEnded() const { return m_bEnded; }
 
@@ -172,11 +176,18 @@ public:
     // `selectMoved` is set.
     void MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int reserved,
                             int typeFilter);
+    // A double-click on a source list moves the selection as the first pair's add button would (when
+    // that button is enabled); on a target list, back as its remove button would.
     virtual void MoveSourceListToTargetListOnDblClk(UINT list);
+    // For a source list that feeds several targets: a double-click goes to the first target, in pair
+    // order, whose add button is enabled and that would take a selected variable (one of its type, not
+    // in it yet), so that a full one-variable target passes it on to the next.
+    void SetDblClkToAnyTarget(bool any) { m_bDblClkToAnyTarget = any; }
     virtual BOOL OnAddTarget(UINT list);
     virtual BOOL OnUpdateAddTarget(UINT list);
     // Drag and drop: whether a drop there would do something (the cursor), and the drop itself
-    // (`over` is 0 outside any list).
+    // (`over` is 0 outside any list). From a source list, any of its targets takes the drop while that
+    // pair's add button is enabled; from a target list, a drop anywhere else removes.
     virtual bool MouseMoveListCtrlHelper(UINT from, UINT over);
     virtual void LButtonUpListCtrlHelper(UINT from, UINT over);
     void OnBegindrag(UINT list);
@@ -321,6 +332,7 @@ protected:
     static void ReportAssertion(long line);
     const CListPair* FindPairBySource(UINT source) const;
     const CListPair* FindPairByTarget(UINT target) const;
+    const CListPair* FindPair(UINT source, UINT target) const;
     void UpdateListButtons();
 
 private:
@@ -339,6 +351,8 @@ private:
     // The text, and the tool tip of a save file edit with it.
     void PutText(CTKCtrl& ctrl, const CString& text);
     void DropVariablesTheDataLacks(CVariableList& list);
+    // The pair a double-click on `source` moves along now, or null.
+    const CListPair* FindDblClkPair(UINT source) const;
 
     UINT m_nTemplateID;
     CGUIBaseDlg* m_pParent;
@@ -360,6 +374,9 @@ private:
     std::set<UINT> m_radioGroups;                           // the radio tables exchanged by this dialog
     std::map<UINT, RangeRule> m_rangeRules;
     std::vector<CString> m_droppedVariables;  // by the exchange that loads the controls now
+    std::size_t m_nDroppedEver = 0;           // by every exchange so far
+    bool m_bUnshownDrops = false;             // the copies of a page not shown dropped variables
+    bool m_bDblClkToAnyTarget = false;
 };
 
 using CDDXVDlg = CGUIBaseDlg;

@@ -175,7 +175,10 @@ void CGUIBaseDlg::UserDrag(UINT from, const std::vector<CString>& names, UINT to
     auto indexes = IndexesOf(l, names);
     if (!Usable(l))
         return;
+    // The press that starts the drag selects the items, and the dialog hears of it (the add buttons,
+    // which a drop follows, with it) before the items move.
     l.SetSelection(std::move(indexes));
+    OnListSelChanged(from);
     OnBegindrag(from);
     LButtonUpListCtrlHelper(from, to);
 }

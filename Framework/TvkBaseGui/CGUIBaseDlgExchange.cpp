@@ -153,10 +153,26 @@ void CGUIBaseDlg::DropVariablesTheDataLacks(CVariableList& list) {
         if (names.count(v.GetVariableName().str()))
             kept.Add(v);
         else
-            m_droppedVariables.push_back(v.GetVariableName());
+            m_droppedVariables.push_back(v.GetVariableName()), ++m_nDroppedEver;
     }
     if (kept.GetSize() != list.GetSize())
         list = std::move(kept);
+}
+
+void CGUIBaseDlg::DropVariablesTheDataLacksUnshown() {
+    if (m_bWindow)
+        return;
+    const std::size_t before = m_nDroppedEver;
+    CreateWindowFromTemplate();
+    OnInitDialog();
+    m_controls.clear();
+    m_rangeRules.clear();
+    m_droppedVariables.clear();
+    m_nFocusCtrl = 0;
+    m_bWindow = false;
+    // The copies hold the record less the dropped variables until OK stores them (OKLike); Cancel
+    // leaves the record as it was.
+    m_bUnshownDrops = m_nDroppedEver != before;
 }
 
 void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {

@@ -18,6 +18,13 @@ const CListPair* CGUIBaseDlg::FindPairBySource(UINT source) const {
     return nullptr;
 }
 
+const CListPair* CGUIBaseDlg::FindPair(UINT source, UINT target) const {
+    for (const auto& p : m_listPairs)
+        if (p.source == source && p.target == target)
+            return &p;
+    return nullptr;
+}
+
 const CListPair* CGUIBaseDlg::FindPairByTarget(UINT target) const {
     for (const auto& p : m_listPairs)
         if (p.target == target)
@@ -40,7 +47,7 @@ bool CGUIBaseDlg::EnableSourceToTarget(UINT source, UINT target, int button) con
         return true;
     // From the data's variables: possible when a selected variable of a type the target takes is not
     // in the target yet.
-    const CListPair* pair = FindPairBySource(source);
+    const CListPair* pair = FindPair(source, target);
     const int filter = pair ? pair->typeFilter : kVariableTypeAny;
     std::vector<const CGUIDataVariable*> candidates;
     candidates.reserve(from->GetSelection().size());
@@ -82,13 +89,25 @@ void CGUIBaseDlg::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, i
         src.RemoveItems(moved);
 }
 
+const CListPair* CGUIBaseDlg::FindDblClkPair(UINT source) const {
+    for (const auto& p : m_listPairs) {
+        if (p.source != source)
+            continue;
+        if (IsCtrlEnabled(p.addButton) && EnableSourceToTarget(p.source, p.target, -1))
+            return &p;
+        if (!m_bDblClkToAnyTarget)
+            return nullptr;
+    }
+    return nullptr;
+}
+
 void CGUIBaseDlg::MoveSourceListToTargetListOnDblClk(UINT list) {
-    const CListPair* pair = FindPairBySource(list);
-    if (pair) {
-        if (!IsCtrlEnabled(pair->addButton) || !EnableSourceToTarget(pair->source, pair->target, -1))
+    if (FindPairBySource(list)) {
+        const CListPair* pair = FindDblClkPair(list);
+        if (!pair)
             return;
         MoveSourceToTarget(pair->source, pair->target, 0, 1, 0, pair->typeFilter);
-    } else if ((pair = FindPairByTarget(list))) {
+    } else if (const CListPair* pair = FindPairByTarget(list)) {
         if (!IsCtrlEnabled(pair->removeButton) || !EnableSourceToTarget(pair->target, pair->source, -1))
             return;
         MoveSourceToTarget(pair->target, pair->source, 1, 1, 0, kVariableTypeAny);
@@ -118,12 +137,16 @@ void CGUIBaseDlg::OnBegindrag(UINT list) {
 }
 
 bool CGUIBaseDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
-    if (const CListPair* pair = FindPairBySource(from)) {
+    if (FindPairBySource(from)) {
+        // Any target the source feeds takes a drop, as its add button would.
+        const CListPair* pair = FindPair(from, over);
+        if (!pair || !IsCtrlEnabled(pair->addButton))
+            return false;
         // The source list is in its drag state now; ask as if it were not.
         CGUIListCtrl& src = ListCtrl(from);
         const int state = src.GetState();
         src.SetState(0);
-        const bool possible = over == pair->target && EnableSourceToTarget(from, over, -1);
+        const bool possible = EnableSourceToTarget(from, over, -1);
         src.SetState(state);
         return possible;
     }
@@ -137,7 +160,7 @@ void CGUIBaseDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
     ListCtrl(from).SetState(0);
     if (!possible)
         return;
-    if (const CListPair* pair = FindPairBySource(from))
+    if (const CListPair* pair = FindPair(from, over))
         MoveSourceToTarget(pair->source, pair->target, 0, 1, 0, pair->typeFilter);
     else if (const CListPair* target = FindPairByTarget(from))
         MoveSourceToTarget(target->target, target->source, 1, 1, 0, kVariableTypeAny);

@@ -17,3 +17,8 @@ void CGUITabCtrl::ShowPage(int index, int) {
         page->UpdateDependentWindows();
     }
 }
+
+void CGUITabCtrl::DropVariablesTheDataLacksUnshown() {
+    for (CGUIBaseDlg* page : m_pages)
+        page->DropVariablesTheDataLacksUnshown();
+}

@@ -16,6 +16,9 @@ public:
     int GetCurSel() const { return m_nCurrent; }
     // Shows a page (creating its window the first time); an index outside the pages does nothing.
     void ShowPage(int index, int activate);
+    // Every page not shown yet drops the variables the data lacks (the composite is opening): a page
+    // the user never looks at must not send them.
+    void DropVariablesTheDataLacksUnshown();
 
 private:
     std::vector<CGUIBaseDlg*> m_pages;
