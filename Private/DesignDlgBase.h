@@ -11,11 +11,6 @@
 class CDesignDlgBase : public CGUIBaseDlg {
 public:
     using CGUIBaseDlg::CGUIBaseDlg;
-
-protected:
-    // Storing only: colours the edit and sends `message` to the status bar (or shows it), and ends the
-    // exchange as failed.
-    [[noreturn]] void RefuseValue(CDataExchange* pDX, UINT id, const CString& message);
 };
 
 // The ranges of a power dialog's sample sizes: one size, the smallest and largest of a range, the step.

@@ -5,16 +5,6 @@
 
 #include "TvkDlgBase/TvkDlgBase.h"
 
-void CDesignDlgBase::RefuseValue(CDataExchange* pDX, UINT id, const CString& message) {
-    if (IsColoredValidation()) {
-        ChangeColor(id, kColorInvalid);
-        SendStatusBarText(message);
-    } else {
-        TKMessageBox(message);
-    }
-    pDX->Fail(id);
-}
-
 CPowerDlgBase::CPowerDlgBase(UINT templateId, CGUIBaseDlg* parent, const CPowerEstimateRadio& estimate,
                              UINT alternativeCombo, std::vector<UINT> radioGroups)
     : CDesignDlgBase(templateId, parent),

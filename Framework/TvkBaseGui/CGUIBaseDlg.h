@@ -224,6 +224,9 @@ public:
     void AddToolTip(UINT id, const CString& text, int flag);
     CString GetToolTip(UINT id) const;
     void ChangeColor(UINT id, COLORREF color);
+    // Storing only: colours the edit and sends `message` to the status bar (or shows it, in a dialog
+    // without coloured validation), and ends the exchange as failed.
+    [[noreturn]] void RefuseValue(CDataExchange* pDX, UINT id, const CString& message);
     // Whether this dialog colours its edits and reports range failures in the status bar.
     virtual BOOL IsColoredValidation() const { return 1; }
     UINT GetFocusCtrl() const { return m_nFocusCtrl; }

@@ -180,3 +180,13 @@ void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {
         return;
     TKWarning(GetString(message));
 }
+
+void CGUIBaseDlg::RefuseValue(CDataExchange* pDX, UINT id, const CString& message) {
+    if (IsColoredValidation()) {
+        ChangeColor(id, kColorInvalid);
+        SendStatusBarText(message);
+    } else {
+        TKMessageBox(message);
+    }
+    pDX->Fail(id);
+}

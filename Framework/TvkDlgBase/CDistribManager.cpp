@@ -612,15 +612,13 @@ void CDistribManager::DoDataExchange(CDataExchange* pDX) {
                 valid =
                     rows && !rows->empty() && (p.kind == DistribParameter::Kind::Matrix || rows->size() == 1);
             }
-            if (!valid) {
-                m_pDlg->ChangeColor(id, kColorInvalid);
-                TKMessageBox(fromFile ? CString(L"Enter a file name")
-                                      : L"Enter numbers separated by blanks or commas" +
-                                            CString(p.kind == DistribParameter::Kind::Matrix
-                                                        ? L", rows separated by \";\""
-                                                        : L""));
-                pDX->Fail(id);
-            }
+            if (!valid)
+                m_pDlg->RefuseValue(pDX, id,
+                                    fromFile ? CString(L"Enter a file name")
+                                             : L"Enter numbers separated by blanks or commas" +
+                                                   CString(p.kind == DistribParameter::Kind::Matrix
+                                                               ? L", rows separated by \";\""
+                                                               : L""));
             m_pDlg->ChangeColor(id, kColorWhite);
             values[i] = fromFile ? 1 : 0;
             if (texts.size() < d->parameters.size())
@@ -629,11 +627,8 @@ void CDistribManager::DoDataExchange(CDataExchange* pDX) {
             continue;
         }
         const auto parsed = CGUIBaseDlg::ParseDouble(typed);
-        if (!parsed || !p.Accepts(*parsed)) {
-            m_pDlg->ChangeColor(id, kColorInvalid);
-            TKMessageBox(L"Enter a number in " + p.RangeText());
-            pDX->Fail(id);
-        }
+        if (!parsed || !p.Accepts(*parsed))
+            m_pDlg->RefuseValue(pDX, id, L"Enter a number in " + p.RangeText());
         m_pDlg->ChangeColor(id, kColorWhite);
         values[i] = *parsed;
     }

@@ -324,9 +324,11 @@ TEST(Layout, FromTheTemplateOrder) {
         // A list pair with its buttons, labelled edits, a save-file pair; the context-menu label hidden.
         {1039, "[1004 > 1008 +1001 -1005] 1003:1002 1006:1007 | buttons 1 2 3 | hidden 1009"},
         // The distribution manager's controls at the placeholder (which stands left of its combo), then
-        // each parameter's label with its edit; the plots' captions share a row (their template hint).
+        // each parameter's label with its edit, then the parameters' "From file" checks (shown for a
+        // matrix only); the plots' captions share a row (their template hint).
         {1056,
-         "1573:50000 50031:50011 50032:50012 50033:50013 50034:50014 50035:50015 50036:50016 3928 3922 "
+         "1573:50000 50031:50011 50032:50012 50033:50013 50034:50014 50035:50015 50036:50016 50051 50052 "
+         "50053 50054 50055 50056 3928 3922 "
          "3935 3930 3932:3931 3934:3933 (3936 3937) 3938 | buttons 1 2 | hidden"},
         // A page of a composite: four target lists of one source, each titled by the static before it.
         {1080,
