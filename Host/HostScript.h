@@ -62,6 +62,13 @@ public:
     // IDialogDriver
     int Run(CGUIBaseDlg& dlg) override;
 
+    // Runs one dialog command of line `line` (page, text, check, combo, select, set, ...) on a dialog
+    // that someone else drives, as that line of a script would; true when the dialog has ended. Throws
+    // ScriptError; notes go to `err` under the script's name.
+    bool ExecuteDialogCommand(int line, const std::vector<ScriptWord>& words, CGUIBaseDlg& dlg) {
+        return ExecuteInDialog(line, words, dlg);
+    }
+
 private:
     bool NextLine(int& number, std::vector<ScriptWord>& words);
     void Execute(int line, const std::vector<ScriptWord>& words, CGUIBaseDlg* dlg);

@@ -3,8 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,8 +21,9 @@ namespace {
 
 const char kUsage[] =
     "usage: tvkhost demo [OPTIONS]          open every menu item of the module with the bundled example\n"
-    "                                       data, accept each dialog with its defaults, and print the\n"
-    "                                       menu path and the lines the kernel received\n"
+    "                                       data, accept each dialog (with the demo's values where its\n"
+    "                                       defaults are refused), and print the menu path and the lines\n"
+    "                                       the kernel received\n"
     "       tvkhost run [OPTIONS] FILE|-    run a session script (- reads standard input)\n"
     "       tvkhost menu [OPTIONS]          list the module's menus with command ids and whether each\n"
     "                                       item is enabled now\n"
@@ -32,18 +36,27 @@ const char kUsage[] =
     "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
 
 const char kDemoHelp[] =
-    "usage: tvkhost demo [--set NAME=VALUE]... [--log FILE]\n"
+    "usage: tvkhost demo [--set NAME=VALUE]... [--log FILE] [--values FILE]\n"
     "\n"
     "Loads the bundled example data (60 cases of Sales, Visitors, Temperature, Rainfall and the string\n"
     "variable Region), then goes through the module's menus in menu order. For each item it prints\n"
     "`== ` and the item's menu path; a disabled item prints `disabled` and is not chosen. A dialog is\n"
-    "accepted with its defaults: the lines the kernel then receives follow the path, and a dialog that\n"
-    "refuses its defaults prints `refused` and is cancelled. Items the module does not handle yet print\n"
-    "their path only. Message boxes, warnings, status-bar texts and assertions are printed as by `run`.\n"
+    "accepted with its defaults, and the lines the kernel then receives follow the path. A dialog that\n"
+    "refuses its defaults is given the demo's values for its item, if it has any: it prints\n"
+    "`refused with its defaults; with the demo's values:` and OK is pressed again. A dialog that refuses\n"
+    "still (or has no values) prints `refused` and is cancelled. Items the module does not handle yet\n"
+    "print their path only. Message boxes, warnings, status-bar texts and assertions are printed as by\n"
+    "`run`.\n"
+    "\n"
+    "The demo's values (bundled as Resources/data/demo.tvs) are written as a session script: `menu ID`\n"
+    "starts the values of item ID, and the dialog commands of `tvkhost run --help` follow it, one a\n"
+    "line (not ok or cancel: the demo presses OK itself). A mistake in them stops the demo with\n"
+    "`tvkhost: FILE:LINE: what is wrong` and exit status 2.\n"
     "\n"
     "options:\n"
     "  --set NAME=VALUE    a host setting before the demo starts (see tvkhost run --help)\n"
-    "  --log FILE          also write every line the kernel received to FILE\n";
+    "  --log FILE          also write every line the kernel received to FILE\n"
+    "  --values FILE       take the demo's values from FILE instead of the bundled ones\n";
 
 const char kMenuHelp[] =
     "usage: tvkhost menu [--data FILE] [--set NAME=VALUE]...\n"
@@ -61,6 +74,7 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> settings;
     std::optional<std::string> data;
     std::optional<std::string> log;
+    std::optional<std::string> values;
     std::vector<std::string> files;
     bool help = false;
 };
@@ -70,7 +84,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-Options ParseOptions(int argc, char** argv, bool takesData, bool takesLog, bool takesFile) {
+Options ParseOptions(int argc, char** argv, bool takesData, bool takesLog, bool takesFile, bool takesValues) {
     Options o;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -91,6 +105,8 @@ Options ParseOptions(int argc, char** argv, bool takesData, bool takesLog, bool 
             o.data = value();
         } else if (arg == "--log" && takesLog) {
             o.log = value();
+        } else if (arg == "--values" && takesValues) {
+            o.values = value();
         } else if (takesFile && (arg == "-" || arg.rfind("-", 0) != 0)) {
             o.files.push_back(arg);
         } else {
@@ -142,13 +158,101 @@ void WriteLog(const HostApp& host, const Options& o) {
         throw FileError(*o.log + ": cannot write the log");
 }
 
-// The demo accepts every dialog as it opens.
+const EmbeddedResource* FindEmbedded(std::string_view path) {
+    const EmbeddedResource* r = kEmbeddedResources;
+    while (r->path && r->path != path)
+        ++r;
+    return r->path ? r : nullptr;
+}
+
+// The demo's own values for dialogs whose defaults do not pass their checks: after `menu ID`, the
+// dialog commands of a session script that make that item's dialog acceptable.
+class DemoActions {
+public:
+    struct Line {
+        int number;
+        std::vector<ScriptWord> words;
+    };
+
+    DemoActions(const HostApp& host, std::string_view text) {
+        std::vector<Line>* current = nullptr;
+        int number = 0;
+        for (std::size_t start = 0; start < text.size();) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string_view::npos)
+                end = text.size();
+            const std::vector<ScriptWord> words = SplitScriptLine(text.substr(start, end - start), ++number);
+            start = end + 1;
+            if (words.empty())
+                continue;
+            const std::string& command = words.front().text;
+            if (command == "menu") {
+                if (words.size() != 2 || words[1].text.empty() ||
+                    words[1].text.find_first_not_of("0123456789") != std::string::npos ||
+                    words[1].text.size() > 9)
+                    throw ScriptError(number, "usage: menu ID");
+                const UINT id = static_cast<UINT>(std::stoul(words[1].text));
+                if (!host.IsModuleCommand(id))
+                    throw ScriptError(number, "the module has no menu item " + words[1].text);
+                if (m_actions.count(id))
+                    throw ScriptError(number, "menu item " + words[1].text + " has its values already");
+                current = &m_actions[id];
+            } else if (!current) {
+                throw ScriptError(number, "'" + command + "' before the first `menu ID`");
+            } else if (command == "ok" || command == "cancel") {
+                throw ScriptError(number, "the demo presses OK itself; '" + command + "' has no place here");
+            } else {
+                current->push_back({number, words});
+            }
+        }
+    }
+
+    const std::vector<Line>* Find(UINT command) const {
+        const auto it = m_actions.find(command);
+        return it == m_actions.end() ? nullptr : &it->second;
+    }
+
+private:
+    std::map<UINT, std::vector<Line>> m_actions;
+};
+
+// The demo accepts every dialog as it opens; a dialog that refuses its defaults gets the demo's values
+// for its menu item, if there are any, and is accepted with those.
 class DemoDriver final : public IDialogDriver {
 public:
-    explicit DemoDriver(std::ostream& out) : m_out(out) {}
+    DemoDriver(std::ostream& out, const DemoActions& actions, ScriptRunner& runner)
+        : m_out(out), m_actions(actions), m_runner(runner) {}
+
+    // The menu item whose dialog opens next.
+    void Choose(UINT command) { m_command = command; }
+
+    // A mistake in the demo's values that showed while a dialog was open; it is closed by then.
+    std::optional<ScriptError> TakeError() { return std::exchange(m_error, std::nullopt); }
+
     int Run(CGUIBaseDlg& dlg) override {
         if (dlg.OnOK() || dlg.IsEnded())
             return dlg.GetResult();
+        // A dialog that the values open (a sub-dialog) is only accepted.
+        const auto* actions = m_depth == 0 ? m_actions.Find(m_command) : nullptr;
+        if (actions) {
+            ++m_depth;
+            m_out << "refused with its defaults; with the demo's values:\n";
+            try {
+                for (const DemoActions::Line& line : *actions)
+                    if (m_runner.ExecuteDialogCommand(line.number, line.words, dlg)) {
+                        --m_depth;
+                        return dlg.GetResult();
+                    }
+            } catch (const ScriptError& e) {
+                --m_depth;
+                m_error = e;
+                dlg.OnCancel();
+                return IDCANCEL;
+            }
+            --m_depth;
+            if (dlg.OnOK() || dlg.IsEnded())
+                return dlg.GetResult();
+        }
         m_out << "refused\n";
         dlg.OnCancel();
         return IDCANCEL;
@@ -156,34 +260,70 @@ public:
 
 private:
     std::ostream& m_out;
+    const DemoActions& m_actions;
+    ScriptRunner& m_runner;
+    UINT m_command = 0;
+    int m_depth = 0;
+    std::optional<ScriptError> m_error;
 };
 
 int Demo(const Options& o) {
     CheckLog(o, std::nullopt);
     HostApp host(std::cout);
     PrepareHost(host, o);
-    const EmbeddedResource* data = kEmbeddedResources;
-    while (data->path && std::string(data->path) != "data/example.csv")
-        ++data;
-    if (!data->path)
+    const EmbeddedResource* data = FindEmbedded("data/example.csv");
+    const EmbeddedResource* bundled = FindEmbedded("data/demo.tvs");
+    if (!data || !bundled)
         throw std::runtime_error("the example data is missing from this build");
+    const std::string valuesName = o.values.value_or("demo.tvs");
+    std::string valuesText(bundled->bytes);
+    if (o.values) {
+        if (const std::string problem = FileProblem(*o.values); !problem.empty())
+            throw FileError(*o.values + ": cannot open the demo's values: " + problem);
+        std::ifstream in(*o.values, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        if (!in)
+            throw FileError(*o.values + ": cannot read the demo's values");
+        valuesText = text.str();
+    }
+    const auto fail = [&](const ScriptError& e) {
+        return FileError(valuesName + ":" + std::to_string(e.GetLine()) + ": " + e.what());
+    };
+    std::optional<DemoActions> actions;
+    try {
+        actions.emplace(host, valuesText);
+    } catch (const ScriptError& e) {
+        throw fail(e);
+    }
     host.Data().LoadCsvText(data->bytes, "example.csv");
     std::cout << "data: example.csv, " << host.Data().GetVariableCount() << " variables, "
               << host.Data().GetCaseCount() << " cases\n";
 
-    DemoDriver driver(host.Out());
     IDialogDriver* previous = GetDialogDriver();
+    // The runner only carries out the demo's values; it reads no script and drives no dialog (it
+    // installs itself as the driver, and gives way to the demo's at once).
+    std::istringstream noScript;
+    ScriptRunner runner(host, noScript, std::cerr,
+                        {valuesName, std::filesystem::path(valuesName).parent_path(), false, nullptr, {}});
+    DemoDriver driver(host.Out(), *actions, runner);
     InstallDialogDriver(&driver);
+    std::optional<ScriptError> error;
     for (const HostMenuItem& item : ModuleMenuItems()) {
         std::cout << "== " << CString(MenuPath(item.chain)).ToUtf8() << "\n";
         if (!host.UpdateCommand(item.command).m_bEnabled) {
             std::cout << "disabled\n";
             continue;
         }
+        driver.Choose(item.command);
         host.RouteCommand(item.command);
+        if ((error = driver.TakeError()))
+            break;
     }
     InstallDialogDriver(previous);
     std::cout.flush();
+    if (error)
+        throw fail(*error);
     WriteLog(host, o);
     return 0;
 }
@@ -266,8 +406,8 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (command == "demo" || command == "menu" || command == "run") {
-            const Options o =
-                ParseOptions(argc, argv, command != "demo", command != "menu", command == "run");
+            const Options o = ParseOptions(argc, argv, command != "demo", command != "menu", command == "run",
+                                           command == "demo");
             if (o.help) {
                 std::cout << (command == "demo" ? kDemoHelp : command == "menu" ? kMenuHelp : kScriptHelp);
                 return 0;
