@@ -439,35 +439,46 @@ protected:
     virtual double Upper(double w) const = 0;
     virtual double Derivative(double w) const = 0;
     virtual double DerivativeBound() const = 0;
+    // At least Lower(w), and below 1 for a small w so that the far left of s can be passed over.
+    virtual double LowerBound(double w) const = 0;
     virtual double Guess(double p) const = 0;
 
     // Int f(s) g(s) ds over s = e^x with f the density of s, given g <= bound(s).
-    double OverS(double from, const auto& g, const auto& bound) const {
-        const int n = static_cast<int>(std::ceil((hi - from) / width));
-        const GaussLegendre& r = Rule();
-        const double half = (hi - from) / (2 * n);
+    double OverS(double q, double from, const auto& g, const auto& bound) const {
+        // Left of where the numerator's distribution turns (w below 0.2) and of the density's bend, both
+        // factors are close to powers of s: exponentials in ln s, which wider panels integrate.
+        const double split = std::clamp(std::min(-2.0, std::log(0.2 / q)), from, hi);
+        const double coarse = std::max(width, std::min(2.5, 10 / (df + SmallPower())));
         struct Node {
             double s, c, bound;
         };
         std::vector<Node> nodes;
-        nodes.reserve(static_cast<std::size_t>(n) * GaussLegendre::kPoints);
-        for (int j = 0; j < n; ++j) {
-            const double mid = from + (2 * j + 1) * half;
-            for (int i = 0; i < GaussLegendre::kPoints; ++i) {
-                const double x = mid + half * r.x[i];
-                const double c = r.w[i] * half * std::exp(logNorm + df * (x - std::expm1(2 * x) / 2));
-                const double s = std::exp(x);
-                if (c > 0)
-                    nodes.push_back({s, c, c * bound(s)});
+        const GaussLegendre& r = Rule();
+        const auto add = [&](double a, double b, double step) {
+            if (!(b > a))
+                return;
+            const int n = static_cast<int>(std::ceil((b - a) / step));
+            const double half = (b - a) / (2 * n);
+            for (int j = 0; j < n; ++j) {
+                const double mid = a + (2 * j + 1) * half;
+                for (int i = 0; i < GaussLegendre::kPoints; ++i) {
+                    const double x = mid + half * r.x[i];
+                    const double c = r.w[i] * half * std::exp(logNorm + df * (x - std::expm1(2 * x) / 2));
+                    const double s = std::exp(x);
+                    if (c > 0)
+                        nodes.push_back({s, c, c * bound(s)});
+                }
             }
-        }
+        };
+        add(from, split, coarse);
+        add(split, hi, width);
         std::sort(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) { return a.bound > b.bound; });
         // What the nodes from i on can add at most, summed from the small end to keep its digits.
         std::vector<double> rest(nodes.size() + 1, 0.0);
         for (std::size_t i = nodes.size(); i-- > 0;)
             rest[i] = rest[i + 1] + nodes[i].bound;
         double sum = 0;
-        for (std::size_t i = 0; i < nodes.size() && rest[i] > 1e-17 * sum; ++i)
+        for (std::size_t i = 0; i < nodes.size() && rest[i] > 1e-15 * sum; ++i)
             sum += nodes[i].c * g(nodes[i].s);
         return sum;
     }
@@ -478,7 +489,7 @@ protected:
             return Derivative(q);
         const double m = DerivativeBound();
         return OverS(
-            lo, [&](double s) { return s * Derivative(q * s); }, [&](double s) { return s * m; });
+            q, lo, [&](double s) { return s * Derivative(q * s); }, [&](double s) { return s * m; });
     }
     double Cdf(double q) const override {
         if (q <= 0)
@@ -486,7 +497,7 @@ protected:
         if (infinite)
             return Lower(q);
         return OverS(
-            lo, [&](double s) { return Lower(q * s); }, [](double) { return 1.0; });
+            q, lo, [&](double s) { return Lower(q * s); }, [&](double s) { return LowerBound(q * s); });
     }
     double Ccdf(double q) const override {
         if (q <= 0)
@@ -501,7 +512,7 @@ protected:
         if (edge < 0 && edge < lo + kDrop / slope(lo))
             from = std::min(lo, edge - kDrop / slope(edge));
         return OverS(
-            from, [&](double s) { return Upper(q * s); }, [](double) { return 1.0; });
+            q, from, [&](double s) { return Upper(q * s); }, [](double) { return 1.0; });
     }
     // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
     // tails (powers of q); kept inside the bracket once one is known.
@@ -584,6 +595,10 @@ class StudentizedRange final : public Studentized {
         return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, 2);
     }
     double DerivativeBound() const override { return k * (k - 1) / (2 * std::sqrt(kPi)); }
+    // Phi(z) - Phi(z - w) <= w phi(0).
+    double LowerBound(double w) const override {
+        return std::min(1.0, k * IntegerPower(w / std::sqrt(2 * kPi), k - 1));
+    }
     double Guess(double p) const override {
         return kSqrt2 * TQuantile(std::max(0.75, 1 - (1 - p) / (k * (k - 1))));
     }
@@ -600,6 +615,8 @@ class StudentizedMaximumModulus final : public Studentized {
         return 2 * k * std::pow(std::erf(w / kSqrt2), k - 1) * PhiDensity(w);
     }
     double DerivativeBound() const override { return 2 * k / std::sqrt(2 * kPi); }
+    // erf(w / sqrt 2) <= w sqrt(2 / pi).
+    double LowerBound(double w) const override { return std::min(1.0, std::pow(w * std::sqrt(2 / kPi), k)); }
     double Guess(double p) const override { return TQuantile(std::max(0.75, 1 - (1 - p) / (2 * k))); }
 };
 
