@@ -482,6 +482,15 @@ protected:
             sum += nodes[i].c * g(nodes[i].s);
         return sum;
     }
+    // For a large q the tail and the density come from s below about 1/q, which may lie left of the
+    // range where f(s) alone matters: there ln f is concave, so its slope at 1/q bounds how far it reaches.
+    double TailStart(double q) const {
+        const auto slope = [&](double x) { return -df * std::expm1(2 * x); };
+        const double edge = -std::log(q);
+        if (edge < 0 && edge < lo + kDrop / slope(lo))
+            return std::min(lo, edge - kDrop / slope(edge));
+        return lo;
+    }
     double Pdf(double q) const override {
         if (q <= 0)
             return 0.0;
@@ -489,7 +498,8 @@ protected:
             return Derivative(q);
         const double m = DerivativeBound();
         return OverS(
-            q, lo, [&](double s) { return s * Derivative(q * s); }, [&](double s) { return s * m; });
+            q, TailStart(q), [&](double s) { return s * Derivative(q * s); },
+            [&](double s) { return s * m; });
     }
     double Cdf(double q) const override {
         if (q <= 0)
@@ -504,15 +514,8 @@ protected:
             return 1.0;
         if (infinite)
             return Upper(q);
-        // For a large q the tail comes from s below about 1/q, which may lie left of the range where
-        // f(s) alone matters: there ln f is concave, so its slope at 1/q bounds how far it reaches.
-        const auto slope = [&](double x) { return -df * std::expm1(2 * x); };
-        const double edge = -std::log(q);
-        double from = lo;
-        if (edge < 0 && edge < lo + kDrop / slope(lo))
-            from = std::min(lo, edge - kDrop / slope(edge));
         return OverS(
-            q, from, [&](double s) { return Upper(q * s); }, [](double) { return 1.0; });
+            q, TailStart(q), [&](double s) { return Upper(q * s); }, [](double) { return 1.0; });
     }
     // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
     // tails (powers of q); kept inside the bracket once one is known.
@@ -568,6 +571,8 @@ protected:
 class StudentizedRange final : public Studentized {
     int MinimumK() const override { return 2; }
     double SmallPower() const override { return k - 1; }
+    // A high power of Phi(z) - Phi(z - w) is steep: more panels for many means.
+    int Refine() const { return 1 + static_cast<int>(std::log(k) / std::log(4.0)); }
     double Lower(double w) const override {
         // The range exceeds w with probability at most k (k-1) Phi(-w / sqrt 2) (pairs of differences).
         if (k * (k - 1) * PhiUpper(w / kSqrt2) < 1e-17)
@@ -576,7 +581,9 @@ class StudentizedRange final : public Studentized {
         const auto f = [&](double u) {
             return (PhiDensity(u + h) + PhiDensity(u - h)) * IntegerPower(NormalMass(u, w), k - 1);
         };
-        return k * (Panels(f, 0, h, static_cast<int>(std::ceil(h / 3.75))) + Panels(f, h, h + 7.5, 2));
+        const int m = Refine();
+        return k *
+               (Panels(f, 0, h, static_cast<int>(std::ceil(m * h / 3.75))) + Panels(f, h, h + 7.5, 2 * m));
     }
     double Upper(double w) const override {
         const double h = w / 2;
@@ -585,14 +592,14 @@ class StudentizedRange final : public Studentized {
             return PhiDensity(z) * IntegerPower(a, k - 1) *
                    -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
-        return k * Panels(f, h - 7.5, h + 7.5, 4);
+        return k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
     }
     // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
     // exp(-u^2 - h^2) / 2 pi: past u = 6 nothing is left.
     double Derivative(double w) const override {
         const double h = w / 2;
         const auto f = [&](double u) { return std::exp(-u * u) * IntegerPower(NormalMass(u, w), k - 2); };
-        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, 2);
+        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, 2 * Refine());
     }
     double DerivativeBound() const override { return k * (k - 1) / (2 * std::sqrt(kPi)); }
     // Phi(z) - Phi(z - w) <= w phi(0).
