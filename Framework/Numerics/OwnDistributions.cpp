@@ -1,11 +1,13 @@
 // The distributions Boost.Math lacks: closed forms, sums, and the studentized range and maximum
 // modulus by quadrature.
-#include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/quadrature/gauss_kronrod.hpp>
+#include <algorithm>
+#include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/erf.hpp>
-#include <boost/math/tools/roots.hpp>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "Numerics/Distributions.h"
 
@@ -291,14 +293,113 @@ class LogSeries final : public SeriesDistribution {
 
 // ---- studentized range and maximum modulus -----------------------------------------------------------
 
-double Integrate(const auto& f, double a, double b) {
-    if (!(b > a))
-        return 0.0;
-    return boost::math::quadrature::gauss_kronrod<double, 31>::integrate(f, a, b, 15, 1e-14);
+// Nodes and weights of the 16-point Gauss-Legendre rule on [-1, 1], by Newton's method on the
+// three-term recurrence of the Legendre polynomials.
+struct GaussLegendre {
+    static constexpr int kPoints = 16;
+    double x[kPoints];
+    double w[kPoints];
+    GaussLegendre() {
+        for (int i = 0; i < kPoints / 2; ++i) {
+            double z = std::cos(kPi * (i + 0.75) / (kPoints + 0.5));
+            double dp = 0;
+            for (int iteration = 0; iteration < 100; ++iteration) {
+                double p0 = 1, p1 = 0;
+                for (int j = 1; j <= kPoints; ++j) {
+                    const double p2 = p1;
+                    p1 = p0;
+                    p0 = ((2 * j - 1) * z * p1 - (j - 1) * p2) / j;
+                }
+                dp = kPoints * (z * p0 - p1) / (z * z - 1);
+                const double step = p0 / dp;
+                z -= step;
+                if (std::abs(step) < 1e-17)
+                    break;
+            }
+            x[i] = -z;
+            x[kPoints - 1 - i] = z;
+            w[i] = w[kPoints - 1 - i] = 2 / ((1 - z * z) * dp * dp);
+        }
+    }
+};
+
+const GaussLegendre& Rule() {
+    static const GaussLegendre rule;
+    return rule;
 }
 
+// The integral of f over [a, b] cut into n equal panels.
+double Panels(const auto& f, double a, double b, int n) {
+    if (!(b > a) || n < 1)
+        return 0.0;
+    const GaussLegendre& r = Rule();
+    const double half = (b - a) / (2 * n);
+    double sum = 0;
+    for (int j = 0; j < n; ++j) {
+        const double mid = a + (2 * j + 1) * half;
+        double panel = 0;
+        for (int i = 0; i < GaussLegendre::kPoints; ++i)
+            panel += r.w[i] * f(mid + half * r.x[i]);
+        sum += panel * half;
+    }
+    return sum;
+}
+
+// x^n for an integer n >= 0 by squaring.
+double IntegerPower(double x, double n) {
+    if (n > 1e6)
+        return std::pow(x, n);
+    auto m = static_cast<std::uint64_t>(n);
+    double result = 1;
+    for (; m; m >>= 1, x *= x)
+        if (m & 1)
+            result *= x;
+    return result;
+}
+
+// Phi(m + w/2) - Phi(m - w/2) without losing the digits of a narrow interval.
+double NormalMass(double m, double w) {
+    const double a = m + w / 2;
+    const double b = m - w / 2;
+    if (w * std::max(1.0, std::abs(m)) < 0.01) {
+        const double m2 = m * m;
+        const double w2 = w * w;
+        return w * PhiDensity(m) * (1 + (m2 - 1) * w2 / 24 + (m2 * m2 - 6 * m2 + 3) * w2 * w2 / 1920);
+    }
+    if (b >= 0)
+        return PhiUpper(b) - PhiUpper(a);
+    if (a <= 0)
+        return PhiUpper(-a) - PhiUpper(-b);
+    return 1 - PhiUpper(a) - PhiUpper(-b);
+}
+
+// Where exp(A x - B expm1(2x) / 2), the shape of the density of ln s with weight s^(A - B), has
+// fallen to exp(-drop) of its peak: concave, so Newton's method from outside each root converges.
+std::pair<double, double> LogSpread(double A, double B, double drop) {
+    const double peak = 0.5 * std::log(A / B);
+    const auto G = [&](double x) { return A * x - B * std::expm1(2 * x) / 2; };
+    const double top = G(peak);
+    const auto solve = [&](double x, double outward) {
+        while (G(x) - top > -drop)
+            x += outward;
+        for (int i = 0; i < 100; ++i) {
+            const double step = (G(x) - top + drop) / (A - B * std::exp(2 * x));
+            x -= step;
+            if (std::abs(step) < 1e-9 * std::max(1.0, std::abs(x)))
+                break;
+        }
+        return x;
+    };
+    const double width = 1 / std::sqrt(2 * A);
+    return {solve(peak - width, -width - 1 / A), solve(peak + width, width)};
+}
+
+// The s integral's density falls by this factor (in logarithm) at the ends of its range.
+constexpr double kDrop = 40;
+
 // A statistic max-type over k standard normals divided by s, where s^2 df ~ chi-square(df). Given the
-// distribution of the numerator at w (both tails and density), integrates over the density of s.
+// distribution of the numerator at w (both tails and density), integrates over ln s with 16-point
+// panels; nodes are taken by decreasing weight until the rest cannot change the sum's 16th digit.
 class Studentized : public DistributionBase {
 public:
     bool IsDiscrete() const override { return false; }
@@ -310,90 +411,203 @@ protected:
         df = p[1];
         if (!(IsInteger(k) && k >= MinimumK() && df > 0))
             return false;
-        // Beyond this the spread of s is below what the quadrature resolves: s = 1.
-        infinite = df > 1e7;
+        // Beyond this s differs from 1 by less than the digits kept.
+        infinite = df > 1e12;
         if (!infinite) {
-            using Chi = boost::math::chi_squared_distribution<double>;
-            const Chi chi(df);
-            lo = std::sqrt(boost::math::quantile(chi, 1e-20) / df);
-            hi = std::sqrt(boost::math::quantile(boost::math::complement(chi, 1e-20)) / df);
-            logNorm = 0.5 * df * std::log(df / 2) - std::lgamma(df / 2) + std::log(2.0);
+            const double a = df / 2;
+            // ln of 2 a^a e^-a / Gamma(a), with Stirling's series where the terms would cancel.
+            if (a < 15) {
+                logNorm = std::log(2.0) + a * std::log(a) - a - std::lgamma(a);
+            } else {
+                const double r = 1 / a;
+                const double r2 = r * r;
+                const double stirling = r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 / 1680)));
+                logNorm = std::log(2.0) + 0.5 * std::log(a / (2 * kPi)) - stirling;
+            }
+            // Small w: the numerator's cumulative grows like w^SmallPower(), weighting s by it.
+            const auto plain = LogSpread(df, df, kDrop);
+            const auto weighted = LogSpread(df + SmallPower(), df, kDrop);
+            lo = std::min(plain.first, weighted.first);
+            hi = std::max(plain.second, weighted.second);
+            width = std::min(0.75, 5 / std::sqrt(2 * df));
         }
         return true;
     }
     virtual int MinimumK() const = 0;
+    virtual double SmallPower() const = 0;
     virtual double Lower(double w) const = 0;
     virtual double Upper(double w) const = 0;
     virtual double Derivative(double w) const = 0;
+    virtual double DerivativeBound() const = 0;
+    // At least Lower(w), and below 1 for a small w so that the far left of s can be passed over.
+    virtual double LowerBound(double w) const = 0;
+    virtual double Guess(double p) const = 0;
 
-    // The density of s: 2 (df/2)^(df/2) s^(df-1) exp(-df s^2 / 2) / Gamma(df/2).
-    double SDensity(double s) const { return std::exp(logNorm + (df - 1) * std::log(s) - df * s * s / 2); }
-    template <class G>
-    double OverS(double q, G g) const {
-        if (infinite)
-            return g(q, 1.0);
-        return Integrate([&](double s) { return SDensity(s) * g(q, s); }, lo, hi);
+    // Int f(s) g(s) ds over s = e^x with f the density of s, given g <= bound(s).
+    double OverS(double q, double from, const auto& g, const auto& bound) const {
+        // Left of where the numerator's distribution turns (w below 0.2) and of the density's bend, both
+        // factors are close to powers of s: exponentials in ln s, which wider panels integrate.
+        const double split = std::clamp(std::min(-2.0, std::log(0.2 / q)), from, hi);
+        const double coarse = std::max(width, std::min(2.5, 10 / (df + SmallPower())));
+        struct Node {
+            double s, c, bound;
+        };
+        std::vector<Node> nodes;
+        const GaussLegendre& r = Rule();
+        const auto add = [&](double a, double b, double step) {
+            if (!(b > a))
+                return;
+            const int n = static_cast<int>(std::ceil((b - a) / step));
+            const double half = (b - a) / (2 * n);
+            for (int j = 0; j < n; ++j) {
+                const double mid = a + (2 * j + 1) * half;
+                for (int i = 0; i < GaussLegendre::kPoints; ++i) {
+                    const double x = mid + half * r.x[i];
+                    const double c = r.w[i] * half * std::exp(logNorm + df * (x - std::expm1(2 * x) / 2));
+                    const double s = std::exp(x);
+                    if (c > 0)
+                        nodes.push_back({s, c, c * bound(s)});
+                }
+            }
+        };
+        add(from, split, coarse);
+        add(split, hi, width);
+        std::sort(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) { return a.bound > b.bound; });
+        // What the nodes from i on can add at most, summed from the small end to keep its digits.
+        std::vector<double> rest(nodes.size() + 1, 0.0);
+        for (std::size_t i = nodes.size(); i-- > 0;)
+            rest[i] = rest[i + 1] + nodes[i].bound;
+        double sum = 0;
+        for (std::size_t i = 0; i < nodes.size() && rest[i] > 1e-15 * sum; ++i)
+            sum += nodes[i].c * g(nodes[i].s);
+        return sum;
+    }
+    // For a large q the tail and the density come from s below about 1/q, which may lie left of the
+    // range where f(s) alone matters: there ln f is concave, so its slope at 1/q bounds how far it reaches.
+    double TailStart(double q) const {
+        const auto slope = [&](double x) { return -df * std::expm1(2 * x); };
+        const double edge = -std::log(q);
+        if (edge < 0 && edge < lo + kDrop / slope(lo))
+            return std::min(lo, edge - kDrop / slope(edge));
+        return lo;
     }
     double Pdf(double q) const override {
-        return q <= 0 ? 0.0 : OverS(q, [this](double x, double s) { return s * Derivative(x * s); });
+        if (q <= 0)
+            return 0.0;
+        if (infinite)
+            return Derivative(q);
+        const double m = DerivativeBound();
+        return OverS(
+            q, TailStart(q), [&](double s) { return s * Derivative(q * s); },
+            [&](double s) { return s * m; });
     }
     double Cdf(double q) const override {
-        return q <= 0 ? 0.0 : OverS(q, [this](double x, double s) { return Lower(x * s); });
+        if (q <= 0)
+            return 0.0;
+        if (infinite)
+            return Lower(q);
+        return OverS(
+            q, lo, [&](double s) { return Lower(q * s); }, [&](double s) { return LowerBound(q * s); });
     }
     double Ccdf(double q) const override {
-        return q <= 0 ? 1.0 : OverS(q, [this](double x, double s) { return Upper(x * s); });
+        if (q <= 0)
+            return 1.0;
+        if (infinite)
+            return Upper(q);
+        return OverS(
+            q, TailStart(q), [&](double s) { return Upper(q * s); }, [](double) { return 1.0; });
     }
+    // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
+    // tails (powers of q); kept inside the bracket once one is known.
     double Quantile(double p) const override {
-        const auto f = [&](double x) { return p <= 0.5 ? Cdf(x) - p : (1 - p) - Ccdf(x); };
-        double a = 0;
-        double b = 1;
-        while (f(b) < 0) {
-            a = b;
-            b *= 2;
-            if (b > 1e300)
+        const bool lower = p <= 0.5;
+        const double target = lower ? std::log(p) : -std::log1p(-p);
+        const auto F = [&](double y) {
+            const double x = std::exp(y);
+            return lower ? std::log(Cdf(x)) : -std::log(Ccdf(x));
+        };
+        double y0 = std::log(Guess(p));
+        double f0 = F(y0) - target;
+        double y1 = y0 + (f0 < 0 ? 0.05 : -0.05);
+        double f1 = F(y1) - target;
+        double below = -INFINITY, above = INFINITY;
+        for (int iteration = 0; iteration < 100; ++iteration) {
+            if (f1 == 0)
+                return std::exp(y1);
+            (f1 < 0 ? below : above) = y1;
+            double y2 =
+                std::isfinite(f0) && std::isfinite(f1) && f1 != f0 ? y1 - f1 * (y1 - y0) / (f1 - f0) : NAN;
+            if (!std::isfinite(y2))
+                y2 = f1 < 0 ? y1 + 1 : y1 - 1;
+            y2 = std::clamp(y2, y1 - 2, y1 + 2);
+            if (!(y2 > below && y2 < above))
+                y2 = std::isfinite(below) && std::isfinite(above) ? (below + above) / 2
+                                                                  : (f1 < 0 ? y1 + 2 : y1 - 2);
+            if (std::abs(y2 - y1) < 1e-14 * std::max(1.0, std::abs(y1)))
+                return std::exp(y2);
+            y0 = y1;
+            f0 = f1;
+            y1 = y2;
+            f1 = F(y1) - target;
+            if (std::abs(y1) > 700)
                 return kMissingValue;
         }
-        std::uintmax_t iterations = 100;
-        const auto r = boost::math::tools::toms748_solve(
-            f, a, b, boost::math::tools::eps_tolerance<double>(50), iterations);
-        return (r.first + r.second) / 2;
+        return std::exp(y1);
+    }
+    // A t quantile as the start: the statistic against the t it is built from.
+    double TQuantile(double p) const {
+        return boost::math::quantile(boost::math::students_t_distribution<double>(std::min(df, 1e12)), p);
     }
 
     double k = 2, df = 1;
     bool infinite = false;
-    double lo = 0, hi = 0, logNorm = 0;
+    double lo = 0, hi = 0, width = 1, logNorm = 0;
 };
 
 // Studentized range: the range of k standard normals over s. The range's distribution is
-// W(w) = k Int phi(z) [Phi(z) - Phi(z - w)]^(k-1) dz; its upper tail is written with
-// Phi(z)^(k-1) - [Phi(z) - Phi(z - w)]^(k-1) so that a small tail keeps its digits.
+// W(w) = k Int phi(z) [Phi(z) - Phi(z - w)]^(k-1) dz, symmetric about z = w/2, so it is integrated over
+// the half u = z - w/2 >= 0. The upper tail is written with Phi(z)^(k-1) - [Phi(z) - Phi(z - w)]^(k-1)
+// so that a small tail keeps its digits. Beyond 7.5 from the peak the normal density leaves no digit.
 class StudentizedRange final : public Studentized {
     int MinimumK() const override { return 2; }
+    double SmallPower() const override { return k - 1; }
+    // A high power of Phi(z) - Phi(z - w) is steep: more panels for many means.
+    int Refine() const { return 1 + static_cast<int>(std::log(k) / std::log(4.0)); }
     double Lower(double w) const override {
-        return k * Integrate(
-                       [&](double z) {
-                           const double d = Phi(z) - Phi(z - w);
-                           return d <= 0 ? 0.0 : PhiDensity(z) * std::pow(d, k - 1);
-                       },
-                       -9.0, 9.0);
+        // The range exceeds w with probability at most k (k-1) Phi(-w / sqrt 2) (pairs of differences).
+        if (k * (k - 1) * PhiUpper(w / kSqrt2) < 1e-17)
+            return 1.0;
+        const double h = w / 2;
+        const auto f = [&](double u) {
+            return (PhiDensity(u + h) + PhiDensity(u - h)) * IntegerPower(NormalMass(u, w), k - 1);
+        };
+        const int m = Refine();
+        return k *
+               (Panels(f, 0, h, static_cast<int>(std::ceil(m * h / 3.75))) + Panels(f, h, h + 7.5, 2 * m));
     }
     double Upper(double w) const override {
-        return k * Integrate(
-                       [&](double z) {
-                           const double a = Phi(z);
-                           return PhiDensity(z) * std::pow(a, k - 1) *
-                                  -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
-                       },
-                       -9.0, 9.0 + w);
+        const double h = w / 2;
+        const auto f = [&](double z) {
+            const double a = Phi(z);
+            return PhiDensity(z) * IntegerPower(a, k - 1) *
+                   -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
+        };
+        return k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
     }
+    // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
+    // exp(-u^2 - h^2) / 2 pi: past u = 6 nothing is left.
     double Derivative(double w) const override {
-        return k * (k - 1) *
-               Integrate(
-                   [&](double z) {
-                       const double d = Phi(z) - Phi(z - w);
-                       return d <= 0 ? 0.0 : PhiDensity(z) * PhiDensity(z - w) * std::pow(d, k - 2);
-                   },
-                   std::max(-9.0, w - 9.0), std::min(9.0, w + 9.0));
+        const double h = w / 2;
+        const auto f = [&](double u) { return std::exp(-u * u) * IntegerPower(NormalMass(u, w), k - 2); };
+        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, 2 * Refine());
+    }
+    double DerivativeBound() const override { return k * (k - 1) / (2 * std::sqrt(kPi)); }
+    // Phi(z) - Phi(z - w) <= w phi(0).
+    double LowerBound(double w) const override {
+        return std::min(1.0, k * IntegerPower(w / std::sqrt(2 * kPi), k - 1));
+    }
+    double Guess(double p) const override {
+        return kSqrt2 * TQuantile(std::max(0.75, 1 - (1 - p) / (k * (k - 1))));
     }
 };
 
@@ -401,11 +615,16 @@ class StudentizedRange final : public Studentized {
 // distribution is (1 - 2 Q(w))^k with Q the upper normal tail.
 class StudentizedMaximumModulus final : public Studentized {
     int MinimumK() const override { return 1; }
+    double SmallPower() const override { return k; }
     double Lower(double w) const override { return std::pow(std::erf(w / kSqrt2), k); }
     double Upper(double w) const override { return -std::expm1(k * std::log1p(-2 * PhiUpper(w))); }
     double Derivative(double w) const override {
         return 2 * k * std::pow(std::erf(w / kSqrt2), k - 1) * PhiDensity(w);
     }
+    double DerivativeBound() const override { return 2 * k / std::sqrt(2 * kPi); }
+    // erf(w / sqrt 2) <= w sqrt(2 / pi).
+    double LowerBound(double w) const override { return std::min(1.0, std::pow(w * std::sqrt(2 / kPi), k)); }
+    double Guess(double p) const override { return TQuantile(std::max(0.75, 1 - (1 - p) / (2 * k))); }
 };
 
 }  // namespace

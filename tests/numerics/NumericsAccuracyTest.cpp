@@ -299,15 +299,32 @@ TEST_F(NumericsAccuracy, StudentizedRangeTablePoints) {
 }
 
 // Two published identities: the studentized range of two means is sqrt(2) |t|, the maximum modulus of
-// one is |t|.
+// one is |t|; from a heavy-tailed s (df below 1) to one close to 1, into tails far from the body.
 TEST_F(NumericsAccuracy, StudentizedIdentities) {
-    auto t = Make(NmsEnum::T, {7});
-    auto range = Make(NmsEnum::RANGE, {2, 7});
-    auto smm = Make(NmsEnum::SMM, {1, 7});
-    for (double q : {0.3, 1.0, 2.5, 6.0, 20.0}) {
-        EXPECT_NEAR(range->UpperTail(q) / (2 * t->UpperTail(q / std::sqrt(2.0))), 1, 1e-10) << q;
-        EXPECT_NEAR(smm->UpperTail(q) / (2 * t->UpperTail(q)), 1, 1e-10) << q;
-        EXPECT_NEAR(smm->Cumulative(q) / (t->Cumulative(q) - t->UpperTail(q)), 1, 1e-10) << q;
+    for (double df : {0.5, 1.0, 7.0, 1e9}) {
+        auto t = Make(NmsEnum::T, {df});
+        auto range = Make(NmsEnum::RANGE, {2, df});
+        auto smm = Make(NmsEnum::SMM, {1, df});
+        for (double q : {0.01, 0.3, 1.0, 2.5, 6.0, 20.0, 300.0}) {
+            const double r = q / std::sqrt(2.0);
+            if (t->UpperTail(q) < 1e-300)
+                continue;
+            EXPECT_NEAR(range->UpperTail(q) / (2 * t->UpperTail(r)), 1, 1e-10) << df << " " << q;
+            EXPECT_NEAR(range->Cumulative(q) / (t->Cumulative(r) - t->UpperTail(r)), 1, 1e-10)
+                << df << " " << q;
+            EXPECT_NEAR(range->Density(q) / (std::sqrt(2.0) * t->Density(r)), 1, 1e-10) << df << " " << q;
+            EXPECT_NEAR(smm->UpperTail(q) / (2 * t->UpperTail(q)), 1, 1e-10) << df << " " << q;
+            EXPECT_NEAR(smm->Cumulative(q) / (t->Cumulative(q) - t->UpperTail(q)), 1, 1e-10)
+                << df << " " << q;
+            EXPECT_NEAR(smm->Density(q) / (2 * t->Density(q)), 1, 1e-10) << df << " " << q;
+        }
+        // The inverse comes back to the point within the target on both sides of the median.
+        for (double p : {1e-6, 0.2, 0.5, 0.9, 0.999}) {
+            const double x = range->Inverse(p);
+            const double r = x / std::sqrt(2.0);
+            const double back = p <= 0.5 ? t->Cumulative(r) - t->UpperTail(r) : 1 - 2 * t->UpperTail(r);
+            EXPECT_NEAR(back / p, 1, 1e-9) << df << " " << p;
+        }
     }
 }
 
