@@ -37,6 +37,10 @@ public:
     }
     CGUIBaseDlg& GetActiveControlsDialog() override;
     int GetPageCount() const override { return m_tab.GetPageCount(); }
+    CString GetPageCaption(int page) const override {
+        const CGUIBaseDlg* dlg = m_tab.GetPage(page);
+        return dlg ? dlg->GetDlgCaption() : CString();
+    }
     void UserShowPage(int page) override;
 
 protected:

@@ -321,7 +321,8 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
             for (int i = 0; i < owner.GetPageCount(); ++i) {
                 auto* holder = new QWidget(m_tabs);
                 new QVBoxLayout(holder);
-                m_tabs->addTab(holder, tr("Page %1").arg(i + 1));
+                const QString title = ToQString(owner.GetPageCaption(i));
+                m_tabs->addTab(holder, title.isEmpty() ? tr("Page %1").arg(i + 1) : title);
             }
             widget = m_tabs;
             break;

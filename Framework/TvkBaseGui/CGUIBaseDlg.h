@@ -324,6 +324,8 @@ public:
     void UserContext(UINT list, UINT command);
     // Tab pages of a composite; a plain dialog has none.
     virtual int GetPageCount() const { return 0; }
+    // A page's title, known before the page is first shown.
+    virtual CString GetPageCaption(int) const { return {}; }
     virtual void UserShowPage(int page);
 
 protected:

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTabWidget>
 #include <QTest>
 #include <sstream>
 
@@ -346,3 +347,20 @@ TEST(Layout, FromTheTemplateOrder) {
 }
 
 }  // namespace
+
+// Every tab carries its page's title from the start, not only once the page has been shown.
+TEST(Tabs, TitledBeforeTheirPagesAreShown) {
+    StudioFixture f;
+    f.session.Host().Data().Synthetic(3, 30);
+    RunInWindow(f.session, 1060, [](DialogWindow& window) {
+        QTabWidget* tabs = window.Tabs();
+        ASSERT_NE(tabs, nullptr);
+        ASSERT_GT(tabs->count(), 1);
+        const CGUIBaseDlg& dlg = window.Dialog();
+        for (int i = 0; i < tabs->count(); ++i) {
+            EXPECT_FALSE(dlg.GetPageCaption(i).IsEmpty()) << i;
+            EXPECT_EQ(tabs->tabText(i), QString::fromStdString(dlg.GetPageCaption(i).ToUtf8())) << i;
+        }
+        PlayOnWidgets(window, "cancel");
+    });
+}
