@@ -131,9 +131,6 @@ public:
     // A list field's text judged by a list check with `count` entries (or rows); the message refusing
     // it, or nothing.
     static std::optional<CString> ValidateList(const CString& text, Check check, int count);
-    // Rows of numbers: rows separated by ';' or line breaks, numbers by blanks (and commas under a "."
-    // decimal symbol); nullopt when an entry is no number.
-    static std::optional<std::vector<std::vector<double>>> ParseRows(const CString& text);
 
     explicit CDistribDlg(CGUIBaseDlg* parent = nullptr);
 

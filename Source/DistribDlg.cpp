@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "TvkDlgBase/CDistribManager.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
@@ -176,41 +177,8 @@ CString CDistribDlg::RangeText(const Control& c) {
     }
 }
 
-std::optional<std::vector<std::vector<double>>> CDistribDlg::ParseRows(const CString& text) {
-    const bool commaSeparates = GetDecimalSymbol() != L',';
-    std::vector<std::vector<double>> rows(1);
-    CString token;
-    const auto endToken = [&]() {
-        if (token.IsEmpty())
-            return true;
-        const auto value = ParseDouble(token);
-        token.Empty();
-        if (!value)
-            return false;
-        rows.back().push_back(*value);
-        return true;
-    };
-    for (const wchar_t ch : text.str()) {
-        const bool rowEnd = ch == L';' || ch == L'\n';
-        const bool blank = ch == L' ' || ch == L'\t' || ch == L'\r' || (commaSeparates && ch == L',');
-        if (!rowEnd && !blank) {
-            token += ch;
-            continue;
-        }
-        if (!endToken())
-            return std::nullopt;
-        if (rowEnd && !rows.back().empty())
-            rows.emplace_back();
-    }
-    if (!endToken())
-        return std::nullopt;
-    if (rows.back().empty())
-        rows.pop_back();
-    return rows;
-}
-
 std::optional<CString> CDistribDlg::ValidateList(const CString& text, Check check, int count) {
-    const auto rows = ParseRows(text);
+    const auto rows = ParseNumberMatrix(text, GetDecimalSymbol());
     const CString n = CountText(count);
     if (check == Check::Matrix) {
         const CString refusal =

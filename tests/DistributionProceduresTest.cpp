@@ -361,6 +361,10 @@ TEST(DistributionTexts, ListsAndMatricesParseOrAreRefused) {
     EXPECT_FALSE(ParseNumberList(L"1 two"));
     EXPECT_EQ(ParseNumberMatrix(L"1 2;\r\n3 4\n"), (std::vector<std::vector<double>>{{1, 2}, {3, 4}}));
     EXPECT_FALSE(ParseNumberMatrix(L"1 2; x"));
+    // A list is one row; under a comma decimal symbol the comma belongs to the number.
+    EXPECT_FALSE(ParseNumberList(L"1 2; 3"));
+    EXPECT_EQ(ParseNumberList(L"0,5 1,25", L','), (std::vector<double>{0.5, 1.25}));
+    EXPECT_EQ(ParseNumberList(L"0,5 1,25"), (std::vector<double>{0, 5, 1, 25}));
 }
 
 // ---- dialogs ----------------------------------------------------------------------------------------

@@ -285,41 +285,47 @@ int OnEntry(void* user, const char* section, const char* name, const char* value
 
 }  // namespace
 
-std::optional<std::vector<double>> ParseNumberList(const CString& text) {
-    std::vector<double> numbers;
-    std::string entry;
-    const std::string all = text.ToUtf8() + " ";
-    for (char c : all) {
-        if (c == ' ' || c == ',' || c == '\t') {
-            double v = 0;
-            if (!entry.empty() && !ParseNumber(entry, v))
-                return std::nullopt;
-            if (!entry.empty())
-                numbers.push_back(v);
-            entry.clear();
-        } else {
-            entry += c;
-        }
-    }
-    return numbers;
+std::optional<std::vector<double>> ParseNumberList(const CString& text, wchar_t decimal) {
+    if (text.Find(L';') >= 0 || text.Find(L'\n') >= 0)
+        return std::nullopt;
+    auto rows = ParseNumberMatrix(text, decimal);
+    if (!rows)
+        return std::nullopt;
+    return rows->empty() ? std::vector<double>() : std::move(rows->front());
 }
 
-std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text) {
-    std::vector<std::vector<double>> rows;
-    std::string row;
-    const std::string all = text.ToUtf8() + ";";
-    for (char c : all) {
-        if (c != ';' && c != '\n') {
-            row += c == '\r' ? ' ' : c;
+std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text, wchar_t decimal) {
+    const bool commaSeparates = decimal != L',';
+    std::vector<std::vector<double>> rows(1);
+    std::string token;
+    const auto endToken = [&]() {
+        if (token.empty())
+            return true;
+        if (!commaSeparates)
+            std::replace(token.begin(), token.end(), ',', '.');
+        double value = 0;
+        const bool ok = ParseNumber(token, value);
+        token.clear();
+        if (ok)
+            rows.back().push_back(value);
+        return ok;
+    };
+    for (const char c : text.ToUtf8()) {
+        const bool rowEnd = c == ';' || c == '\n';
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || (commaSeparates && c == ',');
+        if (!rowEnd && !blank) {
+            token += c;
             continue;
         }
-        auto numbers = ParseNumberList(CString::FromUtf8(row));
-        if (!numbers)
+        if (!endToken())
             return std::nullopt;
-        if (!numbers->empty())
-            rows.push_back(std::move(*numbers));
-        row.clear();
+        if (rowEnd && !rows.back().empty())
+            rows.emplace_back();
     }
+    if (!endToken())
+        return std::nullopt;
+    if (rows.back().empty())
+        rows.pop_back();
     return rows;
 }
 

@@ -92,10 +92,12 @@ struct TVK_API DistribParameter {
     bool Accepts(double value) const;
 };
 
-// The numbers of a list parameter's text (separated by blanks or commas); nullopt when an entry is no
-// number. A matrix's text gives its rows (separated by ";" or line breaks), each such a list.
-TVK_API std::optional<std::vector<double>> ParseNumberList(const CString& text);
-TVK_API std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text);
+// The numbers of a list parameter's text (separated by blanks, or by commas unless the comma is the
+// decimal symbol `decimal`); nullopt when an entry is no number. A matrix's text gives its rows
+// (separated by ";" or line breaks, empty rows skipped), each such a list.
+TVK_API std::optional<std::vector<double>> ParseNumberList(const CString& text, wchar_t decimal = L'.');
+TVK_API std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text,
+                                                                          wchar_t decimal = L'.');
 // A list's or matrix's text as command lines write it: "[1, 2, 3]", a matrix's rows "[1, 0; 0, 1]"
 // (a list is a matrix of one row); a file's name in double quotes, a quote inside doubled.
 TVK_API CString MatrixCommandText(const CString& text, bool isFile);
