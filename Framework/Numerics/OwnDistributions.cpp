@@ -429,7 +429,8 @@ protected:
             const auto weighted = LogSpread(df + SmallPower(), df, kDrop);
             lo = std::min(plain.first, weighted.first);
             hi = std::max(plain.second, weighted.second);
-            width = std::min(0.75, 5 / std::sqrt(2 * df));
+            // The density of ln s weighted by a small numerator's power is as narrow as this.
+            width = std::min(0.75, 5 / std::sqrt(2 * (df + SmallPower())));
         }
         return true;
     }
@@ -573,6 +574,16 @@ class StudentizedRange final : public Studentized {
     double SmallPower() const override { return k - 1; }
     // A high power of Phi(z) - Phi(z - w) is steep: more panels for many means.
     int Refine() const { return 1 + static_cast<int>(std::log(k) / std::log(4.0)); }
+    // Near u = 0 the integrand is close to a normal density in u whose sd is this: ln[Phi(u + h) -
+    // Phi(u - h)] curves by 2 h phi(h) / (2 Phi(h) - 1) there, k - 1 times over. For a small range
+    // and many means it is far narrower than the panels Refine() gives.
+    double PeakWidth(double h) const {
+        const double curvature = h < 1e-3 ? 1.0 : 2 * h * PhiDensity(h) / (1 - 2 * PhiUpper(h));
+        return 1 / std::sqrt(1 + (k - 1) * curvature);
+    }
+    static int PanelsFor(double length, double step) {
+        return std::max(1, static_cast<int>(std::ceil(length / step)));
+    }
     double Lower(double w) const override {
         // The range exceeds w with probability at most k (k-1) Phi(-w / sqrt 2) (pairs of differences).
         if (k * (k - 1) * PhiUpper(w / kSqrt2) < 1e-17)
@@ -581,9 +592,8 @@ class StudentizedRange final : public Studentized {
         const auto f = [&](double u) {
             return (PhiDensity(u + h) + PhiDensity(u - h)) * IntegerPower(NormalMass(u, w), k - 1);
         };
-        const int m = Refine();
-        return k *
-               (Panels(f, 0, h, static_cast<int>(std::ceil(m * h / 3.75))) + Panels(f, h, h + 7.5, 2 * m));
+        const double step = std::min(3.75 / Refine(), 4 * PeakWidth(h));
+        return k * (Panels(f, 0, h, PanelsFor(h, step)) + Panels(f, h, h + 7.5, PanelsFor(7.5, step)));
     }
     double Upper(double w) const override {
         const double h = w / 2;
@@ -592,14 +602,17 @@ class StudentizedRange final : public Studentized {
             return PhiDensity(z) * IntegerPower(a, k - 1) *
                    -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
-        return k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
+        const double upper = k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
+        // Close to 1 the small lower tail says it better (its panels follow a narrow peak).
+        return upper > 0.5 ? 1 - Lower(w) : upper;
     }
     // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
     // exp(-u^2 - h^2) / 2 pi: past u = 6 nothing is left.
     double Derivative(double w) const override {
         const double h = w / 2;
         const auto f = [&](double u) { return std::exp(-u * u) * IntegerPower(NormalMass(u, w), k - 2); };
-        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, 2 * Refine());
+        const double step = std::min(3.0 / Refine(), 4 * PeakWidth(h));
+        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, PanelsFor(6, step));
     }
     double DerivativeBound() const override { return k * (k - 1) / (2 * std::sqrt(kPi)); }
     // Phi(z) - Phi(z - w) <= w phi(0).
