@@ -65,7 +65,7 @@ std::optional<CDistribPanel::Refusal> CDistribPanel::CheckParameters(const CDist
     const auto dimension = static_cast<std::size_t>(std::max(0.0, value(0)));
     // A matrix parameter: square of the dimension (and symmetric), unless it is read from a file.
     const auto matrixFits = [&](std::size_t i, bool symmetric) {
-        const auto rows = ParseNumberMatrix(text(i));
+        const auto rows = ParseNumberMatrix(text(i), GetDecimalSymbol());
         return fromFile(i) || (rows && IsSquare(*rows, dimension, symmetric));
     };
     switch (type) {
@@ -82,7 +82,7 @@ std::optional<CDistribPanel::Refusal> CDistribPanel::CheckParameters(const CDist
                 return Refusal{kCountsRefused, 1};
             break;
         case 29: {  // MULTINOMIAL: trials, categories, probabilities
-            const auto p = ParseNumberList(text(2));
+            const auto p = ParseNumberList(text(2), GetDecimalSymbol());
             double sum = 0;
             bool valid = p && p->size() == static_cast<std::size_t>(value(1));
             for (std::size_t i = 0; valid && i < p->size(); ++i) {
@@ -94,7 +94,7 @@ std::optional<CDistribPanel::Refusal> CDistribPanel::CheckParameters(const CDist
             break;
         }
         case 31: {  // DIRICHLET: dimension, parameters
-            const auto a = ParseNumberList(text(1));
+            const auto a = ParseNumberList(text(1), GetDecimalSymbol());
             bool valid = a && a->size() == dimension;
             for (std::size_t i = 0; valid && i < a->size(); ++i)
                 valid = (*a)[i] > 0;
@@ -103,7 +103,7 @@ std::optional<CDistribPanel::Refusal> CDistribPanel::CheckParameters(const CDist
             break;
         }
         case 32: {  // ZMNORMAL: dimension, means, covariance
-            const auto means = ParseNumberList(text(1));
+            const auto means = ParseNumberList(text(1), GetDecimalSymbol());
             if (!means || means->size() != dimension)
                 return Refusal{kMeansRefused, 1};
             if (!matrixFits(2, true))

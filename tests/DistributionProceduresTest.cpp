@@ -367,6 +367,21 @@ TEST(DistributionTexts, ListsAndMatricesParseOrAreRefused) {
     EXPECT_EQ(ParseNumberList(L"0,5 1,25"), (std::vector<double>{0, 5, 1, 25}));
 }
 
+// What the user types follows the host's decimal symbol: "0,5" is one number under a comma, written
+// back as every number of the line is.
+TEST(DistributionTexts, TypedListsFollowTheHostDecimalSymbol) {
+    FakeHost host;
+    host.decimal = L',';
+    CDistribManagerData data;
+    data.SetActiveType(29);
+    data.Values(29) = {1, 3, 0};
+    data.Texts(29) = {L"", L"", L"0,1 0,2 0,7"};
+    EXPECT_FALSE(CDistribPanel::CheckParameters(data));
+    EXPECT_EQ(MatrixCommandText(L"1 0,5; 0,5 1", false), L"[1, 0,5; 0,5, 1]");
+    host.decimal = L'.';
+    EXPECT_EQ(MatrixCommandText(L"1 0,5; 0,5 1", false), L"[1, 0, 5; 0, 5, 1]");
+}
+
 // ---- dialogs ----------------------------------------------------------------------------------------
 
 CGUIBaseDlg& ChooseDistribution(CGUIBaseDlg& dlg, const wchar_t* name) {

@@ -346,7 +346,8 @@ CString MatrixCommandText(const CString& text, bool isFile) {
         name.Replace(L"\"", L"\"\"");
         return L"\"" + name + L"\"";
     }
-    const auto rows = ParseNumberMatrix(text);
+    // Read in the host's decimal symbol, as the user typed it.
+    const auto rows = ParseNumberMatrix(text, GetDecimalSymbol());
     if (!rows)
         return L"[" + CString(text).Trim() + L"]";
     CString joined;
