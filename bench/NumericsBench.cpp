@@ -40,6 +40,7 @@ const std::vector<Case>& Cases() {
         {"igaussian", 18, {1, 1}},
         {"exp", 19, {0, 1}},
         {"range", 20, {3, 3}},
+        {"range100", 20, {100, 10}},
         {"duniform", 21, {10}},
         {"poisson", 22, {1}},
         {"binomial", 23, {2, 0.5}},
@@ -55,6 +56,7 @@ const std::vector<Case>& Cases() {
         {"ncf", 41, {2, 5, 1}},
         {"nct", 42, {5, 1}},
         {"smm", 43, {3, 10}},
+        {"smm100", 43, {100, 10}},
         {"sev", 44, {0, 1}},
     };
     return cases;

@@ -592,7 +592,7 @@ class StudentizedRange final : public Studentized {
         const auto f = [&](double u) {
             return (PhiDensity(u + h) + PhiDensity(u - h)) * IntegerPower(NormalMass(u, w), k - 1);
         };
-        const double step = std::min(3.75 / Refine(), 4 * PeakWidth(h));
+        const double step = std::min(3.75 / Refine(), 6 * PeakWidth(h));
         return k * (Panels(f, 0, h, PanelsFor(h, step)) + Panels(f, h, h + 7.5, PanelsFor(7.5, step)));
     }
     double Upper(double w) const override {
@@ -611,7 +611,7 @@ class StudentizedRange final : public Studentized {
     double Derivative(double w) const override {
         const double h = w / 2;
         const auto f = [&](double u) { return std::exp(-u * u) * IntegerPower(NormalMass(u, w), k - 2); };
-        const double step = std::min(3.0 / Refine(), 4 * PeakWidth(h));
+        const double step = std::min(3.0 / Refine(), 6 * PeakWidth(h));
         return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, PanelsFor(6, step));
     }
     double DerivativeBound() const override { return k * (k - 1) / (2 * std::sqrt(kPi)); }
