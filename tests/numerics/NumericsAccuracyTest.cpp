@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <boost/math/distributions.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <cmath>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -46,8 +48,9 @@ struct Worst {
 std::vector<double> SplitNumbers(const std::string& text) {
     std::vector<double> values;
     std::stringstream in(text);
+    // The service takes finite parameters only: "inf" (an infinite df) becomes the largest double.
     for (std::string item; std::getline(in, item, ',');)
-        values.push_back(std::stod(item));
+        values.push_back(std::min(std::stod(item), std::numeric_limits<double>::max()));
     return values;
 }
 
