@@ -68,6 +68,9 @@ public:
     bool ExecuteDialogCommand(int line, const std::vector<ScriptWord>& words, CGUIBaseDlg& dlg) {
         return ExecuteInDialog(line, words, dlg);
     }
+    // The script's next line, read as RunScript reads it (byte-order mark, line ends, the line limit);
+    // false at its end. Throws ScriptError.
+    bool ReadLine(int& number, std::vector<ScriptWord>& words) { return NextLine(number, words); }
 
 private:
     bool NextLine(int& number, std::vector<ScriptWord>& words);

@@ -5,7 +5,6 @@
 #include <iostream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -174,15 +173,11 @@ public:
         std::vector<ScriptWord> words;
     };
 
-    DemoActions(const HostApp& host, std::string_view text) {
+    // Reads the values through `runner`, as a script's lines are read.
+    DemoActions(const HostApp& host, ScriptRunner& runner) {
         std::vector<Line>* current = nullptr;
         int number = 0;
-        for (std::size_t start = 0; start < text.size();) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string_view::npos)
-                end = text.size();
-            const std::vector<ScriptWord> words = SplitScriptLine(text.substr(start, end - start), ++number);
-            start = end + 1;
+        for (std::vector<ScriptWord> words; runner.ReadLine(number, words);) {
             if (words.empty())
                 continue;
             const std::string& command = words.front().text;
@@ -276,23 +271,24 @@ int Demo(const Options& o) {
     if (!data || !bundled)
         throw std::runtime_error("the example data is missing from this build");
     const std::string valuesName = o.values.value_or("demo.tvs");
-    std::string valuesText(bundled->bytes);
+    TextBuf bundledText(bundled->bytes);
+    std::istream bundledValues(&bundledText);
+    std::ifstream valuesFile;
     if (o.values) {
         if (const std::string problem = FileProblem(*o.values); !problem.empty())
             throw FileError(*o.values + ": cannot open the demo's values: " + problem);
-        std::ifstream in(*o.values, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        if (!in)
-            throw FileError(*o.values + ": cannot read the demo's values");
-        valuesText = text.str();
+        valuesFile.open(*o.values, std::ios::binary);
     }
     const auto fail = [&](const ScriptError& e) {
         return FileError(valuesName + ":" + std::to_string(e.GetLine()) + ": " + e.what());
     };
+    // The runner reads the demo's values and carries them out; it drives no dialog (it installs itself
+    // as the driver, and gives way to the demo's at once).
+    ScriptRunner runner(host, o.values ? static_cast<std::istream&>(valuesFile) : bundledValues, std::cerr,
+                        {valuesName, std::filesystem::path(valuesName).parent_path(), false, nullptr, {}});
     std::optional<DemoActions> actions;
     try {
-        actions.emplace(host, valuesText);
+        actions.emplace(host, runner);
     } catch (const ScriptError& e) {
         throw fail(e);
     }
@@ -301,11 +297,6 @@ int Demo(const Options& o) {
               << host.Data().GetCaseCount() << " cases\n";
 
     IDialogDriver* previous = GetDialogDriver();
-    // The runner only carries out the demo's values; it reads no script and drives no dialog (it
-    // installs itself as the driver, and gives way to the demo's at once).
-    std::istringstream noScript;
-    ScriptRunner runner(host, noScript, std::cerr,
-                        {valuesName, std::filesystem::path(valuesName).parent_path(), false, nullptr, {}});
     DemoDriver driver(host.Out(), *actions, runner);
     InstallDialogDriver(&driver);
     std::optional<ScriptError> error;

@@ -195,7 +195,7 @@ TEST(DemoTest, ValuesFromAFile) {
         "Correlations: One Correlation\nmessage: Select at least two "
         "variables: the test compares them in pairs.\nrefused\n== ";
     struct Case {
-        const char* values;
+        std::string values;
         int status;
         std::vector<std::string> expected;  // found in the output, in this order
     } cases[] = {
@@ -203,6 +203,11 @@ TEST(DemoTest, ValuesFromAFile) {
          0,
          {pairedAccepted, oneCorrelationRefused}},
         {"", 0, {pairedRefused}},
+        // Read as a script is: lone carriage returns end lines, a NUL byte is refused.
+        {"menu 1075\rselect 5131 Sales Visitors\rclick 5124\r", 0, {pairedAccepted}},
+        {std::string("menu 1075\nselect 5131 Sa\0les\n", 30),
+         2,
+         {"tvkhost: values.tvs:2: a NUL byte: a script is plain text\n"}},
         {"select 5131 Sales\n",
          2,
          {"tvkhost: values.tvs:1: 'select' before the first `menu ID`\n[exit 2]\n"}},
@@ -232,6 +237,10 @@ TEST(DemoTest, ValuesFromAFile) {
             EXPECT_NE(std::string::npos, at) << expected << "\n---\n" << outcome.output;
         }
     }
+    // An endless file is refused at its first line, not read into memory.
+    const Outcome endless = RunHost(dir, "demo --values /dev/zero");
+    EXPECT_EQ(2, endless.status);
+    EXPECT_NE(std::string::npos, endless.output.find("tvkhost: /dev/zero:1: a NUL byte")) << endless.output;
     fs::remove_all(dir);
 }
 
