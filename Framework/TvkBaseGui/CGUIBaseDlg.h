@@ -303,8 +303,10 @@ public:
     static CString NumberText(T value) {
         return CGUIBaseObj::NumberText(value);
     }
-    // Parses an edit's text as a finite number under the host's decimal symbol; nullopt otherwise.
+    // Parses an edit's text as a finite number under the host's decimal symbol (or `decimal`); nullopt
+    // otherwise.
     static std::optional<double> ParseDouble(const CString& text);
+    static std::optional<double> ParseDouble(const CString& text, wchar_t decimal);
     static std::optional<int> ParseInt(const CString& text, bool allowMinus = true);
 
     // ---- user actions, as the window would deliver them (used by drivers) ----------------------------

@@ -12,8 +12,12 @@
 #include "TvkUseRes/ResourceTables.h"
 
 std::optional<double> CGUIBaseDlg::ParseDouble(const CString& text) {
+    return ParseDouble(text, GetDecimalSymbol());
+}
+
+std::optional<double> CGUIBaseDlg::ParseDouble(const CString& text, wchar_t decimal) {
     std::string s = CString(text).Trim().ToUtf8();
-    if (GetDecimalSymbol() == L',')
+    if (decimal == L',')
         std::replace(s.begin(), s.end(), ',', '.');
     if (s.empty())
         return std::nullopt;

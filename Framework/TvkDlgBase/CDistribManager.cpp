@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -209,10 +208,12 @@ std::string Trimmed(std::string s) {
     return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
 }
 
+// A number of a description file, always with a decimal point.
 bool ParseNumber(const std::string& text, double& out) {
-    char* end = nullptr;
-    out = std::strtod(text.c_str(), &end);
-    return !text.empty() && end && *end == '\0' && std::isfinite(out);
+    const auto value = CGUIBaseDlg::ParseDouble(CString::FromUtf8(text), L'.');
+    if (value)
+        out = *value;
+    return value.has_value();
 }
 
 bool ParseParameter(const std::string& value, DistribParameter& p) {
@@ -297,22 +298,19 @@ std::optional<std::vector<double>> ParseNumberList(const CString& text, wchar_t 
 std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text, wchar_t decimal) {
     const bool commaSeparates = decimal != L',';
     std::vector<std::vector<double>> rows(1);
-    std::string token;
+    CString token;
     const auto endToken = [&]() {
-        if (token.empty())
+        if (token.IsEmpty())
             return true;
-        if (!commaSeparates)
-            std::replace(token.begin(), token.end(), ',', '.');
-        double value = 0;
-        const bool ok = ParseNumber(token, value);
-        token.clear();
-        if (ok)
-            rows.back().push_back(value);
-        return ok;
+        const auto value = CGUIBaseDlg::ParseDouble(token, decimal);
+        token.Empty();
+        if (value)
+            rows.back().push_back(*value);
+        return value.has_value();
     };
-    for (const char c : text.ToUtf8()) {
-        const bool rowEnd = c == ';' || c == '\n';
-        const bool blank = c == ' ' || c == '\t' || c == '\r' || (commaSeparates && c == ',');
+    for (const wchar_t c : text.str()) {
+        const bool rowEnd = c == L';' || c == L'\n';
+        const bool blank = c == L' ' || c == L'\t' || c == L'\r' || (commaSeparates && c == L',');
         if (!rowEnd && !blank) {
             token += c;
             continue;
