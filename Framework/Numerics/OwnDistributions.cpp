@@ -596,6 +596,10 @@ class StudentizedRange final : public Studentized {
         return k * (Panels(f, 0, h, PanelsFor(h, step)) + Panels(f, h, h + 7.5, PanelsFor(7.5, step)));
     }
     double Upper(double w) const override {
+        // Close to 1 the small lower tail says it better (its panels follow a narrow peak); where the
+        // lower tail is surely small the upper integral is not needed at all.
+        if (LowerBound(w) < 0.5)
+            return 1 - Lower(w);
         const double h = w / 2;
         const auto f = [&](double z) {
             const double a = Phi(z);
@@ -603,7 +607,6 @@ class StudentizedRange final : public Studentized {
                    -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
         const double upper = k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
-        // Close to 1 the small lower tail says it better (its panels follow a narrow peak).
         return upper > 0.5 ? 1 - Lower(w) : upper;
     }
     // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
