@@ -278,6 +278,8 @@ int Demo(const Options& o) {
         if (const std::string problem = FileProblem(*o.values); !problem.empty())
             throw FileError(*o.values + ": cannot open the demo's values: " + problem);
         valuesFile.open(*o.values, std::ios::binary);
+        if (!valuesFile)
+            throw FileError(*o.values + ": cannot open the demo's values");
     }
     const auto fail = [&](const ScriptError& e) {
         return FileError(valuesName + ":" + std::to_string(e.GetLine()) + ": " + e.what());
@@ -291,6 +293,8 @@ int Demo(const Options& o) {
         actions.emplace(host, runner);
     } catch (const ScriptError& e) {
         throw fail(e);
+    } catch (const std::ios_base::failure&) {
+        throw FileError(valuesName + ": cannot read the demo's values");
     }
     host.Data().LoadCsvText(data->bytes, "example.csv");
     std::cout << "data: example.csv, " << host.Data().GetVariableCount() << " variables, "

@@ -241,6 +241,12 @@ TEST(DemoTest, ValuesFromAFile) {
     const Outcome endless = RunHost(dir, "demo --values /dev/zero");
     EXPECT_EQ(2, endless.status);
     EXPECT_NE(std::string::npos, endless.output.find("tvkhost: /dev/zero:1: a NUL byte")) << endless.output;
+    // A file that is not there is an error, not a demo with no values.
+    const Outcome missing = RunHost(dir, "demo --values no-such-values.tvs");
+    EXPECT_EQ(2, missing.status);
+    EXPECT_NE(std::string::npos,
+              missing.output.find("tvkhost: no-such-values.tvs: cannot open the demo's values"))
+        << missing.output;
     fs::remove_all(dir);
 }
 
