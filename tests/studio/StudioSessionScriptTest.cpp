@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,25 +30,16 @@ struct ReplayCase {
     friend void PrintTo(const ReplayCase& c, std::ostream* os) { *os << c.name; }
 };
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class Replay : public ::testing::TestWithParam<ReplayCase> {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("tvkstudio-replay-" + std::to_string(::getpid()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir / "data");
-    }
+    void SetUp() override { fs::create_directories(m_dir / "data"); }
     void TearDown() override {
         fs::remove_all(m_dir);
-        fs::remove_all(Moved());
+        fs::remove_all(m_moved);
     }
-    fs::path Moved() const { return m_dir.string() + "-moved"; }
 
-    fs::path m_dir;
+    const fs::path m_dir = fs::temp_directory_path() / ("tvkstudio-replay-" + std::to_string(::getpid()));
+    const fs::path m_moved = m_dir.string() + "-moved";
 };
 
 TEST_P(Replay, SendsTheSameLines) {
@@ -62,6 +54,9 @@ TEST_P(Replay, SendsTheSameLines) {
     session.Host().LoadModule();
     MainWindow window(session);
     window.LoadData(QString::fromStdString(data.string()));
+    const auto inMainWindow = [](const std::string& line) {
+        return line.rfind("menu ", 0) == 0 || line.rfind("set ", 0) == 0 || line.rfind("store ", 0) == 0;
+    };
     for (auto line = c.session.begin(); line != c.session.end();) {
         const std::vector<ScriptWord> words = SplitScriptLine(*line++, 1);
         if (words[0].text == "set") {
@@ -70,11 +65,8 @@ TEST_P(Replay, SendsTheSameLines) {
             session.SaveRecords((m_dir / words[1].text).string());
             session.OpenRecords((m_dir / words[1].text).string());
         } else {
-            ASSERT_EQ(words[0].text, "menu");
             const auto first = line;
-            while (line != c.session.end() && line->rfind("menu ", 0) != 0 && line->rfind("set ", 0) != 0 &&
-                   line->rfind("store ", 0) != 0)
-                ++line;
+            line = std::find_if(first, c.session.end(), inMainWindow);
             RunInWindow(
                 session, [&] { window.Choose(static_cast<UINT>(std::stoul(words[1].text))); },
                 [&](DialogWindow& dlg) {
@@ -87,17 +79,18 @@ TEST_P(Replay, SendsTheSameLines) {
     const std::vector<std::string> sent = KernelLines(session.Host());
     ASSERT_FALSE(sent.empty());
     session.SaveScript((m_dir / "session.tvs").string());
-    const std::string script = ReadText(m_dir / "session.tvs");
     // The script names its data as it lies beside it, so the folder can move.
+    fs::rename(m_dir, m_moved);
+    std::ifstream in(m_moved / "session.tvs", std::ios::binary);
+    const std::string script((std::istreambuf_iterator<char>(in)), {});
     EXPECT_NE(script.find("\ndata data/cases.csv\n"), std::string::npos) << script;
-    fs::rename(m_dir, Moved());
 
     std::ostringstream out;
     std::ostringstream err;
     HostApp host(out);
     host.LoadModule();
-    std::ifstream in(Moved() / "session.tvs", std::ios::binary);
-    ScriptRunner runner(host, in, err, {"session.tvs", Moved(), false, nullptr, {}});
+    in.seekg(0);
+    ScriptRunner runner(host, in, err, {"session.tvs", m_moved, false, nullptr, {}});
     EXPECT_EQ(runner.RunScript(), 0) << err.str() << script;
     EXPECT_EQ(err.str(), "") << script;
     EXPECT_EQ(KernelLines(host), sent) << script;
