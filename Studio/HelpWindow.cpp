@@ -93,6 +93,8 @@ HelpWindow* HelpWindow::Find(QWidget* owner) {
 QPushButton* MakeHelpButton(QWidget* window, UINT command) {
     auto* button = new QPushButton(QObject::tr("Help"), window);
     button->setAutoDefault(false);
+    // Made before the dialog's controls, it would head their Tab order; F1 is its key instead.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setShortcut(QKeySequence::HelpContents);
     const bool has = FindHelpFile(command).has_value();
     button->setEnabled(has);
