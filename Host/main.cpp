@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "Host/HostApp.h"
+#include "Host/HostHelp.h"
 #include "Host/HostMenu.h"
 #include "Host/HostScript.h"
 #include "Host/HostText.h"
@@ -26,6 +28,8 @@ const char kUsage[] =
     "       tvkhost run [OPTIONS] FILE|-    run a session script (- reads standard input)\n"
     "       tvkhost menu [OPTIONS]          list the module's menus with command ids and whether each\n"
     "                                       item is enabled now\n"
+    "       tvkhost help [ID]               print the help of the dialog of menu item ID; without ID,\n"
+    "                                       list the items with their dialogs' titles\n"
     "       tvkhost --help                  this text\n"
     "\n"
     "`tvkhost COMMAND --help` describes a command and its options. Exit status: 0 on success, 2 on\n"
@@ -68,6 +72,19 @@ const char kMenuHelp[] =
     "options:\n"
     "  --data FILE         load a CSV data file first\n"
     "  --set NAME=VALUE    a host setting (see tvkhost run --help)\n";
+
+const char kHelpHelp[] =
+    "usage: tvkhost help [ID]\n"
+    "\n"
+    "Prints the help of the dialog that menu item ID opens (the command ids are those of `tvkhost\n"
+    "menu`): what the procedure asks the kernel for, what each control means and which clause of the\n"
+    "command line it writes, and an example: a session script for `tvkhost run` on the bundled example\n"
+    "data, with the lines it sends. The desktop program tvkstudio shows the same text (F1 or Help in a\n"
+    "dialog).\n"
+    "\n"
+    "Without ID, lists every menu item of the module in menu order: its command id and its dialog's\n"
+    "title, and `(no help)` for an item that has none. An ID that is not a menu item of the module, or\n"
+    "one without help, is an error (exit status 2).\n";
 
 struct Options {
     std::vector<std::pair<std::string, std::string>> settings;
@@ -391,15 +408,54 @@ int Run(const Options& o) {
     return status;
 }
 
+int Help(int argc, char** argv) {
+    std::optional<std::string> id;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kHelpHelp;
+            return 0;
+        }
+        if (arg.rfind("-", 0) == 0)
+            throw UsageError("unknown option '" + arg + "'");
+        if (id)
+            throw UsageError("help takes one ID");
+        id = arg;
+    }
+    const auto& items = ModuleMenuItems();
+    if (!id) {
+        for (const HostMenuItem& item : items)
+            std::cout << item.command << "  " << DialogTitle(item)
+                      << (FindHelpFile(item.command) ? "" : "  (no help)") << "\n";
+        return 0;
+    }
+    if (id->empty() || id->size() > 9 || id->find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError("'" + *id + "' is not a command id");
+    const UINT command = static_cast<UINT>(std::stoul(*id));
+    const bool known = std::any_of(items.begin(), items.end(),
+                                   [&](const HostMenuItem& item) { return item.command == command; });
+    if (!known)
+        throw FileError("no menu item has the command id " + *id + " (tvkhost help lists them)");
+    const auto text = FindHelpFile(command);
+    if (!text)
+        throw FileError("menu item " + *id + " has no help");
+    std::cout << *text;
+    if (!text->empty() && text->back() != '\n')
+        std::cout << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     try {
-        if (command == "--help" || command == "-h" || command == "help") {
+        if (command == "--help" || command == "-h") {
             std::cout << kUsage;
             return 0;
         }
+        if (command == "help")
+            return Help(argc, argv);
         if (command == "demo" || command == "menu" || command == "run") {
             const Options o = ParseOptions(argc, argv, command != "demo", command != "menu", command == "run",
                                            command == "demo");

@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "Host/HostMenu.h"
+#include "Studio/HelpWindow.h"
 #include "TvkBaseGui/IPictureSource.h"
 
 namespace {
@@ -77,11 +78,12 @@ VariableList::VariableList(DialogWindow& window, CGUIBaseDlg& owner, UINT id)
     setDragDropMode(QAbstractItemView::DragDrop);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setMinimumSize(kListWidth, kListHeight);
-    connect(this, &QListWidget::itemSelectionChanged, this,
-            [this] { m_window.Act([this] { m_owner.UserSelect(m_id, SelectedNames(*this)); }); });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        m_window.Act([this] { m_window.Session().Select(m_owner, m_id, SelectedNames(*this)); });
+    });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const CString name = FromQString(item->text());
-        m_window.Act([this, name] { m_owner.UserDblClick(m_id, name); });
+        m_window.Act([this, name] { m_window.Session().DblClick(m_owner, m_id, name); });
     });
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (QMenu* menu = MakeContextMenu(this)) {
@@ -108,7 +110,7 @@ bool VariableList::Drop(const QMimeData* mime) {
     std::vector<CString> names;
     for (const QString& w : words)
         names.push_back(FromQString(w));
-    m_window.Act([this, from, names] { m_owner.UserDrag(from, names, m_id); });
+    m_window.Act([this, from, names] { m_window.Session().Drag(m_owner, from, names, m_id); });
     return true;
 }
 
@@ -119,8 +121,9 @@ QMenu* VariableList::MakeContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     QAction* add = menu->addAction(ToQString(text));
     add->setData(ID_LIST_ADD_TARGET);
-    connect(add, &QAction::triggered, this,
-            [this] { m_window.Act([this] { m_owner.UserContext(m_id, ID_LIST_ADD_TARGET); }); });
+    connect(add, &QAction::triggered, this, [this] {
+        m_window.Act([this] { m_window.Session().Context(m_owner, m_id, ID_LIST_ADD_TARGET); });
+    });
     return menu;
 }
 
@@ -136,7 +139,7 @@ void VariableList::startDrag(Qt::DropActions) {
 }
 
 void VariableList::DropOutside(const std::vector<CString>& names) {
-    m_window.Act([this, names] { m_owner.UserDrag(m_id, names, 0); });
+    m_window.Act([this, names] { m_window.Session().Drag(m_owner, m_id, names, 0); });
 }
 
 bool VariableList::AcceptsDrop(const QMimeData* mime) const {
@@ -205,8 +208,12 @@ DialogWindow::DialogWindow(StudioSession& session, CGUIBaseDlg& dlg, QWidget* pa
     previewLayout->addWidget(m_preview);
     root->addWidget(previewBox);
 
+    // Help (and F1) at the left of the dialog's own buttons, outside the row that pages rebuild.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(MakeHelpButton(this, dlg.GetData() ? dlg.GetData()->GetstrDialog() : 0));
     m_main.buttonRow = new QWidget(this);
-    root->addWidget(m_main.buttonRow);
+    bottom->addWidget(m_main.buttonRow, 1);
+    root->addLayout(bottom);
     BuildPage(m_main);
     if (m_tabs && dlg.GetPageCount() > 0) {
         // The composite has shown its first page on opening.
@@ -256,7 +263,7 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
         case ControlKind::FileEdit: {
             auto* edit = new QLineEdit(parent);
             connect(edit, &QLineEdit::textEdited, this, [this, &owner, id](const QString& text) {
-                Act([&] { owner.UserTypeText(id, FromQString(text)); });
+                Act([&] { m_session.Text(owner, id, FromQString(text)); });
             });
             if (c.GetKind() == ControlKind::FileEdit) {
                 QAction* browse = edit->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
@@ -265,7 +272,7 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
                 connect(browse, &QAction::triggered, this, [this, edit, &owner, id] {
                     const QString file = QFileDialog::getSaveFileName(this, windowTitle(), edit->text());
                     if (!file.isEmpty())
-                        Act([&] { owner.UserTypeText(id, FromQString(file)); });
+                        Act([&] { m_session.Text(owner, id, FromQString(file)); });
                 });
             }
             widget = edit;
@@ -274,7 +281,7 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
         case ControlKind::Check: {
             auto* check = new QCheckBox(parent);
             connect(check, &QCheckBox::clicked, this,
-                    [this, &owner, id](bool on) { Act([&] { owner.UserCheck(id, on ? 1 : 0); }); });
+                    [this, &owner, id](bool on) { Act([&] { m_session.Check(owner, id, on); }); });
             widget = check;
             break;
         }
@@ -283,14 +290,14 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
             // The dialog decides which buttons of a group go off.
             radio->setAutoExclusive(false);
             connect(radio, &QRadioButton::clicked, this,
-                    [this, &owner, id] { Act([&] { owner.UserRadio(id); }); });
+                    [this, &owner, id] { Act([&] { m_session.Radio(owner, id); }); });
             widget = radio;
             break;
         }
         case ControlKind::Combo: {
             auto* combo = new QComboBox(parent);
             connect(combo, &QComboBox::activated, this,
-                    [this, &owner, id](int index) { Act([&] { owner.UserCombo(id, index); }); });
+                    [this, &owner, id](int index) { Act([&] { m_session.Combo(owner, id, index); }); });
             widget = combo;
             break;
         }
@@ -308,7 +315,7 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
             } else {
                 button->setAutoDefault(false);
                 connect(button, &QPushButton::clicked, this,
-                        [this, &owner, id] { Act([&] { owner.UserClick(id); }); });
+                        [this, &owner, id] { Act([&] { m_session.Click(owner, id); }); });
             }
             widget = button;
             break;
@@ -597,7 +604,7 @@ void DialogWindow::ShowTab(int index) {
     if (m_refreshing || !m_tabs)
         return;
     try {
-        m_dlg.UserShowPage(index);
+        m_session.ShowPage(m_dlg, index);
     } catch (const std::invalid_argument& e) {
         m_status->setText(QString::fromStdString(e.what()));
         return;
@@ -623,7 +630,7 @@ void DialogWindow::ShowTab(int index) {
 void DialogWindow::PressOk() {
     m_status->clear();
     bool refused = false;
-    Act([&] { refused = !m_dlg.OnOK() && !m_dlg.IsEnded(); });
+    Act([&] { refused = !m_session.Ok(m_dlg) && !m_dlg.IsEnded(); });
     if (m_dlg.IsEnded())
         return;
     if (refused) {
@@ -637,7 +644,7 @@ void DialogWindow::PressOk() {
 }
 
 void DialogWindow::PressCancel() {
-    Act([&] { m_dlg.OnCancel(); });
+    Act([&] { m_session.Cancel(m_dlg); });
 }
 
 void DialogWindow::RefreshPicture() {
@@ -677,6 +684,6 @@ int StudioDriver::Run(CGUIBaseDlg& dlg) {
     DialogWindow window(m_session, dlg, m_parent);
     window.exec();
     if (!dlg.IsEnded())
-        dlg.OnCancel();
+        m_session.Cancel(dlg);
     return dlg.GetResult();
 }

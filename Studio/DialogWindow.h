@@ -51,16 +51,17 @@ private:
 };
 
 // A procedure dialog in a real window: widgets made from the dialog's controls, each user action
-// handed to the dialog through the same entry points as a session script's commands (UserTypeText,
-// UserCheck, UserSelect, UserClick, OnOK ...), and every widget brought up to date from the controls
-// after each action. Below the controls: the status bar text, the lines OK would send now, and the
-// picture of a dialog that draws.
+// handed to the dialog through the session's entry points, those of a session script's commands of the
+// same names (StudioSession::Text, Check, Select, Click, Ok ...), which also write it down, and every
+// widget brought up to date from the controls after each action. Below the controls: the status bar text, the
+// lines OK would send now, and the picture of a dialog that draws.
 class DialogWindow final : public QDialog {
 public:
     DialogWindow(StudioSession& session, CGUIBaseDlg& dlg, QWidget* parent = nullptr);
     ~DialogWindow() override;
 
     CGUIBaseDlg& Dialog() { return m_dlg; }
+    StudioSession& Session() { return m_session; }
     // Runs a user action on the dialog, reports a refused one, and refreshes the widgets.
     void Act(const std::function<void()>& action);
     // The widget of control `id` of the page shown (or of the dialog itself), or null.

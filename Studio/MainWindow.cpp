@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -96,6 +97,7 @@ void MainWindow::BuildMenus() {
     file->addAction(tr("Open &Records..."), this, [this] { OpenRecords(); });
     file->addAction(tr("&Save Records..."), QKeySequence::Save, this, [this] { SaveRecords(); });
     file->addAction(tr("Save Command &Log..."), this, [this] { SaveLog(); });
+    file->addAction(tr("Save Session Scrip&t..."), this, [this] { SaveScript(); });
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, [this] { close(); });
 
@@ -148,7 +150,7 @@ void MainWindow::Choose(UINT command) {
         return;
     m_session.TakeStatus();
     try {
-        host.RouteCommand(command);
+        m_session.Choose(command);
     } catch (const std::exception& e) {
         ShowError(QString::fromStdString(e.what()));
     }
@@ -214,6 +216,18 @@ void MainWindow::SaveLog() {
         return;
     try {
         m_session.SaveLog(path.toStdString());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+void MainWindow::SaveScript() {
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Session Script"), {},
+                                                      tr("Session scripts (*.tvs);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    try {
+        m_session.SaveScript((QFileInfo(path).suffix().isEmpty() ? path + ".tvs" : path).toStdString());
     } catch (const std::exception& e) {
         ShowError(QString::fromStdString(e.what()));
     }

@@ -36,6 +36,7 @@ private:
     void OpenRecords();
     void SaveRecords();
     void SaveLog();
+    void SaveScript();
     void ShowError(const QString& text);
 
     StudioSession& m_session;

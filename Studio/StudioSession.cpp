@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "Host/HostData.h"
+#include "Host/HostScript.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
@@ -51,6 +52,7 @@ void StudioSession::Dispatch(const std::string& line) {
 
 void StudioSession::LoadData(const std::string& path) {
     m_host->Data().LoadCsv(path);
+    m_script.AddFile("data", path);
 }
 
 void StudioSession::SaveRecords(const std::string& path) const {
@@ -64,6 +66,95 @@ void StudioSession::SaveRecords(const std::string& path) const {
 
 void StudioSession::OpenRecords(const std::string& path) {
     m_host->OpenRecordFile(path, path);
+    m_script.AddFile("open", path);
+}
+
+void StudioSession::ApplySetting(const std::string& name, const std::string& value) {
+    ApplyHostSetting(*m_host, name, value);
+    m_script.Add({"set", name, value});
+}
+
+namespace {
+
+std::string Number(UINT id) {
+    return std::to_string(id);
+}
+
+std::vector<std::string> Words(std::vector<std::string> head, const std::vector<CString>& names) {
+    for (const CString& name : names)
+        head.push_back(name.ToUtf8());
+    return head;
+}
+
+}  // namespace
+
+void StudioSession::Choose(UINT command) {
+    // Written first: the dialog's own steps follow while it runs.
+    m_script.Add({"menu", Number(command)});
+    m_host->RouteCommand(command);
+}
+
+void StudioSession::Text(CGUIBaseDlg& dlg, UINT id, const CString& text) {
+    dlg.UserTypeText(id, text);
+    m_script.Update({"text", Number(id), text.ToUtf8()});
+}
+
+void StudioSession::Check(CGUIBaseDlg& dlg, UINT id, bool checked) {
+    dlg.UserCheck(id, checked ? 1 : 0);
+    m_script.Add({"check", Number(id), checked ? "1" : "0"});
+}
+
+void StudioSession::Radio(CGUIBaseDlg& dlg, UINT id) {
+    dlg.UserRadio(id);
+    m_script.Add({"radio", Number(id)});
+}
+
+void StudioSession::Combo(CGUIBaseDlg& dlg, UINT id, int index) {
+    dlg.UserCombo(id, index);
+    m_script.Add({"combo", Number(id), std::to_string(index)});
+}
+
+void StudioSession::Select(CGUIBaseDlg& dlg, UINT list, const std::vector<CString>& names) {
+    dlg.UserSelect(list, names);
+    m_script.Update(Words({"select", Number(list)}, names));
+}
+
+void StudioSession::Click(CGUIBaseDlg& dlg, UINT id) {
+    dlg.UserClick(id);
+    m_script.Add({"click", Number(id)});
+}
+
+void StudioSession::DblClick(CGUIBaseDlg& dlg, UINT list, const CString& name) {
+    dlg.UserDblClick(list, name);
+    m_script.Add({"dblclick", Number(list), name.ToUtf8()});
+}
+
+void StudioSession::Drag(CGUIBaseDlg& dlg, UINT from, const std::vector<CString>& names, UINT to) {
+    dlg.UserDrag(from, names, to);
+    std::vector<std::string> words = Words({"drag", Number(from)}, names);
+    words.insert(words.end(), {"to", Number(to)});
+    m_script.Add(std::move(words));
+}
+
+void StudioSession::Context(CGUIBaseDlg& dlg, UINT list, UINT command) {
+    dlg.UserContext(list, command);
+    m_script.Add({"context", Number(list), Number(command)});
+}
+
+void StudioSession::ShowPage(CGUIBaseDlg& dlg, int page) {
+    dlg.UserShowPage(page);
+    m_script.Add({"page", std::to_string(page)});
+}
+
+bool StudioSession::Ok(CGUIBaseDlg& dlg) {
+    const bool accepted = dlg.OnOK();
+    m_script.Add({"ok"});
+    return accepted;
+}
+
+void StudioSession::Cancel(CGUIBaseDlg& dlg) {
+    dlg.OnCancel();
+    m_script.Add({"cancel"});
 }
 
 void StudioSession::SaveLog(const std::string& path) const {

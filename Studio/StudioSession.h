@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Host/HostApp.h"
+#include "Studio/SessionScript.h"
 
 class CGUIBaseDlg;
 
@@ -54,6 +55,31 @@ public:
     void SaveRecords(const std::string& path) const;
     void OpenRecords(const std::string& path);
     void SaveLog(const std::string& path) const;
+    // A host setting by its script name (`set NAME VALUE`); throws std::invalid_argument.
+    void ApplySetting(const std::string& name, const std::string& value);
+
+    // What the user does, through the same entry points as the session script's commands of the same
+    // names. Each is also written down (with the data loaded, the records opened and the settings
+    // applied) as a line of the session script that SaveScript writes. Dialog actions throw
+    // std::invalid_argument as the dialog's own do, and are then not written down.
+    void Choose(UINT command);
+    void Text(CGUIBaseDlg& dlg, UINT id, const CString& text);
+    void Check(CGUIBaseDlg& dlg, UINT id, bool checked);
+    void Radio(CGUIBaseDlg& dlg, UINT id);
+    void Combo(CGUIBaseDlg& dlg, UINT id, int index);
+    void Select(CGUIBaseDlg& dlg, UINT list, const std::vector<CString>& names);
+    void Click(CGUIBaseDlg& dlg, UINT id);
+    void DblClick(CGUIBaseDlg& dlg, UINT list, const CString& name);
+    void Drag(CGUIBaseDlg& dlg, UINT from, const std::vector<CString>& names, UINT to);
+    void Context(CGUIBaseDlg& dlg, UINT list, UINT command);
+    void ShowPage(CGUIBaseDlg& dlg, int page);
+    // OK (false when the dialog refused it) and Cancel of the dialog as a whole.
+    bool Ok(CGUIBaseDlg& dlg);
+    void Cancel(CGUIBaseDlg& dlg);
+
+    const SessionScript& Script() const { return m_script; }
+    // Throws HostError naming the file.
+    void SaveScript(const std::string& path) const { m_script.Save(path); }
 
     // The lines OK would send now: the dialog stores its controls into its record as OK does, the
     // record's lines are taken, and the record and every control of `shown` (the dialog and the pages
@@ -71,4 +97,5 @@ private:
     std::ostream m_out;
     std::unique_ptr<HostApp> m_host;
     std::string m_status;
+    SessionScript m_script;
 };
