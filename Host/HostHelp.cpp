@@ -133,8 +133,6 @@ HelpText ParseHelp(std::string_view file) {
     if (section == Section::Example || section == Section::Script)
         throw HelpFormatError(number, "the example must go on with 'Script:' and 'Lines sent:'");
     help.hasExample = section == Section::Sent;
-    if (help.hasExample && help.sent.empty())
-        throw HelpFormatError(number, "the example sends no lines");
     return help;
 }
 

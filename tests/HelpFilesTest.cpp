@@ -96,13 +96,14 @@ TEST_P(HelpFilesTest, DescribesTheDialogAndItsExampleSendsItsLines) {
     ASSERT_EQ(enabled, help.hasExample) << name << ": the example belongs to items that can be chosen";
     if (!enabled)
         return;
-    // The script opens the item and the dialog is accepted at its end.
+    // The script opens the item and the dialog is accepted at its end, unless the script closes it
+    // itself (a calculator's OK computes and leaves it open).
     const std::string menu = "menu " + std::to_string(item.command);
     ASSERT_EQ(menu, help.script.empty() ? "" : help.script[0]) << name;
     std::string script;
     for (const std::string& line : help.script)
         script += line + "\n";
-    if (labels.opened)
+    if (labels.opened && help.script.back() != "ok" && help.script.back() != "cancel")
         script += "ok\n";
 
     ExampleHost run;
