@@ -426,22 +426,11 @@ TEST(ExchangeNumbers, EachRuleTakesItsWholeRangeAndNothingBeyond) {
         EXPECT_EQ(host.sentMessages.empty() ? L"" : host.sentMessages.back().second, row.refusal);
         EXPECT_EQ(dlg.Ctrl(row.edit).m_color, taken ? kColorWhite : kColorInvalid);
     }
-}
-
-TEST(ExchangeNumbers, AnEmptyOptionalEditStandsForNoValue) {
     FakeHost host;
     NumbersDlg dlg;
-    EXPECT_EQ(dlg.GetCtrlWindowText(NumbersDlg::kWidth), L"");
-    dlg.UserTypeText(NumbersDlg::kWidth, L"2.5");
     dlg.UserTypeText(NumbersDlg::kSeed, L"4294967295");
     ASSERT_TRUE(dlg.UpdateData(1));
-    EXPECT_EQ(dlg.width.GetValue(), 2.5);
     EXPECT_EQ(dlg.seed.GetValue(), 4294967295u);
-    dlg.UserTypeText(NumbersDlg::kWidth, L" ");
-    ASSERT_TRUE(dlg.UpdateData(1));
-    EXPECT_EQ(dlg.width, CGUIData<double>(0.0));
-    dlg.UpdateData(0);
-    EXPECT_EQ(dlg.GetCtrlWindowText(NumbersDlg::kWidth), L"");
 }
 
 TEST(ExchangeNumbers, NumbersReachALineWithoutTheSignOfAZeroAndInTheHostsSymbol) {
