@@ -234,7 +234,8 @@ std::vector<ScriptWord> SplitScriptLine(std::string_view line, int lineNumber) {
             }
         }
         if (const std::size_t at = FindControlCharacter(word.text); at != std::string::npos) {
-            const std::size_t length = static_cast<unsigned char>(word.text[at]) == 0xC2 ? 2 : 1;
+            const unsigned char lead = static_cast<unsigned char>(word.text[at]);
+            const std::size_t length = lead == 0xC2 ? 2 : lead == 0xE2 ? 3 : 1;
             throw ScriptError(lineNumber, "a control character (" + Escaped(word.text.substr(at, length)) +
                                               ") in a word: a script is plain text");
         }
@@ -362,6 +363,10 @@ int ScriptRunner::RunScript() {
             Report(e);
             if (!m_options.interactive)
                 return 2;
+        } catch (const std::ios_base::failure&) {
+            throw;  // the script cannot be read
+        } catch (const std::exception& e) {
+            m_host.ReportFault(e);  // `lines` and the like call the module's code
         }
     }
     m_host.Out().flush();
@@ -641,12 +646,11 @@ void ScriptRunner::SaveRecords(int line, const std::string& file) {
             if (script == *target)
                 throw ScriptError(line, file + " is a script being read: saving there would overwrite it");
     }
-    const auto bytes = m_host.SaveRecords();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
-        throw ScriptError(line, file + ": cannot write the record file");
+    try {
+        m_host.SaveRecordFile(path.string(), file);
+    } catch (const HostError& e) {
+        throw ScriptError(line, e.what());
+    }
 }
 
 void ScriptRunner::PrintControl(CGUIBaseDlg& dlg, UINT id) {

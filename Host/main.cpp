@@ -31,7 +31,8 @@ const char kUsage[] =
     "`tvkhost COMMAND --help` describes a command and its options. Exit status: 0 on success, 2 on\n"
     "bad input (a script, data or record file that cannot be read or is malformed, a log that cannot\n"
     "be written, a bad option; the message names the file and line), 1 when the module cannot be\n"
-    "loaded.\n"
+    "loaded. A fault in the module is reported as an assertion (`assert: FILE:LINE`) and the run goes\n"
+    "on.\n"
     "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
 
 const char kDemoHelp[] =
@@ -269,7 +270,7 @@ int Demo(const Options& o) {
     const EmbeddedResource* data = FindEmbedded("data/example.csv");
     const EmbeddedResource* bundled = FindEmbedded("data/demo.tvs");
     if (!data || !bundled)
-        throw std::runtime_error("the example data is missing from this build");
+        throw ModuleLoadError("the example data is missing from this build");
     const std::string valuesName = o.values.value_or("demo.tvs");
     TextBuf bundledText(bundled->bytes);
     std::istream bundledValues(&bundledText);
@@ -426,9 +427,14 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
         return 2;
-    } catch (const std::exception& e) {
+    } catch (const ModuleLoadError& e) {
         std::cout.flush();
         std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
         return 1;
+    } catch (const std::exception& e) {
+        // A fault that ended the run: reported as the module's assertions are, with what it said.
+        std::cout << "assert: main.cpp:" << __LINE__ << std::endl;
+        std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
+        return 2;
     }
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include "Host/HostApp.h"
 #include "Host/HostScript.h"
 #include "Host/HostText.h"
+#include "Host/RecordStore.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
 namespace {
@@ -98,7 +102,7 @@ TEST_F(HostAppTest, BadStoreLeavesEveryRecordAsItWas) {
     Open(1048, "6");
     // The last byte belongs to the last record (1048): a truncated archive fails after 1039 has loaded.
     std::vector<unsigned char> truncated(stored.begin(), stored.end() - 1);
-    EXPECT_THROW(m_host.OpenRecords(truncated), CArchiveException);
+    EXPECT_THROW(m_host.OpenRecords(truncated), HostError);
     EXPECT_EQ("SERIES|ACF V1 / LAG = 9|", Lines(m_host, 1039));
     EXPECT_EQ("SERIES|PACF V1 / LAG = 6|", Lines(m_host, 1048));
 
@@ -126,34 +130,6 @@ TEST_F(HostAppTest, SaveLineDoublesAQuoteInTheFileName) {
     });
     ASSERT_TRUE(m_host.RouteCommand(1039));
     EXPECT_EQ("SERIES|SAVE \"a\"\"b / LAG = 1.tvz\"|ACF V1|", Lines(m_host, 1039));
-}
-
-TEST_F(HostAppTest, StoreWhoseLinesHoldAControlCharacterIsRefused) {
-    {
-        ActingDriver driver([](CGUIBaseDlg& dlg) {
-            dlg.UserCheck(1006, 1);
-            dlg.UserTypeText(1007, L"ACF Sa\nles B C");
-        });
-        ASSERT_TRUE(m_host.RouteCommand(1039));
-    }
-    const auto stored = m_host.SaveRecords();
-    {
-        ActingDriver driver([](CGUIBaseDlg& dlg) {
-            dlg.UserCheck(1006, 0);
-            dlg.UserTypeText(1002, L"7");
-        });
-        ASSERT_TRUE(m_host.RouteCommand(1039));
-    }
-    try {
-        m_host.OpenRecords(stored);
-        FAIL() << "a line break in a stored file name loaded";
-    } catch (const HostError& e) {
-        EXPECT_EQ(
-            "record for command 1039: a line it gives holds a control character: "
-            "\"SAVE \\\"ACF Sa\\nles B C.tvz\\\"\"",
-            std::string(e.what()));
-    }
-    EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039));
 }
 
 TEST_F(HostAppTest, RecordFilesThatAreNoStoresAreRefusedWithoutReadingThemWhole) {
@@ -209,6 +185,8 @@ TEST_F(HostAppTest, ScriptLinesEndAtAnyLineEndAndHoldText) {
               run("set current \"a\tb\" # \x1B in a comment is no harm\n").err);
     EXPECT_EQ("tvkhost: t.tvs:1: a control character (\\u0085) in a word: a script is plain text\n",
               run("set current a\xC2\x85\n").err);
+    EXPECT_EQ("tvkhost: t.tvs:1: a control character (\\u2028) in a word: a script is plain text\n",
+              run("set current a\xE2\x80\xA8\n").err);
     EXPECT_EQ("tvkhost: t.tvs:1: unknown command 'caf\xC3\xA9\\xFF'\n", run("caf\xC3\xA9\xFF\n").err);
     EXPECT_EQ("tvkhost: t.tvs:2: a NUL byte: a script is plain text\n", run(std::string("\n\0\0\0", 4)).err);
     EXPECT_EQ(
@@ -259,15 +237,15 @@ TEST_F(HostAppTest, StoreOfACommandWithoutRecordIsRefused) {
     EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039));
 }
 
-// A store of one record: the kept record of `command` with every variable named V1 renamed (and given
-// `type` when it is not 0), and where in the store the first of them starts.
+// A store of one record: the kept record of `command` with every variable named V1 renamed, and where in
+// the store the first of them starts.
 struct RenamedStore {
     std::vector<unsigned char> bytes;
     std::size_t firstAt = 0;
     int renamed = 0;
 };
 
-RenamedStore RenameV1(CGUIBaseObj& record, UINT command, const std::string& name, int type) {
+RenamedStore RenameV1(CGUIBaseObj& record, UINT command, const std::string& name) {
     CArchive one;
     record.Serialize(one);
     std::vector<unsigned char> body = one.GetBuffer();
@@ -284,69 +262,128 @@ RenamedStore RenameV1(CGUIBaseObj& record, UINT command, const std::string& name
         at = body.insert(body.erase(at, at + static_cast<std::ptrdiff_t>(from.GetBuffer().size())),
                          to.GetBuffer().begin(), to.GetBuffer().end()) +
              static_cast<std::ptrdiff_t>(to.GetBuffer().size());
-        for (int b = 0; type != 0 && b < 4; ++b)
-            at[b] = static_cast<unsigned char>(static_cast<unsigned>(type) >> (8 * b));
     }
-    CArchive ar;
-    for (char c : {'T', 'V', 'K', 'R'})
-        ar.WriteUInt8(static_cast<std::uint8_t>(c));
-    ar.WriteInt32(1);
-    ar.WriteCount(1);
-    ar.WriteUInt32(command);
-    ar.WriteUInt32(static_cast<std::uint32_t>(body.size()));
-    store.firstAt += ar.GetBuffer().size();
-    for (unsigned char b : body)
-        ar.WriteUInt8(b);
-    store.bytes = ar.GetBuffer();
+    store.bytes = RecordStore::Encode({{command, body}});
+    store.firstAt += store.bytes.size() - body.size();
     return store;
 }
 
 TEST_F(HostAppTest, StoredNamesAreHeldToTheDataFileRule) {
-    struct Case {
-        std::string name;
-        int type;  // 0: as stored (numeric); else the type given to every renamed variable
-        bool loads;
-    };
-    const std::vector<Case> cases = {
-        {"W2", 0, true},  // valid, if not in the data: the dialog drops it when it opens
-        {"a_1", 0, true},
-        {"A" + std::string(63, 'x'), 0, true},
-        {"A" + std::string(64, 'x'), 0, false},
-        {"", 0, false},
-        {"1V", 0, false},
-        {"_V", 0, false},
-        {"V 1", 0, false},
-        {"V / LAG = 999", 0, false},
-        {"V\"1", 0, false},
-        {"V\n1", 0, false},
-        {"caf\xC3\xA9", 0, false},
-        // A loglinear model term joins names; it is no variable of the data.
-        {"A*B", 0, false},
-        {"A*B", 3, true},
-        {"-A#B*C", 3, true},
-        {"A**B", 3, false},
-        {"A*", 3, false},
-        {"A*B / LAG = 9", 3, false},
-        {"A*B", kVariableTypeString, false},
+    // Valid names the data lacks load: the dialog drops them when it opens.
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"W2", true},
+        {"a_1", true},
+        {"A" + std::string(63, 'x'), true},
+        {"A" + std::string(64, 'x'), false},
+        {"", false},
+        {"1V", false},
+        {"_V", false},
+        {"V 1", false},
+        {"V / LAG = 999", false},
+        {"V\"1", false},
+        {"V\n1", false},
+        {"caf\xC3\xA9", false},
+        {"A*B", false},
     };
     Open(1039, "7");
     CGUIBaseObj& record = *m_host.FindRecord(1039);
     const auto original = m_host.SaveRecords();
-    for (const Case& c : cases) {
-        const RenamedStore store = RenameV1(record, 1039, c.name, c.type);
+    for (const auto& [name, loads] : cases) {
+        const RenamedStore store = RenameV1(record, 1039, name);
         ASSERT_EQ(store.renamed, 2) << "V1 is in the source list and selected";
         try {
             m_host.OpenRecords(store.bytes);
-            EXPECT_TRUE(c.loads) << Shown(c.name) << " loaded";
+            EXPECT_TRUE(loads) << Shown(name) << " loaded";
             m_host.OpenRecords(original);
         } catch (const HostError& e) {
-            EXPECT_FALSE(c.loads) << Shown(c.name) << ": " << e.what();
-            EXPECT_EQ("record for command 1039: " + Shown(c.name) + " (at byte offset " +
+            EXPECT_FALSE(loads) << Shown(name) << ": " << e.what();
+            EXPECT_EQ("record for command 1039: " + Shown(name) + " (at byte offset " +
                           std::to_string(store.firstAt) + ") is not a valid variable name",
                       std::string(e.what()));
         }
-        EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039)) << Shown(c.name);
+        EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039)) << Shown(name);
     }
+}
+
+TEST_F(HostAppTest, OpenedRecordsAreReadAnewAndAnUnknownTestVariantIsRefused) {
+    // The loglinear page's delta holds for the session only: an opened store brings it back as built,
+    // and the model's terms, which are no variables, as they were.
+    {
+        ActingDriver model([](CGUIBaseDlg& dlg) {
+            CGUIBaseDlg& page = dlg.GetActiveControlsDialog();
+            page.UserSelect(1242, {L"V1", L"V2"});
+            page.UserClick(1249);
+            page.UserTypeText(1268, L"0.25");
+        });
+        ASSERT_TRUE(m_host.RouteCommand(1004));
+    }
+    ASSERT_NE(std::string::npos,
+              Lines(m_host, 1004).find(" = V1*V2|PLENGTH NONE / EXPECT FIT|ESTIMATE / DELTA = 0.25|"))
+        << Lines(m_host, 1004);
+    m_host.OpenRecords(m_host.SaveRecords());
+    EXPECT_NE(std::string::npos, Lines(m_host, 1004).find(" = V1*V2|PLENGTH NONE / EXPECT FIT|ESTIMATE |"))
+        << Lines(m_host, 1004);
+
+    // The Anderson-Darling page (variant 2154, 6A 08) made a test of no name.
+    {
+        ActingDriver accept([](CGUIBaseDlg&) {});
+        ASSERT_TRUE(m_host.RouteCommand(1089));
+    }
+    CArchive ar;
+    m_host.FindRecord(1089)->Serialize(ar);
+    std::vector<unsigned char> archive = ar.GetBuffer();
+    const unsigned char variant[] = {0x6A, 0x08, 0, 0};
+    const auto at = std::search(archive.begin(), archive.end(), std::begin(variant), std::end(variant));
+    ASSERT_NE(at, archive.end());
+    at[0] = 0x6B;
+    try {
+        m_host.OpenRecords(RecordStore::Encode({{1089, archive}}));
+        FAIL() << "an unknown test variant loaded";
+    } catch (const HostError& e) {
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("record for command 1089")) << e.what();
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("unknown test variant 2155")) << e.what();
+    }
+}
+
+TEST_F(HostAppTest, AFaultInsideADialogIsReportedAndTheRunGoesOn) {
+    {
+        ActingDriver faulty([](CGUIBaseDlg&) { throw std::out_of_range("vector::_M_range_check"); });
+        EXPECT_TRUE(m_host.RouteCommand(1039));
+    }
+    EXPECT_NE(std::string::npos, m_out.str().find("assert: HostApp.cpp:")) << m_out.str();
+    Open(1039, "7");
+    EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039));
+}
+
+TEST_F(HostAppTest, AFailedSaveLeavesThePreviousStoreWhole) {
+    const auto dir = std::filesystem::temp_directory_path() / ("hostapp-save-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto path = dir / "kept.tvr";
+    Open(1039, "7");
+    m_host.SaveRecordFile(path.string(), "kept.tvr");
+    const auto previous = m_host.SaveRecords();
+    m_host.Data().Synthetic(100, 30);  // a store of more than the 1 KiB the save may write
+    Open(1039, "9");
+    ASSERT_GT(m_host.SaveRecords().size(), 1024u);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{1024, 1024};
+        ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails as on a full disk
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            m_host.SaveRecordFile(path.string(), "kept.tvr");
+        } catch (const HostError& e) {
+            ::_exit(std::string(e.what()).find("kept.tvr: cannot write the record file") == 0 ? 0 : 3);
+        }
+        ::_exit(4);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(previous, std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {}));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir), {}));  // nothing left beside it
+    std::filesystem::remove_all(dir);
 }
 
 std::string Words(const std::string& line) {
