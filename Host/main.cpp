@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -395,6 +396,9 @@ int Run(const Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file that would outgrow the size limit fails to be written, and says so, as on a full disk;
+    // the signal would end the run with a half-written file beside the kept one.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string command = argc > 1 ? argv[1] : "";
     try {
         if (command == "--help" || command == "-h" || command == "help") {
