@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "Host/HostText.h"
