@@ -5,12 +5,14 @@
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
+#include <iostream>
 
 #include "Host/HostText.h"
+#include "Host/RecordStore.h"
 #include "HostApi/HostServices.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkUseRes/CTvkAssertDlg.h"
 
 namespace {
 
@@ -86,19 +88,39 @@ std::vector<CTKMsg*> HostApp::Groups() const {
             m_pModule->GetStat1SingleMenuItemsMsg()};
 }
 
+void HostApp::ReportFault(const std::exception& fault) {
+    CTvkAssertDlg(L"HostApp.cpp", __LINE__).DoPrint();
+    if (!IsQuiet())
+        std::cerr << "tvkhost: a fault in the module, reported as an assertion: " << Escaped(fault.what())
+                  << std::endl;
+}
+
 bool HostApp::RouteCommand(UINT command) {
     // As the host's message maps do: only the group that owns the command sees it.
-    for (CTKMsg* group : Groups())
-        if (group && group->IsOwnCommand(command))
-            return group->OnTKCommand(command) != 0;
+    try {
+        for (CTKMsg* group : Groups())
+            if (group && group->IsOwnCommand(command))
+                return group->OnTKCommand(command) != 0;
+    } catch (const HostError&) {
+        throw;  // the host's own, from a dialog's driver
+    } catch (const std::ios_base::failure&) {
+        throw;
+    } catch (const std::exception& e) {
+        ReportFault(e);
+        return true;
+    }
     return false;
 }
 
 CCmdUI HostApp::UpdateCommand(UINT command) {
     CCmdUI ui(command);
-    for (CTKMsg* group : Groups())
-        if (group && group->IsOwnCommand(command))
-            group->OnUpdateTKCommand(&ui);
+    try {
+        for (CTKMsg* group : Groups())
+            if (group && group->IsOwnCommand(command))
+                group->OnUpdateTKCommand(&ui);
+    } catch (const std::exception& e) {
+        ReportFault(e);
+    }
     return ui;
 }
 
@@ -167,9 +189,6 @@ void HostApp::SendRegisteredMessage(const CString& message, const CString& text,
 
 namespace {
 
-constexpr char kStoreMark[4] = {'T', 'V', 'K', 'R'};
-constexpr std::int32_t kStoreVersion = 1;
-
 // A dialog opened by the host itself, only to have the module make the command's record.
 class CancellingDriver final : public IDialogDriver {
 public:
@@ -179,86 +198,54 @@ public:
     }
 };
 
-// A variable of the data, or a term of a loglinear model (a name list of no data type).
-bool IsStoredName(const std::string& name, int type) {
-    if (IsValidVariableName(name))
-        return true;
-    return type != kVariableTypeNumeric && type != kVariableTypeString && IsValidModelTerm(name);
-}
-
-struct StoredRecord {
-    UINT command;
-    std::size_t offset;  // of its archive in the store
-    std::vector<std::uint8_t> bytes;
-};
-
 }  // namespace
 
 std::vector<unsigned char> HostApp::SaveRecords() const {
-    CArchive ar;
-    for (char c : kStoreMark)
-        ar.WriteUInt8(static_cast<std::uint8_t>(c));
-    ar.WriteInt32(kStoreVersion);
-    ar.WriteCount(m_records.size());
+    std::vector<std::pair<UINT, std::vector<std::uint8_t>>> records;
     for (const auto& [command, record] : m_records) {
         CArchive one;
         record->Serialize(one);
-        ar.WriteUInt32(command);
-        ar.WriteUInt32(static_cast<std::uint32_t>(one.GetBuffer().size()));
-        for (std::uint8_t b : one.GetBuffer())
-            ar.WriteUInt8(b);
+        records.emplace_back(command, one.GetBuffer());
     }
-    return ar.GetBuffer();
+    return RecordStore::Encode(records);
 }
+
+void HostApp::SaveRecordFile(const std::string& path, const std::string& shownName) const {
+    RecordStore::WriteFile(path, shownName, SaveRecords());
+}
+
+// Nothing reaches the kernel or the output while it lives.
+struct HostApp::Unseen {
+    HostApp& host;
+    explicit Unseen(HostApp& h) : host(h) { host.SetQuiet(true); }
+    ~Unseen() { host.SetQuiet(false); }
+};
 
 CGUIBaseObj* HostApp::MakeRecord(UINT command) {
     if (!IsModuleCommand(command))
         return nullptr;
-    CancellingDriver cancel;
-    IDialogDriver* previous = GetDialogDriver();
-    InstallDialogDriver(&cancel);
-    SetQuiet(true);
-    try {
-        RouteCommand(command);
-    } catch (...) {
-        SetQuiet(false);
-        InstallDialogDriver(previous);
-        throw;
-    }
-    SetQuiet(false);
-    InstallDialogDriver(previous);
+    struct Making {
+        HostApp& host;
+        IDialogDriver* previous = GetDialogDriver();
+        CancellingDriver cancel;
+        explicit Making(HostApp& h) : host(h) {
+            ++host.m_making;
+            InstallDialogDriver(&cancel);
+        }
+        ~Making() {
+            InstallDialogDriver(previous);
+            --host.m_making;
+        }
+    } making(*this);
+    Unseen unseen(*this);
+    RouteCommand(command);
     return FindRecord(command);
 }
 
 void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
-    // Read the whole store before touching a record.
-    CArchive ar(bytes);
-    for (char c : kStoreMark)
-        if (ar.ReadUInt8("record store mark") != static_cast<std::uint8_t>(c))
-            throw HostError("not a record store (no TVKR mark at its start)");
-    if (const std::int32_t version = ar.ReadInt32("record store version"); version != kStoreVersion)
-        throw HostError("record store version " + std::to_string(version) + " is not known");
-    const std::size_t count = ar.ReadCount("record count", 8);
-    std::vector<StoredRecord> stored;
-    std::map<UINT, std::size_t> named;
-    for (std::size_t i = 0; i < count; ++i) {
-        StoredRecord one{ar.ReadUInt32("record command"), 0, {}};
-        const std::uint32_t length = ar.ReadUInt32("record length");
-        if (length > ar.GetRemaining())
-            ar.Fail("record for command " + std::to_string(one.command) + " longer than the store");
-        one.offset = ar.GetPosition();
-        one.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(one.offset),
-                         bytes.begin() + static_cast<std::ptrdiff_t>(one.offset + length));
-        for (std::uint32_t b = 0; b < length; ++b)
-            ar.ReadUInt8("record");
-        if (!named.emplace(one.command, i).second)
-            ar.Fail("command " + std::to_string(one.command) + " stored twice");
-        stored.push_back(std::move(one));
-    }
-    if (!ar.AtEnd())
-        ar.Fail("unexpected bytes after the last record");
-
-    // Load each into the record kept now or one the module makes; on any failure put the store back.
+    const std::vector<RecordStore::Stored> stored = RecordStore::Decode(bytes);
+    // Each stored record is read into the record kept now, or one the module makes; if any is refused,
+    // every record is put back as it was.
     std::map<UINT, std::vector<std::uint8_t>> snapshot;
     for (const auto& [command, record] : m_records) {
         CArchive one;
@@ -267,7 +254,7 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
     }
     std::vector<UINT> made;
     try {
-        for (const auto& one : stored) {
+        for (const RecordStore::Stored& one : stored) {
             const std::string what = "record for command " + std::to_string(one.command);
             CGUIBaseObj* record = FindRecord(one.command);
             if (!record) {
@@ -276,27 +263,15 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
                     throw HostError(what + ": the module keeps no record for this command");
                 made.push_back(one.command);
             }
-            CArchive in(one.bytes);
-            std::vector<CArchive::NameRead> names;
-            in.SetNameLog(&names);
-            try {
-                record->LoadFromArchive(in);
-                if (!in.AtEnd())
-                    in.Fail("unexpected bytes after the record");
-            } catch (const CArchiveException& e) {
-                throw HostError(what + " (its archive starts at byte offset " + std::to_string(one.offset) +
-                                "): " + e.what());
-            }
-            // Names reach the lines as they are: a store is held to the rule a data file is held to.
-            for (const auto& name : names)
-                if (const std::string text = name.name.ToUtf8(); !IsStoredName(text, name.type))
-                    throw HostError(what + ": " + Shown(text) + " (at byte offset " +
-                                    std::to_string(one.offset + name.offset) +
-                                    ") is not a valid variable name");
+            RecordStore::Load(*record, one);
+            // A defence behind the field checks: nothing a store holds may break a line.
             CCmdList lines;
-            SetQuiet(true);
-            record->GetCommandInfoList(lines);
-            SetQuiet(false);
+            try {
+                Unseen unseen(*this);
+                record->GetCommandInfoList(lines);
+            } catch (const std::exception& e) {
+                throw HostError(what + ": its lines cannot be made: " + e.what());
+            }
             for (const auto& line : lines) {
                 const std::string text = line.GetCommand().ToUtf8();
                 if (const std::size_t at = FindControlCharacter(text); at != std::string::npos) {
@@ -315,32 +290,19 @@ void HostApp::OpenRecords(const std::vector<unsigned char>& bytes) {
         }
         throw;
     }
+    std::map<UINT, bool> named;
+    for (const RecordStore::Stored& one : stored) {
+        named[one.command] = true;
+        m_records[one.command]->OnReadBack();
+    }
     std::erase_if(m_records, [&named](const auto& entry) { return named.count(entry.first) == 0; });
 }
 
 void HostApp::OpenRecordFile(const std::string& path, const std::string& shownName, std::size_t limit) {
-    if (const std::string problem = FileProblem(path); !problem.empty())
-        throw HostError(shownName + ": cannot open the record file: " + problem);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw HostError(shownName + ": cannot open the record file");
-    std::vector<unsigned char> bytes;
-    try {
-        std::streambuf& buf = *in.rdbuf();
-        for (auto c = buf.sbumpc(); c != std::char_traits<char>::eof(); c = buf.sbumpc()) {
-            if (bytes.size() < sizeof kStoreMark && static_cast<char>(c) != kStoreMark[bytes.size()])
-                throw HostError(shownName + ": not a record store (no TVKR mark at its start)");
-            if (bytes.size() == limit)
-                throw HostError(shownName + ": the file is larger than " + SizeText(limit) +
-                                " (the limit of a record store)");
-            bytes.push_back(static_cast<unsigned char>(c));
-        }
-    } catch (const std::ios_base::failure&) {
-        throw HostError(shownName + ": cannot read the record file");
-    }
+    const std::vector<unsigned char> bytes = RecordStore::ReadFile(path, shownName, limit);
     try {
         OpenRecords(bytes);
-    } catch (const std::runtime_error& e) {
+    } catch (const HostError& e) {
         throw HostError(shownName + ": " + e.what());
     }
 }

@@ -93,20 +93,22 @@ public:
     std::vector<CTKMsg*> Groups() const;
     CGUIBaseObj* FindRecord(UINT command) const;
     std::size_t RecordCount() const { return m_records.size(); }
-    // The record store's archive: "TVKR", format version (4 bytes, 1), the record count (count form),
-    // then for each record its command (4 bytes), the length of its archive (4 bytes) and the archive.
+    // The kept records as a record store (RecordStore), and into a file. Both hosts save and open
+    // stores through these.
     std::vector<unsigned char> SaveRecords() const;
-    // Replaces the kept records by those of the archive: records of commands it does not name are
-    // dropped, records it names but the store lacks are made by the module (by opening the command
-    // unseen and cancelling). Throws CArchiveException on a bad archive, leaving the store as it was.
-    // A record whose lines would hold a control character is refused too: a line break in a stored
-    // name would reach the kernel as two lines. So is a record holding a variable name that a data
-    // file could not hold (IsValidVariableName; a loglinear model term joins such names).
+    void SaveRecordFile(const std::string& path, const std::string& shownName) const;
+    // Replaces the kept records by those of the store: each stored record is read into the record kept
+    // under its command, or one the module makes (by opening the command unseen and cancelling), and
+    // checked (RecordStore::Load); once all are read each is told it was read back (OnReadBack). The
+    // records of commands the store does not name are dropped. Throws HostError on a store that is not
+    // whole or holds a bad record, leaving the kept records as they were.
     void OpenRecords(const std::vector<unsigned char>& bytes);
-    // Reads a record store file (at most `limit` bytes; one that does not start with the store's mark
-    // is refused without reading on) and opens its records. Throws HostError naming `shownName`.
+    // Reads a record store file and opens its records. Throws HostError naming `shownName`.
     void OpenRecordFile(const std::string& path, const std::string& shownName,
                         std::size_t limit = kMaxStoreBytes);
+    // A fault of the module (an exception that reached the host) goes through the assertion report, with
+    // its text on standard error, and the run goes on. RouteCommand and UpdateCommand report their own.
+    void ReportFault(const std::exception& fault);
     // Hands a record's lines to the kernel.
     void RunRecord(UINT command);
     // While quiet, nothing reaches the kernel or the output (used when the host opens dialogs itself).
@@ -131,7 +133,8 @@ public:
     int GetPrintSetting() override { return m_settings.print; }
     IMainFrame* GetMainFrame() override { return this; }
     IBaseGui* GetBaseGui() override { return this; }
-    bool QueryCurrentModule() override { return m_settings.query; }
+    // While the host makes a record for itself nothing is drawn: the launcher may go on.
+    bool QueryCurrentModule() override { return m_making > 0 || m_settings.query; }
     bool GetInterpolationSetting() override { return m_settings.interpolate; }
     int GetDataCount(int kind, bool all, int sheet) override { return m_data.GetVariableCount(); }
     int GetDataCount() override { return m_data.GetVariableCount(); }
@@ -148,9 +151,11 @@ public:
     void SendRegisteredMessage(const CString& message, const CString& text, long param2) override;
 
 private:
+    struct Unseen;
     CGUIBaseObj* MakeRecord(UINT command);
 
     int m_quiet = 0;
+    int m_making = 0;  // records the host makes for itself (MakeRecord)
 
     std::ostream& m_out;
     HostSettings m_settings;

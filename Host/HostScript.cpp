@@ -46,9 +46,12 @@ const char kScriptHelp[] =
     "  lines ID                        print the lines the record kept under command ID gives now\n"
     "  update ID                       print `ID enabled=0/1 checked=0/1` for menu item ID\n"
     "  dump ID                         print the archive of the record kept under command ID in hex\n"
-    "  save FILE                       store every kept record in FILE (not the script being run)\n"
+    "  save FILE                       store every kept record in FILE (not the script being run): a\n"
+    "                                  new file, put in FILE's place once it is whole\n"
     "  open FILE                       read the records of FILE (at most 256 MiB) back; they replace\n"
-    "                                  those kept\n"
+    "                                  those kept. A store holding a text with a control character,\n"
+    "                                  a name no data file could hold or any other fault is refused\n"
+    "                                  whole, naming the record\n"
     "\n"
     "Dialog commands (while a dialog is open; control ids of a tabbed dialog refer to the shown page):\n"
     "  page N                          show tab page N (0 first)\n"
@@ -239,7 +242,8 @@ std::vector<ScriptWord> SplitScriptLine(std::string_view line, int lineNumber) {
             }
         }
         if (const std::size_t at = FindControlCharacter(word.text); at != std::string::npos) {
-            const std::size_t length = static_cast<unsigned char>(word.text[at]) == 0xC2 ? 2 : 1;
+            const unsigned char lead = static_cast<unsigned char>(word.text[at]);
+            const std::size_t length = lead == 0xC2 ? 2 : lead == 0xE2 ? 3 : 1;
             throw ScriptError(lineNumber, "a control character (" + Escaped(word.text.substr(at, length)) +
                                               ") in a word: a script is plain text");
         }
@@ -367,6 +371,10 @@ int ScriptRunner::RunScript() {
             Report(e);
             if (!m_options.interactive)
                 return 2;
+        } catch (const std::ios_base::failure&) {
+            throw;  // the script cannot be read
+        } catch (const std::exception& e) {
+            m_host.ReportFault(e);  // `lines` and the like call the module's code
         }
     }
     m_host.Out().flush();
@@ -672,12 +680,11 @@ void ScriptRunner::SaveRecords(int line, const std::string& file) {
             if (script == *target)
                 throw ScriptError(line, file + " is a script being read: saving there would overwrite it");
     }
-    const auto bytes = m_host.SaveRecords();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
-        throw ScriptError(line, file + ": cannot write the record file");
+    try {
+        m_host.SaveRecordFile(path.string(), file);
+    } catch (const HostError& e) {
+        throw ScriptError(line, e.what());
+    }
 }
 
 void ScriptRunner::PrintControl(CGUIBaseDlg& dlg, UINT id) {

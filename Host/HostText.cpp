@@ -51,6 +51,12 @@ bool IsC1(std::string_view text, std::size_t at, std::size_t length) {
            static_cast<unsigned char>(text[at + 1]) < 0xA0;
 }
 
+// U+2028 LINE SEPARATOR and U+2029 PARAGRAPH SEPARATOR: line breaks to whatever reads Unicode lines.
+bool IsLineSeparator(std::string_view text, std::size_t at, std::size_t length) {
+    return length == 3 && text.compare(at, 2, "\xE2\x80") == 0 &&
+           (static_cast<unsigned char>(text[at + 2]) | 1) == 0xA9;
+}
+
 bool IsC0(unsigned char c) {
     return c < 0x20 || c == 0x7F;
 }
@@ -76,6 +82,8 @@ std::string Escape(std::string_view text, bool quoted) {
         }
         if (IsC1(text, i, length)) {
             out += Hex(static_cast<unsigned char>(text[i + 1]), "\\u00");
+        } else if (IsLineSeparator(text, i, length)) {
+            out += Hex(static_cast<unsigned char>(text[i + 2]) - 0x80, "\\u20");
         } else if (c == '\n') {
             out += "\\n";
         } else if (c == '\r') {
@@ -114,7 +122,8 @@ std::size_t FindControlCharacter(std::string_view text) {
             ++i;
             continue;
         }
-        if (IsC0(static_cast<unsigned char>(text[i])) || IsC1(text, i, length))
+        if (IsC0(static_cast<unsigned char>(text[i])) || IsC1(text, i, length) ||
+            IsLineSeparator(text, i, length))
             return i;
         i += length;
     }

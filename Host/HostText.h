@@ -17,8 +17,9 @@ inline constexpr std::size_t kMaxStoreBytes = std::size_t{256} << 20;  // a reco
 // "16 MiB" for a whole number of MiB, else "N bytes".
 std::string SizeText(std::size_t bytes);
 
-// Text from the input as it may be shown on a terminal: control characters (C0, DEL, C1) as \n, \r,
-// \t or \xNN (\u0085 for C1), bytes that are not UTF-8 as \xNN; everything else as it is.
+// Text from the input as it may be shown on a terminal: control characters (C0, DEL, C1, and the line
+// and paragraph separators U+2028 and U+2029) as \n, \r, \t or \xNN (\u0085 for C1, \u2028), bytes
+// that are not UTF-8 as \xNN; everything else as it is.
 std::string Escaped(std::string_view text);
 // The same in double quotes, with a quote or backslash inside escaped too: "a\"b".
 std::string Shown(std::string_view text);

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -35,7 +36,8 @@ const char kUsage[] =
     "`tvkhost COMMAND --help` describes a command and its options. Exit status: 0 on success, 2 on\n"
     "bad input (a script, data or record file that cannot be read or is malformed, a log that cannot\n"
     "be written, a bad option; the message names the file and line), 1 when the module cannot be\n"
-    "loaded.\n"
+    "loaded. A fault in the module is reported as an assertion (`assert: FILE:LINE`) and the run goes\n"
+    "on.\n"
     "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
 
 const char kDemoHelp[] =
@@ -286,7 +288,7 @@ int Demo(const Options& o) {
     const EmbeddedResource* data = FindEmbedded("data/example.csv");
     const EmbeddedResource* bundled = FindEmbedded("data/demo.tvs");
     if (!data || !bundled)
-        throw std::runtime_error("the example data is missing from this build");
+        throw ModuleLoadError("the example data is missing from this build");
     const std::string valuesName = o.values.value_or("demo.tvs");
     TextBuf bundledText(bundled->bytes);
     std::istream bundledValues(&bundledText);
@@ -448,6 +450,9 @@ int Help(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file that would outgrow the size limit fails to be written, and says so, as on a full disk;
+    // the signal would end the run with a half-written file beside the kept one.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string command = argc > 1 ? argv[1] : "";
     try {
         if (command == "--help" || command == "-h") {
@@ -482,9 +487,14 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
         return 2;
-    } catch (const std::exception& e) {
+    } catch (const ModuleLoadError& e) {
         std::cout.flush();
         std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
         return 1;
+    } catch (const std::exception& e) {
+        // A fault that ended the run: reported as the module's assertions are, with what it said.
+        std::cout << "assert: main.cpp:" << __LINE__ << std::endl;
+        std::cerr << "tvkhost: " << Escaped(e.what()) << "\n";
+        return 2;
     }
 }

@@ -12,7 +12,8 @@
 // "+", an exclusion reads "A#B-A*B".
 //
 // Delta (a constant added to every cell before fitting) and the order (the term buttons' interaction
-// order) hold for one session: neither is archived, so a record read back has them at their defaults.
+// order) hold for one session: neither is archived, and a record read back from a store has them at
+// their defaults (OnReadBack), also when it is read into a record that held others.
 class CLogLinData : public CRecordOptions<CLogLinData> {
 public:
     static constexpr UINT kSaveTypeCombo = 1270;
@@ -42,6 +43,7 @@ public:
     }
 
     void Serialize(CArchive& ar) override;
+    void OnReadBack() override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 

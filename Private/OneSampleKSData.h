@@ -9,7 +9,8 @@
 //
 // Options, in declared order: ListOfVariablesList, SelectedVariablesList, SaveStatisticEdit,
 // SaveStatisticCheck, DistribManagerData. Archive: the base part and the dialog id; SaveStatisticEdit;
-// SaveStatisticCheck; the two lists; the distribution.
+// SaveStatisticCheck; the two lists; the distribution. An archive holding another dialog id than the
+// two tests' is refused.
 //
 // Lines: the module line (12926); SAVE "file" when saving; then, when the chosen distribution has a
 // function stem, "KS " (or "AD ") and the variables, " / ", the distribution's keyword and its
@@ -28,6 +29,9 @@ public:
     };
     // Null for a type without a keyword.
     static const Keyword* FindKeyword(int type);
+
+    // A page is the Kolmogorov-Smirnov test's until a composite makes it another's.
+    COneSampleKSData() { SetDialogID(kKolmogorovSmirnov); }
 
     static CString GetDefaultSaveStatisticEdit() { return {}; }
     static int GetDefaultSaveStatisticCheck() { return 0; }

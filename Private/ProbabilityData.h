@@ -7,8 +7,10 @@
 //
 // Archive, after the base part and the dialog id of CDistribNewData: the value, only under 2249 and
 // 2250, as an 8-byte double except in the discrete calculator with a function other than the inverse,
-// where it is a 4-byte integer; the text; the function index (4 bytes); the distribution. Loading
-// decides the value's width by the function index the record holds before loading, as storing did.
+// where it is a 4-byte integer; the text; the function index (4 bytes); the distribution. The index that
+// decides the value's width comes after it, so loading reads the width from the bytes: the width with
+// which the rest reads as a text, an index that agrees with it and a distribution. Only when both
+// widths would do (bytes made to look so) does the index the record holds before loading decide.
 class CProbabilityData : public CRecordOptions<CProbabilityData, CDistribNewData> {
 public:
     static constexpr UINT kContinuous = 2249;
@@ -28,6 +30,8 @@ public:
     bool IsDiscrete() const { return GetDialogID() == kDiscrete; }
     // Whether the value is archived and typed as an integer.
     bool IsIntegerValue() const { return IsDiscrete() && FunctionRadio != FunctionIF; }
+    // Loading the discrete calculator: whether the value `ar` is at was stored as an integer.
+    bool StoredValueIsInteger(const CArchive& ar) const;
     // The parameter values of the chosen distribution, in order.
     std::vector<double> GetParameters() const;
     // Whether parameter `index` (from 0) of `type` is an integer (degrees of freedom, counts).

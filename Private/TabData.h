@@ -21,6 +21,7 @@ public:
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
+    void OnReadBack() override;
     // Forwards to every page; a composite whose pages must not all be asked overrides it.
     void ReassignDefaultValue() override;
     // A composite is kept by the host and never has a parent of its own: a non-null one is reported.

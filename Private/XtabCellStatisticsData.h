@@ -7,8 +7,8 @@
 // own; its clauses join the table line the table page wrote before it.
 //
 // Each combo is an index into the data's numeric variables (the list that fills the dialog's combos);
-// an index outside that list makes the list throw its invalid-argument exception while the clauses
-// are built, and nothing is joined.
+// a statistic whose index lies outside the data's list now (a record kept from other data, or read
+// before the data) is left out, as a dialog leaves out the variables the data lacks.
 class CXtabCellStatisticsData : public CRecordOptions<CXtabCellStatisticsData> {
 public:
     static int GetDefaultMinimumCheck() { return 0; }

@@ -26,8 +26,9 @@ int CFittingData::GetDistribType(const CDistribManager& manager, const CString& 
 
 void CFittingData::Serialize(CArchive& ar) {
     CDistribNewData::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, ListOfVariablesList, SelectedVariablesList, DistributionsList,
-          SelectedDistributionsList, DistribManagerData);
+    ar.Io(SaveFileEdit, SaveFileCheck, ListOfVariablesList, SelectedVariablesList);
+    ar.IoNames(CArchive::TextKind::DisplayName, DistributionsList, SelectedDistributionsList);
+    ar.Io(DistribManagerData);
 }
 
 void CFittingData::FillListSource() {

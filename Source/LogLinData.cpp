@@ -16,8 +16,14 @@ CGUIData<int> CLogLinData::GetDefaultOrderEdit() {
 void CLogLinData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
     ar.Io(SaveCheck, SaveCombo, SaveFileEdit, ModelRadio, ExcludeTermsCheck, CustomModelEdit,
-          ListOfVariablesList, ModelTermsList, TableFactorsList, ConvergenceEdit, LconvergenceEdit,
-          ToleranceEdit, IterationsEdit, HalvingsEdit);
+          ListOfVariablesList);
+    ar.IoNames(CArchive::TextKind::ModelTerm, ModelTermsList);
+    ar.Io(TableFactorsList, ConvergenceEdit, LconvergenceEdit, ToleranceEdit, IterationsEdit, HalvingsEdit);
+}
+
+void CLogLinData::OnReadBack() {
+    DeltaEdit = GetDefaultDeltaEdit();
+    OrderEdit = GetDefaultOrderEdit();
 }
 
 void CLogLinData::FillListSource() {

@@ -75,6 +75,11 @@ const wchar_t* COneSampleKSData::DistribInfoFile(UINT dialogId) {
 
 void COneSampleKSData::Serialize(CArchive& ar) {
     CDistribNewData::Serialize(ar);
+    // The variant picks the test the line names: a record holding another names none.
+    if (ar.IsLoading() && GetDialogID() != kKolmogorovSmirnov && GetDialogID() != kAndersonDarling)
+        ar.Fail("unknown test variant " + std::to_string(GetDialogID()) +
+                " (the Kolmogorov-Smirnov test is " + std::to_string(kKolmogorovSmirnov) +
+                ", the Anderson-Darling test " + std::to_string(kAndersonDarling) + ")");
     ar.Io(SaveStatisticEdit, SaveStatisticCheck, ListOfVariablesList, SelectedVariablesList,
           DistribManagerData);
 }

@@ -43,10 +43,46 @@ CString CProbabilityData::ParameterList(int type, const std::vector<double>& val
     return list;
 }
 
+namespace {
+
+// How the rest of `ar` reads with the value `integer` (4 bytes) or not (8): whether the text, a function
+// index that stores its value that wide and the distribution follow, and whether they end the archive.
+// Reads a copy: `ar` stays where it is.
+struct ValueReading {
+    bool fits = false;
+    bool endsArchive = false;
+};
+
+ValueReading ReadValueAs(const CArchive& ar, bool integer) {
+    CArchive rest(std::span(ar.GetBuffer()).subspan(ar.GetPosition()));
+    try {
+        integer ? static_cast<void>(rest.ReadInt32("value")) : static_cast<void>(rest.ReadDouble("value"));
+        rest.ReadString("text");
+        const bool inverse = rest.ReadInt32("function") == CProbabilityData::FunctionIF;
+        CDistribManagerData distribution;
+        distribution.Serialize(rest);
+        return {inverse != integer, rest.AtEnd()};
+    } catch (const CArchiveException&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+bool CProbabilityData::StoredValueIsInteger(const CArchive& ar) const {
+    const ValueReading asInteger = ReadValueAs(ar, true);
+    const ValueReading asDouble = ReadValueAs(ar, false);
+    if (asInteger.fits != asDouble.fits)
+        return asInteger.fits;
+    if (asInteger.fits && asInteger.endsArchive != asDouble.endsArchive)
+        return asInteger.endsArchive;
+    return IsIntegerValue();
+}
+
 void CProbabilityData::Serialize(CArchive& ar) {
     CDistribNewData::Serialize(ar);
     if (GetDialogID() == kContinuous || GetDialogID() == kDiscrete) {
-        if (IsIntegerValue()) {
+        if (ar.IsLoading() ? IsDiscrete() && StoredValueIsInteger(ar) : IsIntegerValue()) {
             int value = static_cast<int>(Value);
             ar.Io(value);
             Value = value;

@@ -18,6 +18,11 @@ void CTabDataBase::FillListSource() {
         GetPage(i)->FillListSource();
 }
 
+void CTabDataBase::OnReadBack() {
+    for (int i = 0; i < GetPageCount(); ++i)
+        GetPage(i)->OnReadBack();
+}
+
 void CTabDataBase::ReassignDefaultValue() {
     for (int i = 0; i < GetPageCount(); ++i)
         GetPage(i)->ReassignDefaultValue();

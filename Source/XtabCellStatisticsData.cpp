@@ -41,8 +41,8 @@ void CXtabCellStatisticsData::GetCommandInfoList(CCmdList& lines) const {
     CBaseGui::GetSourceVariable(variables, kSourceNumericVariables, 0);
     CString text;
     for (const Statistic& s : kStatistics)
-        if (this->*s.check)
-            text += s.keyword + variables.GetAt(this->*s.combo).GetVariableName();
+        if (const int index = this->*s.combo; this->*s.check && index >= 0 && index < variables.GetSize())
+            text += s.keyword + variables.GetAt(index).GetVariableName();
 
     const int table = GetHotCommandPosition(lines);
     if (table < 0)

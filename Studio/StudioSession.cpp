@@ -56,12 +56,7 @@ void StudioSession::LoadData(const std::string& path) {
 }
 
 void StudioSession::SaveRecords(const std::string& path) const {
-    const auto bytes = m_host->SaveRecords();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
-        throw HostError(path + ": cannot write the record file");
+    m_host->SaveRecordFile(path, path);
 }
 
 void StudioSession::OpenRecords(const std::string& path) {

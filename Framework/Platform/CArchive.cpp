@@ -169,6 +169,10 @@ std::size_t CArchive::ReadCount(const char* what, std::size_t minElementBytes) {
 }
 
 CString CArchive::ReadString(const char* what) {
+    return ReadText(what, TextKind::Text);
+}
+
+CString CArchive::ReadText(const char* what, TextKind kind) {
     const std::size_t start = m_position;
     // Field names for messages are put together only when something is wrong.
     if (Take(1, what, " marker") != 0xFF || Take(2, what, " marker") != 0xFFFE) {
@@ -206,5 +210,7 @@ CString CArchive::ReadString(const char* what) {
     }
     read.ReleaseBuffer(static_cast<int>(length));
     m_position += 2 * n;
+    if (m_pFields)
+        m_pFields->push_back({start, true, kind, read});
     return read;
 }

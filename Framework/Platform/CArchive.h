@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "Platform/CString.h"
@@ -78,21 +79,41 @@ public:
 
     [[noreturn]] void Fail(const std::string& what) const;
 
-    // Loading: a reader that holds names to a rule of its own has each variable name read noted here,
-    // with the type it carries and the offset it starts at.
-    struct NameRead {
-        CString name;
-        int type;
+    // What a text read from an archive is, so that a reader can hold each to the rule of its kind: a
+    // plain text (a file name, a typed model or list), or a name in a list of variables of the data, of
+    // terms of a loglinear model, or of things the module offers by their display name.
+    enum class TextKind { Text, VariableName, ModelTerm, DisplayName };
+    // Loading: a field read, noted for a reader that checks what it reads (see SetFieldLog).
+    struct FieldRead {
         std::size_t offset;
+        bool isText;  // a text; else a plain 4-byte integer option (a check, a combo or radio index)
+        TextKind kind;
+        CString text;
     };
-    void SetNameLog(std::vector<NameRead>* log) { m_pNames = log; }
-    void NoteName(const CString& name, int type, std::size_t offset) {
-        if (m_pNames)
-            m_pNames->push_back({name, type, offset});
+    // Loading: every text and every plain integer option read from now on is noted in `log`.
+    void SetFieldLog(std::vector<FieldRead>* log) { m_pFields = log; }
+    // A name of the list being read: its kind is the list's (variables of the data, unless IoNames).
+    CString ReadName(const char* what) { return ReadText(what, m_nameKind); }
+    // As Io, for lists whose names are of another kind than variables of the data. Only the field log
+    // tells the difference: the archive form is the same.
+    template <class... T>
+    void IoNames(TextKind kind, T&... lists) {
+        struct Restore {
+            CArchive& ar;
+            TextKind was;
+            ~Restore() { ar.m_nameKind = was; }
+        } restore{*this, std::exchange(m_nameKind, kind)};
+        Io(lists...);
     }
 
 private:
-    void IoOne(int& v) { IsStoring() ? WriteInt32(v) : void(v = ReadInt32("int")); }
+    void IoOne(int& v) {
+        if (IsStoring())
+            return WriteInt32(v);
+        if (m_pFields)
+            m_pFields->push_back({m_position, false, TextKind::Text, {}});
+        v = ReadInt32("int");
+    }
     void IoOne(unsigned int& v) { IsStoring() ? WriteUInt32(v) : void(v = ReadUInt32("unsigned int")); }
     void IoOne(double& v) { IsStoring() ? WriteDouble(v) : void(v = ReadDouble("double")); }
     void IoOne(CString& v) { IsStoring() ? WriteString(v) : void(v = ReadString("string")); }
@@ -100,6 +121,7 @@ private:
     requires requires(T& t, CArchive& ar) { t.Serialize(ar); }
     void IoOne(T& v) { v.Serialize(*this); }
 
+    CString ReadText(const char* what, TextKind kind);
     void RequireStoring(const char* what) const;
     // `what` and `suffix` together name the field; joined only for a message.
     void Need(std::size_t bytes, const char* what, const char* suffix = "") const {
@@ -126,5 +148,6 @@ private:
     Mode m_mode;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_position = 0;
-    std::vector<NameRead>* m_pNames = nullptr;
+    std::vector<FieldRead>* m_pFields = nullptr;
+    TextKind m_nameKind = TextKind::VariableName;
 };

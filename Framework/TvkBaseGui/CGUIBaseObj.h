@@ -35,6 +35,9 @@ public:
     // Loads the record from a loading archive; on any failure the record is left exactly as it was
     // and the archive's exception goes on to the caller.
     void LoadFromArchive(CArchive& ar);
+    // The record was read back from a store, as against restored from a copy of itself: what it does not
+    // archive and does not keep across a reading comes back as built. Most records keep all of it.
+    virtual void OnReadBack() {}
 
     // Data-dependent work before a dialog opens, and the record's command lines.
     virtual void ReassignDefaultValue() {}

@@ -6,13 +6,11 @@ void CGUIDataVariable::Serialize(CArchive& ar) {
         ar.WriteInt32(m_nType);
         ar.WriteInt32(m_nFlags);
     } else {
-        const std::size_t at = ar.GetPosition();
-        CString name = ar.ReadString("variable name");
+        CString name = ar.ReadName("variable name");
         const int type = ar.ReadInt32("variable type");
         const int flags = ar.ReadInt32("variable flags");
         m_strName = std::move(name);
         m_nType = type;
         m_nFlags = flags;
-        ar.NoteName(m_strName, m_nType, at);
     }
 }
