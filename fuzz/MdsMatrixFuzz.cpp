@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CString rows = config.GetCountedRowsText(dimensions);
         const std::size_t counted =
             CMdsConfigData::ForEachCountedRow(wide, dimensions, [](std::wstring_view) {});
-        const std::wstring_view line = GetSingleLineMatrixString(rows).str();
+        const CString joined = GetSingleLineMatrixString(rows);
+        const std::wstring_view line = joined.str();
         if (line.find_first_not_of(L"= ;-.0123456789") != std::wstring_view::npos)
             Broken("a CONFIG line carries a character of no number");
         if (!rows.IsEmpty() &&
