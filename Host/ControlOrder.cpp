@@ -21,7 +21,8 @@ std::vector<UINT> TemplateOrder(const CGUIBaseDlg& dlg) {
         for (const TemplateControl& c : t->controls) {
             if (!dlg.FindCtrl(c.id) || !inTemplate.insert(c.id).second)
                 continue;
-            if (placeholder == std::string::npos && c.kind == "static" && c.text.IsEmpty())
+            const bool marked = std::find(c.hints.begin(), c.hints.end(), "placeholder") != c.hints.end();
+            if (placeholder == std::string::npos && c.kind == "static" && (marked || c.text.IsEmpty()))
                 placeholder = order.size() + 1;
             order.push_back(c.id);
         }

@@ -10,8 +10,9 @@
 // here, so the two cannot drift apart; the module never asks for it.
 //
 // - The template's order, with the controls the module made at run time (a distribution manager's)
-//   where the template's first untitled static holds their place: its combos first, then each of its
-//   statics with the field it labels. Without such a static they go before the standard buttons.
+//   where the template's placeholder holds their place (the static hinted "placeholder", else the first
+//   untitled static): its combos first, then each of its statics with the field it labels. Without a
+//   placeholder they go before the standard buttons.
 // - A target list's add and remove buttons stand right before it, and before the static that titles it
 //   (they sit between the source list and the target on the page).
 // - A static right before a list is the list's title, unless it only names the list's context-menu

@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DlgStat1.h"
@@ -112,6 +113,8 @@ public:
     // While quiet, nothing reaches the kernel or the output (used when the host opens dialogs itself).
     void SetQuiet(bool quiet) { m_quiet += quiet ? 1 : -1; }
     bool IsQuiet() const { return m_quiet > 0; }
+    // The last status, message or warning text held back while quiet, taken once.
+    std::string TakeQuietReport() { return std::exchange(m_quietReport, {}); }
 
     // IGlobal
     IModule* FindModule(const CString& name) override;
@@ -151,6 +154,7 @@ private:
     CGUIBaseObj* MakeRecord(UINT command);
 
     int m_quiet = 0;
+    std::string m_quietReport;
 
     std::ostream& m_out;
     HostSettings m_settings;

@@ -37,6 +37,14 @@ public:
     void OnCtrlChanged(UINT id) override;
     void OnCtrlClicked(UINT id) override;
     bool WritePicture(const std::string& pngPath) override;
+    bool PicturePng(std::vector<unsigned char>& png) override;
+    std::pair<int, int> PictureSize() const override;
+    // The outline of the area under a sampled density that the function measures, as (x, y) corners
+    // in order: from the first point up to the limit, or from the limit to the last point for the
+    // upper tail; the curve's height at the limit comes from the points either side of it. Empty when
+    // nothing lies on the measured side.
+    static std::vector<std::pair<double, double>> ShadedRegion(
+        const std::vector<std::pair<double, double>>& curve, double xLimit, bool upperTail);
 
     // The results table: label and text per row.
     const std::vector<std::pair<CString, CString>>& GetResultRows() const { return m_results; }

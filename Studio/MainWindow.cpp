@@ -152,6 +152,8 @@ void MainWindow::Choose(UINT command) {
     } catch (const std::exception& e) {
         ShowError(QString::fromStdString(e.what()));
     }
+    // What the dialog said while it was open was about its controls, which are gone.
+    statusBar()->clearMessage();
     UpdateMenus();
 }
 

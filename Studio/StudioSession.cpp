@@ -107,6 +107,7 @@ StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::
                               c.m_bVisible, c.m_nComboIndex});
         }
     m_host->SetQuiet(true);
+    m_host->TakeQuietReport();
     try {
         if (dlg.OKLike()) {
             CCmdList lines;
@@ -115,6 +116,7 @@ StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::
                 preview.lines.push_back(line.GetCommand().ToUtf8());
         } else {
             preview.refused = true;
+            preview.reason = m_host->TakeQuietReport();
         }
     } catch (...) {
         m_host->SetQuiet(false);
@@ -124,7 +126,10 @@ StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::
     for (const ControlState& s : states) {
         s.ctrl->m_strText = s.text;
         s.ctrl->m_strToolTip = s.toolTip;
-        s.ctrl->m_color = s.color;
+        // A check the value now passes takes its mark off at once (as OK would); a failing one paints
+        // nothing before the user presses OK.
+        if (s.ctrl->m_color != kColorWhite)
+            s.ctrl->m_color = s.color;
         s.ctrl->m_nChecked = s.checked;
         s.ctrl->m_bEnabled = s.enabled;
         s.ctrl->m_bVisible = s.visible;
