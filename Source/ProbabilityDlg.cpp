@@ -424,16 +424,18 @@ struct Glyph {
 
 const std::vector<Glyph>& Glyphs() {
     static const std::vector<Glyph> glyphs = {
-        {'0', {{{0, 0}, {4, 0}, {4, 6}, {0, 6}, {0, 0}}}},
+        {'0', {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
         {'1', {{{1, 1}, {2, 0}, {2, 6}}, {{1, 6}, {3, 6}}}},
         {'2', {{{0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 2}, {0, 6}, {4, 6}}}},
-        {'3', {{{0, 0}, {4, 0}, {4, 6}, {0, 6}}, {{1, 3}, {4, 3}}}},
+        {'3', {{{0, 0}, {4, 0}, {2, 2.5}, {3, 2.5}, {4, 3.5}, {4, 5}, {3, 6}, {0, 6}}}},
         {'4', {{{3, 6}, {3, 0}, {0, 4}, {4, 4}}}},
         {'5', {{{4, 0}, {0, 0}, {0, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {0, 6}}}},
-        {'6', {{{4, 0}, {1, 0}, {0, 1}, {0, 6}, {4, 6}, {4, 3}, {0, 3}}}},
+        {'6', {{{3.5, 0}, {1.5, 0}, {0, 1.5}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}}}},
         {'7', {{{0, 0}, {4, 0}, {1, 6}}}},
-        {'8', {{{0, 0}, {4, 0}, {4, 6}, {0, 6}, {0, 0}}, {{0, 3}, {4, 3}}}},
-        {'9', {{{4, 3}, {0, 3}, {0, 0}, {4, 0}, {4, 5}, {3, 6}, {0, 6}}}},
+        {'8',
+         {{{1, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}},
+          {{1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 4}, {1, 3}}}},
+        {'9', {{{4, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 4.5}, {2.5, 6}, {0.5, 6}}}},
         {'.', {{{1.5, 5.4}, {2.5, 5.4}, {2.5, 6}, {1.5, 6}, {1.5, 5.4}}}},
         {'-', {{{0.5, 3}, {3.5, 3}}}},
         {'+', {{{0.5, 3}, {3.5, 3}}, {{2, 1.5}, {2, 4.5}}}},
@@ -471,12 +473,13 @@ void DrawText(cairo_t* cr, double x, double y, const std::string& text) {
     cairo_restore(cr);
 }
 
-// Round tick values from `low` to `high`: steps of 1, 2, 2.5 or 5 times a power of ten, about five.
-std::vector<double> Ticks(double low, double high) {
+}  // namespace
+
+std::vector<double> CProbabilityDlg::AxisTicks(double low, double high) {
     std::vector<double> ticks;
     if (!(high > low) || !std::isfinite(low) || !std::isfinite(high))
         return ticks;
-    const double rough = (high - low) / 5;
+    const double rough = (high - low) / 8;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     double step = power;
     for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
@@ -488,6 +491,8 @@ std::vector<double> Ticks(double low, double high) {
         ticks.push_back(std::abs(t) < step * 1e-9 ? 0.0 : t);
     return ticks;
 }
+
+namespace {
 
 std::string TickText(double v) {
     char text[32];
@@ -564,7 +569,7 @@ void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, doub
     cairo_line_to(cr, plotLeft, plotBottom);
     cairo_line_to(cr, plotRight, plotBottom);
     cairo_stroke(cr);
-    for (double t : Ticks(xMin, xMax)) {
+    for (double t : CProbabilityDlg::AxisTicks(xMin, xMax)) {
         if (discrete && t != std::floor(t))
             continue;
         // A discrete value's tick stands at the middle of its bar.
@@ -575,7 +580,7 @@ void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, doub
         DrawText(cr, std::clamp(at - TextWidth(text) / 2, left + 2, left + kPlotWidth - 2 - TextWidth(text)),
                  plotBottom + 8, text);
     }
-    for (double t : Ticks(0, yMax)) {
+    for (double t : CProbabilityDlg::AxisTicks(0, yMax)) {
         cairo_move_to(cr, plotLeft - 4, Y(t));
         cairo_line_to(cr, plotLeft, Y(t));
         const std::string text = TickText(t);

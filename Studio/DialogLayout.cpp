@@ -88,7 +88,9 @@ DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
         std::size_t next = i + 1;
         while (next < plan.order.size() && placed.count(plan.order[next]))
             ++next;
-        if (IsLabel(kind) && next < plan.order.size() && IsField(dlg.Ctrl(plan.order[next]))) {
+        // A radio button labels a field only on its line: a multi-line field wants a label of its own.
+        if (IsLabel(kind) && next < plan.order.size() && IsField(dlg.Ctrl(plan.order[next])) &&
+            !(kind == ControlKind::Radio && HasLayoutHint(dlg, plan.order[next], "multiline"))) {
             plan.rows.push_back({LayoutRow::Kind::Labelled, {id, plan.order[next]}, {}});
             placed.insert(plan.order[next]);
             continue;

@@ -27,12 +27,15 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "Host/ControlOrder.h"
 #include "Host/HostMenu.h"
 #include "TvkBaseGui/IPictureSource.h"
+#include "TvkUseRes/ResourceTables.h"
 
 namespace {
 
@@ -60,6 +63,25 @@ std::vector<CString> SelectedNames(const QListWidget& list) {
         if (list.item(i)->isSelected())
             names.push_back(FromQString(list.item(i)->text()));
     return names;
+}
+
+// What a combo box shows of its items: the words for a person that the combo table gives beside a
+// command word (the table whose texts are these items), else the items themselves.
+QStringList ShownComboItems(const std::vector<CString>& items) {
+    QStringList shown;
+    for (const CString& item : items)
+        shown << ToQString(item);
+    for (const auto& [id, table] : ResourceTables::Get().Combos()) {
+        if (table.size() != items.size() ||
+            !std::equal(table.begin(), table.end(), items.begin(),
+                        [](const ComboItem& entry, const CString& item) { return entry.text == item; }))
+            continue;
+        for (std::size_t i = 0; i < table.size(); ++i)
+            if (!table[i].shown.IsEmpty())
+                shown[static_cast<qsizetype>(i)] = ToQString(table[i].shown);
+        break;
+    }
+    return shown;
 }
 
 // A text without its accelerator marks, for a label that has no field to give the focus to.
@@ -212,21 +234,44 @@ public:
 
 constexpr int kRowSpacing = 6;
 
-// Where a run of narrow rows is cut into `columns` columns of about equal height: the first row of
-// each column after the first.
-std::vector<std::size_t> BalancedCuts(const std::vector<int>& heights, int columns) {
-    const double total = std::accumulate(heights.begin(), heights.end(), 0.0);
-    std::vector<std::size_t> cuts;
-    double above = 0;
-    for (std::size_t k = 0; k < heights.size() && static_cast<int>(cuts.size()) + 1 < columns; ++k) {
-        // Cut before row k when that leaves the column nearer its share than taking the row would.
-        const double share = total * static_cast<double>(cuts.size() + 1) / columns;
-        if (k > 0 && std::abs(above - share) <= std::abs(above + heights[k] - share) &&
-            (cuts.empty() || cuts.back() < k))
-            cuts.push_back(k);
-        above += heights[k];
+// Where a run of narrow rows is cut into `columns` columns (2 or 3): the first row of each column after
+// the first. The columns are about equally tall; a cut goes before a heading rather than after one or
+// inside a group of radio buttons. `heights` and `kinds` per row: 'h' a heading, 'r' a radio button, anything
+// else.
+std::vector<std::size_t> BalancedCuts(const std::vector<int>& heights, const std::string& kinds,
+                                      int columns) {
+    const std::size_t n = heights.size();
+    std::vector<int> above(n + 1, 0);
+    for (std::size_t k = 0; k < n; ++k)
+        above[k + 1] = above[k] + heights[k];
+    const auto cost = [&](std::size_t k) {
+        if (kinds[k] == 'h')
+            return -kRowSpacing * 3;
+        if (kinds[k - 1] == 'h' || (kinds[k] == 'r' && kinds[k - 1] == 'r'))
+            return kRowSpacing * 10;
+        return 0;
+    };
+    std::vector<std::size_t> best;
+    int bestScore = std::numeric_limits<int>::max();
+    for (std::size_t a = 1; a < n; ++a) {
+        if (columns == 2) {
+            const int score = std::max(above[a], above[n] - above[a]) + cost(a);
+            if (score < bestScore) {
+                bestScore = score;
+                best = {a};
+            }
+            continue;
+        }
+        for (std::size_t b = a + 1; b < n; ++b) {
+            const int score =
+                std::max({above[a], above[b] - above[a], above[n] - above[b]}) + cost(a) + cost(b);
+            if (score < bestScore) {
+                bestScore = score;
+                best = {a, b};
+            }
+        }
     }
-    return cuts;
+    return best;
 }
 
 int RowHeight(const DialogWindow::BuiltRow& r) {
@@ -276,6 +321,10 @@ QString ToEditText(const QString& text) {
 
 void DialogWindow::SetInteractive(bool interactive) {
     g_interactive = interactive;
+}
+
+bool DialogWindow::IsInteractive() {
+    return g_interactive;
 }
 
 DialogWindow::DialogWindow(StudioSession& session, CGUIBaseDlg& dlg, QWidget* parent)
@@ -544,6 +593,19 @@ void DialogWindow::BuildPage(Page& page) {
             if (auto* l = qobject_cast<QLabel*>(built.label))
                 l->setBuddy(built.field);
             page.labelOf[built.field] = built.label;
+            if (qobject_cast<QPlainTextEdit*>(built.field)) {
+                // A multi-line field stands under its label, across the page.
+                built.whole = new QWidget(page.content);
+                auto* v = new QVBoxLayout(built.whole);
+                v->setContentsMargins(0, 0, 0, 0);
+                built.label->setParent(built.whole);
+                built.field->setParent(built.whole);
+                if (auto* l = qobject_cast<QLabel*>(built.label))
+                    l->setWordWrap(true);
+                v->addWidget(built.label);
+                v->addWidget(built.field);
+                built.label = built.field = nullptr;
+            }
         } else if (r.kind == LayoutRow::Kind::PictureCaptions) {
             built.whole = new QWidget(page.content);
             built.wide = true;
@@ -654,8 +716,17 @@ void DialogWindow::ArrangePage(Page& page) {
             }
             const Run& run = runs[nextRun++];
             std::vector<std::size_t> bounds{run.first};
-            for (std::size_t cut : BalancedCuts(heights(run), run.columns))
-                bounds.push_back(run.first + cut);
+            if (run.columns > 1) {
+                std::string kinds;
+                for (std::size_t r = run.first; r < run.last; ++r) {
+                    const QWidget* w = page.rows[r].whole ? page.rows[r].whole : page.rows[r].label;
+                    kinds += qobject_cast<const QRadioButton*>(w)                        ? 'r'
+                             : qobject_cast<const QLabel*>(w) && page.rows[r].whole == w ? 'h'
+                                                                                         : '.';
+                }
+                for (std::size_t cut : BalancedCuts(heights(run), kinds, run.columns))
+                    bounds.push_back(run.first + cut);
+            }
             bounds.push_back(run.last);
             auto* columns = new QHBoxLayout;
             columns->setSpacing(3 * kRowSpacing);
@@ -751,12 +822,10 @@ void DialogWindow::RefreshPage(Page& page) {
             QStringList items;
             for (const CString& item : c->m_comboItems)
                 items << ToQString(item);
-            QStringList now;
-            for (int i = 0; i < combo->count(); ++i)
-                now << combo->itemText(i);
-            if (now != items) {
+            if (combo->property("items").toStringList() != items || combo->count() != items.size()) {
+                combo->setProperty("items", items);
                 combo->clear();
-                combo->addItems(items);
+                combo->addItems(ShownComboItems(c->m_comboItems));
             }
             combo->setCurrentIndex(c->m_nComboIndex);
         } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
@@ -939,6 +1008,14 @@ void DialogWindow::Act(const std::function<void()>& action) {
         return;
     }
     Refresh();
+    // A longer text (a range, a result) may want more room than the window has: it grows, once the
+    // layouts have heard of it.
+    QTimer::singleShot(0, this, [this] {
+        const QSize want = m_body->widget()->sizeHint();
+        const QSize have = m_body->viewport()->size();
+        if (isVisible() && (want.width() > have.width() || want.height() > have.height()))
+            FitToScreen();
+    });
 }
 
 void DialogWindow::ShowTab(int index) {

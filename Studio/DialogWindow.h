@@ -99,6 +99,7 @@ public:
     void Report(const HostReport& report);
     // Message boxes pop up only when interactive; otherwise they go to the status line.
     static void SetInteractive(bool interactive);
+    static bool IsInteractive();
     // Grows the window to what its controls ask for, within the screen's free area.
     void FitToScreen();
 

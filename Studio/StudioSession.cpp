@@ -45,6 +45,9 @@ void StudioSession::Dispatch(const std::string& line) {
         }
     if (report.kind == HostReport::Kind::Status)
         m_status = report.text;
+    // The series module now treats missing values as the line says; the menu's check follows it.
+    if (report.kind == HostReport::Kind::Line && (line == "MISSING INTERPOLATE" || line == "MISSING DELETE"))
+        m_host->Settings().interpolate = line == "MISSING INTERPOLATE";
     if (onReport)
         onReport(report);
 }

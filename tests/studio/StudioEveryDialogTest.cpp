@@ -32,14 +32,12 @@
 
 namespace {
 
-// The dialog items of the menus that the example data enables.
+// Every item of the menus (read from the resources: listing the tests needs no module); those the
+// example data leaves disabled, and those that open no dialog, are skipped when they run.
 std::vector<UINT> DialogCommands() {
     std::vector<UINT> commands;
-    StudioFixture f;
     for (const HostMenuItem& item : ModuleMenuItems())
-        if (f.session.Host().IsModuleCommand(item.command) &&
-            f.session.Host().UpdateCommand(item.command).m_bEnabled)
-            commands.push_back(item.command);
+        commands.push_back(item.command);
     return commands;
 }
 
@@ -53,6 +51,8 @@ std::wstring PathOf(UINT command) {
 // Opens the dialog and calls `check` on each of its pages (a plain dialog has one), shown.
 void ForEachPage(UINT command, const std::function<void(DialogWindow&, int page)>& check) {
     StudioFixture f;
+    if (!f.session.Host().UpdateCommand(command).m_bEnabled)
+        GTEST_SKIP() << "disabled";
     bool opened = false;
     RunInWindow(f.session, command, [&](DialogWindow& window) {
         opened = true;
@@ -284,6 +284,35 @@ TEST_P(EveryDialog, NamedAndTabbedInPageOrder) {
         };
         EXPECT_EQ(names(visited), names(want));
     });
+}
+
+// The window has a title whether the host titles dialogs by their menu path or lets them keep their
+// own; a composite's first tab is not named after another procedure that shares its page.
+TEST_P(EveryDialog, TitledUnderBothCaptionSettings) {
+    for (bool ownCaption : {false, true}) {
+        SCOPED_TRACE(ownCaption ? "own captions" : "menu paths");
+        StudioFixture f;
+        if (!f.session.Host().UpdateCommand(GetParam()).m_bEnabled)
+            GTEST_SKIP() << "disabled";
+        f.session.Host().Settings().usesCaption = ownCaption;
+        bool opened = false;
+        RunInWindow(f.session, GetParam(), [&](DialogWindow& window) {
+            opened = true;
+            EXPECT_FALSE(window.windowTitle().trimmed().isEmpty());
+            if (QTabWidget* tabs = window.Tabs()) {
+                for (const HostMenuItem& other : ModuleMenuItems()) {
+                    if (other.command == GetParam())
+                        continue;
+                    EXPECT_NE(tabs->tabText(0).toLower(),
+                              QString::fromStdWString(DisplayMenuText(other.chain.back())).toLower())
+                        << "the first tab is named after " << other.command;
+                }
+            }
+            PlayOnWidgets(window, "cancel");
+        });
+        if (!opened)
+            GTEST_SKIP() << "no dialog";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Menus, EveryDialog, ::testing::ValuesIn(DialogCommands()), RowName);
