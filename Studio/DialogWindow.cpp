@@ -388,8 +388,22 @@ DialogWindow::DialogWindow(StudioSession& session, CGUIBaseDlg& dlg, QWidget* pa
         connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) { ShowTab(index); });
     }
     m_status->setText(QString::fromStdString(m_session.TakeStatus()));
-    Refresh();
+    // The preview asks the dialog for its lines as OK would, which takes a while on much data: it comes
+    // right after the window's first paint, not before it.
+    Refresh(false);
     SetTabOrder();
+    installEventFilter(this);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Paint && m_previewPending) {
+        removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (m_previewPending && !m_refreshing && !m_dlg.IsEnded())
+                Refresh();
+        });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 DialogWindow::~DialogWindow() {
@@ -915,7 +929,7 @@ DialogWindow::Page* DialogWindow::ActivePage() {
     return &m_main;
 }
 
-void DialogWindow::Refresh() {
+void DialogWindow::Refresh(bool withPreview) {
     m_refreshing = true;
     // The dialog may have turned to another page itself (an OK that a page refused).
     for (auto& [index, page] : m_pages)
@@ -938,7 +952,8 @@ void DialogWindow::Refresh() {
         }
         RefreshPage(page);
     }
-    if (!m_dlg.IsEnded()) {
+    m_previewPending = !withPreview;
+    if (withPreview && !m_dlg.IsEnded()) {
         CGUIBaseDlg* active = &m_dlg.GetActiveControlsDialog();
         const StudioSession::Preview preview = m_session.PreviewLines(m_dlg, ShownDialogs());
         if (&m_dlg.GetActiveControlsDialog() != active)
@@ -1090,7 +1105,9 @@ QString DialogWindow::StatusText() const {
     return m_status->text();
 }
 
-QString DialogWindow::PreviewText() const {
+QString DialogWindow::PreviewText() {
+    if (m_previewPending && !m_dlg.IsEnded())
+        Refresh();
     return m_preview->toPlainText();
 }
 

@@ -92,7 +92,8 @@ public:
     // The scroll area the controls stand in.
     QScrollArea* Body() const { return m_body; }
     QString StatusText() const;
-    QString PreviewText() const;
+    // The lines OK would send now (computed first if the window has not had its first paint yet).
+    QString PreviewText();
     // The picture the dialog draws, when it draws one.
     const QLabel* Picture() const { return m_picture; }
     // Reports arriving while this window is open.
@@ -109,6 +110,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Page {
@@ -125,7 +127,8 @@ private:
     void BuildPage(Page& page);
     QWidget* MakeWidget(Page& page, UINT id, QWidget* parent);
     void RefreshPage(Page& page);
-    void Refresh();
+    // Brings every widget up to date; with the preview of the lines unless told otherwise.
+    void Refresh(bool withPreview = true);
     void RefreshPicture();
     void ShowTab(int index);
     void SetTabOrder();
@@ -149,7 +152,8 @@ private:
     QGroupBox* m_previewBox = nullptr;
     QPlainTextEdit* m_preview = nullptr;
     QLabel* m_picture = nullptr;
-    bool m_okRefused = false;  // the status line says why OK was refused
+    bool m_okRefused = false;       // the status line says why OK was refused
+    bool m_previewPending = false;  // the preview waits for the first paint
     bool m_refreshing = false;
     std::function<void(const HostReport&)> m_previousReport;
 };
