@@ -323,6 +323,26 @@ TEST(Keyboard, EnterIsOkEscapeIsCancel) {
     }
 }
 
+// A number edit takes only what may become a number: letters typed into it go nowhere.
+TEST(Keyboard, NumberEditsTakeOnlyNumbers) {
+    StudioFixture f;
+    RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+        auto* lag = qobject_cast<QLineEdit*>(window.Widget(1002));
+        lag->selectAll();
+        QTest::keyClicks(lag, "1a2.5");
+        EXPECT_EQ(lag->text(), "125");
+        EXPECT_EQ(window.Dialog().Ctrl(1002).m_strText, L"125");
+        PlayOnWidgets(window, "cancel");
+    });
+    RunInWindow(f.session, 1056, [&](DialogWindow& window) {
+        auto* value = qobject_cast<QLineEdit*>(window.Widget(3931));
+        value->selectAll();
+        QTest::keyClicks(value, "-1.5xe-3");
+        EXPECT_EQ(value->text(), "-1.5e-3");
+        PlayOnWidgets(window, "cancel");
+    });
+}
+
 TEST(Keyboard, AcceleratorAndTabOrder) {
     StudioFixture f;
     RunInWindow(f.session, 1039, [&](DialogWindow& window) {
