@@ -38,10 +38,14 @@ HostApp::HostApp(std::ostream& out) : m_out(out) {
     sinks.messageBox = [this](const CString& text, UINT, UINT) {
         if (!IsQuiet())
             m_out << "message: " << text.ToUtf8() << "\n";
+        else
+            m_quietReport = text.ToUtf8();
     };
     sinks.warning = [this](const CString& text) {
         if (!IsQuiet())
             m_out << "warning: " << text.ToUtf8() << "\n";
+        else
+            m_quietReport = text.ToUtf8();
     };
     InstallSinks(std::move(sinks));
 }
@@ -183,8 +187,12 @@ bool HostApp::IsCurrentModule(const CString& name) {
 }
 
 void HostApp::SendRegisteredMessage(const CString& message, const CString& text, long) {
-    if (message == L"UpdateStatusBar" && !IsQuiet())
+    if (message != L"UpdateStatusBar")
+        return;
+    if (!IsQuiet())
         m_out << "status: " << text.ToUtf8() << "\n";
+    else
+        m_quietReport = text.ToUtf8();
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DlgStat1.h"
@@ -114,6 +115,8 @@ public:
     // While quiet, nothing reaches the kernel or the output (used when the host opens dialogs itself).
     void SetQuiet(bool quiet) { m_quiet += quiet ? 1 : -1; }
     bool IsQuiet() const { return m_quiet > 0; }
+    // The last status, message or warning text held back while quiet, taken once.
+    std::string TakeQuietReport() { return std::exchange(m_quietReport, {}); }
 
     // IGlobal
     IModule* FindModule(const CString& name) override;
@@ -156,6 +159,7 @@ private:
 
     int m_quiet = 0;
     int m_making = 0;  // records the host makes for itself (MakeRecord)
+    std::string m_quietReport;
 
     std::ostream& m_out;
     HostSettings m_settings;

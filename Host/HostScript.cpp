@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "Host/ControlOrder.h"
 #include "Host/HostMenu.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/IPictureSource.h"
@@ -718,24 +719,18 @@ void ScriptRunner::PrintControl(CGUIBaseDlg& dlg, UINT id) {
 }
 
 void ScriptRunner::PrintControls(CGUIBaseDlg& dlg) {
-    const DialogTemplate* t = ResourceTables::Get().FindTemplate(dlg.GetTemplateID());
-    if (!t)
-        return;
     std::ostream& out = m_host.Out();
-    // In template order, which is the order a user meets them in. An edit or combo has no text of its
-    // own: its label is the nearest static, check or radio before it.
+    // In the order a user meets them, the desktop host's. An edit or combo has no text of its own: its
+    // label is the text of the static, check or radio right before it.
     CString label;
-    for (const TemplateControl& entry : t->controls) {
-        const CTKCtrl* c = dlg.FindCtrl(entry.id);
-        if (!c)
-            continue;
+    for (const UINT id : OrderControls(dlg).ids) {
+        const CTKCtrl* c = &dlg.Ctrl(id);
         const ControlKind kind = c->GetKind();
         const bool labels =
             kind == ControlKind::Static || kind == ControlKind::Check || kind == ControlKind::Radio;
-        if (labels && !c->m_strText.IsEmpty())
-            label = c->m_strText;
-        const CString& own = c->IsEdit() || kind == ControlKind::Combo ? label : c->m_strText;
-        out << entry.id << " " << ControlKindName(kind) << " " << Quote(DisplayMenuText(own.str(), true))
+        const bool field = c->IsEdit() || kind == ControlKind::Combo;
+        const CString& own = field ? label : c->m_strText;
+        out << id << " " << ControlKindName(kind) << " " << Quote(DisplayMenuText(own.str(), true))
             << " enabled=" << (c->m_bEnabled ? 1 : 0) << " visible=" << (c->m_bVisible ? 1 : 0);
         if (kind == ControlKind::Check || kind == ControlKind::Radio)
             out << " checked=" << (c->m_nChecked ? 1 : 0);
@@ -755,5 +750,7 @@ void ScriptRunner::PrintControls(CGUIBaseDlg& dlg) {
             out << " items=" << list.GetItemCount() << " selected=" << Quote(selected);
         }
         out << "\n";
+        if (!field)
+            label = labels ? c->m_strText : CString();
     }
 }

@@ -37,6 +37,17 @@ public:
     void OnCtrlChanged(UINT id) override;
     void OnCtrlClicked(UINT id) override;
     bool WritePicture(const std::string& pngPath) override;
+    bool PicturePng(std::vector<unsigned char>& png) override;
+    std::pair<int, int> PictureSize() const override;
+    // The outline of the area under a sampled density that the function measures, as (x, y) corners
+    // in order: from the first point up to the limit, or from the limit to the last point for the
+    // upper tail; the curve's height at the limit comes from the points either side of it. Empty when
+    // nothing lies on the measured side.
+    // The numbered ticks of an axis from `low` to `high`: round values about an eighth of the span apart
+    // (1, 2, 2.5 or 5 times a power of ten).
+    static std::vector<double> AxisTicks(double low, double high);
+    static std::vector<std::pair<double, double>> ShadedRegion(
+        const std::vector<std::pair<double, double>>& curve, double xLimit, bool upperTail);
 
     // The results table: label and text per row.
     const std::vector<std::pair<CString, CString>>& GetResultRows() const { return m_results; }

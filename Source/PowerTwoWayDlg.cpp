@@ -21,7 +21,7 @@ bool CPowerTwoWayDlg::IsTwoWay() const {
 }
 
 BOOL CPowerTwoWayDlg::OnInitDialog() {
-    SetCtrlWindowText(IDC_ROWS_LABEL, IsTwoWay() ? L"Number of &rows:" : L"Number of &groups:");
+    SetCtrlWindowText(IDC_ROWS_LABEL, IsTwoWay() ? L"N&umber of rows:" : L"Number of &groups:");
     return CPowerDlgBase::OnInitDialog();
 }
 

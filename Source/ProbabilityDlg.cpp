@@ -407,44 +407,133 @@ namespace {
 
 constexpr int kPlotWidth = 420;
 constexpr int kPlotHeight = 300;
-constexpr double kMargin = 24;
+constexpr int kPlotGap = 10;
+// The frame of a plot's axes inside its area: room for the numbers left and below.
+constexpr double kLeft = 46, kRight = 12, kTop = 12, kBottom = 26;
 
 void SetColor(cairo_t* cr, int r, int g, int b) {
     cairo_set_source_rgb(cr, r / 255.0, g / 255.0, b / 255.0);
 }
 
-// One plot area (density or probability function left, cumulative right; no text, which would bring
-// in the font machinery and its caches): its background, the region measured, the curve and the marker lines.
+// Numbers are drawn as strokes on a grid four units wide and six high (0 at the top): the plots need
+// only digits, a point, signs and an exponent, and strokes bring in no font machinery and its caches.
+struct Glyph {
+    char c;
+    std::vector<std::vector<std::pair<double, double>>> strokes;
+};
+
+const std::vector<Glyph>& Glyphs() {
+    static const std::vector<Glyph> glyphs = {
+        {'0', {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
+        {'1', {{{1, 1}, {2, 0}, {2, 6}}, {{1, 6}, {3, 6}}}},
+        {'2', {{{0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 2}, {0, 6}, {4, 6}}}},
+        {'3', {{{0, 0}, {4, 0}, {2, 2.5}, {3, 2.5}, {4, 3.5}, {4, 5}, {3, 6}, {0, 6}}}},
+        {'4', {{{3, 6}, {3, 0}, {0, 4}, {4, 4}}}},
+        {'5', {{{4, 0}, {0, 0}, {0, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {0, 6}}}},
+        {'6', {{{3.5, 0}, {1.5, 0}, {0, 1.5}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}}}},
+        {'7', {{{0, 0}, {4, 0}, {1, 6}}}},
+        {'8',
+         {{{1, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}},
+          {{1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 4}, {1, 3}}}},
+        {'9', {{{4, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 4.5}, {2.5, 6}, {0.5, 6}}}},
+        {'.', {{{1.5, 5.4}, {2.5, 5.4}, {2.5, 6}, {1.5, 6}, {1.5, 5.4}}}},
+        {'-', {{{0.5, 3}, {3.5, 3}}}},
+        {'+', {{{0.5, 3}, {3.5, 3}}, {{2, 1.5}, {2, 4.5}}}},
+        {'e', {{{0, 4}, {4, 4}, {4, 3}, {3, 2}, {1, 2}, {0, 3}, {0, 5}, {1, 6}, {4, 6}}}},
+    };
+    return glyphs;
+}
+
+constexpr double kGlyphScale = 1.5;                // pixels per grid unit
+constexpr double kGlyphAdvance = 6 * kGlyphScale;  // from one character to the next
+constexpr double kGlyphHeight = 6 * kGlyphScale;
+
+double TextWidth(const std::string& text) {
+    return text.empty() ? 0 : text.size() * kGlyphAdvance - 2 * kGlyphScale;
+}
+
+// Draws `text` with its top left corner at (x, y).
+void DrawText(cairo_t* cr, double x, double y, const std::string& text) {
+    cairo_save(cr);
+    cairo_set_line_width(cr, 1.1);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    for (char c : text) {
+        for (const Glyph& g : Glyphs())
+            if (g.c == c)
+                for (const auto& stroke : g.strokes) {
+                    cairo_move_to(cr, x + stroke[0].first * kGlyphScale, y + stroke[0].second * kGlyphScale);
+                    for (std::size_t i = 1; i < stroke.size(); ++i)
+                        cairo_line_to(cr, x + stroke[i].first * kGlyphScale,
+                                      y + stroke[i].second * kGlyphScale);
+                }
+        x += kGlyphAdvance;
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+}  // namespace
+
+std::vector<double> CProbabilityDlg::AxisTicks(double low, double high) {
+    std::vector<double> ticks;
+    if (!(high > low) || !std::isfinite(low) || !std::isfinite(high))
+        return ticks;
+    const double rough = (high - low) / 8;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power;
+    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (m * power >= rough) {
+            step = m * power;
+            break;
+        }
+    for (double t = std::ceil(low / step) * step; t <= high + step * 1e-9; t += step)
+        ticks.push_back(std::abs(t) < step * 1e-9 ? 0.0 : t);
+    return ticks;
+}
+
+namespace {
+
+std::string TickText(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", v);
+    return text;
+}
+
+// One plot area (density or probability function left, cumulative right): its background, the region
+// measured (density plot only), the curve, the marker lines, and the axes with their numbers.
 void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, double>>& points, double xMin,
-              double xMax, double yMax, double xLimit, double yLimit, bool shadeRight, bool discrete,
-              bool markY) {
+              double xMax, double yMax, double xLimit, double yLimit, bool upperTail, bool discrete,
+              bool density) {
     SetColor(cr, 122, 222, 125);
     cairo_rectangle(cr, left, 0, kPlotWidth, kPlotHeight);
     cairo_fill(cr);
     if (points.empty() || !(xMax > xMin) || !(yMax > 0))
         return;
-    const double span = discrete ? xMax - xMin + 1 : xMax - xMin;
-    const auto X = [&](double x) { return left + kMargin + (x - xMin) / span * (kPlotWidth - 2 * kMargin); };
-    const auto Y = [&](double y) {
-        return kPlotHeight - kMargin - std::min(y / yMax, 1.0) * (kPlotHeight - 2 * kMargin);
-    };
-    const auto measured = [&](double x) { return shadeRight ? x >= xLimit : x <= xLimit; };
-    SetColor(cr, 50, 195, 120);
-    if (discrete) {
-        for (const auto& [x, y] : points)
-            if (measured(x) && std::isfinite(y)) {
-                cairo_rectangle(cr, X(x), Y(y), X(x + 0.8) - X(x), Y(0) - Y(y));
-                cairo_fill(cr);
-            }
-    } else {
-        // The region as a polygon of the computed points cut at the limit.
-        cairo_move_to(cr, X(std::clamp(xLimit, xMin, xMax)), Y(0));
-        for (const auto& [x, y] : points)
-            if (measured(x) && std::isfinite(y))
+    // A bar of the discrete plots stands right of its value and is 0.8 wide.
+    const double xHigh = discrete ? xMax + 1 : xMax;
+    const double plotLeft = left + kLeft, plotRight = left + kPlotWidth - kRight;
+    const double plotTop = kTop, plotBottom = kPlotHeight - kBottom;
+    const auto X = [&](double x) { return plotLeft + (x - xMin) / (xHigh - xMin) * (plotRight - plotLeft); };
+    const auto Y = [&](double y) { return plotBottom - std::min(y / yMax, 1.0) * (plotBottom - plotTop); };
+    const double limit = std::clamp(xLimit, xMin, xHigh);
+
+    if (density) {
+        SetColor(cr, 50, 195, 120);
+        if (discrete) {
+            for (const auto& [x, y] : points)
+                if ((upperTail ? x >= xLimit : x <= xLimit) && std::isfinite(y)) {
+                    cairo_rectangle(cr, X(x), Y(y), X(x + 0.8) - X(x), Y(0) - Y(y));
+                    cairo_fill(cr);
+                }
+        } else if (const auto region = CProbabilityDlg::ShadedRegion(points, xLimit, upperTail);
+                   !region.empty()) {
+            cairo_move_to(cr, X(region[0].first), Y(region[0].second));
+            for (const auto& [x, y] : region)
                 cairo_line_to(cr, X(x), Y(y));
-        cairo_line_to(cr, X(shadeRight ? points.back().first : std::clamp(xLimit, xMin, xMax)), Y(0));
-        cairo_close_path(cr);
-        cairo_fill(cr);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
     }
     SetColor(cr, 255, 0, 0);
     cairo_set_line_width(cr, 2);
@@ -465,36 +554,122 @@ void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, doub
     cairo_stroke(cr);
     SetColor(cr, 41, 7, 209);
     cairo_set_line_width(cr, 1.5);
-    cairo_move_to(cr, X(std::clamp(xLimit, xMin, xMax)), kMargin / 2);
-    cairo_line_to(cr, X(std::clamp(xLimit, xMin, xMax)), Y(0));
-    if (markY) {
-        cairo_move_to(cr, left + kMargin, Y(yLimit));
-        cairo_line_to(cr, left + kPlotWidth - kMargin, Y(yLimit));
+    cairo_move_to(cr, X(limit), plotTop);
+    cairo_line_to(cr, X(limit), plotBottom);
+    if (!density) {
+        cairo_move_to(cr, plotLeft, Y(yLimit));
+        cairo_line_to(cr, plotRight, Y(yLimit));
     }
-    cairo_move_to(cr, left + kMargin, Y(0));
-    cairo_line_to(cr, left + kPlotWidth - kMargin, Y(0));
     cairo_stroke(cr);
+
+    // The axes, their ticks and numbers.
+    SetColor(cr, 0, 0, 0);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, plotLeft, plotTop);
+    cairo_line_to(cr, plotLeft, plotBottom);
+    cairo_line_to(cr, plotRight, plotBottom);
+    cairo_stroke(cr);
+    for (double t : CProbabilityDlg::AxisTicks(xMin, xMax)) {
+        if (discrete && t != std::floor(t))
+            continue;
+        // A discrete value's tick stands at the middle of its bar.
+        const double at = X(discrete ? t + 0.4 : t);
+        cairo_move_to(cr, at, plotBottom);
+        cairo_line_to(cr, at, plotBottom + 4);
+        const std::string text = TickText(t);
+        DrawText(cr, std::clamp(at - TextWidth(text) / 2, left + 2, left + kPlotWidth - 2 - TextWidth(text)),
+                 plotBottom + 8, text);
+    }
+    for (double t : CProbabilityDlg::AxisTicks(0, yMax)) {
+        cairo_move_to(cr, plotLeft - 4, Y(t));
+        cairo_line_to(cr, plotLeft, Y(t));
+        const std::string text = TickText(t);
+        DrawText(cr, plotLeft - 7 - TextWidth(text), Y(t) - kGlyphHeight / 2, text);
+    }
+    cairo_stroke(cr);
+}
+
+cairo_status_t AppendPng(void* closure, const unsigned char* data, unsigned int length) {
+    auto* png = static_cast<std::vector<unsigned char>*>(closure);
+    png->insert(png->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace
 
-bool CProbabilityDlg::WritePicture(const std::string& pngPath) {
+std::vector<std::pair<double, double>> CProbabilityDlg::ShadedRegion(
+    const std::vector<std::pair<double, double>>& curve, double xLimit, bool upperTail) {
+    std::vector<std::pair<double, double>> region;
+    std::vector<std::pair<double, double>> finite;
+    for (const auto& p : curve)
+        if (std::isfinite(p.first) && std::isfinite(p.second))
+            finite.push_back(p);
+    if (finite.empty() || !std::isfinite(xLimit))
+        return region;
+    const double low = finite.front().first, high = finite.back().first;
+    const double limit = std::clamp(xLimit, low, high);
+    // The curve's height at the limit, between the points that stand either side of it.
+    const auto next = std::lower_bound(finite.begin(), finite.end(), limit,
+                                       [](const auto& p, double x) { return p.first < x; });
+    double atLimit = next == finite.end() ? finite.back().second : next->second;
+    if (next != finite.begin() && next != finite.end() && next->first > limit) {
+        const auto& [x0, y0] = *(next - 1);
+        const auto& [x1, y1] = *next;
+        atLimit = y0 + (y1 - y0) * (limit - x0) / (x1 - x0);
+    }
+    const double from = upperTail ? limit : low;
+    const double to = upperTail ? high : limit;
+    if (!(to > from))
+        return region;
+    region.emplace_back(from, 0.0);
+    if (upperTail)
+        region.emplace_back(limit, atLimit);
+    for (const auto& p : finite)
+        if (p.first > from && p.first < to)
+            region.push_back(p);
+        else if (p.first == from && !upperTail)
+            region.push_back(p);
+    if (!upperTail)
+        region.emplace_back(limit, atLimit);
+    else if (finite.back().first == to)
+        region.push_back(finite.back());
+    region.emplace_back(to, 0.0);
+    return region;
+}
+
+std::pair<int, int> CProbabilityDlg::PictureSize() const {
+    return {2 * kPlotWidth + kPlotGap, kPlotHeight};
+}
+
+bool CProbabilityDlg::PicturePng(std::vector<unsigned char>& png) {
+    png.clear();
     if (m_Data.Plot.missing || m_density.empty())
         return false;
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, 2 * kPlotWidth + 10, kPlotHeight);
+    const auto [width, height] = PictureSize();
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_t* cr = cairo_create(surface);
     SetColor(cr, 255, 255, 255);
     cairo_paint(cr);
     const auto& plot = m_Data.Plot;
     const bool discrete = m_Data.IsDiscrete();
-    const bool right = m_Data.FunctionRadio == CProbabilityData::FunctionUpper;
-    DrawPlot(cr, 0, m_density, plot.xMin, plot.xMax, 1.1 * plot.densityMax, plot.xLimit, plot.yLimit, right,
-             discrete, false);
-    DrawPlot(cr, kPlotWidth + 10, m_cumulative, plot.xMin, plot.xMax, 1.0, plot.xLimit,
-             right ? 1 - plot.yLimit : plot.yLimit, right, discrete, true);
+    const bool upper = m_Data.FunctionRadio == CProbabilityData::FunctionUpper;
+    DrawPlot(cr, 0, m_density, plot.xMin, plot.xMax, 1.1 * plot.densityMax, plot.xLimit, plot.yLimit, upper,
+             discrete, true);
+    DrawPlot(cr, kPlotWidth + kPlotGap, m_cumulative, plot.xMin, plot.xMax, 1.0, plot.xLimit,
+             upper ? 1 - plot.yLimit : plot.yLimit, upper, discrete, false);
     cairo_destroy(cr);
-    const bool written = cairo_surface_write_to_png(surface, pngPath.c_str()) == CAIRO_STATUS_SUCCESS;
+    const bool written = cairo_surface_write_to_png_stream(surface, AppendPng, &png) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return written;
+}
+
+bool CProbabilityDlg::WritePicture(const std::string& pngPath) {
+    std::vector<unsigned char> png;
+    if (!PicturePng(png))
+        return false;
+    std::FILE* file = std::fopen(pngPath.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
+    return std::fclose(file) == 0 && written;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "Host/ControlOrder.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
@@ -13,49 +14,6 @@ bool IsLabel(ControlKind k) {
 
 bool IsField(const CTKCtrl& c) {
     return c.IsEdit() || c.GetKind() == ControlKind::Combo;
-}
-
-bool IsStandardButton(const CTKCtrl& c) {
-    return c.GetKind() == ControlKind::Button &&
-           (c.GetID() == IDOK || c.GetID() == IDCANCEL || c.GetID() == IDC_RESET);
-}
-
-// The controls in the order the user meets them: the template's, with those made at run time at the
-// placeholder.
-std::vector<UINT> ControlOrder(const CGUIBaseDlg& dlg) {
-    std::vector<UINT> order;
-    std::set<UINT> inTemplate;
-    std::size_t placeholder = std::string::npos;
-    if (const DialogTemplate* t = ResourceTables::Get().FindTemplate(dlg.GetTemplateID()))
-        for (const TemplateControl& c : t->controls) {
-            if (!dlg.FindCtrl(c.id) || !inTemplate.insert(c.id).second)
-                continue;
-            if (placeholder == std::string::npos && c.kind == "static" && c.text.IsEmpty())
-                placeholder = order.size() + 1;
-            order.push_back(c.id);
-        }
-    std::vector<UINT> combos, statics, others;
-    for (UINT id : dlg.GetCtrlIDs()) {
-        if (inTemplate.count(id))
-            continue;
-        const ControlKind k = dlg.Ctrl(id).GetKind();
-        (k == ControlKind::Combo ? combos : k == ControlKind::Static ? statics : others).push_back(id);
-    }
-    std::vector<UINT> runtime = combos;
-    for (std::size_t i = 0; i < std::max(statics.size(), others.size()); ++i) {
-        if (i < statics.size())
-            runtime.push_back(statics[i]);
-        if (i < others.size())
-            runtime.push_back(others[i]);
-    }
-    if (placeholder == std::string::npos) {
-        // Before the standard buttons.
-        placeholder = order.size();
-        while (placeholder > 0 && IsStandardButton(dlg.Ctrl(order[placeholder - 1])))
-            --placeholder;
-    }
-    order.insert(order.begin() + static_cast<std::ptrdiff_t>(placeholder), runtime.begin(), runtime.end());
-    return order;
 }
 
 }  // namespace
@@ -70,24 +28,14 @@ bool HasLayoutHint(const CGUIBaseDlg& dlg, UINT id, const std::string& hint) {
 
 DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
     DialogPlan plan;
-    plan.order = ControlOrder(dlg);
+    const ControlOrder order = OrderControls(dlg);
+    plan.order = order.ids;
+    plan.listTitles = order.listTitles;
     const auto& pairs = dlg.GetListPairs();
     std::set<UINT> placed;
-    std::set<std::wstring> menuLabels;
-    for (UINT id : plan.order)
-        if (dlg.Ctrl(id).GetKind() == ControlKind::List)
-            if (CString text = dlg.GetListMenuText(id); !text.IsEmpty())
-                menuLabels.insert(std::wstring(text.str()));
-
-    for (std::size_t i = 0; i + 1 < plan.order.size(); ++i) {
-        const CTKCtrl& c = dlg.Ctrl(plan.order[i]);
-        if (c.GetKind() == ControlKind::Static && !c.m_strText.IsEmpty() &&
-            !menuLabels.count(std::wstring(c.m_strText.str())) &&
-            dlg.Ctrl(plan.order[i + 1]).GetKind() == ControlKind::List) {
-            plan.listTitles[plan.order[i + 1]] = plan.order[i];
-            placed.insert(plan.order[i]);
-        }
-    }
+    for (const auto& [list, title] : plan.listTitles)
+        placed.insert(title);
+    const std::set<UINT> menuLabels(order.menuLabels.begin(), order.menuLabels.end());
 
     for (std::size_t i = 0; i < plan.order.size(); ++i) {
         const UINT id = plan.order[i];
@@ -100,7 +48,7 @@ DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
             placed.insert(id);
             continue;
         }
-        if (kind == ControlKind::Static && menuLabels.count(std::wstring(c.m_strText.str()))) {
+        if (menuLabels.count(id)) {
             plan.hidden.push_back(id);
             placed.insert(id);
             continue;
@@ -140,7 +88,9 @@ DialogPlan PlanDialog(const CGUIBaseDlg& dlg) {
         std::size_t next = i + 1;
         while (next < plan.order.size() && placed.count(plan.order[next]))
             ++next;
-        if (IsLabel(kind) && next < plan.order.size() && IsField(dlg.Ctrl(plan.order[next]))) {
+        // A radio button labels a field only on its line: a multi-line field wants a label of its own.
+        if (IsLabel(kind) && next < plan.order.size() && IsField(dlg.Ctrl(plan.order[next])) &&
+            !(kind == ControlKind::Radio && HasLayoutHint(dlg, plan.order[next], "multiline"))) {
             plan.rows.push_back({LayoutRow::Kind::Labelled, {id, plan.order[next]}, {}});
             placed.insert(plan.order[next]);
             continue;

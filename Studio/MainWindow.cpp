@@ -1,19 +1,23 @@
 #include "Studio/MainWindow.h"
 
 #include <QAbstractTableModel>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
 #include <map>
 
 #include "Host/HostData.h"
 #include "Host/HostMenu.h"
+#include "Studio/CsvNames.h"
 
 // The cells the host kept of the loaded file: variables as columns (the header row names them), cases
 // as rows.
@@ -49,8 +53,14 @@ public:
             return {};
         if (orientation == Qt::Vertical)
             return section + 1;
+        // The name, and under it the kind of variable it is.
         const auto& header = m_data.GetCells().front();
-        return QString::fromStdString(header[static_cast<std::size_t>(section)]);
+        const QString name = QString::fromStdString(header[static_cast<std::size_t>(section)]);
+        if (section >= m_data.GetVariableCount())
+            return name;
+        const bool text =
+            m_data.GetVariables()[static_cast<std::size_t>(section)].type == kVariableTypeString;
+        return name + "\n" + (text ? QObject::tr("string") : QObject::tr("numeric"));
     }
 
 private:
@@ -63,7 +73,19 @@ MainWindow::MainWindow(StudioSession& session)
     setWindowTitle(tr("tvkstudio"));
     auto* split = new QSplitter(Qt::Vertical, this);
     m_cells = std::make_unique<CellTableModel>(session.Host().Data());
-    m_dataView = new QTableView(split);
+    // Without data, the data pane says how to get some and what works without.
+    m_dataPane = new QStackedWidget(split);
+    m_noData =
+        new QLabel(tr("<p><b>No data loaded.</b></p><p>Open a CSV file with <b>File &gt; Open Data...</b> "
+                      "(Ctrl+O), or start tvkstudio with the file's name.</p><p>Power analysis, "
+                      "experimental designs, random samples and the probability calculator work "
+                      "without data.</p>"),
+                   m_dataPane);
+    m_noData->setAlignment(Qt::AlignCenter);
+    m_noData->setWordWrap(true);
+    m_dataPane->addWidget(m_noData);
+    m_dataView = new QTableView(m_dataPane);
+    m_dataPane->addWidget(m_dataView);
     m_dataView->setModel(m_cells.get());
     m_dataView->verticalHeader()->setDefaultSectionSize(m_dataView->fontMetrics().height() + 6);
     m_log = new QPlainTextEdit(split);
@@ -154,6 +176,8 @@ void MainWindow::Choose(UINT command) {
     } catch (const std::exception& e) {
         ShowError(QString::fromStdString(e.what()));
     }
+    // What the dialog said while it was open was about its controls, which are gone.
+    statusBar()->clearMessage();
     UpdateMenus();
 }
 
@@ -161,16 +185,47 @@ void MainWindow::LoadData(const QString& path) {
     try {
         m_session.LoadData(path.toStdString());
     } catch (const HostError& e) {
-        ShowError(QString::fromStdString(e.what()));
-        return;
+        if (!LoadWithValidNames(path, QString::fromStdString(e.what())))
+            return;
     }
     m_cells->Reset();
+    m_dataPane->setCurrentWidget(m_dataView);
+    setWindowTitle(tr("%1 - tvkstudio").arg(QFileInfo(path).fileName()));
     m_dataView->resizeColumnsToContents();
     statusBar()->showMessage(tr("%1: %2 variables, %3 cases")
                                  .arg(path)
                                  .arg(m_session.Host().Data().GetVariableCount())
                                  .arg(m_session.Host().Data().GetCaseCount()));
     UpdateMenus();
+}
+
+bool MainWindow::LoadWithValidNames(const QString& path, const QString& error) {
+    QFile file(path);
+    if (file.size() > static_cast<qint64>(kMaxStoreBytes) || !file.open(QIODevice::ReadOnly)) {
+        ShowError(error);
+        return false;
+    }
+    const RenamedHeader renamed = MakeHeaderNamesValid(file.readAll().toStdString());
+    if (renamed.renamed.empty()) {
+        ShowError(error);
+        return false;
+    }
+    QStringList changes;
+    for (const auto& [from, to] : renamed.renamed)
+        changes << tr("\"%1\" as %2").arg(QString::fromStdString(from), QString::fromStdString(to));
+    const QString question = tr("%1\n\nThe header row holds names a command line cannot take. Load the file "
+                                "with these names instead?\n\n%2")
+                                 .arg(error, changes.join("\n"));
+    if (DialogWindow::IsInteractive() &&
+        QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes)
+        return false;
+    try {
+        m_session.Host().Data().LoadCsvText(renamed.text, path.toStdString());
+    } catch (const HostError& e) {
+        ShowError(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
 }
 
 QString MainWindow::LogText() const {
@@ -197,9 +252,17 @@ void MainWindow::OpenRecords() {
     UpdateMenus();
 }
 
+QString MainWindow::AskSaveFile(const QString& title, const QString& filter, const QString& suffix) {
+    QFileDialog chooser(this, title, {}, filter);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(suffix);
+    return chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty()
+               ? chooser.selectedFiles().constFirst()
+               : QString();
+}
+
 void MainWindow::SaveRecords() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Records"), {},
-                                                      tr("Record stores (*.tvr);;All files (*)"));
+    const QString path = AskSaveFile(tr("Save Records"), tr("Record stores (*.tvr);;All files (*)"), "tvr");
     if (path.isEmpty())
         return;
     try {
@@ -210,8 +273,7 @@ void MainWindow::SaveRecords() {
 }
 
 void MainWindow::SaveLog() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Command Log"), {},
-                                                      tr("Text files (*.txt);;All files (*)"));
+    const QString path = AskSaveFile(tr("Save Command Log"), tr("Text files (*.txt);;All files (*)"), "txt");
     if (path.isEmpty())
         return;
     try {

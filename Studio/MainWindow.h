@@ -8,6 +8,8 @@
 #include "Studio/StudioSession.h"
 
 class QAction;
+class QLabel;
+class QStackedWidget;
 class QPlainTextEdit;
 class QTableView;
 class CellTableModel;
@@ -26,6 +28,8 @@ public:
     void Choose(UINT command);
     // The menu action of a module command, or null.
     QAction* CommandAction(UINT command) const;
+    // Loads a CSV file; one whose header row holds invalid names may be loaded with valid ones (asked
+    // first when interactive).
     void LoadData(const QString& path);
     QString LogText() const;
     const QTableView* DataView() const { return m_dataView; }
@@ -38,11 +42,16 @@ private:
     void SaveLog();
     void SaveScript();
     void ShowError(const QString& text);
+    bool LoadWithValidNames(const QString& path, const QString& error);
+    // A save-file chooser that adds the suffix to a name typed without one.
+    QString AskSaveFile(const QString& title, const QString& filter, const QString& suffix);
 
     StudioSession& m_session;
     StudioDriver m_driver;
     IDialogDriver* m_previousDriver;
     std::vector<std::pair<UINT, QAction*>> m_commands;
+    QStackedWidget* m_dataPane = nullptr;
+    QLabel* m_noData = nullptr;
     QTableView* m_dataView = nullptr;
     std::unique_ptr<CellTableModel> m_cells;
     QPlainTextEdit* m_log = nullptr;

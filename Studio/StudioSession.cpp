@@ -46,6 +46,9 @@ void StudioSession::Dispatch(const std::string& line) {
         }
     if (report.kind == HostReport::Kind::Status)
         m_status = report.text;
+    // The series module now treats missing values as the line says; the menu's check follows it.
+    if (report.kind == HostReport::Kind::Line && (line == "MISSING INTERPOLATE" || line == "MISSING DELETE"))
+        m_host->Settings().interpolate = line == "MISSING INTERPOLATE";
     if (onReport)
         onReport(report);
 }
@@ -193,6 +196,7 @@ StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::
                               c.m_bVisible, c.m_nComboIndex});
         }
     m_host->SetQuiet(true);
+    m_host->TakeQuietReport();
     try {
         if (dlg.OKLike()) {
             CCmdList lines;
@@ -201,6 +205,7 @@ StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::
                 preview.lines.push_back(line.GetCommand().ToUtf8());
         } else {
             preview.refused = true;
+            preview.reason = m_host->TakeQuietReport();
         }
     } catch (...) {
         m_host->SetQuiet(false);
@@ -210,7 +215,10 @@ StudioSession::Preview StudioSession::PreviewLines(CGUIBaseDlg& dlg, const std::
     for (const ControlState& s : states) {
         s.ctrl->m_strText = s.text;
         s.ctrl->m_strToolTip = s.toolTip;
-        s.ctrl->m_color = s.color;
+        // A check the value now passes takes its mark off at once (as OK would); a failing one paints
+        // nothing before the user presses OK.
+        if (s.ctrl->m_color != kColorWhite)
+            s.ctrl->m_color = s.color;
         s.ctrl->m_nChecked = s.checked;
         s.ctrl->m_bEnabled = s.enabled;
         s.ctrl->m_bVisible = s.visible;

@@ -83,9 +83,11 @@ public:
 
     // The lines OK would send now: the dialog stores its controls into its record as OK does, the
     // record's lines are taken, and the record and every control of `shown` (the dialog and the pages
-    // that have windows) are put back as they were. Nothing reaches the kernel or the reports.
+    // that have windows) are put back as they were, but for the range marks of values that now pass.
+    // Nothing reaches the kernel or the reports.
     struct Preview {
         bool refused = false;
+        std::string reason;  // what the dialog said when it refused, if anything
         std::vector<std::string> lines;
     };
     Preview PreviewLines(CGUIBaseDlg& dlg, const std::vector<CGUIBaseDlg*>& shown);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "DialogTestUtil.h"
 #include "FakeHost.h"
 #include "Msg/Launcher.h"
+#include "Numerics/NumericalService.h"
 #include "Private/ProbabilityDlg.h"
 #include "RecordTestUtil.h"
 #include "TvkDlgBase/TvkDlgBase.h"
@@ -144,6 +146,71 @@ TEST(ProbabilityCalculator, BetaCapAndSupportRefusal) {
     EXPECT_EQ(c.record->Plot.xLimit, 0.996);
     ASSERT_EQ(c.host.messages.size(), 1u);
     EXPECT_EQ(c.host.messages[0], std::wstring(GetString(12973).str()));
+}
+
+// The shaded region stands for the probability the function measures: its area is the integral of the
+// density over the measured side of the value, from the plotted range's first point (the curve sampled
+// as the calculator samples it: 41 points from the 0.001 to the 0.999 quantile).
+TEST(ProbabilityPlot, ShadedAreaIsTheIntegralItStandsFor) {
+    CNumericalService service;
+    struct Case {
+        const char* name;
+        int type;
+        std::vector<double> parameters;
+        double limit;
+        bool upperTail;
+        double tolerance;  // of the trapezoids on a curved density
+    };
+    const Case cases[] = {
+        {"uniform up to 0.3: a 0.3 x 1 rectangle", NmsEnum::UNIFORM, {0, 1}, 0.3, false, 1e-12},
+        {"uniform from 0.3 up", NmsEnum::UNIFORM, {0, 1}, 0.3, true, 1e-12},
+        {"exponential up to 1", NmsEnum::EXP, {0, 1}, 1.0, false, 4e-3},
+        {"exponential from 1 up", NmsEnum::EXP, {0, 1}, 1.0, true, 4e-3},
+        {"normal up to a point between samples", NmsEnum::NORMAL, {0, 1}, 0.123, false, 4e-3},
+        {"below the plotted range", NmsEnum::NORMAL, {0, 1}, -10, false, 0},
+        {"beyond the plotted range", NmsEnum::NORMAL, {0, 1}, 10, false, 4e-3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto d = service.CreateDistribution(c.type);
+        ASSERT_TRUE(d && d->SetParameters(c.parameters));
+        const double low = d->Inverse(0.001), high = d->Inverse(0.999);
+        std::vector<std::pair<double, double>> curve;
+        for (int i = 0; i <= CProbabilityDlg::kPlotSteps; ++i) {
+            const double x = low + (high - low) * i / CProbabilityDlg::kPlotSteps;
+            curve.emplace_back(x, d->Density(x));
+        }
+        const auto region = CProbabilityDlg::ShadedRegion(curve, c.limit, c.upperTail);
+        double area = 0;
+        for (std::size_t i = 0; i < region.size(); ++i) {
+            const auto& [x0, y0] = region[i];
+            const auto& [x1, y1] = region[(i + 1) % region.size()];
+            area += x0 * y1 - x1 * y0;
+        }
+        area = std::abs(area) / 2;
+        const double limit = std::clamp(c.limit, low, high);
+        const double want = c.upperTail ? d->Cumulative(high) - d->Cumulative(limit)
+                                        : d->Cumulative(limit) - d->Cumulative(low);
+        EXPECT_NEAR(area, want, c.tolerance + 1e-12);
+    }
+}
+
+TEST(ProbabilityPlot, AxesTakeRoundTicks) {
+    struct Case {
+        double low, high;
+        std::vector<double> ticks;
+    };
+    const Case cases[] = {
+        {0.001, 0.999, {0.2, 0.4, 0.6, 0.8}},    {0, 1.1, {0, 0.2, 0.4, 0.6, 0.8, 1.0}},
+        {-3.09, 3.09, {-3, -2, -1, 0, 1, 2, 3}}, {0, 0.4393, {0, 0.1, 0.2, 0.3, 0.4}},
+        {0, 12.5, {0, 2, 4, 6, 8, 10, 12}},      {1, 1, {}},
+    };
+    for (const Case& c : cases) {
+        const auto ticks = CProbabilityDlg::AxisTicks(c.low, c.high);
+        ASSERT_EQ(ticks.size(), c.ticks.size()) << c.low << " " << c.high;
+        for (std::size_t i = 0; i < ticks.size(); ++i)
+            EXPECT_NEAR(ticks[i], c.ticks[i], 1e-12) << c.low << " " << c.high;
+    }
 }
 
 // What the service gives where the calculator can ask anything: no exception, a missing value.

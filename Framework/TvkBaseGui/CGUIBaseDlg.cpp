@@ -357,11 +357,11 @@ void CGUIBaseDlg::FillComboFromResource(UINT combo, UINT comboResource) {
 }
 
 void CGUIBaseDlg::FillRadioFromResource(UINT radioGroup) {
-    for (int i = 0; i < CRadioUtil::GetRadioCount(radioGroup); ++i) {
-        const CString text = CRadioUtil::GetRadioString(radioGroup, i);
-        if (!text.IsEmpty())
-            SetCtrlWindowText(CRadioUtil::GetRadioControl(radioGroup, i), text);
-    }
+    // A button shows the item's words for a person where the table gives them, else its text.
+    if (const std::vector<RadioItem>* items = ResourceTables::Get().FindRadio(radioGroup))
+        for (const RadioItem& item : *items)
+            if (const CString& text = item.shown.IsEmpty() ? item.text : item.shown; !text.IsEmpty())
+                SetCtrlWindowText(item.control, text);
 }
 
 void CGUIBaseDlg::SendStatusBarText(const CString& text) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TvkApi.h"
 
@@ -10,4 +12,8 @@ public:
     virtual ~IPictureSource() = default;
     // Writes the picture as a PNG file; false when there is none or it cannot be written.
     virtual bool WritePicture(const std::string& pngPath) = 0;
+    // The same picture as PNG bytes in memory; false when there is none.
+    virtual bool PicturePng(std::vector<unsigned char>& png) = 0;
+    // Its size in pixels (width, height), the same before anything is drawn.
+    virtual std::pair<int, int> PictureSize() const = 0;
 };

@@ -126,13 +126,19 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
                 if (!combo)
                     r.Fail("item before any COMBO heading");
                 const UINT id = r.Number();
-                combo->push_back({id, r.AtEnd() ? CString() : r.Quoted()});
+                ComboItem item{id, r.AtEnd() ? CString() : r.Quoted(), {}};
+                if (!r.AtEnd())
+                    item.shown = r.Quoted();
+                combo->push_back(std::move(item));
             } else if (folder == "radios") {
                 if (!radio)
                     r.Fail("item before any RADIO heading");
                 const UINT control = r.Number();
                 const UINT id = r.Number();
-                radio->push_back({control, id, r.AtEnd() ? CString() : r.Quoted()});
+                RadioItem item{control, id, r.AtEnd() ? CString() : r.Quoted(), {}};
+                if (!r.AtEnd())
+                    item.shown = r.Quoted();
+                radio->push_back(std::move(item));
             } else {
                 if (!dialog)
                     r.Fail("control before any DIALOG heading");

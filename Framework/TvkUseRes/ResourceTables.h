@@ -12,21 +12,25 @@
 //
 // File syntax (UTF-8, one entry a line, '#' starts a comment line, texts in double quotes with \" and \\):
 //   strings/*.txt    ID "text"
-//   combos/*.txt     COMBO ID            then lines   ITEM_ID "text"
-//   radios/*.txt     RADIO ID            then lines   CONTROL_ID ITEM_ID "text"
+//   combos/*.txt     COMBO ID            then lines   ITEM_ID "text" ["shown"]
+//   radios/*.txt     RADIO ID            then lines   CONTROL_ID ITEM_ID "text" ["shown"]
 //   templates/*.txt  DIALOG ID "caption" then lines   CONTROL_ID KIND "text" [HINT...]
 //                    (KIND: edit, intedit, doubleedit, fileedit, check, radio, combo, list, button, static,
 //                    tab; HINTs are words for a graphical host's layout, which the dialog model ignores)
 //   menus/*.txt      COMMAND_ID "top" "sub" ... "item"   (the texts from the menu bar down to the item)
+// A combo or radio item's text is what the module writes into command lines and results; "shown", when
+// given, is what a window shows instead (a word for a person, with its "&" accelerator).
 // A malformed line stops the program with the file, line and text named: the tables are part of the build.
 struct TVK_API ComboItem {
     UINT id;
     CString text;
+    CString shown;
 };
 struct TVK_API RadioItem {
     UINT control;
     UINT id;
     CString text;
+    CString shown;
 };
 struct TVK_API TemplateControl {
     UINT id;
@@ -48,6 +52,7 @@ public:
     const std::vector<ComboItem>* FindCombo(UINT id) const;
     const std::vector<RadioItem>* FindRadio(UINT id) const;
     const DialogTemplate* FindTemplate(UINT id) const;
+    const std::map<UINT, std::vector<ComboItem>>& Combos() const { return m_combos; }
     const std::map<UINT, std::vector<CString>>& Menus() const { return m_menus; }
 
     // Parses one file's text into the tables; throws std::runtime_error naming file and line.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Studio/CsvNames.h"
 #include "Studio/MainWindow.h"
 #include "StudioSupport.h"
 
@@ -36,8 +37,8 @@ TEST(MainWindow, MenusFollowTheData) {
     const QAbstractItemModel* cells = window.DataView()->model();
     EXPECT_EQ(cells->columnCount(), 5);
     EXPECT_EQ(cells->rowCount(), 60);
-    EXPECT_EQ(cells->headerData(0, Qt::Horizontal).toString(), "Sales");
-    EXPECT_EQ(cells->headerData(4, Qt::Horizontal).toString(), "Region");
+    EXPECT_EQ(cells->headerData(0, Qt::Horizontal).toString(), "Sales\nnumeric");
+    EXPECT_EQ(cells->headerData(4, Qt::Horizontal).toString(), "Region\nstring");
     EXPECT_EQ(cells->headerData(4, Qt::Horizontal, Qt::ToolTipRole).toString(), "string variable");
     EXPECT_EQ(cells->headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString(), "numeric variable");
     EXPECT_EQ(cells->data(cells->index(2, 4)).toString(), "East, coast");
@@ -57,6 +58,7 @@ TEST(MainWindow, LogRecordsAndFiles) {
     EXPECT_EQ(window.LogText(), "SERIES\nACF Sales / LAG = 6");
     window.show();
     QTest::qWait(20);
+    std::filesystem::create_directories(Scratch("studio-screenshots"));
     EXPECT_TRUE(
         window.grab().save(QString::fromStdString(Scratch("studio-screenshots/main-window.png").string())));
 
@@ -72,6 +74,51 @@ TEST(MainWindow, LogRecordsAndFiles) {
     other.OpenRecords(Scratch("studio-records.tvr").string());
     ASSERT_NE(other.Host().FindRecord(1039), nullptr);
     EXPECT_EQ(other.Host().SaveRecords(), session.Host().SaveRecords());
+}
+
+// A header row with names no command line takes: the file loads with the names made valid (the user
+// is asked first), and only the header row changes.
+TEST(MainWindow, HeaderNamesMadeValid) {
+    struct Case {
+        std::string csv;
+        std::string loaded;
+    };
+    const Case cases[] = {
+        {"Sa les,Sales\n1,2\n", "Sa_les,Sales\n1,2\n"},
+        {"2010,x\r\n1,2\r\n", "V2010,x\r\n1,2\r\n"},
+        {" ,a\n1,2\n", "V1,a\n1,2\n"},
+        {"a,A,a_2\n1,2,3\n", "a,A_2,a_2_2\n1,2,3\n"},
+        {"\n\"a,\"\"b\"\"\",c\n\"x,y\",2\n", "\na__b_,c\n\"x,y\",2\n"},
+        {"\xEF\xBB\xBFgood,\xC3\xA9t\xC3\xA9\n1,2\n", "\xEF\xBB\xBFgood,V__t__\n1,2\n"},
+        {std::string(70, 'n') + "\n1\n", std::string(64, 'n') + "\n1\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MakeHeaderNamesValid(c.csv).text, c.loaded) << c.csv;
+    EXPECT_TRUE(MakeHeaderNamesValid("a,b\n1,2\n").renamed.empty());
+
+    StudioSession session;
+    session.Host().LoadModule();
+    MainWindow window(session);
+    std::ofstream(Scratch("studio-bad-header.csv")) << "Sa les,Region\n1,East\n2,West\n";
+    window.LoadData(QString::fromStdString(Scratch("studio-bad-header.csv").string()));
+    ASSERT_EQ(session.Host().Data().GetVariableCount(), 2);
+    EXPECT_EQ(session.Host().Data().GetVariables()[0].name, L"Sa_les");
+    EXPECT_EQ(session.Host().Data().GetCaseCount(), 2);
+    EXPECT_TRUE(window.windowTitle().startsWith("studio-bad-header.csv"))
+        << window.windowTitle().toStdString();
+}
+
+// The series module's treatment of missing values: the menu checks what the kernel was last told.
+TEST(MainWindow, MissingValuesCheckFollowsTheKernel) {
+    StudioSession session;
+    session.Host().LoadModule();
+    MainWindow window(session);
+    window.LoadData(QString::fromStdString(ExampleData()));
+    for (UINT chosen : {1046u, 1043u}) {
+        window.Choose(chosen);
+        EXPECT_EQ(window.CommandAction(1046)->isChecked(), chosen == 1046);
+        EXPECT_EQ(window.CommandAction(1043)->isChecked(), chosen == 1043);
+    }
 }
 
 }  // namespace

@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <sstream>
 
 #include "Host/HostScript.h"
@@ -141,8 +146,9 @@ TEST(PreviewState, LeavesColourAndRecordUntouched) {
     StudioFixture f;
     RunInWindow(f.session, 1039, [&](DialogWindow& window) {
         PlayOnWidgets(window, "text 1002 0");
-        EXPECT_EQ(window.PreviewText(), "(OK would be refused now)");
-        // The preview's check did not colour the edit or write the status bar; OK does.
+        // The preview says why OK would be refused, without colouring the edit or writing the status bar.
+        EXPECT_TRUE(window.PreviewText().startsWith("(OK would be refused now: Enter a number in [1"))
+            << window.PreviewText().toStdString();
         const CTKCtrl& lag = window.Dialog().Ctrl(1002);
         EXPECT_EQ(lag.m_color, kColorWhite);
         EXPECT_TRUE(window.StatusText().isEmpty());
@@ -150,9 +156,13 @@ TEST(PreviewState, LeavesColourAndRecordUntouched) {
         EXPECT_EQ(lag.m_color, kColorInvalid);
         EXPECT_FALSE(window.StatusText().isEmpty());
         EXPECT_NE(qobject_cast<QLineEdit*>(window.Widget(1002))->styleSheet(), QString());
-        // A value the preview accepts is stored for it into the record, and taken out again.
+        // Corrected: the mark and the message go at once, not at the next OK; the value is stored for
+        // the preview into the record and taken out again.
         PlayOnWidgets(window, "text 1002 9");
         EXPECT_NE(window.PreviewText().indexOf("LAG = 9"), -1);
+        EXPECT_EQ(lag.m_color, kColorWhite);
+        EXPECT_EQ(qobject_cast<QLineEdit*>(window.Widget(1002))->styleSheet(), QString());
+        EXPECT_TRUE(window.StatusText().isEmpty()) << window.StatusText().toStdString();
         PlayOnWidgets(window, "cancel");
     });
     EXPECT_TRUE(KernelLines(f.session.Host()).empty());
@@ -161,6 +171,52 @@ TEST(PreviewState, LeavesColourAndRecordUntouched) {
     f.session.Host().FindRecord(1039)->GetCommandInfoList(lines);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back().GetCommand().Find(L"LAG"), -1);
+}
+
+// A power dialog opens with values that fail their ranges: the enabled fields among them are marked
+// and the status line says what the mark means; the disabled ones, which no check reaches, are not.
+TEST(PreviewState, OnlyReachableFieldsShowALoadedValueOutOfRange) {
+    StudioFixture f;
+    RunInWindow(f.session, 1030, [&](DialogWindow& window) {
+        int disabledMarked = 0;
+        for (UINT id : window.Dialog().GetCtrlIDs()) {
+            const CTKCtrl& c = window.Dialog().Ctrl(id);
+            auto* edit = qobject_cast<QLineEdit*>(window.Widget(id));
+            if (!edit || c.m_color == kColorWhite)
+                continue;
+            EXPECT_EQ(edit->styleSheet().isEmpty(), !c.m_bEnabled) << id;
+            disabledMarked += c.m_bEnabled ? 0 : 1;
+        }
+        EXPECT_GT(disabledMarked, 0);
+        EXPECT_TRUE(window.StatusText().contains("pink")) << window.StatusText().toStdString();
+        PlayOnWidgets(window, "cancel");
+    });
+}
+
+// The starting configuration of scaling is typed as a matrix, a row on each line; the kernel receives
+// what the script runner sends for the same rows ended by ";".
+TEST(MatrixEdit, RowsOnLinesOfTheirOwn) {
+    const std::vector<std::string> setup{"select 3002 Sales Visitors Rainfall", "click 2984", "page 1",
+                                         "radio 2989"};
+    SameLinesCase script{"matrix", 1012, setup};
+    script.actions.insert(script.actions.end(), {"text 2987 \"1 2.5;-3 4;0.5 1\"", "ok"});
+    const auto expected = ScriptLines(script);
+    ASSERT_TRUE(std::any_of(expected.begin(), expected.end(),
+                            [](const std::string& line) { return line.rfind("CONFIG ", 0) == 0; }));
+    StudioFixture f;
+    RunInWindow(f.session, 1012, [&](DialogWindow& window) {
+        for (const std::string& a : setup)
+            PlayOnWidgets(window, a);
+        auto* matrix = qobject_cast<QPlainTextEdit*>(window.Widget(2987));
+        ASSERT_NE(matrix, nullptr);
+        matrix->setFocus();
+        for (const char* row : {"1 2.5", "-3 4", "0.5 1"}) {
+            QTest::keyClicks(matrix, row);
+            QTest::keyClick(matrix, Qt::Key_Return);
+        }
+        PlayOnWidgets(window, "ok");
+    });
+    EXPECT_EQ(SentAndKept(f.session.Host(), 1012), expected);
 }
 
 // A record kept from other data: the dialog drops what the data lacks while it opens, and its
@@ -211,12 +267,21 @@ TEST(Drag, CursorFollowsTheDialog) {
 TEST(Picture, ShownAfterCompute) {
     StudioFixture f;
     RunInWindow(f.session, 1056, [&](DialogWindow& window) {
-        EXPECT_TRUE(window.Picture()->isHidden());
+        // Its room is there from the start: the window does not jump at the first compute.
+        const QSize before = window.size();
+        EXPECT_TRUE(window.Picture()->pixmap().isNull());
         for (const char* a : {"combo 50000 Normal", "radio 3922", "text 3931 1.5", "ok"})
             PlayOnWidgets(window, a);
         ASSERT_FALSE(window.Dialog().IsEnded());
         EXPECT_FALSE(window.Picture()->isHidden());
         EXPECT_GT(window.Picture()->pixmap().width(), 100);
+        EXPECT_EQ(window.size().height(), before.height());
+        QTest::qWait(5);
+        EXPECT_FALSE(window.Body()->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(window.Body()->horizontalScrollBar()->isVisible());
+        QDir().mkpath(QString(DLGSTAT1_BUILD_DIR) + "/studio-screenshots");
+        EXPECT_TRUE(window.grab().save(QString(DLGSTAT1_BUILD_DIR) +
+                                       "/studio-screenshots/probability-normal-cf.png"));
         PlayOnWidgets(window, "cancel");
     });
 }
@@ -256,6 +321,26 @@ TEST(Keyboard, EnterIsOkEscapeIsCancel) {
         });
         EXPECT_EQ(!KernelLines(f.session.Host()).empty(), c.sent) << c.key;
     }
+}
+
+// A number edit takes only what may become a number: letters typed into it go nowhere.
+TEST(Keyboard, NumberEditsTakeOnlyNumbers) {
+    StudioFixture f;
+    RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+        auto* lag = qobject_cast<QLineEdit*>(window.Widget(1002));
+        lag->selectAll();
+        QTest::keyClicks(lag, "1a2.5");
+        EXPECT_EQ(lag->text(), "125");
+        EXPECT_EQ(window.Dialog().Ctrl(1002).m_strText, L"125");
+        PlayOnWidgets(window, "cancel");
+    });
+    RunInWindow(f.session, 1056, [&](DialogWindow& window) {
+        auto* value = qobject_cast<QLineEdit*>(window.Widget(3931));
+        value->selectAll();
+        QTest::keyClicks(value, "-1.5xe-3");
+        EXPECT_EQ(value->text(), "-1.5e-3");
+        PlayOnWidgets(window, "cancel");
+    });
 }
 
 TEST(Keyboard, AcceleratorAndTabOrder) {
