@@ -22,23 +22,21 @@ TEST(DistribManagerData, ArchiveBytes) {
     CDistribManagerData data;
     data.SetActiveType(23);
     data.Values(23) = {10, 0.3};
-    data.Values(9) = {};
-    ExpectedArchive want;
-    want.Int(1).Int(23);
-    Bytes bytes = want.bytes();
-    bytes << std::initializer_list<int>{2, 0};
-    ExpectedArchive entries;
-    entries.Int(9);
-    Bytes tail = entries.bytes();
-    tail << std::initializer_list<int>{0, 0};
-    ExpectedArchive second;
-    second.Int(23);
-    Bytes more = second.bytes();
-    more << std::initializer_list<int>{2, 0};
-    ExpectedArchive values;
-    values.Double(10).Double(0.3);
-    for (const Bytes* b : std::initializer_list<const Bytes*>{&tail, &more, &values.bytes()})
-        bytes.insert(bytes.end(), b->begin(), b->end());
+    data.Values(9) = {0.5, 2};
+    // Version, the chosen type, then each type in ascending order with its values.
+    const Bytes bytes = ExpectedArchive()
+                            .Int(1)
+                            .Int(23)
+                            .Count(2)
+                            .Int(9)
+                            .Count(2)
+                            .Double(0.5)
+                            .Double(2)
+                            .Int(23)
+                            .Count(2)
+                            .Double(10)
+                            .Double(0.3)
+                            .bytes();
     EXPECT_EQ(Hex(Store(data)), Hex(bytes));
     CDistribManagerData loaded;
     CArchive ar(bytes);
@@ -138,12 +136,35 @@ TEST(ProbabilityCalculator, BetaCapAndSupportRefusal) {
         Choose(dlg, L"Beta", CProbabilityData::FunctionCF, L"1.0");
         ASSERT_TRUE(dlg.OnOK());
         EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"1.0000000000");
+        // Another function at a value outside the support: nothing of the last computation stays.
+        dlg.UserRadio(
+            CRadioUtil::GetRadioControl(CProbabilityData::kFunctionRadio, CProbabilityData::FunctionDF));
         dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, L"0");
         EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"");
+        EXPECT_TRUE(dlg.GetResultRows().empty());
+        EXPECT_FALSE(dlg.WritePicture((std::filesystem::path(DLGSTAT1_BUILD_DIR) / "refused.png").string()));
     });
     EXPECT_EQ(c.record->Plot.xLimit, 0.996);
     ASSERT_EQ(c.host.messages.size(), 1u);
     EXPECT_EQ(c.host.messages[0], std::wstring(GetString(12973).str()));
+}
+
+// The plot command reads a point: under a comma decimal symbol the parameters keep it (the value
+// typed with a comma), and a value typed in full comes back in full.
+TEST(ProbabilityCalculator, PlotParametersKeepThePointUnderADecimalComma) {
+    Calculator c;
+    c.host.decimal = L',';
+    c.Run(1056, [](CProbabilityDlg& dlg) {
+        Choose(dlg, L"Normal", CProbabilityData::FunctionDF, L"1,234567891");
+        dlg.UserTypeText(CDistribManager::kEditBase + 1, L"1,5");
+        dlg.UserTypeText(CDistribManager::kEditBase + 2, L"2,5");
+        ASSERT_TRUE(dlg.OnOK());
+    });
+    EXPECT_EQ(LinesOf(*c.record).at(0).substr(0, 33), L"fplot y = normdf(x ,1.5,2.5); xmi");
+    c.Run(1056, [](CProbabilityDlg& dlg) {
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_VALUE_EDIT), L"1,234567891");
+    });
 }
 
 // What the service gives where the calculator can ask anything: no exception, a missing value.
