@@ -17,7 +17,6 @@
 #include "Msg/MonteCarloMsg.h"
 #include "Numerics/NumericalService.h"
 #include "TvkDlgBase/CDistribManager.h"
-#include "TvkUseRes/EmbeddedResources.h"
 
 namespace {
 
@@ -50,36 +49,16 @@ const TextCase kTexts[] = {
     {"Twice", "[Distributions]\nDistribution = Normal\nDistribution = NORMAL\n", 3, "offered twice"},
     {"UnknownKey", "[Distributions]\nType = 9\n", 2, "an unknown key 'Type'"},
     {"OtherSection", "[Normal]\nDistribution = Normal\n", 2, "a section [Normal]"},
-    {"BeforeTheSection", "Distribution = Normal\n", 1, "before the section"},
     {"NoKey", "[Distributions]\nDistribution = Normal\nNormal\n", 3, "not a line of a description file"},
     {"Empty", "", -1, "offers no distribution"},
-    {"OnlyComments", "; nothing\n[Distributions]\n", -1, "offers no distribution"},
     {"NulByte", std::string("[Distributions]\nDistribution = Normal\0\nDistribution = Gamma\n", 58), 2,
      "a NUL byte"},
     {"Utf16", std::string("\xFF\xFE[\0D\0", 6), 1, "UTF-16"},
     {"LongLine", "[Distributions]\nDistribution = Normal" + std::string(300, ' ') + "\n", 2, "longer than"},
-    {"ANumberIsNoName", "[Distributions]\nDistribution = 1e300\n", 2, "unknown distribution '1e300'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, DescriptionTexts, ::testing::ValuesIn(kTexts),
                          [](const auto& p) { return std::string(p.param.name); });
-
-// Every file the module carries reads, and offers only what its procedure can take.
-TEST(DescriptionFiles, TheModulesOwnRead) {
-    int files = 0;
-    for (const EmbeddedResource* r = kEmbeddedResources; r->path; ++r) {
-        const std::string path = r->path;
-        if (path.rfind("distributions/", 0) != 0)
-            continue;
-        ++files;
-        CDistribManager manager(nullptr);
-        EXPECT_TRUE(manager.ReadDistribInfo(CString::FromUtf8(path.substr(14))))
-            << manager.GetReadError().ToUtf8();
-        for (const DistribInfo& d : manager.GetInfo())
-            EXPECT_LE(d.parameters.size(), static_cast<std::size_t>(CDistribManager::kMaxParameters)) << path;
-    }
-    EXPECT_EQ(files, 9);
-}
 
 class DescriptionFolder : public ::testing::Test {
 protected:
@@ -93,7 +72,7 @@ protected:
 };
 
 // A named folder is read bounded: what is no regular file of a sensible size is refused with its name,
-// without blocking or reading on.
+// without blocking or reading on; the current folder plays no part.
 TEST_F(DescriptionFolder, ReadsAreBoundedAndSayTheFile) {
     Write("big.ini", "[Distributions]\n" + std::string(CDistribManager::kMaxFileBytes, ';'));
     ::mkfifo((m_folder / "fifo.ini").c_str(), 0600);
@@ -113,23 +92,18 @@ TEST_F(DescriptionFolder, ReadsAreBoundedAndSayTheFile) {
         EXPECT_EQ(error.find(Path(name).ToUtf8() + ": "), 0u) << error;
         EXPECT_NE(error.find(said), std::string::npos) << error;
     }
-    Write("one.ini", "[Distributions]\nDistribution = Poisson\n");
-    CDistribManager manager(nullptr);
-    EXPECT_TRUE(manager.ReadDistribInfo(Path("one.ini")));
-    ASSERT_EQ(manager.GetInfo().size(), 1u);
-    EXPECT_EQ(manager.GetInfo()[0].type, NmsEnum::POISSON);
-}
-
-// A bare name is the module's own even where the current folder holds a file of that name.
-TEST_F(DescriptionFolder, TheCurrentFolderPlaysNoPart) {
+    // A bare name is the module's own, even where the current folder holds a file of that name.
     Write("RandSampDiscreteDistribInfo.ini", "[Distributions]\nDistribution = Zipf\n");
     const fs::path before = fs::current_path();
     fs::current_path(m_folder);
-    CDistribManager manager(nullptr);
-    const bool read = manager.ReadDistribInfo(L"RandSampDiscreteDistribInfo.ini");
+    CDistribManager own(nullptr);
+    const bool read = own.ReadDistribInfo(L"RandSampDiscreteDistribInfo.ini");
     fs::current_path(before);
     EXPECT_TRUE(read);
-    EXPECT_EQ(manager.GetInfo().size(), 7u);
+    EXPECT_EQ(own.GetInfo().size(), 7u);
+    CDistribManager named(nullptr);
+    EXPECT_TRUE(named.ReadDistribInfo(Path("RandSampDiscreteDistribInfo.ini")));
+    EXPECT_EQ(named.GetInfo().size(), 1u);
 }
 
 // The dialog says why it offers nothing, and its OK refuses with the same words.
@@ -192,7 +166,6 @@ TEST_P(DistributionRecords, LoadOnlyWhatADialogStores) {
 
 const LoadCase kLoads[] = {
     {"Normal", 9, 9, {0, 1}, {}, true},
-    {"NoChoice", -1, 9, {0, 1}, {}, true},
     {"ChoiceWithoutValues", 22, 9, {0, 1}, {}, false},
     {"UnknownType", -1, 34, {1}, {}, false},
     {"ValueShort", -1, 9, {0}, {}, false},
@@ -212,9 +185,15 @@ INSTANTIATE_TEST_SUITE_P(Archives, DistributionRecords, ::testing::ValuesIn(kLoa
 
 // ---- the table ---------------------------------------------------------------------------------------
 
-// The defaults of every distribution fit together, and those the service computes it takes as they are:
-// the count and order of the table's parameters are the service's.
+// The module's files read; the defaults of every distribution fit together, and those the service
+// computes it takes as they are: the count and order of the table's parameters are the service's.
 TEST(DistributionTable, DefaultsFitAndTheServiceTakesThem) {
+    for (const char* file :
+         {"ADDistribInfo.ini", "FittingContinuousDistribInfo.ini", "FittingDiscreteDistribInfo.ini",
+          "OneSampleKSDistribInfo.ini", "ProbabilityContinuousDistribInfo.ini",
+          "ProbabilityDiscreteDistribInfo.ini", "RandSampContinuousDistribInfo.ini",
+          "RandSampDiscreteDistribInfo.ini", "RandSampMultivariateDistribInfo.ini"})
+        EXPECT_TRUE(CDistribManager(nullptr).ReadDistribInfo(CString::FromUtf8(file))) << file;
     CNumericalService service;
     INumericalService& numerics = service;
     int computed = 0;

@@ -372,20 +372,13 @@ TEST(DistributionTexts, ListsAndMatricesParseOrAreRefused) {
     EXPECT_EQ(ParseNumberList(L"0,5 1,25"), (std::vector<double>{0, 5, 1, 25}));
 }
 
-// What is kept of a typed list is the numbers as typed, each with a decimal point: it reads the same
-// whichever symbol the host has later, and lines give every digit back.
-TEST(DistributionTexts, StoredListsMeanTheSameUnderEitherSymbol) {
+// What is kept of a typed list is the numbers as typed, each with a decimal point; a text that is no
+// list stays as it is.
+TEST(DistributionTexts, StoredListsTakeAPointAndShowTheHostsSymbol) {
     EXPECT_EQ(StoredNumberText(L" 0,25  1,5e-3;\n;2 ", L','), L"0.25 1.5e-3; 2");
-    EXPECT_EQ(StoredNumberText(L"0.25, 1.5e-3", L'.'), L"0.25 1.5e-3");
     EXPECT_EQ(StoredNumberText(L"0.25 x", L'.'), L"0.25 x");
     EXPECT_EQ(ShownNumberText(L"0.25 1.5e-3; 2", L','), L"0,25 1,5e-3; 2");
-    EXPECT_EQ(ShownNumberText(L"0.25 1.5e-3; 2", L'.'), L"0.25 1.5e-3; 2");
     EXPECT_EQ(ShownNumberText(L"a.b", L','), L"a.b");
-    FakeHost host;
-    EXPECT_EQ(MatrixCommandText(L"1 0.9999999; 0.9999999 1", false), L"[1, 0.9999999; 0.9999999, 1]");
-    EXPECT_EQ(MatrixCommandText(L"0.1 0.2 0.7", false), L"[0.1, 0.2, 0.7]");
-    host.decimal = L',';
-    EXPECT_EQ(MatrixCommandText(L"0.1 0.2 0.7", false), L"[0,1, 0,2, 0,7]");
 }
 
 // ---- dialogs ----------------------------------------------------------------------------------------

@@ -12,34 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "DialogTestUtil.h"
 #include "Host/HostApp.h"
 #include "Host/HostMenu.h"
 #include "Host/HostScript.h"
-#include "RecordTestUtil.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
 namespace {
-
-// Runs one function on each dialog a menu item opens; Cancel unless the function ended it.
-class Driver final : public IDialogDriver {
-public:
-    explicit Driver(std::function<void(CGUIBaseDlg&)> act)
-        : m_act(std::move(act)), m_previous(GetDialogDriver()) {
-        InstallDialogDriver(this);
-    }
-    ~Driver() override { InstallDialogDriver(m_previous); }
-    int Run(CGUIBaseDlg& dlg) override {
-        m_act(dlg);
-        if (dlg.IsEnded())
-            return dlg.GetResult();
-        dlg.OnCancel();
-        return IDCANCEL;
-    }
-
-private:
-    std::function<void(CGUIBaseDlg&)> m_act;
-    IDialogDriver* m_previous;
-};
 
 // An edit of a page (-1: the dialog itself).
 struct EditAt {
@@ -107,7 +86,7 @@ protected:
 
     std::vector<EditAt> NumberEdits(UINT item) {
         std::vector<EditAt> edits;
-        Driver driver([&](CGUIBaseDlg& dlg) {
+        ScriptedDriver driver([&](CGUIBaseDlg& dlg) {
             GiveDemoValues(item, dlg);
             const int pages = dlg.GetPageCount();
             for (int page = pages ? 0 : -1; page < pages; ++page) {
@@ -122,6 +101,7 @@ protected:
                         edits.push_back({page, id, c.GetKind() == ControlKind::IntEdit});
                 }
             }
+            return IDCANCEL;
         });
         m_host.RouteCommand(item);
         return edits;
@@ -153,7 +133,7 @@ TEST_P(EveryNumberEdit, TakesTenDigitsBackUnchanged) {
             SCOPED_TRACE("menu " + std::to_string(item) + ", page " + std::to_string(edit.page) + ", edit " +
                          std::to_string(edit.id));
             std::optional<std::string> taken;
-            Driver type([&](CGUIBaseDlg& dlg) {
+            ScriptedDriver type([&](CGUIBaseDlg& dlg) {
                 GiveDemoValues(item, dlg);
                 for (std::string text : Candidates(edit.whole, TakesSmallNumbers(item))) {
                     if (decimal == L',')
@@ -161,9 +141,10 @@ TEST_P(EveryNumberEdit, TakesTenDigitsBackUnchanged) {
                     Shown(dlg, edit.page).UserTypeText(edit.id, CString::FromUtf8(text));
                     if (dlg.OnOK()) {
                         taken = text;
-                        return;
+                        break;
                     }
                 }
+                return IDCANCEL;
             });
             m_host.RouteCommand(item);
             if (!taken)
@@ -171,12 +152,13 @@ TEST_P(EveryNumberEdit, TakesTenDigitsBackUnchanged) {
             const Bytes archive = Archive(item);
             const auto lines = LinesOf(*m_host.FindRecord(item));
             bool accepted = false;
-            Driver reopen([&](CGUIBaseDlg& dlg) {
+            ScriptedDriver reopen([&](CGUIBaseDlg& dlg) {
                 const CString shown = Shown(dlg, edit.page).GetCtrlWindowText(edit.id);
                 EXPECT_EQ(CGUIBaseDlg::ParseDouble(shown, decimal),
                           CGUIBaseDlg::ParseDouble(CString::FromUtf8(*taken), decimal))
                     << "typed " << *taken << ", shown " << shown.ToUtf8();
                 accepted = dlg.OnOK();
+                return IDCANCEL;
             });
             m_host.RouteCommand(item);
             EXPECT_TRUE(accepted);

@@ -13,6 +13,7 @@
 #include "Msg/Launcher.h"
 #include "Private/ProbabilityDlg.h"
 #include "RecordTestUtil.h"
+#include "TvkDlgBase/DistribFacts.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/ResourceTables.h"
 
@@ -165,6 +166,38 @@ TEST(ProbabilityCalculator, PlotParametersKeepThePointUnderADecimalComma) {
     c.Run(1056, [](CProbabilityDlg& dlg) {
         EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_VALUE_EDIT), L"1,234567891");
     });
+}
+
+// Where the calculator's value may lie: both sides of every bound, from the table of distributions.
+struct SupportCase {
+    int type;
+    std::vector<double> p;
+    double x;
+    bool accepted;
+};
+
+TEST(ProbabilityCalculator, ValueSupportBothSidesOfEachBound) {
+    FakeHost host;
+    const SupportCase cases[] = {
+        {0, {1, 2}, 1, true},        {0, {1, 2}, 0.999, false},    {0, {1, 2}, 2, true},
+        {0, {1, 2}, 2.001, false},   {1, {2, 2}, 1, true},         {1, {2, 2}, 0, false},
+        {1, {2, 2}, 1.001, false},   {10, {1, 1}, 1e-300, true},   {10, {1, 1}, 0, false},
+        {12, {1, 3}, 0, true},       {12, {1, 3}, -1e-300, false}, {16, {2, 1}, 2, true},
+        {16, {2, 1}, 1.999, false},  {21, {10}, 1, true},          {21, {10}, 0, false},
+        {21, {10}, 10, true},        {21, {10}, 11, false},        {22, {0}, 3, true},
+        {22, {-1}, 3, false},        {23, {10, 0.5}, 0, true},     {23, {10, 0.5}, -1, false},
+        {23, {10, 0.5}, 10, true},   {23, {10, 0.5}, 11, false},   {26, {20, 18, 5}, 3, true},
+        {26, {20, 18, 5}, 2, false}, {26, {20, 18, 5}, 5, true},   {26, {20, 18, 5}, 6, false},
+        {27, {2}, 1, true},          {27, {2}, 0.999, false},      {35, {10}, 9, true},
+        {35, {10}, 10, false},       {9, {0, 1}, -1e300, true},
+    };
+    for (const SupportCase& c : cases) {
+        const CString refused = FindDistribFact(c.type)->CheckValue(c.p, c.x);
+        EXPECT_EQ(refused.IsEmpty(), c.accepted) << c.type << " at " << c.x;
+    }
+    EXPECT_EQ(FindDistribFact(0)->CheckValue({1, 2}, 3), L"The value must lie in [1, 2]");
+    EXPECT_EQ(FindDistribFact(16)->ValueRangeText(), GetString(12978));
+    EXPECT_EQ(FindDistribFact(35)->ValueRangeText(), L"{1, 2, ..B-1}");
 }
 
 // What the service gives where the calculator can ask anything: no exception, a missing value.
