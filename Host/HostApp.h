@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -141,7 +142,15 @@ public:
     bool GetInterpolationSetting() override { return m_settings.interpolate; }
     int GetDataCount(int kind, bool all, int sheet) override { return m_data.GetVariableCount(); }
     int GetDataCount() override { return m_data.GetVariableCount(); }
-    CString GetDistributionFolder() override { return L"Distrib/"; }
+    // Empty: the module's own description files. TVKHOST_DISTRIBUTIONS names a folder to read them
+    // from instead.
+    CString GetDistributionFolder() override {
+        const char* folder = std::getenv("TVKHOST_DISTRIBUTIONS");
+        if (!folder || !*folder)
+            return {};
+        const std::string named = folder;
+        return CString::FromUtf8(named.back() == '/' ? named : named + '/');
+    }
     bool QueryAggregateData() override { return m_settings.aggregate; }
 
     // IBaseGui

@@ -38,7 +38,9 @@ const char kUsage[] =
     "be written, a bad option; the message names the file and line), 1 when the module cannot be\n"
     "loaded. A fault in the module is reported as an assertion (`assert: FILE:LINE`) and the run goes\n"
     "on.\n"
-    "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names.\n";
+    "The module is libDlgStat1.so next to tvkhost, or the file that TVKHOST_MODULE names. The\n"
+    "distribution description files are the module's own (embedded in it), or those of the folder that\n"
+    "TVKHOST_DISTRIBUTIONS names.\n";
 
 const char kDemoHelp[] =
     "usage: tvkhost demo [--set NAME=VALUE]... [--log FILE] [--values FILE]\n"

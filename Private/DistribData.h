@@ -3,14 +3,14 @@
 #include <span>
 #include <vector>
 
+#include "HostApi/Numerics.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
-// One entry of a distribution catalogue.
+// One entry of a distribution catalogue; its command keyword is the table of distributions'.
 struct DistribEntry {
-    int type;        // NmsEnum::DISTRIB_TYPE
+    NmsEnum::DISTRIB_TYPE type;
     int displayIds;  // string resource naming the entry in the combo box
-    int commandIds;  // string resource holding the command keyword
 };
 
 // The static tables of a distribution catalogue, one copy per catalogue class. The catalogue class

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <variant>
 #include <vector>
 
@@ -9,10 +8,12 @@
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The catalogue dialog: the distributions of the active set in combo 1571 and, for the chosen one only,
-// its parameter controls. Accepting checks the chosen distribution's values alone.
+// its parameter controls. Accepting checks the chosen distribution's values alone, as the table of
+// distributions says.
 //
 // List fields hold numbers separated by blanks (and by commas under a "." decimal symbol); a matrix
-// has its rows separated by ';' or line breaks: "1 0.5; 0.5 2".
+// has its rows separated by ';' or line breaks: "1 0.5; 0.5 2". They are kept in the stored form
+// (StoredNumberText), which reads the same under either decimal symbol.
 class CDistribDlg : public CRecordDlg<CDistribData> {
 public:
     enum : UINT {
@@ -98,39 +99,25 @@ public:
         kParaStride = 4,
     };
 
-    // What accepting asks of a field of the chosen distribution.
-    enum class Check {
-        Any,            // any number
-        Positive,       // above 0
-        AboveOne,       // above 1
-        Unit,           // strictly between 0 and 1
-        AtLeast,        // an integer at least `bound`
-        AtLeastCount,   // an integer at least the count field's value
-        Probabilities,  // a list of `count` probabilities adding up to 1
-        PositiveList,   // a list of `count` numbers above 0
-        Numbers,        // a list of `count` numbers
-        Matrix,         // a symmetric positive definite count x count matrix
-        Switch,         // a text-or-file switch: no check
-    };
     using Field = std::variant<CGUIData<double> CDistribData::*, CGUIData<int> CDistribData::*,
                                CString CDistribData::*, int CDistribData::*>;
+    // A control of a catalogue entry. A number or text field stands for parameter `parameter` of the
+    // entry's type, whose check (in the table of distributions) accepting makes; a text field and a file
+    // field share a parameter, chosen by their switch.
     struct Control {
         UINT id;
         Field field;
-        Check check = Check::Any;
-        int bound = 0;
-        CGUIData<int> CDistribData::*count = nullptr;  // of AtLeastCount and the lists
-        bool toolTip = false;                          // the edit shows its range text
-        UINT fileSwitch = 0;  // a text (0 when the switch is checked) or file (1) field: its switch
+        int parameter = -1;              // -1: a switch, or a generic slot (any number)
+        bool toolTip = false;            // the edit shows its range text
+        UINT fileSwitch = 0;             // a field its switch enables (a file) or disables (the others)
+        bool file = false;               // a file name, taken when its switch is checked
+        const wchar_t* range = nullptr;  // a range text of its own rather than the parameter's
     };
 
     // The parameter controls of every catalogue entry, in the catalogue's order.
     static const std::vector<std::vector<Control>>& Groups();
-    // The range text of a check, "( 0.0 , +inf )" and the like; empty for the lists and switches.
-    static CString RangeText(const Control& control);
-    // A list field's text judged by a list check with `count` entries (or rows); the message refusing
-    // it, or nothing.
-    static std::optional<CString> ValidateList(const CString& text, Check check, int count);
+    // The range text of a control, "( 0.0 , +inf )" and the like; empty for the lists and switches.
+    static CString RangeText(int index, const Control& control);
 
     explicit CDistribDlg(CGUIBaseDlg* parent = nullptr);
 
@@ -155,7 +142,7 @@ private:
     static std::vector<UINT> FileEdits();
 
     void ExchangeControl(CDataExchange* pDX, const Control& control);
-    void CheckControl(CDataExchange* pDX, const Control& control);
-    // Refuses the chosen distribution's values when they do not fit together.
-    void CheckTogether(CDataExchange* pDX, int index);
+    // The checks of the chosen entry (catalogue index `index`): each number alone, a file chosen by its
+    // switch has a name, then the values taken together.
+    void CheckChosen(CDataExchange* pDX, int index);
 };

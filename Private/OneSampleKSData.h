@@ -14,21 +14,13 @@
 //
 // Lines: the module line (12926); SAVE "file" when saving; then, when the chosen distribution has a
 // function stem, "KS " (or "AD ") and the variables, " / ", the distribution's keyword and its
-// parameters separated by ", ": "KS x y / NORMAL = 0, 1", "KS x / LILLIEFORS". Whole-number parameters
-// are written as integers, others in six significant digits, always with a "." as the decimal point.
+// parameters separated by ", ": "KS x y / NORMAL = 0, 1", "KS x / LILLIEFORS" (the keyword and the kind
+// of each parameter are the table of distributions'). Whole-number parameters are written as integers,
+// others in six significant digits, always with a "." as the decimal point.
 class COneSampleKSData : public CRecordOptions<COneSampleKSData, CDistribNewData> {
 public:
     static constexpr UINT kKolmogorovSmirnov = 2162;
     static constexpr UINT kAndersonDarling = 2154;
-
-    // The keyword of a distribution type and the kinds of its parameters ('I' integer, 'D' double).
-    struct Keyword {
-        int type;
-        const wchar_t* keyword;
-        const char* parameters;
-    };
-    // Null for a type without a keyword.
-    static const Keyword* FindKeyword(int type);
 
     // A page is the Kolmogorov-Smirnov test's until a composite makes it another's.
     COneSampleKSData() { SetDialogID(kKolmogorovSmirnov); }

@@ -34,9 +34,8 @@ public:
     bool StoredValueIsInteger(const CArchive& ar) const;
     // The parameter values of the chosen distribution, in order.
     std::vector<double> GetParameters() const;
-    // Whether parameter `index` (from 0) of `type` is an integer (degrees of freedom, counts).
-    static bool IsIntegerParameter(int type, int index);
-    // The parameters as the plot commands write them, joined by the type's separator.
+    // The parameters as the plot commands write them (reals with a decimal point, whatever the host's
+    // symbol), joined by the type's separator.
     static CString ParameterList(int type, const std::vector<double>& values);
 
     void Serialize(CArchive& ar) override;

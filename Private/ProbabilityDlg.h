@@ -59,7 +59,8 @@ public:
 
 private:
     void RefreshRangeText();
-    void CheckParameters(CDataExchange* pDX);
+    // Empties the result, the results table and the plots.
+    void ClearResults();
     std::unique_ptr<IDistribution> MakeDistribution() const;
     void ComputePlotValues(const IDistribution& d, double x, double result);
     void FillResults(double result);

@@ -4,30 +4,37 @@
 #include <stdexcept>
 
 #include "Source/RecordRegistry.h"
+#include "TvkDlgBase/DistribFacts.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
 namespace {
 
-// Index, type, display id, command id, as the catalogue lists them.
+namespace N = NmsEnum;
+
+// Type and display id, in the catalogue's order.
 constexpr DistribEntry kCatalogue[] = {
-    {0, 12644, 24041},  {1, 12045, 24002},  {2, 24023, 24023},  {3, 24040, 24040},  {4, 12353, 24022},
-    {5, 24009, 24009},  {6, 24039, 24039},  {7, 12070, 24005},  {8, 24017, 24017},  {9, 12433, 24032},
-    {10, 12245, 24013}, {11, 12078, 24006}, {12, 24016, 24016}, {13, 12357, 24024}, {14, 24012, 24012},
-    {15, 12661, 24042}, {16, 24033, 24033}, {17, 12506, 24035}, {18, 12299, 24019}, {19, 12204, 24011},
-    {20, 12593, 24038}, {21, 24008, 24008}, {22, 12490, 24034}, {23, 12048, 24003}, {24, 24031, 24031},
-    {25, 24015, 24015}, {26, 24018, 24018}, {27, 24044, 24044}, {29, 24026, 24026}, {30, 24004, 24004},
-    {31, 24007, 24007}, {32, 24027, 24027}, {33, 24043, 24043},
+    {N::UNIFORM, 12644},     {N::BETA, 12045},      {N::ENORM, 24023},      {N::TRIANGULAR, 24040},
+    {N::LOGISTIC, 12353},    {N::DEXP, 24009},      {N::T, 24039},          {N::CAUCHY, 12070},
+    {N::GUMBEL, 24017},      {N::NORMAL, 12433},    {N::GAMMA, 12245},      {N::CHISQ, 12078},
+    {N::GOMPERTZ, 24016},    {N::LNORMAL, 12357},   {N::F, 24012},          {N::WEIBULL, 12661},
+    {N::PARETO, 24033},      {N::RAYLEIGH, 12506},  {N::IGAUSSIAN, 12299},  {N::EXP, 12204},
+    {N::RANGE, 12593},       {N::DUNIFORM, 24008},  {N::POISSON, 12490},    {N::BINOMIAL, 12048},
+    {N::NBINOMIAL, 24031},   {N::GEOMETRIC, 24015}, {N::HGEOMETRIC, 24018}, {N::ZIPF, 24044},
+    {N::MULTINOMIAL, 24026}, {N::MBETA, 24004},     {N::DIRICHLET, 24007},  {N::ZMNORMAL, 24027},
+    {N::WISHART, 24043},
 };
 
 // The one-sample tests: the continuous distributions without RANGE, then the types only they use.
 constexpr DistribEntry kKSCatalogue[] = {
-    {0, 12644, 24041},  {1, 12045, 24002},  {2, 24023, 24023},  {3, 24040, 24040},  {4, 12353, 24022},
-    {5, 24009, 24009},  {6, 24039, 24039},  {7, 12070, 24005},  {8, 24017, 24017},  {9, 12433, 24032},
-    {10, 12245, 24013}, {11, 12078, 24006}, {12, 24016, 24016}, {13, 12357, 24024}, {14, 24012, 24012},
-    {15, 12661, 24042}, {16, 24033, 24033}, {17, 12506, 24035}, {18, 12299, 24019}, {19, 12204, 24011},
-    {35, 24135, 24135}, {36, 24136, 24136}, {38, 24138, 24138}, {39, 24139, 24139}, {40, 24140, 24140},
-    {41, 24141, 24141}, {42, 24142, 24142}, {43, 24143, 24143}, {44, 24144, 24144},
+    {N::UNIFORM, 12644},  {N::BETA, 12045},     {N::ENORM, 24023},     {N::TRIANGULAR, 24040},
+    {N::LOGISTIC, 12353}, {N::DEXP, 24009},     {N::T, 24039},         {N::CAUCHY, 12070},
+    {N::GUMBEL, 24017},   {N::NORMAL, 12433},   {N::GAMMA, 12245},     {N::CHISQ, 12078},
+    {N::GOMPERTZ, 24016}, {N::LNORMAL, 12357},  {N::F, 24012},         {N::WEIBULL, 12661},
+    {N::PARETO, 24033},   {N::RAYLEIGH, 12506}, {N::IGAUSSIAN, 12299}, {N::EXP, 12204},
+    {N::BENFORD, 24135},  {N::ERLANG, 24136},   {N::LSERIES, 24138},   {N::LLOGISTIC, 24139},
+    {N::NCCHISQ, 24140},  {N::NCF, 24141},      {N::NCT, 24142},       {N::SMM, 24143},
+    {N::SEV, 24144},
 };
 
 std::vector<int> Range(int first, int last) {
@@ -120,7 +127,8 @@ int CDistribTables<C>::GetDistributionComboIDS(int index) {
         CTvkAssertDlg(CString::FromUtf8(C::SourceFile()), 170).DoPrint();
         return -1;
     }
-    return C::Catalogue()[static_cast<std::size_t>(index)].commandIds;
+    const DistribFact* fact = FindDistribFact(C::Catalogue()[static_cast<std::size_t>(index)].type);
+    return fact ? fact->keywordIds : -1;
 }
 
 template <class C>

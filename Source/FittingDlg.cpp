@@ -42,7 +42,7 @@ void CFittingDlg::DoDataExchange(CDataExchange* pDX) {
     }
     DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
-    m_panel.DoDataExchange(*this, pDX);
+    m_panel.DoDataExchange(pDX);
 }
 
 void CFittingDlg::UpdateDependentWindows() {

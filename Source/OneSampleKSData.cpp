@@ -1,73 +1,10 @@
 #include "Private/OneSampleKSData.h"
 
-#include <locale>
-#include <sstream>
-
 #include "Source/RecordRegistry.h"
 #include "Source/TestingCommon.h"
 #include "TvkBaseGui/CBaseGui.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
-
-namespace {
-
-constexpr COneSampleKSData::Keyword kKeywords[] = {
-    {0, L"UNIFORM = ", "DD"},
-    {1, L"BETA = ", "DD"},
-    {2, L"ENORM = ", "DD"},
-    {3, L"TRIANGULAR = ", "DDD"},
-    {4, L"LOGISTIC = ", "DD"},
-    {5, L"DEXP = ", "DD"},
-    {6, L"T = ", "I"},
-    {7, L"CAUCHY = ", "DD"},
-    {8, L"GUMBEL = ", "DD"},
-    {9, L"NORMAL = ", "DD"},
-    {10, L"GAMMA = ", "DD"},
-    {11, L"CHISQ = ", "I"},
-    {12, L"GOMPERTZ = ", "DD"},
-    {13, L"LNORMAL = ", "DD"},
-    {14, L"F = ", "II"},
-    {15, L"WEIBULL = ", "DD"},
-    {16, L"PARETO = ", "DD"},
-    {17, L"RAYLEIGH = ", "D"},
-    {18, L"IGAUSSIAN = ", "DD"},
-    {19, L"EXP = ", "DD"},
-    {20, L"RANGE = ", "II"},
-    {21, L"DUNIFORM = ", "I"},
-    {22, L"POISSON = ", "D"},
-    {23, L"BINOMIAL = ", "ID"},
-    {24, L"NBINOMIAL = ", "DD"},
-    {25, L"GEOMETRIC = ", "D"},
-    {26, L"HGEOMETRIC = ", "III"},
-    {27, L"ZIPF = ", "D"},
-    {28, L"LILLIEFORS", ""},
-    {35, L"BENFORD = ", "I"},
-    {36, L"ERLANG = ", "ID"},
-    {38, L"LSERIES = ", "D"},
-    {39, L"LLOGISTIC = ", "DD"},
-    {40, L"NCCHISQ = ", "DD"},
-    {41, L"NCF = ", "DDD"},
-    {42, L"NCT = ", "DD"},
-    {43, L"SMM = ", "II"},
-    {44, L"SEV = ", "DD"},
-};
-
-// As a stream writes the number, whatever the host's decimal symbol: the test line's own form.
-CString StreamText(double value) {
-    std::wostringstream out;
-    out.imbue(std::locale::classic());
-    out << value;
-    return CString(out.str());
-}
-
-}  // namespace
-
-const COneSampleKSData::Keyword* COneSampleKSData::FindKeyword(int type) {
-    for (const Keyword& k : kKeywords)
-        if (k.type == type)
-            return &k;
-    return nullptr;
-}
 
 const wchar_t* COneSampleKSData::DistribInfoFile(UINT dialogId) {
     return dialogId == kKolmogorovSmirnov ? L"OneSampleKSDistribInfo.ini" : L"ADDistribInfo.ini";
@@ -100,19 +37,21 @@ CString COneSampleKSData::GetCommandInfoListUnivariate() const {
     const int type = DistribManagerData.GetActiveType();
     if (GetDistributionCommand(type).IsEmpty())
         return {};
-    if (const Keyword* k = FindKeyword(type)) {
-        text += k->keyword;
-        for (int i = 0; k->parameters[i]; ++i) {
+    if (const DistribFact* fact = FindDistribFact(type); fact && fact->keyword) {
+        text += fact->keyword;
+        for (std::size_t i = 0; i < fact->parameters.size(); ++i) {
             if (i)
                 text += L", ";
-            if (k->parameters[i] == 'I') {
+            const int row = static_cast<int>(i) + 1;
+            if (fact->parameters[i].integer) {
                 CGUIData<int> whole(0);
-                GetRowColData(i + 1, CDistribManager::kValueColumn, whole);
+                GetRowColData(row, CDistribManager::kValueColumn, whole);
                 text += NumberText(whole.GetValue());
             } else {
+                // As a stream writes it, whatever the host's decimal symbol: the test line's own form.
                 CGUIData<double> real(0.0);
-                GetRowColData(i + 1, CDistribManager::kValueColumn, real);
-                text += StreamText(real.GetValue());
+                GetRowColData(row, CDistribManager::kValueColumn, real);
+                text += PointNumberText(real.GetValue());
             }
         }
     }

@@ -21,7 +21,7 @@ void COneSampleKSDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariablesList, 0, 1);
     DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveStatisticCheck);
-    m_panel.DoDataExchange(*this, pDX);
+    m_panel.DoDataExchange(pDX);
 }
 
 void COneSampleKSDlg::OnCtrlChanged(UINT id) {

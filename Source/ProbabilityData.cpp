@@ -12,30 +12,21 @@ std::vector<double> CProbabilityData::GetParameters() const {
     return values ? *values : std::vector<double>();
 }
 
-bool CProbabilityData::IsIntegerParameter(int type, int index) {
-    return CDistribNewData::IsIntegerParameter(type, index);
-}
-
 CString CProbabilityData::ParameterList(int type, const std::vector<double>& values) {
-    const int count = type == 6 || type == 11 || type == 17 ? 1
-                      : type == 3 || type == 41             ? 3
-                      : type == 37                          ? 4
-                                                            : 2;
-    const wchar_t* separator = type <= 20                   ? L","
-                               : type == 43 || type == 44   ? L", "
-                               : (type >= 36 && type <= 42) ? L" , "
-                                                            : L",";
+    const DistribFact* fact = FindDistribFact(type);
+    if (!fact)
+        return {};
     CString list;
-    for (int i = 0; i < count && i < static_cast<int>(values.size()); ++i) {
+    for (std::size_t i = 0; i < fact->parameters.size() && i < values.size(); ++i) {
         if (i)
-            list += separator;
-        const double v = values[static_cast<std::size_t>(i)];
-        if (IsIntegerParameter(type, i)) {
+            list += fact->plotSeparator;
+        const double v = values[i];
+        if (fact->parameters[i].integer) {
             list += NumberText(static_cast<int>(v));
         } else {
-            CString text = NumberText(v);
-            // Real values always show a decimal point (or an exponent).
-            if (text.Find(L'.') < 0 && text.Find(L',') < 0 && text.Find(L'e') < 0 && text.Find(L'n') < 0)
+            // A decimal point whatever the host's symbol: the plot command reads no other.
+            CString text = PointNumberText(v);
+            if (text.Find(L'.') < 0 && text.Find(L'e') < 0 && text.Find(L'n') < 0)
                 text += L".0";
             list += text;
         }

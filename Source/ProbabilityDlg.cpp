@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "HostApi/Numerics.h"
+#include "Private/DistribPanel.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 #include "TvkUseRes/ResourceTables.h"
@@ -24,20 +26,14 @@ CString Printf(const char* format, double v) {
     return CString::FromUtf8(text);
 }
 
-// A message resource with its "%s" places taken by the values, in order.
-CString Message(UINT ids, std::initializer_list<double> values = {}) {
-    CString text = GetString(ids);
-    for (double v : values) {
-        const int at = text.Find(L"%s");
-        if (at < 0)
-            break;
-        text = text.Left(at) + CGUIBaseObj::NumberText(v) + text.Mid(at + 2);
-    }
-    return text;
-}
-
 bool IsBeta(int type) {
     return type == NmsEnum::BETA;
+}
+
+// The value as an integer edit shows it (a value of the inverse function may lie beyond the int range).
+int WholeValue(double v) {
+    const double most = std::numeric_limits<int>::max();
+    return std::isfinite(v) ? static_cast<int>(std::clamp(v, -most, most)) : 0;
 }
 
 }  // namespace
@@ -49,11 +45,9 @@ CProbabilityDlg::CProbabilityDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) 
 BOOL CProbabilityDlg::OnInitDialog() {
     FillRadioFromResource(CProbabilityData::kFunctionRadio);
     m_pManager = std::make_unique<CDistribManager>(this);
-    IGlobal* global = GetHostGlobal();
-    const CString folder = global ? global->GetDistributionFolder() : CString();
     const bool discrete = GetRecord() && GetRecord()->IsDiscrete();
-    m_pManager->ReadDistribInfo(folder + (discrete ? L"ProbabilityDiscreteDistribInfo.ini"
-                                                   : L"ProbabilityContinuousDistribInfo.ini"));
+    CDistribPanel::ReadDistribInfo(*m_pManager, discrete ? L"ProbabilityDiscreteDistribInfo.ini"
+                                                         : L"ProbabilityContinuousDistribInfo.ini");
     m_pManager->SetDistribManagerData(&m_Data.DistribManagerData);
     // The buffer decides, as the record does, by the dialog id whether the calculator is discrete.
     if (GetRecord())
@@ -69,8 +63,9 @@ void CProbabilityDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Radio(pDX, CProbabilityData::kFunctionRadio, m_Data.FunctionRadio);
     if (!pDX->m_bSaveAndValidate) {
-        SetCtrlWindowText(IDC_VALUE_EDIT, m_Data.IsIntegerValue() ? NumberText(static_cast<int>(m_Data.Value))
-                                                                  : NumberText(m_Data.Value));
+        // The value is the user's: it comes back as the same number.
+        SetCtrlWindowText(IDC_VALUE_EDIT, m_Data.IsIntegerValue() ? NumberText(WholeValue(m_Data.Value))
+                                                                  : ExactNumberText(m_Data.Value));
     } else {
         const CString text = GetCtrlWindowText(IDC_VALUE_EDIT);
         std::optional<double> value = ParseDouble(text);
@@ -86,50 +81,9 @@ void CProbabilityDlg::DoDataExchange(CDataExchange* pDX) {
         if (m_Data.FunctionRadio == CProbabilityData::FunctionIF)
             CheckRange(pDX, IDC_VALUE_EDIT, *value, 0.0, 1.0, eExclusive, eExclusive, 0);
         pDX->Replace(m_Data.Value, *value);
-        CheckParameters(pDX);
     }
     if (m_pManager)
         m_pManager->DoDataExchange(pDX);
-}
-
-// The manager's edits are judged as every range of the module is, in the status bar, before the manager
-// takes them (it would accept nothing these checks refuse).
-void CProbabilityDlg::CheckParameters(CDataExchange* pDX) {
-    const DistribInfo* d = m_pManager ? m_pManager->FindInfo(m_pManager->GetActiveDBT()) : nullptr;
-    if (!d)
-        return;
-    for (std::size_t i = 0; i < d->parameters.size(); ++i) {
-        const UINT id = CDistribManager::kEditBase + static_cast<UINT>(i) + 1;
-        if (!FindCtrl(id))
-            continue;
-        const DistribParameter& p = d->parameters[i];
-        const CString text = GetCtrlWindowText(id);
-        const auto whole = ParseInt(text);
-        const std::optional<double> value =
-            p.integer ? (whole ? std::optional<double>(*whole) : std::nullopt) : ParseDouble(text);
-        if (!value) {
-            ChangeColor(id, kColorInvalid);
-            SendStatusBarText(p.integer ? L"Enter an integer" : L"Enter a number");
-            pDX->Fail(id);
-        }
-        using C = DistribParameter::Check;
-        switch (p.check) {
-            case C::Positive:
-                CheckRange(pDX, id, *value, 0.0, 0.0, eExclusive, eNoValidation, 0);
-                break;
-            case C::Unit:
-                CheckRange(pDX, id, *value, 0.0, 1.0, eExclusive, eExclusive, 0);
-                break;
-            case C::AtLeast:
-                CheckRange(pDX, id, *value, p.bound, 0.0, eInclusive, eNoValidation, 0);
-                break;
-            case C::Above:
-                CheckRange(pDX, id, *value, p.bound, 0.0, eExclusive, eNoValidation, 0);
-                break;
-            case C::Any:
-                break;
-        }
-    }
 }
 
 void CProbabilityDlg::OnCtrlChanged(UINT id) {
@@ -152,69 +106,10 @@ void CProbabilityDlg::OnCtrlClicked(UINT id) {
 CString CProbabilityDlg::GetValueRangeText() const {
     if (m_Data.FunctionRadio == CProbabilityData::FunctionIF)
         return L"(0.0 , 1.0)";
-    const int type = m_pManager ? m_pManager->GetActiveDBT() : -1;
-    if (m_Data.IsDiscrete()) {
-        switch (type) {
-            case 21:
-                return L"{1, 2, ..., N}";
-            case 22:
-            case 24:
-            case 25:
-                return L"{0, 1, ...}";
-            case 23:
-                return L"{0, 1, ..., n}";
-            case 26:
-                return GetString(12981);
-            case 27:
-            case 38:
-                return L"{1, 2, ...}";
-            case 35:
-                return L"{1, 2, ..B-1}";
-            default:
-                break;
-        }
-    } else {
-        switch (type) {
-            case 0:
-            case 3:
-                return L"[a , b]";
-            case 1:
-            case 2:
-                return L"(0.0 , 1.0)";
-            case 4:
-            case 5:
-            case 6:
-            case 7:
-            case 8:
-            case 9:
-            case 42:
-            case 44:
-                return GetString(13002);
-            case 10:
-            case 11:
-            case 13:
-            case 14:
-            case 15:
-            case 18:
-            case 20:
-            case 36:
-            case 39:
-            case 40:
-            case 41:
-            case 43:
-                return GetString(13003);
-            case 12:
-                return GetString(13004);
-            case 16:
-                return GetString(12978);
-            case 17:
-                return GetString(12979);
-            case 19:
-                return GetString(12980);
-            default:
-                break;
-        }
-    }
+    const DistribFact* fact = FindDistribFact(m_pManager ? m_pManager->GetActiveDBT() : -1);
+    // A distribution of the other calculator, or none the calculator offers, is a fault of the file.
+    if (fact && fact->discrete == m_Data.IsDiscrete() && !fact->ValueRangeText().IsEmpty())
+        return fact->ValueRangeText();
     CTvkAssertDlg(L"ProbabilityDlg.cpp", __LINE__).DoPrint();
     return {};
 }
@@ -228,51 +123,8 @@ void CProbabilityDlg::RefreshRangeText() {
 }
 
 CString CProbabilityDlg::CheckValue(int type, const std::vector<double>& p, double x) const {
-    const auto P = [&](std::size_t i) { return i < p.size() ? p[i] : 0.0; };
-    switch (type) {
-        case 0:
-        case 3:
-            return P(0) <= x && x <= P(1) ? CString() : Message(12982, {P(0), P(1)});
-        case 1:
-        case 2:
-            return 0 < x && x <= 1 ? CString() : Message(12973);
-        case 10:
-        case 11:
-        case 13:
-        case 14:
-        case 15:
-        case 17:
-        case 18:
-        case 20:
-        case 36:
-        case 39:
-        case 40:
-        case 41:
-        case 43:
-            return x > 0 ? CString() : Message(12983);
-        case 12:
-        case 25:
-            return x >= 0 ? CString() : Message(13013);
-        case 16:
-        case 19:
-            return x >= P(0) ? CString() : Message(13014, {P(0)});
-        case 21:
-            return 1 <= x && x <= P(0) ? CString() : Message(13015, {P(0)});
-        case 22:
-            return P(0) < 0 ? Message(13016) : CString();
-        case 23:
-            return 0 <= x && x <= P(0) ? CString() : Message(12984, {P(0)});
-        case 26:
-            return std::max(0.0, P(2) - P(0) + P(1)) <= x && x <= std::min(P(2), P(1)) ? CString()
-                                                                                       : Message(13017);
-        case 27:
-        case 38:
-            return x >= 1 ? CString() : Message(13018);
-        case 35:
-            return 1 <= x && x <= P(0) - 1 ? CString() : Message(13015, {P(0)});
-        default:
-            return {};
-    }
+    const DistribFact* fact = FindDistribFact(type);
+    return fact ? fact->CheckValue(p, x) : CString();
 }
 
 std::unique_ptr<IDistribution> CProbabilityDlg::MakeDistribution() const {
@@ -285,15 +137,28 @@ std::unique_ptr<IDistribution> CProbabilityDlg::MakeDistribution() const {
     return d;
 }
 
+void CProbabilityDlg::ClearResults() {
+    SetCtrlWindowText(IDC_RESULT_EDIT, CString());
+    SetCtrlWindowText(IDC_RESULTS_TABLE, CString());
+    m_results.clear();
+    m_Data.Plot = {};
+    m_density.clear();
+    m_cumulative.clear();
+}
+
 bool CProbabilityDlg::OnOK() {
-    if (!UpdateData(1))
+    // What is shown belongs to the last computation; a refused one leaves none.
+    if (!UpdateData(1)) {
+        ClearResults();
         return false;
+    }
     const int type = m_pManager ? m_pManager->GetActiveDBT() : -1;
     const std::vector<double> p = m_Data.GetParameters();
     const double x = m_Data.Value;
     const int function = m_Data.FunctionRadio;
     if (function != CProbabilityData::FunctionIF)
         if (const CString message = CheckValue(type, p, x); !message.IsEmpty()) {
+            ClearResults();
             TKMessageBox(message);
             return false;
         }
@@ -317,12 +182,10 @@ bool CProbabilityDlg::OnOK() {
                 break;
         }
     }
+    ClearResults();
     SetCtrlWindowText(IDC_RESULT_EDIT, Printf("%.10f", result));
     if (!service || service->IsMissing(result))
         TKMessageBox(GetString(13012));
-    m_Data.Plot = {};
-    m_density.clear();
-    m_cumulative.clear();
     if (d)
         ComputePlotValues(*d, x, result);
     FillResults(result);
@@ -378,7 +241,7 @@ void CProbabilityDlg::FillResults(double result) {
         if (i)
             parameters += L", ";
         parameters += CProbabilityData::IsIntegerParameter(type, static_cast<int>(i))
-                          ? NumberText(static_cast<int>(p[i]))
+                          ? NumberText(WholeValue(p[i]))
                           : NumberText(p[i]);
     }
     m_results.emplace_back(GetString(12988), parameters);

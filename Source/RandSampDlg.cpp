@@ -28,7 +28,7 @@ void CRandSampDlg::DoDataExchange(CDataExchange* pDX) {
                       1u, CRandSampData::SeedMaximum());
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    m_panel.DoDataExchange(*this, pDX);
+    m_panel.DoDataExchange(pDX);
 }
 
 void CRandSampDlg::AddToolTips() {

@@ -30,6 +30,10 @@ void CTimeDlg::ExchangeOrigin(CDataExchange* pDX) {
         if (edit.m_bEnabled)
             m_Data.OriginEdit = CTimeData::GetDefaultOriginEdit();
         return;
+    } else if (notGiven) {
+        // The edit showed no year: what is typed now is the user's, even the text of the holder's value.
+        pDX->Remember(m_Data.OriginEdit);
+        m_Data.OriginEdit.SetDefault(0);
     }
     DDX_STText(pDX, IDC_ORIGIN_EDIT, m_Data.OriginEdit);
 }

@@ -16,8 +16,10 @@
 #include "Private/DistribData.h"
 #include "Private/FittingDlg.h"
 #include "Private/OneSampleKSDlg.h"
+#include "Private/ProbabilityDlg.h"
 #include "Private/RandSampDlg.h"
 #include "RecordTestUtil.h"
+#include "TvkDlgBase/DistribFacts.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
@@ -322,12 +324,7 @@ class DistributionChecks : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(DistributionChecks, RefuseWhatDoesNotFit) {
     const CheckCase& c = GetParam();
-    CDistribManagerData data;
-    data.SetActiveType(c.type);
-    data.Values(c.type) = c.values;
-    if (!c.texts.empty())
-        data.Texts(c.type) = c.texts;
-    const auto refused = CDistribPanel::CheckParameters(data);
+    const auto refused = FindDistribFact(c.type)->CheckTogether(c.values, c.texts);
     EXPECT_EQ(refused ? refused->message : 0u, c.message);
     if (refused) {
         EXPECT_EQ(refused->parameter, c.parameter);
@@ -335,22 +332,30 @@ TEST_P(DistributionChecks, RefuseWhatDoesNotFit) {
 }
 
 const CheckCase kChecks[] = {
-    {"UniformEqualBounds", 0, {1, 1}, {}, 0, 0},
+    {"UniformOrdered", 0, {1, 1.5}, {}, 0, 0},
+    {"UniformEqualBounds", 0, {1, 1}, {}, 13960, 1},
     {"UniformInverted", 0, {2, 1}, {}, 13960, 1},
     {"TriangularModeAtABound", 3, {0, 1, 1}, {}, 0, 0},
     {"TriangularModeAbove", 3, {0, 1, 1.5}, {}, 300011234, 2},
     {"TriangularModeBelow", 3, {0, 1, -0.1}, {}, 300011234, 2},
     {"TriangularInverted", 3, {1, 0, 0.5}, {}, 300011234, 2},
+    {"TriangularBoundsEqual", 3, {0, 0, 0}, {}, 300011234, 2},
+    {"HypergeometricSampleIsThePopulation", 26, {20, 10, 20}, {}, 0, 0},
     {"HypergeometricSampleAbovePopulation", 26, {20, 10, 21}, {}, 13966, 1},
+    {"HypergeometricSuccessesAbovePopulation", 26, {20, 21, 5}, {}, 13966, 1},
     {"MultinomialFits", 29, {1, 3, 0}, {L"", L"", L"0.1 0.2 0.7"}, 0, 0},
     {"MultinomialOneShort", 29, {1, 4, 0}, {L"", L"", L"0.1 0.2 0.7"}, 13961, 2},
     {"MultinomialSumAboveOne", 29, {1, 3, 0}, {L"", L"", L"0.2 0.2 0.7"}, 13961, 2},
+    {"MultinomialSumShortBySixDigits", 29, {1, 3, 0}, {L"", L"", L"0.1 0.2 0.699999"}, 13961, 2},
     {"DirichletZero", 31, {3, 0}, {L"", L"1 0 1"}, 13962, 1},
-    {"NormalMeansShort", 32, {3, 0, 0}, {L"", L"0 0", L"1 0 0;0 1 0;0 0 1"}, 13963, 1},
-    {"NormalCovarianceAsymmetric", 32, {2, 0, 0}, {L"", L"0 0", L"1 0.5;0.4 1"}, 13964, 2},
+    {"NormalMeansShort", 32, {3, 0, 0}, {L"", L"0 0", L"1 0 0; 0 1 0; 0 0 1"}, 13963, 1},
+    {"NormalCovarianceAsymmetric", 32, {2, 0, 0}, {L"", L"0 0", L"1 0.5; 0.4 1"}, 13964, 2},
+    {"NormalCovarianceNotDefinite", 32, {2, 0, 0}, {L"", L"0 0", L"1 1; 1 1"}, 13964, 2},
+    {"NormalCovarianceBarelyDefinite", 32, {2, 0, 0}, {L"", L"0 0", L"1 0.9999999; 0.9999999 1"}, 0, 0},
     {"NormalCovarianceFromFile", 32, {2, 0, 1}, {L"", L"0 0", L"cov.txt"}, 0, 0},
     {"WishartTooFewDegrees", 33, {3, 2.5, 0, 0}, {L"", L"", L"", L""}, 13965, 1},
-    {"WishartNoncentralityNeedNotBeSymmetric", 33, {2, 2, 0, 0}, {L"", L"", L"1 0;0 1", L"0 1;0 0"}, 0, 0},
+    {"WishartNoncentralityNeedNotBeSymmetric", 33, {2, 2, 0, 0}, {L"", L"", L"1 0; 0 1", L"0 1; 0 0"}, 0, 0},
+    {"WishartNoncentralityNotSquare", 33, {2, 2, 0, 0}, {L"", L"", L"1 0; 0 1", L"0 1"}, 13968, 3},
 };
 
 INSTANTIATE_TEST_SUITE_P(Types, DistributionChecks, ::testing::ValuesIn(kChecks),
@@ -367,19 +372,13 @@ TEST(DistributionTexts, ListsAndMatricesParseOrAreRefused) {
     EXPECT_EQ(ParseNumberList(L"0,5 1,25"), (std::vector<double>{0, 5, 1, 25}));
 }
 
-// What the user types follows the host's decimal symbol: "0,5" is one number under a comma, written
-// back as every number of the line is.
-TEST(DistributionTexts, TypedListsFollowTheHostDecimalSymbol) {
-    FakeHost host;
-    host.decimal = L',';
-    CDistribManagerData data;
-    data.SetActiveType(29);
-    data.Values(29) = {1, 3, 0};
-    data.Texts(29) = {L"", L"", L"0,1 0,2 0,7"};
-    EXPECT_FALSE(CDistribPanel::CheckParameters(data));
-    EXPECT_EQ(MatrixCommandText(L"1 0,5; 0,5 1", false), L"[1, 0,5; 0,5, 1]");
-    host.decimal = L'.';
-    EXPECT_EQ(MatrixCommandText(L"1 0,5; 0,5 1", false), L"[1, 0, 5; 0, 5, 1]");
+// What is kept of a typed list is the numbers as typed, each with a decimal point; a text that is no
+// list stays as it is.
+TEST(DistributionTexts, StoredListsTakeAPointAndShowTheHostsSymbol) {
+    EXPECT_EQ(StoredNumberText(L" 0,25  1,5e-3;\n;2 ", L','), L"0.25 1.5e-3; 2");
+    EXPECT_EQ(StoredNumberText(L"0.25 x", L'.'), L"0.25 x");
+    EXPECT_EQ(ShownNumberText(L"0.25 1.5e-3; 2", L','), L"0,25 1,5e-3; 2");
+    EXPECT_EQ(ShownNumberText(L"a.b", L','), L"a.b");
 }
 
 // ---- dialogs ----------------------------------------------------------------------------------------
@@ -456,6 +455,47 @@ TEST_F(SamplingDialogs, MultivariateTakesItsListsAndRefusesAShortOne) {
     }));
     EXPECT_TRUE(refused);
     EXPECT_EQ(KeptLines(1034).back(), L"MULTIVARIATE mnormRN(2, [1, 2], \"cov.txt\") / NSAMP = 1 SIZE = 1");
+}
+
+// Under a comma decimal symbol "0,2 0,3 0,5" is three numbers, and stays three under a point; every
+// digit typed reaches the line (a covariance of six digits would be singular).
+TEST_F(SamplingDialogs, TypedListsKeepTheirNumbersAcrossDecimalSymbols) {
+    host.decimal = L',';
+    EXPECT_TRUE(Launch(1034, [&](CGUIBaseDlg& dlg) {
+        ChooseDistribution(dlg, L"Multinomial").UserTypeText(Edit(3), L"0,2 0,3 0,5");
+        return IDOK;
+    }));
+    host.decimal = L'.';
+    EXPECT_TRUE(Launch(1034, [&](CGUIBaseDlg& dlg) {
+        EXPECT_EQ(dlg.GetCtrlWindowText(Edit(3)), L"0.2 0.3 0.5");
+        return IDOK;
+    }));
+    EXPECT_EQ(KeptLines(1034).back(), L"MULTIVARIATE multinomRN(1, 3, [0.2, 0.3, 0.5]) / NSAMP = 1 SIZE = 1");
+    EXPECT_TRUE(Launch(1034, [&](CGUIBaseDlg& dlg) {
+        ChooseDistribution(dlg, L"Multivariate normal").UserTypeText(Edit(3), L"1 0.9999999;0.9999999 1");
+        return IDOK;
+    }));
+    EXPECT_EQ(KeptLines(1034).back(),
+              L"MULTIVARIATE mnormRN(2, [0, 0], [1, 0.9999999; 0.9999999, 1]) / NSAMP = 1 SIZE = 1");
+}
+
+// One table decides: bounds the wrong way round are refused alike by sampling and the calculator.
+TEST_F(SamplingDialogs, UniformBoundsTheWrongWayRoundAreRefusedAlike) {
+    for (UINT item : {1035u, 1056u}) {
+        bool refused = false;
+        Launch(item, [&](CGUIBaseDlg& dlg) {
+            ChooseDistribution(dlg, L"Uniform").UserTypeText(Edit(1), L"2");
+            dlg.UserTypeText(Edit(2), L"1");
+            if (item == 1056)
+                dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, L"1.5");
+            refused = !dlg.OnOK();
+            return IDCANCEL;
+        });
+        EXPECT_TRUE(refused) << item;
+    }
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0], GetString(13960).str());
+    EXPECT_EQ(host.messages[1], host.messages[0]);
 }
 
 TEST_F(SamplingDialogs, NothingOpensWhileTheHostRefusesSampling) {

@@ -119,8 +119,8 @@ public:
     bool aggregate = false;
     bool interpolate = false;
     std::wstring currentModule;  // the text IsCurrentModule answers true for; empty for none
-    CString distributionFolder = L"Distrib/";
-    CTKMenuBar menuBar;  // empty unless a test fills it
+    CString distributionFolder;  // the module's own description files
+    CTKMenuBar menuBar;          // empty unless a test fills it
     // FindModule answers these first (null to hide a module, another object to give the wrong kind).
     std::map<std::wstring, IModule*> modules;
 

@@ -15,6 +15,7 @@
 #include "Numerics/NumericalService.h"
 #include "Private/ProbabilityDlg.h"
 #include "RecordTestUtil.h"
+#include "TvkDlgBase/DistribFacts.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/ResourceTables.h"
 
@@ -24,23 +25,21 @@ TEST(DistribManagerData, ArchiveBytes) {
     CDistribManagerData data;
     data.SetActiveType(23);
     data.Values(23) = {10, 0.3};
-    data.Values(9) = {};
-    ExpectedArchive want;
-    want.Int(1).Int(23);
-    Bytes bytes = want.bytes();
-    bytes << std::initializer_list<int>{2, 0};
-    ExpectedArchive entries;
-    entries.Int(9);
-    Bytes tail = entries.bytes();
-    tail << std::initializer_list<int>{0, 0};
-    ExpectedArchive second;
-    second.Int(23);
-    Bytes more = second.bytes();
-    more << std::initializer_list<int>{2, 0};
-    ExpectedArchive values;
-    values.Double(10).Double(0.3);
-    for (const Bytes* b : std::initializer_list<const Bytes*>{&tail, &more, &values.bytes()})
-        bytes.insert(bytes.end(), b->begin(), b->end());
+    data.Values(9) = {0.5, 2};
+    // Version, the chosen type, then each type in ascending order with its values.
+    const Bytes bytes = ExpectedArchive()
+                            .Int(1)
+                            .Int(23)
+                            .Count(2)
+                            .Int(9)
+                            .Count(2)
+                            .Double(0.5)
+                            .Double(2)
+                            .Int(23)
+                            .Count(2)
+                            .Double(10)
+                            .Double(0.3)
+                            .bytes();
     EXPECT_EQ(Hex(Store(data)), Hex(bytes));
     CDistribManagerData loaded;
     CArchive ar(bytes);
@@ -140,8 +139,14 @@ TEST(ProbabilityCalculator, BetaCapAndSupportRefusal) {
         Choose(dlg, L"Beta", CProbabilityData::FunctionCF, L"1.0");
         ASSERT_TRUE(dlg.OnOK());
         EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"1.0000000000");
+        // Another function at a value outside the support: nothing of the last computation stays.
+        dlg.UserRadio(
+            CRadioUtil::GetRadioControl(CProbabilityData::kFunctionRadio, CProbabilityData::FunctionDF));
         dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, L"0");
         EXPECT_FALSE(dlg.OnOK());
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_RESULT_EDIT), L"");
+        EXPECT_TRUE(dlg.GetResultRows().empty());
+        EXPECT_FALSE(dlg.WritePicture((std::filesystem::path(DLGSTAT1_BUILD_DIR) / "refused.png").string()));
     });
     EXPECT_EQ(c.record->Plot.xLimit, 0.996);
     ASSERT_EQ(c.host.messages.size(), 1u);
@@ -211,6 +216,55 @@ TEST(ProbabilityPlot, AxesTakeRoundTicks) {
         for (std::size_t i = 0; i < ticks.size(); ++i)
             EXPECT_NEAR(ticks[i], c.ticks[i], 1e-12) << c.low << " " << c.high;
     }
+}
+
+// The plot command reads a point: under a comma decimal symbol the parameters keep it (the value
+// typed with a comma), and a value typed in full comes back in full.
+TEST(ProbabilityCalculator, PlotParametersKeepThePointUnderADecimalComma) {
+    Calculator c;
+    c.host.decimal = L',';
+    c.Run(1056, [](CProbabilityDlg& dlg) {
+        Choose(dlg, L"Normal", CProbabilityData::FunctionDF, L"1,234567891");
+        dlg.UserTypeText(CDistribManager::kEditBase + 1, L"1,5");
+        dlg.UserTypeText(CDistribManager::kEditBase + 2, L"2,5");
+        ASSERT_TRUE(dlg.OnOK());
+    });
+    EXPECT_EQ(LinesOf(*c.record).at(0).substr(0, 33), L"fplot y = normdf(x ,1.5,2.5); xmi");
+    c.Run(1056, [](CProbabilityDlg& dlg) {
+        EXPECT_EQ(dlg.GetCtrlWindowText(CProbabilityDlg::IDC_VALUE_EDIT), L"1,234567891");
+    });
+}
+
+// Where the calculator's value may lie: both sides of every bound, from the table of distributions.
+struct SupportCase {
+    int type;
+    std::vector<double> p;
+    double x;
+    bool accepted;
+};
+
+TEST(ProbabilityCalculator, ValueSupportBothSidesOfEachBound) {
+    FakeHost host;
+    const SupportCase cases[] = {
+        {0, {1, 2}, 1, true},        {0, {1, 2}, 0.999, false},    {0, {1, 2}, 2, true},
+        {0, {1, 2}, 2.001, false},   {1, {2, 2}, 1, true},         {1, {2, 2}, 0, false},
+        {1, {2, 2}, 1.001, false},   {10, {1, 1}, 1e-300, true},   {10, {1, 1}, 0, false},
+        {12, {1, 3}, 0, true},       {12, {1, 3}, -1e-300, false}, {16, {2, 1}, 2, true},
+        {16, {2, 1}, 1.999, false},  {21, {10}, 1, true},          {21, {10}, 0, false},
+        {21, {10}, 10, true},        {21, {10}, 11, false},        {22, {0}, 3, true},
+        {22, {-1}, 3, false},        {23, {10, 0.5}, 0, true},     {23, {10, 0.5}, -1, false},
+        {23, {10, 0.5}, 10, true},   {23, {10, 0.5}, 11, false},   {26, {20, 18, 5}, 3, true},
+        {26, {20, 18, 5}, 2, false}, {26, {20, 18, 5}, 5, true},   {26, {20, 18, 5}, 6, false},
+        {27, {2}, 1, true},          {27, {2}, 0.999, false},      {35, {10}, 9, true},
+        {35, {10}, 10, false},       {9, {0, 1}, -1e300, true},
+    };
+    for (const SupportCase& c : cases) {
+        const CString refused = FindDistribFact(c.type)->CheckValue(c.p, c.x);
+        EXPECT_EQ(refused.IsEmpty(), c.accepted) << c.type << " at " << c.x;
+    }
+    EXPECT_EQ(FindDistribFact(0)->CheckValue({1, 2}, 3), L"The value must lie in [1, 2]");
+    EXPECT_EQ(FindDistribFact(16)->ValueRangeText(), GetString(12978));
+    EXPECT_EQ(FindDistribFact(35)->ValueRangeText(), L"{1, 2, ..B-1}");
 }
 
 // What the service gives where the calculator can ask anything: no exception, a missing value.

@@ -126,7 +126,8 @@ public:
     // Number of data columns the host counts (arguments as the host defines them).
     virtual int GetDataCount(int kind, bool all, int sheet) = 0;
     virtual int GetDataCount() = 0;
-    // The folder of the distribution description files, ending in a separator.
+    // The folder of the distribution description files, ending in a separator; empty for the module's
+    // own (embedded) files.
     virtual CString GetDistributionFolder() = 0;
     // True while the current data holds aggregated counts rather than cases: no raw-data input then.
     virtual bool QueryAggregateData() = 0;

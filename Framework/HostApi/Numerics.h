@@ -38,6 +38,7 @@ enum DISTRIB_TYPE : int {
     GEOMETRIC = 25,   // "GEOMETRIC = "  failures before the first success, probability p
     HGEOMETRIC = 26,  // "HGEOMETRIC = " population N, successes in it K, sample size n
     ZIPF = 27,        // "ZIPF = "       P(k) proportional to k^-(rho + 1), k >= 1, rho > 0
+    LILLIEFORS = 28,  // "LILLIEFORS"    the one-sample tests' normal with estimated mean and sd
     MULTINOMIAL = 29,
     MBETA = 30,
     DIRICHLET = 31,

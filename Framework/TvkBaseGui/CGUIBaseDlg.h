@@ -318,6 +318,9 @@ public:
     static CString NumberText(T value) {
         return CGUIBaseObj::NumberText(value);
     }
+    // A number the user gave, shown again: in the same form, with as many digits (six at least) as it
+    // takes to read back the same number.
+    static CString ExactNumberText(double value);
     // Parses an edit's text as a finite number under the host's decimal symbol (or `decimal`); nullopt
     // otherwise.
     static std::optional<double> ParseDouble(const CString& text);

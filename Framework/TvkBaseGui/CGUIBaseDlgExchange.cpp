@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <locale>
 #include <sstream>
 #include <unordered_map>
 #include <unordered_set>
@@ -12,6 +14,24 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 #include "TvkUseRes/ResourceTables.h"
+
+CString CGUIBaseDlg::ExactNumberText(double value) {
+    std::string text;
+    for (int digits = 6; digits <= std::numeric_limits<double>::max_digits10; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out.precision(digits);
+        out << value;
+        text = out.str();
+        double back = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), back);
+        if (ec == std::errc() && back == value)
+            break;
+    }
+    if (GetDecimalSymbol() == L',')
+        std::replace(text.begin(), text.end(), '.', ',');
+    return CString::FromUtf8(text);
+}
 
 std::optional<double> CGUIBaseDlg::ParseDouble(const CString& text) {
     return ParseDouble(text, GetDecimalSymbol());
@@ -110,7 +130,9 @@ void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, int& value) {
 }
 
 void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, double& value) {
+    // A plain number keeps no default mark: it is shown as a value the user gave, in full.
     CGUIData<double> holder(value);
+    holder.SetDefault(0);
     // The holder is this function's own: only `value` is the caller's to put back on failure.
     CDataExchange local(pDX->m_pDlgWnd, pDX->m_bSaveAndValidate);
     DDX_STText(&local, id, holder);

@@ -5,15 +5,25 @@
 
 #include <cmath>
 
+// What an edit shows for a holder: a value the user gave comes back as the same number; the dialog's
+// own (a default) is written as every number the dialog writes.
+template <class T>
+CString HolderEditText(const CGUIData<T>& holder) {
+    if constexpr (std::is_same_v<T, double>)
+        if (!holder.IsDefault())
+            return CGUIBaseDlg::ExactNumberText(holder.GetValue());
+    return CGUIBaseDlg::NumberText(holder.GetValue());
+}
+
 template <class T>
 void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, int) {
     CTKCtrl& edit = Ctrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        ShowText(edit, NumberText(holder.GetValue()));
+        ShowText(edit, HolderEditText(holder));
         return;
     }
     // An edit still showing the holder's value leaves the holder (and its default mark) alone.
-    if (edit.m_strText == NumberText(holder.GetValue()))
+    if (edit.m_strText == HolderEditText(holder))
         return;
     std::optional<T> value;
     if constexpr (std::is_same_v<T, double>) {

@@ -1,12 +1,15 @@
 #include "TvkDlgBase/CDistribManager.h"
 
+#include <fcntl.h>
 #include <ini.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
-#include <fstream>
+#include <cstring>
 #include <limits>
-#include <sstream>
 
 #include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkDlgBase/TvkDlgBase.h"
@@ -25,13 +28,39 @@ const std::vector<CString>* CDistribManagerData::FindTexts(int type) const {
     return it == m_texts.end() ? nullptr : &it->second;
 }
 
+namespace {
+
+// What no dialog stores in a distribution's values; empty when they are such as a dialog stores.
+std::string RefusedValues(int type, const std::vector<double>& values, const std::vector<CString>* texts,
+                          bool chosen) {
+    const DistribFact* fact = FindDistribFact(type);
+    const std::string named = "distribution type " + std::to_string(type);
+    if (!fact)
+        return named + ", which is unknown";
+    if (values.size() != fact->parameters.size())
+        return named + " with " + std::to_string(values.size()) + " values for its " +
+               std::to_string(fact->parameters.size()) + " parameters";
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!fact->parameters[i].Accepts(values[i]))
+            return named + ": parameter " + std::to_string(i + 1) + " refuses the value " +
+                   CGUIBaseDlg::ExactNumberText(values[i]).ToUtf8();
+    if (texts && texts->size() != values.size())
+        return named + " with " + std::to_string(texts->size()) + " texts for its " +
+               std::to_string(values.size()) + " parameters";
+    if (chosen && fact->CheckTogether(values, texts ? *texts : std::vector<CString>()))
+        return named + ": its values do not fit together";
+    return {};
+}
+
+}  // namespace
+
 void CDistribManagerData::Serialize(CArchive& ar) {
     int version = m_texts.empty() ? kFormatVersion : kTextFormatVersion;
     ar.Io(version);
     if (version != kFormatVersion && version != kTextFormatVersion)
         ar.Fail("distribution data of format version " + std::to_string(version));
-    ar.Io(m_nActiveType);
     if (ar.IsStoring()) {
+        ar.Io(m_nActiveType);
         ar.WriteCount(m_values.size());
         for (auto& [type, values] : m_values) {
             int t = type;
@@ -50,11 +79,14 @@ void CDistribManagerData::Serialize(CArchive& ar) {
         }
         return;
     }
+    const int active = ar.ReadInt32("chosen distribution type");
     std::map<int, std::vector<double>> loaded;
     std::map<int, std::vector<CString>> loadedTexts;
     const std::size_t count = ar.ReadCount("distribution count", 6);
     for (std::size_t i = 0; i < count; ++i) {
         const int type = ar.ReadInt32("distribution type");
+        if (loaded.count(type))
+            ar.Fail("distribution type " + std::to_string(type) + " kept twice");
         std::vector<double>& values = loaded[type];
         values.resize(ar.ReadCount("parameter count", 8));
         for (double& v : values)
@@ -67,9 +99,17 @@ void CDistribManagerData::Serialize(CArchive& ar) {
         // No entry for none, so that storing again gives the same form.
         if (!texts.empty())
             loadedTexts[type] = std::move(texts);
-        else
-            loadedTexts.erase(type);
     }
+    if (active != -1 && !loaded.count(active))
+        ar.Fail("chosen distribution type " + std::to_string(active) + " without values");
+    for (const auto& [type, values] : loaded) {
+        const auto texts = loadedTexts.find(type);
+        const std::string refused = RefusedValues(
+            type, values, texts == loadedTexts.end() ? nullptr : &texts->second, type == active);
+        if (!refused.empty())
+            ar.Fail(refused);
+    }
+    m_nActiveType = active;
     m_values = std::move(loaded);
     m_texts = std::move(loadedTexts);
 }
@@ -84,17 +124,8 @@ void CDistribNewData::Serialize(CArchive& ar) {
 }
 
 int CDistribNewData::GetDistributionComboIDS(int type) {
-    // The command keywords are 24000 + n for the catalogue's types and 24100 + type for the others.
-    static const std::map<int, int> kKeyword = {
-        {0, 24041},  {1, 24002},  {2, 24023},  {3, 24040},  {4, 24022},  {5, 24009},  {6, 24039},
-        {7, 24005},  {8, 24017},  {9, 24032},  {10, 24013}, {11, 24006}, {12, 24016}, {13, 24024},
-        {14, 24012}, {15, 24042}, {16, 24033}, {17, 24035}, {18, 24019}, {19, 24011}, {20, 24038},
-        {21, 24008}, {22, 24034}, {23, 24003}, {24, 24031}, {25, 24015}, {26, 24018}, {27, 24044},
-        {28, 24128}, {29, 24026}, {30, 24004}, {31, 24007}, {32, 24027}, {33, 24043}, {35, 24135},
-        {36, 24136}, {38, 24138}, {39, 24139}, {40, 24140}, {41, 24141}, {42, 24142}, {43, 24143},
-        {44, 24144}};
-    const auto it = kKeyword.find(type);
-    return it == kKeyword.end() ? -1 : it->second + 300;
+    const DistribFact* fact = FindDistribFact(type);
+    return fact ? fact->StemIds() : -1;
 }
 
 CString CDistribNewData::GetDistributionCommand(int type) {
@@ -103,30 +134,6 @@ CString CDistribNewData::GetDistributionCommand(int type) {
     if (ids >= 0)
         CCommandUtil::GetCommandFromIDS(static_cast<UINT>(ids), command);
     return command;
-}
-
-bool CDistribNewData::IsIntegerParameter(int type, int index) {
-    switch (type) {
-        case 6:   // T
-        case 11:  // CHISQ
-        case 14:  // F
-        case 20:  // RANGE
-        case 21:  // DUNIFORM
-        case 26:  // HGEOMETRIC
-        case 35:  // BENFORD
-        case 43:  // SMM
-            return true;
-        case 23:  // BINOMIAL: trials, probability
-        case 36:  // ERLANG: shape, scale
-        case 31:  // DIRICHLET: dimension, parameters
-        case 32:  // ZMNORMAL: dimension, means, covariance
-        case 33:  // WISHART: dimension, degrees of freedom, matrices
-            return index == 0;
-        case 29:  // MULTINOMIAL: trials, categories, probabilities
-            return index <= 1;
-        default:
-            return false;
-    }
 }
 
 bool CDistribNewData::GetRowColData(int row, int col, CGUIData<double>& holder) const {
@@ -139,7 +146,9 @@ bool CDistribNewData::GetRowColData(int row, int col, CGUIData<double>& holder) 
 
 bool CDistribNewData::GetRowColData(int row, int col, CGUIData<int>& holder) const {
     CGUIData<double> value(0.0);
-    if (!GetRowColData(row, col, value))
+    // A value beyond the int range is no integer cell (a loaded record has none).
+    const double most = std::numeric_limits<int>::max();
+    if (!GetRowColData(row, col, value) || !(std::abs(value.GetValue()) <= most))
         return false;
     holder.SetValue(static_cast<int>(value.GetValue()));
     return true;
@@ -161,226 +170,164 @@ int CDistribNewData::GetParameterCount() const {
     return values ? static_cast<int>(values->size()) : 0;
 }
 
-// ---- parameters --------------------------------------------------------------------------------------
-
-CString DistribParameter::RangeText() const {
-    switch (check) {
-        case Check::Positive:
-            return L"( 0.0 , +inf )";
-        case Check::Unit:
-            return L"( 0.0 , 1.0 )";
-        case Check::AtLeast:
-            return L"[ " + CGUIBaseObj::NumberText(static_cast<int>(bound)) + L" , +inf )";
-        case Check::Above:
-            return L"( " + CGUIBaseObj::NumberText(bound) + (bound == std::floor(bound) ? L".0" : L"") +
-                   L" , +inf )";
-        case Check::Any:
-            break;
-    }
-    return L"( -inf , +inf )";
-}
-
-bool DistribParameter::Accepts(double v) const {
-    if (integer && v != std::floor(v))
-        return false;
-    switch (check) {
-        case Check::Positive:
-            return v > 0;
-        case Check::Unit:
-            return v > 0 && v < 1;
-        case Check::AtLeast:
-            return v >= bound && v <= std::numeric_limits<int>::max();
-        case Check::Above:
-            return v > bound;
-        case Check::Any:
-            break;
-    }
-    return true;
-}
-
 // ---- reading -----------------------------------------------------------------------------------------
 
 namespace {
 
-std::string Trimmed(std::string s) {
-    const auto first = s.find_first_not_of(" \t");
-    const auto last = s.find_last_not_of(" \t");
-    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
-}
-
-// A number of a description file, always with a decimal point.
-bool ParseNumber(const std::string& text, double& out) {
-    const auto value = CGUIBaseDlg::ParseDouble(CString::FromUtf8(text), L'.');
-    if (value)
-        out = *value;
-    return value.has_value();
-}
-
-bool ParseParameter(const std::string& value, DistribParameter& p) {
-    std::vector<std::string> parts;
-    std::stringstream in(value);
-    for (std::string part; std::getline(in, part, '|');)
-        parts.push_back(Trimmed(part));
-    if (parts.size() != 4 || parts[0].empty())
-        return false;
-    using K = DistribParameter::Kind;
-    const std::string& kind = parts[1];
-    if (kind != "real" && kind != "int" && kind != "list" && kind != "matrix")
-        return false;
-    p.label = CString::FromUtf8(parts[0]);
-    p.integer = kind == "int";
-    p.kind = kind == "list" ? K::List : kind == "matrix" ? K::Matrix : K::Number;
-    if (p.IsText()) {
-        p.defaultText = CString::FromUtf8(parts[2]);
-        const bool valid = p.kind == K::List ? ParseNumberList(p.defaultText).has_value()
-                                             : ParseNumberMatrix(p.defaultText).has_value();
-        return valid && parts[3] == "any";
-    }
-    if (!ParseNumber(parts[2], p.defaultValue))
-        return false;
-    std::istringstream check(parts[3]);
-    std::string word, bound;
-    check >> word >> bound;
-    using C = DistribParameter::Check;
-    if (word == "any" || word == "positive" || word == "unit") {
-        p.check = word == "any" ? C::Any : word == "positive" ? C::Positive : C::Unit;
-        return bound.empty();
-    }
-    if (word != "atleast" && word != "above")
-        return false;
-    p.check = word == "atleast" ? C::AtLeast : C::Above;
-    return ParseNumber(bound, p.bound);
-}
+constexpr char kSection[] = "Distributions";
+constexpr char kKey[] = "Distribution";
+// inih reads a longer line in pieces, each as a line of its own.
+constexpr std::size_t kMaxLineBytes = INI_MAX_LINE - 2;
 
 struct ParseState {
     std::vector<DistribInfo> info;
-    std::string section;
+    std::string error;  // the first, for the line inih reports
 };
 
 int OnEntry(void* user, const char* section, const char* name, const char* value) {
     auto& state = *static_cast<ParseState*>(user);
-    if (state.info.empty() || state.section != section) {
-        state.info.emplace_back();
-        state.section = section;
-    }
-    DistribInfo& d = state.info.back();
-    const std::string key = name;
-    double number = 0;
-    if (key == "Type" && ParseNumber(value, number) && number >= 0) {
-        d.type = static_cast<int>(number);
-        return 1;
-    }
-    if (key == "Name" && ParseNumber(value, number) && number > 0) {
-        d.nameIds = static_cast<UINT>(number);
-        return 1;
-    }
-    if (key == "Param" && d.parameters.size() < CDistribManager::kMaxParameters) {
-        DistribParameter p;
-        if (!ParseParameter(value, p))
-            return 0;
-        d.parameters.push_back(std::move(p));
-        return 1;
-    }
-    return 0;
-}
-
-}  // namespace
-
-std::optional<std::vector<double>> ParseNumberList(const CString& text, wchar_t decimal) {
-    if (text.Find(L';') >= 0 || text.Find(L'\n') >= 0)
-        return std::nullopt;
-    auto rows = ParseNumberMatrix(text, decimal);
-    if (!rows)
-        return std::nullopt;
-    return rows->empty() ? std::vector<double>() : std::move(rows->front());
-}
-
-std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text, wchar_t decimal) {
-    const bool commaSeparates = decimal != L',';
-    std::vector<std::vector<double>> rows(1);
-    CString token;
-    const auto endToken = [&]() {
-        if (token.IsEmpty())
-            return true;
-        const auto value = CGUIBaseDlg::ParseDouble(token, decimal);
-        token.Empty();
-        if (value)
-            rows.back().push_back(*value);
-        return value.has_value();
+    const auto fail = [&](std::string what) {
+        if (state.error.empty())
+            state.error = std::move(what);
+        return 0;
     };
-    for (const wchar_t c : text.str()) {
-        const bool rowEnd = c == L';' || c == L'\n';
-        const bool blank = c == L' ' || c == L'\t' || c == L'\r' || (commaSeparates && c == L',');
-        if (!rowEnd && !blank) {
-            token += c;
+    if (std::strcmp(section, kSection) != 0)
+        return fail(*section
+                        ? "a section [" + std::string(section) + "]; the file has one, [" + kSection + "]"
+                        : "a line before the section [" + std::string(kSection) + "]");
+    if (std::strcmp(name, kKey) != 0)
+        return fail("an unknown key '" + std::string(name) + "' (a line is: " + kKey + " = NAME)");
+    const DistribFact* fact = FindDistribFact(std::string_view(value));
+    if (!fact)
+        return fail("an unknown distribution '" + std::string(value) + "'");
+    for (const DistribInfo& d : state.info)
+        if (d.type == fact->type)
+            return fail("'" + std::string(value) + "' offered twice");
+    if (fact->parameters.size() > CDistribManager::kMaxParameters)
+        return fail("'" + std::string(value) + "' has more parameters than the manager shows");
+    state.info.push_back(*fact);
+    return 1;
+}
+
+// What inih cannot say of a text: the line and what is wrong with it, or line 0.
+std::pair<int, std::string> CheckText(const std::string& text) {
+    if (text.size() >= 2 &&
+        ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))
+        return {1, "UTF-16 text; save the file as UTF-8"};
+    int line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size() || text[i] == '\n' || text[i] == '\r';
+        if (!end) {
+            if (text[i] == '\0')
+                return {line, "a NUL byte: the file is not text"};
             continue;
         }
-        if (!endToken())
-            return std::nullopt;
-        if (rowEnd && !rows.back().empty())
-            rows.emplace_back();
+        if (i - lineStart > kMaxLineBytes)
+            return {line, "a line longer than " + std::to_string(kMaxLineBytes) + " characters"};
+        if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        ++line;
+        lineStart = i + 1;
     }
-    if (!endToken())
-        return std::nullopt;
-    if (rows.back().empty())
-        rows.pop_back();
-    return rows;
+    return {0, {}};
 }
 
-namespace {
+std::string ErrorText(int error) {
+    return error == 0 ? std::string() : std::strerror(error);
+}
 
-CString JoinNumbers(const std::vector<double>& numbers) {
-    CString text;
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        text += (i ? L", " : L"") + CGUIBaseObj::NumberText(numbers[i]);
+// The bytes of a file, at most `limit` of them, without blocking on a FIFO nor reading a device without
+// end; an empty optional with `why` set when it cannot be read.
+std::optional<std::string> ReadBounded(const std::string& path, std::size_t limit, std::string& why) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        why = "cannot be read: " + ErrorText(errno);
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::optional<std::string> text;
+    if (::fstat(fd, &st) != 0) {
+        why = "cannot be read: " + ErrorText(errno);
+    } else if (S_ISDIR(st.st_mode)) {
+        why = "is a folder, not a description file";
+    } else if (!S_ISREG(st.st_mode)) {
+        why = "is no regular file";
+    } else {
+        std::string bytes(limit + 1, '\0');
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                why = "cannot be read: " + ErrorText(errno);
+                break;
+            }
+            if (n == 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (why.empty() && got > limit)
+            why = "is larger than " + std::to_string(limit / 1024) +
+                  " KiB, the most a description file may hold";
+        if (why.empty())
+            text = bytes.substr(0, got);
+    }
+    ::close(fd);
     return text;
 }
 
 }  // namespace
 
-CString MatrixCommandText(const CString& text, bool isFile) {
-    if (isFile) {
-        CString name = CString(text).Trim();
-        name.Replace(L"\"", L"\"\"");
-        return L"\"" + name + L"\"";
-    }
-    // Read in the host's decimal symbol, as the user typed it.
-    const auto rows = ParseNumberMatrix(text, GetDecimalSymbol());
-    if (!rows)
-        return L"[" + CString(text).Trim() + L"]";
-    CString joined;
-    for (std::size_t i = 0; i < rows->size(); ++i)
-        joined += (i ? L"; " : L"") + JoinNumbers((*rows)[i]);
-    return L"[" + joined + L"]";
-}
-
 int CDistribManager::ParseDistribInfo(const std::string& text) {
+    m_info.clear();
+    auto [line, what] = CheckText(text);
     ParseState state;
-    int error = ini_parse_string(text.c_str(), OnEntry, &state);
-    for (std::size_t i = 0; error == 0 && i < state.info.size(); ++i)
-        if (state.info[i].type < 0 || state.info[i].nameIds == 0)
-            error = -1;
-    m_info = error == 0 ? std::move(state.info) : std::vector<DistribInfo>();
-    return error;
+    if (line == 0) {
+        line = ini_parse_string(text.c_str(), OnEntry, &state);
+        what = line > 0 && state.error.empty()
+                   ? std::string("not a line of a description file (") + kKey + " = NAME)"
+                   : state.error;
+        if (line == 0 && state.info.empty()) {
+            line = -1;
+            what = "offers no distribution";
+        }
+    }
+    m_error = line == 0  ? CString()
+              : line > 0 ? CString::FromUtf8(std::to_string(line) + ": " + what)
+                         : CString::FromUtf8(what);
+    if (line == 0)
+        m_info = std::move(state.info);
+    return line;
 }
 
 bool CDistribManager::ReadDistribInfo(const CString& path) {
     const std::string file = path.ToUtf8();
-    std::string text;
-    if (std::ifstream in(file, std::ios::binary); in) {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } else {
-        const std::string name = "distributions/" + file.substr(file.find_last_of("/\\") + 1);
+    std::optional<std::string> text;
+    std::string why;
+    if (file.find('/') == std::string::npos) {
+        // The module's own.
+        const std::string name = "distributions/" + file;
         const EmbeddedResource* r = kEmbeddedResources;
         while (r->path && name != r->path)
             ++r;
-        if (!r->path) {
-            m_info.clear();
-            return false;
-        }
-        text = std::string(r->bytes);
+        if (r->path)
+            text = std::string(r->bytes);
+        else
+            why = "the module has no such description file";
+    } else {
+        text = ReadBounded(file, kMaxFileBytes, why);
     }
-    return ParseDistribInfo(text) == 0 && !m_info.empty();
+    if (!text) {
+        m_info.clear();
+        m_error = path + L": " + CString::FromUtf8(why);
+        return false;
+    }
+    const int line = ParseDistribInfo(*text);
+    if (line != 0)
+        m_error = path + (line > 0 ? L":" : L": ") + m_error;
+    return line == 0;
 }
 
 // ---- state -------------------------------------------------------------------------------------------
@@ -437,7 +384,8 @@ bool CDistribManager::GetValue(int type, int, int, int index, CGUIData<double>& 
 bool CDistribManager::GetValue(int type, int controlType, int reserved, int index,
                                CGUIData<int>& holder) const {
     CGUIData<double> value(0.0);
-    if (!GetValue(type, controlType, reserved, index, value))
+    if (!GetValue(type, controlType, reserved, index, value) ||
+        !(std::abs(value.GetValue()) <= std::numeric_limits<int>::max()))
         return false;
     holder.SetValue(static_cast<int>(value.GetValue()));
     return true;
@@ -462,12 +410,22 @@ CString CDistribManager::GetRowColData(int row, int col) const {
         return p.label;
     if (col == kRangeColumn)
         return p.IsText() ? CString() : p.RangeText();
+    return ValueText(*d, at);
+}
+
+CString CDistribManager::ValueText(const DistribInfo& d, std::size_t at) const {
+    const DistribParameter& p = d.parameters[at];
+    const std::vector<double>& values = ActiveValues();
+    const double v = at < values.size() ? values[at] : 0;
     if (p.IsText()) {
-        const std::vector<CString>* texts = m_pData ? m_pData->FindTexts(d->type) : nullptr;
-        return texts && at < texts->size() ? (*texts)[at] : CString();
+        const std::vector<CString>* texts = m_pData ? m_pData->FindTexts(d.type) : nullptr;
+        const CString text = texts && at < texts->size() ? (*texts)[at] : CString();
+        // A file's name is no list of numbers.
+        return v != 0 ? text : ShownNumberText(text, GetDecimalSymbol());
     }
-    const double v = ActiveValues()[at];
-    return p.integer ? CGUIBaseObj::NumberText(static_cast<int>(v)) : CGUIBaseObj::NumberText(v);
+    return p.integer && std::abs(v) <= std::numeric_limits<int>::max()
+               ? CGUIBaseObj::NumberText(static_cast<int>(v))
+               : CGUIBaseDlg::ExactNumberText(v);
 }
 
 bool CDistribManager::SelectType(int type) {
@@ -531,13 +489,15 @@ void CDistribManager::ShowActive() {
             if (&m_info[i] == d)
                 combo->m_nComboIndex = static_cast<int>(i);
     const std::vector<double>& values = ActiveValues();
-    const std::vector<CString>* texts = d && m_pData ? m_pData->FindTexts(d->type) : nullptr;
     for (int i = 1; i <= kMaxParameters; ++i) {
         const auto at = static_cast<std::size_t>(i - 1);
         const bool shown = d && at < d->parameters.size() && at < values.size();
         const DistribParameter* p = shown ? &d->parameters[at] : nullptr;
-        // A text parameter types into a plain edit; a number into a number edit.
-        const ControlKind kind = p && p->IsText() ? ControlKind::Edit : ControlKind::DoubleEdit;
+        // A text parameter types into a plain edit; a number into a number edit of its kind.
+        const ControlKind kind = !p            ? ControlKind::DoubleEdit
+                                 : p->IsText() ? ControlKind::Edit
+                                 : p->integer  ? ControlKind::IntEdit
+                                               : ControlKind::DoubleEdit;
         if (m_pDlg->Ctrl(kEditBase + i).GetKind() != kind)
             m_pDlg->AddRuntimeCtrl(kEditBase + i, kind, L"");
         CTKCtrl& label = m_pDlg->Ctrl(kLabelBase + i);
@@ -549,17 +509,24 @@ void CDistribManager::ShowActive() {
             continue;
         label.m_strText = p->label;
         edit.m_color = kColorWhite;
-        if (p->IsText()) {
-            edit.m_strText = texts && at < texts->size() ? (*texts)[at] : CString();
-            edit.m_strToolTip = edit.m_strText;
+        edit.m_strText = ValueText(*d, at);
+        edit.m_strToolTip = p->IsText() ? edit.m_strText : p->RangeText();
+        if (p->IsText())
             fromFile.m_nChecked = values[at] != 0 ? 1 : 0;
-            continue;
-        }
-        edit.m_strText = p->integer ? CGUIBaseObj::NumberText(static_cast<int>(values[at]))
-                                    : CGUIBaseObj::NumberText(values[at]);
-        edit.m_strToolTip = p->RangeText();
     }
 }
+
+namespace {
+
+// A number typed into a parameter's edit: an integer parameter takes whole numbers only.
+std::optional<double> ParseParameter(const DistribParameter& p, const CString& typed) {
+    if (!p.integer)
+        return CGUIBaseDlg::ParseDouble(typed);
+    const auto whole = CGUIBaseDlg::ParseInt(typed);
+    return whole ? std::optional<double>(*whole) : std::nullopt;
+}
+
+}  // namespace
 
 void CDistribManager::KeepTyped() {
     const DistribInfo* d = FindInfo(GetActiveDBT());
@@ -571,11 +538,12 @@ void CDistribManager::KeepTyped() {
         const DistribParameter& p = d->parameters[i];
         const CString typed = m_pDlg->GetCtrlWindowText(kEditBase + at);
         if (p.IsText()) {
+            const bool fromFile =
+                p.kind == DistribParameter::Kind::Matrix && m_pDlg->IsCtrlChecked(kFileCheckBase + at);
             if (const auto* kept = m_pData->FindTexts(d->type); kept && kept->size() == d->parameters.size())
-                m_pData->Texts(d->type)[i] = typed;
-            if (p.kind == DistribParameter::Kind::Matrix)
-                values[i] = m_pDlg->IsCtrlChecked(kFileCheckBase + at) ? 1 : 0;
-        } else if (const auto parsed = CGUIBaseDlg::ParseDouble(typed); parsed && p.Accepts(*parsed)) {
+                m_pData->Texts(d->type)[i] = fromFile ? typed : StoredNumberText(typed, GetDecimalSymbol());
+            values[i] = fromFile ? 1 : 0;
+        } else if (const auto parsed = ParseParameter(p, typed); parsed && p.Accepts(*parsed)) {
             values[i] = *parsed;
         }
     }
@@ -594,8 +562,18 @@ bool CDistribManager::OnCommand(UINT id) {
 }
 
 void CDistribManager::DoDataExchange(CDataExchange* pDX) {
+    if (!m_pDlg || !m_pDlg->FindCtrl(kDistribCombo))
+        return;
+    if (m_info.empty()) {
+        // Nothing to choose from: say why rather than accept nothing.
+        if (pDX->m_bSaveAndValidate) {
+            TKMessageBox(m_error.IsEmpty() ? CString(L"No distribution is offered") : m_error);
+            pDX->Fail(kDistribCombo);
+        }
+        return;
+    }
     const DistribInfo* d = FindInfo(GetActiveDBT());
-    if (!d || !m_pDlg || !m_pDlg->FindCtrl(kDistribCombo))
+    if (!d)
         return;
     if (!pDX->m_bSaveAndValidate) {
         ShowActive();
@@ -604,6 +582,7 @@ void CDistribManager::DoDataExchange(CDataExchange* pDX) {
     std::vector<double> values = ActiveValues();
     const std::vector<CString>* kept = m_pData->FindTexts(d->type);
     std::vector<CString> texts = kept ? *kept : std::vector<CString>();
+    const wchar_t decimal = GetDecimalSymbol();
     for (std::size_t i = 0; i < d->parameters.size() && i < values.size(); ++i) {
         const UINT id = kEditBase + static_cast<UINT>(i) + 1;
         const DistribParameter& p = d->parameters[i];
@@ -613,7 +592,7 @@ void CDistribManager::DoDataExchange(CDataExchange* pDX) {
                                   m_pDlg->IsCtrlChecked(kFileCheckBase + static_cast<UINT>(i) + 1);
             bool valid = !CString(typed).Trim().IsEmpty();
             if (valid && !fromFile) {
-                const auto rows = ParseNumberMatrix(typed);
+                const auto rows = ParseNumberMatrix(typed, decimal);
                 valid =
                     rows && !rows->empty() && (p.kind == DistribParameter::Kind::Matrix || rows->size() == 1);
             }
@@ -628,14 +607,20 @@ void CDistribManager::DoDataExchange(CDataExchange* pDX) {
             values[i] = fromFile ? 1 : 0;
             if (texts.size() < d->parameters.size())
                 texts.resize(d->parameters.size());
-            texts[i] = typed;
+            texts[i] = fromFile ? typed : StoredNumberText(typed, decimal);
             continue;
         }
-        const auto parsed = CGUIBaseDlg::ParseDouble(typed);
-        if (!parsed || !p.Accepts(*parsed))
-            m_pDlg->RefuseValue(pDX, id, L"Enter a number in " + p.RangeText());
-        m_pDlg->ChangeColor(id, kColorWhite);
+        const auto parsed = ParseParameter(p, typed);
+        if (!parsed)
+            m_pDlg->RefuseValue(pDX, id, p.integer ? L"Enter an integer" : L"Enter a number");
+        p.CheckRange(*m_pDlg, pDX, id, *parsed);
         values[i] = *parsed;
+    }
+    if (const auto refused = d->CheckTogether(values, texts)) {
+        const UINT id = kEditBase + static_cast<UINT>(refused->parameter) + 1;
+        m_pDlg->ChangeColor(id, kColorInvalid);
+        TKMessageBox(GetString(refused->message));
+        pDX->Fail(id);
     }
     pDX->Replace(m_pData->Values(d->type), std::move(values));
     if (!texts.empty())

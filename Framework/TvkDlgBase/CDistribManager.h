@@ -10,19 +10,24 @@
 #include "TvkApi.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CGUIData.h"
+#include "TvkDlgBase/DistribFacts.h"
 
 class CGUIBaseDlg;
 class CDataExchange;
 
 // The distribution a procedure chose and the values of every parameter control of every distribution
 // its description file offers (so that going back to a distribution finds its values again). A list or
-// matrix parameter keeps its text beside its value, which is then 1 when the text names a file.
+// matrix parameter keeps its text (in its stored form, StoredNumberText) beside its value, which is then
+// 1 when the text names a file.
 //
 // Archive (ours): format version (4 bytes); the chosen type (4 bytes, -1 for none yet); the number of
 // distributions (count form); for each, its type (4 bytes), the number of its values (count form) and
 // the values (8 bytes each; integer parameters too, exactly), and under version 2 the number of its
 // texts (count form) and the texts (wide-string form). Version 1 is written while no distribution
 // keeps texts, so that records of number parameters alone keep their bytes; loading takes 1 and 2.
+// Loading refuses what no dialog stores: a type the table of distributions does not know, a parameter
+// count other than the type's, a value its parameter's check refuses, and a chosen distribution whose
+// values do not fit together.
 class TVK_API CDistribManagerData {
 public:
     static constexpr int kFormatVersion = 1;
@@ -58,8 +63,7 @@ public:
     static int GetDistributionComboIDS(int type);
     // The stem's text; empty for a type without one.
     static CString GetDistributionCommand(int type);
-    // Whether parameter `index` (from 0) of `type` is a whole number (degrees of freedom, counts).
-    static bool IsIntegerParameter(int type, int index);
+    static bool IsIntegerParameter(int type, int index) { return ::IsIntegerParameter(type, index); }
 
     // The chosen distribution's grid as the record keeps it: row k (from 1) is parameter k, its value
     // in column CDistribManager::kValueColumn. False (the holder untouched) for a cell without one.
@@ -73,55 +77,20 @@ public:
     CDistribManagerData DistribManagerData;
 };
 
-// One parameter control of a description file.
-struct TVK_API DistribParameter {
-    enum class Check { Any, Positive, Unit, AtLeast, Above };
-    // A number, or a text: a list of numbers, or a matrix (rows separated by ";" or line breaks) that
-    // may instead be read from a file.
-    enum class Kind { Number, List, Matrix };
-    CString label;
-    bool integer = false;
-    Kind kind = Kind::Number;
-    double defaultValue = 0;
-    CString defaultText;  // of a list or matrix
-    Check check = Check::Any;
-    double bound = 0;  // of AtLeast and Above
-    bool IsText() const { return kind != Kind::Number; }
-    // The range text of the tool tip, e.g. "( 0.0 , +inf )".
-    CString RangeText() const;
-    bool Accepts(double value) const;
-};
-
-// The numbers of a list parameter's text (separated by blanks, or by commas unless the comma is the
-// decimal symbol `decimal`); nullopt when an entry is no number. A matrix's text gives its rows
-// (separated by ";" or line breaks, empty rows skipped), each such a list.
-TVK_API std::optional<std::vector<double>> ParseNumberList(const CString& text, wchar_t decimal = L'.');
-TVK_API std::optional<std::vector<std::vector<double>>> ParseNumberMatrix(const CString& text,
-                                                                          wchar_t decimal = L'.');
-// A list's or matrix's text as command lines write it: "[1, 2, 3]", a matrix's rows "[1, 0; 0, 1]"
-// (a list is a matrix of one row); a file's name in double quotes, a quote inside doubled.
-TVK_API CString MatrixCommandText(const CString& text, bool isFile);
-
-struct TVK_API DistribInfo {
-    int type = -1;
-    UINT nameIds = 0;
-    std::vector<DistribParameter> parameters;
-};
+// A distribution the manager offers: its facts (DistribFacts.h).
+using DistribInfo = DistribFact;
 
 // The host's distribution manager: reads a procedure's description file, makes a distribution combo
 // (control 50000) and the parameter edits inside a dialog's placeholder, and keeps the choice and the
 // values in a CDistribManagerData.
 //
-// Description files are INI files, read with inih. One section a distribution, in the order offered:
-//     [Normal]
-//     Type = 9
-//     Name = 12433                       ; the string resource that names it
-//     Param = Mean | real | 0.0 | any    ; label | real or int | default | check
-//     Param = SD | real | 1.0 | positive
-//     Param = Probabilities | list | 0.2 0.3 0.5 | any
-//     Param = Covariance | matrix | 1 0;0 1 | any
-// Kinds: real, int, list (of numbers), matrix (or a file, chosen by a check). Checks of numbers: any,
-// positive (> 0), unit (strictly between 0 and 1), atleast N, above N; texts take "any" only.
+// A description file names the distributions a procedure offers, in the order offered; what each takes
+// is the table of distributions' (DistribFacts.h). It is an INI file, read with inih:
+//     [Distributions]
+//     Distribution = Normal
+//     Distribution = Gamma
+// The module's own files are embedded in it (Resources/distributions/); the host may name a folder to
+// read them from instead (IGlobal::GetDistributionFolder).
 class TVK_API CDistribManager {
 public:
     static constexpr UINT kDistribCombo = 50000;
@@ -138,12 +107,19 @@ public:
 
     explicit CDistribManager(CGUIBaseDlg* dlg) : m_pDlg(dlg) {}
 
-    // Reads a description file: the file at `path`, else the embedded file of the same name under
-    // Resources/distributions/. False (and nothing offered) when neither exists or it does not parse.
+    // The most a description file may hold; reading stops beyond it.
+    static constexpr std::size_t kMaxFileBytes = 64 * 1024;
+
+    // Reads a description file: a bare name is the module's own (embedded), a path with a folder the
+    // file there. False (nothing offered, GetReadError saying why with the file's name and line) when
+    // it cannot be read or parsed.
     bool ReadDistribInfo(const CString& path);
-    // Parses a description file's text; the line of the first error, or 0.
+    // Parses a description file's text: 0, or the line of the first error (-1 for the whole file);
+    // GetReadError then says what is wrong there.
     int ParseDistribInfo(const std::string& text);
     const std::vector<DistribInfo>& GetInfo() const { return m_info; }
+    // "FILE:LINE: what is wrong" of the last read that failed; empty after one that did not.
+    const CString& GetReadError() const { return m_error; }
 
     void SetDistribManagerData(CDistribManagerData* data) { m_pData = data; }
     // Gives every offered distribution without kept values its defaults, and chooses the first one
@@ -155,7 +131,9 @@ public:
     // parameter controls then show the new choice).
     bool OnCommand(UINT id);
     // Exchanges the shown distribution's edits with the data; storing checks each value and fails the
-    // exchange with the range message on the first refused one.
+    // exchange with the range message on the first refused one, then the values taken together (the
+    // table's message). With nothing offered (a description file that could not be read) storing fails
+    // with the reason.
     void DoDataExchange(CDataExchange* pDX);
 
     int GetActiveDBT() const;
@@ -179,9 +157,13 @@ private:
     // (numbers that its checks accept, and texts as typed), so that going back finds it again.
     void KeepTyped();
     const std::vector<double>& ActiveValues() const;
+    // What the edit of parameter `at` of the shown distribution `d` shows: a value the user gave in
+    // full, a list or matrix in the host's decimal symbol.
+    CString ValueText(const DistribInfo& d, std::size_t at) const;
 
     CGUIBaseDlg* m_pDlg;
     CDistribManagerData* m_pData = nullptr;
     std::vector<DistribInfo> m_info;
+    CString m_error;
     UINT m_nPlaceholder = 0;
 };
