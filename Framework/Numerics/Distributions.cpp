@@ -284,15 +284,16 @@ private:
     DistributionBase* m_use = nullptr;
 };
 
-// The incomplete gamma function in double arithmetic alone loses digits with the shape (1e-10 at a
-// million); beyond this shape the long double one.
+// The incomplete gamma and beta functions in double arithmetic alone lose digits with their shapes
+// (1e-10 at a million); beyond this shape the long double ones.
 constexpr double kCarefulShape = 1000;
 
-template <template <class, class> class D, int N = 2>
-std::unique_ptr<IDistribution> GammaFamily(Maker<D<double, Fast>> fast, Maker<D<double, Promoted>> careful,
-                                           ByRegion::Predicate large) {
-    return std::make_unique<ByRegion>(N, Make<D<double, Fast>, false, N>(fast),
-                                      Make<D<double, Promoted>, false, N>(careful), large);
+// A Boost law with the fast policy where it reaches full accuracy, the promoted one beyond.
+template <template <class, class> class D, bool Discrete = false, int N = 2>
+std::unique_ptr<IDistribution> TwoWays(Maker<D<double, Fast>> fast, Maker<D<double, Promoted>> careful,
+                                       ByRegion::Predicate large) {
+    return std::make_unique<ByRegion>(N, Make<D<double, Fast>, Discrete, N>(fast),
+                                      Make<D<double, Promoted>, Discrete, N>(careful), large);
 }
 
 using namespace boost::math;
@@ -311,6 +312,19 @@ std::optional<D> OnePositive(std::span<const double> p) {
 }
 
 template <class Policy>
+std::optional<binomial_distribution<double, Policy>> BinomialMaker(std::span<const double> p) {
+    return IsInteger(p[0]) && p[0] >= 0 && p[1] >= 0 && p[1] <= 1
+               ? std::optional(binomial_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
+template <class Policy>
+std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMaker(
+    std::span<const double> p) {
+    return Positive(p[0]) && p[1] > 0 && p[1] <= 1
+               ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
+template <class Policy>
 std::optional<gamma_distribution<double, Policy>> ErlangMaker(std::span<const double> p) {
     return IsInteger(p[0]) && p[0] >= 1 && Positive(p[1])
                ? std::optional(gamma_distribution<double, Policy>(p[0], p[1]))
@@ -323,7 +337,10 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
     using namespace NmsEnum;
     switch (type) {
         case BETA:
-            return Make<beta_distribution<double, Fast>>(TwoPositive<beta_distribution<double, Fast>>);
+            return TwoWays<beta_distribution>(
+                TwoPositive<beta_distribution<double, Fast>>,
+                TwoPositive<beta_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return std::max(p[0], p[1]) > kCarefulShape; });
         case DEXP:
             return Make<laplace_distribution<double, Fast>>(
                 LocationScale<laplace_distribution<double, Fast>>);
@@ -337,12 +354,12 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
         case NORMAL:
             return Make<normal_distribution<double, Fast>>(LocationScale<normal_distribution<double, Fast>>);
         case GAMMA:
-            return GammaFamily<gamma_distribution>(
+            return TwoWays<gamma_distribution>(
                 TwoPositive<gamma_distribution<double, Fast>>,
                 TwoPositive<gamma_distribution<double, Promoted>>,
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case CHISQ:
-            return GammaFamily<chi_squared_distribution, 1>(
+            return TwoWays<chi_squared_distribution, false, 1>(
                 OnePositive<chi_squared_distribution<double, Fast>>,
                 OnePositive<chi_squared_distribution<double, Promoted>>,
                 [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; });
@@ -350,8 +367,10 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return Make<lognormal_distribution<double, Fast>>(
                 LocationScale<lognormal_distribution<double, Fast>>);
         case F:
-            return Make<fisher_f_distribution<double, Fast>>(
-                TwoPositive<fisher_f_distribution<double, Fast>>);
+            return TwoWays<fisher_f_distribution>(
+                TwoPositive<fisher_f_distribution<double, Fast>>,
+                TwoPositive<fisher_f_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
         case RAYLEIGH:
@@ -366,7 +385,7 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 },
                 true);
         case ERLANG:
-            return GammaFamily<gamma_distribution>(
+            return TwoWays<gamma_distribution>(
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case NCCHISQ:
@@ -388,24 +407,22 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 return Positive(p[0]) ? std::optional(D(p[0], p[1])) : std::nullopt;
             });
         case POISSON:
-            return Make<poisson_distribution<double, Fast>, true, 1>(
-                OnePositive<poisson_distribution<double, Fast>>);
+            return TwoWays<poisson_distribution, true, 1>(
+                OnePositive<poisson_distribution<double, Fast>>,
+                OnePositive<poisson_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case BINOMIAL:
-            return Make<binomial_distribution<double, Fast>, true>([](std::span<const double> p) {
-                using D = binomial_distribution<double, Fast>;
-                return IsInteger(p[0]) && p[0] >= 0 && p[1] >= 0 && p[1] <= 1 ? std::optional(D(p[0], p[1]))
-                                                                              : std::nullopt;
-            });
+            return TwoWays<binomial_distribution, true>(
+                BinomialMaker<Fast>, BinomialMaker<Promoted>,
+                [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case NBINOMIAL:
-            return Make<negative_binomial_distribution<double, Fast>, true>([](std::span<const double> p) {
-                using D = negative_binomial_distribution<double, Fast>;
-                return Positive(p[0]) && p[1] > 0 && p[1] <= 1 ? std::optional(D(p[0], p[1])) : std::nullopt;
-            });
-        case GEOMETRIC:
-            return Make<geometric_distribution<double, Fast>, true, 1>([](std::span<const double> p) {
-                using D = geometric_distribution<double, Fast>;
-                return p[0] > 0 && p[0] <= 1 ? std::optional(D(p[0])) : std::nullopt;
-            });
+            // The mean r (1 - p) / p is the other shape of its incomplete beta function.
+            return TwoWays<negative_binomial_distribution, true>(
+                NegativeBinomialMaker<Fast>, NegativeBinomialMaker<Promoted>, [](std::span<const double> p) {
+                    // Beyond 1e15 the long double functions take minutes (the double ones give up at once).
+                    const double mean = p[0] * (1 - p[1]) / p[1];
+                    return std::max(p[0], mean) > kCarefulShape && std::max(p[0], mean) < 1e15;
+                });
         default:
             return MakeOwnDistribution(type);
     }
@@ -419,15 +436,6 @@ int ParameterCount(int type) {
         case RAYLEIGH:
         case DUNIFORM:
         case POISSON:
-        case GEOMETRIC:
-        case ZIPF:
-        case BENFORD:
-        case LSERIES:
-            return 1;
-        case TRIANGULAR:
-        case HGEOMETRIC:
-        case NCF:
-            return 3;
         default:
             return MakeDistribution(type) ? 2 : 0;
     }

@@ -294,7 +294,7 @@ class Triangular final : public ClosedForm {
             return 1.0;
         if (y <= c)
             return Left(y);
-        return (c - r.a) / (r.b - r.a) + (y - c) / (r.b - r.a) * ((2 * r.b - c - y) / (r.b - c));
+        return (c - r.a) / (r.b - r.a) + (y - c) / (r.b - r.a) * (((r.b - c) + (r.b - y)) / (r.b - c));
     }
     double Ccdf(double x) const override {
         const double y = r.At(x);
@@ -304,14 +304,20 @@ class Triangular final : public ClosedForm {
             return 0.0;
         if (y >= c)
             return Right(y);
-        return (r.b - c) / (r.b - r.a) + (c - y) / (r.b - r.a) * ((c + y - 2 * r.a) / (c - r.a));
+        return (r.b - c) / (r.b - r.a) + (c - y) / (r.b - r.a) * (((c - r.a) + (y - r.a)) / (c - r.a));
     }
     double Quantile(double p) const override {
-        const double atMode = (c - r.a) / (r.b - r.a);
-        const double q = 1 - p;
-        if (p <= atMode)
-            return r.Back(r.a + std::sqrt(p) * std::sqrt(r.b - r.a) * std::sqrt(c - r.a));
-        return r.Back(r.b - std::sqrt(q) * std::sqrt(r.b - r.a) * std::sqrt(r.b - c));
+        const double w = r.b - r.a, q = 1 - p;
+        // The distances to both bounds, each free of cancellation; the nearer bound is added to.
+        double toA = 0, toB = 0;
+        if (p <= (c - r.a) / w) {
+            toA = std::sqrt(p) * std::sqrt(w) * std::sqrt(c - r.a);
+            toB = ((r.b - c) + q * (c - r.a)) / (1 + std::sqrt(p * ((c - r.a) / w)));
+        } else {
+            toB = std::sqrt(q) * std::sqrt(w) * std::sqrt(r.b - c);
+            toA = ((c - r.a) + p * (r.b - c)) / (1 + std::sqrt(q * ((r.b - c) / w)));
+        }
+        return r.Back(toA <= toB ? r.a + toA : r.b - toB);
     }
     Interval r;
     double c = 0.5;
@@ -394,14 +400,12 @@ class InverseGaussian final : public ClosedForm {
         if (!std::isfinite(x))
             return 0.0;
         const auto [a, b] = AB(x);
-        if (a <= 0)
-            return 1 - Cdf(x);
         const double density = PhiDensity(a);
         if (density == 0)
-            return 0.0;
+            return a > 0 ? 0.0 : 1.0;
         // R(a) - R(b) is the integral of 1 - t R(t) from a to b: by quadrature where the interval is
-        // short against a and the difference would cancel.
-        if (b - a < 0.25 * a && a > 1) {
+        // short and the difference would cancel (far out, and near the mode for a small shape).
+        if (b - a < 0.25 * std::max(1.0, a)) {
             const GaussLegendre& g = Rule();
             const double mid = (a + b) / 2, half = (b - a) / 2;
             double sum = 0;
@@ -409,6 +413,8 @@ class InverseGaussian final : public ClosedForm {
                 sum += g.w[i] * MillsRatio(mid + half * g.x[i]).rest;
             return density * sum * half;
         }
+        if (a <= 0)
+            return 1 - Cdf(x);
         return density * (MillsRatio(a).ratio - MillsRatio(b).ratio);
     }
     double Quantile(double p) const override {
@@ -467,6 +473,27 @@ class Benford final : public Discrete {
     double base = 10, logBase = 1;
 };
 
+// Geometric: failures before the first success, P(k) = p (1 - p)^k, its powers through log1p(-p), which
+// keeps the digits of a small p that 1 - p drops.
+class Geometric final : public Discrete {
+    int Count() const override { return 1; }
+    bool Accept(std::span<const double> p) override {
+        prob = p[0];
+        logQ = std::log1p(-prob);
+        return prob > 0 && prob <= 1;
+    }
+    double First() const override { return 0; }
+    double Guess(double p) const override {
+        return std::ceil((p <= 0.5 ? std::log1p(-p) : std::log(1 - p)) / logQ - 1);
+    }
+    double Pdf(double x) const override {
+        return x < 0 ? 0.0 : prob == 1 ? (x == 0 ? 1.0 : 0.0) : prob * std::exp(x * logQ);
+    }
+    double Cdf(double x) const override { return x < 0 ? 0.0 : -std::expm1((x + 1) * logQ); }
+    double Ccdf(double x) const override { return x < 0 ? 1.0 : std::exp((x + 1) * logQ); }
+    double prob = 0.5, logQ = -1;
+};
+
 // Distributions on 1, 2, ... given by a term sequence a_k with total S: P(k) = a_k / S. Each tail is
 // the smaller one computed as such, or 1 minus the other.
 class SeriesDistribution : public Discrete {
@@ -496,7 +523,8 @@ protected:
 class Zipf final : public SeriesDistribution {
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
-        s = p[0] + 1;
+        rho = p[0];
+        s = rho + 1;
         start = 16 + std::ceil(std::min(s, 1e6));
         zeta = Tail(0);
         return p[0] > 0 && std::isfinite(zeta);
@@ -513,7 +541,7 @@ class Zipf final : public SeriesDistribution {
             if (t <= 1e-17 * sum)
                 return sum;
         }
-        return sum + std::pow(n, 1 - s) / (s - 1) + Corrections(n);
+        return sum + std::pow(n, -rho) / rho + Corrections(n);
     }
     double Head(double k) const override {
         double sum = 0;
@@ -527,8 +555,7 @@ class Zipf final : public SeriesDistribution {
         if (n > k)
             return sum;
         // The terms n .. k: the integral from n to k + 1, written so that it keeps its digits for s near 1.
-        const double integral =
-            std::pow(n, 1 - s) * -std::expm1((1 - s) * std::log1p((k + 1 - n) / n)) / (s - 1);
+        const double integral = std::pow(n, -rho) * -std::expm1(-rho * std::log1p((k + 1 - n) / n)) / rho;
         return sum + integral + Corrections(n) - Corrections(k + 1);
     }
     // Euler-Maclaurin's terms at n beyond the integral: a_n / 2 and the Bernoulli corrections.
@@ -547,12 +574,12 @@ class Zipf final : public SeriesDistribution {
         }
         return sum;
     }
-    // The upper tail is about k^(1 - s) / ((s - 1) zeta).
+    // The upper tail is about k^-rho / (rho zeta).
     double Guess(double p) const override {
-        const double k = std::exp(std::log((1 - p) * (s - 1) * zeta) / (1 - s));
+        const double k = std::exp(-std::log((1 - p) * rho * zeta) / rho);
         return std::isfinite(k) ? k : First();
     }
-    double s = 2, zeta = 1, start = 18;
+    double rho = 1, s = 2, zeta = 1, start = 18;
 };
 
 // Logarithmic series: P(k) = q^k / (k S), S = -ln(1 - q). With q near 1 the tail beyond a few dozen
@@ -1129,6 +1156,8 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
             return std::make_unique<InverseGaussian>();
         case HGEOMETRIC:
             return std::make_unique<Hypergeometric>();
+        case GEOMETRIC:
+            return std::make_unique<Geometric>();
         case ZIPF:
             return std::make_unique<Zipf>();
         case LSERIES:
