@@ -183,8 +183,8 @@ TEST(ProbabilityCalculator, DiscretePlotOfAHugeRangeEnds) {
         int function;
         const wchar_t* value;
     } rows[] = {
-        {4, {L"1e-9"}, CProbabilityData::FunctionCF, L"3"},      // geometric
-        {8, {L"0.999999"}, CProbabilityData::FunctionDF, L"1"},  // log series
+        {4, {L"1e-9"}, CProbabilityData::FunctionCF, L"3"},        // geometric
+        {8, {L"0.999999"}, CProbabilityData::FunctionDF, L"1"},    // log series
         {0, {L"2147483647"}, CProbabilityData::FunctionDF, L"5"},  // discrete uniform
         {7, {L"2147483647"}, CProbabilityData::FunctionCF, L"5"},  // Benford
     };

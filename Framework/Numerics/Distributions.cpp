@@ -54,6 +54,10 @@ double SolveQuantile(double p, double lo, double hi, Cdf cdf, Ccdf ccdf) {
 
 // Near 0 Boost's beta and gamma densities overflow or lose digits (x^(a-1) / x for a denormal x, 0.9995
 // for the exponential density at 1e-320): there the closed form in logarithms.
+double PhiInverse(double p) {
+    return -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p);
+}
+
 template <class D>
 std::optional<double> DensityNearZero(const D& d, double x) {
     using boost::math::beta_distribution, boost::math::gamma_distribution,
@@ -78,6 +82,9 @@ std::optional<double> DensityNearZero(const D& d, double x) {
 template <class D, bool Discrete, int N>
 class BoostDistribution final : public DistributionBase {
 public:
+    // A law of long doubles (V) takes and gives doubles; its arithmetic stays long.
+    using V = typename D::value_type;
+
     explicit BoostDistribution(Maker<D> make, bool shifted = false) : m_make(make), m_shifted(shifted) {}
 
     bool IsDiscrete() const override { return Discrete; }
@@ -93,8 +100,8 @@ protected:
         if (m_d) {
             const auto range = boost::math::support(*m_d);
             // Boost opens some supports at the least normal double; the density at 0 is the law's own.
-            m_lo = range.first == std::numeric_limits<double>::min() ? 0.0 : range.first;
-            m_hi = range.second;
+            m_lo = range.first == std::numeric_limits<V>::min() ? 0.0 : static_cast<double>(range.first);
+            m_hi = static_cast<double>(std::min<V>(range.second, std::numeric_limits<double>::infinity()));
         }
         m_median = NAN;
         return m_d.has_value();
@@ -108,7 +115,7 @@ public:
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
-        return boost::math::pdf(*m_d, x);
+        return static_cast<double>(boost::math::pdf(*m_d, V(x)));
     }
     // Each tail is computed as such on its own side of the median and as 1 minus the other beyond it:
     // Boost's complement of a tail near 1 can be off in its 11th digit (ibetac(1/2, 1/2, 1e-21) is 1).
@@ -118,8 +125,8 @@ public:
             return 0.0;
         if (x >= m_hi)
             return 1.0;
-        return x <= Median() ? boost::math::cdf(*m_d, x)
-                             : 1 - boost::math::cdf(boost::math::complement(*m_d, x));
+        return static_cast<double>(x <= Median() ? boost::math::cdf(*m_d, V(x))
+                                                 : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
     }
     double Ccdf(double x) const override {
         x -= m_shift;
@@ -127,21 +134,27 @@ public:
             return 1.0;
         if (x >= m_hi)
             return 0.0;
-        return x >= Median() ? boost::math::cdf(boost::math::complement(*m_d, x))
-                             : 1 - boost::math::cdf(*m_d, x);
+        return static_cast<double>(x >= Median() ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
+                                                 : 1 - boost::math::cdf(*m_d, V(x)));
     }
 
 protected:
     double Quantile(double p) const override {
-        // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
-        double x = p <= 0.5 ? boost::math::quantile(*m_d, p)
-                            : boost::math::quantile(boost::math::complement(*m_d, 1 - p));
         if constexpr (Discrete) {
-            // Boost's geometric quantile ignores the rounding policy and interpolates; every discrete
-            // quantile is settled here as the least integer whose cumulative value reaches p.
-            x = SearchQuantile(*this, p, std::ceil(x), m_lo,
-                               std::min(m_hi, std::numeric_limits<double>::max()));
-        } else if (std::isnan(x)) {
+            // The least integer whose cumulative value reaches p, searched from the Cornish-Fisher
+            // guess (Boost's own search costs more, and never ends for some huge parameters).
+            const double z = PhiInverse(p), mean = static_cast<double>(boost::math::mean(*m_d));
+            const double sd = static_cast<double>(boost::math::standard_deviation(*m_d));
+            const double skew = static_cast<double>(boost::math::skewness(*m_d));
+            const double guess = mean + sd * (z + (z * z - 1) * skew / 6) - 0.5;
+            return SearchQuantile(*this, p, std::ceil(guess), m_lo,
+                                  std::min(m_hi, std::numeric_limits<double>::max()));
+        }
+        // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
+        double x =
+            static_cast<double>(p <= 0.5 ? boost::math::quantile(*m_d, V(p))
+                                         : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+        if (std::isnan(x)) {
             x = SolveQuantile(
                 p, m_lo, m_hi, [this](double v) { return Cdf(v + m_shift); },
                 [this](double v) { return Ccdf(v + m_shift); });
@@ -150,10 +163,15 @@ protected:
     }
 
 private:
-    // Found at the first call that needs it: a quantile costs as much as several tails.
+    // Found at the first call that needs it: a quantile costs as much as several tails. A discrete
+    // law's mean is within 1 of its median, and costs nothing (its quantile never ends for a negative
+    // binomial with r near 1e300).
     double Median() const {
         if (std::isnan(m_median)) {
-            m_median = boost::math::median(*m_d);
+            if constexpr (Discrete)
+                m_median = static_cast<double>(boost::math::mean(*m_d));
+            else
+                m_median = static_cast<double>(boost::math::median(*m_d));
             if (std::isnan(m_median))
                 m_median = m_lo;
         }
@@ -367,9 +385,13 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return Make<lognormal_distribution<double, Fast>>(
                 LocationScale<lognormal_distribution<double, Fast>>);
         case F:
-            return TwoWays<fisher_f_distribution>(
-                TwoPositive<fisher_f_distribution<double, Fast>>,
-                TwoPositive<fisher_f_distribution<double, Promoted>>,
+            // With large degrees of freedom the beta function's argument d1 x / (d1 x + d2) must itself
+            // be exact beyond a double: the whole law in long double.
+            return std::make_unique<ByRegion>(
+                2,
+                Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
+                Make<fisher_f_distribution<long double, Promoted>>(
+                    TwoPositive<fisher_f_distribution<long double, Promoted>>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
@@ -411,10 +433,15 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 OnePositive<poisson_distribution<double, Fast>>,
                 OnePositive<poisson_distribution<double, Promoted>>,
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
-        case BINOMIAL:
-            return TwoWays<binomial_distribution, true>(
-                BinomialMaker<Fast>, BinomialMaker<Promoted>,
+        case BINOMIAL: {
+            // Beyond a million trials even the long double incomplete beta function falls short.
+            auto careful = std::make_unique<ByRegion>(
+                2, Make<binomial_distribution<double, Promoted>, true>(BinomialMaker<Promoted>),
+                MakeLargeBinomial(), [](std::span<const double> p) { return p[0] > 1e6; });
+            return std::make_unique<ByRegion>(
+                2, Make<binomial_distribution<double, Fast>, true>(BinomialMaker<Fast>), std::move(careful),
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
+        }
         case NBINOMIAL:
             // The mean r (1 - p) / p is the other shape of its incomplete beta function.
             return TwoWays<negative_binomial_distribution, true>(

@@ -118,10 +118,12 @@ double SearchQuantile(const D& d, double p, double guess, double lo, double hi) 
             break;
         (reaches(mid) ? above : below) = mid;
     }
-    return above;
+    return above + 0.0;  // never -0
 }
 
 // The distributions Boost.Math lacks, and ENORM as we define it.
 std::unique_ptr<IDistribution> MakeOwnDistribution(int type);
+// The binomial law with trials in the millions, by sums of its terms.
+std::unique_ptr<DistributionBase> MakeLargeBinomial();
 
 }  // namespace numerics

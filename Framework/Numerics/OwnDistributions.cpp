@@ -642,7 +642,8 @@ class LogSeries final : public SeriesDistribution {
     double q = 0.5, rate = 1, total = 1;
 };
 
-// ---- binomial terms (saddle-point form) -------------------------------------------------------------
+// ---- sums of binomial-type terms (saddle-point form)
+// -------------------------------------------------------------
 
 constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
 
@@ -698,47 +699,32 @@ double BinomialTerm(double x, double n, double p, double q) {
     return std::exp(exponent) * std::sqrt(n / (2 * kPi * x * (n - x)));
 }
 
-// Hypergeometric: n drawn from N of which K are successes. The probability is a ratio of binomial terms
-// at p = n / N; each tail sums terms outward from x by their ratio, the nearer tail to the mean first.
-class Hypergeometric final : public Discrete {
-    int Count() const override { return 3; }
-    bool Accept(std::span<const double> p) override {
-        N = p[0];
-        K = p[1];
-        n = p[2];
-        if (!(IsInteger(N) && IsInteger(K) && IsInteger(n) && N >= 1 && K >= 0 && n >= 0 && K <= N && n <= N))
-            return false;
-        lo = std::max(0.0, n + K - N);
-        hi = std::min(n, K);
-        mean = n * K / N;
-        sd = std::sqrt(mean * (N - K) / N * (N - n) / std::max(1.0, N - 1));
-        return true;
-    }
+// A law on the integers lo .. hi whose tails are sums of its terms, walked outward from x by their
+// ratios (the term itself every 64 steps, so that rounding does not build up), the tail without the
+// mean first. A sum ends once a term no longer counts, within some 40 standard deviations of x: below a
+// million terms for the parameters taken.
+class TermSums : public Discrete {
+protected:
+    virtual double RatioDown(double j) const = 0;  // P(j - 1) / P(j)
+    virtual double RatioUp(double j) const = 0;    // P(j + 1) / P(j)
     double First() const override { return lo; }
     double Last() const override { return hi; }
     double Guess(double p) const override { return mean + sd * PhiInverse(p); }
-    double Pdf(double x) const override {
-        if (x < lo || x > hi)
-            return 0.0;
-        const double pn = n / N, qn = (N - n) / N;
-        return BinomialTerm(x, K, pn, qn) * BinomialTerm(n - x, N - K, pn, qn) / BinomialTerm(n, N, pn, qn);
-    }
-    // P(X <= x) for lo <= x: terms down from x. The sum is done once a term no longer counts, within
-    // some 40 standard deviations of x: below a million terms for populations below 2^31.
     static constexpr double kMaxTerms = 4e6;
+    // P(X <= x) for lo <= x.
     double Down(double x) const {
         double term = Pdf(x), sum = term;
         for (double j = x; j > lo && term > 1e-17 * sum && x - j < kMaxTerms; --j) {
-            term *= j * (N - K - n + j) / ((K - j + 1) * (n - j + 1));
+            term = static_cast<std::int64_t>(x - j) % 64 == 63 ? Pdf(j - 1) : term * RatioDown(j);
             sum += term;
         }
         return sum;
     }
-    // P(X > x) for x < hi: terms up from x + 1.
+    // P(X > x) for x < hi.
     double Up(double x) const {
         double term = Pdf(x + 1), sum = term;
         for (double j = x + 1; j < hi && term > 1e-17 * sum && j - x < kMaxTerms; ++j) {
-            term *= (K - j) * (n - j) / ((j + 1) * (N - K - n + j + 1));
+            term = static_cast<std::int64_t>(j - x) % 64 == 63 ? Pdf(j + 1) : term * RatioUp(j);
             sum += term;
         }
         return sum;
@@ -763,7 +749,55 @@ class Hypergeometric final : public Discrete {
         const double lower = Down(x);
         return lower < 0.5 ? 1 - lower : Up(x);
     }
-    double N = 1, K = 0, n = 0, lo = 0, hi = 0, mean = 0, sd = 0;
+    double lo = 0, hi = 0, mean = 0, sd = 0;
+};
+
+// Hypergeometric: n drawn from N of which K are successes. The probability is a ratio of binomial terms
+// at p = n / N.
+class Hypergeometric final : public TermSums {
+    int Count() const override { return 3; }
+    bool Accept(std::span<const double> p) override {
+        N = p[0];
+        K = p[1];
+        n = p[2];
+        if (!(IsInteger(N) && IsInteger(K) && IsInteger(n) && N >= 1 && K >= 0 && n >= 0 && K <= N && n <= N))
+            return false;
+        lo = std::max(0.0, n + K - N);
+        hi = std::min(n, K);
+        mean = n * K / N;
+        sd = std::sqrt(mean * (N - K) / N * (N - n) / std::max(1.0, N - 1));
+        return true;
+    }
+    double Pdf(double x) const override {
+        if (x < lo || x > hi)
+            return 0.0;
+        const double pn = n / N, qn = (N - n) / N;
+        return BinomialTerm(x, K, pn, qn) * BinomialTerm(n - x, N - K, pn, qn) / BinomialTerm(n, N, pn, qn);
+    }
+    double RatioDown(double j) const override { return j * (N - K - n + j) / ((K - j + 1) * (n - j + 1)); }
+    double RatioUp(double j) const override { return (K - j) * (n - j) / ((j + 1) * (N - K - n + j + 1)); }
+    double N = 1, K = 0, n = 0;
+};
+
+// Binomial with trials in the millions and beyond, where the incomplete beta function loses digits
+// even in long double (3e-11 at two billion): its terms summed.
+class LargeBinomial final : public TermSums {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        n = p[0];
+        prob = p[1];
+        if (!(IsInteger(n) && n >= 0 && prob >= 0 && prob <= 1))
+            return false;
+        lo = 0;
+        hi = n;
+        mean = n * prob;
+        sd = std::sqrt(mean * (1 - prob));
+        return true;
+    }
+    double Pdf(double x) const override { return x < 0 || x > n ? 0.0 : BinomialTerm(x, n, prob, 1 - prob); }
+    double RatioDown(double j) const override { return j / (n - j + 1) * ((1 - prob) / prob); }
+    double RatioUp(double j) const override { return (n - j) / (j + 1) * (prob / (1 - prob)); }
+    double n = 0, prob = 0.5;
 };
 
 // ---- studentized range and maximum modulus -----------------------------------------------------------
@@ -1128,6 +1162,10 @@ class StudentizedMaximumModulus final : public Studentized {
 };
 
 }  // namespace
+
+std::unique_ptr<DistributionBase> MakeLargeBinomial() {
+    return std::make_unique<LargeBinomial>();
+}
 
 std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
     using namespace NmsEnum;
