@@ -664,11 +664,13 @@ double StirlingError(double n) {
     return r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 * (1.0 / 1680 - r2 / 1188))));
 }
 
-// x ln(x / m) + m - x without cancellation near x = m.
-double Deviance(double x, double m) {
-    if (std::abs(x - m) < 0.1 * (x + m)) {
-        const double v = (x - m) / (x + m);
-        double sum = (x - m) * v;
+// x ln(x / m) + m - x without cancellation near x = m, for m = hi + lo (lo the rounding error of a
+// product n p, which counts where n is in the billions).
+double Deviance(double x, double hi, double lo = 0) {
+    const double d = (x - hi) - lo;
+    if (std::abs(d) < 0.1 * (x + hi)) {
+        const double v = d / (x + hi + lo);
+        double sum = d * v;
         double term = 2 * x * v;
         const double v2 = v * v;
         for (int j = 1; j < 200; ++j) {
@@ -680,7 +682,7 @@ double Deviance(double x, double m) {
         }
         return sum;
     }
-    return x * std::log(x / m) + m - x;
+    return x * std::log(x / hi) + hi - x;
 }
 
 // The binomial probability of x in n trials of probability p (q = 1 - p), as exp of small terms, so that
@@ -694,8 +696,12 @@ double BinomialTerm(double x, double n, double p, double q) {
         return std::exp(p < 0.5 ? n * std::log1p(-p) : n * std::log(q));
     if (x == n)
         return std::exp(q < 0.5 ? n * std::log1p(-q) : n * std::log(p));
-    const double exponent = StirlingError(n) - StirlingError(x) - StirlingError(n - x) - Deviance(x, n * p) -
-                            Deviance(n - x, n * q);
+    // n p and n (1 - p) to twice a double's digits: with a billion trials their rounding alone would move
+    // the result in its 11th digit.
+    const double np = n * p, npLow = std::fma(n, p, -np);
+    const double nq = n - np, nqLow = ((n - nq) - np) - npLow;
+    const double exponent = StirlingError(n) - StirlingError(x) - StirlingError(n - x) -
+                            Deviance(x, np, npLow) - Deviance(n - x, nq, nqLow);
     return std::exp(exponent) * std::sqrt(n / (2 * kPi * x * (n - x)));
 }
 
