@@ -79,6 +79,15 @@ std::optional<double> DensityNearZero(const D& d, double x) {
     }
 }
 
+template <class D>
+constexpr bool kNoncentral = false;
+template <class V, class P>
+constexpr bool kNoncentral<boost::math::non_central_chi_squared_distribution<V, P>> = true;
+template <class V, class P>
+constexpr bool kNoncentral<boost::math::non_central_f_distribution<V, P>> = true;
+template <class V, class P>
+constexpr bool kNoncentral<boost::math::non_central_t_distribution<V, P>> = true;
+
 template <class D, bool Discrete, int N>
 class BoostDistribution final : public DistributionBase {
 public:
@@ -168,9 +177,11 @@ private:
     // binomial with r near 1e300).
     double Median() const {
         if (std::isnan(m_median)) {
-            if constexpr (Discrete)
+            // So is a noncentral law's (whose quantile can take seconds); both are within a fraction of
+            // a standard deviation of the median.
+            if constexpr (Discrete || kNoncentral<D>)
                 m_median = static_cast<double>(boost::math::mean(*m_d));
-            else
+            if (std::isnan(m_median))
                 m_median = static_cast<double>(boost::math::median(*m_d));
             if (std::isnan(m_median))
                 m_median = m_lo;
