@@ -160,7 +160,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs)
             if (const auto it = r.counters.find("items_per_second"); it != r.counters.end())
-                rates[r.benchmark_name()] = it->second;
+                rates[r.run_name.function_name] = it->second;
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> rates;
