@@ -198,8 +198,8 @@ TEST(ProbabilityCalculator, DiscretePlotOfAHugeRangeEnds) {
                     dlg.UserTypeText(CDistribManager::kEditBase + 1 + static_cast<UINT>(i), r.parameters[i]);
                 dlg.UserRadio(CRadioUtil::GetRadioControl(CProbabilityData::kFunctionRadio, r.function));
                 dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, r.value);
-                computed = dlg.OnOK() && !c.record->Plot.missing;
+                computed = dlg.OnOK();
             });
-            return computed;
+            return computed && !c.record->Plot.missing;
         })) << r.index;
 }
