@@ -327,6 +327,16 @@ std::unique_ptr<IDistribution> TwoWays(Maker<D<double, Fast>> fast, Maker<D<doub
 
 using namespace boost::math;
 
+// Boost's noncentral laws sum Poisson-weighted series from the weight's peak: with a noncentrality or
+// degrees of freedom in the astronomic range they give up (no value) or take seconds. Such parameters
+// are refused, so that the calculator says the result is missing.
+bool WithinNoncentralRange(std::span<const double> p) {
+    for (double v : p)
+        if (std::abs(v) > 1e6)
+            return false;
+    return true;
+}
+
 template <class D>
 std::optional<D> LocationScale(std::span<const double> p) {
     return Positive(p[1]) ? std::optional<D>(D(p[0], p[1])) : std::nullopt;
@@ -425,19 +435,23 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return Make<non_central_chi_squared_distribution<double, Promoted>>(
                 [](std::span<const double> p) {
                     using D = non_central_chi_squared_distribution<double, Promoted>;
-                    return Positive(p[0]) && p[1] >= 0 ? std::optional(D(p[0], p[1])) : std::nullopt;
+                    return Positive(p[0]) && p[1] >= 0 && WithinNoncentralRange(p)
+                               ? std::optional(D(p[0], p[1]))
+                               : std::nullopt;
                 });
         case NCF:
             return Make<non_central_f_distribution<double, Promoted>, false, 3>(
                 [](std::span<const double> p) {
                     using D = non_central_f_distribution<double, Promoted>;
-                    return Positive(p[0]) && Positive(p[1]) && p[2] >= 0 ? std::optional(D(p[0], p[1], p[2]))
-                                                                         : std::nullopt;
+                    return Positive(p[0]) && Positive(p[1]) && p[2] >= 0 && WithinNoncentralRange(p)
+                               ? std::optional(D(p[0], p[1], p[2]))
+                               : std::nullopt;
                 });
         case NCT:
             return Make<non_central_t_distribution<double, Promoted>>([](std::span<const double> p) {
                 using D = non_central_t_distribution<double, Promoted>;
-                return Positive(p[0]) ? std::optional(D(p[0], p[1])) : std::nullopt;
+                return Positive(p[0]) && WithinNoncentralRange(p) ? std::optional(D(p[0], p[1]))
+                                                                  : std::nullopt;
             });
         case POISSON:
             return TwoWays<poisson_distribution, true, 1>(
