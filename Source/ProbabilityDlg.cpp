@@ -219,9 +219,20 @@ void CProbabilityDlg::ComputePlotValues(const IDistribution& d, double x, double
     if (plot.missing)
         return;
     plot.densityMax = 0;
-    const double step = d.IsDiscrete() ? 1.0 : (plot.xMax - plot.xMin) / kPlotSteps;
-    for (double at = plot.xMin; step > 0 && (at < plot.xMax || (d.IsDiscrete() && at <= plot.xMax));
-         at += step) {
+    // A continuous law in the calculator's steps; a discrete one at every integer of a short range, else
+    // at as many evenly spread integers (a range of billions is never walked).
+    constexpr int kDiscretePlotPoints = 300;
+    const double width = plot.xMax - plot.xMin;
+    int points = kPlotSteps;
+    double step = width / kPlotSteps;
+    if (d.IsDiscrete()) {
+        step = std::max(1.0, std::ceil(width / kDiscretePlotPoints));
+        points = static_cast<int>(std::min(width / step, static_cast<double>(kDiscretePlotPoints))) + 1;
+    }
+    if (!(step > 0) || !std::isfinite(step))
+        points = 0;
+    for (int i = 0; i < points; ++i) {
+        const double at = d.IsDiscrete() ? std::floor(plot.xMin + i * step) : plot.xMin + i * step;
         const double density = d.Density(at);
         if (std::isfinite(density))
             plot.densityMax = std::max(plot.densityMax, density);

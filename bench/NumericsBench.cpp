@@ -1,63 +1,128 @@
-// Cumulative and inverse functions of the numerical service per distribution, through the host
-// interface, at the catalogue's default parameters; arguments cycle through 64 points of the body
-// and both tails so that no branch is always taken.
+// The numerical service against R's nmath (r-mathlib) on the same arguments in the same run: per
+// family the density, the cumulative function, the upper tail (each side computed directly by both)
+// and the inverse, at 64 points of the body and both tails so that no branch is always taken. After the
+// timings a table gives each ratio, service / nmath in evaluations per second ("-" where nmath has no
+// such function). Without r-mathlib only the service is timed.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "Numerics/NumericalService.h"
 
+#ifdef DLGSTAT1_HAVE_RMATH
+#define MATHLIB_STANDALONE
+#include <Rmath.h>
+#endif
+
 namespace {
+
+// nmath's four functions of one law: density, lower and upper tail (lower_tail = 1 or 0), quantile.
+struct Nmath {
+    std::function<double(double)> d, p, q, inv;
+};
 
 struct Case {
     const char* name;
     int type;
     std::vector<double> parameters;
+    Nmath nmath;
 };
 
+#ifdef DLGSTAT1_HAVE_RMATH
+// Binds the parameters of nmath's d/p/q functions; a and b are the law's parameters in nmath's order.
+#define NMATH2(D, P, Q, a, b)                                                                    \
+    Nmath {                                                                                      \
+        [](double x) { return D(x, a, b, 0); }, [](double x) { return P(x, a, b, 1, 0); },       \
+            [](double x) { return P(x, a, b, 0, 0); }, [](double u) { return Q(u, a, b, 1, 0); } \
+    }
+#define NMATH1(D, P, Q, a)                                                                 \
+    Nmath {                                                                                \
+        [](double x) { return D(x, a, 0); }, [](double x) { return P(x, a, 1, 0); },       \
+            [](double x) { return P(x, a, 0, 0); }, [](double u) { return Q(u, a, 1, 0); } \
+    }
+#define NMATH3(D, P, Q, a, b, c)                                                                       \
+    Nmath {                                                                                            \
+        [](double x) { return D(x, a, b, c, 0); }, [](double x) { return P(x, a, b, c, 1, 0); },       \
+            [](double x) { return P(x, a, b, c, 0, 0); }, [](double u) { return Q(u, a, b, c, 1, 0); } \
+    }
+#define NONE \
+    Nmath {}
+// The studentized range: one range of k means; nmath has no density of it.
+#define TUKEY(k, v)                                            \
+    Nmath {                                                    \
+        {}, [](double x) { return ptukey(x, 1, k, v, 1, 0); }, \
+            [](double x) { return ptukey(x, 1, k, v, 0, 0); }, \
+            [](double u) { return qtukey(u, 1, k, v, 1, 0); }  \
+    }
+#else
+#define NMATH2(D, P, Q, a, b) \
+    Nmath {}
+#define NMATH1(D, P, Q, a) \
+    Nmath {}
+#define NMATH3(D, P, Q, a, b, c) \
+    Nmath {}
+#define NONE \
+    Nmath {}
+#define TUKEY(k, v) \
+    Nmath {}
+#endif
+
+// The catalogue's defaults and a few harder parameters; the exponential's location is 0, since nmath's
+// has none. nmath's hypergeometric takes the successes, the failures and the draws.
 const std::vector<Case>& Cases() {
     static const std::vector<Case> cases = {
-        {"uniform", 0, {0, 1}},
-        {"beta", 1, {2, 2}},
-        {"enorm", 2, {0, 1}},
-        {"triangular", 3, {0, 1, 0.5}},
-        {"logistic", 4, {0, 1}},
-        {"dexp", 5, {0, 1}},
-        {"t", 6, {5}},
-        {"cauchy", 7, {0, 1}},
-        {"gumbel", 8, {0, 1}},
-        {"normal", 9, {0, 1}},
-        {"gamma", 10, {1, 1}},
-        {"gamma2.5", 10, {2.5, 1}},
-        {"chisq", 11, {1}},
-        {"chisq10", 11, {10}},
-        {"gompertz", 12, {0.3, 3}},
-        {"lnormal", 13, {0, 1}},
-        {"f", 14, {2, 2}},
-        {"weibull", 15, {1, 2}},
-        {"pareto", 16, {1, 1}},
-        {"rayleigh", 17, {2}},
-        {"igaussian", 18, {1, 1}},
-        {"exp", 19, {0, 1}},
-        {"range", 20, {3, 3}},
-        {"range100", 20, {100, 10}},
-        {"duniform", 21, {10}},
-        {"poisson", 22, {1}},
-        {"binomial", 23, {2, 0.5}},
-        {"nbinomial", 24, {2, 0.5}},
-        {"geometric", 25, {0.5}},
-        {"hgeometric", 26, {20, 10, 5}},
-        {"zipf", 27, {2}},
-        {"benford", 35, {10}},
-        {"erlang", 36, {2, 1}},
-        {"lseries", 38, {0.5}},
-        {"llogistic", 39, {1, 2}},
-        {"ncchisq", 40, {2, 1}},
-        {"ncf", 41, {2, 5, 1}},
-        {"nct", 42, {5, 1}},
-        {"smm", 43, {3, 10}},
-        {"smm100", 43, {100, 10}},
-        {"sev", 44, {0, 1}},
+        {"uniform", 0, {0, 1}, NMATH2(dunif, punif, qunif, 0.0, 1.0)},
+        {"beta", 1, {2, 2}, NMATH2(dbeta, pbeta, qbeta, 2.0, 2.0)},
+        {"beta0.5,30", 1, {0.5, 30}, NMATH2(dbeta, pbeta, qbeta, 0.5, 30.0)},
+        {"enorm", 2, {0, 1}, NONE},
+        {"triangular", 3, {0, 1, 0.5}, NONE},
+        {"logistic", 4, {0, 1}, NMATH2(dlogis, plogis, qlogis, 0.0, 1.0)},
+        {"dexp", 5, {0, 1}, NONE},
+        {"t", 6, {5}, NMATH1(dt, pt, qt, 5.0)},
+        {"t50", 6, {50}, NMATH1(dt, pt, qt, 50.0)},
+        {"cauchy", 7, {0, 1}, NMATH2(dcauchy, pcauchy, qcauchy, 0.0, 1.0)},
+        {"gumbel", 8, {0, 1}, NONE},
+        {"normal", 9, {0, 1}, NMATH2(dnorm, pnorm, qnorm, 0.0, 1.0)},
+        {"gamma", 10, {1, 1}, NMATH2(dgamma, pgamma, qgamma, 1.0, 1.0)},
+        {"gamma2.5", 10, {2.5, 1}, NMATH2(dgamma, pgamma, qgamma, 2.5, 1.0)},
+        {"gamma1e5", 10, {1e5, 1}, NMATH2(dgamma, pgamma, qgamma, 1e5, 1.0)},
+        {"chisq", 11, {1}, NMATH1(dchisq, pchisq, qchisq, 1.0)},
+        {"chisq10", 11, {10}, NMATH1(dchisq, pchisq, qchisq, 10.0)},
+        {"gompertz", 12, {0.3, 3}, NONE},
+        {"lnormal", 13, {0, 1}, NMATH2(dlnorm, plnorm, qlnorm, 0.0, 1.0)},
+        {"f", 14, {2, 2}, NMATH2(df, pf, qf, 2.0, 2.0)},
+        {"f5,40", 14, {5, 40}, NMATH2(df, pf, qf, 5.0, 40.0)},
+        {"weibull", 15, {1, 2}, NMATH2(dweibull, pweibull, qweibull, 1.0, 2.0)},
+        {"pareto", 16, {1, 1}, NONE},
+        {"rayleigh", 17, {2}, NONE},
+        {"igaussian", 18, {1, 1}, NONE},
+        {"exp", 19, {0, 1}, NMATH1(dexp, pexp, qexp, 1.0)},
+        {"range", 20, {3, 3}, TUKEY(3.0, 3.0)},
+        {"range10,30", 20, {10, 30}, TUKEY(10.0, 30.0)},
+        {"duniform", 21, {10}, NONE},
+        {"poisson", 22, {1}, NMATH1(dpois, ppois, qpois, 1.0)},
+        {"poisson400", 22, {400}, NMATH1(dpois, ppois, qpois, 400.0)},
+        {"binomial", 23, {2, 0.5}, NMATH2(dbinom, pbinom, qbinom, 2.0, 0.5)},
+        {"binomial500", 23, {500, 0.01}, NMATH2(dbinom, pbinom, qbinom, 500.0, 0.01)},
+        {"nbinomial", 24, {2, 0.5}, NMATH2(dnbinom, pnbinom, qnbinom, 2.0, 0.5)},
+        {"geometric", 25, {0.5}, NMATH1(dgeom, pgeom, qgeom, 0.5)},
+        {"geometric0.01", 25, {0.01}, NMATH1(dgeom, pgeom, qgeom, 0.01)},
+        {"hgeometric", 26, {20, 10, 5}, NMATH3(dhyper, phyper, qhyper, 10.0, 10.0, 5.0)},
+        {"hgeometric1e6", 26, {1e6, 5e5, 1000}, NMATH3(dhyper, phyper, qhyper, 5e5, 5e5, 1000.0)},
+        {"zipf", 27, {2}, NONE},
+        {"benford", 35, {10}, NONE},
+        {"erlang", 36, {2, 1}, NMATH2(dgamma, pgamma, qgamma, 2.0, 1.0)},
+        {"lseries", 38, {0.5}, NONE},
+        {"llogistic", 39, {1, 2}, NONE},
+        {"ncchisq", 40, {2, 1}, NMATH2(dnchisq, pnchisq, qnchisq, 2.0, 1.0)},
+        {"ncf", 41, {2, 5, 1}, NMATH3(dnf, pnf, qnf, 2.0, 5.0, 1.0)},
+        {"nct", 42, {5, 1}, NMATH2(dnt, pnt, qnt, 5.0, 1.0)},
+        {"smm", 43, {3, 10}, NONE},
+        {"sev", 44, {0, 1}, NONE},
     };
     return cases;
 }
@@ -70,31 +135,65 @@ std::unique_ptr<IDistribution> Make(const Case& c) {
     return d;
 }
 
-void Cumulative(benchmark::State& state, const Case& c) {
+constexpr const char* kFunctions[] = {"density", "cumulative", "upper", "inverse"};
+
+// Times one function of one law, the service's or nmath's, on the same 64 arguments.
+void Run(benchmark::State& state, const Case& c, int function, bool nmath) {
     auto d = Make(c);
-    std::vector<double> xs;
+    std::vector<double> args;
     for (int i = 1; i <= 64; ++i)
-        xs.push_back(d->Inverse(i / 65.0));
+        args.push_back(function == 3 ? i / 65.0 : d->Inverse(i / 65.0));
+    const std::function<double(double)> service[] = {
+        [&](double x) { return d->Density(x); }, [&](double x) { return d->Cumulative(x); },
+        [&](double x) { return d->UpperTail(x); }, [&](double u) { return d->Inverse(u); }};
+    const std::function<double(double)>* theirs[] = {&c.nmath.d, &c.nmath.p, &c.nmath.q, &c.nmath.inv};
+    const auto& f = nmath ? *theirs[function] : service[function];
     std::size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(d->Cumulative(xs[i++ & 63]));
+        benchmark::DoNotOptimize(f(args[i++ & 63]));
     state.SetItemsProcessed(state.iterations());
 }
 
-void Inverse(benchmark::State& state, const Case& c) {
-    auto d = Make(c);
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(d->Inverse(((i++ & 63) + 1) / 65.0));
-    state.SetItemsProcessed(state.iterations());
-}
-
-const bool kRegistered = [] {
-    for (const Case& c : Cases()) {
-        benchmark::RegisterBenchmark((std::string("Cumulative/") + c.name).c_str(), Cumulative, c);
-        benchmark::RegisterBenchmark((std::string("Inverse/") + c.name).c_str(), Inverse, c);
+// Keeps the rate of every run so that the ratios can be printed after the console's own report.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (const auto it = r.counters.find("items_per_second"); it != r.counters.end())
+                rates[r.run_name.function_name] = it->second;
+        ConsoleReporter::ReportRuns(runs);
     }
-    return true;
-}();
+    std::map<std::string, double> rates;
+};
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    for (const Case& c : Cases())
+        for (int f = 0; f < 4; ++f) {
+            const std::string name = std::string(kFunctions[f]) + "/" + c.name;
+            benchmark::RegisterBenchmark((name + "/service").c_str(), Run, c, f, false)->MinTime(0.1);
+            const std::function<double(double)>* theirs[] = {&c.nmath.d, &c.nmath.p, &c.nmath.q,
+                                                             &c.nmath.inv};
+            if (*theirs[f])
+                benchmark::RegisterBenchmark((name + "/nmath").c_str(), Run, c, f, true)->MinTime(0.1);
+        }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nservice / nmath, evaluations per second (density / cumulative / upper / inverse):\n");
+    for (const Case& c : Cases()) {
+        std::printf("%-14s", c.name);
+        for (const char* f : kFunctions) {
+            const std::string name = std::string(f) + "/" + c.name;
+            const auto ours = reporter.rates.find(name + "/service"),
+                       theirs = reporter.rates.find(name + "/nmath");
+            if (ours != reporter.rates.end() && theirs != reporter.rates.end())
+                std::printf(" %7.2f", ours->second / theirs->second);
+            else
+                std::printf(" %7s", "-");
+        }
+        std::printf("\n");
+    }
+    return 0;
+}

@@ -18,6 +18,7 @@
 #include "TvkDlgBase/DistribFacts.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/ResourceTables.h"
+#include "numerics/Deadline.h"
 
 namespace {
 
@@ -292,3 +293,34 @@ TEST(NumericalService, EdgesGiveMissingValuesNotExceptions) {
 }
 
 }  // namespace
+
+// A discrete law whose plotted range holds billions of integers: the plot samples a few hundred of them,
+// so the compute ends (it used to walk every integer until memory ran out).
+TEST(ProbabilityCalculator, DiscretePlotOfAHugeRangeEnds) {
+    using namespace std::chrono_literals;
+    const struct {
+        int index;  // in the discrete calculator's list
+        std::vector<const wchar_t*> parameters;
+        int function;
+        const wchar_t* value;
+    } rows[] = {
+        {4, {L"1e-9"}, CProbabilityData::FunctionCF, L"3"},        // geometric
+        {8, {L"0.999999"}, CProbabilityData::FunctionDF, L"1"},    // log series
+        {0, {L"2147483647"}, CProbabilityData::FunctionDF, L"5"},  // discrete uniform
+        {7, {L"2147483647"}, CProbabilityData::FunctionCF, L"5"},  // Benford
+    };
+    for (const auto& r : rows)
+        EXPECT_TRUE(FinishesWithin(10s, [&] {
+            Calculator c;
+            bool computed = false;
+            c.Run(1057, [&](CProbabilityDlg& dlg) {
+                dlg.UserCombo(CDistribManager::kDistribCombo, r.index);
+                for (std::size_t i = 0; i < r.parameters.size(); ++i)
+                    dlg.UserTypeText(CDistribManager::kEditBase + 1 + static_cast<UINT>(i), r.parameters[i]);
+                dlg.UserRadio(CRadioUtil::GetRadioControl(CProbabilityData::kFunctionRadio, r.function));
+                dlg.UserTypeText(CProbabilityDlg::IDC_VALUE_EDIT, r.value);
+                computed = dlg.OnOK();
+            });
+            return computed && !c.record->Plot.missing;
+        })) << r.index;
+}

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the fuzzing need, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libboost-dev libinih-dev libcairo2-dev pkg-config
+          libbenchmark-dev libboost-dev libinih-dev libcairo2-dev pkg-config r-mathlib
           qt6-base-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

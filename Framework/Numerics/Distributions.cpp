@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <numbers>
 #include <optional>
+#include <type_traits>
 
 namespace numerics {
 
@@ -51,9 +52,48 @@ double SolveQuantile(double p, double lo, double hi, Cdf cdf, Ccdf ccdf) {
     return (r.first + r.second) / 2;
 }
 
+// Near 0 Boost's beta and gamma densities overflow or lose digits (x^(a-1) / x for a denormal x, 0.9995
+// for the exponential density at 1e-320): there the closed form in logarithms.
+double PhiInverse(double p) {
+    return -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p);
+}
+
+template <class D>
+std::optional<double> DensityNearZero(const D& d, double x) {
+    using boost::math::beta_distribution, boost::math::gamma_distribution,
+        boost::math::chi_squared_distribution;
+    const auto power = [&](double a, double y, double rest) {
+        return a == 1 ? std::exp(rest) : std::exp((a - 1) * std::log(y) + rest - std::lgamma(a));
+    };
+    if constexpr (std::is_same_v<D, beta_distribution<double, Fast>>) {
+        const double a = d.alpha(), b = d.beta();
+        return power(a, x, (b - 1) * std::log1p(-x) - std::lgamma(b) + std::lgamma(a + b));
+    } else if constexpr (std::is_same_v<D, gamma_distribution<double, Fast>> ||
+                         std::is_same_v<D, gamma_distribution<double, Promoted>>) {
+        return power(d.shape(), x / d.scale(), -x / d.scale()) / d.scale();
+    } else if constexpr (std::is_same_v<D, chi_squared_distribution<double, Fast>> ||
+                         std::is_same_v<D, chi_squared_distribution<double, Promoted>>) {
+        return power(d.degrees_of_freedom() / 2, x / 2, -x / 2) / 2;
+    } else {
+        return std::nullopt;
+    }
+}
+
+template <class D>
+constexpr bool kNoncentral = false;
+template <class V, class P>
+constexpr bool kNoncentral<boost::math::non_central_chi_squared_distribution<V, P>> = true;
+template <class V, class P>
+constexpr bool kNoncentral<boost::math::non_central_f_distribution<V, P>> = true;
+template <class V, class P>
+constexpr bool kNoncentral<boost::math::non_central_t_distribution<V, P>> = true;
+
 template <class D, bool Discrete, int N>
 class BoostDistribution final : public DistributionBase {
 public:
+    // A law of long doubles (V) takes and gives doubles; its arithmetic stays long.
+    using V = typename D::value_type;
+
     explicit BoostDistribution(Maker<D> make, bool shifted = false) : m_make(make), m_shifted(shifted) {}
 
     bool IsDiscrete() const override { return Discrete; }
@@ -68,20 +108,34 @@ protected:
         m_d = m_make(p);
         if (m_d) {
             const auto range = boost::math::support(*m_d);
-            m_lo = range.first;
-            m_hi = range.second;
+            // Boost opens some supports at the least normal double; the density at 0 is the law's own.
+            m_lo = range.first == std::numeric_limits<V>::min() ? 0.0 : static_cast<double>(range.first);
+            m_hi = static_cast<double>(std::min<V>(range.second, std::numeric_limits<double>::infinity()));
         }
+        m_median = NAN;
         return m_d.has_value();
     }
 
 public:
     double Pdf(double x) const override {
         x -= m_shift;
-        return x < m_lo || x > m_hi ? 0.0 : boost::math::pdf(*m_d, x);
+        if (x < m_lo || x > m_hi)
+            return 0.0;
+        if (x < 1e-280)
+            if (const auto near = DensityNearZero(*m_d, x))
+                return *near;
+        return static_cast<double>(boost::math::pdf(*m_d, V(x)));
     }
+    // Each tail is computed as such on its own side of the median and as 1 minus the other beyond it:
+    // Boost's complement of a tail near 1 can be off in its 11th digit (ibetac(1/2, 1/2, 1e-21) is 1).
     double Cdf(double x) const override {
         x -= m_shift;
-        return x < m_lo ? 0.0 : x >= m_hi ? 1.0 : boost::math::cdf(*m_d, x);
+        if (x < m_lo)
+            return 0.0;
+        if (x >= m_hi)
+            return 1.0;
+        return static_cast<double>(x <= Median() ? boost::math::cdf(*m_d, V(x))
+                                                 : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
     }
     double Ccdf(double x) const override {
         x -= m_shift;
@@ -89,27 +143,27 @@ public:
             return 1.0;
         if (x >= m_hi)
             return 0.0;
-        // An upper tail near 1 is 1 minus the small lower one: Boost's complement can round it to 1
-        // too early (ibetac(1/2, 1/2, x) is exactly 1 for x <= 1e-20).
-        const double lower = boost::math::cdf(*m_d, x);
-        return lower < 0.5 ? 1 - lower : boost::math::cdf(boost::math::complement(*m_d, x));
+        return static_cast<double>(x >= Median() ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
+                                                 : 1 - boost::math::cdf(*m_d, V(x)));
     }
 
 protected:
     double Quantile(double p) const override {
-        // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
-        double x = p <= 0.5 ? boost::math::quantile(*m_d, p)
-                            : boost::math::quantile(boost::math::complement(*m_d, 1 - p));
         if constexpr (Discrete) {
-            // Boost's geometric quantile ignores the rounding policy and interpolates; every discrete
-            // quantile is settled here as the least integer whose cumulative value reaches p.
-            const auto reaches = [&](double k) { return numerics::Reaches(*this, k, p); };
-            x = std::ceil(x);
-            while (x > m_lo && reaches(x - 1))
-                --x;
-            while (x < m_hi && !reaches(x))
-                ++x;
-        } else if (std::isnan(x)) {
+            // The least integer whose cumulative value reaches p, searched from the Cornish-Fisher
+            // guess (Boost's own search costs more, and never ends for some huge parameters).
+            const double z = PhiInverse(p), mean = static_cast<double>(boost::math::mean(*m_d));
+            const double sd = static_cast<double>(boost::math::standard_deviation(*m_d));
+            const double skew = static_cast<double>(boost::math::skewness(*m_d));
+            const double guess = mean + sd * (z + (z * z - 1) * skew / 6) - 0.5;
+            return SearchQuantile(*this, p, std::ceil(guess), m_lo,
+                                  std::min(m_hi, std::numeric_limits<double>::max()));
+        }
+        // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
+        double x =
+            static_cast<double>(p <= 0.5 ? boost::math::quantile(*m_d, V(p))
+                                         : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+        if (std::isnan(x)) {
             x = SolveQuantile(
                 p, m_lo, m_hi, [this](double v) { return Cdf(v + m_shift); },
                 [this](double v) { return Ccdf(v + m_shift); });
@@ -118,8 +172,26 @@ protected:
     }
 
 private:
+    // Found at the first call that needs it: a quantile costs as much as several tails. A discrete
+    // law's mean is within 1 of its median, and costs nothing (its quantile never ends for a negative
+    // binomial with r near 1e300).
+    double Median() const {
+        if (std::isnan(m_median)) {
+            // So is a noncentral law's (whose quantile can take seconds); both are within a fraction of
+            // a standard deviation of the median.
+            if constexpr (Discrete || kNoncentral<D>)
+                m_median = static_cast<double>(boost::math::mean(*m_d));
+            if (std::isnan(m_median))
+                m_median = static_cast<double>(boost::math::median(*m_d));
+            if (std::isnan(m_median))
+                m_median = m_lo;
+        }
+        return m_median;
+    }
+
     Maker<D> m_make;
     bool m_shifted;
+    mutable double m_median = NAN;
     std::optional<D> m_d;
     double m_shift = 0;
     double m_lo = 0;
@@ -208,11 +280,62 @@ private:
 };
 
 template <class D, bool Discrete = false, int N = 2>
-std::unique_ptr<IDistribution> Make(Maker<D> make, bool shifted = false) {
+std::unique_ptr<DistributionBase> Make(Maker<D> make, bool shifted = false) {
     return std::make_unique<BoostDistribution<D, Discrete, N>>(make, shifted);
 }
 
+// One law in two ways: the fast one, and a careful one for the parameters where the fast one falls short
+// of full accuracy.
+class ByRegion final : public DistributionBase {
+public:
+    using Predicate = bool (*)(std::span<const double>);
+    ByRegion(int count, std::unique_ptr<DistributionBase> fast, std::unique_ptr<DistributionBase> careful,
+             Predicate needsCare)
+        : m_count(count), m_fast(std::move(fast)), m_careful(std::move(careful)), m_needsCare(needsCare) {}
+
+    bool IsDiscrete() const override { return m_fast->IsDiscrete(); }
+    double Pdf(double x) const override { return m_use->Pdf(x); }
+    double Cdf(double x) const override { return m_use->Cdf(x); }
+    double Ccdf(double x) const override { return m_use->Ccdf(x); }
+
+protected:
+    int Count() const override { return m_count; }
+    bool Accept(std::span<const double> p) override {
+        m_use = m_needsCare(p) ? m_careful.get() : m_fast.get();
+        return m_use->SetParameters(p);
+    }
+    double Quantile(double p) const override { return m_use->Inverse(p); }
+
+private:
+    int m_count;
+    std::unique_ptr<DistributionBase> m_fast, m_careful;
+    Predicate m_needsCare;
+    DistributionBase* m_use = nullptr;
+};
+
+// The incomplete gamma and beta functions in double arithmetic alone lose digits with their shapes
+// (1e-10 at a million); beyond this shape the long double ones.
+constexpr double kCarefulShape = 1000;
+
+// A Boost law with the fast policy where it reaches full accuracy, the promoted one beyond.
+template <template <class, class> class D, bool Discrete = false, int N = 2>
+std::unique_ptr<IDistribution> TwoWays(Maker<D<double, Fast>> fast, Maker<D<double, Promoted>> careful,
+                                       ByRegion::Predicate large) {
+    return std::make_unique<ByRegion>(N, Make<D<double, Fast>, Discrete, N>(fast),
+                                      Make<D<double, Promoted>, Discrete, N>(careful), large);
+}
+
 using namespace boost::math;
+
+// Boost's noncentral laws sum Poisson-weighted series from the weight's peak: with a noncentrality or
+// degrees of freedom in the astronomic range they give up (no value) or take seconds. Such parameters
+// are refused, so that the calculator says the result is missing.
+bool WithinNoncentralRange(std::span<const double> p) {
+    for (double v : p)
+        if (std::abs(v) > 1e6)
+            return false;
+    return true;
+}
 
 template <class D>
 std::optional<D> LocationScale(std::span<const double> p) {
@@ -227,28 +350,36 @@ std::optional<D> OnePositive(std::span<const double> p) {
     return Positive(p[0]) ? std::optional<D>(D(p[0])) : std::nullopt;
 }
 
+template <class Policy>
+std::optional<binomial_distribution<double, Policy>> BinomialMaker(std::span<const double> p) {
+    return IsInteger(p[0]) && p[0] >= 0 && p[1] >= 0 && p[1] <= 1
+               ? std::optional(binomial_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
+template <class Policy>
+std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMaker(
+    std::span<const double> p) {
+    return Positive(p[0]) && p[1] > 0 && p[1] <= 1
+               ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
+template <class Policy>
+std::optional<gamma_distribution<double, Policy>> ErlangMaker(std::span<const double> p) {
+    return IsInteger(p[0]) && p[0] >= 1 && Positive(p[1])
+               ? std::optional(gamma_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
+
 }  // namespace
 
 std::unique_ptr<IDistribution> MakeDistribution(int type) {
     using namespace NmsEnum;
     switch (type) {
-        case UNIFORM:
-            return Make<uniform_distribution<double, Fast>>([](std::span<const double> p) {
-                return p[0] < p[1] ? std::optional(uniform_distribution<double, Fast>(p[0], p[1]))
-                                   : std::nullopt;
-            });
         case BETA:
-            return Make<beta_distribution<double, Fast>>(TwoPositive<beta_distribution<double, Fast>>);
-        case TRIANGULAR:
-            // The catalogue gives lower, upper, mode; Boost takes lower, mode, upper.
-            return Make<triangular_distribution<double, Fast>, false, 3>([](std::span<const double> p) {
-                using D = triangular_distribution<double, Fast>;
-                return p[0] < p[1] && p[0] <= p[2] && p[2] <= p[1] ? std::optional(D(p[0], p[2], p[1]))
-                                                                   : std::nullopt;
-            });
-        case LOGISTIC:
-            return Make<logistic_distribution<double, Fast>>(
-                LocationScale<logistic_distribution<double, Fast>>);
+            return TwoWays<beta_distribution>(
+                TwoPositive<beta_distribution<double, Fast>>,
+                TwoPositive<beta_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return std::max(p[0], p[1]) > kCarefulShape; });
         case DEXP:
             return Make<laplace_distribution<double, Fast>>(
                 LocationScale<laplace_distribution<double, Fast>>);
@@ -262,24 +393,32 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
         case NORMAL:
             return Make<normal_distribution<double, Fast>>(LocationScale<normal_distribution<double, Fast>>);
         case GAMMA:
-            return Make<gamma_distribution<double, Fast>>(TwoPositive<gamma_distribution<double, Fast>>);
+            return TwoWays<gamma_distribution>(
+                TwoPositive<gamma_distribution<double, Fast>>,
+                TwoPositive<gamma_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case CHISQ:
-            return Make<chi_squared_distribution<double, Fast>, false, 1>(
-                OnePositive<chi_squared_distribution<double, Fast>>);
+            return TwoWays<chi_squared_distribution, false, 1>(
+                OnePositive<chi_squared_distribution<double, Fast>>,
+                OnePositive<chi_squared_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; });
         case LNORMAL:
             return Make<lognormal_distribution<double, Fast>>(
                 LocationScale<lognormal_distribution<double, Fast>>);
         case F:
-            return Make<fisher_f_distribution<double, Fast>>(
-                TwoPositive<fisher_f_distribution<double, Fast>>);
+            // With large degrees of freedom the beta function's argument d1 x / (d1 x + d2) must itself
+            // be exact beyond a double: the whole law in long double.
+            return std::make_unique<ByRegion>(
+                2,
+                Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
+                Make<fisher_f_distribution<long double, Promoted>>(
+                    TwoPositive<fisher_f_distribution<long double, Promoted>>),
+                [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
         case RAYLEIGH:
             return Make<rayleigh_distribution<double, Fast>, false, 1>(
                 OnePositive<rayleigh_distribution<double, Fast>>);
-        case IGAUSSIAN:
-            return Make<inverse_gaussian_distribution<double, Fast>>(
-                TwoPositive<inverse_gaussian_distribution<double, Fast>>);
         case EXP:
             // Location, then the scale, which Boost takes as its inverse, the rate.
             return Make<exponential_distribution<double, Fast>, false, 2>(
@@ -289,58 +428,53 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 },
                 true);
         case ERLANG:
-            return Make<gamma_distribution<double, Fast>>([](std::span<const double> p) {
-                using D = gamma_distribution<double, Fast>;
-                return IsInteger(p[0]) && p[0] >= 1 && Positive(p[1]) ? std::optional(D(p[0], p[1]))
-                                                                      : std::nullopt;
-            });
+            return TwoWays<gamma_distribution>(
+                ErlangMaker<Fast>, ErlangMaker<Promoted>,
+                [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case NCCHISQ:
             return Make<non_central_chi_squared_distribution<double, Promoted>>(
                 [](std::span<const double> p) {
                     using D = non_central_chi_squared_distribution<double, Promoted>;
-                    return Positive(p[0]) && p[1] >= 0 ? std::optional(D(p[0], p[1])) : std::nullopt;
+                    return Positive(p[0]) && p[1] >= 0 && WithinNoncentralRange(p)
+                               ? std::optional(D(p[0], p[1]))
+                               : std::nullopt;
                 });
         case NCF:
             return Make<non_central_f_distribution<double, Promoted>, false, 3>(
                 [](std::span<const double> p) {
                     using D = non_central_f_distribution<double, Promoted>;
-                    return Positive(p[0]) && Positive(p[1]) && p[2] >= 0 ? std::optional(D(p[0], p[1], p[2]))
-                                                                         : std::nullopt;
+                    return Positive(p[0]) && Positive(p[1]) && p[2] >= 0 && WithinNoncentralRange(p)
+                               ? std::optional(D(p[0], p[1], p[2]))
+                               : std::nullopt;
                 });
         case NCT:
             return Make<non_central_t_distribution<double, Promoted>>([](std::span<const double> p) {
                 using D = non_central_t_distribution<double, Promoted>;
-                return Positive(p[0]) ? std::optional(D(p[0], p[1])) : std::nullopt;
+                return Positive(p[0]) && WithinNoncentralRange(p) ? std::optional(D(p[0], p[1]))
+                                                                  : std::nullopt;
             });
         case POISSON:
-            return Make<poisson_distribution<double, Fast>, true, 1>(
-                OnePositive<poisson_distribution<double, Fast>>);
-        case BINOMIAL:
-            return Make<binomial_distribution<double, Fast>, true>([](std::span<const double> p) {
-                using D = binomial_distribution<double, Fast>;
-                return IsInteger(p[0]) && p[0] >= 0 && p[1] >= 0 && p[1] <= 1 ? std::optional(D(p[0], p[1]))
-                                                                              : std::nullopt;
-            });
+            return TwoWays<poisson_distribution, true, 1>(
+                OnePositive<poisson_distribution<double, Fast>>,
+                OnePositive<poisson_distribution<double, Promoted>>,
+                [](std::span<const double> p) { return p[0] > kCarefulShape; });
+        case BINOMIAL: {
+            // Beyond a million trials even the long double incomplete beta function falls short.
+            auto careful = std::make_unique<ByRegion>(
+                2, Make<binomial_distribution<double, Promoted>, true>(BinomialMaker<Promoted>),
+                MakeLargeBinomial(), [](std::span<const double> p) { return p[0] > 1e6; });
+            return std::make_unique<ByRegion>(
+                2, Make<binomial_distribution<double, Fast>, true>(BinomialMaker<Fast>), std::move(careful),
+                [](std::span<const double> p) { return p[0] > kCarefulShape; });
+        }
         case NBINOMIAL:
-            return Make<negative_binomial_distribution<double, Fast>, true>([](std::span<const double> p) {
-                using D = negative_binomial_distribution<double, Fast>;
-                return Positive(p[0]) && p[1] > 0 && p[1] <= 1 ? std::optional(D(p[0], p[1])) : std::nullopt;
-            });
-        case GEOMETRIC:
-            return Make<geometric_distribution<double, Fast>, true, 1>([](std::span<const double> p) {
-                using D = geometric_distribution<double, Fast>;
-                return p[0] > 0 && p[0] <= 1 ? std::optional(D(p[0])) : std::nullopt;
-            });
-        case HGEOMETRIC:
-            // Population N, successes K, sample n; Boost takes K, n, N.
-            return Make<hypergeometric_distribution<double, Fast>, true, 3>([](std::span<const double> p) {
-                using D = hypergeometric_distribution<double, Fast>;
-                const bool ok = IsInteger(p[0]) && IsInteger(p[1]) && IsInteger(p[2]) && p[0] >= 1 &&
-                                p[1] >= 0 && p[2] >= 0 && p[1] <= p[0] && p[2] <= p[0];
-                return ok ? std::optional(D(static_cast<unsigned>(p[1]), static_cast<unsigned>(p[2]),
-                                            static_cast<unsigned>(p[0])))
-                          : std::nullopt;
-            });
+            // The mean r (1 - p) / p is the other shape of its incomplete beta function.
+            return TwoWays<negative_binomial_distribution, true>(
+                NegativeBinomialMaker<Fast>, NegativeBinomialMaker<Promoted>, [](std::span<const double> p) {
+                    // Beyond 1e15 the long double functions take minutes (the double ones give up at once).
+                    const double mean = p[0] * (1 - p[1]) / p[1];
+                    return std::max(p[0], mean) > kCarefulShape && std::max(p[0], mean) < 1e15;
+                });
         default:
             return MakeOwnDistribution(type);
     }
@@ -354,15 +488,6 @@ int ParameterCount(int type) {
         case RAYLEIGH:
         case DUNIFORM:
         case POISSON:
-        case GEOMETRIC:
-        case ZIPF:
-        case BENFORD:
-        case LSERIES:
-            return 1;
-        case TRIANGULAR:
-        case HGEOMETRIC:
-        case NCF:
-            return 3;
         default:
             return MakeDistribution(type) ? 2 : 0;
     }

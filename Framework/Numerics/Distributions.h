@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -81,7 +82,48 @@ bool Reaches(const D& d, double k, double p) {
     return p <= 0.5 ? d.Cdf(k) >= p * (1 - kSlack) : d.Ccdf(k) <= (1 - p) * (1 + kSlack);
 }
 
+// The least integer k in [lo, hi] (hi finite) whose cumulative value reaches p, from a guess: steps
+// away from the guess double until the answer is bracketed, then bisection. Both phases end after
+// about 2100 steps whatever the size of k; beyond 2^53 the answer is the double where they meet.
+template <class D>
+double SearchQuantile(const D& d, double p, double guess, double lo, double hi) {
+    const auto reaches = [&](double k) { return Reaches(d, k, p); };
+    double below = lo - 1;  // F(below) < p <= F(above)
+    double above = hi;
+    const double start = std::isfinite(guess) ? std::clamp(std::floor(guess), lo, hi) : lo;
+    if (reaches(start)) {
+        above = start;
+        for (double step = 1; above > lo; step *= 2) {
+            const double k = std::max(above - step, lo);
+            if (!reaches(k)) {
+                below = k;
+                break;
+            }
+            above = k;
+        }
+    } else {
+        below = start;
+        for (double step = 1; below < hi; step *= 2) {
+            const double k = std::min(below + step, hi);
+            if (reaches(k)) {
+                above = k;
+                break;
+            }
+            below = k;
+        }
+    }
+    while (above - below > 1) {
+        const double mid = std::floor(below + (above - below) / 2);
+        if (!(mid > below && mid < above))
+            break;
+        (reaches(mid) ? above : below) = mid;
+    }
+    return above + 0.0;  // never -0
+}
+
 // The distributions Boost.Math lacks, and ENORM as we define it.
 std::unique_ptr<IDistribution> MakeOwnDistribution(int type);
+// The binomial law with trials in the millions, by sums of its terms.
+std::unique_ptr<DistributionBase> MakeLargeBinomial();
 
 }  // namespace numerics

@@ -1,8 +1,11 @@
 // The distributions Boost.Math lacks: closed forms, sums, and the studentized range and maximum
 // modulus by quadrature.
 #include <algorithm>
+#include <array>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/erf.hpp>
+#include <boost/math/special_functions/expint.hpp>
+#include <boost/math/tools/roots.hpp>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -34,6 +37,84 @@ double PhiDensity(double z) {
 }
 double PhiInverse(double p) {
     return -kSqrt2 * boost::math::erfc_inv(2 * p);
+}
+
+// Nodes and weights of the 16-point Gauss-Legendre rule on [-1, 1], by Newton's method on the
+// three-term recurrence of the Legendre polynomials.
+struct GaussLegendre {
+    static constexpr int kPoints = 16;
+    double x[kPoints];
+    double w[kPoints];
+    GaussLegendre() {
+        for (int i = 0; i < kPoints / 2; ++i) {
+            double z = std::cos(kPi * (i + 0.75) / (kPoints + 0.5));
+            double dp = 0;
+            for (int iteration = 0; iteration < 100; ++iteration) {
+                double p0 = 1, p1 = 0;
+                for (int j = 1; j <= kPoints; ++j) {
+                    const double p2 = p1;
+                    p1 = p0;
+                    p0 = ((2 * j - 1) * z * p1 - (j - 1) * p2) / j;
+                }
+                dp = kPoints * (z * p0 - p1) / (z * z - 1);
+                const double step = p0 / dp;
+                z -= step;
+                if (std::abs(step) < 1e-17)
+                    break;
+            }
+            x[i] = -z;
+            x[kPoints - 1 - i] = z;
+            w[i] = w[kPoints - 1 - i] = 2 / ((1 - z * z) * dp * dp);
+        }
+    }
+};
+
+const GaussLegendre& Rule() {
+    static const GaussLegendre rule;
+    return rule;
+}
+
+// The x > 0 whose cumulative value is p, solved for ln x against the logarithm of the nearer tail,
+// which is close to linear in both tails: steps from the guess that double until the root is
+// bracketed, then TOMS 748; both bounded.
+template <class Cdf, class Ccdf>
+double SolveOnLogScale(double p, double guess, Cdf cdf, Ccdf ccdf) {
+    const bool lower = p <= 0.5;
+    const double target = lower ? std::log(p) : std::log(1 - p);
+    const auto f = [&](double y) {
+        const double x = std::exp(y);
+        const double v = lower ? std::log(cdf(x)) - target : target - std::log(ccdf(x));
+        return std::isnan(v) ? v : std::clamp(v, -1e4, 1e4);
+    };
+    double a = std::log(guess), b = a;
+    double fa = f(a), fb = fa;
+    if (!(std::isfinite(fa)))
+        return kMissingValue;
+    if (fa == 0)
+        return guess;
+    for (double step = 1; step < 4096; step *= 2) {
+        if (fa < 0) {
+            b = a + step;
+            fb = f(b);
+            if (!(fb < 0))
+                break;
+            a = b;
+            fa = fb;
+        } else {
+            b = a;
+            fb = fa;
+            a = b - step;
+            fa = f(a);
+            if (!(fa > 0))
+                break;
+        }
+    }
+    if (!(fa <= 0 && fb >= 0))
+        return kMissingValue;
+    std::uintmax_t iterations = 100;
+    const auto r = boost::math::tools::toms748_solve(
+        f, a, b, fa, fb, boost::math::tools::eps_tolerance<double>(52), iterations);
+    return std::exp((r.first + r.second) / 2);
 }
 
 // A continuous distribution with closed forms on a standardised variable.
@@ -146,32 +227,216 @@ class Pareto final : public ClosedForm {
     double m = 1, a = 1;
 };
 
+// The width b - a of a law on [a, b], which overflows for bounds near the largest doubles: then every
+// length is taken at half scale, and the density is halved with it.
+struct Interval {
+    double a = 0, b = 1, scale = 1;
+    void Set(double lo, double hi) {
+        scale = std::isfinite(hi - lo) ? 1.0 : 0.5;
+        a = lo * scale;
+        b = hi * scale;
+    }
+    double At(double x) const { return x * scale; }
+    double Back(double y) const { return y / scale; }
+};
+
+class Uniform final : public ClosedForm {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        r.Set(p[0], p[1]);
+        return p[0] < p[1];
+    }
+    double Pdf(double x) const override {
+        const double y = r.At(x);
+        return y < r.a || y > r.b ? 0.0 : r.scale / (r.b - r.a);
+    }
+    double Cdf(double x) const override {
+        const double y = r.At(x);
+        return y <= r.a ? 0.0 : y >= r.b ? 1.0 : (y - r.a) / (r.b - r.a);
+    }
+    double Ccdf(double x) const override {
+        const double y = r.At(x);
+        return y <= r.a ? 1.0 : y >= r.b ? 0.0 : (r.b - y) / (r.b - r.a);
+    }
+    double Quantile(double p) const override {
+        const double w = r.b - r.a;
+        return r.Back(p <= 0.5 ? r.a + p * w : r.b - (1 - p) * w);
+    }
+    Interval r;
+};
+
+// Triangular on [a, b] with mode c. Each tail is a sum of positive terms, so that neither loses digits
+// when the mode is near a bound.
+class Triangular final : public ClosedForm {
+    int Count() const override { return 3; }
+    bool Accept(std::span<const double> p) override {
+        r.Set(p[0], p[1]);
+        c = r.At(p[2]);
+        return p[0] < p[1] && p[0] <= p[2] && p[2] <= p[1];
+    }
+    double Pdf(double x) const override {
+        const double y = r.At(x);
+        if (y < r.a || y > r.b)
+            return 0.0;
+        const double w = (r.b - r.a) / (2 * r.scale);
+        if (y < c)
+            return (y - r.a) / (c - r.a) / w;
+        return y > c ? (r.b - y) / (r.b - c) / w : 1 / w;
+    }
+    // F(y) for y <= c and 1 - F(y) for y >= c.
+    double Left(double y) const { return (y - r.a) / (r.b - r.a) * ((y - r.a) / (c - r.a)); }
+    double Right(double y) const { return (r.b - y) / (r.b - r.a) * ((r.b - y) / (r.b - c)); }
+    double Cdf(double x) const override {
+        const double y = r.At(x);
+        if (y <= r.a)
+            return 0.0;
+        if (y >= r.b)
+            return 1.0;
+        if (y <= c)
+            return Left(y);
+        return (c - r.a) / (r.b - r.a) + (y - c) / (r.b - r.a) * (((r.b - c) + (r.b - y)) / (r.b - c));
+    }
+    double Ccdf(double x) const override {
+        const double y = r.At(x);
+        if (y <= r.a)
+            return 1.0;
+        if (y >= r.b)
+            return 0.0;
+        if (y >= c)
+            return Right(y);
+        return (r.b - c) / (r.b - r.a) + (c - y) / (r.b - r.a) * (((c - r.a) + (y - r.a)) / (c - r.a));
+    }
+    double Quantile(double p) const override {
+        const double w = r.b - r.a, q = 1 - p;
+        // The distances to both bounds, each free of cancellation; the nearer bound is added to.
+        double toA = 0, toB = 0;
+        if (p <= (c - r.a) / w) {
+            toA = std::sqrt(p) * std::sqrt(w) * std::sqrt(c - r.a);
+            toB = ((r.b - c) + q * (c - r.a)) / (1 + std::sqrt(p * ((c - r.a) / w)));
+        } else {
+            toB = std::sqrt(q) * std::sqrt(w) * std::sqrt(r.b - c);
+            toA = ((c - r.a) + p * (r.b - c)) / (1 + std::sqrt(q * ((r.b - c) / w)));
+        }
+        return r.Back(toA <= toB ? r.a + toA : r.b - toB);
+    }
+    Interval r;
+    double c = 0.5;
+};
+
+// Logistic with location m and scale s; its quantile is ln p - ln(1 - p) on the side that keeps p's
+// digits (down to the smallest denormal p).
+class Logistic final : public ClosedForm {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        m = p[0];
+        s = p[1];
+        return s > 0;
+    }
+    double Pdf(double x) const override {
+        const double e = std::exp(-std::abs((x - m) / s));
+        return e / (s * (1 + e) * (1 + e));
+    }
+    double Cdf(double x) const override { return 1 / (1 + std::exp(-(x - m) / s)); }
+    double Ccdf(double x) const override { return 1 / (1 + std::exp((x - m) / s)); }
+    double Quantile(double p) const override {
+        return p <= 0.5 ? m + s * (std::log(p) - std::log1p(-p))
+                        : m - s * (std::log(1 - p) - std::log1p(p - 1));
+    }
+    double m = 0, s = 1;
+};
+
+// The Mills ratio Q(t) / phi(t) for t >= 0, and 1 - t R(t) with it, which far out is the small
+// difference of two numbers near 1: from the continued fraction R = 1 / (t + 1 / (t + 2 / (t + ...)))
+// where that converges quickly, else from the normal tail.
+struct Mills {
+    double ratio, rest;
+};
+Mills MillsRatio(double t) {
+    if (t < 4) {
+        const double r = PhiUpper(t) / PhiDensity(t);
+        return {r, 1 - t * r};
+    }
+    double v = t;
+    for (int k = 80; k >= 2; --k)
+        v = t + k / v;
+    const double c = 1 / v;
+    const double r = 1 / (t + c);
+    return {r, c * r};
+}
+
+// Inverse Gaussian with mean mu and shape lambda. With a = sqrt(lambda / x) (x / mu - 1) and b the
+// same with x / mu + 1, F = Phi(a) + exp(2 lambda / mu) Phi(-b); the factor, which overflows, is
+// exactly phi(a) / phi(b), so the second term is phi(a) R(b). The upper tail is phi(a) (R(a) - R(b)).
+class InverseGaussian final : public ClosedForm {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        mu = p[0];
+        lambda = p[1];
+        return mu > 0 && lambda > 0;
+    }
+    double Pdf(double x) const override {
+        if (x <= 0)
+            return 0.0;
+        const double z = (x - mu) / mu;
+        return std::sqrt(lambda / (2 * kPi * x)) / x * std::exp(-lambda / x * z * z / 2);
+    }
+    std::pair<double, double> AB(double x) const {
+        const double r = std::sqrt(lambda / x);
+        return {r * ((x - mu) / mu), r * ((x + mu) / mu)};
+    }
+    double Cdf(double x) const override {
+        if (x <= 0)
+            return 0.0;
+        if (!std::isfinite(x))
+            return 1.0;
+        const auto [a, b] = AB(x);
+        if (a > 0)
+            return 1 - Ccdf(x);
+        return Phi(a) + PhiDensity(a) * MillsRatio(b).ratio;
+    }
+    double Ccdf(double x) const override {
+        if (x <= 0)
+            return 1.0;
+        if (!std::isfinite(x))
+            return 0.0;
+        const auto [a, b] = AB(x);
+        const double density = PhiDensity(a);
+        if (density == 0)
+            return a > 0 ? 0.0 : 1.0;
+        // R(a) - R(b) is the integral of 1 - t R(t) from a to b: by quadrature where the interval is
+        // short and the difference would cancel (far out, and near the mode for a small shape).
+        if (b - a < 0.25 * std::max(1.0, a)) {
+            const GaussLegendre& g = Rule();
+            const double mid = (a + b) / 2, half = (b - a) / 2;
+            double sum = 0;
+            for (int i = 0; i < GaussLegendre::kPoints; ++i)
+                sum += g.w[i] * MillsRatio(mid + half * g.x[i]).rest;
+            return density * sum * half;
+        }
+        if (a <= 0)
+            return 1 - Cdf(x);
+        return density * (MillsRatio(a).ratio - MillsRatio(b).ratio);
+    }
+    double Quantile(double p) const override {
+        return SolveOnLogScale(
+            p, mu, [this](double x) { return Cdf(x); }, [this](double x) { return Ccdf(x); });
+    }
+    double mu = 1, lambda = 1;
+};
+
 // ---- discrete ----------------------------------------------------------------------------------------
 
-// A discrete distribution on the integers from First(); its quantile is the least k with F(k) >= p,
-// found by doubling and bisection on the tail that keeps the digits.
+// A discrete distribution on the integers First() to Last(); its quantile is the least k with F(k) >= p,
+// searched from Guess(p) (SearchQuantile).
 class Discrete : public DistributionBase {
 public:
     bool IsDiscrete() const override { return true; }
 
 protected:
     virtual double First() const { return 1; }
-    double Quantile(double p) const override {
-        const auto reaches = [&](double k) { return numerics::Reaches(*this, k, p); };
-        double lo = First() - 1;  // F(lo) = 0 < p
-        double hi = First();
-        while (!reaches(hi)) {
-            lo = hi;
-            hi = First() + 2 * (hi - First() + 1);
-            if (hi > 9.0e15)
-                return kMissingValue;
-        }
-        while (hi - lo > 1) {
-            const double mid = std::floor(lo + (hi - lo) / 2);
-            (reaches(mid) ? hi : lo) = mid;
-        }
-        return hi;
-    }
+    virtual double Last() const { return std::numeric_limits<double>::max(); }
+    virtual double Guess(double) const { return First(); }
+    double Quantile(double p) const override { return SearchQuantile(*this, p, Guess(p), First(), Last()); }
 };
 
 class DiscreteUniform final : public Discrete {
@@ -180,6 +445,8 @@ class DiscreteUniform final : public Discrete {
         n = p[0];
         return IsInteger(n) && n >= 1;
     }
+    double Last() const override { return n; }
+    double Guess(double p) const override { return std::ceil(p * n); }
     double Pdf(double x) const override { return x >= 1 && x <= n ? 1 / n : 0.0; }
     double Cdf(double x) const override { return x < 1 ? 0.0 : x >= n ? 1.0 : x / n; }
     double Ccdf(double x) const override { return x < 1 ? 1.0 : x >= n ? 0.0 : (n - x) / n; }
@@ -194,6 +461,8 @@ class Benford final : public Discrete {
         logBase = std::log(base);
         return IsInteger(base) && base >= 2;
     }
+    double Last() const override { return base - 1; }
+    double Guess(double p) const override { return std::ceil(std::expm1(p * logBase)); }
     double Pdf(double x) const override { return x >= 1 && x < base ? std::log1p(1 / x) / logBase : 0.0; }
     double Cdf(double x) const override {
         return x < 1 ? 0.0 : x >= base - 1 ? 1.0 : std::log(x + 1) / logBase;
@@ -204,20 +473,36 @@ class Benford final : public Discrete {
     double base = 10, logBase = 1;
 };
 
-// Distributions on 1, 2, ... given by a term sequence a_k with total S: P(k) = a_k / S. The lower
-// tail is summed from 1 when it is the smaller one, else found as 1 - upper; the upper tail likewise.
+// Geometric: failures before the first success, P(k) = p (1 - p)^k, its powers through log1p(-p), which
+// keeps the digits of a small p that 1 - p drops.
+class Geometric final : public Discrete {
+    int Count() const override { return 1; }
+    bool Accept(std::span<const double> p) override {
+        prob = p[0];
+        logQ = std::log1p(-prob);
+        return prob > 0 && prob <= 1;
+    }
+    double First() const override { return 0; }
+    double Guess(double p) const override {
+        return std::ceil((p <= 0.5 ? std::log1p(-p) : std::log(1 - p)) / logQ - 1);
+    }
+    double Pdf(double x) const override {
+        return x < 0 ? 0.0 : prob == 1 ? (x == 0 ? 1.0 : 0.0) : prob * std::exp(x * logQ);
+    }
+    double Cdf(double x) const override { return x < 0 ? 0.0 : -std::expm1((x + 1) * logQ); }
+    double Ccdf(double x) const override { return x < 0 ? 1.0 : std::exp((x + 1) * logQ); }
+    double prob = 0.5, logQ = -1;
+};
+
+// Distributions on 1, 2, ... given by a term sequence a_k with total S: P(k) = a_k / S. Each tail is
+// the smaller one computed as such, or 1 minus the other.
 class SeriesDistribution : public Discrete {
 protected:
     virtual double Term(double k) const = 0;
     virtual double Total() const = 0;
-    // Sum of a_j for j > k.
+    // Sums of a_j for j > k and for j <= k, each in a bounded number of steps.
     virtual double Tail(double k) const = 0;
-    double Head(double k) const {
-        double sum = 0;
-        for (double j = k; j >= 1; --j)  // smallest terms first
-            sum += Term(j);
-        return sum;
-    }
+    virtual double Head(double k) const = 0;
     double Pdf(double x) const override { return x < 1 ? 0.0 : Term(x) / Total(); }
     double Cdf(double x) const override {
         if (x < 1)
@@ -233,100 +518,295 @@ protected:
     }
 };
 
-// Zipf with P(k) proportional to k^-s, s = rho + 1 > 1.
+// Zipf with P(k) proportional to k^-s, s = rho + 1 > 1. Sums of j^-s: the first terms directly, the
+// rest by Euler-Maclaurin, whose corrections shrink like (s / 2 pi j)^2 from the term j on.
 class Zipf final : public SeriesDistribution {
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
-        s = p[0] + 1;
-        zeta = Hurwitz(1);
+        rho = p[0];
+        s = rho + 1;
+        start = 16 + std::ceil(std::min(s, 1e6));
+        zeta = Tail(0);
         return p[0] > 0 && std::isfinite(zeta);
     }
     double Term(double k) const override { return std::pow(k, -s); }
     double Total() const override { return zeta; }
-    double Tail(double k) const override { return Hurwitz(k + 1); }
-    // Sum of j^-s for j >= n: direct terms up to N, then Euler-Maclaurin with the Bernoulli numbers.
-    double Hurwitz(double n) const {
-        const double N = std::max(n, 16.0 + std::ceil(s));
+    // The terms from n while they are not negligible, up to `start`; then the Euler-Maclaurin sum.
+    double Tail(double k) const override {
+        double n = k + 1;
         double sum = 0;
-        for (double j = N - 1; j >= n; --j)
-            sum += std::pow(j, -s);
+        for (int i = 0; i < 256 && n < start; ++i, ++n) {
+            const double t = Term(n);
+            sum += t;
+            if (t <= 1e-17 * sum)
+                return sum;
+        }
+        return sum + std::pow(n, -rho) / rho + Corrections(n);
+    }
+    double Head(double k) const override {
+        double sum = 0;
+        double n = 1;
+        for (int i = 0; i < 256 && n <= k; ++i, ++n) {
+            const double t = Term(n);
+            sum += t;
+            if (t <= 1e-17 * sum)
+                return sum;
+        }
+        if (n > k)
+            return sum;
+        // The terms n .. k: the integral from n to k + 1, written so that it keeps its digits for s near 1.
+        const double integral = std::pow(n, -rho) * -std::expm1(-rho * std::log1p((k + 1 - n) / n)) / rho;
+        return sum + integral + Corrections(n) - Corrections(k + 1);
+    }
+    // Euler-Maclaurin's terms at n beyond the integral: a_n / 2 and the Bernoulli corrections.
+    double Corrections(double n) const {
         static constexpr double kB2j[] = {1.0 / 6,  -1.0 / 30,     1.0 / 42, -1.0 / 30,
                                           5.0 / 66, -691.0 / 2730, 7.0 / 6};
-        double tail = std::pow(N, 1 - s) / (s - 1) + 0.5 * std::pow(N, -s);
+        double sum = 0.5 * std::pow(n, -s);
         double rising = s;  // s (s + 1) ... (s + 2j - 2)
-        double power = std::pow(N, -s - 1);
+        double power = std::pow(n, -s - 1);
         double factorial = 2;
         for (int j = 1; j <= 7; ++j) {
-            tail += kB2j[j - 1] / factorial * rising * power;
+            sum += kB2j[j - 1] / factorial * rising * power;
             rising *= (s + 2 * j - 1) * (s + 2 * j);
-            power /= N * N;
+            power /= n * n;
             factorial *= (2 * j + 1) * (2 * j + 2);
         }
-        return sum + tail;
+        return sum;
     }
-    double s = 2, zeta = 1;
+    // The upper tail is about k^-rho / (rho zeta).
+    double Guess(double p) const override {
+        const double k = std::exp(-std::log((1 - p) * rho * zeta) / rho);
+        return std::isfinite(k) ? k : First();
+    }
+    double rho = 1, s = 2, zeta = 1, start = 18;
 };
 
-// Logarithmic series: P(k) = p^k / (k S), S = -ln(1 - p).
+// Logarithmic series: P(k) = q^k / (k S), S = -ln(1 - q). With q near 1 the tail beyond a few dozen
+// terms is Euler-Maclaurin's on e^(-l x) / x, l = -ln q: E1(l m) and the derivatives at m.
 class LogSeries final : public SeriesDistribution {
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         q = p[0];
+        rate = -std::log(q);
         total = -std::log1p(-q);
         return q > 0 && q < 1;
     }
-    double Term(double k) const override { return std::exp(k * std::log(q)) / k; }
+    double Term(double k) const override { return std::exp(-k * rate) / k; }
     double Total() const override { return total; }
     double Tail(double k) const override {
-        double power = std::exp((k + 1) * std::log(q));
         double sum = 0;
-        for (double j = k + 1; power > 0; ++j, power *= q) {
-            const double term = power / j;
-            sum += term;
-            if (term < 1e-18 * sum)
-                break;
+        double n = k + 1;
+        // Fast decay (or nothing left): the terms themselves, at most some 400 of them.
+        const bool direct = rate > 0.1;
+        for (int i = 0; i < (direct ? 1000 : 32) && (direct || n < 33); ++i, ++n) {
+            const double t = Term(n);
+            sum += t;
+            if (t <= 1e-17 * sum)
+                return sum;
+        }
+        if (direct)
+            return sum;
+        return sum + boost::math::expint(1, rate * n) + Corrections(n);
+    }
+    double Head(double k) const override {
+        if (k > 1000)
+            return total - Tail(k);
+        double sum = 0;
+        for (double n = k; n >= 1; --n)  // smallest terms first
+            sum += Term(n);
+        return sum;
+    }
+    // f(m) / 2 - sum of B_2j / (2j)! f^(2j-1)(m) for f(x) = e^(-l x) / x, whose derivatives are
+    // f^(r)(x) = (-1)^r e^(-l x) sum_i C(r, i) l^(r-i) i! / x^(i+1).
+    double Corrections(double m) const {
+        static constexpr double kB2j[] = {1.0 / 6,  -1.0 / 30,     1.0 / 42, -1.0 / 30,
+                                          5.0 / 66, -691.0 / 2730, 7.0 / 6};
+        const double e = std::exp(-rate * m);
+        double sum = 0.5 * e / m;
+        double factorial = 2;
+        for (int j = 1; j <= 7; ++j) {
+            const int r = 2 * j - 1;
+            double derivative = 0;
+            double binomial = 1, ifact = 1;
+            for (int i = 0; i <= r; ++i) {
+                derivative += binomial * std::pow(rate, r - i) * ifact / std::pow(m, i + 1);
+                binomial = binomial * (r - i) / (i + 1);
+                ifact *= i + 1;
+            }
+            sum += kB2j[j - 1] / factorial * e * derivative;  // -B/(2j)! * (-derivative)
+            factorial *= (2 * j + 1) * (2 * j + 2);
         }
         return sum;
     }
-    double q = 0.5, total = 1;
+    double q = 0.5, rate = 1, total = 1;
+};
+
+// ---- sums of binomial-type terms (saddle-point form)
+// -------------------------------------------------------------
+
+constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
+
+// ln n! - ln(sqrt(2 pi n) (n / e)^n) for a whole n >= 1: a table (in long double) up to 15, Stirling's
+// series beyond.
+double StirlingError(double n) {
+    static const auto table = [] {
+        std::array<double, 16> t{};
+        for (int i = 1; i < 16; ++i)
+            t[i] = static_cast<double>(std::lgamma(static_cast<long double>(i) + 1) -
+                                       (i + 0.5L) * std::log(static_cast<long double>(i)) + i -
+                                       static_cast<long double>(kLnSqrt2Pi));
+        return t;
+    }();
+    if (n < 16)
+        return table[static_cast<int>(n)];
+    const double r = 1 / n, r2 = r * r;
+    return r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 * (1.0 / 1680 - r2 / 1188))));
+}
+
+// x ln(x / m) + m - x without cancellation near x = m, for m = hi + lo (lo the rounding error of a
+// product n p, which counts where n is in the billions).
+double Deviance(double x, double hi, double lo = 0) {
+    const double d = (x - hi) - lo;
+    if (std::abs(d) < 0.1 * (x + hi)) {
+        const double v = d / (x + hi + lo);
+        double sum = d * v;
+        double term = 2 * x * v;
+        const double v2 = v * v;
+        for (int j = 1; j < 200; ++j) {
+            term *= v2;
+            const double next = sum + term / (2 * j + 1);
+            if (next == sum)
+                break;
+            sum = next;
+        }
+        return sum;
+    }
+    return x * std::log(x / hi) + hi - x;
+}
+
+// The binomial probability of x in n trials of probability p (q = 1 - p), as exp of small terms, so that
+// it keeps its digits for n in the billions.
+double BinomialTerm(double x, double n, double p, double q) {
+    if (n == 0)
+        return x == 0 ? 1.0 : 0.0;
+    if (p == 0 || q == 0)
+        return x == (p == 0 ? 0 : n) ? 1.0 : 0.0;
+    if (x == 0)
+        return std::exp(p < 0.5 ? n * std::log1p(-p) : n * std::log(q));
+    if (x == n)
+        return std::exp(q < 0.5 ? n * std::log1p(-q) : n * std::log(p));
+    // n p and n (1 - p) to twice a double's digits: with a billion trials their rounding alone would move
+    // the result in its 11th digit.
+    const double np = n * p, npLow = std::fma(n, p, -np);
+    const double nq = n - np, nqLow = ((n - nq) - np) - npLow;
+    const double exponent = StirlingError(n) - StirlingError(x) - StirlingError(n - x) -
+                            Deviance(x, np, npLow) - Deviance(n - x, nq, nqLow);
+    return std::exp(exponent) * std::sqrt(n / (2 * kPi * x * (n - x)));
+}
+
+// A law on the integers lo .. hi whose tails are sums of its terms, walked outward from x by their
+// ratios (the term itself every 64 steps, so that rounding does not build up), the tail without the
+// mean first. A sum ends once a term no longer counts, within some 40 standard deviations of x: below a
+// million terms for the parameters taken.
+class TermSums : public Discrete {
+protected:
+    virtual double RatioDown(double j) const = 0;  // P(j - 1) / P(j)
+    virtual double RatioUp(double j) const = 0;    // P(j + 1) / P(j)
+    double First() const override { return lo; }
+    double Last() const override { return hi; }
+    double Guess(double p) const override { return mean + sd * PhiInverse(p); }
+    static constexpr double kMaxTerms = 4e6;
+    // P(X <= x) for lo <= x.
+    double Down(double x) const {
+        double term = Pdf(x), sum = term;
+        for (double j = x; j > lo && term > 1e-17 * sum && x - j < kMaxTerms; --j) {
+            term = static_cast<std::int64_t>(x - j) % 64 == 63 ? Pdf(j - 1) : term * RatioDown(j);
+            sum += term;
+        }
+        return sum;
+    }
+    // P(X > x) for x < hi.
+    double Up(double x) const {
+        double term = Pdf(x + 1), sum = term;
+        for (double j = x + 1; j < hi && term > 1e-17 * sum && j - x < kMaxTerms; ++j) {
+            term = static_cast<std::int64_t>(j - x) % 64 == 63 ? Pdf(j + 1) : term * RatioUp(j);
+            sum += term;
+        }
+        return sum;
+    }
+    double Cdf(double x) const override {
+        if (x < lo)
+            return 0.0;
+        if (x >= hi)
+            return 1.0;
+        if (x < mean)
+            return Down(x);
+        const double upper = Up(x);
+        return upper < 0.5 ? 1 - upper : Down(x);
+    }
+    double Ccdf(double x) const override {
+        if (x < lo)
+            return 1.0;
+        if (x >= hi)
+            return 0.0;
+        if (x >= mean)
+            return Up(x);
+        const double lower = Down(x);
+        return lower < 0.5 ? 1 - lower : Up(x);
+    }
+    double lo = 0, hi = 0, mean = 0, sd = 0;
+};
+
+// Hypergeometric: n drawn from N of which K are successes. The probability is a ratio of binomial terms
+// at p = n / N.
+class Hypergeometric final : public TermSums {
+    int Count() const override { return 3; }
+    bool Accept(std::span<const double> p) override {
+        N = p[0];
+        K = p[1];
+        n = p[2];
+        if (!(IsInteger(N) && IsInteger(K) && IsInteger(n) && N >= 1 && K >= 0 && n >= 0 && K <= N && n <= N))
+            return false;
+        lo = std::max(0.0, n + K - N);
+        hi = std::min(n, K);
+        mean = n * K / N;
+        sd = std::sqrt(mean * (N - K) / N * (N - n) / std::max(1.0, N - 1));
+        return true;
+    }
+    double Pdf(double x) const override {
+        if (x < lo || x > hi)
+            return 0.0;
+        const double pn = n / N, qn = (N - n) / N;
+        return BinomialTerm(x, K, pn, qn) * BinomialTerm(n - x, N - K, pn, qn) / BinomialTerm(n, N, pn, qn);
+    }
+    double RatioDown(double j) const override { return j * (N - K - n + j) / ((K - j + 1) * (n - j + 1)); }
+    double RatioUp(double j) const override { return (K - j) * (n - j) / ((j + 1) * (N - K - n + j + 1)); }
+    double N = 1, K = 0, n = 0;
+};
+
+// Binomial with trials in the millions and beyond, where the incomplete beta function loses digits
+// even in long double (3e-11 at two billion): its terms summed.
+class LargeBinomial final : public TermSums {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        n = p[0];
+        prob = p[1];
+        if (!(IsInteger(n) && n >= 0 && prob >= 0 && prob <= 1))
+            return false;
+        lo = 0;
+        hi = n;
+        mean = n * prob;
+        sd = std::sqrt(mean * (1 - prob));
+        return true;
+    }
+    double Pdf(double x) const override { return x < 0 || x > n ? 0.0 : BinomialTerm(x, n, prob, 1 - prob); }
+    double RatioDown(double j) const override { return j / (n - j + 1) * ((1 - prob) / prob); }
+    double RatioUp(double j) const override { return (n - j) / (j + 1) * (prob / (1 - prob)); }
+    double n = 0, prob = 0.5;
 };
 
 // ---- studentized range and maximum modulus -----------------------------------------------------------
-
-// Nodes and weights of the 16-point Gauss-Legendre rule on [-1, 1], by Newton's method on the
-// three-term recurrence of the Legendre polynomials.
-struct GaussLegendre {
-    static constexpr int kPoints = 16;
-    double x[kPoints];
-    double w[kPoints];
-    GaussLegendre() {
-        for (int i = 0; i < kPoints / 2; ++i) {
-            double z = std::cos(kPi * (i + 0.75) / (kPoints + 0.5));
-            double dp = 0;
-            for (int iteration = 0; iteration < 100; ++iteration) {
-                double p0 = 1, p1 = 0;
-                for (int j = 1; j <= kPoints; ++j) {
-                    const double p2 = p1;
-                    p1 = p0;
-                    p0 = ((2 * j - 1) * z * p1 - (j - 1) * p2) / j;
-                }
-                dp = kPoints * (z * p0 - p1) / (z * z - 1);
-                const double step = p0 / dp;
-                z -= step;
-                if (std::abs(step) < 1e-17)
-                    break;
-            }
-            x[i] = -z;
-            x[kPoints - 1 - i] = z;
-            w[i] = w[kPoints - 1 - i] = 2 / ((1 - z * z) * dp * dp);
-        }
-    }
-};
-
-const GaussLegendre& Rule() {
-    static const GaussLegendre rule;
-    return rule;
-}
 
 // The integral of f over [a, b] cut into n equal panels.
 double Panels(const auto& f, double a, double b, int n) {
@@ -358,6 +838,20 @@ double IntegerPower(double x, double n) {
 }
 
 // Phi(m + w/2) - Phi(m - w/2) without losing the digits of a narrow interval.
+double NormalMass(double m, double w);
+
+// NormalMass(m, w)^n; near 1 through the two tails left out, since a power in the billions multiplies
+// the mass's rounding with it.
+double MassPower(double m, double w, double n) {
+    const double a = m + w / 2, b = m - w / 2;
+    if (a > 0 && b < 0 && n > 100) {
+        const double out = PhiUpper(a) + PhiUpper(-b);
+        if (out < 0.5)
+            return std::exp(n * std::log1p(-out));
+    }
+    return IntegerPower(NormalMass(m, w), n);
+}
+
 double NormalMass(double m, double w) {
     const double a = m + w / 2;
     const double b = m - w / 2;
@@ -431,6 +925,17 @@ protected:
             hi = std::max(plain.second, weighted.second);
             // The density of ln s weighted by a small numerator's power is as narrow as this.
             width = std::min(0.75, 5 / std::sqrt(2 * (df + SmallPower())));
+            peakLo = weighted.first;
+            peakHi = weighted.second;
+            // With many means that peak is narrow, and the panels it needs are kept to it; elsewhere
+            // they follow the numerator's turn from 0 to 1, whose width in ln s shrinks like 1 / ln k.
+            const double turn = std::min(0.75, 1.5 / (1 + 2 * std::log(k)));
+            if (width < turn) {
+                fine = width;
+                width = turn;
+            } else {
+                fine = width;
+            }
         }
         return true;
     }
@@ -439,7 +944,8 @@ protected:
     virtual double Lower(double w) const = 0;
     virtual double Upper(double w) const = 0;
     virtual double Derivative(double w) const = 0;
-    virtual double DerivativeBound() const = 0;
+    // At least Derivative(w).
+    virtual double DerivativeBound(double w) const = 0;
     // At least Lower(w), and below 1 for a small w so that the far left of s can be passed over.
     virtual double LowerBound(double w) const = 0;
     virtual double Guess(double p) const = 0;
@@ -472,7 +978,14 @@ protected:
             }
         };
         add(from, split, coarse);
-        add(split, hi, width);
+        if (fine < width) {
+            const double a = std::clamp(peakLo, split, hi), b = std::clamp(peakHi, split, hi);
+            add(split, a, width);
+            add(a, b, fine);
+            add(b, hi, width);
+        } else {
+            add(split, hi, width);
+        }
         std::sort(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) { return a.bound > b.bound; });
         // What the nodes from i on can add at most, summed from the small end to keep its digits.
         std::vector<double> rest(nodes.size() + 1, 0.0);
@@ -497,10 +1010,9 @@ protected:
             return 0.0;
         if (infinite)
             return Derivative(q);
-        const double m = DerivativeBound();
         return OverS(
             q, TailStart(q), [&](double s) { return s * Derivative(q * s); },
-            [&](double s) { return s * m; });
+            [&](double s) { return s * DerivativeBound(q * s); });
     }
     double Cdf(double q) const override {
         if (q <= 0)
@@ -555,14 +1067,17 @@ protected:
         }
         return std::exp(y1);
     }
-    // A t quantile as the start: the statistic against the t it is built from.
-    double TQuantile(double p) const {
-        return boost::math::quantile(boost::math::students_t_distribution<double>(std::min(df, 1e12)), p);
+    // A t quantile as the start, the statistic against the t it is built from: where the upper tail of
+    // t is u (at most 1/4; 1 - u would round to 1 for the many means that make u tiny).
+    double TUpperQuantile(double u) const {
+        const boost::math::students_t_distribution<double> t(std::min(df, 1e12));
+        const double x = boost::math::quantile(boost::math::complement(t, std::clamp(u, 1e-300, 0.25)));
+        return std::isfinite(x) && x > 0 ? x : 1.0;
     }
 
     double k = 2, df = 1;
     bool infinite = false;
-    double lo = 0, hi = 0, width = 1, logNorm = 0;
+    double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0;
 };
 
 // Studentized range: the range of k standard normals over s. The range's distribution is
@@ -588,9 +1103,11 @@ class StudentizedRange final : public Studentized {
         // The range exceeds w with probability at most k (k-1) Phi(-w / sqrt 2) (pairs of differences).
         if (k * (k - 1) * PhiUpper(w / kSqrt2) < 1e-17)
             return 1.0;
+        if (LowerBound(w) < 1e-300)
+            return 0.0;
         const double h = w / 2;
         const auto f = [&](double u) {
-            return (PhiDensity(u + h) + PhiDensity(u - h)) * IntegerPower(NormalMass(u, w), k - 1);
+            return (PhiDensity(u + h) + PhiDensity(u - h)) * MassPower(u, w, k - 1);
         };
         const double step = std::min(3.75 / Refine(), 6 * PeakWidth(h));
         return k * (Panels(f, 0, h, PanelsFor(h, step)) + Panels(f, h, h + 7.5, PanelsFor(7.5, step)));
@@ -603,8 +1120,9 @@ class StudentizedRange final : public Studentized {
         const double h = w / 2;
         const auto f = [&](double z) {
             const double a = Phi(z);
-            return PhiDensity(z) * IntegerPower(a, k - 1) *
-                   -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
+            const double power =
+                z > 0 ? std::exp((k - 1) * std::log1p(-PhiUpper(z))) : IntegerPower(a, k - 1);
+            return PhiDensity(z) * power * -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
         const double upper = k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
         return upper > 0.5 ? 1 - Lower(w) : upper;
@@ -613,18 +1131,21 @@ class StudentizedRange final : public Studentized {
     // exp(-u^2 - h^2) / 2 pi: past u = 6 nothing is left.
     double Derivative(double w) const override {
         const double h = w / 2;
-        const auto f = [&](double u) { return std::exp(-u * u) * IntegerPower(NormalMass(u, w), k - 2); };
+        const auto f = [&](double u) { return std::exp(-u * u) * MassPower(u, w, k - 2); };
         const double step = std::min(3.0 / Refine(), 6 * PeakWidth(h));
         return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, PanelsFor(6, step));
     }
-    double DerivativeBound() const override { return k * (k - 1) / (2 * std::sqrt(kPi)); }
-    // Phi(z) - Phi(z - w) <= w phi(0).
+    // Phi(z) - Phi(z - w) is at most w phi(0) and at most 2 Phi(w / 2) - 1, so that with many means
+    // the lower tail and the density are known to vanish well below the range's usual size; and the
+    // integral of phi(z) phi(z - w) is exp(-w^2 / 4) / (2 sqrt pi).
+    double MassBound(double w) const { return std::min(w / std::sqrt(2 * kPi), 1 - 2 * PhiUpper(w / 2)); }
+    double DerivativeBound(double w) const override {
+        return k * (k - 1) * IntegerPower(MassBound(w), k - 2) * std::exp(-w * w / 4) / (2 * std::sqrt(kPi));
+    }
     double LowerBound(double w) const override {
-        return std::min(1.0, k * IntegerPower(w / std::sqrt(2 * kPi), k - 1));
+        return std::min(1.0, k * IntegerPower(MassBound(w), k - 1));
     }
-    double Guess(double p) const override {
-        return kSqrt2 * TQuantile(std::max(0.75, 1 - (1 - p) / (k * (k - 1))));
-    }
+    double Guess(double p) const override { return kSqrt2 * TUpperQuantile((1 - p) / (k * (k - 1))); }
 };
 
 // Studentized maximum modulus: the largest of k absolute standard normals over s; the numerator's
@@ -632,18 +1153,25 @@ class StudentizedRange final : public Studentized {
 class StudentizedMaximumModulus final : public Studentized {
     int MinimumK() const override { return 1; }
     double SmallPower() const override { return k; }
-    double Lower(double w) const override { return std::pow(std::erf(w / kSqrt2), k); }
-    double Upper(double w) const override { return -std::expm1(k * std::log1p(-2 * PhiUpper(w))); }
-    double Derivative(double w) const override {
-        return 2 * k * std::pow(std::erf(w / kSqrt2), k - 1) * PhiDensity(w);
+    // erf(w / sqrt 2)^n, through the small tails once erf is near 1: a power in the billions would
+    // multiply erf's rounding with it.
+    static double ErfPower(double w, double n) {
+        return w < 1 ? std::pow(std::erf(w / kSqrt2), n) : std::exp(n * std::log1p(-2 * PhiUpper(w)));
     }
-    double DerivativeBound() const override { return 2 * k / std::sqrt(2 * kPi); }
+    double Lower(double w) const override { return ErfPower(w, k); }
+    double Upper(double w) const override { return -std::expm1(k * std::log1p(-2 * PhiUpper(w))); }
+    double Derivative(double w) const override { return 2 * k * ErfPower(w, k - 1) * PhiDensity(w); }
+    double DerivativeBound(double w) const override { return Derivative(w); }
     // erf(w / sqrt 2) <= w sqrt(2 / pi).
     double LowerBound(double w) const override { return std::min(1.0, std::pow(w * std::sqrt(2 / kPi), k)); }
-    double Guess(double p) const override { return TQuantile(std::max(0.75, 1 - (1 - p) / (2 * k))); }
+    double Guess(double p) const override { return TUpperQuantile((1 - p) / (2 * k)); }
 };
 
 }  // namespace
+
+std::unique_ptr<DistributionBase> MakeLargeBinomial() {
+    return std::make_unique<LargeBinomial>();
+}
 
 std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
     using namespace NmsEnum;
@@ -662,6 +1190,18 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
             return std::make_unique<DiscreteUniform>();
         case BENFORD:
             return std::make_unique<Benford>();
+        case UNIFORM:
+            return std::make_unique<Uniform>();
+        case TRIANGULAR:
+            return std::make_unique<Triangular>();
+        case LOGISTIC:
+            return std::make_unique<Logistic>();
+        case IGAUSSIAN:
+            return std::make_unique<InverseGaussian>();
+        case HGEOMETRIC:
+            return std::make_unique<Hypergeometric>();
+        case GEOMETRIC:
+            return std::make_unique<Geometric>();
         case ZIPF:
             return std::make_unique<Zipf>();
         case LSERIES:
