@@ -79,7 +79,10 @@ int CGUIListCtrl::FindItem(const CString& name) const {
 
 void CGUIListCtrl::SetSelection(std::vector<int> indexes) {
     std::erase_if(indexes, [this](int i) { return i < 0 || i >= GetItemCount(); });
-    std::sort(indexes.begin(), indexes.end());
+    // Mostly ascending already (a move selects the items it appended), and a million-item run
+    // is not worth sorting again.
+    if (!std::is_sorted(indexes.begin(), indexes.end()))
+        std::sort(indexes.begin(), indexes.end());
     indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
     m_selection = std::move(indexes);
 }
@@ -92,13 +95,13 @@ void CGUIListCtrl::SelectAll() {
 
 bool CGUIListCtrl::ContainsAll(const std::vector<const CGUIDataVariable*>& items) const {
     const CNameIndex& index = Index();
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        if (k + CNameIndex::kPrefetchDistance < items.size())
-            index.Prefetch(items[k + CNameIndex::kPrefetchDistance]->GetVariableName());
-        if (index.Find(m_items, items[k]->GetVariableName()) < 0)
-            return false;
-    }
-    return true;
+    bool all = true;
+    index.ForEachHashed(
+        items.size(), [&](std::size_t k) -> const CString& { return items[k]->GetVariableName(); },
+        [&](std::size_t k, std::uint32_t hash) {
+            return all = index.Find(m_items, items[k]->GetVariableName(), hash) >= 0;
+        });
+    return all;
 }
 
 void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
@@ -125,9 +128,10 @@ void CGUIListCtrl::AppendNew(const std::vector<const CGUIDataVariable*>& items) 
     Index();
     m_items.Reserve(m_items.Items().size() + items.size());
     m_index.Reserve(m_items, m_items.Items().size() + items.size());
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        if (k + CNameIndex::kPrefetchDistance < items.size())
-            m_index.Prefetch(items[k + CNameIndex::kPrefetchDistance]->GetVariableName());
-        m_index.AddIfNew(m_items, *items[k]);
-    }
+    m_index.ForEachHashed(
+        items.size(), [&](std::size_t k) -> const CString& { return items[k]->GetVariableName(); },
+        [&](std::size_t k, std::uint32_t hash) {
+            m_index.AddIfNew(m_items, *items[k], hash);
+            return true;
+        });
 }
