@@ -1,10 +1,12 @@
-// Finding a list's variables by name: the index over item positions, and the list control that builds
-// it only when asked and forgets it whenever its items change.
+// Finding a list's variables by name: the index over item positions, the list control that builds it
+// only when asked and forgets it whenever its items change, and a list's names looked up in the data.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "FakeHost.h"
+#include "TvkBaseGui/CBaseGui.h"
 #include "TvkBaseGui/CGUIControls.h"
 #include "TvkBaseGui/CNameIndex.h"
 
@@ -62,6 +64,18 @@ TEST(NameIndex, ListLookupsFollowEveryChangeOfItsItems) {
     EXPECT_EQ(list.FindItem(L"A"), -1);
     list.AddItem(Var(L"Z"));
     EXPECT_TRUE(list.Contains(L"Z"));
+}
+
+TEST(NameIndex, AListsNamesAreLookedUpInTheData) {
+    FakeHost host;
+    for (const wchar_t* name : {L"Sales", L"Region", L"Cost"})
+        host.data.AddNumeric(name);
+    CVariableList list;
+    for (const wchar_t* name : {L"Cost", L"Gone", L"Cost", L"Sales", L"sales"})
+        list.Add(Var(name));
+    EXPECT_EQ(CBaseGui::PresentInData(list), (std::vector<bool>{true, false, true, true, false}));
+    host.data.variables.clear();
+    EXPECT_EQ(CBaseGui::PresentInData(list), std::vector<bool>(5, false));
 }
 
 }  // namespace

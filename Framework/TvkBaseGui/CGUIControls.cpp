@@ -109,7 +109,7 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     for (int i : indexes)
         if (i >= 0 && i < GetItemCount())
             drop[static_cast<std::size_t>(i)] = true;
-    auto& items = m_items.Items();
+    auto& items = m_items.MutableItems();
     std::size_t k = 0;
     // An item that stays where it is is not moved onto itself (a self-moved name would be emptied).
     for (std::size_t i = 0; i < items.size(); ++i) {
