@@ -52,12 +52,17 @@ TEST(NameIndex, ListLookupsFollowEveryChangeOfItsItems) {
     EXPECT_FALSE(list.Contains(L"A"));
     list.AddItem(Var(L"A"));
     EXPECT_EQ(list.FindItem(L"A"), 2);
-    const CGUIDataVariable a = Var(L"A"), d = Var(L"D"), d2 = Var(L"D");
-    EXPECT_TRUE(list.ContainsAll({&a}));
-    EXPECT_FALSE(list.ContainsAll({&a, &d}));
-    list.AppendNew({&a, &d, &d2});  // only what is new, once
+    CVariableList from;
+    for (const wchar_t* name : {L"D", L"A", L"D"})
+        from.Add(Var(name));
+    from.ElementAt(0).SetVariableType(kVariableTypeString);
+    EXPECT_TRUE(list.ContainsAll(from, {1}));
+    EXPECT_FALSE(list.ContainsAll(from, {1, 2}));
+    EXPECT_TRUE(list.ContainsAll(from, {0, 1}, kVariableTypeNumeric));  // the string D does not count
+    list.AppendNew(from, {1, 0, 2});                                    // only what is new, once
     ASSERT_EQ(list.GetItemCount(), 4);
     EXPECT_EQ(list.FindItem(L"D"), 3);
+    EXPECT_EQ(list.GetItems()[3].GetVariableType(), kVariableTypeString);
     list.SetItems(items);
     EXPECT_FALSE(list.Contains(L"D"));
     list.RemoveAllItems();

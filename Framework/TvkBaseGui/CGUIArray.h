@@ -81,22 +81,14 @@ public:
     }
     void RemoveAll() { m_items.reset(); }
     void SetSize(int size) { MutableItems().resize(static_cast<std::size_t>(std::max(size, 0))); }
-    void Reserve(std::size_t n) {
-        if (n > Items().capacity())
-            MutableItems().reserve(n);
-    }
+    // Room for `n` elements, which are then the array's own.
+    void Reserve(std::size_t n) { Own(n); }
 
     auto begin() const { return Items().begin(); }
     auto end() const { return Items().end(); }
     const std::vector<T>& Items() const { return m_items ? *m_items : Empty(); }
     // The elements to change in place, no longer shared.
-    std::vector<T>& MutableItems() {
-        if (!m_items)
-            m_items = std::make_shared<std::vector<T>>();
-        else if (m_items.use_count() > 1)
-            m_items = std::make_shared<std::vector<T>>(*m_items);
-        return *m_items;
-    }
+    std::vector<T>& MutableItems() { return Own(0); }
 
     friend bool operator==(const CGUIArray& a, const CGUIArray& b) {
         return a.m_items == b.m_items || a.Items() == b.Items();
@@ -107,6 +99,18 @@ private:
         if (index < 0)
             throw std::invalid_argument("negative index into a list");
         return static_cast<std::size_t>(index);
+    }
+    // The elements made the array's own, with room for `capacity`.
+    std::vector<T>& Own(std::size_t capacity) {
+        if (!m_items || m_items.use_count() > 1) {
+            auto own = std::make_shared<std::vector<T>>();
+            own->reserve(std::max(capacity, Items().size()));
+            own->assign(Items().begin(), Items().end());
+            m_items = std::move(own);
+        } else if (m_items->capacity() < capacity) {
+            m_items->reserve(capacity);
+        }
+        return *m_items;
     }
     static const std::vector<T>& Empty() {
         static const std::vector<T> none;

@@ -1,6 +1,7 @@
 #include "TvkBaseGui/CGUIControls.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -88,18 +89,28 @@ void CGUIListCtrl::SetSelection(std::vector<int> indexes) {
 }
 
 void CGUIListCtrl::SelectAll() {
-    m_selection.resize(static_cast<std::size_t>(GetItemCount()));
-    for (int i = 0; i < GetItemCount(); ++i)
-        m_selection[static_cast<std::size_t>(i)] = i;
+    SelectFrom(0);
 }
 
-bool CGUIListCtrl::ContainsAll(const std::vector<const CGUIDataVariable*>& items) const {
+void CGUIListCtrl::SelectFrom(int first) {
+    const int from = std::clamp(first, 0, GetItemCount());
+    m_selection.resize(static_cast<std::size_t>(GetItemCount() - from));
+    std::iota(m_selection.begin(), m_selection.end(), from);
+}
+
+bool CGUIListCtrl::ContainsAll(const CVariableList& from, const std::vector<int>& positions, int type) const {
     const CNameIndex& index = Index();
+    const auto& items = from.Items();
+    const auto at = [&](std::size_t k) -> const CGUIDataVariable& {
+        return items[static_cast<std::size_t>(positions[k])];
+    };
     bool all = true;
     index.ForEachHashed(
-        items.size(), [&](std::size_t k) -> const CString& { return items[k]->GetVariableName(); },
+        positions.size(), [&](std::size_t k) -> const CString& { return at(k).GetVariableName(); },
         [&](std::size_t k, std::uint32_t hash) {
-            return all = index.Find(m_items, items[k]->GetVariableName(), hash) >= 0;
+            if (type != kVariableTypeAny && at(k).GetVariableType() != type)
+                return true;
+            return all = index.Find(m_items, at(k).GetVariableName(), hash) >= 0;
         });
     return all;
 }
@@ -124,14 +135,25 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     m_bIndexed = false;
 }
 
-void CGUIListCtrl::AppendNew(const std::vector<const CGUIDataVariable*>& items) {
+void CGUIListCtrl::AppendNew(const CVariableList& from, const std::vector<int>& positions) {
     Index();
-    m_items.Reserve(m_items.Items().size() + items.size());
-    m_index.Reserve(m_items, m_items.Items().size() + items.size());
+    const std::size_t count = m_items.Items().size() + positions.size();
+    m_items.Reserve(count);
+    m_index.Reserve(m_items, count);
+    const auto& items = from.Items();
+    const auto at = [&](std::size_t k) -> const CGUIDataVariable& {
+        return items[static_cast<std::size_t>(positions[k])];
+    };
     m_index.ForEachHashed(
-        items.size(), [&](std::size_t k) -> const CString& { return items[k]->GetVariableName(); },
+        positions.size(), [&](std::size_t k) -> const CString& { return at(k).GetVariableName(); },
         [&](std::size_t k, std::uint32_t hash) {
-            m_index.AddIfNew(m_items, *items[k], hash);
+            m_index.AddIfNew(m_items, at(k), hash);
             return true;
         });
+}
+
+void CGUIListCtrl::AppendNew(const CVariableList& from) {
+    std::vector<int> all(from.Items().size());
+    std::iota(all.begin(), all.end(), 0);
+    AppendNew(from, all);
 }
