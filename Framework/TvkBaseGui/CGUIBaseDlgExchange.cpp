@@ -163,7 +163,8 @@ void CGUIBaseDlg::DropVariablesTheDataLacks(CVariableList& list) {
 }
 
 void CGUIBaseDlg::DropVariablesTheDataLacksUnshown() {
-    if (m_bWindow)
+    // Only the target of a list pair drops variables: a page without one need not be opened.
+    if (m_bWindow || m_listPairs.empty())
         return;
     const std::size_t before = m_nDroppedEver;
     CreateWindowFromTemplate();
