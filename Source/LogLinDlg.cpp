@@ -155,13 +155,10 @@ void CLogLinDlg::OnTermButton(wchar_t join) {
     if (IsCtrlEnabled(IDC_ORDER_EDIT))
         order = ParseInt(GetCtrlWindowText(IDC_ORDER_EDIT), false).value_or(0);
     // A term already in the model is not added again.
-    std::vector<CGUIDataVariable> made;
+    CVariableList made;
     for (const CString& term : AddSourceToModelTerm(factors, join, order, IsCtrlChecked(IDC_EXCLUDE_CHECK)))
-        made.emplace_back(term, 0);
-    std::vector<const CGUIDataVariable*> terms;
-    for (const auto& term : made)
-        terms.push_back(&term);
-    ListCtrl(IDC_TERMS_LIST).AppendNew(terms);
+        made.Add(CGUIDataVariable(term, 0));
+    ListCtrl(IDC_TERMS_LIST).AppendNew(made);
     UpdateDependentWindows();
 }
 

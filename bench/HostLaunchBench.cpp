@@ -1,14 +1,19 @@
-// Launching a dialog on wide data through the reference host: open the autocorrelation item, select
-// every source variable, add them all and press OK, until the kernel has the line. Ten times the
-// variables should cost about ten times as long (at most twelve).
+// Launching a dialog on wide data through the reference host: open a menu item, select every source
+// variable, add them all to each list the source feeds and press OK, until the kernel has the lines.
+// Ten times the variables should cost about ten times as long (at most eleven).
+//
+// The dialogs: autocorrelation (one list pair), the column statistics composite (its first page) and
+// two-way tables (a composite whose source feeds two lists).
 
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 
 #include <cstdlib>
+#include <cwctype>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Host/HostApp.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
@@ -20,23 +25,48 @@ std::string ModulePath() {
     return env ? env : DLGSTAT1_MODULE_PATH;
 }
 
-class AddEverythingDriver final : public IDialogDriver {
-public:
-    int Run(CGUIBaseDlg& dlg) override {
-        dlg.UserSelectAll(1004);
-        dlg.UserClick(1001);
-        return dlg.OnOK() ? IDOK : IDCANCEL;
-    }
+struct LaunchCase {
+    UINT command;
+    int page;  // of a composite; -1 for a plain dialog
+    UINT source;
+    std::vector<UINT> addButtons;
 };
 
-void BM_LaunchAcfAddAll(benchmark::State& state) {
+class AddEverythingDriver final : public IDialogDriver {
+public:
+    explicit AddEverythingDriver(const LaunchCase& launch) : m_launch(launch) {}
+    int Run(CGUIBaseDlg& dlg) override {
+        if (m_launch.page >= 0)
+            dlg.UserShowPage(m_launch.page);
+        CGUIBaseDlg& shown = dlg.GetActiveControlsDialog();
+        shown.UserSelectAll(m_launch.source);
+        for (UINT add : m_launch.addButtons)
+            shown.UserClick(add);
+        return dlg.OnOK() ? IDOK : IDCANCEL;
+    }
+
+private:
+    const LaunchCase& m_launch;
+};
+
+// Whether a line names the variable as a word of its own.
+bool Names(const std::wstring_view line, const std::wstring& name) {
+    for (auto at = line.find(name); at != std::wstring_view::npos; at = line.find(name, at + 1)) {
+        const auto end = at + name.size();
+        if (at > 0 && line[at - 1] == L' ' && (end == line.size() || !std::iswdigit(line[end])))
+            return true;
+    }
+    return false;
+}
+
+void Launch(benchmark::State& state, const LaunchCase& launch) {
     static void* const module = dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);  // loaded once
     if (!module) {
         state.SkipWithError("the module cannot be loaded");
         return;
     }
     const int variables = static_cast<int>(state.range(0));
-    AddEverythingDriver driver;
+    AddEverythingDriver driver(launch);
     InstallDialogDriver(&driver);
     for (auto _ : state) {
         state.PauseTiming();
@@ -46,12 +76,14 @@ void BM_LaunchAcfAddAll(benchmark::State& state) {
         host->Data().Synthetic(variables, 1000);
         state.ResumeTiming();
 
-        host->RouteCommand(1039);
+        host->RouteCommand(launch.command);
 
         state.PauseTiming();
-        const auto& log = host->KernelLog();
-        const std::wstring last = L" V" + std::to_wstring(variables);
-        if (log.size() != 2 || !log[1].str().ends_with(last))
+        const std::wstring last = L"V" + std::to_wstring(variables);
+        bool named = false;
+        for (const CString& line : host->KernelLog())
+            named = named || Names(line.str(), last);
+        if (!named)
             state.SkipWithError("the kernel did not receive every variable");
         host.reset();
         state.ResumeTiming();
@@ -60,6 +92,28 @@ void BM_LaunchAcfAddAll(benchmark::State& state) {
     state.counters["variables"] = variables;
 }
 
+void BM_LaunchAcfAddAll(benchmark::State& state) {
+    Launch(state, {1039, -1, 1004, {1001}});
+}
+
+void BM_LaunchColumnStatisticsAddAll(benchmark::State& state) {
+    Launch(state, {1060, 0, 4741, {4732}});
+}
+
+void BM_LaunchTwoWayTablesAddAll(benchmark::State& state) {
+    Launch(state, {1066, 0, 5504, {5495, 5494}});
+}
+
 }  // namespace
 
 BENCHMARK(BM_LaunchAcfAddAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LaunchColumnStatisticsAddAll)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_LaunchTwoWayTablesAddAll)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);

@@ -1,10 +1,12 @@
-// Finding a list's variables by name: the index over item positions, and the list control that builds
-// it only when asked and forgets it whenever its items change.
+// Finding a list's variables by name: the index over item positions, the list control that builds it
+// only when asked and forgets it whenever its items change, and a list's names looked up in the data.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "FakeHost.h"
+#include "TvkBaseGui/CBaseGui.h"
 #include "TvkBaseGui/CGUIControls.h"
 #include "TvkBaseGui/CNameIndex.h"
 
@@ -50,18 +52,35 @@ TEST(NameIndex, ListLookupsFollowEveryChangeOfItsItems) {
     EXPECT_FALSE(list.Contains(L"A"));
     list.AddItem(Var(L"A"));
     EXPECT_EQ(list.FindItem(L"A"), 2);
-    const CGUIDataVariable a = Var(L"A"), d = Var(L"D"), d2 = Var(L"D");
-    EXPECT_TRUE(list.ContainsAll({&a}));
-    EXPECT_FALSE(list.ContainsAll({&a, &d}));
-    list.AppendNew({&a, &d, &d2});  // only what is new, once
+    CVariableList from;
+    for (const wchar_t* name : {L"D", L"A", L"D"})
+        from.Add(Var(name));
+    from.ElementAt(0).SetVariableType(kVariableTypeString);
+    EXPECT_TRUE(list.ContainsAll(from, {1}));
+    EXPECT_FALSE(list.ContainsAll(from, {1, 2}));
+    EXPECT_TRUE(list.ContainsAll(from, {0, 1}, kVariableTypeNumeric));  // the string D does not count
+    list.AppendNew(from, {1, 0, 2});                                    // only what is new, once
     ASSERT_EQ(list.GetItemCount(), 4);
     EXPECT_EQ(list.FindItem(L"D"), 3);
+    EXPECT_EQ(list.GetItems()[3].GetVariableType(), kVariableTypeString);
     list.SetItems(items);
     EXPECT_FALSE(list.Contains(L"D"));
     list.RemoveAllItems();
     EXPECT_EQ(list.FindItem(L"A"), -1);
     list.AddItem(Var(L"Z"));
     EXPECT_TRUE(list.Contains(L"Z"));
+}
+
+TEST(NameIndex, AListsNamesAreLookedUpInTheData) {
+    FakeHost host;
+    for (const wchar_t* name : {L"Sales", L"Region", L"Cost"})
+        host.data.AddNumeric(name);
+    CVariableList list;
+    for (const wchar_t* name : {L"Cost", L"Gone", L"Cost", L"Sales", L"sales"})
+        list.Add(Var(name));
+    EXPECT_EQ(CBaseGui::PresentInData(list), (std::vector<bool>{true, false, true, true, false}));
+    host.data.variables.clear();
+    EXPECT_EQ(CBaseGui::PresentInData(list), std::vector<bool>(5, false));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
-// Texts shared between copies: a change to one copy never shows in another, whichever member makes it.
+// Texts and lists shared between copies: a change to one copy never shows in another, whichever member
+// makes it, and reading never unshares.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "Platform/CString.h"
+#include "TvkBaseGui/CGUIBaseObj.h"
 
 namespace {
 
@@ -82,6 +86,65 @@ TEST(SharedText, BlanksOnlyTrimToEmptyAndIndexesOutsideThrow) {
     EXPECT_THROW(CString(L"ab").GetAt(2), std::out_of_range);
     EXPECT_THROW(CString().GetAt(0), std::out_of_range);
     EXPECT_EQ(*CString().GetString(), L'\0');
+}
+
+std::vector<std::wstring> Names(const CVariableList& list) {
+    std::vector<std::wstring> names;
+    for (const auto& v : list)
+        names.emplace_back(v.GetVariableName().str());
+    return names;
+}
+
+TEST(SharedList, EveryChangeLeavesTheOtherCopiesAlone) {
+    const auto var = [](const wchar_t* name) { return CGUIDataVariable(name, kVariableTypeNumeric); };
+    CVariableList original;
+    for (const wchar_t* name : {L"A", L"B", L"C"})
+        original.Add(var(name));
+    CVariableList other;
+    other.Add(var(L"X"));
+    CArchive stored;
+    other.Serialize(stored);
+    struct Case {
+        const char* change;
+        std::function<void(CVariableList&)> make;
+        std::vector<std::wstring> after;
+    };
+    const Case cases[] = {
+        {"Add", [&](CVariableList& l) { l.Add(var(L"D")); }, {L"A", L"B", L"C", L"D"}},
+        {"InsertAt", [&](CVariableList& l) { l.InsertAt(1, var(L"D")); }, {L"A", L"D", L"B", L"C"}},
+        {"RemoveAt", [](CVariableList& l) { l.RemoveAt(0); }, {L"B", L"C"}},
+        {"RemoveAll", [](CVariableList& l) { l.RemoveAll(); }, {}},
+        {"SetSize", [](CVariableList& l) { l.SetSize(2); }, {L"A", L"B"}},
+        {"ElementAt", [](CVariableList& l) { l.ElementAt(2).SetVariableName(L"Z"); }, {L"A", L"B", L"Z"}},
+        {"MutableItems",
+         [](CVariableList& l) { l.MutableItems().front().SetVariableName(L"Z"); },
+         {L"Z", L"B", L"C"}},
+        {"Serialize (load)",
+         [&](CVariableList& l) {
+             CArchive load(stored.GetBuffer());
+             l.Serialize(load);
+         },
+         {L"X"}},
+    };
+    for (const Case& c : cases) {
+        CVariableList copy = original;
+        ASSERT_EQ(&copy.GetAt(0), &original.GetAt(0)) << c.change << ": a copy shares the elements";
+        c.make(copy);
+        EXPECT_EQ(Names(copy), c.after) << c.change;
+        EXPECT_EQ(Names(original), (std::vector<std::wstring>{L"A", L"B", L"C"})) << c.change;
+    }
+
+    // Reading a copy through a changeable reference, storing it too, keeps it shared.
+    CVariableList copy = original;
+    CVariableList& reader = copy;
+    for (const auto& v : reader)
+        EXPECT_FALSE(v.GetVariableName().IsEmpty());
+    EXPECT_EQ(reader[1].GetVariableName(), L"B");
+    EXPECT_EQ(reader.GetAt(2).GetVariableName(), L"C");
+    CArchive ar;
+    reader.Serialize(ar);
+    EXPECT_TRUE(reader == original);
+    EXPECT_EQ(&reader.GetAt(0), &original.GetAt(0));
 }
 
 }  // namespace

@@ -180,9 +180,16 @@ CString& CString::MakeLower() {
 }
 
 std::string CString::ToUtf8() const {
-    std::string out;
-    out.reserve(str().size());
-    for (wchar_t wc : str()) {
+    // ASCII, mostly: those characters are copied as they are until the first that is not.
+    const std::wstring_view text = str();
+    std::string out(text.size(), '\0');
+    std::size_t ascii = 0;
+    for (; ascii < text.size() && static_cast<char32_t>(text[ascii]) < 0x80; ++ascii)
+        out[ascii] = static_cast<char>(text[ascii]);
+    if (ascii == text.size())
+        return out;
+    out.resize(ascii);
+    for (wchar_t wc : text.substr(ascii)) {
         auto c = static_cast<char32_t>(wc);
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
             c = 0xFFFD;

@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "Platform/Windowing.h"
+#include "TvkBaseGui/CBaseGui.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 #include "TvkUseRes/ResourceTables.h"
@@ -216,23 +217,23 @@ void CGUIBaseDlg::DropVariablesTheDataLacks(CVariableList& list) {
     // Without data's variables to compare with (none loaded yet), the list is kept as it is.
     if (list.IsEmpty() || !data || data->GetVariables().empty())
         return;
-    std::unordered_set<std::wstring_view> names;
-    names.reserve(data->GetVariables().size());
-    for (const auto& v : data->GetVariables())
-        names.insert(v.name.str());
+    const std::vector<bool> present = CBaseGui::PresentInData(list);
+    if (std::find(present.begin(), present.end(), false) == present.end())
+        return;
     CVariableList kept;
-    for (const auto& v : list) {
-        if (names.count(v.GetVariableName().str()))
+    for (std::size_t i = 0; i < present.size(); ++i) {
+        const CGUIDataVariable& v = list.Items()[i];
+        if (present[i])
             kept.Add(v);
         else
             m_droppedVariables.push_back(v.GetVariableName()), ++m_nDroppedEver;
     }
-    if (kept.GetSize() != list.GetSize())
-        list = std::move(kept);
+    list = std::move(kept);
 }
 
 void CGUIBaseDlg::DropVariablesTheDataLacksUnshown() {
-    if (m_bWindow)
+    // Only the target of a list pair drops variables: a page without one need not be opened.
+    if (m_bWindow || m_listPairs.empty())
         return;
     const std::size_t before = m_nDroppedEver;
     CreateWindowFromTemplate();

@@ -48,43 +48,30 @@ bool CGUIBaseDlg::EnableSourceToTarget(UINT source, UINT target, int button) con
     // From the data's variables: possible when a selected variable of a type the target takes is not
     // in the target yet.
     const CListPair* pair = FindPair(source, target);
-    const int filter = pair ? pair->typeFilter : kVariableTypeAny;
-    std::vector<const CGUIDataVariable*> candidates;
-    candidates.reserve(from->GetSelection().size());
-    for (int i : from->GetSelection()) {
-        const auto& v = from->GetItems()[i];
-        if (filter == kVariableTypeAny || v.GetVariableType() == filter)
-            candidates.push_back(&v);
-    }
-    return !to->ContainsAll(candidates);
+    return !to->ContainsAll(from->GetItems(), from->GetSelection(),
+                            pair ? pair->typeFilter : kVariableTypeAny);
 }
 
 void CGUIBaseDlg::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int,
                                      int typeFilter) {
     CGUIListCtrl& src = ListCtrl(from);
     CGUIListCtrl& dst = ListCtrl(to);
-    std::vector<const CGUIDataVariable*> moving;
-    std::vector<int> moved;
-    moving.reserve(src.GetSelection().size());
-    for (int i : src.GetSelection()) {
-        const auto& v = src.GetItems()[i];
-        if (typeFilter == kVariableTypeAny || v.GetVariableType() == typeFilter) {
-            moving.push_back(&v);
-            moved.push_back(i);
-        }
-    }
-    if (moving.empty())
+    // The selected items of the type asked for; of any type, the selection itself (not a copy of a
+    // million positions).
+    std::vector<int> typed;
+    if (typeFilter != kVariableTypeAny)
+        for (int i : src.GetSelection())
+            if (src.GetItems()[i].GetVariableType() == typeFilter)
+                typed.push_back(i);
+    const std::vector<int>& moved = typeFilter == kVariableTypeAny ? src.GetSelection() : typed;
+    if (moved.empty())
         return;
     const int firstNew = dst.GetItemCount();
     // The target keeps a copy before the source may drop its items.
     if (!dst.IsSourceList() || !removeFromSource)
-        dst.AppendNew(moving);
-    if (selectMoved) {
-        std::vector<int> selection(static_cast<std::size_t>(dst.GetItemCount() - firstNew));
-        for (std::size_t k = 0; k < selection.size(); ++k)
-            selection[k] = firstNew + static_cast<int>(k);
-        dst.SetSelection(std::move(selection));
-    }
+        dst.AppendNew(src.GetItems(), moved);
+    if (selectMoved)
+        dst.SelectFrom(firstNew);
     if (removeFromSource)
         src.RemoveItems(moved);
 }

@@ -1,6 +1,7 @@
 #include "TvkBaseGui/CGUIControls.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -79,26 +80,39 @@ int CGUIListCtrl::FindItem(const CString& name) const {
 
 void CGUIListCtrl::SetSelection(std::vector<int> indexes) {
     std::erase_if(indexes, [this](int i) { return i < 0 || i >= GetItemCount(); });
-    std::sort(indexes.begin(), indexes.end());
+    // Mostly ascending already (a move selects the items it appended), and a million-item run
+    // is not worth sorting again.
+    if (!std::is_sorted(indexes.begin(), indexes.end()))
+        std::sort(indexes.begin(), indexes.end());
     indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
     m_selection = std::move(indexes);
 }
 
 void CGUIListCtrl::SelectAll() {
-    m_selection.resize(static_cast<std::size_t>(GetItemCount()));
-    for (int i = 0; i < GetItemCount(); ++i)
-        m_selection[static_cast<std::size_t>(i)] = i;
+    SelectFrom(0);
 }
 
-bool CGUIListCtrl::ContainsAll(const std::vector<const CGUIDataVariable*>& items) const {
+void CGUIListCtrl::SelectFrom(int first) {
+    const int from = std::clamp(first, 0, GetItemCount());
+    m_selection.resize(static_cast<std::size_t>(GetItemCount() - from));
+    std::iota(m_selection.begin(), m_selection.end(), from);
+}
+
+bool CGUIListCtrl::ContainsAll(const CVariableList& from, const std::vector<int>& positions, int type) const {
     const CNameIndex& index = Index();
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        if (k + CNameIndex::kPrefetchDistance < items.size())
-            index.Prefetch(items[k + CNameIndex::kPrefetchDistance]->GetVariableName());
-        if (index.Find(m_items, items[k]->GetVariableName()) < 0)
-            return false;
-    }
-    return true;
+    const auto& items = from.Items();
+    const auto at = [&](std::size_t k) -> const CGUIDataVariable& {
+        return items[static_cast<std::size_t>(positions[k])];
+    };
+    bool all = true;
+    index.ForEachHashed(
+        positions.size(), [&](std::size_t k) -> const CString& { return at(k).GetVariableName(); },
+        [&](std::size_t k, std::uint32_t hash) {
+            if (type != kVariableTypeAny && at(k).GetVariableType() != type)
+                return true;
+            return all = index.Find(m_items, at(k).GetVariableName(), hash) >= 0;
+        });
+    return all;
 }
 
 void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
@@ -106,7 +120,7 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     for (int i : indexes)
         if (i >= 0 && i < GetItemCount())
             drop[static_cast<std::size_t>(i)] = true;
-    auto& items = m_items.Items();
+    auto& items = m_items.MutableItems();
     std::size_t k = 0;
     // An item that stays where it is is not moved onto itself (a self-moved name would be emptied).
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -121,13 +135,25 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     m_bIndexed = false;
 }
 
-void CGUIListCtrl::AppendNew(const std::vector<const CGUIDataVariable*>& items) {
+void CGUIListCtrl::AppendNew(const CVariableList& from, const std::vector<int>& positions) {
     Index();
-    m_items.Reserve(m_items.Items().size() + items.size());
-    m_index.Reserve(m_items, m_items.Items().size() + items.size());
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        if (k + CNameIndex::kPrefetchDistance < items.size())
-            m_index.Prefetch(items[k + CNameIndex::kPrefetchDistance]->GetVariableName());
-        m_index.AddIfNew(m_items, *items[k]);
-    }
+    const std::size_t count = m_items.Items().size() + positions.size();
+    m_items.Reserve(count);
+    m_index.Reserve(m_items, count);
+    const auto& items = from.Items();
+    const auto at = [&](std::size_t k) -> const CGUIDataVariable& {
+        return items[static_cast<std::size_t>(positions[k])];
+    };
+    m_index.ForEachHashed(
+        positions.size(), [&](std::size_t k) -> const CString& { return at(k).GetVariableName(); },
+        [&](std::size_t k, std::uint32_t hash) {
+            m_index.AddIfNew(m_items, at(k), hash);
+            return true;
+        });
+}
+
+void CGUIListCtrl::AppendNew(const CVariableList& from) {
+    std::vector<int> all(from.Items().size());
+    std::iota(all.begin(), all.end(), 0);
+    AppendNew(from, all);
 }

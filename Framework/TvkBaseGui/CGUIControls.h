@@ -83,22 +83,27 @@ public:
     // The position of the first item with this name, or -1.
     int FindItem(const CString& name) const;
     bool Contains(const CString& name) const { return FindItem(name) >= 0; }
-    // Whether every one of these variables has its name in the list.
-    bool ContainsAll(const std::vector<const CGUIDataVariable*>& items) const;
+    // Whether every item of `from` at these positions, of the given type (kVariableTypeAny: of any),
+    // has its name in the list.
+    bool ContainsAll(const CVariableList& from, const std::vector<int>& positions,
+                     int type = kVariableTypeAny) const;
 
     const std::vector<int>& GetSelection() const { return m_selection; }
     // Replaces the selection (indexes outside the list are ignored; duplicates collapse).
     void SetSelection(std::vector<int> indexes);
     void SelectAll();
+    // Selects the items from position `first` on.
+    void SelectFrom(int first);
     bool HasSelection() const { return !m_selection.empty(); }
 
     int GetState() const { return m_nState; }
     void SetState(int state) { m_nState = state; }
 
-    // Removes the items at the given indexes.
+    // Removes the items at the given indexes (the list's own selection will do) and the selection.
     void RemoveItems(const std::vector<int>& indexes);
-    // Appends the items whose names are not in the list yet.
-    void AppendNew(const std::vector<const CGUIDataVariable*>& items);
+    // Appends the items of `from` at these positions whose names are not in the list yet.
+    void AppendNew(const CVariableList& from, const std::vector<int>& positions);
+    void AppendNew(const CVariableList& from);
 
 private:
     // The name index is built when a lookup first needs it: a source list, refreshed often and

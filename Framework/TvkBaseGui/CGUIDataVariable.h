@@ -12,18 +12,16 @@ enum : int { kSourceAllVariables = 0, kSourceNumericVariables = 1 };
 // One variable of the data: its name, its type and flags the data attaches to it.
 //
 // Archive form: name (wide-string form), type (4 bytes), flags (4 bytes).
+//
+// Not polymorphic: lists hold hundreds of thousands of variables, and a table pointer would make each
+// half as large again.
 class TVK_API CGUIDataVariable {
 public:
     CGUIDataVariable() = default;
     CGUIDataVariable(CString name, int type, int flags = 0)
         : m_strName(std::move(name)), m_nType(type), m_nFlags(flags) {}
-    virtual ~CGUIDataVariable() = default;
-    CGUIDataVariable(const CGUIDataVariable&) = default;
-    CGUIDataVariable& operator=(const CGUIDataVariable&) = default;
-    CGUIDataVariable(CGUIDataVariable&&) noexcept = default;
-    CGUIDataVariable& operator=(CGUIDataVariable&&) noexcept = default;
 
-    virtual void Serialize(CArchive& ar);
+    void Serialize(CArchive& ar);
 
     const CString& GetVariableName() const { return m_strName; }
     int GetVariableType() const { return m_nType; }

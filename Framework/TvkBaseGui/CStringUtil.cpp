@@ -1,18 +1,36 @@
 #include "TvkBaseGui/CStringUtil.h"
 
+#include <cwctype>
+#include <string_view>
+
 namespace {
 
 bool ValidIndex(const CLIST<CCmdInfo>& lines, int index) {
     return index >= 0 && index < lines.GetCount();
 }
 
+// Whether a slash is followed, after blanks, by another.
+bool HasSlashRun(std::wstring_view s) {
+    for (std::size_t i = s.find(L'/'); i != std::wstring_view::npos; i = s.find(L'/', i + 1)) {
+        const std::size_t next = s.find_first_not_of(L' ', i + 1);
+        if (next != std::wstring_view::npos && s[next] == L'/')
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void CStringUtil::RemoveTrailingChar(CString& text, wchar_t ch) {
-    CString trimmed = text;
-    trimmed.TrimRight();
-    if (!trimmed.IsEmpty() && trimmed.GetAt(trimmed.GetLength() - 1) == ch)
-        text = trimmed.Left(trimmed.GetLength() - 1);
+    const std::wstring_view s = text.str();
+    std::size_t end = s.size();
+    while (end > 0 && std::iswspace(s[end - 1]))
+        --end;
+    // Cut in place, not copied: a line may name a million variables.
+    if (end > 0 && s[end - 1] == ch) {
+        text.GetBuffer(0);
+        text.ReleaseBuffer(static_cast<int>(end - 1));
+    }
 }
 
 void CStringUtil::Trim(CString& text, int mode) {
@@ -82,22 +100,25 @@ void CStringUtil::ConcatStringAt(CLIST<CCmdInfo>& lines, const CString& text, in
 void CStringUtil::RemoveRedundantSlash(CLIST<CCmdInfo>& lines, int removeTrailing) {
     for (auto& info : lines) {
         const std::wstring_view s = info.GetCommand().str();
-        std::wstring out;
-        out.reserve(s.size());
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            if (s[i] == L'/') {
-                // Skip this slash when the next non-blank character is another slash.
-                std::size_t j = i + 1;
-                while (j < s.size() && s[j] == L' ')
-                    ++j;
-                if (j < s.size() && s[j] == L'/') {
-                    i = j - 1;
-                    continue;
+        // Lines without such a run, most of them, are not copied.
+        if (HasSlashRun(s)) {
+            std::wstring out;
+            out.reserve(s.size());
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                if (s[i] == L'/') {
+                    // Skip this slash when the next non-blank character is another slash.
+                    std::size_t j = i + 1;
+                    while (j < s.size() && s[j] == L' ')
+                        ++j;
+                    if (j < s.size() && s[j] == L'/') {
+                        i = j - 1;
+                        continue;
+                    }
                 }
+                out += s[i];
             }
-            out += s[i];
+            info.GetCommand() = CString(std::move(out));
         }
-        info.GetCommand() = CString(std::move(out));
         if (removeTrailing)
             RemoveTrailingChar(info.GetCommand(), L'/');
     }
