@@ -241,9 +241,7 @@ std::optional<CString> CDistribDlg::ValidateList(const CString& text, Check chec
     }
 }
 
-CDistribDlg::CDistribDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
-}
+CDistribDlg::CDistribDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
 
 BOOL CDistribDlg::OnInitDialog() {
     // The combo's items first: the base shows the record's position among them.

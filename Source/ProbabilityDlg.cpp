@@ -42,9 +42,7 @@ bool IsBeta(int type) {
 
 }  // namespace
 
-CProbabilityDlg::CProbabilityDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
-}
+CProbabilityDlg::CProbabilityDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
 
 BOOL CProbabilityDlg::OnInitDialog() {
     FillRadioFromResource(CProbabilityData::kFunctionRadio);
