@@ -141,6 +141,9 @@ void HostData::Load(std::streambuf& in, const std::string& name, std::size_t row
         const std::string variable(TrimBlanks(cells[column]));
         if (variable.empty())
             throw HostError(where(line) + "a variable without a name in the header row");
+        if (IsReservedWord(variable))
+            throw HostError(where(line) + "column " + std::to_string(column + 1) + ": " + Shown(variable) +
+                            " is a keyword of the command language, which no variable may be named");
         if (!IsValidVariableName(variable))
             throw HostError(where(line) + "column " + std::to_string(column + 1) + ": " + Shown(variable) +
                             " is not a valid variable name");

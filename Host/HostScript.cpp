@@ -1,7 +1,9 @@
 #include "Host/HostScript.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
@@ -32,7 +34,9 @@ const char kScriptHelp[] =
     "  data FILE                       load a CSV file (UTF-8): a header row of names, then one case a\n"
     "                                  row; a column is numeric when every non-empty cell is a number.\n"
     "                                  A name is a letter, then letters, digits or _, at most 64 of\n"
-    "                                  them, unique ignoring case; a row holds at most 16 MiB\n"
+    "                                  them, unique ignoring case, and no keyword of the command\n"
+    "                                  language (ALL AND BY EQ GE GT LE LT NE NOT OR TO WITH); a row\n"
+    "                                  holds at most 16 MiB\n"
     "  data synthetic NVARS NROWS      NVARS numeric variables V1..Vn with NROWS cases\n"
     "  data none                       no data\n"
     "  set NAME VALUE                  a host setting (below)\n"
@@ -54,7 +58,8 @@ const char kScriptHelp[] =
     "  combo ID INDEX                  choose item INDEX (0 first) of combo ID\n"
     "  combo ID TEXT                   choose the item whose text is TEXT (any case; a unique prefix will "
     "do)\n"
-    "  plot FILE                       write the picture the dialog draws as a PNG file\n"
+    "  plot FILE                       write the picture the dialog draws as a PNG file (not over\n"
+    "                                  the script being run)\n"
     "  select ID NAME...               select the named items of list ID, replacing its selection\n"
     "  select ID *                     select every item of list ID (\"*\" in quotes is a name)\n"
     "  click ID                        press button ID (1 is OK, 2 is Cancel), or click a check or radio\n"
@@ -400,6 +405,34 @@ int ScriptRunner::Run(CGUIBaseDlg& dlg) {
     }
 }
 
+namespace {
+
+// `plot`: the open dialog's picture into `file`, never over a script being read; a failure says why.
+void WritePlot(int line, const std::string& file, const std::filesystem::path& path,
+               const std::vector<FileIdentity>& reading, CGUIBaseDlg& dlg) {
+    auto* picture = dynamic_cast<IPictureSource*>(&dlg);
+    if (!picture)
+        throw ScriptError(line, "this dialog draws no picture to write to " + file);
+    if (const auto target = IdentityOf(path))
+        for (const FileIdentity& script : reading)
+            if (script == *target)
+                throw ScriptError(line, file + " is a script being read: the picture would overwrite it");
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(path, ec);
+    // Opened to append, a file that exists stays as it is; the open says whether it can be written.
+    std::FILE* probe = std::fopen(path.c_str(), "ab");
+    if (!probe)
+        throw ScriptError(line, file + ": cannot write the picture: " + std::strerror(errno));
+    std::fclose(probe);
+    if (!picture->WritePicture(path)) {
+        if (!existed)
+            std::filesystem::remove(path, ec);
+        throw ScriptError(line, file + ": no picture written: the dialog has drawn none yet (compute first)");
+    }
+}
+
+}  // namespace
+
 std::filesystem::path ScriptRunner::Resolve(const std::string& file) const {
     const std::filesystem::path path(file);
     if (path.is_absolute() || m_options.directory.empty())
@@ -582,9 +615,7 @@ bool ScriptRunner::ExecuteInDialog(int line, const std::vector<ScriptWord>& word
             }
         } else if (command == "plot") {
             RequireWords(line, words, 2, "plot FILE");
-            auto* picture = dynamic_cast<IPictureSource*>(&active);
-            if (!picture || !picture->WritePicture(Resolve(words[1].text)))
-                throw ScriptError(line, "this dialog has no picture to write to '" + words[1].text + "'");
+            WritePlot(line, words[1].text, Resolve(words[1].text), m_options.reading, active);
         } else if (command == "select") {
             if (words.size() < 2)
                 throw ScriptError(line, "usage: select ID NAME... | select ID *");

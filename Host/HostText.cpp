@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
+#include <string>
 #include <system_error>
 
 std::string SizeText(std::size_t bytes) {
@@ -119,6 +121,18 @@ std::size_t FindControlCharacter(std::string_view text) {
     return std::string_view::npos;
 }
 
+bool IsReservedWord(std::string_view name) {
+    if (name.size() > 4)
+        return false;
+    std::string upper(name);
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const char* word : kReservedWords)
+        if (upper == word)
+            return true;
+    return false;
+}
+
 bool IsValidVariableName(std::string_view name) {
     const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
     if (name.empty() || name.size() > kMaxVariableName || !letter(name[0]))
@@ -126,7 +140,7 @@ bool IsValidVariableName(std::string_view name) {
     for (char c : name)
         if (!letter(c) && !(c >= '0' && c <= '9') && c != '_')
             return false;
-    return true;
+    return !IsReservedWord(name);
 }
 
 bool IsValidModelTerm(std::string_view term) {

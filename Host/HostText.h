@@ -25,8 +25,13 @@ std::string Shown(std::string_view text);
 // The first control character (as for Escaped) in the text, or npos.
 std::size_t FindControlCharacter(std::string_view text);
 
+// The keywords of the command language, which lists of variables are written around (`A TO D`,
+// `X BY G`, `ALL`) and which no variable may be named, in any case.
+inline constexpr const char* kReservedWords[] = {"ALL", "AND", "BY",  "EQ", "GE", "GT",  "LE",
+                                                 "LT",  "NE",  "NOT", "OR", "TO", "WITH"};
+bool IsReservedWord(std::string_view name);
 // Variable names as the host accepts them: an ASCII letter, then ASCII letters, digits or underscores,
-// at most kMaxVariableName characters. Uniqueness ignores case.
+// at most kMaxVariableName characters, and no reserved word. Uniqueness ignores case.
 inline constexpr std::size_t kMaxVariableName = 64;
 bool IsValidVariableName(std::string_view name);
 // A model term as the loglinear model page builds it from variable names: names joined by * or #,

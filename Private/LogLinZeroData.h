@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "TvkBaseGui/CRecordOptions.h"
 
 // The structural-zeros page of the loglinear composite: cells that are empty by design (an impossible
@@ -27,6 +29,8 @@ public:
     }
     // Whether the text is a list of cells: each "(" positive integers separated by "," ")", blanks between.
     static bool IsCellList(const CString& text);
+    // The levels of each cell of a cell list, in order (a level too large for an int as INT_MAX).
+    static std::vector<std::vector<int>> GetCells(const CString& text);
 
     void Serialize(CArchive& ar) override {
         CGUIBaseObj::Serialize(ar);

@@ -26,4 +26,10 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
+
+private:
+    // The model page's table factors, in the order a cell gives their levels.
+    CVariableList TableFactors() const;
+    // Every cell names one level of each factor, none beyond the levels the factor has in the data.
+    void CheckCellLevels(CDataExchange* pDX);
 };

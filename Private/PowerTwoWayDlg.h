@@ -35,4 +35,6 @@ public:
 
 private:
     bool IsTwoWay() const;
+    // The individual effects: numbers, as many as the levels (or cells) they belong to, not all equal.
+    void CheckEffects(CDataExchange* pDX);
 };

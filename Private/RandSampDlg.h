@@ -30,8 +30,5 @@ protected:
     void KeepOnDefault(CRandSampData& fresh) override;
 
 private:
-    // The seed: an empty edit is no seed (0); a typed one is checked against the generator's range.
-    void DDX_Seed(CDataExchange* pDX);
-
     CDistribPanel m_panel;
 };

@@ -20,7 +20,8 @@
 //
 // Lines: MIXTURE; SAVE "file" when saving; "LATTICE", "CENTROID" or "VERTICES", then after " /":
 // " COMPONENTS = ", " DEGREE = " (lattice), " REPS = " by the value rule; " LOWER = " and " UPPER = "
-// with the bounds as typed (extreme vertices, when given); " RAND".
+// with the bounds as typed, in the host's decimal symbol (extreme vertices, when given and numbers);
+// " RAND".
 class CRsMixtureData : public CRecordOptions<CRsMixtureData> {
 public:
     static constexpr UINT kTypeRadioGroup = 5611;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "Private/RsMixtureData.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
-// The mixture design dialog. The degree belongs to the lattice, the bounds to the extreme vertices;
-// bounds, when given, are one number in [0, 1] per component, the lower summing to at most 1.
+// The mixture design dialog. The degree belongs to the lattice, the bounds to the extreme vertices.
 class CRsMixtureDlg : public CRecordDlg<CRsMixtureData> {
 public:
     enum : UINT {
@@ -25,6 +27,9 @@ public:
         IDC_SAVE_FILE = 1013,
     };
     static constexpr UINT kBoundsMessage = 24504;
+    static constexpr UINT kNoBoundsMessage = 24508;
+    static constexpr UINT kUpperSumMessage = 24509;
+    static constexpr UINT kUpperBelowLowerMessage = 24510;
 
     explicit CRsMixtureDlg(CGUIBaseDlg* parent = nullptr);
 
@@ -33,10 +38,13 @@ public:
     void AddToolTips() override;
     void UpdateDependentWindows() override;
 
-    // Whether a bounds text suits `components` components: empty, or that many numbers in [0, 1]
-    // (whose sum is at most 1 for lower bounds).
-    static bool ValidBounds(const CString& bounds, int components, bool lower);
+    // A bounds text that suits `components` components: empty, or that many numbers in [0, 1].
+    static std::optional<std::vector<double>> ParseBounds(const CString& bounds, int components);
 
 private:
-    void CheckBounds(CDataExchange* pDX, UINT id, const CString& bounds, bool lower);
+    // The extreme vertices' bounds: given (lower, upper or both), each suiting the components, no upper
+    // bound below its lower one, and room for a blend: the lower summing to at most 1, the upper to 1 at
+    // least.
+    void CheckBounds(CDataExchange* pDX);
+    [[noreturn]] void Refuse(CDataExchange* pDX, UINT id, UINT message);
 };

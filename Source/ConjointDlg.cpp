@@ -23,6 +23,7 @@ void CConjointDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_PREFERENCE_LIST, m_Data.PreferenceVariablesList, kVariableMessage, 1, 0);
     DDX_ListCtrlArray(pDX, IDC_ATTRIBUTE_LIST, m_Data.AttributeVariablesList, kVariableMessage, 1, 0);
+    DDV_DistinctVariables(pDX, {IDC_PREFERENCE_LIST, IDC_ATTRIBUTE_LIST});
     DDX_Radio(pDX, CConjointData::kModelRadioGroup, m_Data.ModelRadio);
     DDX_CBIndex(pDX, IDC_LOSS_COMBO, m_Data.LossCombo);
     ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);

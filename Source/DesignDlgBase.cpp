@@ -85,8 +85,11 @@ void CPowerDlgBase::CheckSampleSize(CDataExchange* pDX, const CGUIData<int>& sma
 
 void CPowerDlgBase::ExchangeCommon(CDataExchange* pDX, const CCommonFields& fields,
                                    const CSampleSizeRanges& sizes) {
+    // Empty, the test level and the power are the kernel's usual 0.05 and 0.80.
     DDX_Text(pDX, IDC_LEVEL_EDIT, fields.level);
+    CheckNumberText(pDX, IDC_LEVEL_EDIT, fields.level, 0.0, 1.0, eExclusive, eExclusive, true);
     DDX_Text(pDX, IDC_POWER_EDIT, fields.power);
+    CheckNumberText(pDX, IDC_POWER_EDIT, fields.power, 0.0, 1.0, eExclusive, eExclusive, true);
     DDX_Radio(pDX, m_estimate.group, fields.estimate);
     DDX_Range(pDX, IDC_SAMPLE_SIZE_EDIT, fields.single, sizes.single.minimum, sizes.single.maximum);
     DDX_Range(pDX, IDC_SMALLEST_EDIT, fields.smallest, sizes.smallest.minimum, sizes.smallest.maximum);
@@ -116,6 +119,8 @@ void CPowerDlgBase::ExchangeValue(CDataExchange* pDX, UINT id, CGUIData<double>&
 }
 
 void CPowerDlgBase::AddCommonToolTips(const CSampleSizeRanges& sizes) {
+    AddToolTip(IDC_LEVEL_EDIT, L"(0, 1)", 0);
+    AddToolTip(IDC_POWER_EDIT, L"(0, 1)", 0);
     AddToolTip(IDC_SAMPLE_SIZE_EDIT, RangeText(sizes.single), 0);
     AddToolTip(IDC_SMALLEST_EDIT, RangeText(sizes.smallest), 0);
     AddToolTip(IDC_LARGEST_EDIT, RangeText(sizes.largest), 0);

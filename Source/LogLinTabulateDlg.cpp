@@ -19,6 +19,7 @@ void CLogLinTabulateDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_FACTORS_LIST, m_Data.FactorsList, kNoFactorMessage, 1);
     DDX_AtMostOne(*this, pDX, IDC_WEIGHT_LIST, m_Data.WeightVariableList, kOneWeightMessage);
+    DDV_DistinctVariables(pDX, {IDC_FACTORS_LIST, IDC_WEIGHT_LIST});
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);

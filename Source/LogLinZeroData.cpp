@@ -1,5 +1,6 @@
 #include "Private/LogLinZeroData.h"
 
+#include <climits>
 #include <cwctype>
 
 #include "Source/RecordRegistry.h"
@@ -32,6 +33,23 @@ bool CLogLinZeroData::IsCellList(const CString& text) {
     return state == Between && anyCell;
 }
 
+std::vector<std::vector<int>> CLogLinZeroData::GetCells(const CString& text) {
+    std::vector<std::vector<int>> cells;
+    bool inLevel = false;
+    for (wchar_t c : text.str()) {
+        if (c == L'(') {
+            cells.emplace_back();
+        } else if (std::iswdigit(static_cast<wint_t>(c)) && !cells.empty()) {
+            if (!inLevel)
+                cells.back().push_back(0);
+            int& level = cells.back().back();
+            level = level > (INT_MAX - 9) / 10 ? INT_MAX : level * 10 + (c - L'0');
+        }
+        inLevel = std::iswdigit(static_cast<wint_t>(c)) != 0;
+    }
+    return cells;
+}
+
 void CLogLinZeroData::FillListSource() {
     CVariableList current;
     CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
@@ -40,7 +58,8 @@ void CLogLinZeroData::FillListSource() {
 
 void CLogLinZeroData::GetCommandInfoList(CCmdList& lines) const {
     CString clauses;
-    if (CellsCheck && !CStringUtil::IsEmpty(CellsEdit))
+    // Only a list of cells: anything else (from a damaged store) would break the line.
+    if (CellsCheck && !CStringUtil::IsEmpty(CellsEdit) && IsCellList(CellsEdit))
         clauses += L" CELLS = " + CellsEdit;
     if (IndicatorCheck && !IndicatorVariableList.IsEmpty())
         clauses += L" VARIABLE = " + IndicatorVariableList.GetAt(0).GetVariableName();

@@ -1,5 +1,6 @@
 #include "Private/MdsData.h"
 
+#include <climits>
 #include <string_view>
 
 #include "HostApi/HostServices.h"
@@ -33,6 +34,10 @@ void CMdsData::Serialize(CArchive& ar) {
     ar.Io(DimensionsEdit, PowerEdit, IterationsEdit, ConvergenceEdit, WeightCheck, SaveCheck, SplitRadio,
           LossRadio, ShapeRadio, RegressionCombo, SaveTypeCombo, SaveFileEdit, RowsEdit, ListOfVariablesList,
           SelectedVariablesList);
+}
+
+int CMdsData::GetDimensionCount() const {
+    return DimensionsEdit >= 0 && DimensionsEdit < INT_MAX ? static_cast<int>(DimensionsEdit) : 0;
 }
 
 void CMdsData::ReassignDefaultValue() {
@@ -102,19 +107,18 @@ void CMdsData::GetCommandInfoList(CCmdList& lines) const {
     lines.AddTail(CCmdInfo(estimate, 0));
 }
 
-CString CMdsConfigData::GetNextDimension(CString& text) {
+std::wstring_view CMdsConfigData::NextRow(std::wstring_view& rest) {
     constexpr auto npos = std::wstring_view::npos;
     const auto dropSeparators = [](std::wstring_view v) {
         const auto at = v.find_first_not_of(L" \n;");
         return at == npos ? std::wstring_view() : v.substr(at);
     };
-    std::wstring_view rest = text.str();
     const auto start = rest.find_first_of(L"-0123456789.;");
     rest = dropSeparators(start == npos ? std::wstring_view() : rest.substr(start));
     const auto end = rest.find_first_of(L";\n");
     if (end == npos) {
-        CString row(rest);
-        text.Empty();
+        const std::wstring_view row = rest;
+        rest = {};
         return row;
     }
     std::wstring_view row = rest.substr(0, end);
@@ -123,23 +127,80 @@ CString CMdsConfigData::GetNextDimension(CString& text) {
         row.remove_suffix(1);
     if (!row.empty() && row.back() == L';')
         row.remove_suffix(1);
-    CString result(row);
-    text = CString(dropSeparators(rest.substr(end)));
-    return result;
+    rest = dropSeparators(rest.substr(end));
+    return row;
+}
+
+CString CMdsConfigData::GetNextDimension(CString& text) {
+    std::wstring_view rest = text.str();
+    const CString row(NextRow(rest));
+    text = CString(rest);
+    return row;
+}
+
+bool CMdsConfigData::IsRowOfNumbers(std::wstring_view row, int count) {
+    const auto isDigit = [&](std::size_t i) { return i < row.size() && row[i] >= L'0' && row[i] <= L'9'; };
+    const auto digitsFrom = [&](std::size_t i) {
+        while (isDigit(i))
+            ++i;
+        return i;
+    };
+    std::size_t i = 0;
+    while (i < row.size()) {
+        if (row[i] == L'-')
+            ++i;
+        if (!isDigit(i))
+            return false;
+        i = digitsFrom(i);
+        if (i < row.size() && row[i] == L'.') {
+            if (!isDigit(++i))
+                return false;
+            i = digitsFrom(i);
+        }
+        // A second sign or point, or any other character, glued to the number.
+        if (i < row.size() && row[i] != L' ')
+            return false;
+        while (i < row.size() && row[i] == L' ')
+            ++i;
+        --count;
+    }
+    return count == 0;
 }
 
 CString CMdsConfigData::GetConfigParseCommandsEdit() const {
-    CString text = ConfigEdit;
-    CString rows;
-    while (!text.IsEmpty()) {
-        const CString row = GetNextDimension(text);
-        if (row.str().find_first_of(L"-0123456789. ") == std::wstring_view::npos)
+    std::wstring_view text = ConfigEdit.str();
+    std::wstring rows;
+    while (!text.empty()) {
+        const std::wstring_view row = NextRow(text);
+        if (row.find_first_of(L"-0123456789. ") == std::wstring_view::npos)
             continue;
-        if (!rows.IsEmpty())
+        if (!rows.empty())
             rows += L'\n';
         rows += row;
     }
-    return rows;
+    return CString(std::move(rows));
+}
+
+CString CMdsConfigData::GetCountedRowsText(int dimensions) const {
+    CString text;
+    text.Reserve(ConfigEdit.str().size());
+    ForEachCountedRow(ConfigEdit.str(), dimensions, [&text](std::wstring_view row) {
+        if (!text.IsEmpty())
+            text += L'\n';
+        // A correct row holds numbers and blanks only, a "-" only in front of a number; a zero loses
+        // its sign on the way to the line. Runs between are copied whole.
+        std::size_t from = 0;
+        for (auto minus = row.find(L'-'); minus != std::wstring_view::npos;
+             minus = row.find(L'-', minus + 1)) {
+            const std::wstring_view digits = row.substr(minus + 1, row.find(L' ', minus) - minus - 1);
+            if (digits.find_first_not_of(L"0.") == std::wstring_view::npos) {
+                text.Append(row.substr(from, minus - from));
+                from = minus + 1;
+            }
+        }
+        text.Append(row.substr(from));
+    });
+    return text;
 }
 
 void CMdsConfigData::Serialize(CArchive& ar) {
@@ -159,8 +220,12 @@ void CMdsConfigData::GetCommandInfoList(CCmdList& lines) const {
     CString text;
     if (item == kSourceLast)
         text = L"CONFIG = LAST";
-    else if (item == kSourceTyped)
-        text = L"CONFIG " + GetSingleLineMatrixString(GetConfigParseCommandsEdit());
+    else if (item == kSourceTyped) {
+        // Only the rows the dialog's check counts: a row it refused never reaches the kernel.
+        const CString rows = GetCountedRowsText(scaling->GetDimensionCount());
+        if (!rows.IsEmpty())
+            text = L"CONFIG " + GetSingleLineMatrixString(rows);
+    }
     if (text.IsEmpty())
         return;
     // Matched at the start of a line: a variable named SAVE... in the MODEL line must not draw the

@@ -91,45 +91,13 @@ void CMdsDlg::KeepOnDefault(CMdsData& fresh) {
 CMdsConfigDlg::CMdsConfigDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
 
 bool CMdsConfigDlg::IsDimensionFormatCorrect(const CString& row, int count) {
-    const std::wstring_view text = row.str();
-    const auto isDigit = [&](std::size_t i) { return i < text.size() && text[i] >= L'0' && text[i] <= L'9'; };
-    const auto digitsFrom = [&](std::size_t i) {
-        while (isDigit(i))
-            ++i;
-        return i;
-    };
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == L'-')
-            ++i;
-        if (!isDigit(i))
-            return false;
-        i = digitsFrom(i);
-        if (i < text.size() && text[i] == L'.') {
-            if (!isDigit(++i))
-                return false;
-            i = digitsFrom(i);
-        }
-        // A second sign or point, or any other character, glued to the number.
-        if (i < text.size() && text[i] != L' ')
-            return false;
-        while (i < text.size() && text[i] == L' ')
-            ++i;
-        --count;
-    }
-    return count == 0;
+    return CMdsConfigData::IsRowOfNumbers(row.str(), count);
 }
 
 bool CMdsConfigDlg::IsMatrixCorrect(const CString& matrix, int dimensions, int variables) {
-    CString text = matrix;
-    int rows = 0;
-    while (!text.IsEmpty()) {
-        const CString row = CMdsConfigData::GetNextDimension(text);
-        if (row.str().find_first_of(L"0123456789.;") != std::wstring_view::npos &&
-            IsDimensionFormatCorrect(row, dimensions))
-            ++rows;
-    }
-    return rows == variables;
+    const std::size_t rows =
+        CMdsConfigData::ForEachCountedRow(matrix.str(), dimensions, [](std::wstring_view) {});
+    return variables >= 0 && rows == static_cast<std::size_t>(variables);
 }
 
 bool CMdsConfigDlg::IsCommandsEditParseCorrect() const {
@@ -142,7 +110,7 @@ bool CMdsConfigDlg::IsCommandsEditParseCorrect() const {
     if (auto* tab = dynamic_cast<CTabDlgBase*>(GetParentDlgWindow()))
         if (CMdsDlg* page = tab->FindPage<CMdsDlg>(); page && page->HasWindow())
             variables = page->ListCtrl(CMdsDlg::IDC_SELECTED_LIST).GetItemCount();
-    return IsMatrixCorrect(m_Data.ConfigEdit, static_cast<int>(scaling->DimensionsEdit), variables);
+    return IsMatrixCorrect(m_Data.ConfigEdit, scaling->GetDimensionCount(), variables);
 }
 
 BOOL CMdsConfigDlg::OnInitDialog() {

@@ -21,6 +21,7 @@ void CPosacDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_PROFILE_LIST, m_Data.ProfileVariablesList, kTwoVariablesMessage, 2, 0);
     DDX_OneVariable(*this, pDX, IDC_FREQUENCY_LIST, m_Data.FrequencyVariableList, false);
+    DDV_DistinctVariables(pDX, {IDC_PROFILE_LIST, IDC_FREQUENCY_LIST});
     DDX_Check(pDX, IDC_CATEGORIES_CHECK, m_Data.CategoriesCheck);
     DDX_Range(pDX, IDC_CATEGORIES_EDIT, m_Data.CategoriesEdit, 2, CPosacData::kMaximumCategories);
     ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);

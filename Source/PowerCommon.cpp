@@ -1,5 +1,6 @@
 #include "Source/PowerCommon.h"
 
+#include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
@@ -17,11 +18,22 @@ void AddPowerHeadLines(CCmdList& lines, int saveCheck, const CString& saveFile) 
         CGUIBaseObj::AddSaveCmd(saveFile, lines, CString(), CString());
 }
 
+namespace {
+
+// A test level or power as the line carries it, in the host's decimal symbol: one number strictly between
+// 0 and 1; anything else (an empty text, or a damaged store's) gives `fallback`, the kernel's usual value.
+CString ProbabilityText(const CString& typed, const wchar_t* fallback) {
+    const auto text = CGUIBaseObj::TypedNumbersText(typed);
+    const auto value = text && text->Find(L' ') < 0 ? CGUIBaseDlg::ParseDouble(*text) : std::nullopt;
+    return value && *value > 0 && *value < 1 ? *text : *CGUIBaseObj::TypedNumbersText(fallback);
+}
+
+}  // namespace
+
 CString PowerEstimateLine(const CString& start, const CString& level, const CString& power,
                           EPowerEstimate kind, const CPowerSampleSizes& sizes, const CString& singleClause) {
     CString text = start;
-    text += CGUIBaseObj::AddOnConditionCmd(L" ALPHA = " + level, !level.IsEmpty());
-    text += CGUIBaseObj::AddOnConditionCmd(L" ALPHA = 0.05", level.IsEmpty());
+    text += L" ALPHA = " + ProbabilityText(level, L"0.05");
     switch (kind) {
         case EPowerEstimate::single:
             text += CGUIBaseObj::AddEditValueCmd(sizes.single, singleClause, 1);
@@ -32,8 +44,7 @@ CString PowerEstimateLine(const CString& start, const CString& level, const CStr
             text += CGUIBaseObj::AddEditValueCmd(sizes.step, L" INCREMENT = ", 1);
             break;
         case EPowerEstimate::sampleSize:
-            text += CGUIBaseObj::AddOnConditionCmd(L" POWER = " + power, !power.IsEmpty());
-            text += CGUIBaseObj::AddOnConditionCmd(L" POWER = 0.80", power.IsEmpty());
+            text += L" POWER = " + ProbabilityText(power, L"0.80");
             break;
         case EPowerEstimate::none:
             break;

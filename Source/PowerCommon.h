@@ -43,7 +43,8 @@ CPowerSampleSizes SampleSizesOf(const Record& r) {
 void AddPowerHeadLines(CCmdList& lines, int saveCheck, const CString& saveFile);
 
 // `start`, the test level, then the clauses of the estimate; `singleClause` introduces the one sample
-// size. The test level and the power fall back to 0.05 and 0.80 when their texts are empty.
+// size. The test level and the power fall back to 0.05 and 0.80 when their texts are empty (or hold no
+// number strictly between 0 and 1).
 CString PowerEstimateLine(const CString& start, const CString& level, const CString& power,
                           EPowerEstimate kind, const CPowerSampleSizes& sizes,
                           const CString& singleClause = L" LOW = ");

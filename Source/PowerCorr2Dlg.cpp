@@ -32,6 +32,8 @@ void CPowerCorr2Dlg::DoDataExchange(CDataExchange* pDX) {
     const CPowerValueRule& value = IsCorrelation() ? kCorrelation : kProportion;
     ExchangeValue(pDX, IDC_FIRST_EDIT, m_Data.Correlation1Edit, value);
     ExchangeValue(pDX, IDC_SECOND_EDIT, m_Data.Correlation2Edit, value);
+    // Two equal values leave no difference to detect.
+    CheckControlNotEqual(pDX, IDC_SECOND_EDIT, m_Data.Correlation2Edit, m_Data.Correlation1Edit.GetValue());
     DDX_Radio(pDX, Data::kGroupSizeRadio, m_Data.EqualsampleSizeRadio);
     CheckControl(pDX, IDC_SIZE1_EDIT, m_Data.SampleSize1Edit, kSmallestGroup);
     CheckControl(pDX, IDC_SIZE2_EDIT, m_Data.SampleSize2Edit, kSmallestGroup);

@@ -16,6 +16,8 @@ void CPowerTwoSampleDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, Data::kEffectRadio, m_Data.IndividualEffectsRadio);
     ExchangeValue(pDX, IDC_MEAN1_EDIT, m_Data.Mean1Edit, kMean);
     ExchangeValue(pDX, IDC_MEAN2_EDIT, m_Data.Mean2Edit, kMean);
+    // Two equal means leave no difference to detect.
+    CheckControlNotEqual(pDX, IDC_MEAN2_EDIT, m_Data.Mean2Edit, m_Data.Mean1Edit.GetValue());
     ExchangeValue(pDX, IDC_RANGE_EDIT, m_Data.MeanDifferenceEdit, kPositive);
     ExchangeValue(pDX, IDC_STANDARDISED_EDIT, m_Data.AvgeSqEdit, kPositive);
     ExchangeValue(pDX, IDC_SPREAD_EDIT, m_Data.GroupStdDevEdit, kPositive);

@@ -27,8 +27,9 @@ void CPowerTwoWayData::GetCommandInfoList(CCmdList& lines) const {
     text += AddOnConditionCmd(L" REFFECTS", twoWay && which == kRowItem);
     text += AddOnConditionCmd(L" CEFFECTS", twoWay && which == kColumnItem);
     text += AddOnConditionCmd(L" IEFFECTS", twoWay && which == kInteractionItem);
-    text += AddOnConditionCmd(L" EFFECT = " + IndividualEffectsEdit,
-                              form == kIndividualItem && !IndividualEffectsEdit.IsEmpty());
+    const auto effects = TypedNumbersText(IndividualEffectsEdit);
+    text += AddOnConditionCmd(L" EFFECT = " + effects.value_or(CString()),
+                              form == kIndividualItem && effects && !effects->IsEmpty());
     text += AddEditValueCmd(EffectRangeEdit, L" RANGE = ", form == kRangeItem);
     text += AddEditValueCmd(AvgeSqEdit, L" AVGESQ = ", form == kAverageSquareItem);
     lines.AddTail(CCmdInfo(text, 0));

@@ -1,5 +1,9 @@
 #include "Private/PowerTwoWayDlg.h"
 
+#include <algorithm>
+#include <climits>
+#include <functional>
+
 namespace {
 
 using Data = CPowerTwoWayData;
@@ -28,11 +32,36 @@ void CPowerTwoWayDlg::DoDataExchange(CDataExchange* pDX) {
     ExchangeValue(pDX, IDC_SPREAD_EDIT, m_Data.CellStdDevEdit, kPositive);
     DDX_Radio(pDX, Data::kEffectRadio, m_Data.IndividualEffectsRadio);
     DDX_Text(pDX, IDC_EFFECTS_EDIT, m_Data.IndividualEffectsEdit);
+    CheckEffects(pDX);
     ExchangeValue(pDX, IDC_RANGE_EDIT, m_Data.EffectRangeEdit, kPositive);
     ExchangeValue(pDX, IDC_AVERAGE_SQUARE_EDIT, m_Data.AvgeSqEdit, kPositive);
     DDX_Radio(pDX, Data::kWhichEffectsRadio, m_Data.RowEffectsRadio);
     ExchangeCommon(pDX, FieldsOf(m_Data, m_Data.TestLevelCombo, m_Data.SampleSizeSpecificPowerRadio),
                    kStandardSizes);
+}
+
+void CPowerTwoWayDlg::CheckEffects(CDataExchange* pDX) {
+    if (!pDX->m_bSaveAndValidate || !IsCtrlEnabled(IDC_EFFECTS_EDIT))
+        return;
+    // One effect for each level of the factor the effects belong to; for the interaction, each cell.
+    const int rows = m_Data.RowNumberEdit.GetValue();
+    const int columns = m_Data.ColumnNumberEdit.GetValue();
+    const UINT which = IsTwoWay() ? GetCheckedItem(Data::kWhichEffectsRadio) : Data::kRowItem;
+    const long long wanted = which == Data::kColumnItem        ? columns
+                             : which == Data::kInteractionItem ? 1LL * rows * columns
+                                                               : rows;
+    const wchar_t* each = !IsTwoWay()                       ? L"group"
+                          : which == Data::kColumnItem      ? L"column"
+                          : which == Data::kInteractionItem ? L"cell"
+                                                            : L"row";
+    const auto effects = ParseNumberList(m_Data.IndividualEffectsEdit);
+    if (!effects || static_cast<long long>(effects->size()) != wanted)
+        RefuseValue(pDX, IDC_EFFECTS_EDIT,
+                    L"Enter " + NumberText(static_cast<int>(std::min<long long>(wanted, INT_MAX))) +
+                        L" effects separated by blanks, one for each " + each);
+    if (std::adjacent_find(effects->begin(), effects->end(), std::not_equal_to<>()) == effects->end())
+        RefuseValue(pDX, IDC_EFFECTS_EDIT,
+                    L"Enter effects that differ: equal effects leave nothing to detect");
 }
 
 void CPowerTwoWayDlg::AddToolTips() {
@@ -41,6 +70,7 @@ void CPowerTwoWayDlg::AddToolTips() {
     AddToolTip(IDC_COLUMNS_EDIT, L"[2, +inf)", 0);
     for (UINT edit : {IDC_SPREAD_EDIT, IDC_RANGE_EDIT, IDC_AVERAGE_SQUARE_EDIT})
         AddToolTip(edit, kPositive.range, 0);
+    AddToolTip(IDC_EFFECTS_EDIT, L"one number for each group (row, column or cell), separated by blanks", 0);
     AddCommonToolTips(kStandardSizes);
 }
 

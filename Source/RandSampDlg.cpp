@@ -23,23 +23,11 @@ void CRandSampDlg::DoDataExchange(CDataExchange* pDX) {
     const int most = std::numeric_limits<int>::max();
     DDX_Range(pDX, IDC_SIZE_EDIT, m_Data.SizeOfSampleEdit, 1, most, eInclusive, eNoValidation);
     DDX_Range(pDX, IDC_NSAMP_EDIT, m_Data.NumSampleEdit, 1, most, eInclusive, eNoValidation);
-    DDX_Seed(pDX);
+    DDX_OptionalRange(pDX, IDC_SEED_EDIT, m_Data.RandomSeedEdit, CRandSampData::GetDefaultRandomSeedEdit(),
+                      1u, CRandSampData::SeedMaximum());
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     m_panel.DoDataExchange(*this, pDX);
-}
-
-void CRandSampDlg::DDX_Seed(CDataExchange* pDX) {
-    const bool empty = pDX->m_bSaveAndValidate ? CString(GetCtrlWindowText(IDC_SEED_EDIT)).Trim().IsEmpty()
-                                               : m_Data.RandomSeedEdit.GetValue() == 0;
-    if (!empty) {
-        DDX_Range(pDX, IDC_SEED_EDIT, m_Data.RandomSeedEdit, 1u, CRandSampData::SeedMaximum());
-        return;
-    }
-    if (pDX->m_bSaveAndValidate && m_Data.RandomSeedEdit.GetValue() != 0)
-        pDX->Replace(m_Data.RandomSeedEdit, CRandSampData::GetDefaultRandomSeedEdit());
-    SetCtrlWindowText(IDC_SEED_EDIT, CString());
-    ChangeColor(IDC_SEED_EDIT, kColorWhite);
 }
 
 void CRandSampDlg::AddToolTips() {

@@ -1,6 +1,6 @@
 #include "Private/RsMixtureDlg.h"
 
-#include <sstream>
+#include <numeric>
 
 #include "TvkUseRes/ResourceTables.h"
 
@@ -22,9 +22,8 @@ void CRsMixtureDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_COMPONENTS_EDIT, m_Data.ComponentsEdit, 2, CRsMixtureData::kMaximumComponents);
     DDX_Range(pDX, IDC_DEGREE_EDIT, m_Data.DegreeEdit, 1, 6);
     DDX_Text(pDX, IDC_LOWER_EDIT, m_Data.LowerBoundsEdit);
-    CheckBounds(pDX, IDC_LOWER_EDIT, m_Data.LowerBoundsEdit, true);
     DDX_Text(pDX, IDC_UPPER_EDIT, m_Data.UpperBoundsEdit);
-    CheckBounds(pDX, IDC_UPPER_EDIT, m_Data.UpperBoundsEdit, false);
+    CheckBounds(pDX);
     DDX_Range(pDX, IDC_REPLICATIONS_EDIT, m_Data.ReplicationsEdit, 1, 100);
     DDX_Check(pDX, IDC_RANDOM_CHECK, m_Data.RandomCheck);
     DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
@@ -32,24 +31,41 @@ void CRsMixtureDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
 }
 
-bool CRsMixtureDlg::ValidBounds(const CString& bounds, int components, bool lower) {
-    std::wistringstream in{std::wstring(bounds.str())};
-    int count = 0;
-    double sum = 0;
-    for (std::wstring word; in >> word; ++count) {
-        const auto value = ParseDouble(CString(word));
-        if (!value || *value < 0 || *value > 1)
-            return false;
-        sum += *value;
-    }
-    return count == 0 || (count == components && (!lower || sum <= 1));
+std::optional<std::vector<double>> CRsMixtureDlg::ParseBounds(const CString& bounds, int components) {
+    auto values = ParseNumberList(bounds);
+    if (!values || (!values->empty() && static_cast<int>(values->size()) != components))
+        return std::nullopt;
+    for (double v : *values)
+        if (v < 0 || v > 1)
+            return std::nullopt;
+    return values;
 }
 
-void CRsMixtureDlg::CheckBounds(CDataExchange* pDX, UINT id, const CString& bounds, bool lower) {
-    if (!pDX->m_bSaveAndValidate || !IsCtrlEnabled(id) ||
-        ValidBounds(bounds, m_Data.ComponentsEdit.GetValue(), lower))
+void CRsMixtureDlg::CheckBounds(CDataExchange* pDX) {
+    if (!pDX->m_bSaveAndValidate || !IsCtrlEnabled(IDC_LOWER_EDIT))
         return;
-    TKMessageBox(GetString(kBoundsMessage));
+    const int components = m_Data.ComponentsEdit.GetValue();
+    const auto lower = ParseBounds(m_Data.LowerBoundsEdit, components);
+    if (!lower)
+        Refuse(pDX, IDC_LOWER_EDIT, kBoundsMessage);
+    const auto upper = ParseBounds(m_Data.UpperBoundsEdit, components);
+    if (!upper)
+        Refuse(pDX, IDC_UPPER_EDIT, kBoundsMessage);
+    // Without bounds the region is the whole simplex, whose vertices are the pure components.
+    if (lower->empty() && upper->empty())
+        Refuse(pDX, IDC_LOWER_EDIT, kNoBoundsMessage);
+    // Some blend must lie within the bounds and sum to 1.
+    if (std::accumulate(lower->begin(), lower->end(), 0.0) > 1)
+        Refuse(pDX, IDC_LOWER_EDIT, kBoundsMessage);
+    if (!upper->empty() && std::accumulate(upper->begin(), upper->end(), 0.0) < 1)
+        Refuse(pDX, IDC_UPPER_EDIT, kUpperSumMessage);
+    for (std::size_t i = 0; i < lower->size() && i < upper->size(); ++i)
+        if ((*upper)[i] < (*lower)[i])
+            Refuse(pDX, IDC_UPPER_EDIT, kUpperBelowLowerMessage);
+}
+
+void CRsMixtureDlg::Refuse(CDataExchange* pDX, UINT id, UINT message) {
+    TKMessageBox(GetString(message));
     pDX->Fail(id);
 }
 

@@ -43,6 +43,7 @@ void CSignalDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1, 0);
     DDX_ListCtrlArray(pDX, IDC_STIMULUS_LIST, m_Data.StimulusVariablesList, kStimulusMessage, 1, 0);
     DDX_ListCtrlArray(pDX, IDC_RESPONSE_LIST, m_Data.ResponseVariablesList, kResponseMessage, 1, 0);
+    DDV_DistinctVariables(pDX, {IDC_RESPONSE_LIST, IDC_STIMULUS_LIST});
     DDX_Range(pDX, IDC_ITERATIONS_EDIT, m_Data.IterationsEdit, 0, 100);
     DDX_Range(pDX, IDC_CONVERGE_EDIT, m_Data.ConvergeEdit, 0.00001, 0.1);
     DDX_Range(pDX, IDC_M0_EDIT, m_Data.GammaMoEdit, 0.0, kNoMaximum, eExclusive, eNoValidation);

@@ -21,6 +21,7 @@ void CSmartCorrAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList, kNoRowMessage, 1);
     DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList, kNoColumnMessage, 1);
+    DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST});
     DDX_Range(pDX, IDC_DIMENSIONS_EDIT, m_Data.DimensionsEdit, 1, std::numeric_limits<int>::max(), eInclusive,
               eNoValidation);
     DDX_CBIndex(pDX, IDC_NORMALIZATION_COMBO, m_Data.NormalizationCombo);

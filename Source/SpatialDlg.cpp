@@ -29,6 +29,7 @@ void CSpatialDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_OneVariable(*this, pDX, IDC_X_LIST, m_Data.XVariableList, true);
     DDX_OneVariable(*this, pDX, IDC_Y_LIST, m_Data.YVariableList, true);
     DDX_OneVariable(*this, pDX, IDC_VALUE_LIST, m_Data.ValueVariableList, true);
+    DDV_DistinctVariables(pDX, {IDC_X_LIST, IDC_Y_LIST, IDC_VALUE_LIST});
     DDX_Check(pDX, IDC_DECLUSTER_CHECK, m_Data.DeclusterCheck);
     DDX_Range(pDX, IDC_CELL_SIZE_EDIT, m_Data.CellSizeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
 }
@@ -49,7 +50,8 @@ void CSpatialDlg::UpdateDependentWindows() {
 void CSpatialVarioDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Range(pDX, IDC_LAGS_EDIT, m_Data.LagsEdit, 1, 100);
-    DDX_Range(pDX, IDC_WIDTH_EDIT, m_Data.LagWidthEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+    DDX_OptionalRange(pDX, IDC_WIDTH_EDIT, m_Data.LagWidthEdit, CSpatialVarioData::GetDefaultLagWidthEdit(),
+                      0.0, kUnbounded, eExclusive, eNoValidation);
     DDX_Check(pDX, IDC_DIRECTIONAL_CHECK, m_Data.DirectionalCheck);
     DDX_Range(pDX, IDC_DIRECTIONS_EDIT, m_Data.DirectionsEdit, 2, 12);
     DDX_Range(pDX, IDC_TOLERANCE_EDIT, m_Data.AngleToleranceEdit, 0.0, 90.0, eExclusive, eInclusive);
@@ -112,7 +114,8 @@ void CSpatialKRigDlg::DoDataExchange(CDataExchange* pDX) {
     // The fewest points were exchanged above: the most are no fewer.
     DDX_Range(pDX, IDC_MAX_POINTS_EDIT, m_Data.MaxPointsEdit, m_Data.MinPointsEdit.GetValue(),
               CSpatialKRigData::kMaximumPoints);
-    DDX_Range(pDX, IDC_RADIUS_EDIT, m_Data.RadiusEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+    DDX_OptionalRange(pDX, IDC_RADIUS_EDIT, m_Data.RadiusEdit, CSpatialKRigData::GetDefaultRadiusEdit(), 0.0,
+                      kUnbounded, eExclusive, eNoValidation);
 }
 
 void CSpatialKRigDlg::AddToolTips() {
@@ -142,7 +145,8 @@ void CSpatialGridDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_STText(pDX, IDC_YMIN_EDIT, m_Data.YMinEdit);
     DDX_Range(pDX, IDC_YMAX_EDIT, m_Data.YMaxEdit, m_Data.YMinEdit.GetValue(), kUnbounded, eExclusive,
               eNoValidation);
-    DDX_Range(pDX, IDC_SPACING_EDIT, m_Data.SpacingEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
+    DDX_OptionalRange(pDX, IDC_SPACING_EDIT, m_Data.SpacingEdit, CSpatialGridData::GetDefaultSpacingEdit(),
+                      0.0, kUnbounded, eExclusive, eNoValidation);
     DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);

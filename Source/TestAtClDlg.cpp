@@ -1,5 +1,6 @@
 #include "Private/TestAtClDlg.h"
 
+#include <cwctype>
 #include <sstream>
 
 #include "Source/OpenDlgCommon.h"
@@ -7,11 +8,15 @@
 
 namespace {
 
-int WordCount(const CString& text) {
+// The answers of a key: words of ASCII letters and digits, or -1 when a word is anything else (a "/" or
+// "=" would end the clause early).
+int AnswerCount(const CString& text) {
     std::wistringstream in{std::wstring(text.str())};
     int count = 0;
-    for (std::wstring word; in >> word;)
-        ++count;
+    for (std::wstring word; in >> word; ++count)
+        for (wchar_t c : word)
+            if (c > 0x7F || !std::iswalnum(static_cast<wint_t>(c)))
+                return -1;
     return count;
 }
 
@@ -34,6 +39,7 @@ void CTestAtClDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_ITEM_LIST, m_Data.ItemVariablesList, kTwoVariablesMessage, 2, 0);
     DDX_OneVariable(*this, pDX, IDC_TOTAL_LIST, m_Data.TotalVariableList, false);
+    DDV_DistinctVariables(pDX, {IDC_ITEM_LIST, IDC_TOTAL_LIST});
     DDX_Check(pDX, IDC_STATS_CHECK, m_Data.ItemStatsCheck);
     DDX_Range(pDX, IDC_GROUPS_EDIT, m_Data.GroupsEdit, 0.0, 0.5, eExclusive, eInclusive);
     DDX_Check(pDX, IDC_RELIABILITY_CHECK, m_Data.ReliabilityCheck);
@@ -42,7 +48,7 @@ void CTestAtClDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_KEY_EDIT, m_Data.KeyEdit);
     // The items were exchanged above: the key answers each of them once.
     if (pDX->m_bSaveAndValidate && IsCtrlEnabled(IDC_KEY_EDIT) &&
-        WordCount(m_Data.KeyEdit) != m_Data.ItemVariablesList.GetSize()) {
+        AnswerCount(m_Data.KeyEdit) != m_Data.ItemVariablesList.GetSize()) {
         TKMessageBox(GetString(kKeyMessage));
         pDX->Fail(IDC_KEY_EDIT);
     }

@@ -183,6 +183,7 @@ void CTestingTwoSampleDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
     DDX_ListCtrlArray(pDX, IDC_GROUP_LIST, m_Data.GroupVariablesList);
+    DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST});
     DDX_ControlWarn(pDX, IDC_GROUP_LIST, ValidateGroupVariable());
 }
 

@@ -1,5 +1,6 @@
 #include "Private/XTab1WayDlg.h"
 
+#include "Source/TablesDlgCommon.h"
 #include "TvkBaseGui/DDXComboText.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
@@ -21,7 +22,7 @@ BOOL CXTab1WayDlg::OnInitDialog() {
 void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, kNoTableVariableMessage);
     DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);
     DDX_Check(pDX, IDC_PERCENTAGES_CHECK, m_Data.PercentagesCheck);
     DDX_Check(pDX, IDC_CONFIDENCE_CHECK, m_Data.ConfIintervalCheck);
@@ -32,10 +33,7 @@ void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
     ::DDX_ComboText(pDX, IDC_CONFIDENCE_COMBO, m_Data.ConfidenceLevelCombo);
     // The level is a number strictly inside (0, 1), whatever the combo's texts.
-    if (pDX->m_bSaveAndValidate && IsCtrlEnabled(IDC_CONFIDENCE_COMBO)) {
-        const auto level = ParseDouble(m_Data.ConfidenceLevelCombo);
-        CheckRange(pDX, IDC_CONFIDENCE_COMBO, level.value_or(0.0), 0.0, 1.0, eExclusive, eExclusive, 0);
-    }
+    CheckNumberText(pDX, IDC_CONFIDENCE_COMBO, m_Data.ConfidenceLevelCombo, 0.0, 1.0, eExclusive, eExclusive);
     DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
 }
 

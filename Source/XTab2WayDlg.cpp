@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "Source/TablesDlgCommon.h"
+
 CXTab2WayDlg::CXTab2WayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     // A double click on a source variable makes it a row.
     AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny});
@@ -21,8 +23,9 @@ BOOL CXTab2WayDlg::OnInitDialog() {
 void CXTab2WayDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList);
-    DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList);
+    DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList, kNoRowVariableMessage);
+    DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList, kNoColumnVariableMessage);
+    DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST});
     DDX_Range(pDX, IDC_THRESHOLD_EDIT, m_Data.ThresholdEdit, 0.0, std::numeric_limits<double>::max(),
               eExclusive, eInclusive);
     DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);

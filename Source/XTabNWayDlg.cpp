@@ -1,5 +1,7 @@
 #include "Private/XTabNWayDlg.h"
 
+#include "Source/TablesDlgCommon.h"
+
 CXTabNWayDlg::CXTabNWayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny});
     AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny});
@@ -19,7 +21,9 @@ void CXTabNWayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_STRATA_LIST, m_Data.StrataVariableList);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList);
+    // The column variables are optional: without them the rows are the table's last dimension.
     DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList);
+    DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST, IDC_STRATA_LIST});
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveDataFileCheck);

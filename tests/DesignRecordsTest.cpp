@@ -399,8 +399,17 @@ TEST(DesignLinesRules, PowerUnderTheAllValuesSwitchAndACommaDecimal) {
     One record;
     record.SetDialogID(One::kVariantZ1);
     Type(record.StdDevEdit, 1.5);
-    // Every holder of the model is written; the texts of the test level and power stay as typed.
-    EXPECT_EQ(LinesOf(record), (LineList{L"POWER", L"MODEL Z1 / M1 = 0 NULL = 0 SIGMA = 1,5", kPower080}));
+    // Every holder of the model is written; the test level and power keep their digits, with a comma.
+    EXPECT_EQ(LinesOf(record), (LineList{L"POWER", L"MODEL Z1 / M1 = 0 NULL = 0 SIGMA = 1,5",
+                                         L"ESTIMATE / ALPHA = 0,05 POWER = 0,80"}));
+    record.TestLevelCombo = L"0.010";
+    record.AlternativePowerCombo = L"";
+    EXPECT_EQ(LinesOf(record).back(), L"ESTIMATE / ALPHA = 0,010 POWER = 0,80");
+    // A text that is no level (a damaged store's) is the usual level.
+    for (const wchar_t* level : {L"abc", L"1", L"0.1 0.2"}) {
+        record.TestLevelCombo = level;
+        EXPECT_EQ(LinesOf(record).back(), L"ESTIMATE / ALPHA = 0,05 POWER = 0,80");
+    }
 }
 
 }  // namespace

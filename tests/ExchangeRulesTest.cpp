@@ -1,11 +1,12 @@
 // The framework's exchange rules as every dialog meets them, each run on a plain dialog and on a page of
 // a composite launched from their menus: disabled edits, the save file's tool tip, the colour of a text
 // the dialog sets, variables the data no longer has; then the framework's own forms on small test
-// dialogs: type-filtered moves, combo indexes, file names.
+// dialogs: type-filtered moves, combo indexes, file names, the number rules.
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "Private/AcfDlg.h"
 #include "Private/ArimaDlg.h"
 #include "Private/ExponentialDlg.h"
+#include "Private/PowerOneSampleDlg.h"
 #include "Private/StatisticsDlg.h"
 #include "Private/StatisticsTabData.h"
 #include "Private/StatisticsTilesDlg.h"
@@ -361,6 +363,98 @@ TEST(ExchangeForms, AStoredComboIndexPastTheLastItemSelectsNothing) {
         dlg.index = stored;
         dlg.UpdateData(0);
         EXPECT_EQ(dlg.Ctrl(CTimeDlg::IDC_DATE_FORMAT_COMBO).m_nComboIndex, shown) << stored;
+    }
+}
+
+// ---- the number rules -------------------------------------------------------------------------------
+
+// The power template's edits, each under one of the framework's number rules.
+class NumbersDlg : public CGUIBaseDlg {
+public:
+    enum : UINT { kSeed = 3754, kShare = 3836, kAmount = 3837, kWidth = 3838, kLevel = 3751 };
+    NumbersDlg() : CGUIBaseDlg(CPowerOneSampleDlg::IDD) {
+        CreateWindowFromTemplate();
+        UpdateData(0);
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Range(pDX, kSeed, seed, 1u, 4294967295u);
+        DDX_Range(pDX, kShare, share, 0.0, 1.0, eExclusive, eExclusive);
+        DDX_Range(pDX, kAmount, amount, 0.0, 1.0);
+        DDX_OptionalRange(pDX, kWidth, width, CGUIData<double>(0.0), 0.0, 0.0, eExclusive, eNoValidation);
+        DDX_Text(pDX, kLevel, level);
+        CheckNumberText(pDX, kLevel, level, 0.0, 1.0, eExclusive, eExclusive, true);
+    }
+
+    CGUIData<unsigned int> seed{1u};
+    CGUIData<double> share{0.5};
+    CGUIData<double> amount{0.5};
+    CGUIData<double> width{0.0};
+    CString level;
+};
+
+TEST(ExchangeNumbers, EachRuleTakesItsWholeRangeAndNothingBeyond) {
+    struct Row {
+        UINT edit;
+        const wchar_t* typed;
+        const wchar_t* refusal;  // empty when taken
+    };
+    const Row rows[] = {
+        {NumbersDlg::kSeed, L"4294967295", L""},
+        {NumbersDlg::kSeed, L"2147483648", L""},
+        {NumbersDlg::kSeed, L"4294967296", L"Enter a number"},
+        {NumbersDlg::kSeed, L"-1", L"Enter a number"},
+        {NumbersDlg::kSeed, L"0", L"Enter a number in [1, 4294967295]"},
+        // A subnormal number counts as 0.
+        {NumbersDlg::kShare, L"3.99996e-320", L"Enter a number in (0, 1)"},
+        {NumbersDlg::kShare, L"-4e-320", L"Enter a number in (0, 1)"},
+        {NumbersDlg::kShare, L"1e-300", L""},
+        {NumbersDlg::kAmount, L"4e-320", L""},
+        {NumbersDlg::kWidth, L"", L""},
+        {NumbersDlg::kWidth, L"0", L"Enter a number in (0, +inf)"},
+        {NumbersDlg::kWidth, L"2.5", L""},
+        {NumbersDlg::kLevel, L"", L""},
+        {NumbersDlg::kLevel, L"0.05", L""},
+        {NumbersDlg::kLevel, L"abc", L"Enter a number"},
+        {NumbersDlg::kLevel, L"1", L"Enter a number in (0, 1)"},
+    };
+    for (const Row& row : rows) {
+        FakeHost host;
+        NumbersDlg dlg;
+        dlg.UserTypeText(row.edit, row.typed);
+        const bool taken = *row.refusal == 0;
+        EXPECT_EQ(dlg.UpdateData(1) != 0, taken) << row.edit << " " << CString(row.typed).ToUtf8();
+        EXPECT_EQ(host.sentMessages.empty() ? L"" : host.sentMessages.back().second, row.refusal);
+        EXPECT_EQ(dlg.Ctrl(row.edit).m_color, taken ? kColorWhite : kColorInvalid);
+    }
+    FakeHost host;
+    NumbersDlg dlg;
+    dlg.UserTypeText(NumbersDlg::kSeed, L"4294967295");
+    ASSERT_TRUE(dlg.UpdateData(1));
+    EXPECT_EQ(dlg.seed.GetValue(), 4294967295u);
+}
+
+TEST(ExchangeNumbers, NumbersReachALineWithoutTheSignOfAZeroAndInTheHostsSymbol) {
+    FakeHost host;
+    EXPECT_EQ(CGUIBaseObj::NumberText(-0.0), L"0");
+    EXPECT_EQ(CGUIBaseObj::NumberText(-0.5), L"-0.5");
+    struct Row {
+        wchar_t decimal;
+        const wchar_t* typed;
+        std::optional<std::wstring> written;
+    };
+    const Row rows[] = {
+        {L'.', L" -0  +1,50\t2.5e-3 -0.0 ", L"0 1.50 2.5e-3 0.0"},
+        {L',', L"0.25 -1,5", L"0,25 -1,5"},
+        {L'.', L"", L""},
+        {L'.', L"1 x", std::nullopt},
+        {L'.', L"1/2", std::nullopt},
+        {L',', L"1,5,2", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        host.decimal = row.decimal;
+        const auto written = CGUIBaseObj::TypedNumbersText(row.typed);
+        EXPECT_EQ(written ? std::optional<std::wstring>(written->str()) : std::nullopt, row.written)
+            << CString(row.typed).ToUtf8();
     }
 }
 

@@ -83,6 +83,14 @@ TEST(HostDataTest, NamesAreLettersDigitsAndUnderscoresLetterFirst) {
               LoadError(longest + "y\n"));
     EXPECT_EQ("in.csv:1: variable 'SALES' named twice (as 'Sales' before; case does not count)",
               LoadError("Sales,SALES\n"));
+    // The command language's keywords, in any case; a name that only begins with one is a name.
+    EXPECT_EQ(
+        "in.csv:1: column 3: \"With\" is a keyword of the command language, which no variable may be named",
+        LoadError("A,B,With\n"));
+    for (const char* keyword : {"ALL", "to", "By", "NOT", "ge"})
+        EXPECT_FALSE(IsValidVariableName(keyword)) << keyword;
+    data.LoadCsvText("Total,Byte,Ore,Andes,Nothing\n", "in.csv");
+    EXPECT_EQ("Total:n Byte:n Ore:n Andes:n Nothing:n 0 cases", Describe(data));
 }
 
 TEST(HostDataTest, LoneCarriageReturnsEndLines) {

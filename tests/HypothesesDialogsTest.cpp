@@ -157,6 +157,31 @@ TEST_F(TestDialogs, CaptionsOutsideTheTables) {
     EXPECT_EQ(host.assertions.size(), 1u);
 }
 
+// Only the variance test warns, and only for more than two groups; no test takes the grouping variable
+// as the variable tested too.
+TEST_F(TestDialogs, AGroupingVariableOfMoreThanTwoGroupsWarnsTheVarianceTest) {
+    struct Row {
+        UINT command;
+        int groups;
+        bool warned;
+    };
+    for (const Row& row : {Row{1083, 2, false}, Row{1083, 3, true}, Row{1077, 3, false}}) {
+        host.data.groups = row.groups;
+        host.warnings.clear();
+        Launch(row.command, [&](CGUIBaseDlg& page) {
+            Add(page, Two::IDC_SOURCE_LIST, {L"g"}, Two::IDC_GROUP_ADD);
+            Add(page, Two::IDC_SOURCE_LIST, {L"g"}, Two::IDC_ADD);
+            EXPECT_FALSE(Ok(page));
+            page.UserSelect(Two::IDC_SELECTED_LIST, {L"g"});
+            page.UserClick(Two::IDC_REMOVE);
+            Add(page, Two::IDC_SOURCE_LIST, {L"y"}, Two::IDC_ADD);
+            return IDOK;
+        });
+        EXPECT_NE(Kept(row.command).back().find(L"y * g"), std::wstring::npos) << row.command;
+        EXPECT_EQ(host.warnings.size(), row.warned ? 1u : 0u) << row.command << " " << row.groups;
+    }
+}
+
 TEST_F(TestDialogs, ProportionCountsAreCheckedAgainstEachOther) {
     struct Row {
         UINT command;

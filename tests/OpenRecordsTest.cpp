@@ -78,7 +78,7 @@ const LinesCase kLines[] = {
          r.LowerBoundsEdit = L" 0.1  0.2 0 ";
          r.UpperBoundsEdit = L"0.8 0.9 1";
      }),
-     {L"MIXTURE", L"VERTICES / LOWER = 0.1  0.2 0 UPPER = 0.8 0.9 1"}},
+     {L"MIXTURE", L"VERTICES / LOWER = 0.1 0.2 0 UPPER = 0.8 0.9 1"}},
     {"MixtureLatticeDegreeUnderAllValues",
      Prepared<CRsMixtureData>([](CRsMixtureData& r, FakeHost& h) {
          h.allValues = true;

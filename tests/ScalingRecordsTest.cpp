@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -59,14 +60,18 @@ const ArchiveCase kArchives[] = {
          r->IterationsEdit = 100;
          r->ConvergenceEdit = 0.25;
          r->RowsEdit.SetUserValue(12);
-         r->WeightCheck = r->SaveCheck = r->ShapeRadio = 1;
-         r->SplitRadio = r->LossRadio = 2;
-         r->RegressionCombo = 3;
-         r->SaveTypeCombo = 2;
+         // Each field its own value, so that two fields swapped in the archive show.
+         r->WeightCheck = 1;
+         r->SaveCheck = 0;
+         r->SplitRadio = 2;
+         r->LossRadio = 3;
+         r->ShapeRadio = 4;
+         r->RegressionCombo = 5;
+         r->SaveTypeCombo = 6;
          r->SaveFileEdit = L"m.tvz";
          return r;
      },
-     Ints(ExpectedArchive().Base().Double(3).Double(1.5).Int(100).Double(0.25), {1, 1, 2, 2, 1, 3, 2})
+     Ints(ExpectedArchive().Base().Double(3).Double(1.5).Int(100).Double(0.25), {1, 0, 2, 3, 4, 5, 6})
          .Text(u"m.tvz")
          .Holder<int>(0, 2, 0, 12, 1)
          .List({{u"x"}})
@@ -94,13 +99,14 @@ const ArchiveCase kArchives[] = {
          r->ResponseVariablesList = Variables({L"b"});
          r->IterationsEdit.SetUserValue(80);
          r->GammaMoEdit.SetUserValue(2.5);
-         r->SaveCheck = r->StartRadio = 1;
+         r->SaveCheck = 1;
+         r->StartRadio = 3;
          r->ModelTypeCombo = 6;
          r->SaveTypeCombo = 2;
          r->SaveFileEdit = L"s.tvz";
          return r;
      },
-     Ints(ExpectedArchive().Base(), {1, 1, 6, 2})
+     Ints(ExpectedArchive().Base(), {1, 3, 6, 2})
          .Text(u"s.tvz")
          .List({{u"a"}})
          .List({{u"a"}})
@@ -174,10 +180,10 @@ const LineCase kLines[] = {
          m.RowsEdit.SetUserValue(10);
          m.SaveFileEdit = L"c.tvz";
          tab.Page<CMdsConfigData>().ConfigRadio = 1;
-         tab.Page<CMdsConfigData>().ConfigEdit = L"1 2\r\n3 4\r\n";
+         tab.Page<CMdsConfigData>().ConfigEdit = L"1 2 3\r\n4 5 6\r\n";
          return LinesOf(tab);
      },
-     {L"MDS", L"MODEL a b /  ROWS=10 SHAPE=RECT", L"CONFIG = 1 2; 3 4", L"SAVE CONFIGURATION \"c.tvz\"",
+     {L"MDS", L"MODEL a b /  ROWS=10 SHAPE=RECT", L"CONFIG = 1 2 3; 4 5 6", L"SAVE CONFIGURATION \"c.tvz\"",
       L"ESTIMATE /  LOSS=GUTTMAN DIM=3 WEIGHT SPLIT=ROW"}},
     {"MdsLastConfigBeforeEstimate",
      [](FakeHost&) {
@@ -251,6 +257,10 @@ const ModelCase kModels[] = {
      L"ESTIMATE / CHISQUARE DF = 4 START"},
     {5, [](CSignalData& r) { r.PoissonMeanEdit.SetUserValue(2); }, false,
      L"ESTIMATE / POISSON MEAN = 2 START"},
+    // The default starting values write no START, whatever the model.
+    {4, [](CSignalData& r) { r.StartRadio = 0; }, false, L"ESTIMATE / CHISQUARE"},
+    {5, [](CSignalData& r) { r.StartRadio = 0; }, false, L"ESTIMATE / POISSON"},
+    {6, [](CSignalData& r) { r.StartRadio = 0; }, false, L"ESTIMATE / GAMMA"},
 };
 
 TEST(ScalingRecords, SignalModelOptions) {
@@ -273,11 +283,13 @@ TEST(ScalingRecords, MdsSquareNeverWritesRowsOrSplitByRow) {
     EXPECT_EQ(LinesOf(tab), (LineList{L"MDS", L"MODEL a b / SHAPE=SQUARE",
                                       L"ESTIMATE /  LOSS=KRUSKAL REGRESSION=MONOTONIC WEIGHT"}));
     EXPECT_EQ(host.assertions.size(), 1u);
-    // Unsplit, the weight needs rows above half the cases.
+    // Unsplit, the weight needs rows above half the cases: 10 rows are not above half of 20 or 21.
     m.SplitRadio = 0;
-    EXPECT_EQ(LinesOf(tab).back().find(L" WEIGHT"), std::wstring::npos);
-    host.data.cases = 19;
-    EXPECT_NE(LinesOf(tab).back().find(L" WEIGHT"), std::wstring::npos);
+    for (const auto& [cases, weighted] :
+         {std::pair(100, false), std::pair(21, false), std::pair(20, false), std::pair(19, true)}) {
+        host.data.cases = cases;
+        EXPECT_EQ(LinesOf(tab).back().find(L" WEIGHT") != std::wstring::npos, weighted) << cases;
+    }
 }
 
 TEST(ScalingRecords, MdsRowsAndShapeFromTheData) {
@@ -327,6 +339,47 @@ TEST(MdsTypedMatrix, RowsEndAtSemicolonsAndCarriageReturnLineFeeds) {
     EXPECT_TRUE(CMdsConfigDlg::IsMatrixCorrect(config.ConfigEdit, 2, 2));
     EXPECT_FALSE(CMdsConfigDlg::IsMatrixCorrect(config.ConfigEdit, 2, 3));
     EXPECT_FALSE(CMdsConfigDlg::IsMatrixCorrect(config.ConfigEdit, 3, 2));
+}
+
+// Only the rows the check counts reach the line: a row of another length, or anything that is no
+// number (a quote would open a clause), never does; a zero loses its sign.
+TEST(MdsTypedMatrix, TheConfigLineCarriesTheCountedRowsOnly) {
+    FakeHost host;
+    struct Row {
+        const wchar_t* typed;
+        const wchar_t* config;  // empty: no CONFIG line
+    };
+    const Row rows[] = {
+        {L"1 2;3 4;9", L"CONFIG = 1 2; 3 4"},
+        {L"1 2\r\n\"\r\n-0 -0.0\r\n", L"CONFIG = 1 2; 0 0.0"},
+        {L"\"", L""},
+        {L"1 2\"; 3 4", L"CONFIG = 3 4"},
+        {L"-0.5 -10", L"CONFIG = -0.5 -10"},
+    };
+    for (const Row& row : rows) {
+        CMdsTabData tab = Mds({L"a", L"b"});
+        tab.Page<CMdsConfigData>().ConfigRadio = 1;
+        tab.Page<CMdsConfigData>().ConfigEdit = row.typed;
+        LineList expected = {L"MDS", L"MODEL a b / SHAPE=SQUARE",
+                             L"ESTIMATE /  LOSS=KRUSKAL REGRESSION=MONOTONIC"};
+        if (*row.config)
+            expected.insert(expected.begin() + 2, row.config);
+        EXPECT_EQ(LinesOf(tab), expected) << CString(row.typed).ToUtf8();
+    }
+}
+
+// The check reads each character a bounded number of times: a text of 300,000 rows takes a fraction
+// of a second (a pass that copies the rest of the text for each row takes minutes).
+TEST(MdsTypedMatrix, TheCheckIsLinearInTheText) {
+    std::wstring text;
+    for (int i = 0; i < 300000; ++i)
+        text += L"1.5 -2\r\n";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(CMdsConfigDlg::IsMatrixCorrect(CString(text), 2, 300000));
+    CMdsConfigData config;
+    config.ConfigEdit = CString(std::move(text));
+    EXPECT_EQ(config.GetCountedRowsText(2).GetLength(), 300000 * 7 - 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace

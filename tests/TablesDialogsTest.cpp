@@ -102,6 +102,7 @@ TEST_F(TablesDialogs, OneWayLevelOutsideZeroAndOneIsRefusedUntilAnItemIsChosen) 
     auto* kept = new CXTab1WayTabData;
     kept->Page<CXTab1WayData>().PercentagesCheck = kept->Page<CXTab1WayData>().ConfIintervalCheck = 1;
     kept->Page<CXTab1WayData>().ConfidenceLevelCombo = L"1.5";
+    kept->Page<CXTab1WayData>().SelectedVariableList = Variables({L"Region"});
     host.StoreDialogRecord(1064, kept);
     Launch(1064, [&](CGUIBaseDlg& dlg) {
         CGUIBaseDlg& table = Page(dlg, 0);

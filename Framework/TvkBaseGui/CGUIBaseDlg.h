@@ -300,6 +300,9 @@ public:
     // names them.
     void DDX_ListCtrlArray(CDataExchange* pDX, UINT id, CVariableList& list, UINT message = 0,
                            int minimum = 1, int = 0);
+    // Storing: refuses a variable that is in two of `lists` (the enabled ones): one variable cannot take
+    // two roles (a response that is also its own stimulus). The message names the variable and the lists.
+    void DDV_DistinctVariables(CDataExchange* pDX, std::initializer_list<UINT> lists);
     // A warning about a value that is taken all the same: when storing, a non-zero `message` resource is
     // shown through the host's warning for the control (while it is enabled); the exchange goes on.
     void DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message);
@@ -322,6 +325,18 @@ public:
     template <class T>
     void CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum, EDlgValidation minMode,
                     EDlgValidation maxMode, int skip);
+    // A number typed as text (a combo's text, an edit kept as typed), judged as a range check judges a
+    // holder: storing refuses a text that is no number or a number outside the range, loading paints
+    // it. An empty text passes when `emptyAllowed`; nothing is judged while the control is disabled.
+    void CheckNumberText(CDataExchange* pDX, UINT id, const CString& text, double minimum, double maximum,
+                         EDlgValidation minMode, EDlgValidation maxMode, bool emptyAllowed = false);
+    // A number edit that may be left empty: the empty edit stands for `none` (a value outside the range
+    // that the record keeps for "no value" or "chosen by the kernel") and shows empty; any other text is
+    // exchanged and checked as DDX_Range does.
+    template <class T>
+    void DDX_OptionalRange(CDataExchange* pDX, UINT id, CGUIData<T>& holder, const CGUIData<T>& none,
+                           std::type_identity_t<T> minimum, std::type_identity_t<T> maximum,
+                           EDlgValidation minMode = eInclusive, EDlgValidation maxMode = eInclusive);
     // One number edit in one line: the holder is exchanged with the edit, then range-checked as the
     // holder forms above check it.
     template <class T>
@@ -349,6 +364,11 @@ public:
     static std::optional<double> ParseDouble(const CString& text);
     static std::optional<double> ParseDouble(const CString& text, wchar_t decimal);
     static std::optional<int> ParseInt(const CString& text, bool allowMinus = true);
+    // The whole range of an unsigned holder, [0, 4294967295]; no sign.
+    static std::optional<unsigned int> ParseUnsigned(const CString& text);
+    // Numbers typed as a list, separated by blanks, each as ParseDouble reads it; nullopt when a word is
+    // no number (an empty text is an empty list).
+    static std::optional<std::vector<double>> ParseNumberList(const CString& text);
 
     // ---- user actions, as the window would deliver them (used by drivers) ----------------------------
     // Each throws std::invalid_argument naming what is wrong (unknown control, wrong kind, bad index).

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <sstream>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "Platform/Windowing.h"
@@ -42,6 +44,50 @@ std::optional<int> CGUIBaseDlg::ParseInt(const CString& text, bool allowMinus) {
     if (ec != std::errc() || end != s.data() + s.size())
         return std::nullopt;
     return value;
+}
+
+std::optional<unsigned int> CGUIBaseDlg::ParseUnsigned(const CString& text) {
+    std::string s = CString(text).Trim().ToUtf8();
+    if (!s.empty() && s.front() == '+')
+        s.erase(0, 1);
+    unsigned int value = 0;
+    // from_chars takes no sign for an unsigned type: "-1" fails rather than wrapping round.
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<double>> CGUIBaseDlg::ParseNumberList(const CString& text) {
+    std::vector<double> values;
+    std::wistringstream in{std::wstring(text.str())};
+    for (std::wstring word; in >> word;) {
+        const auto value = ParseDouble(CString(word));
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+void CGUIBaseDlg::CheckNumberText(CDataExchange* pDX, UINT id, const CString& text, double minimum,
+                                  double maximum, EDlgValidation minMode, EDlgValidation maxMode,
+                                  bool emptyAllowed) {
+    if (!IsCtrlEnabled(id))
+        return;
+    if (emptyAllowed && CString(text).Trim().IsEmpty()) {
+        m_rangeRules.erase(id);
+        if (IsColoredValidation())
+            ChangeColor(id, kColorWhite);
+        return;
+    }
+    const auto value = ParseDouble(text);
+    if (value)
+        CheckRange(pDX, id, *value, minimum, maximum, minMode, maxMode, 0);
+    else if (pDX->m_bSaveAndValidate)
+        RefuseValue(pDX, id, L"Enter a number");
+    else if (IsColoredValidation())
+        ChangeColor(id, kColorInvalid);
 }
 
 void CGUIBaseDlg::DDX_Text(CDataExchange* pDX, UINT id, CString& text, int, int, int, int) {
@@ -177,6 +223,24 @@ void CGUIBaseDlg::DropVariablesTheDataLacksUnshown() {
     // The copies hold the record less the dropped variables until OK stores them (OKLike); Cancel
     // leaves the record as it was.
     m_bUnshownDrops = m_nDroppedEver != before;
+}
+
+void CGUIBaseDlg::DDV_DistinctVariables(CDataExchange* pDX, std::initializer_list<UINT> lists) {
+    if (!pDX->m_bSaveAndValidate)
+        return;
+    std::unordered_map<std::wstring_view, UINT> owner;
+    for (UINT id : lists) {
+        if (!IsCtrlEnabled(id))
+            continue;
+        for (const auto& v : ListCtrl(id).GetItems()) {
+            const auto [it, added] = owner.emplace(v.GetVariableName().str(), id);
+            if (added || it->second == id)
+                continue;
+            TKMessageBox(L"\"" + v.GetVariableName() + L"\" is in both \"" + GetCtrlWindowText(it->second) +
+                         L"\" and \"" + GetCtrlWindowText(id) + L"\": a variable can take only one role.");
+            pDX->Fail(id);
+        }
+    }
 }
 
 void CGUIBaseDlg::DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message) {

@@ -3,6 +3,8 @@
 // The exchange and range-check templates of CGUIBaseDlg, kept out of its declaration.
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
+#include <cmath>
+
 template <class T>
 void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, int) {
     CTKCtrl& edit = Ctrl(id);
@@ -18,10 +20,10 @@ void CGUIBaseDlg::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holder, i
         // An edit that refuses a minus sign refuses it in a decimal number too.
         if (!edit.m_bNoMinus || CString(edit.m_strText).Trim().Find(L'-') != 0)
             value = ParseDouble(edit.m_strText);
+    } else if constexpr (std::is_same_v<T, unsigned int>) {
+        value = ParseUnsigned(edit.m_strText);
     } else {
-        // An unsigned holder takes no minus sign, nor does an edit that refuses one.
-        if (const auto parsed = ParseInt(edit.m_strText, std::is_same_v<T, int> && !edit.m_bNoMinus))
-            value = static_cast<T>(*parsed);
+        value = ParseInt(edit.m_strText, !edit.m_bNoMinus);
     }
     if (value) {
         // Typed by the user: neither the default nor the value the holder was made with. A disabled
@@ -65,10 +67,15 @@ CString CGUIBaseDlg::TKMinMaxRangeMsg(T minimum, T maximum, EDlgValidation minMo
     return text;
 }
 
+// A subnormal number (below 2.2e-308 in size) counts as 0: it holds too few digits to compute with, so
+// it fails "> 0" and "(0, 1)" as 0 does, and passes where 0 passes.
 template <class T>
 bool CGUIBaseDlg::InRange(T value, T minimum, T maximum, EDlgValidation minMode, EDlgValidation maxMode) {
     if (minMode != eNoValidation && maxMode != eNoValidation && minimum > maximum)
         return false;
+    if constexpr (std::is_floating_point_v<T>)
+        if (std::fpclassify(value) == FP_SUBNORMAL)
+            value = 0;
     const bool low =
         (minMode == eInclusive && value < minimum) || (minMode == eExclusive && value <= minimum);
     const bool high =
@@ -112,4 +119,23 @@ void CGUIBaseDlg::DDV_MinMax(CDataExchange* pDX, UINT id, const CGUIData<T>& hol
                              EDlgValidation minMode, EDlgValidation maxMode) {
     const bool marked = (holder.GetSecond() == 1 || holder.GetSecond() == 2) && holder.IsDefault();
     CheckRange(pDX, id, holder.GetValue(), minimum, maximum, minMode, maxMode, marked ? 1 : 0);
+}
+
+template <class T>
+void CGUIBaseDlg::DDX_OptionalRange(CDataExchange* pDX, UINT id, CGUIData<T>& holder, const CGUIData<T>& none,
+                                    std::type_identity_t<T> minimum, std::type_identity_t<T> maximum,
+                                    EDlgValidation minMode, EDlgValidation maxMode) {
+    CTKCtrl& edit = Ctrl(id);
+    const bool empty = pDX->m_bSaveAndValidate ? CString(edit.m_strText).Trim().IsEmpty()
+                                               : holder.GetValue() == none.GetValue();
+    if (!empty) {
+        DDX_Range(pDX, id, holder, minimum, maximum, minMode, maxMode);
+        return;
+    }
+    if (pDX->m_bSaveAndValidate && !(holder == none))
+        pDX->Replace(holder, none);
+    m_rangeRules.erase(id);
+    ShowText(edit, CString());
+    if (IsColoredValidation())
+        ChangeColor(id, kColorWhite);
 }

@@ -3,6 +3,7 @@
 #include <locale>
 
 #include "HostApi/HostServices.h"
+#include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkUseRes/ResourceTables.h"
 
 CGUIBaseObj::CGUIBaseObj(const CGUIBaseObj& other)
@@ -97,6 +98,9 @@ CString Localize(std::wstring text) {
 }  // namespace
 
 CString CGUIBaseObj::NumberText(double value) {
+    // -0 means 0 to every reader; a line never carries the sign.
+    if (value == 0)
+        value = 0;
     std::wostringstream out;
     out.imbue(std::locale::classic());
     out << value;
@@ -109,6 +113,28 @@ CString CGUIBaseObj::NumberText(int value) {
 
 CString CGUIBaseObj::NumberText(unsigned int value) {
     return CString(std::to_wstring(value));
+}
+
+std::optional<CString> CGUIBaseObj::TypedNumbersText(const CString& typed) {
+    const wchar_t symbol = GetDecimalSymbol();
+    std::wstring out;
+    std::wistringstream in{std::wstring(typed.str())};
+    for (std::wstring word; in >> word;) {
+        // A stored text may come from a session under either symbol; a word holds at most one separator.
+        const bool comma = word.find(L',') != std::wstring::npos;
+        const auto value = CGUIBaseDlg::ParseDouble(CString(word), comma ? L',' : L'.');
+        if (!value)
+            return std::nullopt;
+        if (word.front() == L'+' || (*value == 0 && word.front() == L'-'))
+            word.erase(0, 1);
+        for (wchar_t& c : word)
+            if (c == L'.' || c == L',')
+                c = symbol;
+        if (!out.empty())
+            out += L' ';
+        out += word;
+    }
+    return CString(std::move(out));
 }
 
 void CGUIBaseObj::LoadFromArchive(CArchive& ar) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <sstream>
 #include <type_traits>
 
@@ -101,6 +102,10 @@ public:
     static CString NumberText(double value);
     static CString NumberText(int value);
     static CString NumberText(unsigned int value);
+    // Numbers the user typed as text (one, or a list separated by blanks), as a line carries them: each
+    // with the digits as typed, its decimal separator ("." or ",", whichever it was typed with) the
+    // host's symbol, no "+" and no "-" on a zero, one blank between. nullopt when a word is no number.
+    static std::optional<CString> TypedNumbersText(const CString& typed);
 
 private:
     UINT m_nDialogID = 0;
