@@ -2,6 +2,13 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define ACF_OPTIONS(LIST, OPTION)                   \
+    LIST(ListOfVariablesList)                       \
+    LIST(SelectedVariablesList)                     \
+    OPTION(CGUIData<int>, EditLagEdit, kMaximumLag) \
+    OPTION(CString, SaveFileEdit)                   \
+    OPTION(int, SaveFileCheck, 0)
+
 // Autocorrelation (variant 0), partial autocorrelation (2227) and time series plot (2300).
 class CAcfData : public CRecordOptions<CAcfData> {
 public:
@@ -9,25 +16,14 @@ public:
     static constexpr UINT kVariantTplot = 2300;
     static constexpr int kMaximumLag = 50;
 
-    static CGUIData<int> GetDefaultEditLagEdit() { return CGUIData<int>(kMaximumLag); }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
+    TVK_OPTIONS(ACF_OPTIONS)
+
     // min(cases - 1, 50).
     static int GetMaximumLagValue();
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariablesList, EditLagEdit, SaveFileEdit, SaveFileCheck);
-    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
-    CGUIData<int> EditLagEdit = GetDefaultEditLagEdit();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

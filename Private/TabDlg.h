@@ -58,7 +58,9 @@ template <class Tab, class... PageDlgs>
 class CTabDlg : public CTabDlgBase {
 public:
     CTabDlg() : m_pages(((void)sizeof(PageDlgs), static_cast<CGUIBaseDlg*>(this))...) {
-        std::apply([this](auto&... page) { (GetTabCtrl().AddPage(&page), ...); }, m_pages);
+        // A page does not run the command: the composite does.
+        std::apply([this](auto&... page) { ((GetTabCtrl().AddPage(&page), page.SetBaseRunFlag(0)), ...); },
+                   m_pages);
     }
 
     void SetData(CGUIBaseObj* record) override {

@@ -1,18 +1,18 @@
 #include "Private/AcfDlg.h"
 
 CAcfDlg::CAcfDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToFirstSource();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 BOOL CAcfDlg::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
-    Ctrl(IDC_LAG_EDIT).m_bNoMinus = true;
     // The dialog always starts from the data's maximum lag, whatever the record kept.
     m_Data.EditLagEdit = CGUIData<int>(CAcfData::GetMaximumLagValue());
     SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_Data.EditLagEdit.GetValue()));
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     if (GetRecord() && GetRecord()->GetDialogID() == CAcfData::kVariantTplot) {
         EnableCtrl(IDC_LAG_LABEL, 0, 1);
         EnableCtrl(IDC_LAG_EDIT, 0, 1);
@@ -25,10 +25,6 @@ BOOL CAcfDlg::OnInitDialog() {
 void CAcfDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Range(pDX, IDC_LAG_EDIT, m_Data.EditLagEdit, 1, CGUIBaseObj::GetRowCount() - 1);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariablesList);
 }
 
 // The lag's default is the data's maximum lag.
@@ -40,9 +36,4 @@ void CAcfDlg::KeepOnDefault(CAcfData& fresh) {
 void CAcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-}
-
-void CAcfDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

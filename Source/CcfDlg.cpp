@@ -4,7 +4,6 @@
 
 CTwoSeriesDlg::CTwoSeriesDlg(UINT templateId, CGUIBaseDlg* parent, const CListPair& pair)
     : CGUIBaseDlg(templateId, parent), m_seriesPair(pair) {
-    SetBaseRunFlag(1);
     AddListPair(pair);
 }
 

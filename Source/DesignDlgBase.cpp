@@ -11,7 +11,6 @@ CPowerDlgBase::CPowerDlgBase(UINT templateId, CGUIBaseDlg* parent, const CPowerE
       m_estimate(estimate),
       m_nAlternativeCombo(alternativeCombo),
       m_radioGroups(std::move(radioGroups)) {
-    SetBaseRunFlag(1);
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
     m_radioGroups.push_back(estimate.group);
 }

@@ -161,9 +161,7 @@ CString CDistribDlg::RangeText(int index, const Control& c) {
     return p ? p->RangeText() : CString(L"( -inf , +inf )");
 }
 
-CDistribDlg::CDistribDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
-}
+CDistribDlg::CDistribDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
 
 BOOL CDistribDlg::OnInitDialog() {
     // The combo's items first: the base shows the record's position among them.

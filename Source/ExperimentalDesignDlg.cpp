@@ -148,7 +148,6 @@ CString CExperimentalDesignDlg::ValidEditReplications(int position, int replicat
 }
 
 CExperimentalDesignDlg::CExperimentalDesignDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
 }
 

@@ -4,7 +4,6 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CFittingDlg::CFittingDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
     AddListPair({IDC_DISTRIBUTION_LIST, IDC_SELECTED_DISTRIBUTION_LIST, IDC_ADD_DISTRIBUTION,
                  IDC_REMOVE_DISTRIBUTION, kVariableTypeAny});

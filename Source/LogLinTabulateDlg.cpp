@@ -3,7 +3,6 @@
 #include "Source/TablesDlgCommon.h"
 
 CLogLinTabulateDlg::CLogLinTabulateDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_FACTORS_LIST, IDC_ADD_FACTOR, IDC_REMOVE_FACTOR, kVariableTypeAny});
     AddListPair({IDC_SOURCE_LIST, IDC_WEIGHT_LIST, IDC_ADD_WEIGHT, IDC_REMOVE_WEIGHT, kVariableTypeNumeric});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);

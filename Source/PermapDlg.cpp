@@ -5,7 +5,6 @@
 #include "Source/OpenDlgCommon.h"
 
 CPermapDlg::CPermapDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
 }

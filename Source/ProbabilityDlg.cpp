@@ -38,9 +38,7 @@ int WholeValue(double v) {
 
 }  // namespace
 
-CProbabilityDlg::CProbabilityDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
-}
+CProbabilityDlg::CProbabilityDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
 
 BOOL CProbabilityDlg::OnInitDialog() {
     FillRadioFromResource(CProbabilityData::kFunctionRadio);

@@ -5,7 +5,6 @@
 #include "TvkBaseGui/CGUIBaseDlgExchange.h"
 
 CRandSampDlg::CRandSampDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
 }
 

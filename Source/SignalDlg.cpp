@@ -20,7 +20,6 @@ constexpr HolderEdit kHolderEdits[] = {
 }  // namespace
 
 CSignalDlg::CSignalDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     AddListPair(
         {IDC_SOURCE_LIST, IDC_RESPONSE_LIST, IDC_ADD_RESPONSE, IDC_REMOVE_RESPONSE, kVariableTypeAny});
     AddListPair(

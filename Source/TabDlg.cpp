@@ -2,9 +2,7 @@
 
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-CTabDlgBase::CTabDlgBase() : CGUIBaseDlg(IDD) {
-    SetBaseRunFlag(1);
-}
+CTabDlgBase::CTabDlgBase() : CGUIBaseDlg(IDD) {}
 
 void CTabDlgBase::SetDlgCaptionID(UINT captionId) {
     CGUIBaseDlg::SetDlgCaptionID(captionId);

@@ -1,8 +1,6 @@
 #include "Private/TimeDlg.h"
 
-CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
-}
+CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
 
 UINT CTimeDlg::ValidatePeriod(int period) {
     return CTimeData::IsUsualPeriod(period) ? 0 : CTimeData::kUnusualPeriodMessage;

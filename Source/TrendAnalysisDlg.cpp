@@ -3,7 +3,6 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CTrendAnalysisDlg::CTrendAnalysisDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetBaseRunFlag(1);
     // The series pair first: double click and the list menu add to the series.
     AddListPair({IDC_SOURCE_LIST, IDC_SERIES_LIST, IDC_ADD_SERIES, IDC_REMOVE_SERIES, kVariableTypeAny});
     AddListPair({IDC_SOURCE_LIST, IDC_TIME_LIST, IDC_ADD_TIME, IDC_REMOVE_TIME, kVariableTypeAny});

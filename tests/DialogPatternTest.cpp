@@ -7,10 +7,14 @@
 
 namespace {
 
-// The autocorrelation template with an exchange whose range the test chooses.
+// The autocorrelation template, its lag edit taking a minus sign, with an exchange whose range the test
+// chooses.
 class RangeDlg : public CGUIBaseDlg {
 public:
-    RangeDlg() : CGUIBaseDlg(CAcfDlg::IDD) { CreateWindowFromTemplate(); }
+    RangeDlg() : CGUIBaseDlg(CAcfDlg::IDD) {
+        CreateWindowFromTemplate();
+        Ctrl(CAcfDlg::IDC_LAG_EDIT).m_bNoMinus = false;
+    }
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_STText(pDX, CAcfDlg::IDC_LAG_EDIT, holder);
         DDV_MinMaxDouble(pDX, CAcfDlg::IDC_LAG_EDIT, holder, minimum, maximum, minMode, maxMode);

@@ -79,7 +79,8 @@ void CGUIBaseDlg::CreateWindowFromTemplate() {
     }
     for (const auto& c : t->controls) {
         ControlKind kind;
-        if (!ParseControlKind(c.kind, kind)) {
+        bool noMinus = false;
+        if (!ParseControlKind(c.kind, kind, &noMinus)) {
             ReportAssertion(__LINE__);
             continue;
         }
@@ -87,7 +88,12 @@ void CGUIBaseDlg::CreateWindowFromTemplate() {
             m_controls[c.id] = std::make_unique<CGUIListCtrl>(c.id, c.text);
         else
             m_controls[c.id] = std::make_unique<CTKCtrl>(c.id, kind, c.text);
+        m_controls[c.id]->m_bNoMinus = noMinus;
     }
+    for (const auto& [combo, table] : m_comboTables)
+        FillComboFromResource(combo, table);
+    for (UINT group : m_radioTables)
+        FillRadioFromResource(group);
 }
 
 CTKCtrl& CGUIBaseDlg::AddRuntimeCtrl(UINT id, ControlKind kind, const CString& text) {
@@ -213,6 +219,9 @@ void CGUIBaseDlg::OnReset() {
     for (const auto& [id, ctrl] : m_controls)
         if (ctrl->IsEdit())
             ctrl->m_color = kColorWhite;
+    for (const auto& pair : m_listPairs)
+        if (pair.resetToFirstSource && pair.sourceVariables)
+            ResetListToFirstSource(pair.target, *pair.sourceVariables);
 }
 
 void CGUIBaseDlg::ResetListToFirstSource(UINT target, const CVariableList& source) {
@@ -247,6 +256,12 @@ void CGUIBaseDlg::OnCtrlClicked(UINT id) {
 void CGUIBaseDlg::SetSaveFilePair(UINT check, UINT edit) {
     m_nSaveCheck = check;
     m_nSaveEdit = edit;
+}
+
+void CGUIBaseDlg::SetSaveFilePair(UINT check, int& checkedCopy, UINT edit, CString& fileCopy) {
+    SetSaveFilePair(check, edit);
+    m_pSaveChecked = &checkedCopy;
+    m_pSaveFile = &fileCopy;
 }
 
 void CGUIBaseDlg::PutText(CTKCtrl& ctrl, const CString& text) {
@@ -350,6 +365,10 @@ void CGUIBaseDlg::ChangeColor(UINT id, COLORREF color) {
 }
 
 void CGUIBaseDlg::FillComboFromResource(UINT combo, UINT comboResource) {
+    if (!m_bWindow) {
+        m_comboTables.emplace_back(combo, comboResource);
+        return;
+    }
     CTKCtrl& c = Ctrl(combo);
     c.m_comboItems.clear();
     for (int i = 0; i < CComboUtil::GetComboCount(comboResource); ++i)
@@ -357,6 +376,10 @@ void CGUIBaseDlg::FillComboFromResource(UINT combo, UINT comboResource) {
 }
 
 void CGUIBaseDlg::FillRadioFromResource(UINT radioGroup) {
+    if (!m_bWindow) {
+        m_radioTables.push_back(radioGroup);
+        return;
+    }
     // A button shows the item's words for a person where the table gives them, else its text.
     if (const std::vector<RadioItem>* items = ResourceTables::Get().FindRadio(radioGroup))
         for (const RadioItem& item : *items)

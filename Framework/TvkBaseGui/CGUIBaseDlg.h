@@ -83,13 +83,45 @@ TVK_API void InstallDialogDriver(IDialogDriver* driver);
 TVK_API IDialogDriver* GetDialogDriver();
 
 // A pair of lists between which the user moves variables: a source list (the data's variables) and a
-// target list (the procedure's), with the buttons that move and the types the target takes.
+// target list (the procedure's), with the buttons that move and the types the target takes. Declared
+// once in a dialog's constructor, it wires itself: the buttons follow the lists, and what its setters
+// add the base does too.
 struct TVK_API CListPair {
     UINT source;
     UINT target;
     UINT addButton;
     UINT removeButton;
     int typeFilter;  // kVariableTypeAny, kVariableTypeNumeric or kVariableTypeString
+
+    // The base exchanges both lists with these copies (a source list once, before its first target).
+    CListPair& Lists(CVariableList& sourceCopy, CVariableList& targetCopy) {
+        sourceVariables = &sourceCopy;
+        targetVariables = &targetCopy;
+        return *this;
+    }
+    // Storing refuses a target of fewer than `count` variables, showing the `message` resource.
+    CListPair& AtLeast(int count, UINT message) {
+        minimum = count;
+        tooFewMessage = message;
+        return *this;
+    }
+    // The source list's context menu adds to the target; its item reads as the text of `label`.
+    CListPair& Menu(UINT label) {
+        menuLabel = label;
+        return *this;
+    }
+    // Reset leaves the first source variable alone in the target (nothing when there is none).
+    CListPair& ResetToFirstSource() {
+        resetToFirstSource = true;
+        return *this;
+    }
+
+    CVariableList* sourceVariables = nullptr;
+    CVariableList* targetVariables = nullptr;
+    int minimum = 1;
+    UINT tooFewMessage = 0;
+    UINT menuLabel = 0;
+    bool resetToFirstSource = false;
 };
 
 // Base of every procedure dialog: a headless model of a dialog built from its template.
@@ -124,14 +156,17 @@ public:
     // assertion and has no controls.
     void CreateWindowFromTemplate();
     bool HasWindow() const { return m_bWindow; }
-    // Set for a dialog launched straight from a menu; tab pages leave it clear.
+    // Set unless the dialog is a tab page (its composite clears it): OK then runs the command.
     int GetBaseRunFlag() const { return m_nBaseRunFlag; }
     void SetBaseRunFlag(int flag) { m_nBaseRunFlag = flag; }
     int GetResult() const { return m_nResult; }
 
     // ---- the procedure's part ---------------------------------------------------------------------
     virtual BOOL OnInitDialog();
-    virtual void DoDataExchange(CDataExchange* pDX) {}
+    // The base part exchanges what the constructor declared: each list pair's lists, then the save-file
+    // pair. A dialog calls it first, or last where a list that refuses too few variables must be judged
+    // after the other controls.
+    virtual void DoDataExchange(CDataExchange* pDX);
     virtual int GetAll() { return 1; }
     virtual int SetAll() { return 1; }
     virtual int GetAllDefault() { return 1; }
@@ -166,7 +201,8 @@ public:
     virtual void OnListSelChanged(UINT id) { UpdateDependentWindows(); }
 
     // ---- lists --------------------------------------------------------------------------------------
-    void AddListPair(const CListPair& pair) { m_listPairs.push_back(pair); }
+    // The pair, for its setters in the same statement (a later pair may move it).
+    CListPair& AddListPair(const CListPair& pair) { return m_listPairs.emplace_back(pair); }
     const std::vector<CListPair>& GetListPairs() const { return m_listPairs; }
     // True when a move from `source` to `target` is possible now. `button` is the button asking, or
     // -1; a list in state 1 or 2 moves nothing.
@@ -191,7 +227,8 @@ public:
     virtual bool MouseMoveListCtrlHelper(UINT from, UINT over);
     virtual void LButtonUpListCtrlHelper(UINT from, UINT over);
     void OnBegindrag(UINT list);
-    // The context menu of a source list: the text of a label and command 33001.
+    // The context menu of a source list: the text of a label and command 33001, adding to the target of
+    // the list's first pair (as CListPair::Menu).
     void CreateListCtrlMenu(UINT list, UINT labelControl);
     CString GetListMenuText(UINT list) const;
     // A further item of a source list's context menu: `command` moves the selection into `target`, as
@@ -199,8 +236,8 @@ public:
     void AddListMenuItem(UINT list, UINT command, UINT target) { m_listMenuItems[{list, command}] = target; }
     // Width of the widest variable name, in characters (the header size of every list).
     static int CalculateHeaderSize(const CVariableList& variables);
-    // The reset most procedures share: `target` holds only the first of `source` (nothing when `source`
-    // is empty), with its options reset.
+    // The reset most procedures share (CListPair::ResetToFirstSource): `target` holds only the first of
+    // `source` (nothing when `source` is empty), with its options reset.
     void ResetListToFirstSource(UINT target, const CVariableList& source);
     // Whether a selected item of the list is a string variable.
     bool IsStringVariablePresent(UINT list) const;
@@ -230,8 +267,12 @@ public:
     // Whether this dialog colours its edits and reports range failures in the status bar.
     virtual BOOL IsColoredValidation() const { return 1; }
     UINT GetFocusCtrl() const { return m_nFocusCtrl; }
-    // The save-file pair: the edit follows the check, its tool tip the file name.
+    // The save-file pair: the edit follows the check, its tool tip the file name; with the copies given,
+    // the base exchanges both.
     void SetSaveFilePair(UINT check, UINT edit);
+    void SetSaveFilePair(UINT check, int& checkedCopy, UINT edit, CString& fileCopy);
+    // The items of a combo box, the texts of a radio group's buttons, from their tables: now, or when the
+    // controls are made if they are not yet (so a constructor may ask).
     void FillComboFromResource(UINT combo, UINT comboResource);
     void FillRadioFromResource(UINT radioGroup);
 
@@ -363,6 +404,8 @@ protected:
     const CListPair* FindPairBySource(UINT source) const;
     const CListPair* FindPairByTarget(UINT target) const;
     const CListPair* FindPair(UINT source, UINT target) const;
+    // The label naming the source list's context-menu item, or 0 for a list without the menu.
+    UINT ListMenuLabel(UINT list) const;
     void UpdateListButtons();
 
 private:
@@ -390,16 +433,19 @@ private:
     UINT m_nCaptionID = 0;
     CString m_strMenuCaption;
     CString m_strTemplateCaption;
-    int m_nBaseRunFlag = 0;
+    int m_nBaseRunFlag = 1;
     int m_nResult = 0;
     bool m_bEnded = false;
     bool m_bWindow = false;
     UINT m_nFocusCtrl = 0;
     UINT m_nSaveCheck = 0;
     UINT m_nSaveEdit = 0;
+    int* m_pSaveChecked = nullptr;
+    CString* m_pSaveFile = nullptr;
     std::map<UINT, std::unique_ptr<CTKCtrl>> m_controls;
     std::vector<CListPair> m_listPairs;
-    std::map<UINT, UINT> m_listMenuLabels;
+    std::vector<std::pair<UINT, UINT>> m_comboTables;  // (combo, table) filled when the controls are made
+    std::vector<UINT> m_radioTables;
     std::map<std::pair<UINT, UINT>, UINT> m_listMenuItems;  // (list, command) -> target list
     std::set<UINT> m_radioGroups;                           // the radio tables exchanged by this dialog
     std::map<UINT, RangeRule> m_rangeRules;

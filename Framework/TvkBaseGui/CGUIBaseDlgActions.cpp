@@ -185,7 +185,7 @@ void CGUIBaseDlg::UserDrag(UINT from, const std::vector<CString>& names, UINT to
 
 void CGUIBaseDlg::UserContext(UINT list, UINT command) {
     ListCtrl(list);
-    if (command == ID_LIST_ADD_TARGET && m_listMenuLabels.count(list)) {
+    if (command == ID_LIST_ADD_TARGET && ListMenuLabel(list)) {
         OnAddTarget(list);
         return;
     }

@@ -155,12 +155,41 @@ void CGUIBaseDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
 }
 
 void CGUIBaseDlg::CreateListCtrlMenu(UINT list, UINT labelControl) {
-    m_listMenuLabels[list] = labelControl;
+    for (auto& pair : m_listPairs)
+        if (pair.source == list) {
+            pair.menuLabel = labelControl;
+            return;
+        }
+    ReportAssertion(__LINE__);
+}
+
+UINT CGUIBaseDlg::ListMenuLabel(UINT list) const {
+    for (const auto& pair : m_listPairs)
+        if (pair.source == list && pair.menuLabel)
+            return pair.menuLabel;
+    return 0;
 }
 
 CString CGUIBaseDlg::GetListMenuText(UINT list) const {
-    auto it = m_listMenuLabels.find(list);
-    return it == m_listMenuLabels.end() ? CString() : GetCtrlWindowText(it->second);
+    const UINT label = ListMenuLabel(list);
+    return label ? GetCtrlWindowText(label) : CString();
+}
+
+void CGUIBaseDlg::DoDataExchange(CDataExchange* pDX) {
+    std::vector<UINT> exchanged;
+    for (const auto& pair : m_listPairs) {
+        if (!pair.targetVariables)
+            continue;
+        if (std::find(exchanged.begin(), exchanged.end(), pair.source) == exchanged.end()) {
+            exchanged.push_back(pair.source);
+            DDX_ListCtrlArray(pDX, pair.source, *pair.sourceVariables);
+        }
+        DDX_ListCtrlArray(pDX, pair.target, *pair.targetVariables, pair.tooFewMessage, pair.minimum);
+    }
+    if (m_pSaveFile) {
+        DDX_SaveFile(pDX, m_nSaveEdit, *m_pSaveFile);
+        DDX_Check(pDX, m_nSaveCheck, *m_pSaveChecked);
+    }
 }
 
 bool CGUIBaseDlg::IsStringVariablePresent(UINT list) const {

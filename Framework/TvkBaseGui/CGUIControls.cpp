@@ -8,6 +8,7 @@ namespace {
 struct KindName {
     ControlKind kind;
     const char* name;
+    bool noMinus = false;
 };
 
 constexpr KindName kKindNames[] = {
@@ -22,6 +23,8 @@ constexpr KindName kKindNames[] = {
     {ControlKind::Button, "button"},
     {ControlKind::Static, "static"},
     {ControlKind::Tab, "tab"},
+    {ControlKind::IntEdit, "uintedit", true},
+    {ControlKind::DoubleEdit, "udoubleedit", true},
 };
 
 }  // namespace
@@ -33,10 +36,12 @@ const char* ControlKindName(ControlKind kind) {
     return "?";
 }
 
-bool ParseControlKind(const std::string& name, ControlKind& kind) {
+bool ParseControlKind(const std::string& name, ControlKind& kind, bool* noMinus) {
     for (const auto& k : kKindNames)
         if (name == k.name) {
             kind = k.kind;
+            if (noMinus)
+                *noMinus = k.noMinus;
             return true;
         }
     return false;

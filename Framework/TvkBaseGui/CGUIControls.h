@@ -24,8 +24,9 @@ enum class ControlKind {
 };
 
 TVK_API const char* ControlKindName(ControlKind kind);
-// The kind named in a template; false for an unknown name.
-TVK_API bool ParseControlKind(const std::string& name, ControlKind& kind);
+// The kind named in a template, and whether that name makes a number edit refuse a minus sign; false
+// for an unknown name.
+TVK_API bool ParseControlKind(const std::string& name, ControlKind& kind, bool* noMinus = nullptr);
 
 inline constexpr COLORREF kColorWhite = 0xFFFFFF;
 // A pink: red 255, green 128, blue 192 (COLORREF is 0x00BBGGRR).

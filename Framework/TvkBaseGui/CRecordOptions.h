@@ -15,9 +15,45 @@ struct OptionValueTypes<std::tuple<T...>> {
     using type = std::tuple<std::remove_cvref_t<T>...>;
 };
 
+// The options of TVK_OPTIONS, tied in declared order; the first argument only starts the list.
+struct OptionListStart {};
+template <class... Option>
+std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
+    return std::tie(option...);
+}
+
 }  // namespace detail
 
-// A record whose options are listed once, in declared order, by its own
+// Each option in one line, in declared order: a record's header lists them as
+//
+//     #define ACF_OPTIONS(LIST, OPTION)
+//         LIST(ListOfVariablesList)
+//         OPTION(CGUIData<int>, EditLagEdit, kMaximumLag)
+//         OPTION(CString, SaveFileEdit)
+//
+// (a backslash ending each line but the last), and `TVK_OPTIONS(ACF_OPTIONS)` in the class declares, per option, the static GetDefault<Name>() (the
+// type made from the arguments after the name; a value-initialised one without them) and the member
+// initialised from it; per list, an empty variable list; and Options(), the tie of them all in declared
+// order. A default computed from the data is an expression calling a hand-written function. Options that
+// several records share are a group macro of the same two parameters used inside each list.
+#define TVK_OPTIONS(OPTIONS)                                                            \
+    OPTIONS(TVK_OPTIONS_IGNORE, TVK_OPTIONS_DEFAULT)                                    \
+    OPTIONS(TVK_OPTIONS_LIST_MEMBER, TVK_OPTIONS_MEMBER)                                \
+    auto Options() {                                                                    \
+        return detail::TieOptions(                                                      \
+            detail::OptionListStart {} OPTIONS(TVK_OPTIONS_TIE_LIST, TVK_OPTIONS_TIE)); \
+    }
+#define TVK_OPTIONS_IGNORE(...)
+#define TVK_OPTIONS_DEFAULT(Type, Name, ...) \
+    static Type GetDefault##Name() {         \
+        return Type(__VA_ARGS__);            \
+    }
+#define TVK_OPTIONS_LIST_MEMBER(Name) CVariableList Name;
+#define TVK_OPTIONS_MEMBER(Type, Name, ...) Type Name = GetDefault##Name();
+#define TVK_OPTIONS_TIE_LIST(Name) , Name
+#define TVK_OPTIONS_TIE(Type, Name, ...) , Name
+
+// A record whose options are listed once, in declared order, by TVK_OPTIONS or by its own
 //
 //     auto Options() { return std::tie(ListOfVariablesList, SelectedVariablesList, EditLagEdit, ...); }
 //
