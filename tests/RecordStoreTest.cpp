@@ -132,8 +132,7 @@ TEST_P(EveryDialog, ALineOrParagraphBreakInAnyTextIsRefusedNamingTheRecord) {
             host.OpenRecords(RecordStore::Encode({{GetParam(), forged}}));
             ADD_FAILURE() << "opened with a break in " << field.text.ToUtf8();
         } catch (const HostError& e) {
-            EXPECT_EQ(
-                std::string(e.what()).rfind("record for command " + std::to_string(GetParam()) + ": ", 0), 0u)
+            EXPECT_EQ(std::string(e.what()).rfind("record for command " + std::to_string(GetParam()), 0), 0u)
                 << e.what();
         }
         ASSERT_EQ(host.SaveRecords(), kept);
