@@ -109,8 +109,9 @@ VariableList::VariableList(DialogWindow& window, CGUIBaseDlg& owner, UINT id)
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QListWidget::itemSelectionChanged, this,
-            [this] { m_window.Act([this] { m_window.Session().Select(m_owner, m_id, SelectedNames(*this)); }); });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        m_window.Act([this] { m_window.Session().Select(m_owner, m_id, SelectedNames(*this)); });
+    });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const CString name = FromQString(item->text());
         m_window.Act([this, name] { m_window.Session().DblClick(m_owner, m_id, name); });

@@ -31,11 +31,12 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 //         OPTION(CGUIData<int>, EditLagEdit, kMaximumLag)
 //         OPTION(CString, SaveFileEdit)
 //
-// (a backslash ending each line but the last), and `TVK_OPTIONS(ACF_OPTIONS)` in the class declares, per option, the static GetDefault<Name>() (the
-// type made from the arguments after the name; a value-initialised one without them) and the member
-// initialised from it; per list, an empty variable list; and Options(), the tie of them all in declared
-// order. A default computed from the data is an expression calling a hand-written function. Options that
-// several records share are a group macro of the same two parameters used inside each list.
+// (a backslash ending each line but the last), and `TVK_OPTIONS(ACF_OPTIONS)` in the class declares, per
+// option, the static GetDefault<Name>() (the type made from the arguments after the name; a value-initialised
+// one without them) and the member initialised from it; per list, an empty variable list; and Options(), the
+// tie of them all in declared order. A default computed from the data is an expression calling a hand-written
+// function. Options that several records share are a group macro of the same two parameters used inside each
+// list.
 #define TVK_OPTIONS(OPTIONS)                                                            \
     OPTIONS(TVK_OPTIONS_IGNORE, TVK_OPTIONS_DEFAULT)                                    \
     OPTIONS(TVK_OPTIONS_LIST_MEMBER, TVK_OPTIONS_MEMBER)                                \
