@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Source/ScalingCommon.h"
+#include "TvkDlgBase/DistribFacts.h"
 #include "TvkUseRes/ResourceTables.h"
 
 CMdsDlg::CMdsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -121,7 +122,17 @@ BOOL CMdsConfigDlg::OnInitDialog() {
 void CMdsConfigDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Radio(pDX, CMdsConfigData::kSourceGroup, m_Data.ConfigRadio);
-    DDX_Text(pDX, IDC_MATRIX_EDIT, m_Data.ConfigEdit);
+    if (GetDecimalSymbol() != L',') {
+        DDX_Text(pDX, IDC_MATRIX_EDIT, m_Data.ConfigEdit);
+    } else if (pDX->m_bSaveAndValidate) {
+        // Typed with decimal commas, kept with points: the rows then read the same under either symbol.
+        // A text left as shown keeps its bytes.
+        const CString typed = GetCtrlWindowText(IDC_MATRIX_EDIT);
+        if (typed != ShownNumberText(m_Data.ConfigEdit, L','))
+            pDX->Replace(m_Data.ConfigEdit, StoredNumberText(typed, L','));
+    } else {
+        ShowText(Ctrl(IDC_MATRIX_EDIT), ShownNumberText(m_Data.ConfigEdit, L','));
+    }
     if (pDX->m_bSaveAndValidate && IsCtrlEnabled(IDC_MATRIX_EDIT) && !IsCommandsEditParseCorrect()) {
         TKMessageBox(GetString(kMatrixMessage));
         pDX->Fail(IDC_MATRIX_EDIT);

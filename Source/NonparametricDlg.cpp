@@ -48,6 +48,7 @@ void CKwDlg::DoDataExchange(CDataExchange* pDX) {
         DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, 0, 1);
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1);
     DDX_ListCtrlArray(pDX, IDC_GROUP_LIST, m_Data.GroupVariablesList, 0, 1);
+    DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST});
     ExchangeSaveStatistic(*this, pDX, IDC_SAVE_CHECK, IDC_SAVE_FILE, m_Data.SaveStatisticCheck,
                           m_Data.SaveStatisticEdit);
 }
@@ -111,6 +112,7 @@ void CQuadeDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, 0, 1);
     DDX_ListCtrlArray(pDX, IDC_GROUP_LIST, m_Data.GroupVariableList, 0, 1);
     DDX_ListCtrlArray(pDX, IDC_BLOCK_LIST, m_Data.BlockVariableList, 0, 1);
+    DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST, IDC_BLOCK_LIST});
     // Friedman has no pairwise comparisons: the stored choice is kept for Quade.
     if (GetDlgCaptionID() != CQuadeData::kFriedman)
         DDX_Check(pDX, IDC_PAIRWISE_CHECK, m_Data.PairwiseComparisonsCheck);

@@ -37,7 +37,8 @@ CString CRandSampData::ParameterText() const {
         } else {
             CGUIData<double> real(0.0);
             GetRowColData(row, CDistribManager::kValueColumn, real);
-            value = NumberText(real.GetValue());
+            // A decimal point whatever the host's symbol: a comma separates the parameters.
+            value = PointNumberText(real.GetValue());
         }
         text += (row > 1 ? L", " : L"") + value;
     }

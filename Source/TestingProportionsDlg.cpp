@@ -90,6 +90,7 @@ void CTestingOneProportionDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_TRIALS_LIST, m_Data.TrialsList);
     DDX_ListCtrlArray(pDX, IDC_SUCCESSES_LIST, m_Data.SuccessesList);
+    DDV_DistinctVariables(pDX, {IDC_TRIALS_LIST, IDC_SUCCESSES_LIST});
 }
 
 void CTestingOneProportionDlg::AddToolTips() {
@@ -159,6 +160,9 @@ void CTestingTwoProportionDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SUCCESSES_ONE_LIST, m_Data.SuccessesOneList);
     DDX_ListCtrlArray(pDX, IDC_TRIALS_TWO_LIST, m_Data.TrialsTwoList);
     DDX_ListCtrlArray(pDX, IDC_SUCCESSES_TWO_LIST, m_Data.SuccessesTwoList);
+    // Both samples may share one trials variable, not a sample its trials and its successes.
+    DDV_DistinctVariables(pDX, {IDC_TRIALS_ONE_LIST, IDC_SUCCESSES_ONE_LIST});
+    DDV_DistinctVariables(pDX, {IDC_TRIALS_TWO_LIST, IDC_SUCCESSES_TWO_LIST});
 }
 
 void CTestingTwoProportionDlg::AddToolTips() {

@@ -39,6 +39,7 @@ void CTrendAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SERIES_LIST, m_Data.SeriesVariableList);
     DDX_ListCtrlArray(pDX, IDC_TIME_LIST, m_Data.TimeVariableList);
     DDX_ListCtrlArray(pDX, IDC_SEASON_LIST, m_Data.SeasonVariableList);
+    DDV_DistinctVariables(pDX, {IDC_SERIES_LIST, IDC_TIME_LIST, IDC_SEASON_LIST});
 }
 
 void CTrendAnalysisDlg::AddToolTips() {

@@ -24,6 +24,7 @@ void CXtabMultiwayStandDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList);
     DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList);
     DDX_ListCtrlArray(pDX, IDC_STRATA_LIST, m_Data.StrataVariableList);
+    DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST, IDC_STRATA_LIST});
     DDX_Range(pDX, IDC_THRESHOLD_EDIT, m_Data.ThresholdEdit, 0.0, std::numeric_limits<double>::max(),
               eExclusive, eInclusive);
     DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveEdit);

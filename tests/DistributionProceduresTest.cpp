@@ -458,13 +458,20 @@ TEST_F(SamplingDialogs, MultivariateTakesItsListsAndRefusesAShortOne) {
 }
 
 // Under a comma decimal symbol "0,2 0,3 0,5" is three numbers, and stays three under a point; every
-// digit typed reaches the line (a covariance of six digits would be singular).
+// digit typed reaches the line (a covariance of six digits would be singular). The line writes a decimal
+// point under either symbol: its commas separate the parameters.
 TEST_F(SamplingDialogs, TypedListsKeepTheirNumbersAcrossDecimalSymbols) {
     host.decimal = L',';
     EXPECT_TRUE(Launch(1034, [&](CGUIBaseDlg& dlg) {
         ChooseDistribution(dlg, L"Multinomial").UserTypeText(Edit(3), L"0,2 0,3 0,5");
         return IDOK;
     }));
+    EXPECT_EQ(KeptLines(1034).back(), L"MULTIVARIATE multinomRN(1, 3, [0.2, 0.3, 0.5]) / NSAMP = 1 SIZE = 1");
+    EXPECT_TRUE(Launch(1035, [&](CGUIBaseDlg& dlg) {
+        ChooseDistribution(dlg, L"Normal").UserTypeText(Edit(1), L"1,5");
+        return IDOK;
+    }));
+    EXPECT_EQ(KeptLines(1035).back(), L"UNIVARIATE normRN(1.5, 1) /SIZE = 1 NSAMP = 1");
     host.decimal = L'.';
     EXPECT_TRUE(Launch(1034, [&](CGUIBaseDlg& dlg) {
         EXPECT_EQ(dlg.GetCtrlWindowText(Edit(3)), L"0.2 0.3 0.5");

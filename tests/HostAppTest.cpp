@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -331,6 +332,19 @@ TEST_F(HostAppTest, AFaultInsideADialogIsReportedAndTheRunGoesOn) {
     EXPECT_NE(std::string::npos, m_out.str().find("assert: HostApp.cpp:")) << m_out.str();
     Open(1039, "7");
     EXPECT_EQ("SERIES|ACF V1 / LAG = 7|", Lines(m_host, 1039));
+
+    // A record that fails when asked for its lines or its archive, asked from a script.
+    struct Faulty : CGUIBaseObj {
+        void GetCommandInfoList(CCmdList&) const override { throw std::out_of_range("lines"); }
+        void Serialize(CArchive&) override { throw std::out_of_range("archive"); }
+    };
+    m_host.StoreDialogRecord(1039, new Faulty);
+    std::istringstream in("lines 1039\ndump 1039\nupdate 1039\n");
+    std::ostringstream err;
+    m_out.str("");
+    EXPECT_EQ(0, ScriptRunner(m_host, in, err, {"t.tvs", {}, false, nullptr, {}}).RunScript()) << err.str();
+    EXPECT_EQ(std::regex_replace(m_out.str(), std::regex(":[0-9]+"), ":N"),
+              "assert: HostApp.cpp:N\nassert: HostApp.cpp:N\n1039 enabled=1 checked=0\n");
 }
 
 TEST_F(HostAppTest, AFailedSaveLeavesThePreviousStoreWhole) {

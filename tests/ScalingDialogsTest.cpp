@@ -72,6 +72,30 @@ TEST_F(ScalingDialogs, ScalingRefusesOneVariableTooManyDimensionsAndAWrongMatrix
                                          L"ESTIMATE /  LOSS=GUTTMAN"}));
 }
 
+// Typed under a decimal comma, the configuration means the same to a session under a point.
+TEST_F(ScalingDialogs, ConfigurationTypedWithDecimalCommasReadsTheSameUnderAPoint) {
+    host.decimal = L',';
+    const auto typed = [this](const wchar_t* text) {
+        return Open<CScaleMsg>(1012, [&](CGUIBaseDlg& dlg) {
+            Add(dlg.GetActiveControlsDialog(), CMdsDlg::IDC_SOURCE_LIST, {L"a", L"b"}, CMdsDlg::IDC_ADD);
+            dlg.UserShowPage(1);
+            dlg.GetActiveControlsDialog().UserRadio(CMdsConfigData::kSourceTyped);
+            dlg.GetActiveControlsDialog().UserTypeText(CMdsConfigDlg::IDC_MATRIX_EDIT, text);
+            return IDOK;
+        });
+    };
+    EXPECT_TRUE(typed(L"1,5 2;3 4,25"));
+    EXPECT_EQ(LinesOf(*host.records.at(1012))[2], L"CONFIG = 1.5 2; 3 4.25");
+    host.decimal = L'.';
+    EXPECT_TRUE(Open<CScaleMsg>(1012, [](CGUIBaseDlg& dlg) {
+        dlg.UserShowPage(1);
+        EXPECT_EQ(dlg.GetActiveControlsDialog().GetCtrlWindowText(CMdsConfigDlg::IDC_MATRIX_EDIT),
+                  L"1.5 2; 3 4.25");
+        return IDOK;
+    }));
+    EXPECT_EQ(LinesOf(*host.records.at(1012))[2], L"CONFIG = 1.5 2; 3 4.25");
+}
+
 TEST_F(ScalingDialogs, SignalEnablesTheStoredModelsOptions) {
     using Dlg = CSignalDlg;
     auto* stored = new CSignalData;

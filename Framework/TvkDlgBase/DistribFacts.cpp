@@ -601,8 +601,12 @@ CString MatrixCommandText(const CString& stored, bool isFile) {
     CString joined;
     for (std::size_t r = 0; r < rows->size(); ++r) {
         joined += r ? L"; " : L"";
-        for (std::size_t i = 0; i < (*rows)[r].size(); ++i)
-            joined += (i ? L", " : L"") + CGUIBaseDlg::ExactNumberText((*rows)[r][i]);
+        for (std::size_t i = 0; i < (*rows)[r].size(); ++i) {
+            // A decimal point whatever the host's symbol: the line's commas separate the numbers.
+            CString number = CGUIBaseDlg::ExactNumberText((*rows)[r][i]);
+            number.Replace(L",", L".");
+            joined += (i ? L", " : L"") + number;
+        }
     }
     return L"[" + joined + L"]";
 }
