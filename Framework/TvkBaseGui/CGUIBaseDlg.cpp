@@ -277,7 +277,8 @@ void CGUIBaseDlg::ShowText(CTKCtrl& ctrl, const CString& text) {
         return;
     const RangeRule& r = rule->second;
     const std::optional<double> value = ParseDouble(text);
-    const bool valid = value && InRange(*value, r.minimum, r.maximum, r.minMode, r.maxMode);
+    const bool valid =
+        !ctrl.m_bEnabled || (value && InRange(*value, r.minimum, r.maximum, r.minMode, r.maxMode));
     ctrl.m_color = valid ? kColorWhite : kColorInvalid;
 }
 
@@ -310,8 +311,12 @@ std::vector<UINT> CGUIBaseDlg::GetCtrlIDs() const {
 }
 
 void CGUIBaseDlg::EnableCtrl(UINT id, BOOL enable, int) {
-    if (CTKCtrl* c = FindCtrl(id))
+    if (CTKCtrl* c = FindCtrl(id)) {
         c->m_bEnabled = enable != 0;
+        // No range check reaches a disabled edit, so it carries no mark of one.
+        if (!c->m_bEnabled && c->IsEdit())
+            c->m_color = kColorWhite;
+    }
 }
 
 void CGUIBaseDlg::ShowCtrlWindow(UINT id, BOOL show) {

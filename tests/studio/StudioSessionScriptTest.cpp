@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <algorithm>
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Host/HostHelp.h"
 #include "Host/HostScript.h"
 #include "Studio/HelpWindow.h"
 #include "Studio/MainWindow.h"
@@ -143,6 +147,47 @@ TEST(Help, F1OpensTheDialogsHelpOnce) {
         EXPECT_TRUE(text.contains("text 1002 12\n")) << text.toStdString();
         PlayOnWidgets(window, "cancel");
     });
+}
+
+// Help > Procedures lists every procedure that has help, opens at the dialog chosen last, and its
+// filter keeps the titles holding every word typed.
+TEST(Help, ProceduresFromTheMenu) {
+    StudioSession session;
+    session.Host().LoadModule();
+    MainWindow window(session);
+    window.LoadData(QString::fromStdString(ExampleData()));
+    RunInWindow(
+        session, [&] { window.Choose(1039); }, [](DialogWindow& dlg) { PlayOnWidgets(dlg, "cancel"); });
+    QAction* procedures = nullptr;
+    for (QAction* top : window.menuBar()->actions())
+        if (top->text() == "&Help" && top->menu())
+            procedures = top->menu()->actions().value(0);
+    ASSERT_NE(procedures, nullptr);
+    procedures->trigger();
+    auto* help = dynamic_cast<HelpIndexWindow*>(window.findChild<QDialog*>("help index"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->Shown(), 1039u);
+    EXPECT_TRUE(help->Browser()->toPlainText().startsWith("Time Series: Correlation Plots: Autocorrelation"));
+    const auto withHelp = std::count_if(ModuleMenuItems().begin(), ModuleMenuItems().end(),
+                                        [](const HostMenuItem& item) { return FindHelpFile(item.command); });
+    EXPECT_EQ(help->List()->count(), withHelp);
+
+    QTest::keyClicks(help->Filter(), "POWER two");
+    int shown = 0;
+    for (int i = 0; i < help->List()->count(); ++i) {
+        const QListWidgetItem* item = help->List()->item(i);
+        const bool match = item->text().contains("power", Qt::CaseInsensitive) &&
+                           item->text().contains("two", Qt::CaseInsensitive);
+        EXPECT_EQ(item->isHidden(), !match) << item->text().toStdString();
+        shown += match ? 1 : 0;
+    }
+    EXPECT_GE(shown, 2);
+    ASSERT_NE(help->List()->currentItem(), nullptr);
+    EXPECT_FALSE(help->List()->currentItem()->isHidden());
+    EXPECT_EQ(help->Shown(), help->List()->currentItem()->data(Qt::UserRole).toUInt());
+    EXPECT_EQ(window.ShowHelp(1056), help);
+    EXPECT_TRUE(help->Browser()->toPlainText().contains("Probability Calculator")) << help->Shown();
 }
 
 }  // namespace
