@@ -312,10 +312,14 @@ std::vector<UINT> CGUIBaseDlg::GetCtrlIDs() const {
 
 void CGUIBaseDlg::EnableCtrl(UINT id, BOOL enable, int) {
     if (CTKCtrl* c = FindCtrl(id)) {
+        const bool was = c->m_bEnabled;
         c->m_bEnabled = enable != 0;
-        // No range check reaches a disabled edit, so it carries no mark of one.
-        if (!c->m_bEnabled && c->IsEdit())
+        // No range check reaches a disabled edit, so it carries no mark of one; enabled again, it is
+        // judged by its last range as a loaded value is.
+        if (c->IsEdit() && !c->m_bEnabled)
             c->m_color = kColorWhite;
+        else if (c->IsEdit() && !was)
+            ShowText(*c, c->m_strText);
     }
 }
 
