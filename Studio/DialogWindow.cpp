@@ -140,6 +140,10 @@ VariableList::VariableList(DialogWindow& window, CGUIBaseDlg& owner, UINT id)
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    // The type mark is as tall as the text: it takes no room from the rows the list is sized for.
+    ensurePolished();
+    const int mark = fontMetrics().height() - 2;
+    setIconSize({mark, mark});
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         m_window.Act([this] { m_window.Session().Select(m_owner, m_id, SelectedNames(*this)); });
     });

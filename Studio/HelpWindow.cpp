@@ -148,21 +148,26 @@ HelpIndexWindow::HelpIndexWindow(QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(close, 0, Qt::AlignRight);
 
+    // In the menus' order, by the path below the top menu that holds them all: related procedures
+    // stand together as they do there.
     for (const HostMenuItem& item : ModuleMenuItems()) {
         if (!FindHelpFile(item.command))
             continue;
-        auto* entry = new QListWidgetItem(QString::fromStdString(DialogTitle(item)), m_list);
+        QStringList path;
+        for (std::size_t i = item.chain.size() > 1 ? 1 : 0; i < item.chain.size(); ++i)
+            path << QString::fromStdWString(DisplayMenuText(item.chain[i]));
+        auto* entry = new QListWidgetItem(path.join(": "), m_list);
+        entry->setToolTip(entry->text());
         entry->setData(Qt::UserRole, item.command);
     }
-    m_list->sortItems();
     connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item)
             Show(item->data(Qt::UserRole).toUInt());
     });
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString& text) { ApplyFilter(text); });
     const QFontMetrics metrics(m_browser->font());
-    m_list->setMinimumWidth(metrics.horizontalAdvance(QString(40, 'n')));
-    resize(metrics.horizontalAdvance(QString(135, 'n')) + 80, metrics.lineSpacing() * 36);
+    m_list->setMinimumWidth(metrics.horizontalAdvance(QString(52, 'n')));
+    resize(metrics.horizontalAdvance(QString(145, 'n')) + 80, metrics.lineSpacing() * 36);
 }
 
 bool HelpIndexWindow::Show(UINT command) {

@@ -40,6 +40,10 @@ public:
         return parent.isValid() || cells.empty() ? 0 : static_cast<int>(cells.front().size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
+        // Numbers line up on their last digit, as in every table of figures.
+        if (role == Qt::TextAlignmentRole && index.isValid() && index.column() < m_data.GetVariableCount() &&
+            m_data.GetVariables()[static_cast<std::size_t>(index.column())].type != kVariableTypeString)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
         const auto& row = m_data.GetCells()[static_cast<std::size_t>(index.row()) + 1];

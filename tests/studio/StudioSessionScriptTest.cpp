@@ -172,6 +172,8 @@ TEST(Help, ProceduresFromTheMenu) {
     const auto withHelp = std::count_if(ModuleMenuItems().begin(), ModuleMenuItems().end(),
                                         [](const HostMenuItem& item) { return FindHelpFile(item.command); });
     EXPECT_EQ(help->List()->count(), withHelp);
+    fs::create_directories(fs::path(DLGSTAT1_BUILD_DIR) / "studio-screenshots");
+    EXPECT_TRUE(help->grab().save(QString(DLGSTAT1_BUILD_DIR) + "/studio-screenshots/help-procedures.png"));
 
     QTest::keyClicks(help->Filter(), "POWER two");
     int shown = 0;
