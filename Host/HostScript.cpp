@@ -243,9 +243,7 @@ std::vector<ScriptWord> SplitScriptLine(std::string_view line, int lineNumber) {
             }
         }
         if (const std::size_t at = FindControlCharacter(word.text); at != std::string::npos) {
-            const unsigned char lead = static_cast<unsigned char>(word.text[at]);
-            const std::size_t length = lead == 0xC2 ? 2 : lead == 0xE2 ? 3 : 1;
-            throw ScriptError(lineNumber, "a control character (" + Escaped(word.text.substr(at, length)) +
+            throw ScriptError(lineNumber, "a control character (" + ControlCharacterShown(word.text, at) +
                                               ") in a word: a script is plain text");
         }
         words.push_back(std::move(word));

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string>
@@ -128,6 +129,10 @@ std::size_t FindControlCharacter(std::string_view text) {
         i += length;
     }
     return std::string_view::npos;
+}
+
+std::string ControlCharacterShown(std::string_view text, std::size_t at) {
+    return Escaped(text.substr(at, std::max<std::size_t>(Utf8Length(text, at), 1)));
 }
 
 bool IsReservedWord(std::string_view name) {

@@ -25,6 +25,8 @@ std::string Escaped(std::string_view text);
 std::string Shown(std::string_view text);
 // The first control character (as for Escaped) in the text, or npos.
 std::size_t FindControlCharacter(std::string_view text);
+// The whole character at `at` (where FindControlCharacter found one) as Escaped shows it: \t, \u2028.
+std::string ControlCharacterShown(std::string_view text, std::size_t at);
 
 // The keywords of the command language, which lists of variables are written around (`A TO D`,
 // `X BY G`, `ALL`) and which no variable may be named, in any case.

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -100,6 +101,36 @@ CString FromQString(const QString& text) {
     return CString::FromUtf8(text.toStdString());
 }
 
+QIcon VariableTypeIcon(int type) {
+    const bool text = type == kVariableTypeString;
+    // Two marks for the whole program, drawn once at twice the size for screens at 200 %.
+    static const auto draw = [](const QString& letter, const QColor& fill) {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(QRectF(3, 3, 26, 26), 6, 6);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(20);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(pixmap.rect(), Qt::AlignCenter, letter);
+        painter.end();
+        pixmap.setDevicePixelRatio(2);
+        return QIcon(pixmap);
+    };
+    static const QIcon numeric = draw("#", QColor(0x2B, 0x6C, 0xB0));
+    static const QIcon string = draw("A", QColor(0xA8, 0x5A, 0x1E));
+    return text ? string : numeric;
+}
+
+QString VariableTypeName(int type) {
+    return type == kVariableTypeString ? QObject::tr("string variable") : QObject::tr("numeric variable");
+}
+
 // ---- VariableList -------------------------------------------------------------------------------------
 
 VariableList::VariableList(DialogWindow& window, CGUIBaseDlg& owner, UINT id)
@@ -109,6 +140,10 @@ VariableList::VariableList(DialogWindow& window, CGUIBaseDlg& owner, UINT id)
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    // The type mark is as tall as the text: it takes no room from the rows the list is sized for.
+    ensurePolished();
+    const int mark = fontMetrics().height() - 2;
+    setIconSize({mark, mark});
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         m_window.Act([this] { m_window.Session().Select(m_owner, m_id, SelectedNames(*this)); });
     });
@@ -468,7 +503,7 @@ QWidget* DialogWindow::MakeWidget(Page& page, UINT id, QWidget* parent) {
                 connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &owner, id] {
                     const CString text = FromQString(ToEditText(edit->toPlainText()));
                     if (!m_refreshing && text != owner.Ctrl(id).m_strText)
-                        Act([&] { m_session.Text(owner, id, text); });
+                        Act([&] { m_session.Text(owner, id, text, true); });
                 });
                 widget = edit;
                 break;
@@ -854,11 +889,23 @@ void DialogWindow::RefreshPage(Page& page) {
             const CVariableList& items = model.GetItems();
             bool same = list->count() == items.GetSize();
             for (int i = 0; same && i < list->count(); ++i)
-                same = list->item(i)->text() == ToQString(items[i].GetVariableName());
+                same = list->item(i)->text() == ToQString(items[i].GetVariableName()) &&
+                       list->item(i)->data(Qt::UserRole).toInt() == items[i].GetVariableType();
             if (!same) {
                 list->clear();
-                for (int i = 0; i < items.GetSize(); ++i)
-                    list->addItem(ToQString(items[i].GetVariableName()));
+                // The item's text is the name the dialog reads back; the type is only drawn beside it,
+                // in a list of the data's variables (not one of distributions or model terms).
+                const bool variables = HoldsDataVariables(items);
+                for (int i = 0; i < items.GetSize(); ++i) {
+                    const int type = items[i].GetVariableType();
+                    auto* item = new QListWidgetItem(ToQString(items[i].GetVariableName()), list);
+                    item->setData(Qt::UserRole, type);
+                    if (variables) {
+                        item->setIcon(VariableTypeIcon(type));
+                        item->setData(Qt::AccessibleDescriptionRole, VariableTypeName(type));
+                        item->setToolTip(VariableTypeName(type));
+                    }
+                }
             }
             std::vector<bool> selected(static_cast<std::size_t>(list->count()), false);
             for (int i : model.GetSelection())
@@ -883,6 +930,18 @@ void DialogWindow::RefreshPage(Page& page) {
         if (widget->isVisibleTo(widget->parentWidget()) != visible)
             widget->setVisible(visible);
     }
+}
+
+bool DialogWindow::HoldsDataVariables(const CVariableList& items) {
+    if (m_dataTypes.empty())
+        for (const DataVariableInfo& v : m_session.Host().Data().GetVariables())
+            m_dataTypes.emplace(v.name.str(), v.type);
+    for (int i = 0; i < items.GetSize(); ++i) {
+        const auto it = m_dataTypes.find(std::wstring(items[i].GetVariableName().str()));
+        if (it == m_dataTypes.end() || it->second != items[i].GetVariableType())
+            return false;
+    }
+    return true;
 }
 
 const CTKCtrl* DialogWindow::FindCtrlOf(const Page& page, const QWidget* widget) const {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 #include <QListWidget>
 #include <functional>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Studio/DialogLayout.h"
@@ -22,6 +24,11 @@ class DialogWindow;
 
 QString ToQString(const CString& text);
 CString FromQString(const QString& text);
+
+// The mark of a variable's type that stands before its name in the lists and the data's header: "#"
+// on blue for a numeric variable, "A" on brown for a string one; and the type in words.
+QIcon VariableTypeIcon(int type);
+QString VariableTypeName(int type);
 
 // A variable list that drags its selection to other lists of the same dialog, takes drops, and offers
 // the list's context menu.
@@ -140,6 +147,8 @@ private:
     // Whether an edit in sight is painted as failing its range.
     bool HasInvalidField() const;
     const CTKCtrl* FindCtrlOf(const Page& page, const QWidget* widget) const;
+    // Whether every item is a variable of the data, of the same type.
+    bool HoldsDataVariables(const CVariableList& items);
     Page* ActivePage();
     std::vector<CGUIBaseDlg*> ShownDialogs() const;
 
@@ -157,6 +166,7 @@ private:
     bool m_previewPending = false;  // the preview waits for the first paint
     bool m_refreshing = false;
     std::function<void(const HostReport&)> m_previousReport;
+    std::unordered_map<std::wstring, int> m_dataTypes;  // name -> type of the data's variables
 };
 
 // The dialog driver of the desktop host: each dialog the module opens runs in a DialogWindow.

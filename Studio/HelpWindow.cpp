@@ -1,8 +1,13 @@
 #include "Studio/HelpWindow.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Host/HostHelp.h"
 
@@ -110,4 +115,89 @@ QPushButton* MakeHelpButton(QWidget* window, UINT command) {
         help->activateWindow();
     });
     return button;
+}
+
+HelpIndexWindow::HelpIndexWindow(QWidget* parent)
+    : QDialog(parent),
+      m_filter(new QLineEdit(this)),
+      m_list(new QListWidget(this)),
+      m_browser(new QTextBrowser(this)) {
+    setObjectName("help index");
+    setWindowTitle(tr("Help on Procedures"));
+    auto* layout = new QVBoxLayout(this);
+    auto* split = new QSplitter(this);
+    auto* side = new QWidget(split);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    auto* find = new QLabel(tr("&Find:"), side);
+    find->setBuddy(m_filter);
+    m_filter->setPlaceholderText(tr("a word of the title"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setAccessibleName(tr("Find"));
+    m_list->setAccessibleName(tr("Procedures"));
+    sideLayout->addWidget(find);
+    sideLayout->addWidget(m_filter);
+    sideLayout->addWidget(m_list, 1);
+    m_browser->setParent(split);
+    m_browser->setOpenLinks(false);
+    m_browser->setAccessibleName(tr("Help"));
+    split->setStretchFactor(1, 1);
+    layout->addWidget(split, 1);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
+
+    // In the menus' order, by the path below the top menu that holds them all: related procedures
+    // stand together as they do there.
+    for (const HostMenuItem& item : ModuleMenuItems()) {
+        if (!FindHelpFile(item.command))
+            continue;
+        QStringList path;
+        for (std::size_t i = item.chain.size() > 1 ? 1 : 0; i < item.chain.size(); ++i)
+            path << QString::fromStdWString(DisplayMenuText(item.chain[i]));
+        auto* entry = new QListWidgetItem(path.join(": "), m_list);
+        entry->setToolTip(entry->text());
+        entry->setData(Qt::UserRole, item.command);
+    }
+    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item)
+            Show(item->data(Qt::UserRole).toUInt());
+    });
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString& text) { ApplyFilter(text); });
+    const QFontMetrics metrics(m_browser->font());
+    m_list->setMinimumWidth(metrics.horizontalAdvance(QString(52, 'n')));
+    resize(metrics.horizontalAdvance(QString(145, 'n')) + 80, metrics.lineSpacing() * 36);
+}
+
+bool HelpIndexWindow::Show(UINT command) {
+    const QString html = HelpHtml(command);
+    if (html.isEmpty())
+        return false;
+    m_shown = command;
+    m_browser->setHtml(html);
+    for (int i = 0; i < m_list->count(); ++i)
+        if (m_list->item(i)->data(Qt::UserRole).toUInt() == command && m_list->currentRow() != i) {
+            const QSignalBlocker block(m_list);
+            m_list->setCurrentRow(i);
+            m_list->scrollToItem(m_list->item(i));
+        }
+    return true;
+}
+
+void HelpIndexWindow::ApplyFilter(const QString& text) {
+    const QStringList words = text.split(' ', Qt::SkipEmptyParts);
+    QListWidgetItem* first = nullptr;
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem* item = m_list->item(i);
+        const bool match = std::all_of(words.begin(), words.end(), [&](const QString& w) {
+            return item->text().contains(w, Qt::CaseInsensitive);
+        });
+        item->setHidden(!match);
+        if (match && !first)
+            first = item;
+    }
+    // The help beside the list is one of those listed.
+    if (first && (!m_list->currentItem() || m_list->currentItem()->isHidden()))
+        m_list->setCurrentItem(first);
 }

@@ -4,6 +4,8 @@
 
 #include "Platform/CString.h"
 
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTextBrowser;
 
@@ -20,6 +22,27 @@ public:
 private:
     UINT m_command;
     QTextBrowser* m_browser;
+};
+
+// Every procedure with help, by the title of its dialog, and the help of the one chosen; a filter
+// narrows the list to titles holding what is typed.
+class HelpIndexWindow final : public QDialog {
+public:
+    explicit HelpIndexWindow(QWidget* parent);
+    // Shows the help of menu item `command` (chosen in the list too); false when it has none.
+    bool Show(UINT command);
+    UINT Shown() const { return m_shown; }
+    QListWidget* List() const { return m_list; }
+    QLineEdit* Filter() const { return m_filter; }
+    const QTextBrowser* Browser() const { return m_browser; }
+
+private:
+    void ApplyFilter(const QString& text);
+
+    QLineEdit* m_filter;
+    QListWidget* m_list;
+    QTextBrowser* m_browser;
+    UINT m_shown = 0;
 };
 
 // The help as a page: the title, the paragraphs, the controls as a list, the example's script and

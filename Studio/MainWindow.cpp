@@ -1,11 +1,13 @@
 #include "Studio/MainWindow.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -18,6 +20,7 @@
 #include "Host/HostData.h"
 #include "Host/HostMenu.h"
 #include "Studio/CsvNames.h"
+#include "Studio/HelpWindow.h"
 
 // The cells the host kept of the loaded file: variables as columns (the header row names them), cases
 // as rows.
@@ -37,6 +40,10 @@ public:
         return parent.isValid() || cells.empty() ? 0 : static_cast<int>(cells.front().size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
+        // Numbers line up on their last digit, as in every table of figures.
+        if (role == Qt::TextAlignmentRole && index.isValid() && index.column() < m_data.GetVariableCount() &&
+            m_data.GetVariables()[static_cast<std::size_t>(index.column())].type != kVariableTypeString)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
         const auto& row = m_data.GetCells()[static_cast<std::size_t>(index.row()) + 1];
@@ -44,10 +51,11 @@ public:
         return column < row.size() ? QString::fromStdString(row[column]) : QString();
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section < m_data.GetVariableCount()) {
-            const auto& variable = m_data.GetVariables()[static_cast<std::size_t>(section)];
-            return variable.type == kVariableTypeString ? QObject::tr("string variable")
-                                                        : QObject::tr("numeric variable");
+        if ((role == Qt::ToolTipRole || role == Qt::DecorationRole) && orientation == Qt::Horizontal &&
+            section < m_data.GetVariableCount()) {
+            const int type = m_data.GetVariables()[static_cast<std::size_t>(section)].type;
+            return role == Qt::ToolTipRole ? QVariant(VariableTypeName(type))
+                                           : QVariant(VariableTypeIcon(type));
         }
         if (role != Qt::DisplayRole)
             return {};
@@ -79,7 +87,7 @@ MainWindow::MainWindow(StudioSession& session)
         new QLabel(tr("<p><b>No data loaded.</b></p><p>Open a CSV file with <b>File &gt; Open Data...</b> "
                       "(Ctrl+O), or start tvkstudio with the file's name.</p><p>Power analysis, "
                       "experimental designs, random samples and the probability calculator work "
-                      "without data.</p>"),
+                      "without data.</p><p>F1 opens the help on every procedure.</p>"),
                    m_dataPane);
     m_noData->setAlignment(Qt::AlignCenter);
     m_noData->setWordWrap(true);
@@ -148,6 +156,33 @@ void MainWindow::BuildMenus() {
         connect(action, &QAction::triggered, this, [this, command] { Choose(command); });
         m_commands.emplace_back(command, action);
     }
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Procedures..."), QKeySequence::HelpContents, this, [this] { ShowHelp(); });
+    help->addSeparator();
+    help->addAction(tr("&About tvkstudio"), this, [this] { About(); });
+    help->addAction(tr("About &Qt"), this, [] { QApplication::aboutQt(); });
+}
+
+HelpIndexWindow* MainWindow::ShowHelp(UINT command) {
+    if (!m_helpIndex)
+        m_helpIndex = new HelpIndexWindow(this);
+    if (!(command && m_helpIndex->Show(command)) && !(m_lastCommand && m_helpIndex->Show(m_lastCommand)) &&
+        !m_helpIndex->Shown() && m_helpIndex->List()->count() > 0)
+        m_helpIndex->List()->setCurrentRow(0);
+    m_helpIndex->show();
+    m_helpIndex->raise();
+    m_helpIndex->activateWindow();
+    return m_helpIndex;
+}
+
+void MainWindow::About() {
+    QMessageBox::about(this, tr("About tvkstudio"),
+                       tr("<p><b>tvkstudio</b></p><p>The desktop host of the DlgStat1 dialog module: the "
+                          "procedures' dialogs, the command lines they send, and their help. It shares the "
+                          "reference host's code: <code>tvkhost run</code> of a saved session script sends "
+                          "the same lines.</p><p>Built with Qt %1, running on Qt %2.</p>")
+                           .arg(QT_VERSION_STR, qVersion()));
 }
 
 void MainWindow::UpdateMenus() {
@@ -171,6 +206,7 @@ void MainWindow::Choose(UINT command) {
     if (!host.IsModuleCommand(command) || !host.UpdateCommand(command).m_bEnabled)
         return;
     m_session.TakeStatus();
+    m_lastCommand = command;
     try {
         m_session.Choose(command);
     } catch (const std::exception& e) {

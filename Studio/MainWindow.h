@@ -13,6 +13,7 @@ class QStackedWidget;
 class QPlainTextEdit;
 class QTableView;
 class CellTableModel;
+class HelpIndexWindow;
 
 // The desktop host's main window: the File menu, the module's menus (enabled and checked as the
 // module's update rules say), the data's variables and cases, and the log of every line the kernel
@@ -31,6 +32,9 @@ public:
     // Loads a CSV file; one whose header row holds invalid names may be loaded with valid ones (asked
     // first when interactive).
     void LoadData(const QString& path);
+    // The help on procedures (Help > Procedures, F1), open at `command`'s, else at that of the dialog
+    // opened last, else at the first listed.
+    HelpIndexWindow* ShowHelp(UINT command = 0);
     QString LogText() const;
     const QTableView* DataView() const { return m_dataView; }
 
@@ -42,6 +46,7 @@ private:
     void SaveLog();
     void SaveScript();
     void ShowError(const QString& text);
+    void About();
     bool LoadWithValidNames(const QString& path, const QString& error);
     // A save-file chooser that adds the suffix to a name typed without one.
     QString AskSaveFile(const QString& title, const QString& filter, const QString& suffix);
@@ -55,4 +60,6 @@ private:
     QTableView* m_dataView = nullptr;
     std::unique_ptr<CellTableModel> m_cells;
     QPlainTextEdit* m_log = nullptr;
+    HelpIndexWindow* m_helpIndex = nullptr;
+    UINT m_lastCommand = 0;
 };

@@ -52,9 +52,8 @@ std::string SessionScript::Text(const std::filesystem::path& folder) const {
         }
         for (std::size_t i = 0; i < words.size(); ++i) {
             if (const std::size_t at = FindControlCharacter(words[i]); at != std::string::npos) {
-                const std::size_t length = static_cast<unsigned char>(words[i][at]) == 0xC2 ? 2 : 1;
                 throw HostError("step " + std::to_string(number) + " (" + words[0] +
-                                ") holds a control character (" + Escaped(words[i].substr(at, length)) +
+                                ") holds a control character (" + ControlCharacterShown(words[i], at) +
                                 "), which a session script cannot hold");
             }
             // The command and the "to" of a drag are the script's own words, never quoted.

@@ -4,6 +4,7 @@
 
 #include "Host/HostData.h"
 #include "Host/HostScript.h"
+#include "Host/HostText.h"
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
@@ -92,7 +93,13 @@ void StudioSession::Choose(UINT command) {
     m_host->RouteCommand(command);
 }
 
-void StudioSession::Text(CGUIBaseDlg& dlg, UINT id, const CString& text) {
+void StudioSession::Text(CGUIBaseDlg& dlg, UINT id, const CString& text, bool lineEnds) {
+    std::string plain = text.ToUtf8();
+    for (std::size_t at = 0; lineEnds && (at = plain.find("\r\n", at)) != std::string::npos;)
+        plain.replace(at, 2, "  ");
+    if (const std::size_t at = FindControlCharacter(plain); at != std::string::npos)
+        throw HostError("a control character (" + ControlCharacterShown(plain, at) +
+                        ") in the typed text: a field takes plain text, and keeps what it held");
     dlg.UserTypeText(id, text);
     m_script.Update({"text", Number(id), text.ToUtf8()});
 }

@@ -63,7 +63,10 @@ public:
     // applied) as a line of the session script that SaveScript writes. Dialog actions throw
     // std::invalid_argument as the dialog's own do, and are then not written down.
     void Choose(UINT command);
-    void Text(CGUIBaseDlg& dlg, UINT id, const CString& text);
+    // Text holding a control character is refused (HostError), as a script's word holding one is: a
+    // field takes plain text. `lineEnds`: CR LF between the rows of a multi-line edit is no such
+    // character.
+    void Text(CGUIBaseDlg& dlg, UINT id, const CString& text, bool lineEnds = false);
     void Check(CGUIBaseDlg& dlg, UINT id, bool checked);
     void Radio(CGUIBaseDlg& dlg, UINT id);
     void Combo(CGUIBaseDlg& dlg, UINT id, int index);

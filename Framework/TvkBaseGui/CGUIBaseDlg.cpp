@@ -277,7 +277,8 @@ void CGUIBaseDlg::ShowText(CTKCtrl& ctrl, const CString& text) {
         return;
     const RangeRule& r = rule->second;
     const std::optional<double> value = ParseDouble(text);
-    const bool valid = value && InRange(*value, r.minimum, r.maximum, r.minMode, r.maxMode);
+    const bool valid =
+        !ctrl.m_bEnabled || (value && InRange(*value, r.minimum, r.maximum, r.minMode, r.maxMode));
     ctrl.m_color = valid ? kColorWhite : kColorInvalid;
 }
 
@@ -310,8 +311,16 @@ std::vector<UINT> CGUIBaseDlg::GetCtrlIDs() const {
 }
 
 void CGUIBaseDlg::EnableCtrl(UINT id, BOOL enable, int) {
-    if (CTKCtrl* c = FindCtrl(id))
+    if (CTKCtrl* c = FindCtrl(id)) {
+        const bool was = c->m_bEnabled;
         c->m_bEnabled = enable != 0;
+        // No range check reaches a disabled edit, so it carries no mark of one; enabled again, it is
+        // judged by its last range as a loaded value is.
+        if (c->IsEdit() && !c->m_bEnabled)
+            c->m_color = kColorWhite;
+        else if (c->IsEdit() && !was)
+            ShowText(*c, c->m_strText);
+    }
 }
 
 void CGUIBaseDlg::ShowCtrlWindow(UINT id, BOOL show) {

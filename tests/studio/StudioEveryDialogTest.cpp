@@ -158,6 +158,8 @@ TEST_P(EveryDialog, FitsTheScreenWithOkInSight) {
             QString name = QString::number(GetParam()) + "_" + QString::fromStdWString(PathOf(GetParam()));
             name.replace(QRegularExpression("[^A-Za-z0-9_]+"), "-");
             name += QString("_page%1%2@%3.png").arg(page).arg(suffix).arg(qRound(scale * 100));
+            // The lines OK would send, as the window shows them once painted.
+            window.PreviewText();
             EXPECT_TRUE(window.grab().save(folder.filePath(name)));
             for (const std::string& fault : LayoutFaults(window))
                 ADD_FAILURE() << fault;

@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <algorithm>
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Host/HostHelp.h"
 #include "Host/HostScript.h"
 #include "Studio/HelpWindow.h"
 #include "Studio/MainWindow.h"
@@ -143,6 +147,44 @@ TEST(Help, F1OpensTheDialogsHelpOnce) {
         EXPECT_TRUE(text.contains("text 1002 12\n")) << text.toStdString();
         PlayOnWidgets(window, "cancel");
     });
+}
+
+// Help > Procedures lists every procedure that has help, opens at the dialog chosen last, and its
+// filter keeps the titles holding every word typed.
+TEST(Help, ProceduresFromTheMenu) {
+    StudioSession session;
+    session.Host().LoadModule();
+    MainWindow window(session);
+    window.LoadData(QString::fromStdString(ExampleData()));
+    RunInWindow(
+        session, [&] { window.Choose(1039); }, [](DialogWindow& dlg) { PlayOnWidgets(dlg, "cancel"); });
+    QAction* procedures = nullptr;
+    for (QAction* top : window.menuBar()->actions())
+        if (top->text() == "&Help" && top->menu())
+            procedures = top->menu()->actions().value(0);
+    ASSERT_NE(procedures, nullptr);
+    procedures->trigger();
+    auto* help = dynamic_cast<HelpIndexWindow*>(window.findChild<QDialog*>("help index"));
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_EQ(help->Shown(), 1039u);
+    EXPECT_TRUE(help->Browser()->toPlainText().startsWith("Time Series: Correlation Plots: Autocorrelation"));
+    const auto withHelp = std::count_if(ModuleMenuItems().begin(), ModuleMenuItems().end(),
+                                        [](const HostMenuItem& item) { return FindHelpFile(item.command); });
+    EXPECT_EQ(help->List()->count(), withHelp);
+
+    QTest::keyClicks(help->Filter(), "POWER two");
+    int shown = 0;
+    for (int i = 0; i < help->List()->count(); ++i) {
+        const QString title = help->List()->item(i)->text();
+        const bool match =
+            title.contains("power", Qt::CaseInsensitive) && title.contains("two", Qt::CaseInsensitive);
+        EXPECT_EQ(help->List()->item(i)->isHidden(), !match) << title.toStdString();
+        shown += match ? 1 : 0;
+    }
+    EXPECT_GE(shown, 2);
+    const QListWidgetItem* current = help->List()->currentItem();
+    ASSERT_TRUE(current && !current->isHidden());
+    EXPECT_EQ(help->Shown(), current->data(Qt::UserRole).toUInt());
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -13,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "Host/HostScript.h"
@@ -174,21 +177,31 @@ TEST(PreviewState, LeavesColourAndRecordUntouched) {
 }
 
 // A power dialog opens with values that fail their ranges: the enabled fields among them are marked
-// and the status line says what the mark means; the disabled ones, which no check reaches, are not.
+// and the status line says what the mark means; the disabled ones, which no check reaches, carry no
+// mark, in the dialog's controls as on the screen, also once a choice disables a marked field.
 TEST(PreviewState, OnlyReachableFieldsShowALoadedValueOutOfRange) {
     StudioFixture f;
     RunInWindow(f.session, 1030, [&](DialogWindow& window) {
-        int disabledMarked = 0;
-        for (UINT id : window.Dialog().GetCtrlIDs()) {
-            const CTKCtrl& c = window.Dialog().Ctrl(id);
-            auto* edit = qobject_cast<QLineEdit*>(window.Widget(id));
-            if (!edit || c.m_color == kColorWhite)
-                continue;
-            EXPECT_EQ(edit->styleSheet().isEmpty(), !c.m_bEnabled) << id;
-            disabledMarked += c.m_bEnabled ? 0 : 1;
-        }
-        EXPECT_GT(disabledMarked, 0);
+        const auto marked = [&](bool enabled) {
+            int count = 0;
+            for (UINT id : window.Dialog().GetCtrlIDs())
+                if (auto* edit = qobject_cast<QLineEdit*>(window.Widget(id));
+                    edit && window.Dialog().Ctrl(id).m_bEnabled == enabled) {
+                    const bool white = window.Dialog().Ctrl(id).m_color == kColorWhite;
+                    EXPECT_EQ(edit->styleSheet().isEmpty(), white) << id;
+                    count += white ? 0 : 1;
+                }
+            return count;
+        };
+        EXPECT_GT(marked(true), 0);
+        EXPECT_EQ(marked(false), 0);
         EXPECT_TRUE(window.StatusText().contains("pink")) << window.StatusText().toStdString();
+        // A sample size refused by OK, then disabled by the choice of estimate, loses its mark.
+        for (const char* step : {"text 3866 1", "text 3862 1", "radio 3879", "text 3754 0", "ok"})
+            PlayOnWidgets(window, step);
+        EXPECT_NE(window.Dialog().Ctrl(3754).m_color, kColorWhite);
+        PlayOnWidgets(window, "radio 3881");
+        EXPECT_TRUE(!window.Dialog().Ctrl(3754).m_bEnabled && marked(false) == 0);
         PlayOnWidgets(window, "cancel");
     });
 }
@@ -320,6 +333,60 @@ TEST(Keyboard, EnterIsOkEscapeIsCancel) {
             EXPECT_TRUE(window.Dialog().IsEnded());
         });
         EXPECT_EQ(!KernelLines(f.session.Host()).empty(), c.sent) << c.key;
+    }
+}
+
+// Each variable of the data shows its type beside its name, the same mark for the same type; the
+// item's text stays the name. Lists of other things (distributions) have no marks.
+TEST(Lists, ShowEachVariablesType) {
+    for (UINT command : {1066u, 1002u}) {
+        StudioFixture f;
+        RunInWindow(f.session, command, [&](DialogWindow& window) {
+            std::map<QString, QImage> markOf;  // by the item's text
+            for (const QListWidget* list : window.findChildren<QListWidget*>())
+                for (int i = 0; i < list->count(); ++i) {
+                    const QListWidgetItem* item = list->item(i);
+                    const QString type = item->data(Qt::AccessibleDescriptionRole).toString();
+                    if (item->text() == "Region" || item->text() == "Sales" || item->text() == "Gamma") {
+                        EXPECT_EQ(type, item->text() == "Region"  ? "string variable"
+                                        : item->text() == "Sales" ? "numeric variable"
+                                                                  : "");
+                        markOf[item->text()] = item->icon().pixmap(16).toImage();
+                    }
+                }
+            EXPECT_EQ(markOf.count("Gamma") && markOf["Gamma"].isNull(), command == 1002);
+            if (command == 1066) {
+                EXPECT_TRUE(!markOf["Sales"].isNull() && markOf["Sales"] != markOf["Region"]);
+            }
+            PlayOnWidgets(window, "cancel");
+        });
+    }
+}
+
+// Text typed or pasted into a field may hold no control character, as a script's word may not: the
+// field keeps what it held, the status line says which character, and the session records no step.
+TEST(Keyboard, ControlCharactersRefused) {
+    struct Case {
+        const char* pasted;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"a\u2028b", "\\u2028"}, Case{"a\tb", "\\t"}, Case{"x\u0085", "\\u0085"},
+                          Case{"\x1B", "\\x1B"}}) {
+        StudioFixture f;
+        RunInWindow(f.session, 1039, [&](DialogWindow& window) {
+            PlayOnWidgets(window, "check 1006 1");
+            auto* file = static_cast<QLineEdit*>(window.Widget(1007));
+            const QString before = file->text();
+            QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+            file->selectAll();
+            file->paste();
+            EXPECT_EQ(file->text(), before);
+            EXPECT_EQ(window.Dialog().Ctrl(1007).m_strText, FromQString(before));
+            EXPECT_TRUE(window.StatusText().contains(QString("a control character (%1)").arg(c.shown)))
+                << window.StatusText().toStdString();
+            PlayOnWidgets(window, "cancel");
+        });
+        EXPECT_EQ(f.session.Script().Text({}).find("text 1007"), std::string::npos) << c.shown;
     }
 }
 
