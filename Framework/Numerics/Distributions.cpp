@@ -52,12 +52,19 @@ double SolveQuantile(double p, double lo, double hi, Cdf cdf, Ccdf ccdf) {
     return (r.first + r.second) / 2;
 }
 
-// Near 0 Boost's beta and gamma densities overflow or lose digits (x^(a-1) / x for a denormal x, 0.9995
-// for the exponential density at 1e-320): there the closed form in logarithms.
 double PhiInverse(double p) {
     return -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p);
 }
 
+constexpr double kLogSqrt2Pi = 0.91893853320467274178;
+
+template <class D, template <class, class> class Law>
+constexpr bool kIs = false;
+template <template <class, class> class Law, class V, class P>
+constexpr bool kIs<Law<V, P>, Law> = true;
+
+// Near 0 Boost's beta and gamma densities overflow or lose digits (x^(a-1) / x for a denormal x, 0.9995
+// for the exponential density at 1e-320): there the closed form in logarithms.
 template <class D>
 std::optional<double> DensityNearZero(const D& d, double x) {
     using boost::math::beta_distribution, boost::math::gamma_distribution,
@@ -65,18 +72,89 @@ std::optional<double> DensityNearZero(const D& d, double x) {
     const auto power = [&](double a, double y, double rest) {
         return a == 1 ? std::exp(rest) : std::exp((a - 1) * std::log(y) + rest - std::lgamma(a));
     };
-    if constexpr (std::is_same_v<D, beta_distribution<double, Fast>>) {
+    if constexpr (kIs<D, beta_distribution>) {
         const double a = d.alpha(), b = d.beta();
         return power(a, x, (b - 1) * std::log1p(-x) - std::lgamma(b) + std::lgamma(a + b));
-    } else if constexpr (std::is_same_v<D, gamma_distribution<double, Fast>> ||
-                         std::is_same_v<D, gamma_distribution<double, Promoted>>) {
+    } else if constexpr (kIs<D, gamma_distribution>) {
         return power(d.shape(), x / d.scale(), -x / d.scale()) / d.scale();
-    } else if constexpr (std::is_same_v<D, chi_squared_distribution<double, Fast>> ||
-                         std::is_same_v<D, chi_squared_distribution<double, Promoted>>) {
+    } else if constexpr (kIs<D, chi_squared_distribution>) {
         return power(d.degrees_of_freedom() / 2, x / 2, -x / 2) / 2;
     } else {
         return std::nullopt;
     }
+}
+
+// A beta-type law at x: its shapes and the logarithms of y and 1 - y, y = u / (u + v) the beta variable
+// (u = x, v = 1 - x for the beta law; u = d1 x, v = d2 for F), each free of the rounding of y near 1;
+// and the logarithm of x's scale against y's, for the density.
+struct BetaForm {
+    double a, b, logY, logRest, logJacobian;
+};
+template <class D>
+std::optional<BetaForm> BetaFormAt(const D& d, double x) {
+    if constexpr (kIs<D, boost::math::beta_distribution>) {
+        const double logY = std::log(x), logRest = std::log1p(-x);
+        return BetaForm{static_cast<double>(d.alpha()), static_cast<double>(d.beta()), logY, logRest,
+                        logY + logRest};
+    } else if constexpr (kIs<D, boost::math::fisher_f_distribution>) {
+        const double d1 = static_cast<double>(d.degrees_of_freedom1());
+        const double d2 = static_cast<double>(d.degrees_of_freedom2());
+        // ln(u + v) as the larger logarithm and log1p of the ratio: u and v may under- or overflow.
+        const double logU = std::log(d1) + std::log(x), logV = std::log(d2);
+        const double logSum = std::max(logU, logV) + std::log1p(std::exp(-std::abs(logU - logV)));
+        return BetaForm{d1 / 2, d2 / 2, logU - logSum, logV - logSum, std::log(x)};
+    } else {
+        return std::nullopt;
+    }
+}
+
+// Shapes below this: the law is two masses next to 0 and 1, b / (a + b) and a / (a + b), to within a
+// relative a + b; its beta function overflows and Boost gives no value.
+constexpr double kTinyShape = 1e-20;
+
+bool TinyShapes(const BetaForm& f) {
+    return std::max(f.a, f.b) < kTinyShape;
+}
+// One shape so small against the other that the tail on its side, at most tiny (1 / other + 2000) for
+// every double y, is below 1e-300: a single mass at that end (Boost's steps fail an assertion there).
+// Gives +1 for the mass near 1 (b tiny), -1 for the one near 0, 0 otherwise.
+int OneSidedMass(const BetaForm& f) {
+    if (TinyShapes(f))
+        return 0;
+    const auto negligible = [](double tiny, double other) { return tiny * (1 / other + 2000) < 1e-300; };
+    return negligible(f.b, f.a) ? 1 : negligible(f.a, f.b) ? -1 : 0;
+}
+// I_y(a, b) for tiny shapes: B_y(a, b) is y^a / a - ln(1 - y) and B(a, b) is 1 / a + 1 / b, both to
+// within a relative a + b; the upper tail the same with the roles swapped.
+double TinyLower(const BetaForm& f) {
+    return f.b * (std::exp(f.a * f.logY) - f.a * f.logRest) / (f.a + f.b);
+}
+double TinyUpper(const BetaForm& f) {
+    return f.a * (std::exp(f.b * f.logRest) - f.b * f.logY) / (f.a + f.b);
+}
+
+// Where Boost's arithmetic over- or underflows in the middle of a density that is itself a double (a
+// shape or a scale near the ends of the doubles), the density in logarithms.
+template <class D>
+double LogDensity(const D& d, double x) {
+    using namespace boost::math;
+    if (const auto f = BetaFormAt(d, x)) {
+        const double logBeta = std::lgamma(f->a) + std::lgamma(f->b) - std::lgamma(f->a + f->b);
+        return std::exp(f->a * f->logY + f->b * f->logRest - logBeta - f->logJacobian);
+    }
+    if constexpr (kIs<D, normal_distribution> || kIs<D, lognormal_distribution>) {
+        constexpr bool kLog = kIs<D, lognormal_distribution>;
+        const double m = d.location(), s = d.scale(), y = kLog ? std::log(x) : x;
+        double z = (y - m) / s;
+        if (!std::isfinite(z))
+            z = y / s - m / s;
+        return std::exp(-0.5 * z * z - std::log(s) - kLogSqrt2Pi - (kLog ? y : 0.0));
+    }
+    if constexpr (kIs<D, gamma_distribution>) {
+        const double k = d.shape(), logScale = std::log(d.scale());
+        return std::exp((k - 1) * (std::log(x) - logScale) - x / d.scale() - std::lgamma(k) - logScale);
+    }
+    return NAN;
 }
 
 template <class D>
@@ -93,6 +171,8 @@ class BoostDistribution final : public DistributionBase {
 public:
     // A law of long doubles (V) takes and gives doubles; its arithmetic stays long.
     using V = typename D::value_type;
+    static constexpr bool kBetaType =
+        kIs<D, boost::math::beta_distribution> || kIs<D, boost::math::fisher_f_distribution>;
 
     explicit BoostDistribution(Maker<D> make, bool shifted = false) : m_make(make), m_shifted(shifted) {}
 
@@ -124,7 +204,11 @@ public:
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
-        return static_cast<double>(boost::math::pdf(*m_d, V(x)));
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
+                return LogDensity(*m_d, x);
+        const auto density = static_cast<double>(boost::math::pdf(*m_d, V(x)));
+        return std::isnan(density) ? LogDensity(*m_d, x) : density;
     }
     // Each tail is computed as such on its own side of the median and as 1 minus the other beyond it:
     // Boost's complement of a tail near 1 can be off in its 11th digit (ibetac(1/2, 1/2, 1e-21) is 1).
@@ -134,6 +218,9 @@ public:
             return 0.0;
         if (x >= m_hi)
             return 1.0;
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
+                return TinyShapes(*f) ? TinyLower(*f) : OneSidedMass(*f) > 0 ? 0.0 : 1.0;
         return static_cast<double>(x <= Median() ? boost::math::cdf(*m_d, V(x))
                                                  : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
     }
@@ -143,6 +230,9 @@ public:
             return 1.0;
         if (x >= m_hi)
             return 0.0;
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
+                return TinyShapes(*f) ? TinyUpper(*f) : OneSidedMass(*f) > 0 ? 1.0 : 0.0;
         return static_cast<double>(x >= Median() ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
                                                  : 1 - boost::math::cdf(*m_d, V(x)));
     }
@@ -159,6 +249,9 @@ protected:
             return SearchQuantile(*this, p, std::ceil(guess), m_lo,
                                   std::min(m_hi, std::numeric_limits<double>::max()));
         }
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, 0.5); f && (TinyShapes(*f) || OneSidedMass(*f)))
+                return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         double x =
             static_cast<double>(p <= 0.5 ? boost::math::quantile(*m_d, V(p))
@@ -172,6 +265,22 @@ protected:
     }
 
 private:
+    // With tiny shapes y^a is the cumulative value up to the mass near 0, (1 - y)^b the upper tail
+    // beyond the one near 1; y and x are far below or next to a double's 1 then.
+    double TinyShapesQuantile(const BetaForm& f, double p) const {
+        const double low = f.b / (f.a + f.b);
+        if (p <= low) {
+            const double y = std::exp(std::log(p / low) / f.a);
+            if constexpr (kIs<D, boost::math::fisher_f_distribution>)
+                return y * f.b / f.a;  // x = d2 y / (d1 (1 - y)), 1 - y = 1
+            return y;
+        }
+        const double rest = std::exp(std::log((1 - p) / (1 - low)) / f.b);
+        if constexpr (kIs<D, boost::math::fisher_f_distribution>)
+            return f.b / (f.a * rest);
+        return 1 - rest;
+    }
+
     // Found at the first call that needs it: a quantile costs as much as several tails. A discrete
     // law's mean is within 1 of its median, and costs nothing (its quantile never ends for a negative
     // binomial with r near 1e300).
@@ -350,6 +459,17 @@ std::optional<D> OnePositive(std::span<const double> p) {
     return Positive(p[0]) ? std::optional<D>(D(p[0])) : std::nullopt;
 }
 
+// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this
+// (with the other shape above `other`) a call takes minutes or gives no value, and such shapes are
+// refused.
+template <class D, double other>
+std::optional<D> WithinShapeRange(std::span<const double> p) {
+    constexpr double kLargestShape = 1e15;
+    if (std::max(p[0], p[1]) > kLargestShape && std::min(p[0], p[1]) > other)
+        return std::nullopt;
+    return TwoPositive<D>(p);
+}
+
 template <class Policy>
 std::optional<binomial_distribution<double, Policy>> BinomialMaker(std::span<const double> p) {
     return IsInteger(p[0]) && p[0] >= 0 && p[1] >= 0 && p[1] <= 1
@@ -377,8 +497,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
     switch (type) {
         case BETA:
             return TwoWays<beta_distribution>(
-                TwoPositive<beta_distribution<double, Fast>>,
-                TwoPositive<beta_distribution<double, Promoted>>,
+                WithinShapeRange<beta_distribution<double, Fast>, 0.0>,
+                WithinShapeRange<beta_distribution<double, Promoted>, 0.0>,
                 [](std::span<const double> p) { return std::max(p[0], p[1]) > kCarefulShape; });
         case DEXP:
             return Make<laplace_distribution<double, Fast>>(
@@ -412,7 +532,7 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 2,
                 Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
-                    TwoPositive<fisher_f_distribution<long double, Promoted>>),
+                    WithinShapeRange<fisher_f_distribution<long double, Promoted>, 2 * kCarefulShape>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);

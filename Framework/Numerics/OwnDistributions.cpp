@@ -20,6 +20,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793238462643383279502884;
 constexpr double kSqrt2 = 1.414213562373095048801688724209698079;
+constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
 
 bool IsInteger(double v) {
     return v == std::floor(v) && std::abs(v) < 2147483648.0;
@@ -132,8 +133,16 @@ class LogitNormal final : public ClosedForm {
         return s > 0;
     }
     double Z(double x) const { return (std::log(x) - std::log1p(-x) - m) / s; }
+    // In logarithms: with a denormal sd or x the quotient of the normal density by s x (1 - x) is
+    // 0 / 0 or inf / inf where the density itself is a double.
     double Pdf(double x) const override {
-        return x <= 0 || x >= 1 ? 0.0 : PhiDensity(Z(x)) / (s * x * (1 - x));
+        if (x <= 0 || x >= 1)
+            return 0.0;
+        const double logX = std::log(x), logRest = std::log1p(-x);
+        double z = (logX - logRest - m) / s;
+        if (!std::isfinite(z))
+            z = (logX - logRest) / s - m / s;
+        return std::exp(-0.5 * z * z - std::log(s) - logX - logRest - kLnSqrt2Pi);
     }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : x >= 1 ? 1.0 : Phi(Z(x)); }
     double Ccdf(double x) const override { return x <= 0 ? 1.0 : x >= 1 ? 0.0 : PhiUpper(Z(x)); }
@@ -644,8 +653,6 @@ class LogSeries final : public SeriesDistribution {
 
 // ---- sums of binomial-type terms (saddle-point form)
 // -------------------------------------------------------------
-
-constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
 
 // ln n! - ln(sqrt(2 pi n) (n / e)^n) for a whole n >= 1: a table (in long double) up to 15, Stirling's
 // series beyond.
