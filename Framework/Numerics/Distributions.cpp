@@ -86,23 +86,24 @@ std::optional<double> DensityNearZero(const D& d, double x) {
 
 // A beta-type law at x: its shapes and the logarithms of y and 1 - y, y = u / (u + v) the beta variable
 // (u = x, v = 1 - x for the beta law; u = d1 x, v = d2 for F), each free of the rounding of y near 1;
-// and the logarithm of x's scale against y's, for the density.
+// the density is y^powY (1 - y)^powRest e^logFactor / B(a, b).
 struct BetaForm {
-    double a, b, logY, logRest, logJacobian;
+    double a, b, logY, logRest, powY, powRest, logFactor;
 };
 template <class D>
 std::optional<BetaForm> BetaFormAt(const D& d, double x) {
     if constexpr (kIs<D, boost::math::beta_distribution>) {
-        const double logY = std::log(x), logRest = std::log1p(-x);
-        return BetaForm{static_cast<double>(d.alpha()), static_cast<double>(d.beta()), logY, logRest,
-                        logY + logRest};
+        const double a = d.alpha(), b = d.beta();
+        return BetaForm{a, b, std::log(x), std::log1p(-x), a - 1, b - 1, 0};
     } else if constexpr (kIs<D, boost::math::fisher_f_distribution>) {
         const double d1 = static_cast<double>(d.degrees_of_freedom1());
         const double d2 = static_cast<double>(d.degrees_of_freedom2());
         // ln(u + v) as the larger logarithm and log1p of the ratio: u and v may under- or overflow.
         const double logU = std::log(d1) + std::log(x), logV = std::log(d2);
         const double logSum = std::max(logU, logV) + std::log1p(std::exp(-std::abs(logU - logV)));
-        return BetaForm{d1 / 2, d2 / 2, logU - logSum, logV - logSum, std::log(x)};
+        // dy / dx = (d1 / d2) (1 - y)^2
+        return BetaForm{d1 / 2,     d2 / 2,     logU - logSum,      logV - logSum,
+                        d1 / 2 - 1, d2 / 2 + 1, std::log(d1) - logV};
     } else {
         return std::nullopt;
     }
@@ -139,8 +140,10 @@ template <class D>
 double LogDensity(const D& d, double x) {
     using namespace boost::math;
     if (const auto f = BetaFormAt(d, x)) {
+        // A power 0 of y = 0 or 1 - y = 0 is 1.
+        const auto power = [](double n, double logV) { return n == 0 ? 0.0 : n * logV; };
         const double logBeta = std::lgamma(f->a) + std::lgamma(f->b) - std::lgamma(f->a + f->b);
-        return std::exp(f->a * f->logY + f->b * f->logRest - logBeta - f->logJacobian);
+        return std::exp(power(f->powY, f->logY) + power(f->powRest, f->logRest) - logBeta + f->logFactor);
     }
     if constexpr (kIs<D, normal_distribution> || kIs<D, lognormal_distribution>) {
         constexpr bool kLog = kIs<D, lognormal_distribution>;
