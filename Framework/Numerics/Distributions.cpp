@@ -46,6 +46,8 @@ double SolveQuantile(double p, double lo, double hi, Cdf cdf, Ccdf ccdf) {
         a = a < 0 ? 2 * a : a - 1;
     for (int i = 0; i < 2100 && f(b) < 0; ++i)
         b = b > 0 ? 2 * b : b + 1;
+    if (!(f(a) <= 0 && f(b) >= 0))
+        return NAN;  // no root within the doubles
     std::uintmax_t iterations = 200;
     const auto r =
         boost::math::tools::toms748_solve(f, a, b, boost::math::tools::eps_tolerance<double>(53), iterations);
@@ -256,10 +258,23 @@ protected:
             if (const auto f = BetaFormAt(*m_d, 0.5); f && (TinyShapes(*f) || OneSidedMass(*f)))
                 return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
-        double x =
-            static_cast<double>(p <= 0.5 ? boost::math::quantile(*m_d, V(p))
-                                         : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+        // Boost's root finders throw where they find no bracket, whatever the policy.
+        double x = NAN;
+        try {
+            x = static_cast<double>(p <= 0.5
+                                        ? boost::math::quantile(*m_d, V(p))
+                                        : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+        } catch (const std::exception&) {
+        }
         if (std::isnan(x)) {
+            // Beyond the doubles: p not reached by the largest one (a denormal degree of freedom can
+            // leave less than 1e-297 below it), or already reached just above the least value.
+            constexpr double kMax = std::numeric_limits<double>::max();
+            const double next = std::nextafter(m_lo, kMax);
+            if (!Reaches(*this, kMax + m_shift, p))
+                return INFINITY;
+            if (Reaches(*this, next + m_shift, p))
+                return next + m_shift;
             x = SolveQuantile(
                 p, m_lo, m_hi, [this](double v) { return Cdf(v + m_shift); },
                 [this](double v) { return Ccdf(v + m_shift); });
@@ -462,13 +477,13 @@ std::optional<D> OnePositive(std::span<const double> p) {
     return Positive(p[0]) ? std::optional<D>(D(p[0])) : std::nullopt;
 }
 
-// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this
-// (with the other shape above `other`) a call takes minutes or gives no value, and such shapes are
-// refused.
-template <class D, double other>
+// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this (for
+// F, with the other degrees of freedom in the careful range too) a call takes minutes or gives no
+// value, and such shapes are refused.
+template <class D, bool AnyOther>
 std::optional<D> WithinShapeRange(std::span<const double> p) {
     constexpr double kLargestShape = 1e15;
-    if (std::max(p[0], p[1]) > kLargestShape && std::min(p[0], p[1]) > other)
+    if (std::max(p[0], p[1]) > kLargestShape && (AnyOther || std::min(p[0], p[1]) > 2 * kCarefulShape))
         return std::nullopt;
     return TwoPositive<D>(p);
 }
@@ -500,8 +515,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
     switch (type) {
         case BETA:
             return TwoWays<beta_distribution>(
-                WithinShapeRange<beta_distribution<double, Fast>, 0.0>,
-                WithinShapeRange<beta_distribution<double, Promoted>, 0.0>,
+                WithinShapeRange<beta_distribution<double, Fast>, true>,
+                WithinShapeRange<beta_distribution<double, Promoted>, true>,
                 [](std::span<const double> p) { return std::max(p[0], p[1]) > kCarefulShape; });
         case DEXP:
             return Make<laplace_distribution<double, Fast>>(
@@ -535,21 +550,13 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 2,
                 Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
-                    WithinShapeRange<fisher_f_distribution<long double, Promoted>, 2 * kCarefulShape>),
+                    WithinShapeRange<fisher_f_distribution<long double, Promoted>, false>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
         case RAYLEIGH:
             return Make<rayleigh_distribution<double, Fast>, false, 1>(
                 OnePositive<rayleigh_distribution<double, Fast>>);
-        case EXP:
-            // Location, then the scale, which Boost takes as its inverse, the rate.
-            return Make<exponential_distribution<double, Fast>, false, 2>(
-                [](std::span<const double> p) {
-                    using D = exponential_distribution<double, Fast>;
-                    return Positive(p[0]) ? std::optional(D(1 / p[0])) : std::nullopt;
-                },
-                true);
         case ERLANG:
             return TwoWays<gamma_distribution>(
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,

@@ -196,6 +196,28 @@ class LogLogistic final : public ClosedForm {
     double a = 1, k = 1;
 };
 
+// Exponential with location m (the least value) and scale s, on z = (x - m) / s: a rate 1 / s would
+// overflow for a denormal scale.
+class Exponential final : public ClosedForm {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        m = p[0];
+        s = p[1];
+        return s > 0;
+    }
+    double Z(double x) const {
+        const double z = (x - m) / s;
+        return std::isfinite(z) ? z : x / s - m / s;
+    }
+    double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Z(x) - std::log(s)); }
+    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Z(x)); }
+    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Z(x)); }
+    double Quantile(double p) const override {
+        return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
+    }
+    double m = 0, s = 1;
+};
+
 // Smallest extreme value with location m and scale s: P(X > x) = exp(-exp((x - m) / s)).
 class SmallestExtremeValue final : public ClosedForm {
     int Count() const override { return 2; }
@@ -386,11 +408,12 @@ class InverseGaussian final : public ClosedForm {
     double Pdf(double x) const override {
         if (x <= 0)
             return 0.0;
+        // In logarithms: lambda / x and x^-1.5 overflow (a shape near the largest double, a tiny x).
         const double z = (x - mu) / mu;
-        return std::sqrt(lambda / (2 * kPi * x)) / x * std::exp(-lambda / x * z * z / 2);
+        return std::exp(0.5 * std::log(lambda) - 1.5 * std::log(x) - kLnSqrt2Pi - lambda * (z * z) / x / 2);
     }
     std::pair<double, double> AB(double x) const {
-        const double r = std::sqrt(lambda / x);
+        const double r = std::sqrt(lambda) / std::sqrt(x);
         return {r * ((x - mu) / mu), r * ((x + mu) / mu)};
     }
     double Cdf(double x) const override {
@@ -910,7 +933,9 @@ protected:
     bool Accept(std::span<const double> p) override {
         k = p[0];
         df = p[1];
-        if (!(IsInteger(k) && k >= MinimumK() && df > 0))
+        // Below a hundredth of a degree of freedom s spreads over hundreds of units of ln s and the
+        // panels lose digits (5e-10 of the lower tail at 0.001): such degrees of freedom are refused.
+        if (!(IsInteger(k) && k >= MinimumK() && df >= 0.01))
             return false;
         // Beyond this s differs from 1 by less than the digits kept.
         infinite = df > 1e12;
@@ -1069,6 +1094,12 @@ protected:
             f0 = f1;
             y1 = y2;
             f1 = F(y1) - target;
+            // Still short of p beyond e^700 (or past it below e^-700): the answer is beyond the doubles,
+            // as with degrees of freedom so small that s is all but 0.
+            if (y1 > 700 && f1 < 0)
+                return INFINITY;
+            if (y1 < -700 && f1 > 0)
+                return 0.0;
             if (std::abs(y1) > 700)
                 return kMissingValue;
         }
@@ -1193,6 +1224,8 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
             return std::make_unique<LogLogistic>();
         case SEV:
             return std::make_unique<SmallestExtremeValue>();
+        case EXP:
+            return std::make_unique<Exponential>();
         case DUNIFORM:
             return std::make_unique<DiscreteUniform>();
         case BENFORD:
