@@ -171,6 +171,18 @@ constexpr bool kNoncentral<boost::math::non_central_f_distribution<V, P>> = true
 template <class V, class P>
 constexpr bool kNoncentral<boost::math::non_central_t_distribution<V, P>> = true;
 
+// A noncentral t whose noncentrality is beyond this leaves less than 1e-300 on the other side of 0
+// (at most Phi(-|delta|)), where Boost's series give no value: -1 for all of it above 0, +1 below, else 0.
+template <class D>
+int NoncentralTSide(const D& d) {
+    if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
+        constexpr double kFarDelta = 38.5;
+        const double delta = static_cast<double>(d.non_centrality());
+        return delta > kFarDelta ? -1 : delta < -kFarDelta ? 1 : 0;
+    }
+    return 0;
+}
+
 template <class D, bool Discrete, int N>
 class BoostDistribution final : public DistributionBase {
 public:
@@ -209,6 +221,8 @@ public:
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
+        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
+            return 0.0;
         if constexpr (kBetaType)
             if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
                 return LogDensity(*m_d, x);
@@ -223,6 +237,8 @@ public:
             return 0.0;
         if (x >= m_hi)
             return 1.0;
+        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
+            return side < 0 ? 0.0 : 1.0;
         if constexpr (kBetaType)
             if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
                 return TinyShapes(*f) ? TinyLower(*f) : OneSidedMass(*f) > 0 ? 0.0 : 1.0;
@@ -235,6 +251,8 @@ public:
             return 1.0;
         if (x >= m_hi)
             return 0.0;
+        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
+            return side < 0 ? 1.0 : 0.0;
         if constexpr (kBetaType)
             if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
                 return TinyShapes(*f) ? TinyUpper(*f) : OneSidedMass(*f) > 0 ? 1.0 : 0.0;
@@ -618,6 +636,15 @@ int ParameterCount(int type) {
         case RAYLEIGH:
         case DUNIFORM:
         case POISSON:
+        case GEOMETRIC:
+        case ZIPF:
+        case BENFORD:
+        case LSERIES:
+            return 1;
+        case TRIANGULAR:
+        case HGEOMETRIC:
+        case NCF:
+            return 3;
         default:
             return MakeDistribution(type) ? 2 : 0;
     }
