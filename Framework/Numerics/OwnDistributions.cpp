@@ -515,8 +515,16 @@ class Geometric final : public Discrete {
         return prob > 0 && prob <= 1;
     }
     double First() const override { return 0; }
-    double Guess(double p) const override {
-        return std::ceil((p <= 0.5 ? std::log1p(-p) : std::log(1 - p)) / logQ - 1);
+    // The closed form: k is the least integer at or above ln(1 - p) / ln(1 - prob) - 1, which is off
+    // by a few units in its last place; only where that lies next to an integer is the search needed.
+    double RealQuantile(double p) const { return (p <= 0.5 ? std::log1p(-p) : std::log(1 - p)) / logQ - 1; }
+    double Guess(double p) const override { return std::ceil(RealQuantile(p)); }
+    double Quantile(double p) const override {
+        const double t = RealQuantile(p), k = std::ceil(t);
+        const double margin = 1e-9 * std::max(1.0, std::abs(t));
+        if (prob < 1 && std::isfinite(k) && k - t > margin && t - (k - 1) > margin && k < 0x1p52)
+            return std::max(k, 0.0);
+        return Discrete::Quantile(p);
     }
     double Pdf(double x) const override {
         return x < 0 ? 0.0 : prob == 1 ? (x == 0 ? 1.0 : 0.0) : prob * std::exp(x * logQ);
