@@ -46,18 +46,27 @@ double SolveQuantile(double p, double lo, double hi, Cdf cdf, Ccdf ccdf) {
         a = a < 0 ? 2 * a : a - 1;
     for (int i = 0; i < 2100 && f(b) < 0; ++i)
         b = b > 0 ? 2 * b : b + 1;
+    if (!(f(a) <= 0 && f(b) >= 0))
+        return NAN;  // no root within the doubles
     std::uintmax_t iterations = 200;
     const auto r =
         boost::math::tools::toms748_solve(f, a, b, boost::math::tools::eps_tolerance<double>(53), iterations);
     return (r.first + r.second) / 2;
 }
 
-// Near 0 Boost's beta and gamma densities overflow or lose digits (x^(a-1) / x for a denormal x, 0.9995
-// for the exponential density at 1e-320): there the closed form in logarithms.
 double PhiInverse(double p) {
     return -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p);
 }
 
+constexpr double kLogSqrt2Pi = 0.91893853320467274178;
+
+template <class D, template <class, class> class Law>
+constexpr bool kIs = false;
+template <template <class, class> class Law, class V, class P>
+constexpr bool kIs<Law<V, P>, Law> = true;
+
+// Near 0 Boost's beta and gamma densities overflow or lose digits (x^(a-1) / x for a denormal x, 0.9995
+// for the exponential density at 1e-320): there the closed form in logarithms.
 template <class D>
 std::optional<double> DensityNearZero(const D& d, double x) {
     using boost::math::beta_distribution, boost::math::gamma_distribution,
@@ -65,18 +74,92 @@ std::optional<double> DensityNearZero(const D& d, double x) {
     const auto power = [&](double a, double y, double rest) {
         return a == 1 ? std::exp(rest) : std::exp((a - 1) * std::log(y) + rest - std::lgamma(a));
     };
-    if constexpr (std::is_same_v<D, beta_distribution<double, Fast>>) {
+    if constexpr (kIs<D, beta_distribution>) {
         const double a = d.alpha(), b = d.beta();
         return power(a, x, (b - 1) * std::log1p(-x) - std::lgamma(b) + std::lgamma(a + b));
-    } else if constexpr (std::is_same_v<D, gamma_distribution<double, Fast>> ||
-                         std::is_same_v<D, gamma_distribution<double, Promoted>>) {
+    } else if constexpr (kIs<D, gamma_distribution>) {
         return power(d.shape(), x / d.scale(), -x / d.scale()) / d.scale();
-    } else if constexpr (std::is_same_v<D, chi_squared_distribution<double, Fast>> ||
-                         std::is_same_v<D, chi_squared_distribution<double, Promoted>>) {
+    } else if constexpr (kIs<D, chi_squared_distribution>) {
         return power(d.degrees_of_freedom() / 2, x / 2, -x / 2) / 2;
     } else {
         return std::nullopt;
     }
+}
+
+// A beta-type law at x: its shapes and the logarithms of y and 1 - y, y = u / (u + v) the beta variable
+// (u = x, v = 1 - x for the beta law; u = d1 x, v = d2 for F), each free of the rounding of y near 1;
+// the density is y^powY (1 - y)^powRest e^logFactor / B(a, b).
+struct BetaForm {
+    double a, b, logY, logRest, powY, powRest, logFactor;
+};
+template <class D>
+std::optional<BetaForm> BetaFormAt(const D& d, double x) {
+    if constexpr (kIs<D, boost::math::beta_distribution>) {
+        const double a = d.alpha(), b = d.beta();
+        return BetaForm{a, b, std::log(x), std::log1p(-x), a - 1, b - 1, 0};
+    } else if constexpr (kIs<D, boost::math::fisher_f_distribution>) {
+        const double d1 = static_cast<double>(d.degrees_of_freedom1());
+        const double d2 = static_cast<double>(d.degrees_of_freedom2());
+        // ln(u + v) as the larger logarithm and log1p of the ratio: u and v may under- or overflow.
+        const double logU = std::log(d1) + std::log(x), logV = std::log(d2);
+        const double logSum = std::max(logU, logV) + std::log1p(std::exp(-std::abs(logU - logV)));
+        // dy / dx = (d1 / d2) (1 - y)^2
+        return BetaForm{d1 / 2,     d2 / 2,     logU - logSum,      logV - logSum,
+                        d1 / 2 - 1, d2 / 2 + 1, std::log(d1) - logV};
+    } else {
+        return std::nullopt;
+    }
+}
+
+// Shapes below this: the law is two masses next to 0 and 1, b / (a + b) and a / (a + b), to within a
+// relative a + b; its beta function overflows and Boost gives no value.
+constexpr double kTinyShape = 1e-20;
+
+bool TinyShapes(const BetaForm& f) {
+    return std::max(f.a, f.b) < kTinyShape;
+}
+// One shape so small against the other that the tail on its side, at most tiny (1 / other + 2000) for
+// every double y, is below 1e-300: a single mass at that end (Boost's steps fail an assertion there).
+// Gives +1 for the mass near 1 (b tiny), -1 for the one near 0, 0 otherwise.
+int OneSidedMass(const BetaForm& f) {
+    if (TinyShapes(f))
+        return 0;
+    const auto negligible = [](double tiny, double other) { return tiny * (1 / other + 2000) < 1e-300; };
+    return negligible(f.b, f.a) ? 1 : negligible(f.a, f.b) ? -1 : 0;
+}
+// I_y(a, b) for tiny shapes: B_y(a, b) is y^a / a - ln(1 - y) and B(a, b) is 1 / a + 1 / b, both to
+// within a relative a + b; the upper tail the same with the roles swapped.
+double TinyLower(const BetaForm& f) {
+    return f.b * (std::exp(f.a * f.logY) - f.a * f.logRest) / (f.a + f.b);
+}
+double TinyUpper(const BetaForm& f) {
+    return f.a * (std::exp(f.b * f.logRest) - f.b * f.logY) / (f.a + f.b);
+}
+
+// Where Boost's arithmetic over- or underflows in the middle of a density that is itself a double (a
+// shape or a scale near the ends of the doubles), the density in logarithms.
+template <class D>
+double LogDensity(const D& d, double x) {
+    using namespace boost::math;
+    if (const auto f = BetaFormAt(d, x)) {
+        // A power 0 of y = 0 or 1 - y = 0 is 1.
+        const auto power = [](double n, double logV) { return n == 0 ? 0.0 : n * logV; };
+        const double logBeta = std::lgamma(f->a) + std::lgamma(f->b) - std::lgamma(f->a + f->b);
+        return std::exp(power(f->powY, f->logY) + power(f->powRest, f->logRest) - logBeta + f->logFactor);
+    }
+    if constexpr (kIs<D, normal_distribution> || kIs<D, lognormal_distribution>) {
+        constexpr bool kLog = kIs<D, lognormal_distribution>;
+        const double m = d.location(), s = d.scale(), y = kLog ? std::log(x) : x;
+        double z = (y - m) / s;
+        if (!std::isfinite(z))
+            z = y / s - m / s;
+        return std::exp(-0.5 * z * z - std::log(s) - kLogSqrt2Pi - (kLog ? y : 0.0));
+    }
+    if constexpr (kIs<D, gamma_distribution>) {
+        const double k = d.shape(), logScale = std::log(d.scale());
+        return std::exp((k - 1) * (std::log(x) - logScale) - x / d.scale() - std::lgamma(k) - logScale);
+    }
+    return NAN;
 }
 
 template <class D>
@@ -88,11 +171,25 @@ constexpr bool kNoncentral<boost::math::non_central_f_distribution<V, P>> = true
 template <class V, class P>
 constexpr bool kNoncentral<boost::math::non_central_t_distribution<V, P>> = true;
 
+// A noncentral t whose noncentrality is beyond this leaves less than 1e-300 on the other side of 0
+// (at most Phi(-|delta|)), where Boost's series give no value: -1 for all of it above 0, +1 below, else 0.
+template <class D>
+int NoncentralTSide(const D& d) {
+    if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
+        constexpr double kFarDelta = 38.5;
+        const double delta = static_cast<double>(d.non_centrality());
+        return delta > kFarDelta ? -1 : delta < -kFarDelta ? 1 : 0;
+    }
+    return 0;
+}
+
 template <class D, bool Discrete, int N>
 class BoostDistribution final : public DistributionBase {
 public:
     // A law of long doubles (V) takes and gives doubles; its arithmetic stays long.
     using V = typename D::value_type;
+    static constexpr bool kBetaType =
+        kIs<D, boost::math::beta_distribution> || kIs<D, boost::math::fisher_f_distribution>;
 
     explicit BoostDistribution(Maker<D> make, bool shifted = false) : m_make(make), m_shifted(shifted) {}
 
@@ -124,7 +221,13 @@ public:
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
-        return static_cast<double>(boost::math::pdf(*m_d, V(x)));
+        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
+            return 0.0;
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
+                return LogDensity(*m_d, x);
+        const auto density = static_cast<double>(boost::math::pdf(*m_d, V(x)));
+        return std::isnan(density) ? LogDensity(*m_d, x) : density;
     }
     // Each tail is computed as such on its own side of the median and as 1 minus the other beyond it:
     // Boost's complement of a tail near 1 can be off in its 11th digit (ibetac(1/2, 1/2, 1e-21) is 1).
@@ -134,6 +237,11 @@ public:
             return 0.0;
         if (x >= m_hi)
             return 1.0;
+        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
+            return side < 0 ? 0.0 : 1.0;
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
+                return TinyShapes(*f) ? TinyLower(*f) : OneSidedMass(*f) > 0 ? 0.0 : 1.0;
         return static_cast<double>(x <= Median() ? boost::math::cdf(*m_d, V(x))
                                                  : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
     }
@@ -143,6 +251,11 @@ public:
             return 1.0;
         if (x >= m_hi)
             return 0.0;
+        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
+            return side < 0 ? 1.0 : 0.0;
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
+                return TinyShapes(*f) ? TinyUpper(*f) : OneSidedMass(*f) > 0 ? 1.0 : 0.0;
         return static_cast<double>(x >= Median() ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
                                                  : 1 - boost::math::cdf(*m_d, V(x)));
     }
@@ -159,11 +272,27 @@ protected:
             return SearchQuantile(*this, p, std::ceil(guess), m_lo,
                                   std::min(m_hi, std::numeric_limits<double>::max()));
         }
+        if constexpr (kBetaType)
+            if (const auto f = BetaFormAt(*m_d, 0.5); f && (TinyShapes(*f) || OneSidedMass(*f)))
+                return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
-        double x =
-            static_cast<double>(p <= 0.5 ? boost::math::quantile(*m_d, V(p))
-                                         : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+        // Boost's root finders throw where they find no bracket, whatever the policy.
+        double x = NAN;
+        try {
+            x = static_cast<double>(p <= 0.5
+                                        ? boost::math::quantile(*m_d, V(p))
+                                        : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+        } catch (const std::exception&) {
+        }
         if (std::isnan(x)) {
+            // Beyond the doubles: p not reached by the largest one (a denormal degree of freedom can
+            // leave less than 1e-297 below it), or already reached just above the least value.
+            constexpr double kMax = std::numeric_limits<double>::max();
+            const double next = std::nextafter(m_lo, kMax);
+            if (!Reaches(*this, kMax + m_shift, p))
+                return INFINITY;
+            if (Reaches(*this, next + m_shift, p))
+                return next + m_shift;
             x = SolveQuantile(
                 p, m_lo, m_hi, [this](double v) { return Cdf(v + m_shift); },
                 [this](double v) { return Ccdf(v + m_shift); });
@@ -172,6 +301,22 @@ protected:
     }
 
 private:
+    // With tiny shapes y^a is the cumulative value up to the mass near 0, (1 - y)^b the upper tail
+    // beyond the one near 1; y and x are far below or next to a double's 1 then.
+    double TinyShapesQuantile(const BetaForm& f, double p) const {
+        const double low = f.b / (f.a + f.b);
+        if (p <= low) {
+            const double y = std::exp(std::log(p / low) / f.a);
+            if constexpr (kIs<D, boost::math::fisher_f_distribution>)
+                return y * f.b / f.a;  // x = d2 y / (d1 (1 - y)), 1 - y = 1
+            return y;
+        }
+        const double rest = std::exp(std::log((1 - p) / (1 - low)) / f.b);
+        if constexpr (kIs<D, boost::math::fisher_f_distribution>)
+            return f.b / (f.a * rest);
+        return 1 - rest;
+    }
+
     // Found at the first call that needs it: a quantile costs as much as several tails. A discrete
     // law's mean is within 1 of its median, and costs nothing (its quantile never ends for a negative
     // binomial with r near 1e300).
@@ -350,6 +495,17 @@ std::optional<D> OnePositive(std::span<const double> p) {
     return Positive(p[0]) ? std::optional<D>(D(p[0])) : std::nullopt;
 }
 
+// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this (for
+// F, with the other degrees of freedom in the careful range too) a call takes minutes or gives no
+// value, and such shapes are refused.
+template <class D, bool AnyOther>
+std::optional<D> WithinShapeRange(std::span<const double> p) {
+    constexpr double kLargestShape = 1e15;
+    if (std::max(p[0], p[1]) > kLargestShape && (AnyOther || std::min(p[0], p[1]) > 2 * kCarefulShape))
+        return std::nullopt;
+    return TwoPositive<D>(p);
+}
+
 template <class Policy>
 std::optional<binomial_distribution<double, Policy>> BinomialMaker(std::span<const double> p) {
     return IsInteger(p[0]) && p[0] >= 0 && p[1] >= 0 && p[1] <= 1
@@ -377,8 +533,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
     switch (type) {
         case BETA:
             return TwoWays<beta_distribution>(
-                TwoPositive<beta_distribution<double, Fast>>,
-                TwoPositive<beta_distribution<double, Promoted>>,
+                WithinShapeRange<beta_distribution<double, Fast>, true>,
+                WithinShapeRange<beta_distribution<double, Promoted>, true>,
                 [](std::span<const double> p) { return std::max(p[0], p[1]) > kCarefulShape; });
         case DEXP:
             return Make<laplace_distribution<double, Fast>>(
@@ -412,21 +568,13 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 2,
                 Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
-                    TwoPositive<fisher_f_distribution<long double, Promoted>>),
+                    WithinShapeRange<fisher_f_distribution<long double, Promoted>, false>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
         case RAYLEIGH:
             return Make<rayleigh_distribution<double, Fast>, false, 1>(
                 OnePositive<rayleigh_distribution<double, Fast>>);
-        case EXP:
-            // Location, then the scale, which Boost takes as its inverse, the rate.
-            return Make<exponential_distribution<double, Fast>, false, 2>(
-                [](std::span<const double> p) {
-                    using D = exponential_distribution<double, Fast>;
-                    return Positive(p[0]) ? std::optional(D(1 / p[0])) : std::nullopt;
-                },
-                true);
         case ERLANG:
             return TwoWays<gamma_distribution>(
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,
@@ -488,6 +636,15 @@ int ParameterCount(int type) {
         case RAYLEIGH:
         case DUNIFORM:
         case POISSON:
+        case GEOMETRIC:
+        case ZIPF:
+        case BENFORD:
+        case LSERIES:
+            return 1;
+        case TRIANGULAR:
+        case HGEOMETRIC:
+        case NCF:
+            return 3;
         default:
             return MakeDistribution(type) ? 2 : 0;
     }

@@ -20,6 +20,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793238462643383279502884;
 constexpr double kSqrt2 = 1.414213562373095048801688724209698079;
+constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
 
 bool IsInteger(double v) {
     return v == std::floor(v) && std::abs(v) < 2147483648.0;
@@ -132,8 +133,16 @@ class LogitNormal final : public ClosedForm {
         return s > 0;
     }
     double Z(double x) const { return (std::log(x) - std::log1p(-x) - m) / s; }
+    // In logarithms: with a denormal sd or x the quotient of the normal density by s x (1 - x) is
+    // 0 / 0 or inf / inf where the density itself is a double.
     double Pdf(double x) const override {
-        return x <= 0 || x >= 1 ? 0.0 : PhiDensity(Z(x)) / (s * x * (1 - x));
+        if (x <= 0 || x >= 1)
+            return 0.0;
+        const double logX = std::log(x), logRest = std::log1p(-x);
+        double z = (logX - logRest - m) / s;
+        if (!std::isfinite(z))
+            z = (logX - logRest) / s - m / s;
+        return std::exp(-0.5 * z * z - std::log(s) - logX - logRest - kLnSqrt2Pi);
     }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : x >= 1 ? 1.0 : Phi(Z(x)); }
     double Ccdf(double x) const override { return x <= 0 ? 1.0 : x >= 1 ? 0.0 : PhiUpper(Z(x)); }
@@ -185,6 +194,28 @@ class LogLogistic final : public ClosedForm {
         return a * std::exp(t / k);
     }
     double a = 1, k = 1;
+};
+
+// Exponential with location m (the least value) and scale s, on z = (x - m) / s: a rate 1 / s would
+// overflow for a denormal scale.
+class Exponential final : public ClosedForm {
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        m = p[0];
+        s = p[1];
+        return s > 0;
+    }
+    double Z(double x) const {
+        const double z = (x - m) / s;
+        return std::isfinite(z) ? z : x / s - m / s;
+    }
+    double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Z(x) - std::log(s)); }
+    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Z(x)); }
+    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Z(x)); }
+    double Quantile(double p) const override {
+        return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
+    }
+    double m = 0, s = 1;
 };
 
 // Smallest extreme value with location m and scale s: P(X > x) = exp(-exp((x - m) / s)).
@@ -377,11 +408,12 @@ class InverseGaussian final : public ClosedForm {
     double Pdf(double x) const override {
         if (x <= 0)
             return 0.0;
+        // In logarithms: lambda / x and x^-1.5 overflow (a shape near the largest double, a tiny x).
         const double z = (x - mu) / mu;
-        return std::sqrt(lambda / (2 * kPi * x)) / x * std::exp(-lambda / x * z * z / 2);
+        return std::exp(0.5 * std::log(lambda) - 1.5 * std::log(x) - kLnSqrt2Pi - lambda * (z * z) / x / 2);
     }
     std::pair<double, double> AB(double x) const {
-        const double r = std::sqrt(lambda / x);
+        const double r = std::sqrt(lambda) / std::sqrt(x);
         return {r * ((x - mu) / mu), r * ((x + mu) / mu)};
     }
     double Cdf(double x) const override {
@@ -483,8 +515,16 @@ class Geometric final : public Discrete {
         return prob > 0 && prob <= 1;
     }
     double First() const override { return 0; }
-    double Guess(double p) const override {
-        return std::ceil((p <= 0.5 ? std::log1p(-p) : std::log(1 - p)) / logQ - 1);
+    // The closed form: k is the least integer at or above ln(1 - p) / ln(1 - prob) - 1, which is off
+    // by a few units in its last place; only where that lies next to an integer is the search needed.
+    double RealQuantile(double p) const { return (p <= 0.5 ? std::log1p(-p) : std::log(1 - p)) / logQ - 1; }
+    double Guess(double p) const override { return std::ceil(RealQuantile(p)); }
+    double Quantile(double p) const override {
+        const double t = RealQuantile(p), k = std::ceil(t);
+        const double margin = 1e-9 * std::max(1.0, std::abs(t));
+        if (prob < 1 && std::isfinite(k) && k - t > margin && t - (k - 1) > margin && k < 0x1p52)
+            return std::max(k, 0.0);
+        return Discrete::Quantile(p);
     }
     double Pdf(double x) const override {
         return x < 0 ? 0.0 : prob == 1 ? (x == 0 ? 1.0 : 0.0) : prob * std::exp(x * logQ);
@@ -644,8 +684,6 @@ class LogSeries final : public SeriesDistribution {
 
 // ---- sums of binomial-type terms (saddle-point form)
 // -------------------------------------------------------------
-
-constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
 
 // ln n! - ln(sqrt(2 pi n) (n / e)^n) for a whole n >= 1: a table (in long double) up to 15, Stirling's
 // series beyond.
@@ -903,7 +941,9 @@ protected:
     bool Accept(std::span<const double> p) override {
         k = p[0];
         df = p[1];
-        if (!(IsInteger(k) && k >= MinimumK() && df > 0))
+        // Below a hundredth of a degree of freedom s spreads over hundreds of units of ln s and the
+        // panels lose digits (5e-10 of the lower tail at 0.001): such degrees of freedom are refused.
+        if (!(IsInteger(k) && k >= MinimumK() && df >= 0.01))
             return false;
         // Beyond this s differs from 1 by less than the digits kept.
         infinite = df > 1e12;
@@ -1062,6 +1102,12 @@ protected:
             f0 = f1;
             y1 = y2;
             f1 = F(y1) - target;
+            // Still short of p beyond e^700 (or past it below e^-700): the answer is beyond the doubles,
+            // as with degrees of freedom so small that s is all but 0.
+            if (y1 > 700 && f1 < 0)
+                return INFINITY;
+            if (y1 < -700 && f1 > 0)
+                return 0.0;
             if (std::abs(y1) > 700)
                 return kMissingValue;
         }
@@ -1186,6 +1232,8 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
             return std::make_unique<LogLogistic>();
         case SEV:
             return std::make_unique<SmallestExtremeValue>();
+        case EXP:
+            return std::make_unique<Exponential>();
         case DUNIFORM:
             return std::make_unique<DiscreteUniform>();
         case BENFORD:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -61,7 +62,7 @@ std::vector<double> SplitNumbers(const std::string& text) {
     std::stringstream in(text);
     // The service takes finite parameters only: "inf" (an infinite df) becomes the largest double.
     for (std::string item; std::getline(in, item, ',');)
-        values.push_back(std::min(std::stod(item), std::numeric_limits<double>::max()));
+        values.push_back(std::min(std::strtod(item.c_str(), nullptr), std::numeric_limits<double>::max()));
     return values;
 }
 
