@@ -515,7 +515,9 @@ std::optional<binomial_distribution<double, Policy>> BinomialMaker(std::span<con
 template <class Policy>
 std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMaker(
     std::span<const double> p) {
-    return Positive(p[0]) && p[1] > 0 && p[1] <= 1
+    // Beyond 1e15 in r or in the mean r (1 - p) / p the incomplete beta function gives values that are
+    // wrong with no sign of it (cumulative 0.31 at the mean of r = 1e16, p = 0.5): refused, not shown.
+    return Positive(p[0]) && p[1] > 0 && p[1] <= 1 && p[0] < 1e15 && p[0] * (1 - p[1]) < 1e15 * p[1]
                ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }
