@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -117,7 +118,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             takes = x > 0 && x < 1;
             break;
     }
-    if (takes && host->IsMissing(result))
+    if (takes && host->IsMissing(result)) {
+        // The finding names itself: the law, its parameters, the function and the argument.
+        std::fprintf(stderr, "missing: type %d, parameters", type);
+        for (const double p : parameters)
+            std::fprintf(stderr, " %.17g", p);
+        std::fprintf(stderr, ", function %d at %.17g\n", function % 4, x);
         std::abort();
+    }
     return 0;
 }

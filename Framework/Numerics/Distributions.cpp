@@ -574,9 +574,6 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
-        case RAYLEIGH:
-            return Make<rayleigh_distribution<double, Fast>, false, 1>(
-                OnePositive<rayleigh_distribution<double, Fast>>);
         case ERLANG:
             return TwoWays<gamma_distribution>(
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,

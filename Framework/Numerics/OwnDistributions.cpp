@@ -218,6 +218,28 @@ class Exponential final : public ClosedForm {
     double m = 0, s = 1;
 };
 
+// Rayleigh with scale s, through z = x / s: Boost squares x and s apart, which under- or overflows at
+// scales near the ends of the doubles (0 / 0 at s = x = 2.2e-308).
+class Rayleigh final : public ClosedForm {
+    int Count() const override { return 1; }
+    bool Accept(std::span<const double> p) override {
+        s = p[0];
+        return s > 0 && std::isfinite(s);
+    }
+    double Pdf(double x) const override {
+        if (x <= 0)
+            return 0.0;
+        const double z = x / s, density = z / s * std::exp(-z * z / 2);
+        return std::isfinite(density) ? density : std::exp(std::log(z) - std::log(s) - z * z / 2);
+    }
+    double Cdf(double x) const override { return x <= 0 ? 0.0 : -std::expm1(-(x / s) * (x / s) / 2); }
+    double Ccdf(double x) const override { return x <= 0 ? 1.0 : std::exp(-(x / s) * (x / s) / 2); }
+    double Quantile(double p) const override {
+        return s * std::sqrt(2 * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p)));
+    }
+    double s = 1;
+};
+
 // Smallest extreme value with location m and scale s: P(X > x) = exp(-exp((x - m) / s)).
 class SmallestExtremeValue final : public ClosedForm {
     int Count() const override { return 2; }
@@ -1234,6 +1256,8 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
             return std::make_unique<SmallestExtremeValue>();
         case EXP:
             return std::make_unique<Exponential>();
+        case RAYLEIGH:
+            return std::make_unique<Rayleigh>();
         case DUNIFORM:
             return std::make_unique<DiscreteUniform>();
         case BENFORD:

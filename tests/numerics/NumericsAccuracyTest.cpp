@@ -240,6 +240,19 @@ TEST(NumericsAccuracy, NegativeBinomialBeyondItsDigitsIsRefused) {
     EXPECT_TRUE(service.CreateDistribution(NmsEnum::NBINOMIAL)->SetParameters(largest));
 }
 
+// A scale at the end of the doubles: the law is the unit one at x / s (found by NumericsFuzz, where
+// the squares of x and s went to 0 / 0).
+TEST(NumericsAccuracy, RayleighAtTheSmallestNormalScale) {
+    const double s = std::numeric_limits<double>::min();
+    const std::vector<double> scale{s};
+    const auto d = Make(NmsEnum::RAYLEIGH, scale);
+    ASSERT_TRUE(d);
+    EXPECT_NEAR(d->UpperTail(s), std::exp(-0.5), 1e-16);
+    EXPECT_NEAR(d->Cumulative(2 * s), -std::expm1(-2.0), 1e-16);
+    EXPECT_NEAR(d->Density(s) * s, std::exp(-0.5), 1e-16);
+    EXPECT_NEAR(d->Inverse(1 - std::exp(-0.5)) / s, 1.0, 1e-15);
+}
+
 // Upper 5% and 1% points of the studentized range as printed in the usual tables (three decimals).
 TEST(NumericsAccuracy, StudentizedRangeTablePoints) {
     const struct {
