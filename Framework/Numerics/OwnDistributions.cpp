@@ -124,14 +124,20 @@ public:
     bool IsDiscrete() const override { return false; }
 };
 
-// ENORM: logit(X) is normal with mean m and sd s; X lies in (0, 1).
-class LogitNormal final : public ClosedForm {
+// One with a location m and a scale s > 0.
+class LocationScale : public ClosedForm {
+protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         m = p[0];
         s = p[1];
         return s > 0;
     }
+    double m = 0, s = 1;
+};
+
+// ENORM: logit(X) is normal with mean m and sd s; X lies in (0, 1).
+class LogitNormal final : public LocationScale {
     double Z(double x) const { return (std::log(x) - std::log1p(-x) - m) / s; }
     // In logarithms: with a denormal sd or x the quotient of the normal density by s x (1 - x) is
     // 0 / 0 or inf / inf where the density itself is a double.
@@ -150,7 +156,6 @@ class LogitNormal final : public ClosedForm {
         const double y = m + s * (p <= 0.5 ? PhiInverse(p) : -PhiInverse(1 - p));
         return 1 / (1 + std::exp(-y));
     }
-    double m = 0, s = 1;
 };
 
 // Gompertz with hazard B c^x on x >= 0: the cumulative hazard is B / ln c (c^x - 1).
@@ -198,13 +203,7 @@ class LogLogistic final : public ClosedForm {
 
 // Exponential with location m (the least value) and scale s, on z = (x - m) / s: a rate 1 / s would
 // overflow for a denormal scale.
-class Exponential final : public ClosedForm {
-    int Count() const override { return 2; }
-    bool Accept(std::span<const double> p) override {
-        m = p[0];
-        s = p[1];
-        return s > 0;
-    }
+class Exponential final : public LocationScale {
     double Z(double x) const {
         const double z = (x - m) / s;
         return std::isfinite(z) ? z : x / s - m / s;
@@ -215,7 +214,6 @@ class Exponential final : public ClosedForm {
     double Quantile(double p) const override {
         return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
     }
-    double m = 0, s = 1;
 };
 
 // Rayleigh with scale s, through z = x / s: Boost squares x and s apart, which under- or overflows at
@@ -241,13 +239,7 @@ class Rayleigh final : public ClosedForm {
 };
 
 // Smallest extreme value with location m and scale s: P(X > x) = exp(-exp((x - m) / s)).
-class SmallestExtremeValue final : public ClosedForm {
-    int Count() const override { return 2; }
-    bool Accept(std::span<const double> p) override {
-        m = p[0];
-        s = p[1];
-        return s > 0;
-    }
+class SmallestExtremeValue final : public LocationScale {
     double Pdf(double x) const override {
         const double z = (x - m) / s;
         return std::exp(z - std::exp(z)) / s;
@@ -258,7 +250,6 @@ class SmallestExtremeValue final : public ClosedForm {
         const double e = p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p);
         return m + s * std::log(e);
     }
-    double m = 0, s = 1;
 };
 
 // Pareto with scale m (the least value) and shape a. Boost's cumulative function is 1 - (m / x)^a,
@@ -378,13 +369,7 @@ class Triangular final : public ClosedForm {
 
 // Logistic with location m and scale s; its quantile is ln p - ln(1 - p) on the side that keeps p's
 // digits (down to the smallest denormal p).
-class Logistic final : public ClosedForm {
-    int Count() const override { return 2; }
-    bool Accept(std::span<const double> p) override {
-        m = p[0];
-        s = p[1];
-        return s > 0;
-    }
+class Logistic final : public LocationScale {
     double Pdf(double x) const override {
         const double e = std::exp(-std::abs((x - m) / s));
         return e / (s * (1 + e) * (1 + e));
@@ -395,7 +380,6 @@ class Logistic final : public ClosedForm {
         return p <= 0.5 ? m + s * (std::log(p) - std::log1p(-p))
                         : m - s * (std::log(1 - p) - std::log1p(p - 1));
     }
-    double m = 0, s = 1;
 };
 
 // The Mills ratio Q(t) / phi(t) for t >= 0, and 1 - t R(t) with it, which far out is the small
