@@ -231,33 +231,29 @@ public:
     }
     // Each tail is computed as such on its own side of the median and as 1 minus the other beyond it:
     // Boost's complement of a tail near 1 can be off in its 11th digit (ibetac(1/2, 1/2, 1e-21) is 1).
-    double Cdf(double x) const override {
+    double Cdf(double x) const override { return Tail(x, false); }
+    double Ccdf(double x) const override { return Tail(x, true); }
+    double Tail(double x, bool upper) const {
+        const auto either = [upper](double lower) { return upper ? 1 - lower : lower; };
         x -= m_shift;
         if (x < m_lo)
-            return 0.0;
+            return either(0.0);
         if (x >= m_hi)
-            return 1.0;
+            return either(1.0);
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
-            return side < 0 ? 0.0 : 1.0;
+            return either(side < 0 ? 0.0 : 1.0);
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
-                return TinyShapes(*f) ? TinyLower(*f) : OneSidedMass(*f) > 0 ? 0.0 : 1.0;
-        return static_cast<double>(x <= Median() ? boost::math::cdf(*m_d, V(x))
-                                                 : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
-    }
-    double Ccdf(double x) const override {
-        x -= m_shift;
-        if (x < m_lo)
-            return 1.0;
-        if (x >= m_hi)
-            return 0.0;
-        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
-            return side < 0 ? 1.0 : 0.0;
-        if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f)))
-                return TinyShapes(*f) ? TinyUpper(*f) : OneSidedMass(*f) > 0 ? 1.0 : 0.0;
-        return static_cast<double>(x >= Median() ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
-                                                 : 1 - boost::math::cdf(*m_d, V(x)));
+            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f))) {
+                if (TinyShapes(*f))
+                    return upper ? TinyUpper(*f) : TinyLower(*f);
+                return either(OneSidedMass(*f) > 0 ? 0.0 : 1.0);
+            }
+        const double median = Median();
+        if (upper ? x >= median : x <= median)
+            return static_cast<double>(upper ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
+                                             : boost::math::cdf(*m_d, V(x)));
+        return static_cast<double>(upper ? 1 - boost::math::cdf(*m_d, V(x))
+                                         : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
     }
 
 protected:
