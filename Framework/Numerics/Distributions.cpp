@@ -162,6 +162,43 @@ double LogDensity(const D& d, double x) {
     return NAN;
 }
 
+// The noncentral F density as the Poisson (lambda / 2) mixture of beta densities of shapes (d1 / 2 + j,
+// d2 / 2) at y = d1 x / (d1 x + d2), with y and 1 - y each formed as such and the smaller one handed to
+// the beta density: Boost forms 1 - y from y and loses digits far in the upper tail (1e-5 at d1 = 1e5,
+// d2 = 0.01, x = 1e8). The sum
+// starts from the largest term and walks both ways while the terms count; each way is bounded.
+std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, double x) {
+    const double q = d1 / d2 * x;
+    if (!(x > 0) || !std::isfinite(q))
+        return std::nullopt;
+    const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
+    const double yc = 1 / (1 + q), y = q / (1 + q);
+    // Where the ratio of successive terms, h y (a + b + j) / ((j + 1) (a + j)), passes 1.
+    const double c = a + 1 - h * y;
+    const double peak = (-c + std::sqrt(c * c - 4 * (a - h * y * (a + b)))) / 2;
+    const double start = std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
+    const auto ratio = [&](double j) { return h * y * (a + b + j) / ((j + 1) * (a + j)); };
+    const double first = boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start) *
+                         (y < 0.5 ? boost::math::ibeta_derivative(a + start, b, y, Fast())
+                                  : boost::math::ibeta_derivative(b, a + start, yc, Fast()));
+    constexpr int kMostTerms = 1 << 20;
+    double sum = first, term = first;
+    for (double j = start; j < start + kMostTerms; ++j) {
+        term *= ratio(j);
+        sum += term;
+        if (term <= sum * 1e-17)
+            break;
+    }
+    term = first;
+    for (double j = start; j > 0 && j > start - kMostTerms; --j) {
+        term /= ratio(j - 1);
+        sum += term;
+        if (term <= sum * 1e-17)
+            break;
+    }
+    return sum * (d1 / d2 * yc) * yc;
+}
+
 template <class D>
 constexpr bool kNoncentral = false;
 template <class V, class P>
@@ -226,8 +263,14 @@ public:
         if constexpr (kBetaType)
             if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
                 return LogDensity(*m_d, x);
+        if constexpr (kIs<D, boost::math::non_central_f_distribution>)
+            if (const auto density = NoncentralFDensity(static_cast<double>(m_d->degrees_of_freedom1()),
+                                                        static_cast<double>(m_d->degrees_of_freedom2()),
+                                                        static_cast<double>(m_d->non_centrality()), x))
+                return *density;
         const auto density = static_cast<double>(boost::math::pdf(*m_d, V(x)));
-        return std::isnan(density) ? LogDensity(*m_d, x) : density;
+        // An infinity here is an overflow midway (F (10, 1e-308) at 1), not the law's own.
+        return std::isfinite(density) ? density : LogDensity(*m_d, x);
     }
     // Each tail is computed as such on its own side of the median and as 1 minus the other beyond it:
     // Boost's complement of a tail near 1 can be off in its 11th digit (ibetac(1/2, 1/2, 1e-21) is 1).
@@ -280,6 +323,8 @@ protected:
                                         : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
         } catch (const std::exception&) {
         }
+        if constexpr (kNoncentral<D>)
+            x = Polish(x, p);
         if (std::isnan(x)) {
             // Beyond the doubles: p not reached by the largest one (a denormal degree of freedom can
             // leave less than 1e-297 below it), or already reached just above the least value.
@@ -297,6 +342,21 @@ protected:
     }
 
 private:
+    // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
+    // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
+    double Polish(double x, double p) const {
+        const auto miss = [&](double v) { return p <= 0.5 ? Cdf(v) - p : (1 - p) - Ccdf(v); };
+        double off = miss(x);
+        for (int step = 0; step < 8 && std::isfinite(x) && off != 0; ++step) {
+            const double next = x - off / Pdf(x), nextOff = miss(next);
+            if (!(std::abs(nextOff) < std::abs(off)))
+                break;
+            x = next;
+            off = nextOff;
+        }
+        return x;
+    }
+
     // With tiny shapes y^a is the cumulative value up to the mass near 0, (1 - y)^b the upper tail
     // beyond the one near 1; y and x are far below or next to a double's 1 then.
     double TinyShapesQuantile(const BetaForm& f, double p) const {
@@ -426,13 +486,18 @@ std::unique_ptr<DistributionBase> Make(Maker<D> make, bool shifted = false) {
 }
 
 // One law in two ways: the fast one, and a careful one for the parameters where the fast one falls short
-// of full accuracy.
+// of full accuracy. The careful one may take only the first `carefulCount` parameters (a noncentral law
+// whose noncentrality is 0 is the central one).
 class ByRegion final : public DistributionBase {
 public:
     using Predicate = bool (*)(std::span<const double>);
     ByRegion(int count, std::unique_ptr<DistributionBase> fast, std::unique_ptr<DistributionBase> careful,
-             Predicate needsCare)
-        : m_count(count), m_fast(std::move(fast)), m_careful(std::move(careful)), m_needsCare(needsCare) {}
+             Predicate needsCare, int carefulCount = -1)
+        : m_count(count),
+          m_carefulCount(carefulCount < 0 ? count : carefulCount),
+          m_fast(std::move(fast)),
+          m_careful(std::move(careful)),
+          m_needsCare(needsCare) {}
 
     bool IsDiscrete() const override { return m_fast->IsDiscrete(); }
     double Pdf(double x) const override { return m_use->Pdf(x); }
@@ -442,13 +507,17 @@ public:
 protected:
     int Count() const override { return m_count; }
     bool Accept(std::span<const double> p) override {
-        m_use = m_needsCare(p) ? m_careful.get() : m_fast.get();
+        if (m_needsCare(p)) {
+            m_use = m_careful.get();
+            return m_use->SetParameters(p.first(m_carefulCount));
+        }
+        m_use = m_fast.get();
         return m_use->SetParameters(p);
     }
     double Quantile(double p) const override { return m_use->Inverse(p); }
 
 private:
-    int m_count;
+    int m_count, m_carefulCount;
     std::unique_ptr<DistributionBase> m_fast, m_careful;
     Predicate m_needsCare;
     DistributionBase* m_use = nullptr;
@@ -477,6 +546,23 @@ bool WithinNoncentralRange(std::span<const double> p) {
             return false;
     return true;
 }
+
+// Boost's noncentral series at a noncentrality of 0 go wrong with small degrees of freedom (the
+// cumulative value of a noncentral F (0.01, 5, 0) at 100 comes out at 1.996): there the central law.
+std::unique_ptr<IDistribution> CentralAtZero(int count, std::unique_ptr<DistributionBase> noncentral,
+                                             int centralType) {
+    std::unique_ptr<DistributionBase> central(
+        dynamic_cast<DistributionBase*>(MakeDistribution(centralType).release()));
+    return std::make_unique<ByRegion>(
+        count, std::move(noncentral), std::move(central),
+        [](std::span<const double> p) { return p.back() == 0; }, count - 1);
+}
+
+// Below this the noncentral F's tails lose digits (1e-10 at degrees of freedom of 1e-10, all of them at
+// 1e-20); beyond this noncentrality the noncentral t gives no value at all (its Poisson terms are counted
+// past 2^31 from delta^2 / 2).
+constexpr double kLeastNoncentralFDf = 1e-6;
+constexpr double kLargestTDelta = 6e4;
 
 template <class D>
 std::optional<D> LocationScale(std::span<const double> p) {
@@ -575,27 +661,35 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case NCCHISQ:
-            return Make<non_central_chi_squared_distribution<double, Promoted>>(
-                [](std::span<const double> p) {
+            return CentralAtZero(
+                2,
+                Make<non_central_chi_squared_distribution<double, Promoted>>([](std::span<const double> p) {
                     using D = non_central_chi_squared_distribution<double, Promoted>;
                     return Positive(p[0]) && p[1] >= 0 && WithinNoncentralRange(p)
                                ? std::optional(D(p[0], p[1]))
                                : std::nullopt;
-                });
+                }),
+                CHISQ);
         case NCF:
-            return Make<non_central_f_distribution<double, Promoted>, false, 3>(
-                [](std::span<const double> p) {
+            return CentralAtZero(
+                3,
+                Make<non_central_f_distribution<double, Promoted>, false, 3>([](std::span<const double> p) {
                     using D = non_central_f_distribution<double, Promoted>;
-                    return Positive(p[0]) && Positive(p[1]) && p[2] >= 0 && WithinNoncentralRange(p)
+                    return p[0] >= kLeastNoncentralFDf && p[1] >= kLeastNoncentralFDf && p[2] >= 0 &&
+                                   WithinNoncentralRange(p)
                                ? std::optional(D(p[0], p[1], p[2]))
                                : std::nullopt;
-                });
+                }),
+                F);
         case NCT:
-            return Make<non_central_t_distribution<double, Promoted>>([](std::span<const double> p) {
-                using D = non_central_t_distribution<double, Promoted>;
-                return Positive(p[0]) && WithinNoncentralRange(p) ? std::optional(D(p[0], p[1]))
-                                                                  : std::nullopt;
-            });
+            return CentralAtZero(
+                2, Make<non_central_t_distribution<double, Promoted>>([](std::span<const double> p) {
+                    using D = non_central_t_distribution<double, Promoted>;
+                    return Positive(p[0]) && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
+                               ? std::optional(D(p[0], p[1]))
+                               : std::nullopt;
+                }),
+                T);
         case POISSON:
             return TwoWays<poisson_distribution, true, 1>(
                 OnePositive<poisson_distribution<double, Fast>>,
