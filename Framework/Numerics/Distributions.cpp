@@ -81,6 +81,12 @@ std::optional<double> DensityNearZero(const D& d, double x) {
         return power(d.shape(), x / d.scale(), -x / d.scale()) / d.scale();
     } else if constexpr (kIs<D, chi_squared_distribution>) {
         return power(d.degrees_of_freedom() / 2, x / 2, -x / 2) / 2;
+    } else if constexpr (kIs<D, boost::math::weibull_distribution>) {
+        // At 0 Boost's k / s (x / s)^(k - 1) exp(-(x / s)^k) is infinity times 0 for a tiny shape k.
+        const double k = d.shape();
+        if (x == 0)
+            return k < 1 ? INFINITY : k == 1 ? 1 / d.scale() : 0.0;
+        return std::nullopt;
     } else {
         return std::nullopt;
     }
@@ -144,6 +150,10 @@ double LogDensity(const D& d, double x) {
     if (const auto f = BetaFormAt(d, x)) {
         // A power 0 of y = 0 or 1 - y = 0 is 1.
         const auto power = [](double n, double logV) { return n == 0 ? 0.0 : n * logV; };
+        // At an end of the support a negative power is a pole whatever the beta function (whose shape
+        // may have underflowed to 0 from a denormal degree of freedom).
+        if ((f->logY == -INFINITY && f->powY < 0) || (f->logRest == -INFINITY && f->powRest < 0))
+            return INFINITY;
         const double logBeta = std::lgamma(f->a) + std::lgamma(f->b) - std::lgamma(f->a + f->b);
         return std::exp(power(f->powY, f->logY) + power(f->powRest, f->logRest) - logBeta + f->logFactor);
     }
@@ -158,6 +168,22 @@ double LogDensity(const D& d, double x) {
     if constexpr (kIs<D, gamma_distribution>) {
         const double k = d.shape(), logScale = std::log(d.scale());
         return std::exp((k - 1) * (std::log(x) - logScale) - x / d.scale() - std::lgamma(k) - logScale);
+    }
+    // A denormal scale: 0 times infinity in Boost's quotient by it.
+    if constexpr (kIs<D, boost::math::laplace_distribution> || kIs<D, boost::math::cauchy_distribution> ||
+                  kIs<D, boost::math::extreme_value_distribution>) {
+        const double z = (x - d.location()) / d.scale(), logScale = std::log(d.scale());
+        if constexpr (kIs<D, boost::math::laplace_distribution>)
+            return std::exp(-std::abs(z) - logScale - std::numbers::ln2);
+        if constexpr (kIs<D, boost::math::cauchy_distribution>)
+            return std::exp(-std::log1p(z * z) - logScale - std::log(std::numbers::pi));
+        const double e = std::exp(-z);
+        return std::isinf(e) ? 0.0 : std::exp(-z - e - logScale);
+    }
+    if constexpr (kIs<D, boost::math::weibull_distribution>) {
+        // (x / s)^k overflows for a huge shape: 0 times infinity in Boost's product.
+        const double k = d.shape(), logScale = std::log(d.scale()), z = x / d.scale();
+        return std::exp(std::log(k) - logScale + (k - 1) * std::log(z) - std::pow(z, k));
     }
     return NAN;
 }
@@ -178,9 +204,13 @@ std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, do
     const double peak = (-c + std::sqrt(c * c - 4 * (a - h * y * (a + b)))) / 2;
     const double start = std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
     const auto ratio = [&](double j) { return h * y * (a + b + j) / ((j + 1) * (a + j)); };
-    const double first = boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start) *
-                         (y < 0.5 ? boost::math::ibeta_derivative(a + start, b, y, Fast())
-                                  : boost::math::ibeta_derivative(b, a + start, yc, Fast()));
+    const double shape = a + start;
+    double beta = y < 0.5 ? boost::math::ibeta_derivative(shape, b, y, Fast())
+                          : boost::math::ibeta_derivative(b, shape, yc, Fast());
+    if (!std::isfinite(beta))  // a denormal y or 1 - y
+        beta = std::exp((shape - 1) * std::log(y) + (b - 1) * std::log(yc) - std::lgamma(shape) -
+                        std::lgamma(b) + std::lgamma(shape + b));
+    const double first = boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start) * beta;
     constexpr int kMostTerms = 1 << 20;
     double sum = first, term = first;
     for (double j = start; j < start + kMostTerms; ++j) {
@@ -269,6 +299,17 @@ public:
                                                         static_cast<double>(m_d->non_centrality()), x))
                 return *density;
         const auto density = static_cast<double>(boost::math::pdf(*m_d, V(x)));
+        if constexpr (Discrete)
+            if (std::isnan(density)) {
+                // Boost's mass overflows midway far in a tail (Poisson (3) at 1e308): there it is
+                // P(X > x - 1) - P(X > x), and 0 where the upper tail before x already is.
+                const auto upper = [this](double k) {
+                    return static_cast<double>(boost::math::cdf(boost::math::complement(*m_d, V(k))));
+                };
+                const double before = x - 1 < x ? x - 1 : std::floor(std::nextafter(x, 0.0));
+                const double above = upper(before);
+                return above == 0 || before == x ? above : above - upper(x);
+            }
         // An infinity here is an overflow midway (F (10, 1e-308) at 1), not the law's own.
         return std::isfinite(density) ? density : LogDensity(*m_d, x);
     }
@@ -417,7 +458,9 @@ protected:
 
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
-        if (!(p[0] > 0))
+        // Denormal degrees of freedom are refused: Boost's density is 0 / 0 there, and its incomplete
+        // beta function fails its own assertion.
+        if (!(p[0] >= std::numeric_limits<double>::min()))
             return false;
         m_d.emplace(p[0]);
         m_nu = p[0];
@@ -576,16 +619,18 @@ template <class D>
 std::optional<D> OnePositive(std::span<const double> p) {
     return Positive(p[0]) ? std::optional<D>(D(p[0])) : std::nullopt;
 }
+// Degrees of freedom of a chi-square law: a denormal one is refused (half of the least is 0).
+template <class D>
+std::optional<D> DegreesOfFreedom(std::span<const double> p) {
+    return p[0] >= std::numeric_limits<double>::min() ? std::optional<D>(D(p[0])) : std::nullopt;
+}
 
-// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this (for
-// F, with the other degrees of freedom in the careful range too) a call takes minutes or gives no
-// value, and such shapes are refused.
-template <class D, bool AnyOther>
+// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this a call
+// takes minutes or gives no value (F (1e20, 10) at 1), and such shapes are refused.
+template <class D>
 std::optional<D> WithinShapeRange(std::span<const double> p) {
     constexpr double kLargestShape = 1e15;
-    if (std::max(p[0], p[1]) > kLargestShape && (AnyOther || std::min(p[0], p[1]) > 2 * kCarefulShape))
-        return std::nullopt;
-    return TwoPositive<D>(p);
+    return std::max(p[0], p[1]) > kLargestShape ? std::nullopt : TwoPositive<D>(p);
 }
 
 template <class Policy>
@@ -617,8 +662,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
     switch (type) {
         case BETA:
             return TwoWays<beta_distribution>(
-                WithinShapeRange<beta_distribution<double, Fast>, true>,
-                WithinShapeRange<beta_distribution<double, Promoted>, true>,
+                WithinShapeRange<beta_distribution<double, Fast>>,
+                WithinShapeRange<beta_distribution<double, Promoted>>,
                 [](std::span<const double> p) { return std::max(p[0], p[1]) > kCarefulShape; });
         case DEXP:
             return Make<laplace_distribution<double, Fast>>(
@@ -639,8 +684,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case CHISQ:
             return TwoWays<chi_squared_distribution, false, 1>(
-                OnePositive<chi_squared_distribution<double, Fast>>,
-                OnePositive<chi_squared_distribution<double, Promoted>>,
+                DegreesOfFreedom<chi_squared_distribution<double, Fast>>,
+                DegreesOfFreedom<chi_squared_distribution<double, Promoted>>,
                 [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; });
         case LNORMAL:
             return Make<lognormal_distribution<double, Fast>>(
@@ -652,7 +697,7 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 2,
                 Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
-                    WithinShapeRange<fisher_f_distribution<long double, Promoted>, false>),
+                    WithinShapeRange<fisher_f_distribution<long double, Promoted>>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
         case WEIBULL:
             return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);

@@ -30,7 +30,8 @@ public:
         return m_valid;
     }
     double Density(double x) const final {
-        return Guard(x, [this](double v) { return Pdf(v); });
+        // Every law here has no density left at an infinite argument.
+        return Guard(x, [this](double v) { return std::isinf(v) ? 0.0 : Pdf(v); });
     }
     double Cumulative(double x) const final {
         return Guard(x, [this](double v) { return Cdf(v); });

@@ -189,8 +189,9 @@ class LogLogistic final : public ClosedForm {
     double Pdf(double x) const override {
         if (x <= 0)
             return 0.0;
-        const double e = std::exp(-std::abs(Tval(x)));
-        return k / x * e / ((1 + e) * (1 + e));
+        // In logarithms: k / x overflows for a denormal x where e underflows.
+        const double t = std::abs(Tval(x));
+        return std::exp(std::log(k) - std::log(x) - t - 2 * std::log1p(std::exp(-t)));
     }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : 1 / (1 + std::exp(-Tval(x))); }
     double Ccdf(double x) const override { return x <= 0 ? 1.0 : 1 / (1 + std::exp(Tval(x))); }
@@ -225,9 +226,10 @@ class Rayleigh final : public ClosedForm {
         return s > 0 && std::isfinite(s);
     }
     double Pdf(double x) const override {
-        if (x <= 0)
+        const double z = x / s;
+        if (x <= 0 || std::isinf(z))
             return 0.0;
-        const double z = x / s, density = z / s * std::exp(-z * z / 2);
+        const double density = z / s * std::exp(-z * z / 2);
         return std::isfinite(density) ? density : std::exp(std::log(z) - std::log(s) - z * z / 2);
     }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : -std::expm1(-(x / s) * (x / s) / 2); }
@@ -241,8 +243,9 @@ class Rayleigh final : public ClosedForm {
 // Smallest extreme value with location m and scale s: P(X > x) = exp(-exp((x - m) / s)).
 class SmallestExtremeValue final : public LocationScale {
     double Pdf(double x) const override {
-        const double z = (x - m) / s;
-        return std::exp(z - std::exp(z)) / s;
+        const double z = (x - m) / s, e = std::exp(z);
+        // z - e is inf - inf far above m (a denormal scale), where the density is 0.
+        return std::isinf(e) ? 0.0 : std::exp(z - e) / s;
     }
     double Cdf(double x) const override { return -std::expm1(-std::exp((x - m) / s)); }
     double Ccdf(double x) const override { return std::exp(-std::exp((x - m) / s)); }
