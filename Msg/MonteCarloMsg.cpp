@@ -8,14 +8,14 @@
 
 namespace {
 
-// The probability calculators: the catalogue's set first (0 continuous, 1 discrete), then the dialog.
+// The probability calculators: the catalogue's set first, then the dialog.
 template <int Set>
 void LaunchProbability(IGlobal* global, UINT command, UINT caption) {
     CDistribData::SetDistribSet(Set);
     LaunchDialog<CProbabilityData, CProbabilityDlg>(global, command, caption);
 }
 
-// Fitting: the fitting catalogue's set first (0 continuous, 1 discrete).
+// Fitting: the fitting catalogue's set first.
 template <int Set>
 void LaunchFitting(IGlobal* global, UINT command, UINT caption) {
     CDistribFittingData::SetDistribSet(Set);
@@ -23,13 +23,13 @@ void LaunchFitting(IGlobal* global, UINT command, UINT caption) {
 }
 
 // Random samples are drawn only when the host's current-module service allows it; the catalogue's set
-// first (0 continuous, 1 discrete, 2 multivariate as a list of its five entries).
+// first, the multivariate one in the launchers' list form: as many entries as it has, from the first.
 template <int Set>
 void LaunchRandSamp(IGlobal* global, UINT command, UINT caption) {
     if (!global || !global->QueryCurrentModule())
         return;
-    if (Set == 2)
-        CDistribData::SetDistribSetList(Set, 5);
+    if (Set == DistribSet::Multivariate)
+        CDistribData::SetDistribSetList(Set, static_cast<int>(CDistribData::SetIndexes(Set).size()));
     else
         CDistribData::SetDistribSet(Set);
     LaunchDialog<CRandSampData, CRandSampDlg>(global, command, caption);
@@ -37,13 +37,15 @@ void LaunchRandSamp(IGlobal* global, UINT command, UINT caption) {
 
 std::vector<MenuRow> Rows() {
     return {
-        {1002, 1002, MenuRule::Standard, LaunchFitting<0>, CFittingData::kContinuous},
-        {1003, 1003, MenuRule::Standard, LaunchFitting<1>, CFittingData::kDiscrete},
-        {1034, 1034, MenuRule::Always, LaunchRandSamp<2>, CRandSampData::kMultivariate},
-        {1035, 1035, MenuRule::Always, LaunchRandSamp<0>, CRandSampData::kContinuous},
-        {1036, 1036, MenuRule::Always, LaunchRandSamp<1>, CRandSampData::kDiscrete},
-        {1056, 1056, MenuRule::Always, LaunchProbability<0>, CProbabilityData::kContinuous},
-        {1057, 1057, MenuRule::Always, LaunchProbability<1>, CProbabilityData::kDiscrete},
+        {1002, 1002, MenuRule::Standard, LaunchFitting<DistribSet::Continuous>, CFittingData::kContinuous},
+        {1003, 1003, MenuRule::Standard, LaunchFitting<DistribSet::Discrete>, CFittingData::kDiscrete},
+        {1034, 1034, MenuRule::Always, LaunchRandSamp<DistribSet::Multivariate>,
+         CRandSampData::kMultivariate},
+        {1035, 1035, MenuRule::Always, LaunchRandSamp<DistribSet::Continuous>, CRandSampData::kContinuous},
+        {1036, 1036, MenuRule::Always, LaunchRandSamp<DistribSet::Discrete>, CRandSampData::kDiscrete},
+        {1056, 1056, MenuRule::Always, LaunchProbability<DistribSet::Continuous>,
+         CProbabilityData::kContinuous},
+        {1057, 1057, MenuRule::Always, LaunchProbability<DistribSet::Discrete>, CProbabilityData::kDiscrete},
         {1088, 1088, MenuRule::Always, &LaunchDialog<CRsMixtureData, CRsMixtureDlg>, 0},
     };
 }

@@ -12,10 +12,10 @@ MenuRow Row(UINT did) {
     return {did, did, MenuRule::Standard, &LaunchDialog<Tab, Dialog>, Tab::kCaptionID};
 }
 
-// The one-sample distribution tests: the tests' catalogue shows all its 29 entries first.
+// The one-sample distribution tests: the tests' catalogue shows all its entries first.
 template <class Tab, class Dialog>
 void LaunchDistributionTest(IGlobal* global, UINT command, UINT caption) {
-    CDistribKSData::SetDistribSetList(4, 29);
+    CDistribKSData::SetDistribSetList(DistribSet::Univariate, CDistribKSData::GetDistribCount());
     LaunchDialog<Tab, Dialog>(global, command, caption);
 }
 

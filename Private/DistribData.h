@@ -13,6 +13,17 @@ struct DistribEntry {
     int displayIds;  // string resource naming the entry in the combo box
 };
 
+// The sets of a catalogue, by the number a launcher passes.
+namespace DistribSet {
+enum : int {
+    Continuous = 0,
+    Discrete = 1,
+    Multivariate = 2,
+    ContinuousTested = 3,  // the continuous ones the one-sample tests offer: all but the studentized range
+    Univariate = 4,
+};
+}  // namespace DistribSet
+
 // The static tables of a distribution catalogue, one copy per catalogue class. The catalogue class
 // provides `static std::span<const DistribEntry> Catalogue()` and `static std::vector<int> SetIndexes(int)`
 // (the catalogue indexes of a set; empty for an unknown set).
@@ -176,7 +187,8 @@ public:
     DISTRIB_DATA_FIELDS(DISTRIB_DATA_MEMBER)
 };
 
-// The catalogue of distribution fitting: the continuous (set 0) and discrete (set 1) distributions.
+// The catalogue of distribution fitting: the univariate distributions, in the continuous and the
+// discrete set.
 class CDistribFittingData : public CGUIBaseObj, public CDistribTables<CDistribFittingData> {
 public:
     static std::span<const DistribEntry> Catalogue();
@@ -184,8 +196,8 @@ public:
     static const char* SourceFile() { return "DistribFittingData.cpp"; }
 };
 
-// The catalogue of the one-sample distribution tests: 29 distributions, the continuous ones without
-// "RANGE = " and the types only those tests use; set 4 shows all of them.
+// The catalogue of the one-sample distribution tests: the main catalogue's tested continuous
+// distributions (the continuous sets), then the types only those tests use; the univariate set shows all.
 class CDistribKSData : public CGUIBaseObj, public CDistribTables<CDistribKSData> {
 public:
     static std::span<const DistribEntry> Catalogue();

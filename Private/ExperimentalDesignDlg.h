@@ -1,12 +1,11 @@
 #pragma once
 
-#include "Private/DesignDlgBase.h"
 #include "Private/ExperimentalDesignData.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The experimental-design dialog: the design type decides which fields are enabled, their tool tips
 // and what values they accept.
-class CExperimentalDesignDlg : public CRecordDlg<CExperimentalDesignData, CDesignDlgBase> {
+class CExperimentalDesignDlg : public CRecordDlg<CExperimentalDesignData> {
 public:
     enum : UINT {
         IDD = 2075,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Private/DesignDlgBase.h"
 #include "Private/PowerCorr2Data.h"
+#include "Private/PowerDlgBase.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of the two-correlation and two-proportion power models; its labels, ranges and group-size

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Private/DesignDlgBase.h"
+#include "Private/PowerDlgBase.h"
 #include "Private/PowerGenericData.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

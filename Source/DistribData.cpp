@@ -12,7 +12,7 @@ namespace {
 
 namespace N = NmsEnum;
 
-// Type and display id, in the catalogue's order.
+// Type and display id, the sets' members in the sets' order.
 constexpr DistribEntry kCatalogue[] = {
     {N::UNIFORM, 12644},     {N::BETA, 12045},      {N::ENORM, 24023},      {N::TRIANGULAR, 24040},
     {N::LOGISTIC, 12353},    {N::DEXP, 24009},      {N::T, 24039},          {N::CAUCHY, 12070},
@@ -25,21 +25,46 @@ constexpr DistribEntry kCatalogue[] = {
     {N::WISHART, 24043},
 };
 
-// The one-sample tests: the continuous distributions without RANGE, then the types only they use.
-constexpr DistribEntry kKSCatalogue[] = {
-    {N::UNIFORM, 12644},  {N::BETA, 12045},     {N::ENORM, 24023},     {N::TRIANGULAR, 24040},
-    {N::LOGISTIC, 12353}, {N::DEXP, 24009},     {N::T, 24039},         {N::CAUCHY, 12070},
-    {N::GUMBEL, 24017},   {N::NORMAL, 12433},   {N::GAMMA, 12245},     {N::CHISQ, 12078},
-    {N::GOMPERTZ, 24016}, {N::LNORMAL, 12357},  {N::F, 24012},         {N::WEIBULL, 12661},
-    {N::PARETO, 24033},   {N::RAYLEIGH, 12506}, {N::IGAUSSIAN, 12299}, {N::EXP, 12204},
-    {N::BENFORD, 24135},  {N::ERLANG, 24136},   {N::LSERIES, 24138},   {N::LLOGISTIC, 24139},
-    {N::NCCHISQ, 24140},  {N::NCF, 24141},      {N::NCT, 24142},       {N::SMM, 24143},
-    {N::SEV, 24144},
+// The types only the one-sample tests offer.
+constexpr DistribEntry kTestsOnly[] = {
+    {N::BENFORD, 24135}, {N::ERLANG, 24136}, {N::LSERIES, 24138}, {N::LLOGISTIC, 24139}, {N::NCCHISQ, 24140},
+    {N::NCF, 24141},     {N::NCT, 24142},    {N::SMM, 24143},     {N::SEV, 24144},
 };
 
 std::vector<int> Range(int first, int last) {
     std::vector<int> indexes(static_cast<std::size_t>(last - first + 1));
     std::iota(indexes.begin(), indexes.end(), first);
+    return indexes;
+}
+
+// Whether a distribution belongs to a set of the main catalogue.
+bool InSet(int set, N::DISTRIB_TYPE type) {
+    const DistribFact* fact = FindDistribFact(type);
+    if (!fact)
+        return false;
+    const bool continuous = !fact->discrete && !fact->multivariate;
+    switch (set) {
+        case DistribSet::Continuous:
+            return continuous;
+        case DistribSet::Discrete:
+            return fact->discrete && !fact->multivariate;
+        case DistribSet::Multivariate:
+            return fact->multivariate;
+        case DistribSet::ContinuousTested:
+            return continuous && type != N::RANGE;
+        case DistribSet::Univariate:
+            return !fact->multivariate;
+        default:
+            return false;
+    }
+}
+
+// The indexes of a catalogue's members of a set, ascending.
+std::vector<int> Members(std::span<const DistribEntry> catalogue, int set) {
+    std::vector<int> indexes;
+    for (std::size_t i = 0; i < catalogue.size(); ++i)
+        if (InSet(set, catalogue[i].type))
+            indexes.push_back(static_cast<int>(i));
     return indexes;
 }
 
@@ -174,49 +199,41 @@ int CDistribData::GetDistribType() const {
 REGISTER_RECORD(CDistribData);
 
 std::vector<int> CDistribData::SetIndexes(int set) {
-    switch (set) {
-        case 0:
-            return Range(0, 20);
-        case 1:
-            return Range(21, 27);
-        case 2:
-            return Range(28, 32);
-        case 3:
-            return Range(0, 19);
-        case 4:
-            return Range(0, 27);
-        default:
-            return {};
-    }
+    return Members(kCatalogue, set);
 }
 
-// Fitting fits the univariate distributions: the first 28 entries of the catalogue.
+// Fitting fits the univariate distributions, which lead the catalogue.
 std::span<const DistribEntry> CDistribFittingData::Catalogue() {
-    return std::span(kCatalogue).first(28);
+    static const std::size_t univariate = Members(kCatalogue, DistribSet::Univariate).size();
+    return std::span(kCatalogue).first(univariate);
 }
 
 std::vector<int> CDistribFittingData::SetIndexes(int set) {
-    switch (set) {
-        case 0:
-            return Range(0, 20);
-        case 1:
-            return Range(21, 27);
-        default:
-            return {};
-    }
+    if (set != DistribSet::Continuous && set != DistribSet::Discrete)
+        return {};
+    return Members(Catalogue(), set);
 }
 
 std::span<const DistribEntry> CDistribKSData::Catalogue() {
-    return kKSCatalogue;
+    static const std::vector<DistribEntry> catalogue = [] {
+        std::vector<DistribEntry> entries;
+        for (int i : Members(kCatalogue, DistribSet::ContinuousTested))
+            entries.push_back(kCatalogue[static_cast<std::size_t>(i)]);
+        entries.insert(entries.end(), std::begin(kTestsOnly), std::end(kTestsOnly));
+        return entries;
+    }();
+    return catalogue;
 }
 
 std::vector<int> CDistribKSData::SetIndexes(int set) {
+    // The entries borrowed from the main catalogue lead.
+    const int shared = static_cast<int>(Catalogue().size() - std::size(kTestsOnly));
     switch (set) {
-        case 0:
-        case 3:
-            return Range(0, 19);
-        case 4:
-            return Range(0, 28);
+        case DistribSet::Continuous:
+        case DistribSet::ContinuousTested:
+            return Range(0, shared - 1);
+        case DistribSet::Univariate:
+            return Range(0, static_cast<int>(Catalogue().size()) - 1);
         default:
             return {};
     }

@@ -75,6 +75,10 @@ struct Row {
         fact.discrete = true;
         return *this;
     }
+    Row& Multivariate() {
+        fact.multivariate = true;
+        return *this;
+    }
     Row& PlotSeparator(const wchar_t* separator) {
         fact.plotSeparator = separator;
         return *this;
@@ -173,18 +177,23 @@ std::vector<DistribFact> MakeFacts() {
         Fact(N::MULTINOMIAL, "Multinomial", 24629, 24026, nullptr,
              {Whole(L"Trials", 1, 1), Whole(L"Categories", 3, 3), List(L"Probabilities", L"0.2 0.3 0.5")})
             .Discrete()
+            .Multivariate()
             .Together(T::Multinomial),
         Fact(N::MBETA, "MultivariateBeta", 24630, 24004, nullptr,
-             {Real(L"a", 1, C::Positive), Real(L"b", 1, C::Positive), Real(L"c", 1, C::Positive)}),
+             {Real(L"a", 1, C::Positive), Real(L"b", 1, C::Positive), Real(L"c", 1, C::Positive)})
+            .Multivariate(),
         Fact(N::DIRICHLET, "Dirichlet", 24631, 24007, nullptr,
              {Whole(L"Dimension", 3, 3), List(L"Parameters", L"1 1 1")})
+            .Multivariate()
             .Together(T::Dirichlet),
         Fact(N::ZMNORMAL, "MultivariateNormal", 24632, 24027, nullptr,
              {Whole(L"Dimension", 2, 2), List(L"Means", L"0 0"), Matrix(L"Covariance matrix", L"1 0; 0 1")})
+            .Multivariate()
             .Together(T::MultivariateNormal),
         Fact(N::WISHART, "Wishart", 24633, 24043, nullptr,
              {Whole(L"Dimension", 2, 2), Real(L"Degrees of freedom", 2, C::Positive),
               Matrix(L"Scale matrix", L"1 0; 0 1"), Matrix(L"Noncentrality matrix", L"0 0; 0 0")})
+            .Multivariate()
             .Together(T::Wishart),
         Fact(N::BENFORD, "Benford", 24635, 24135, L"BENFORD = ", {Whole(L"Base", 10, 2)})
             .Discrete()

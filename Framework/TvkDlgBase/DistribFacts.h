@@ -82,6 +82,7 @@ struct TVK_API DistribFact {
     const wchar_t* keyword;  // what a test line writes for it, parameters following; null for none
     bool discrete;
     std::vector<DistribParameter> parameters;
+    bool multivariate = false;  // its values are vectors
     Together together = Together::None;
     Support support = Support::Anywhere;
     UINT supportMessage = 0;              // the refusal of a value outside the support

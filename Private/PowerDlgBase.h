@@ -6,13 +6,6 @@
 #include "Source/PowerCommon.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
-// Base of the design-of-experiments dialogs: a value refused by a rule beyond a plain range is reported
-// as a failed range check is.
-class CDesignDlgBase : public CGUIBaseDlg {
-public:
-    using CGUIBaseDlg::CGUIBaseDlg;
-};
-
 // The ranges of a power dialog's sample sizes: one size, the smallest and largest of a range, the step.
 struct CSampleSizeRanges {
     struct Range {
@@ -33,7 +26,7 @@ struct CPowerValueRule {
 
 // What every power dialog shares: the test level, the estimate radio group with its power and sample-
 // size edits, the alternative combo, the save-file pair, and the checks of the model values.
-class CPowerDlgBase : public CDesignDlgBase {
+class CPowerDlgBase : public CGUIBaseDlg {
 public:
     enum : UINT {
         IDC_LEVEL_EDIT = 3751,

@@ -1,4 +1,4 @@
-#include "Private/DesignDlgBase.h"
+#include "Private/PowerDlgBase.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 CPowerDlgBase::CPowerDlgBase(UINT templateId, CGUIBaseDlg* parent, const CPowerEstimateRadio& estimate,
                              UINT alternativeCombo, std::vector<UINT> radioGroups)
-    : CDesignDlgBase(templateId, parent),
+    : CGUIBaseDlg(templateId, parent),
       m_estimate(estimate),
       m_nAlternativeCombo(alternativeCombo),
       m_radioGroups(std::move(radioGroups)) {
