@@ -1,9 +1,6 @@
 #pragma once
 
-#include <climits>
-
 #include "Private/OpenTabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Archived in declared order. GroupsEdit, in (0, 0.5], is the share of cases in the upper and lower
