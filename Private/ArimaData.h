@@ -1,7 +1,31 @@
 #pragma once
 
-#include "Source/TimeSeriesCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+#define ARIMA_OPTIONS(LIST, OPTION)                              \
+    LIST(ListOfVariablesList)                                    \
+    LIST(SelectedVariableList)                                   \
+    OPTION(CGUIData<int>, ArParametersEdit, 1)                   \
+    OPTION(CGUIData<int>, SeasonalArEdit, MarkedDefault(0, 1))   \
+    OPTION(CGUIData<int>, MaEdit, MarkedDefault(0, 1))           \
+    OPTION(CGUIData<int>, SeasonalMaEdit, MarkedDefault(0, 1))   \
+    OPTION(CGUIData<int>, SeasonalPerEdit, 1)                    \
+    OPTION(CGUIData<int>, IterationsEdit, 20)                    \
+    OPTION(CGUIData<double>, ToleranceEdit, 0.01)                \
+    OPTION(CGUIData<int>, BackCastEdit, 0)                       \
+    OPTION(CGUIData<int>, ForeCastNoEdit, MarkedDefault(0, 1))   \
+    OPTION(CGUIData<int>, ForeCastFromEdit, MarkedDefault(0, 1)) \
+    OPTION(CGUIData<int>, ForeCastToEdit, MarkedDefault(0, 1))   \
+    OPTION(CString, SaveFileEdit)                                \
+    OPTION(int, ArParametersCheck, 1)                            \
+    OPTION(int, SeasonalArCheck, 0)                              \
+    OPTION(int, MaCheck, 0)                                      \
+    OPTION(int, SeasonalMaCheck, 0)                              \
+    OPTION(int, SeasonalPerCheck, 0)                             \
+    OPTION(int, EstimateConstCheck, 0)                           \
+    OPTION(int, ForeCastCheck, 0)                                \
+    OPTION(int, SaveFileCheck, 0)                                \
+    OPTION(int, ForeCastNoRadio, 0)
 
 // ARIMA model of one series, with optional forecasts.
 class CArimaData : public CRecordOptions<CArimaData> {
@@ -11,66 +35,14 @@ public:
     static constexpr UINT kForecastNumberItem = 1124;
     static constexpr UINT kForecastRangeItem = 1122;
 
-    static CGUIData<int> GetDefaultArParametersEdit() { return CGUIData<int>(1); }
-    static CGUIData<int> GetDefaultSeasonalArEdit() { return SecondMarkedDefault(0); }
-    static CGUIData<int> GetDefaultMaEdit() { return SecondMarkedDefault(0); }
-    static CGUIData<int> GetDefaultSeasonalMaEdit() { return SecondMarkedDefault(0); }
-    static CGUIData<int> GetDefaultSeasonalPerEdit() { return CGUIData<int>(1); }
-    static CGUIData<int> GetDefaultIterationsEdit() { return CGUIData<int>(20); }
-    static CGUIData<double> GetDefaultToleranceEdit() { return CGUIData<double>(0.01); }
-    static CGUIData<int> GetDefaultBackCastEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultForeCastNoEdit() { return SecondMarkedDefault(0); }
-    static CGUIData<int> GetDefaultForeCastFromEdit() { return SecondMarkedDefault(0); }
-    static CGUIData<int> GetDefaultForeCastToEdit() { return SecondMarkedDefault(0); }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultArParametersCheck() { return 1; }
-    static int GetDefaultSeasonalArCheck() { return 0; }
-    static int GetDefaultMaCheck() { return 0; }
-    static int GetDefaultSeasonalMaCheck() { return 0; }
-    static int GetDefaultSeasonalPerCheck() { return 0; }
-    static int GetDefaultEstimateConstCheck() { return 0; }
-    static int GetDefaultForeCastCheck() { return 0; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static int GetDefaultForeCastNoRadio() { return 0; }
+    TVK_OPTIONS(ARIMA_OPTIONS)
 
     // The season length before each opening: the series module's, or 1 without one.
     static CGUIData<int> GetReassignedDefaultSeasonPerEdit();
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, ArParametersEdit, SeasonalArEdit, MaEdit,
-                        SeasonalMaEdit, SeasonalPerEdit, IterationsEdit, ToleranceEdit, BackCastEdit,
-                        ForeCastNoEdit, ForeCastFromEdit, ForeCastToEdit, SaveFileEdit, ArParametersCheck,
-                        SeasonalArCheck, MaCheck, SeasonalMaCheck, SeasonalPerCheck, EstimateConstCheck,
-                        ForeCastCheck, SaveFileCheck, ForeCastNoRadio);
-    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<int> ArParametersEdit = GetDefaultArParametersEdit();
-    CGUIData<int> SeasonalArEdit = GetDefaultSeasonalArEdit();
-    CGUIData<int> MaEdit = GetDefaultMaEdit();
-    CGUIData<int> SeasonalMaEdit = GetDefaultSeasonalMaEdit();
-    CGUIData<int> SeasonalPerEdit = GetDefaultSeasonalPerEdit();
-    CGUIData<int> IterationsEdit = GetDefaultIterationsEdit();
-    CGUIData<double> ToleranceEdit = GetDefaultToleranceEdit();
-    CGUIData<int> BackCastEdit = GetDefaultBackCastEdit();
-    CGUIData<int> ForeCastNoEdit = GetDefaultForeCastNoEdit();
-    CGUIData<int> ForeCastFromEdit = GetDefaultForeCastFromEdit();
-    CGUIData<int> ForeCastToEdit = GetDefaultForeCastToEdit();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int ArParametersCheck = GetDefaultArParametersCheck();
-    int SeasonalArCheck = GetDefaultSeasonalArCheck();
-    int MaCheck = GetDefaultMaCheck();
-    int SeasonalMaCheck = GetDefaultSeasonalMaCheck();
-    int SeasonalPerCheck = GetDefaultSeasonalPerCheck();
-    int EstimateConstCheck = GetDefaultEstimateConstCheck();
-    int ForeCastCheck = GetDefaultForeCastCheck();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    int ForeCastNoRadio = GetDefaultForeCastNoRadio();
 };

@@ -2,6 +2,13 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define CCF_OPTIONS(LIST, OPTION)               \
+    LIST(ListOfVariablesList)                   \
+    LIST(SelectedVariableList)                  \
+    OPTION(CGUIData<int>, LagEdit, kMaximumLag) \
+    OPTION(CString, SaveFileEdit)               \
+    OPTION(int, SaveFileCheck, 0)
+
 // Cross-correlation of two series.
 class CCcfData : public CRecordOptions<CCcfData> {
 public:
@@ -11,24 +18,13 @@ public:
     // Message for a selected list the dialog refuses.
     static constexpr UINT kSelectedListMessage = 12867;
 
-    static CGUIData<int> GetDefaultLagEdit() { return CGUIData<int>(kMaximumLag); }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
+    TVK_OPTIONS(CCF_OPTIONS)
+
     // A fresh holder of min(50, cases - 1): the lag every showing starts from.
     static CGUIData<int> GetReassignedDefaultLagEdit();
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, LagEdit, SaveFileEdit, SaveFileCheck);
-    }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<int> LagEdit = GetDefaultLagEdit();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

@@ -4,17 +4,18 @@
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CBootStrapData.h"
 
+#define CRONBACH_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)          \
+    LIST(SelectedVariablesList)
+
 // Reliability: Cronbach's alpha over the selected item variables.
 class CCronbachData : public CRecordOptions<CCronbachData> {
 public:
-    auto Options() { return std::tie(ListOfVariablesList, SelectedVariablesList); }
+    TVK_OPTIONS(CRONBACH_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
 };
 
 // The reliability composite: the reliability page, then resampling.

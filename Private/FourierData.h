@@ -2,6 +2,14 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+// No number of lags until the user gives one: 0, not range-checked (second mark 2).
+#define FOURIER_OPTIONS(LIST, OPTION)                   \
+    LIST(ListOfVariablesList)                           \
+    LIST(SelectedVariableList)                          \
+    OPTION(CGUIData<int>, LagEdit, MarkedDefault(0, 2)) \
+    OPTION(int, SaveFileCheck, 0)                       \
+    OPTION(CString, SaveFileEdit)
+
 // Fourier analysis of at most two series.
 class CFourierData : public CRecordOptions<CFourierData> {
 public:
@@ -9,26 +17,14 @@ public:
     // The dialog lets at most this many series into the selected list.
     static constexpr int kMaximumSelected = 2;
 
-    // No number of lags until the user gives one: 0, not range-checked (second mark 2).
-    static CGUIData<int> GetDefaultLagEdit();
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
+    TVK_OPTIONS(FOURIER_OPTIONS)
+
     // The most lags the data allows: int(cases / 2) + 1, at most 50.
     static int GetUpperLimitLagEdit();
     static int GetFourierNonMissingCases();
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, LagEdit, SaveFileCheck, SaveFileEdit);
-    }
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<int> LagEdit = GetDefaultLagEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -2,6 +2,25 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+// OrderEdit starts at no order: the term buttons take the selection as it is.
+#define LOGLIN_OPTIONS(LIST, OPTION)                      \
+    LIST(ListOfVariablesList)                             \
+    LIST(ModelTermsList)                                  \
+    LIST(TableFactorsList)                                \
+    OPTION(CGUIData<double>, ConvergenceEdit, 0.0001)     \
+    OPTION(CGUIData<double>, LconvergenceEdit, 0.000001)  \
+    OPTION(CGUIData<double>, ToleranceEdit, 0.001)        \
+    OPTION(CGUIData<int>, IterationsEdit, 10)             \
+    OPTION(CGUIData<int>, HalvingsEdit, 10)               \
+    OPTION(CGUIData<double>, DeltaEdit, 0.0)              \
+    OPTION(int, SaveCheck, 0)                             \
+    OPTION(int, SaveCombo, 0)                             \
+    OPTION(CString, SaveFileEdit)                         \
+    OPTION(int, ModelRadio, 0)                            \
+    OPTION(CGUIData<int>, OrderEdit, MarkedDefault(0, 2)) \
+    OPTION(int, ExcludeTermsCheck, 0)                     \
+    OPTION(CString, CustomModelEdit)
+
 // The model page of the loglinear composite: the table's factors, the model to fit (terms built from the
 // factors, or a typed model), the estimation settings and an optional save file.
 //
@@ -21,46 +40,10 @@ public:
     static constexpr UINT kModelTermsItem = 1272;
     static constexpr UINT kTypedModelItem = 1211;
 
-    static CGUIData<double> GetDefaultConvergenceEdit() { return CGUIData<double>(0.0001); }
-    static CGUIData<double> GetDefaultLconvergenceEdit() { return CGUIData<double>(0.000001); }
-    static CGUIData<double> GetDefaultToleranceEdit() { return CGUIData<double>(0.001); }
-    static CGUIData<int> GetDefaultIterationsEdit() { return CGUIData<int>(10); }
-    static CGUIData<int> GetDefaultHalvingsEdit() { return CGUIData<int>(10); }
-    static CGUIData<double> GetDefaultDeltaEdit() { return CGUIData<double>(0.0); }
-    static int GetDefaultSaveCheck() { return 0; }
-    static int GetDefaultSaveCombo() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultModelRadio() { return 0; }
-    // No order: the term buttons take the selection as it is.
-    static CGUIData<int> GetDefaultOrderEdit();
-    static int GetDefaultExcludeTermsCheck() { return 0; }
-    static CString GetDefaultCustomModelEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, ModelTermsList, TableFactorsList, ConvergenceEdit,
-                        LconvergenceEdit, ToleranceEdit, IterationsEdit, HalvingsEdit, DeltaEdit, SaveCheck,
-                        SaveCombo, SaveFileEdit, ModelRadio, OrderEdit, ExcludeTermsCheck, CustomModelEdit);
-    }
+    TVK_OPTIONS(LOGLIN_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void OnReadBack() override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList ModelTermsList;
-    CVariableList TableFactorsList;
-    CGUIData<double> ConvergenceEdit = GetDefaultConvergenceEdit();
-    CGUIData<double> LconvergenceEdit = GetDefaultLconvergenceEdit();
-    CGUIData<double> ToleranceEdit = GetDefaultToleranceEdit();
-    CGUIData<int> IterationsEdit = GetDefaultIterationsEdit();
-    CGUIData<int> HalvingsEdit = GetDefaultHalvingsEdit();
-    CGUIData<double> DeltaEdit = GetDefaultDeltaEdit();
-    int SaveCheck = GetDefaultSaveCheck();
-    int SaveCombo = GetDefaultSaveCombo();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int ModelRadio = GetDefaultModelRadio();
-    CGUIData<int> OrderEdit = GetDefaultOrderEdit();
-    int ExcludeTermsCheck = GetDefaultExcludeTermsCheck();
-    CString CustomModelEdit = GetDefaultCustomModelEdit();
 };

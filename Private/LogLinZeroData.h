@@ -4,29 +4,25 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+// Archived in declared order after the base part.
+#define LOGLIN_ZERO_OPTIONS(LIST, OPTION)                                   \
+    LIST(ListOfVariablesList)   /* the data's numeric variables */          \
+    LIST(IndicatorVariableList) /* at most one */                           \
+    OPTION(int, CellsCheck, 0)  /* the listed cells are structural zeros */ \
+    OPTION(CString, CellsEdit)                                              \
+    OPTION(int, IndicatorCheck, 0) /* the indicator variable marks structural zeros */
+
 // The structural-zeros page of the loglinear composite: cells that are empty by design (an impossible
 // combination of levels, not a sampling zero) and must be left out of the fit. They are given as a list
 // of cells, each its factor levels in parentheses in the order of the table's factors ("(1,2) (2,1)"),
 // or as an indicator variable of the data whose value 0 marks a structural zero, or both.
 //
-// Options, in declared order (GetAll / SetAll and archive, after the base part):
-//   ListOfVariablesList   source list (the data's numeric variables)
-//   IndicatorVariableList the indicator variable (at most one)
-//   CellsCheck     int      0   the listed cells are structural zeros
-//   CellsEdit      text     ""  the cells
-//   IndicatorCheck int      0   the indicator variable marks structural zeros
-//
 // Line, only when a kind of zero is asked for and given: "ZERO /", then " CELLS = " and the cells, then
 // " VARIABLE = " and the indicator.
 class CLogLinZeroData : public CRecordOptions<CLogLinZeroData> {
 public:
-    static int GetDefaultCellsCheck() { return 0; }
-    static CString GetDefaultCellsEdit() { return {}; }
-    static int GetDefaultIndicatorCheck() { return 0; }
+    TVK_OPTIONS(LOGLIN_ZERO_OPTIONS)
 
-    auto Options() {
-        return std::tie(ListOfVariablesList, IndicatorVariableList, CellsCheck, CellsEdit, IndicatorCheck);
-    }
     // Whether the text is a list of cells: each "(" positive integers separated by "," ")", blanks between.
     static bool IsCellList(const CString& text);
     // The levels of each cell of a cell list, in order (a level too large for an int as INT_MAX).
@@ -38,10 +34,4 @@ public:
     }
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList IndicatorVariableList;
-    int CellsCheck = GetDefaultCellsCheck();
-    CString CellsEdit = GetDefaultCellsEdit();
-    int IndicatorCheck = GetDefaultIndicatorCheck();
 };

@@ -1,7 +1,15 @@
 #pragma once
 
-#include "Source/TimeSeriesCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+#define SEASONAL_OPTIONS(LIST, OPTION)                      \
+    LIST(ListOfVariablesList)                               \
+    LIST(SelectedVariableList)                              \
+    OPTION(CGUIData<int>, SeasonEdit, kDefaultSeasonLength) \
+    OPTION(int, TermCheck, 0)                               \
+    OPTION(int, SaveFileCheck, 0)                           \
+    OPTION(int, AdditiveRadio, 1)                           \
+    OPTION(CString, SaveFileEdit)
 
 // Seasonal adjustment of one or more series.
 class CSeasonalData : public CRecordOptions<CSeasonalData> {
@@ -13,11 +21,7 @@ public:
     static constexpr int kDefaultSeasonLength = 12;
     static constexpr int kMinimumSeasonLength = 2;
 
-    static CGUIData<int> GetDefaultSeasonEdit() { return CGUIData<int>(kDefaultSeasonLength); }
-    static int GetDefaultTermCheck() { return 0; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static int GetDefaultAdditiveRadio() { return 1; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
+    TVK_OPTIONS(SEASONAL_OPTIONS)
 
     // The longest season the data allows: the row count divided by 3, truncated.
     static int GetMaximumSeasonLength();
@@ -26,21 +30,8 @@ public:
     // GetMaximumSeasonLength. The default mark stays set only where the value is still the default.
     static CGUIData<int> GetReassignedDefaultSeasonEdit();
 
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, SeasonEdit, TermCheck, SaveFileCheck,
-                        AdditiveRadio, SaveFileEdit);
-    }
-
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<int> SeasonEdit = GetDefaultSeasonEdit();
-    int TermCheck = GetDefaultTermCheck();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    int AdditiveRadio = GetDefaultAdditiveRadio();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -1,7 +1,16 @@
 #pragma once
 
-#include "Source/TimeSeriesCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+#define SERIES_SMOOTH_OPTIONS(LIST, OPTION)                     \
+    LIST(ListOfVariablesList)                                   \
+    LIST(SelectedVariableList)                                  \
+    OPTION(CString, WeightEdit)                                 \
+    OPTION(CGUIData<int>, MeanValueEdit, 3)                     \
+    OPTION(CGUIData<int>, MedianValueEdit, MarkedDefault(0, 1)) \
+    OPTION(int, SaveFileCheck, 0)                               \
+    OPTION(int, MeanRadio, 0)                                   \
+    OPTION(CString, SaveFileEdit)
 
 // Smoothing of series by a running mean, a running median or given weights.
 class CSeriesSmoothData : public CRecordOptions<CSeriesSmoothData> {
@@ -12,29 +21,10 @@ public:
     static constexpr UINT kMedianItem = 4330;
     static constexpr UINT kWeightsItem = 4338;
 
-    static CString GetDefaultWeightEdit() { return {}; }
-    static CGUIData<int> GetDefaultMeanValueEdit() { return CGUIData<int>(3); }
-    static CGUIData<int> GetDefaultMedianValueEdit() { return SecondMarkedDefault(0); }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static int GetDefaultMeanRadio() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, WeightEdit, MeanValueEdit, MedianValueEdit,
-                        SaveFileCheck, MeanRadio, SaveFileEdit);
-    }
+    TVK_OPTIONS(SERIES_SMOOTH_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CString WeightEdit = GetDefaultWeightEdit();
-    CGUIData<int> MeanValueEdit = GetDefaultMeanValueEdit();
-    CGUIData<int> MedianValueEdit = GetDefaultMedianValueEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    int MeanRadio = GetDefaultMeanRadio();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -19,6 +19,44 @@ private:
     int m_value = 0;
 };
 
+// TrmeanCombo is -1 for no region. BootStrapChecked is the resampling page's check as it was at the last
+// OK: with resampling on, the kernel computes the statistics itself and the line carries no option clause.
+#define STATISTICS_OPTIONS(LIST, OPTION)       \
+    LIST(ListOfVariablesList)                  \
+    LIST(SelectedVariableList)                 \
+    OPTION(CGUIData<double>, CimEdit, 0.95)    \
+    OPTION(CGUIData<double>, TrmeanEdit, 0.1)  \
+    OPTION(int, AllOptionsCheck, 0)            \
+    OPTION(int, NCheck, 1)                     \
+    OPTION(int, MinimumCheck, 1)               \
+    OPTION(int, MaximumCheck, 1)               \
+    OPTION(int, SumCheck, 0)                   \
+    OPTION(int, ShapiroWilkCheck, 0)           \
+    OPTION(int, AndersonDarlingCheck, 0)       \
+    OPTION(int, MultivariateMskewnessCheck, 0) \
+    OPTION(int, MultivariateMkurtosisCheck, 0) \
+    OPTION(int, MultivariateHztestCheck, 0)    \
+    OPTION(int, MeanCheck, 1)                  \
+    OPTION(int, SemCheck, 0)                   \
+    OPTION(int, CimCheck, 0)                   \
+    OPTION(int, GmCheck, 0)                    \
+    OPTION(int, HmCheck, 0)                    \
+    OPTION(int, TrmeanCheck, 0)                \
+    OPTION(int, MedianCheck, 0)                \
+    OPTION(int, SdCheck, 1)                    \
+    OPTION(int, CvCheck, 0)                    \
+    OPTION(int, RangeCheck, 0)                 \
+    OPTION(int, VarianceCheck, 0)              \
+    OPTION(int, SkewnessCheck, 0)              \
+    OPTION(int, SesCheck, 0)                   \
+    OPTION(int, KurtosisCheck, 0)              \
+    OPTION(int, SekCheck, 0)                   \
+    OPTION(int, SaveFileCheck, 0)              \
+    OPTION(int, SaveFileCombo, 0)              \
+    OPTION(int, TrmeanCombo, 0)                \
+    OPTION(CString, SaveFileEdit)              \
+    OPTION(int, BootStrapChecked, 0)
+
 // The statistics page of the column statistics (variant 2045, "CSTATISTICS ") and row statistics
 // (variant 2270, "RSTATISTICS ") composites.
 class CStatisticsData : public CRecordOptions<CStatisticsData> {
@@ -31,49 +69,11 @@ public:
     static constexpr UINT kSaveItemVariables = 12653;
     static constexpr UINT kSaveItemAggregated = 12019;
 
-    static CGUIData<double> GetDefaultCimEdit() { return CGUIData<double>(0.95); }
-    static CGUIData<double> GetDefaultTrmeanEdit() { return CGUIData<double>(0.1); }
-    static int GetDefaultAllOptionsCheck() { return 0; }
-    static int GetDefaultNCheck() { return 1; }
-    static int GetDefaultMinimumCheck() { return 1; }
-    static int GetDefaultMaximumCheck() { return 1; }
-    static int GetDefaultSumCheck() { return 0; }
-    static int GetDefaultSumCheckRow() { return 1; }
-    static int GetDefaultShapiroWilkCheck() { return 0; }
-    static int GetDefaultAndersonDarlingCheck() { return 0; }
-    static int GetDefaultMultivariateMskewnessCheck() { return 0; }
-    static int GetDefaultMultivariateMkurtosisCheck() { return 0; }
-    static int GetDefaultMultivariateHztestCheck() { return 0; }
-    static int GetDefaultMeanCheck() { return 1; }
-    static int GetDefaultSemCheck() { return 0; }
-    static int GetDefaultCimCheck() { return 0; }
-    static int GetDefaultGmCheck() { return 0; }
-    static int GetDefaultHmCheck() { return 0; }
-    static int GetDefaultTrmeanCheck() { return 0; }
-    static int GetDefaultMedianCheck() { return 0; }
-    static int GetDefaultSdCheck() { return 1; }
-    static int GetDefaultSdCheckRow() { return 0; }
-    static int GetDefaultCvCheck() { return 0; }
-    static int GetDefaultRangeCheck() { return 0; }
-    static int GetDefaultVarianceCheck() { return 0; }
-    static int GetDefaultSkewnessCheck() { return 0; }
-    static int GetDefaultSesCheck() { return 0; }
-    static int GetDefaultKurtosisCheck() { return 0; }
-    static int GetDefaultSekCheck() { return 0; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static int GetDefaultSaveFileCombo() { return 0; }
-    static int GetDefaultTrmeanCombo() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultBootStrapChecked() { return 0; }
+    TVK_OPTIONS(STATISTICS_OPTIONS)
 
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, CimEdit, TrmeanEdit, AllOptionsCheck,
-                        NCheck, MinimumCheck, MaximumCheck, SumCheck, ShapiroWilkCheck, AndersonDarlingCheck,
-                        MultivariateMskewnessCheck, MultivariateMkurtosisCheck, MultivariateHztestCheck,
-                        MeanCheck, SemCheck, CimCheck, GmCheck, HmCheck, TrmeanCheck, MedianCheck, SdCheck,
-                        CvCheck, RangeCheck, VarianceCheck, SkewnessCheck, SesCheck, KurtosisCheck, SekCheck,
-                        SaveFileCheck, SaveFileCombo, TrmeanCombo, SaveFileEdit, BootStrapChecked);
-    }
+    // The row statistics' page starts from these instead.
+    static int GetDefaultSumCheckRow() { return 1; }
+    static int GetDefaultSdCheckRow() { return 0; }
 
     void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
@@ -88,44 +88,6 @@ public:
     // Takes BootStrapChecked from the sister resampling page's record; false when the page sits in no
     // composite with one.
     bool ReadResamplingPage();
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<double> CimEdit = GetDefaultCimEdit();
-    CGUIData<double> TrmeanEdit = GetDefaultTrmeanEdit();
-    int AllOptionsCheck = GetDefaultAllOptionsCheck();
-    int NCheck = GetDefaultNCheck();
-    int MinimumCheck = GetDefaultMinimumCheck();
-    int MaximumCheck = GetDefaultMaximumCheck();
-    int SumCheck = GetDefaultSumCheck();
-    int ShapiroWilkCheck = GetDefaultShapiroWilkCheck();
-    int AndersonDarlingCheck = GetDefaultAndersonDarlingCheck();
-    int MultivariateMskewnessCheck = GetDefaultMultivariateMskewnessCheck();
-    int MultivariateMkurtosisCheck = GetDefaultMultivariateMkurtosisCheck();
-    int MultivariateHztestCheck = GetDefaultMultivariateHztestCheck();
-    int MeanCheck = GetDefaultMeanCheck();
-    int SemCheck = GetDefaultSemCheck();
-    int CimCheck = GetDefaultCimCheck();
-    int GmCheck = GetDefaultGmCheck();
-    int HmCheck = GetDefaultHmCheck();
-    int TrmeanCheck = GetDefaultTrmeanCheck();
-    int MedianCheck = GetDefaultMedianCheck();
-    int SdCheck = GetDefaultSdCheck();
-    int CvCheck = GetDefaultCvCheck();
-    int RangeCheck = GetDefaultRangeCheck();
-    int VarianceCheck = GetDefaultVarianceCheck();
-    int SkewnessCheck = GetDefaultSkewnessCheck();
-    int SesCheck = GetDefaultSesCheck();
-    int KurtosisCheck = GetDefaultKurtosisCheck();
-    int SekCheck = GetDefaultSekCheck();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    int SaveFileCombo = GetDefaultSaveFileCombo();
-    // -1 for no region.
-    int TrmeanCombo = GetDefaultTrmeanCombo();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    // The resampling page's check as it was at the last OK: with resampling on, the kernel computes the
-    // statistics itself and the line carries no option clause.
-    int BootStrapChecked = GetDefaultBootStrapChecked();
 
 private:
     CSessionFlag m_nConfirmed;

@@ -2,6 +2,28 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define STATS2WAY_OPTIONS(LIST, OPTION)      \
+    OPTION(int, PearsonChiSquareCheck, 1)    \
+    OPTION(int, YatesChiSquareCheck, 0)      \
+    OPTION(int, FisherExactTestCheck, 0)     \
+    OPTION(int, OddsRatioCheck, 0)           \
+    OPTION(int, YuleQYCheck, 0)              \
+    OPTION(int, CochranCheck, 0)             \
+    OPTION(int, McNemarCheck, 0)             \
+    OPTION(int, CohenKappaCheck, 0)          \
+    OPTION(int, PhiCheck, 0)                 \
+    OPTION(int, CramerVCheck, 0)             \
+    OPTION(int, ContigencyCoeffCheck, 0)     \
+    OPTION(int, UncertaintyCoeffCheck, 0)    \
+    OPTION(int, GoodmanKruskalLamCheck, 0)   \
+    OPTION(int, LikelihoodChiSquareCheck, 0) \
+    OPTION(int, SpearmanRhoCheck, 0)         \
+    OPTION(int, GoodmanKruskalGamCheck, 0)   \
+    OPTION(int, KendallTaubCheck, 0)         \
+    OPTION(int, StuartTaucCheck, 0)          \
+    OPTION(int, SomerDCheck, 0)              \
+    OPTION(CGUIData<double>, ConfidenceEdit, 0.95)
+
 class CXTab2WayTabData;
 
 // The measures-of-association page of the two-way tables composite and of the standardized multiway
@@ -13,34 +35,8 @@ class CXTab2WayTabData;
 // tables therefore never carry the measures' confidence clause; the keywords still join the print line.
 class CStats2WayData : public CRecordOptions<CStats2WayData> {
 public:
-    static int GetDefaultPearsonChiSquareCheck() { return 1; }
-    static int GetDefaultYatesChiSquareCheck() { return 0; }
-    static int GetDefaultFisherExactTestCheck() { return 0; }
-    static int GetDefaultOddsRatioCheck() { return 0; }
-    static int GetDefaultYuleQYCheck() { return 0; }
-    static int GetDefaultCochranCheck() { return 0; }
-    static int GetDefaultMcNemarCheck() { return 0; }
-    static int GetDefaultCohenKappaCheck() { return 0; }
-    static int GetDefaultPhiCheck() { return 0; }
-    static int GetDefaultCramerVCheck() { return 0; }
-    static int GetDefaultContigencyCoeffCheck() { return 0; }
-    static int GetDefaultUncertaintyCoeffCheck() { return 0; }
-    static int GetDefaultGoodmanKruskalLamCheck() { return 0; }
-    static int GetDefaultLikelihoodChiSquareCheck() { return 0; }
-    static int GetDefaultSpearmanRhoCheck() { return 0; }
-    static int GetDefaultGoodmanKruskalGamCheck() { return 0; }
-    static int GetDefaultKendallTaubCheck() { return 0; }
-    static int GetDefaultStuartTaucCheck() { return 0; }
-    static int GetDefaultSomerDCheck() { return 0; }
-    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
+    TVK_OPTIONS(STATS2WAY_OPTIONS)
 
-    auto Options() {
-        return std::tie(PearsonChiSquareCheck, YatesChiSquareCheck, FisherExactTestCheck, OddsRatioCheck,
-                        YuleQYCheck, CochranCheck, McNemarCheck, CohenKappaCheck, PhiCheck, CramerVCheck,
-                        ContigencyCoeffCheck, UncertaintyCoeffCheck, GoodmanKruskalLamCheck,
-                        LikelihoodChiSquareCheck, SpearmanRhoCheck, GoodmanKruskalGamCheck, KendallTaubCheck,
-                        StuartTaucCheck, SomerDCheck, ConfidenceEdit);
-    }
     // Whether a measure with a confidence interval is asked for.
     bool AnyIntervalMeasure() const;
 
@@ -53,25 +49,4 @@ public:
         SerializeOptions(ar);
     }
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    int PearsonChiSquareCheck = GetDefaultPearsonChiSquareCheck();
-    int YatesChiSquareCheck = GetDefaultYatesChiSquareCheck();
-    int FisherExactTestCheck = GetDefaultFisherExactTestCheck();
-    int OddsRatioCheck = GetDefaultOddsRatioCheck();
-    int YuleQYCheck = GetDefaultYuleQYCheck();
-    int CochranCheck = GetDefaultCochranCheck();
-    int McNemarCheck = GetDefaultMcNemarCheck();
-    int CohenKappaCheck = GetDefaultCohenKappaCheck();
-    int PhiCheck = GetDefaultPhiCheck();
-    int CramerVCheck = GetDefaultCramerVCheck();
-    int ContigencyCoeffCheck = GetDefaultContigencyCoeffCheck();
-    int UncertaintyCoeffCheck = GetDefaultUncertaintyCoeffCheck();
-    int GoodmanKruskalLamCheck = GetDefaultGoodmanKruskalLamCheck();
-    int LikelihoodChiSquareCheck = GetDefaultLikelihoodChiSquareCheck();
-    int SpearmanRhoCheck = GetDefaultSpearmanRhoCheck();
-    int GoodmanKruskalGamCheck = GetDefaultGoodmanKruskalGamCheck();
-    int KendallTaubCheck = GetDefaultKendallTaubCheck();
-    int StuartTaucCheck = GetDefaultStuartTaucCheck();
-    int SomerDCheck = GetDefaultSomerDCheck();
-    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
 };

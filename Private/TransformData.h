@@ -4,6 +4,17 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define TRANSFORM_OPTIONS(LIST, OPTION)                 \
+    LIST(ListOfVariablesList)                           \
+    LIST(SelectedVariableList)                          \
+    OPTION(CGUIData<int>, SeriesLagEdit, 1)             \
+    OPTION(CGUIData<int>, SeriesBaseEdit, 1)            \
+    OPTION(CGUIData<double>, SeriesProportionEdit, 0.5) \
+    OPTION(CString, SaveFileEdit)                       \
+    OPTION(int, SaveFileCheck, 0)                       \
+    OPTION(int, SeriesTypeCombo, 0)                     \
+    OPTION(int, SeriesSaveCombo, 0)
+
 // Series transformation: one transformation, chosen from a combo, applied to the selected series.
 class CTransformData : public CRecordOptions<CTransformData> {
 public:
@@ -24,30 +35,9 @@ public:
     // The transformation of a type-combo item, or null for an item the record does not know.
     static const Transformation* FindTransformation(UINT item);
 
-    static CGUIData<int> GetDefaultSeriesLagEdit() { return CGUIData<int>(1); }
-    static CGUIData<int> GetDefaultSeriesBaseEdit() { return CGUIData<int>(1); }
-    static CGUIData<double> GetDefaultSeriesProportionEdit() { return CGUIData<double>(0.5); }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static int GetDefaultSeriesTypeCombo() { return 0; }
-    static int GetDefaultSeriesSaveCombo() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, SeriesLagEdit, SeriesBaseEdit,
-                        SeriesProportionEdit, SaveFileEdit, SaveFileCheck, SeriesTypeCombo, SeriesSaveCombo);
-    }
+    TVK_OPTIONS(TRANSFORM_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<int> SeriesLagEdit = GetDefaultSeriesLagEdit();
-    CGUIData<int> SeriesBaseEdit = GetDefaultSeriesBaseEdit();
-    CGUIData<double> SeriesProportionEdit = GetDefaultSeriesProportionEdit();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    int SeriesTypeCombo = GetDefaultSeriesTypeCombo();
-    int SeriesSaveCombo = GetDefaultSeriesSaveCombo();
 };

@@ -1,6 +1,21 @@
 #pragma once
 
-#include "TvkBaseGui/CRecordOptions.h"
+#include "Private/TableOptions.h"
+
+#define XTABNWAY_OPTIONS(LIST, OPTION)      \
+    LIST(StrataVariableList)                \
+    LIST(ListOfVariablesList)               \
+    LIST(RowVariableList)                   \
+    LIST(ColumnVariableList)                \
+    TABLE_OUTPUT_OPTIONS(LIST, OPTION)      \
+    OPTION(int, FrequenciesCheck, 1)        \
+    OPTION(int, TablepercentsCheck, 0)      \
+    OPTION(int, MantelHaenszel2By2Check, 0) \
+    OPTION(int, RowPercentsCheck, 0)        \
+    OPTION(int, ColumnPercentsCheck, 0)     \
+    OPTION(int, TCPCheck, 0)                \
+    OPTION(int, SeparateStrataRadio, 0)     \
+    OPTION(CString, SaveDataFileEdit)
 
 // The table page of the multiway tables composite: row (and column) variables within strata.
 class CXTabNWayData : public CRecordOptions<CXTabNWayData> {
@@ -10,42 +25,9 @@ public:
     static constexpr UINT kStrataRadioGroup = 5473;
     static constexpr UINT kCrossedStrataItem = 5457;
 
-    static int GetDefaultListLayoutCheck() { return 0; }
-    static int GetDefaultIncludeMissingValCheck() { return 0; }
-    static int GetDefaultSaveDataFileCheck() { return 0; }
-    static int GetDefaultFrequenciesCheck() { return 1; }
-    static int GetDefaultTablepercentsCheck() { return 0; }
-    static int GetDefaultMantelHaenszel2By2Check() { return 0; }
-    static int GetDefaultRowPercentsCheck() { return 0; }
-    static int GetDefaultColumnPercentsCheck() { return 0; }
-    static int GetDefaultTCPCheck() { return 0; }
-    static int GetDefaultSeparateStrataRadio() { return 0; }
-    static CString GetDefaultSaveDataFileEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(StrataVariableList, ListOfVariablesList, RowVariableList, ColumnVariableList,
-                        ListLayoutCheck, IncludeMissingValCheck, SaveDataFileCheck, FrequenciesCheck,
-                        TablepercentsCheck, MantelHaenszel2By2Check, RowPercentsCheck, ColumnPercentsCheck,
-                        TCPCheck, SeparateStrataRadio, SaveDataFileEdit);
-    }
+    TVK_OPTIONS(XTABNWAY_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList StrataVariableList;
-    CVariableList ListOfVariablesList;
-    CVariableList RowVariableList;
-    CVariableList ColumnVariableList;
-    int ListLayoutCheck = GetDefaultListLayoutCheck();
-    int IncludeMissingValCheck = GetDefaultIncludeMissingValCheck();
-    int SaveDataFileCheck = GetDefaultSaveDataFileCheck();
-    int FrequenciesCheck = GetDefaultFrequenciesCheck();
-    int TablepercentsCheck = GetDefaultTablepercentsCheck();
-    int MantelHaenszel2By2Check = GetDefaultMantelHaenszel2By2Check();
-    int RowPercentsCheck = GetDefaultRowPercentsCheck();
-    int ColumnPercentsCheck = GetDefaultColumnPercentsCheck();
-    int TCPCheck = GetDefaultTCPCheck();
-    int SeparateStrataRadio = GetDefaultSeparateStrataRadio();
-    CString SaveDataFileEdit = GetDefaultSaveDataFileEdit();
 };

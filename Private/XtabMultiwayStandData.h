@@ -1,6 +1,23 @@
 #pragma once
 
-#include "TvkBaseGui/CRecordOptions.h"
+#include "Private/TableOptions.h"
+
+// Declared in the order GetAll and SetAll take the options (the archive's order too, but for the lists
+// and the threshold, which it stores last).
+#define XTAB_MULTIWAY_STAND_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)                     \
+    LIST(RowVariableList)                         \
+    LIST(ColumnVariableList)                      \
+    LIST(StrataVariableList)                      \
+    OPTION(CGUIData<double>, ThresholdEdit, 4.0)  \
+    OPTION(CString, SaveEdit)                     \
+    OPTION(int, SaveCheck, 0)                     \
+    OPTION(int, FrequenciesCheck, 1)              \
+    OPTION(int, SeparateStrataRadio, 0)           \
+    OPTION(int, SaveCombo, 0)                     \
+    TABLE_CELL_OPTIONS(LIST, OPTION)              \
+    OPTION(int, TCPCheck, 0)                      \
+    OPTION(int, ShadeCheck, 0)
 
 // The table page of the standardized multiway tables composite: tables of row (and column) variables
 // within strata, standardized over the strata.
@@ -11,50 +28,9 @@ public:
     static constexpr UINT kStrataRadioGroup = 5544;
     static constexpr UINT kCrossedStrataItem = 5534;
 
-    static CGUIData<double> GetDefaultThresholdEdit() { return CGUIData<double>(4.0); }
-    static CString GetDefaultSaveEdit() { return {}; }
-    static int GetDefaultSaveCheck() { return 0; }
-    static int GetDefaultFrequenciesCheck() { return 1; }
-    static int GetDefaultTablePercentsCheck() { return 0; }
-    static int GetDefaultRowPercentsCheck() { return 0; }
-    static int GetDefaultColumnPercentsCheck() { return 0; }
-    static int GetDefaultExpectedCheck() { return 0; }
-    static int GetDefaultDeviatesCheck() { return 0; }
-    static int GetDefaultStandardDeviatesCheck() { return 0; }
-    static int GetDefaultTCPCheck() { return 0; }
-    static int GetDefaultShadeCheck() { return 0; }
-    static int GetDefaultSeparateStrataRadio() { return 0; }
-    static int GetDefaultSaveCombo() { return 0; }
-
-    // The order GetAll and SetAll take the options in: the members' order, except that the ints come
-    // as save, frequencies, radio, combo, then the percentages and the rest (the archive's order too).
-    auto Options() {
-        return std::tie(ListOfVariablesList, RowVariableList, ColumnVariableList, StrataVariableList,
-                        ThresholdEdit, SaveEdit, SaveCheck, FrequenciesCheck, SeparateStrataRadio, SaveCombo,
-                        TablePercentsCheck, RowPercentsCheck, ColumnPercentsCheck, ExpectedCheck,
-                        DeviatesCheck, StandardDeviatesCheck, TCPCheck, ShadeCheck);
-    }
+    TVK_OPTIONS(XTAB_MULTIWAY_STAND_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList RowVariableList;
-    CVariableList ColumnVariableList;
-    CVariableList StrataVariableList;
-    CGUIData<double> ThresholdEdit = GetDefaultThresholdEdit();
-    CString SaveEdit = GetDefaultSaveEdit();
-    int SaveCheck = GetDefaultSaveCheck();
-    int FrequenciesCheck = GetDefaultFrequenciesCheck();
-    int TablePercentsCheck = GetDefaultTablePercentsCheck();
-    int RowPercentsCheck = GetDefaultRowPercentsCheck();
-    int ColumnPercentsCheck = GetDefaultColumnPercentsCheck();
-    int ExpectedCheck = GetDefaultExpectedCheck();
-    int DeviatesCheck = GetDefaultDeviatesCheck();
-    int StandardDeviatesCheck = GetDefaultStandardDeviatesCheck();
-    int TCPCheck = GetDefaultTCPCheck();
-    int ShadeCheck = GetDefaultShadeCheck();
-    int SeparateStrataRadio = GetDefaultSeparateStrataRadio();
-    int SaveCombo = GetDefaultSaveCombo();
 };

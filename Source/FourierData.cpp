@@ -5,12 +5,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TimeSeriesCommon.h"
 
-CGUIData<int> CFourierData::GetDefaultLagEdit() {
-    CGUIData<int> lag(0);
-    lag.SetSecond(2);
-    return lag;
-}
-
 int CFourierData::GetUpperLimitLagEdit() {
     return std::min(GetFourierNonMissingCases() / 2 + 1, kMaximumLag);
 }

@@ -6,12 +6,6 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-CGUIData<int> CLogLinData::GetDefaultOrderEdit() {
-    CGUIData<int> order(0);
-    order.SetSecond(2);
-    return order;
-}
-
 // Delta and the order are left out (see the class).
 void CLogLinData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);

@@ -1,6 +1,7 @@
 #include "Private/SeasonalData.h"
 
 #include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 

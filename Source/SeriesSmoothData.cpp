@@ -1,6 +1,7 @@
 #include "Private/SeriesSmoothData.h"
 
 #include "Source/RecordRegistry.h"
+#include "Source/TimeSeriesCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
 void CSeriesSmoothData::Serialize(CArchive& ar) {

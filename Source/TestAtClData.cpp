@@ -1,5 +1,8 @@
 #include "Private/TestAtClData.h"
 
+#include <climits>
+
+#include "Source/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 
 void CTestAtClData::Serialize(CArchive& ar) {

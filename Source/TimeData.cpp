@@ -7,12 +7,6 @@
 #include "Source/TimeSeriesCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-CGUIData<int> CTimeData::GetDefaultOriginEdit() {
-    CGUIData<int> origin(0);
-    origin.SetSecond(1);
-    return origin;
-}
-
 bool CTimeData::IsUsualPeriod(int period) {
     static constexpr std::array kUsualPeriods = {1, 2, 3, 4, 6, 12, 52, 365};
     return std::ranges::find(kUsualPeriods, period) != kUsualPeriods.end();

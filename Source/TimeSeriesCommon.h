@@ -14,12 +14,3 @@ void FillTimeSeriesSource(CGUIBaseObj& record, CVariableList& source, CVariableL
 // The season length the host's series module ("TvkSeries") reports; nothing when the host has no
 // series module.
 std::optional<int> GetSeriesSeasonLength();
-
-// A default holder whose second mark is 1: a value of "not given" that the range check leaves alone
-// until the user types one.
-template <class T>
-CGUIData<T> SecondMarkedDefault(T value) {
-    CGUIData<T> holder(value);
-    holder.SetSecond(1);
-    return holder;
-}

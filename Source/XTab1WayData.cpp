@@ -3,7 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TablesCommon.h"
 #include "TvkBaseGui/CStringUtil.h"
-#include "TvkUseRes/ResourceTables.h"
 
 namespace {
 
@@ -16,10 +15,6 @@ constexpr CCheckKeyword<R> kPrintKeywords[] = {
 };
 
 }  // namespace
-
-CString CXTab1WayData::GetDefaultConfidenceLevelCombo() {
-    return GetString(kDefaultConfidenceLevel);
-}
 
 // Stored files have the checks first and the lists last.
 void CXTab1WayData::Serialize(CArchive& ar) {

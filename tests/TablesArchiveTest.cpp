@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "FakeHost.h"
@@ -260,6 +261,44 @@ TEST(TablesArchiveLoad, LogLinearDeltaAndOrderComeBackAtTheirDefaults) {
     EXPECT_EQ(loaded.OrderEdit, CLogLinData::GetDefaultOrderEdit());
     EXPECT_EQ(loaded.HalvingsEdit.GetValue(), 4);
     EXPECT_EQ(loaded.CustomModelEdit, L"A*B");
+}
+
+// SetAll given 1, 2, 3, ... reaches these int options in this order: the checks the table pages share
+// stand where each page's GetAll / SetAll always had them.
+template <class R>
+void ExpectIntsInOrder(const R& r, std::initializer_list<int R::*> members) {
+    int expected = 1;
+    for (int R::*member : members) {
+        EXPECT_EQ(r.*member, expected) << "the int option listed " << expected;
+        ++expected;
+    }
+}
+
+TEST(TablesOptionOrder, SharedChecksKeepEachPagesSetAllOrder) {
+    const CVariableList l;
+    const CGUIData<double> t(1.0);
+    const CString f(L"f");
+    CXTab2WayData two;
+    two.SetAll(l, l, l, t, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, f, 13);
+    using T = CXTab2WayData;
+    ExpectIntsInOrder(two, {&T::FrequenciesCheck, &T::TablePercentsCheck, &T::RowPercentsCheck,
+                            &T::ColumnPercentsCheck, &T::ExpectedCheck, &T::DeviatesCheck,
+                            &T::StandardDeviatesCheck, &T::ListLayoutCheck, &T::IncludeMissingValCheck,
+                            &T::SaveDataFileCheck, &T::TCPCheck, &T::ShadeCheck, &T::SaveCombo});
+    CXTabNWayData multi;
+    multi.SetAll(l, l, l, l, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, f);
+    using N = CXTabNWayData;
+    ExpectIntsInOrder(
+        multi, {&N::ListLayoutCheck, &N::IncludeMissingValCheck, &N::SaveDataFileCheck, &N::FrequenciesCheck,
+                &N::TablepercentsCheck, &N::MantelHaenszel2By2Check, &N::RowPercentsCheck,
+                &N::ColumnPercentsCheck, &N::TCPCheck, &N::SeparateStrataRadio});
+    CXtabMultiwayStandData stand;
+    stand.SetAll(l, l, l, l, t, f, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12);
+    using S = CXtabMultiwayStandData;
+    ExpectIntsInOrder(
+        stand, {&S::SaveCheck, &S::FrequenciesCheck, &S::SeparateStrataRadio, &S::SaveCombo,
+                &S::TablePercentsCheck, &S::RowPercentsCheck, &S::ColumnPercentsCheck, &S::ExpectedCheck,
+                &S::DeviatesCheck, &S::StandardDeviatesCheck, &S::TCPCheck, &S::ShadeCheck});
 }
 
 }  // namespace

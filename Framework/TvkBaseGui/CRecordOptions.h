@@ -54,6 +54,15 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 #define TVK_OPTIONS_TIE_LIST(Name) , Name
 #define TVK_OPTIONS_TIE(Type, Name, ...) , Name
 
+// A default holder with its second mark set: a "not given" value that the range check (mark 1) or also
+// the all-values switch (mark 2) leaves alone until the user types one.
+template <class T>
+CGUIData<T> MarkedDefault(T value, int second) {
+    CGUIData<T> holder(value);
+    holder.SetSecond(second);
+    return holder;
+}
+
 // A record whose options are listed once, in declared order, by TVK_OPTIONS or by its own
 //
 //     auto Options() { return std::tie(ListOfVariablesList, SelectedVariablesList, EditLagEdit, ...); }
