@@ -13,10 +13,8 @@
 // The page of the one-sample Kolmogorov-Smirnov (and Lilliefors) test (2162) and of the Anderson-Darling
 // test (2154): the selected variables against a distribution the distribution manager offers.
 //
-// Options, in declared order: ListOfVariablesList, SelectedVariablesList, SaveStatisticEdit,
-// SaveStatisticCheck, DistribManagerData. Archive: the base part and the dialog id; SaveStatisticEdit;
-// SaveStatisticCheck; the two lists; the distribution. An archive holding another dialog id than the
-// two tests' is refused.
+// Archive: the base part and the dialog id; SaveStatisticEdit; SaveStatisticCheck; the two lists; the
+// distribution. An archive holding another dialog id than the two tests' is refused.
 //
 // Lines: the module line (12926); SAVE "file" when saving; then, when the chosen distribution has a
 // function stem, "KS " (or "AD ") and the variables, " / ", the distribution's keyword and its
