@@ -6,6 +6,13 @@
 #include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define CONJOINT_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)          \
+    LIST(PreferenceVariablesList)      \
+    LIST(AttributeVariablesList)       \
+    OPTION(int, ModelRadio, 0)         \
+    OPTION(int, LossCombo, LossStress)
+
 // Conjoint analysis: the part-worths of attribute levels that explain the preferences given to
 // profiles, under an additive or a multiplicative model.
 //
@@ -28,23 +35,11 @@ public:
     static constexpr std::array<const wchar_t*, 2> kModelKeywords = {L"", L"MULTIPLICATIVE"};
     static constexpr std::array<const wchar_t*, 3> kLossKeywords = {L"", L"TAU", L"LSQ"};
 
-    static int GetDefaultModelRadio() { return 0; }
-    static int GetDefaultLossCombo() { return LossStress; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, PreferenceVariablesList, AttributeVariablesList, ModelRadio,
-                        LossCombo, IterationsEdit, ConvergenceEdit);
-    }
+    TVK_OPTIONS(CONJOINT_OPTIONS, IterationsEdit, ConvergenceEdit)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList PreferenceVariablesList;
-    CVariableList AttributeVariablesList;
-    int ModelRadio = GetDefaultModelRadio();
-    int LossCombo = GetDefaultLossCombo();
 };
 
 // Conjoint analysis with its resampling page.

@@ -4,6 +4,21 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define EXPERIMENTAL_DESIGN_OPTIONS(LIST, OPTION) \
+    OPTION(CGUIData<int>, LevelsEdit, 2)          \
+    OPTION(CGUIData<int>, FactorsEdit, 2)         \
+    OPTION(CGUIData<int>, RunsEdit, 4)            \
+    OPTION(CGUIData<int>, ReplicationsEdit, 1)    \
+    OPTION(int, LettersForLabelsCheck, 0)         \
+    OPTION(int, PrintLatinSqCheck, 0)             \
+    OPTION(int, RandomCheck, 0)                   \
+    OPTION(int, InclBlockFactorCheck, 0)          \
+    OPTION(int, SaveFileCheck, 0)                 \
+    OPTION(int, TypeCombo, 0)                     \
+    OPTION(int, MixturetypeCombo, 0)              \
+    OPTION(int, TaguchitypeCombo, 0)              \
+    OPTION(CString, SaveFileEdit)
+
 // Experimental designs: one line that asks the kernel for a design of the chosen type.
 class CExperimentalDesignData : public CRecordOptions<CExperimentalDesignData> {
 public:
@@ -40,40 +55,8 @@ public:
     // The design type of a type-combo item, or null.
     static const DesignType* FindDesignType(UINT item);
 
-    static CGUIData<int> GetDefaultLevelsEdit() { return CGUIData<int>(2); }
-    static CGUIData<int> GetDefaultFactorsEdit() { return CGUIData<int>(2); }
-    static CGUIData<int> GetDefaultRunsEdit() { return CGUIData<int>(4); }
-    static CGUIData<int> GetDefaultReplicationsEdit() { return CGUIData<int>(1); }
-    static int GetDefaultLettersForLabelsCheck() { return 0; }
-    static int GetDefaultPrintLatinSqCheck() { return 0; }
-    static int GetDefaultRandomCheck() { return 0; }
-    static int GetDefaultInclBlockFactorCheck() { return 0; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static int GetDefaultTypeCombo() { return 0; }
-    static int GetDefaultMixturetypeCombo() { return 0; }
-    static int GetDefaultTaguchitypeCombo() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(LevelsEdit, FactorsEdit, RunsEdit, ReplicationsEdit, LettersForLabelsCheck,
-                        PrintLatinSqCheck, RandomCheck, InclBlockFactorCheck, SaveFileCheck, TypeCombo,
-                        MixturetypeCombo, TaguchitypeCombo, SaveFileEdit);
-    }
+    TVK_OPTIONS(EXPERIMENTAL_DESIGN_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CGUIData<int> LevelsEdit = GetDefaultLevelsEdit();
-    CGUIData<int> FactorsEdit = GetDefaultFactorsEdit();
-    CGUIData<int> RunsEdit = GetDefaultRunsEdit();
-    CGUIData<int> ReplicationsEdit = GetDefaultReplicationsEdit();
-    int LettersForLabelsCheck = GetDefaultLettersForLabelsCheck();
-    int PrintLatinSqCheck = GetDefaultPrintLatinSqCheck();
-    int RandomCheck = GetDefaultRandomCheck();
-    int InclBlockFactorCheck = GetDefaultInclBlockFactorCheck();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    int TypeCombo = GetDefaultTypeCombo();
-    int MixturetypeCombo = GetDefaultMixturetypeCombo();
-    int TaguchitypeCombo = GetDefaultTaguchitypeCombo();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -3,6 +3,14 @@
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
 
+#define FITTING_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)         \
+    LIST(SelectedVariablesList)       \
+    LIST(DistributionsList)           \
+    LIST(SelectedDistributionsList)   \
+    OPTION(CString, SaveFileEdit)     \
+    OPTION(int, SaveFileCheck, 0)
+
 // Distribution fitting, continuous (dialog id 2080) or discrete (2081): distributions fitted to the
 // values of the selected variables.
 //
@@ -34,14 +42,7 @@ public:
     static constexpr UINT kContinuousListName = 12434;
     static constexpr UINT kDiscreteListName = 12490;
 
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static CDistribManagerData GetDefaultDistribManagerData() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariablesList, DistributionsList,
-                        SelectedDistributionsList, SaveFileEdit, SaveFileCheck, DistribManagerData);
-    }
+    TVK_OPTIONS(FITTING_OPTIONS, DistribManagerData)
 
     bool IsDistributionTypeContinuous() const { return GetDialogID() == kContinuous; }
     // The caption of the selected-distributions list.
@@ -56,11 +57,4 @@ public:
     // The data's numeric variables (the first is selected when none is) and the offered distributions.
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
-    CVariableList DistributionsList;
-    CVariableList SelectedDistributionsList;
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

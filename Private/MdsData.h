@@ -4,7 +4,26 @@
 #include <string_view>
 
 #include "Private/TabData.h"
+#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+// The rows stay 0 until the data gives their number; never range-checked or forced out while untouched.
+#define MDS_OPTIONS(LIST, OPTION)                        \
+    LIST(ListOfVariablesList)                            \
+    LIST(SelectedVariablesList)                          \
+    OPTION(double, DimensionsEdit, 2.0)                  \
+    OPTION(double, PowerEdit, 2.0)                       \
+    OPTION(int, IterationsEdit, 50)                      \
+    OPTION(double, ConvergenceEdit, 0.005)               \
+    OPTION(CGUIData<int>, RowsEdit, AutomaticDefault(0)) \
+    OPTION(int, WeightCheck, 0)                          \
+    OPTION(int, SaveCheck, 0)                            \
+    OPTION(int, SplitRadio, 0)                           \
+    OPTION(int, LossRadio, 0)                            \
+    OPTION(int, ShapeRadio, 0)                           \
+    OPTION(int, RegressionCombo, 0)                      \
+    OPTION(int, SaveTypeCombo, 1)                        \
+    OPTION(CString, SaveFileEdit)
 
 // Multidimensional scaling: the scaling page (model, estimation, saving).
 class CMdsData : public CRecordOptions<CMdsData> {
@@ -20,26 +39,7 @@ public:
     static constexpr UINT kSaveTypeCombo = 3014;
     static constexpr UINT kModule = 12918;
 
-    static double GetDefaultDimensionsEdit() { return 2.0; }
-    static double GetDefaultPowerEdit() { return 2.0; }
-    static int GetDefaultIterationsEdit() { return 50; }
-    static double GetDefaultConvergenceEdit() { return 0.005; }
-    // 0 until the data gives the number of rows; never range-checked or forced out while untouched.
-    static CGUIData<int> GetDefaultRowsEdit();
-    static int GetDefaultWeightCheck() { return 0; }
-    static int GetDefaultSaveCheck() { return 0; }
-    static int GetDefaultSplitRadio() { return 0; }
-    static int GetDefaultLossRadio() { return 0; }
-    static int GetDefaultShapeRadio() { return 0; }
-    static int GetDefaultRegressionCombo() { return 0; }
-    static int GetDefaultSaveTypeCombo() { return 1; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariablesList, DimensionsEdit, PowerEdit, IterationsEdit,
-                        ConvergenceEdit, RowsEdit, WeightCheck, SaveCheck, SplitRadio, LossRadio, ShapeRadio,
-                        RegressionCombo, SaveTypeCombo, SaveFileEdit);
-    }
+    TVK_OPTIONS(MDS_OPTIONS)
 
     int GetSelectedVariableListCount() const { return SelectedVariablesList.GetSize(); }
     // The dimensions as a whole number, as the typed configuration is checked against them (0 for a
@@ -54,23 +54,11 @@ public:
     void FillListSource() override;
     void SetEditAttribute() override { RowsEdit.SetSecond(2); }
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
-    double DimensionsEdit = GetDefaultDimensionsEdit();
-    double PowerEdit = GetDefaultPowerEdit();
-    int IterationsEdit = GetDefaultIterationsEdit();
-    double ConvergenceEdit = GetDefaultConvergenceEdit();
-    CGUIData<int> RowsEdit = GetDefaultRowsEdit();
-    int WeightCheck = GetDefaultWeightCheck();
-    int SaveCheck = GetDefaultSaveCheck();
-    int SplitRadio = GetDefaultSplitRadio();
-    int LossRadio = GetDefaultLossRadio();
-    int ShapeRadio = GetDefaultShapeRadio();
-    int RegressionCombo = GetDefaultRegressionCombo();
-    int SaveTypeCombo = GetDefaultSaveTypeCombo();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };
+
+#define MDS_CONFIG_OPTIONS(LIST, OPTION) \
+    OPTION(CString, ConfigEdit)          \
+    OPTION(int, ConfigRadio, 0)
 
 // The starting configuration of multidimensional scaling: none, a typed matrix (one row per
 // variable, one number per dimension) or the last one the kernel computed.
@@ -79,10 +67,7 @@ public:
     static constexpr UINT kSourceGroup = 2988;
     static constexpr UINT kSourceNone = 2988, kSourceTyped = 2989, kSourceLast = 2993;
 
-    static CString GetDefaultConfigEdit() { return {}; }
-    static int GetDefaultConfigRadio() { return 0; }
-
-    auto Options() { return std::tie(ConfigEdit, ConfigRadio); }
+    TVK_OPTIONS(MDS_CONFIG_OPTIONS)
 
     // Removes the next row from a typed matrix and returns it. Rows end at ";" or at a line end, whose
     // carriage return (the character before the line feed) is not part of the row.
@@ -117,9 +102,6 @@ public:
     void Serialize(CArchive& ar) override;
     // Inserts the CONFIG line in front of the scaling page's SAVE line, else its ESTIMATE line.
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CString ConfigEdit = GetDefaultConfigEdit();
-    int ConfigRadio = GetDefaultConfigRadio();
 };
 
 // Multidimensional scaling: scaling page, configuration page; no resampling.

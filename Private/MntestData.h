@@ -2,22 +2,18 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define MNTEST_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)        \
+    LIST(SelectedVariablesList)      \
+    OPTION(CString, SaveFileEdit)    \
+    OPTION(int, SaveFileCheck, 0)
+
 // Tests of multivariate normality, with the cases' Mahalanobis distances saved on request.
 class CMntestData : public CRecordOptions<CMntestData> {
 public:
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariablesList, SaveFileEdit, SaveFileCheck);
-    }
+    TVK_OPTIONS(MNTEST_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

@@ -2,6 +2,13 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define KW_OPTIONS(LIST, OPTION)       \
+    LIST(ListOfVariablesList)          \
+    LIST(SelectedVariableList)         \
+    LIST(GroupVariablesList)           \
+    OPTION(CString, SaveStatisticEdit) \
+    OPTION(int, SaveStatisticCheck, 0)
+
 // Kruskal-Wallis (2109), two-sample Kolmogorov-Smirnov (2111) and the test of several variances of the
 // hypothesis-testing menu (2173): variables compared across the groups of a grouping variable.
 class CKwData : public CRecordOptions<CKwData> {
@@ -10,24 +17,21 @@ public:
     static constexpr UINT kTwoSampleKS = 2111;
     static constexpr UINT kSeveralVariances = 2173;
 
-    static CString GetDefaultSaveStatisticEdit() { return {}; }
-    static int GetDefaultSaveStatisticCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, GroupVariablesList, SaveStatisticEdit,
-                        SaveStatisticCheck);
-    }
+    TVK_OPTIONS(KW_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CVariableList GroupVariablesList;
-    CString SaveStatisticEdit = GetDefaultSaveStatisticEdit();
-    int SaveStatisticCheck = GetDefaultSaveStatisticCheck();
 };
+
+#define QUADE_OPTIONS(LIST, OPTION)          \
+    LIST(ListOfVariablesList)                \
+    LIST(SelectedVariableList)               \
+    LIST(GroupVariableList)                  \
+    LIST(BlockVariableList)                  \
+    OPTION(CString, SaveStatisticEdit)       \
+    OPTION(int, PairwiseComparisonsCheck, 0) \
+    OPTION(int, SaveStatisticCheck, 0)
 
 // Quade (2359) and Friedman (2158): related samples with a grouping and a blocking variable.
 class CQuadeData : public CRecordOptions<CQuadeData> {
@@ -35,27 +39,19 @@ public:
     static constexpr UINT kQuade = 2359;
     static constexpr UINT kFriedman = 2158;
 
-    static CString GetDefaultSaveStatisticEdit() { return {}; }
-    static int GetDefaultPairwiseComparisonsCheck() { return 0; }
-    static int GetDefaultSaveStatisticCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, GroupVariableList, BlockVariableList,
-                        SaveStatisticEdit, PairwiseComparisonsCheck, SaveStatisticCheck);
-    }
+    TVK_OPTIONS(QUADE_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList SelectedVariableList;
-    CVariableList GroupVariableList;
-    CVariableList BlockVariableList;
-    CString SaveStatisticEdit = GetDefaultSaveStatisticEdit();
-    CVariableList ListOfVariablesList;
-    int PairwiseComparisonsCheck = GetDefaultPairwiseComparisonsCheck();
-    int SaveStatisticCheck = GetDefaultSaveStatisticCheck();
 };
+
+#define RUNS_OPTIONS(LIST, OPTION)     \
+    LIST(ListOfVariablesList)          \
+    LIST(SelectedVariableList)         \
+    OPTION(double, CutEdit, 0.0)       \
+    OPTION(CString, SaveStatisticEdit) \
+    OPTION(int, SaveStatisticCheck, 0)
 
 // Runs (2167, about a cut point), sign (2168) and Wilcoxon signed-rank (2181) tests.
 class CRunsData : public CRecordOptions<CRunsData> {
@@ -64,22 +60,9 @@ public:
     static constexpr UINT kSign = 2168;
     static constexpr UINT kWilcoxon = 2181;
 
-    static double GetDefaultCutEdit() { return 0.0; }
-    static CString GetDefaultSaveStatisticEdit() { return {}; }
-    static int GetDefaultSaveStatisticCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, CutEdit, SaveStatisticEdit,
-                        SaveStatisticCheck);
-    }
+    TVK_OPTIONS(RUNS_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    double CutEdit = GetDefaultCutEdit();
-    CString SaveStatisticEdit = GetDefaultSaveStatisticEdit();
-    int SaveStatisticCheck = GetDefaultSaveStatisticCheck();
 };

@@ -4,13 +4,17 @@
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
 
+#define ONE_SAMPLE_KS_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)               \
+    LIST(SelectedVariablesList)             \
+    OPTION(CString, SaveStatisticEdit)      \
+    OPTION(int, SaveStatisticCheck, 0)
+
 // The page of the one-sample Kolmogorov-Smirnov (and Lilliefors) test (2162) and of the Anderson-Darling
 // test (2154): the selected variables against a distribution the distribution manager offers.
 //
-// Options, in declared order: ListOfVariablesList, SelectedVariablesList, SaveStatisticEdit,
-// SaveStatisticCheck, DistribManagerData. Archive: the base part and the dialog id; SaveStatisticEdit;
-// SaveStatisticCheck; the two lists; the distribution. An archive holding another dialog id than the
-// two tests' is refused.
+// Archive: the base part and the dialog id; SaveStatisticEdit; SaveStatisticCheck; the two lists; the
+// distribution. An archive holding another dialog id than the two tests' is refused.
 //
 // Lines: the module line (12926); SAVE "file" when saving; then, when the chosen distribution has a
 // function stem, "KS " (or "AD ") and the variables, " / ", the distribution's keyword and its
@@ -25,14 +29,7 @@ public:
     // A page is the Kolmogorov-Smirnov test's until a composite makes it another's.
     COneSampleKSData() { SetDialogID(kKolmogorovSmirnov); }
 
-    static CString GetDefaultSaveStatisticEdit() { return {}; }
-    static int GetDefaultSaveStatisticCheck() { return 0; }
-    static CDistribManagerData GetDefaultDistribManagerData() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariablesList, SaveStatisticEdit, SaveStatisticCheck,
-                        DistribManagerData);
-    }
+    TVK_OPTIONS(ONE_SAMPLE_KS_OPTIONS, DistribManagerData)
 
     static const wchar_t* DistribInfoFile(UINT dialogId);
 
@@ -42,11 +39,6 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
     // The test line alone; empty when the chosen distribution has no function stem.
     CString GetCommandInfoListUnivariate() const;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
-    CString SaveStatisticEdit = GetDefaultSaveStatisticEdit();
-    int SaveStatisticCheck = GetDefaultSaveStatisticCheck();
 };
 
 class COneSampleKSTabData

@@ -6,6 +6,13 @@
 #include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define POSAC_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)       \
+    LIST(ProfileVariablesList)      \
+    LIST(FrequencyVariableList)     \
+    OPTION(int, CategoriesCheck, 0) \
+    OPTION(CGUIData<int>, CategoriesEdit, 5)
+
 // Partial order scalogram analysis: the profiles of the cases on a few ordered variables placed in two
 // dimensions so that comparable profiles keep their order.
 //
@@ -23,23 +30,11 @@ class CPosacData : public CRecordOptions<CPosacData, CIterativeData> {
 public:
     static constexpr int kMaximumCategories = 20;
 
-    static int GetDefaultCategoriesCheck() { return 0; }
-    static CGUIData<int> GetDefaultCategoriesEdit() { return CGUIData<int>(5); }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, ProfileVariablesList, FrequencyVariableList, CategoriesCheck,
-                        CategoriesEdit, IterationsEdit, ConvergenceEdit);
-    }
+    TVK_OPTIONS(POSAC_OPTIONS, IterationsEdit, ConvergenceEdit)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList ProfileVariablesList;
-    CVariableList FrequencyVariableList;
-    int CategoriesCheck = GetDefaultCategoriesCheck();
-    CGUIData<int> CategoriesEdit = GetDefaultCategoriesEdit();
 };
 
 // Partial order scalogram analysis with its resampling page.

@@ -1,10 +1,20 @@
 #pragma once
 
-#include "Source/PowerCommon.h"
-#include "TvkBaseGui/CRecordOptions.h"
+#include "Private/PowerOptions.h"
+
+// The first and second correlation edits hold the two proportions under the proportion variant.
+#define POWER_CORR2_OPTIONS(LIST, OPTION)                                     \
+    POWER_OPTIONS(LIST, OPTION, TestlevelCombo, SampleSizeSpecificPowerRadio) \
+    OPTION(int, AlternativeCombo, kPowerDefaultAlternative)                   \
+    OPTION(int, EqualsampleSizeRadio, 0)                                      \
+    OPTION(CGUIData<double>, Correlation1Edit, 0.0)                           \
+    OPTION(CGUIData<double>, Correlation2Edit, 0.0)                           \
+    OPTION(CGUIData<int>, SampleSize1Edit, 0)                                 \
+    OPTION(CGUIData<int>, SampleSize2Edit, 0)                                 \
+    OPTION(CGUIData<double>, GroupUnEqualRatioEdit, 0.0)
 
 // Power of the tests of two correlations (variant 2238) and of two proportions (2244).
-class CPowerCorr2Data : public CRecordOptions<CPowerCorr2Data, CPowerDataBase> {
+class CPowerCorr2Data : public CRecordOptions<CPowerCorr2Data> {
 public:
     static constexpr UINT kVariantCorr2 = 2238;
     static constexpr UINT kVariantProp2 = 2244;
@@ -15,38 +25,8 @@ public:
     static constexpr UINT kEqualItem = 3788;
     static constexpr UINT kUnequalItem = 3809;
 
-    static CString GetDefaultTestlevelCombo() { return GetDefaultTestLevelCombo(); }
-    static int GetDefaultEqualsampleSizeRadio() { return 0; }
-    static CGUIData<double> GetDefaultCorrelation1Edit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultCorrelation2Edit() { return CGUIData<double>(0.0); }
-    static CGUIData<int> GetDefaultSampleSize1Edit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultSampleSize2Edit() { return CGUIData<int>(0); }
-    static CGUIData<double> GetDefaultGroupUnEqualRatioEdit() { return CGUIData<double>(0.0); }
-
-    auto Options() {
-        return std::tie(TestlevelCombo, AlternativePowerCombo, SampleSizeSpecificPowerRadio, SampleSizeEdit,
-                        SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit, SaveFileCheck,
-                        SaveFileEdit, AlternativeCombo, EqualsampleSizeRadio, Correlation1Edit,
-                        Correlation2Edit, SampleSize1Edit, SampleSize2Edit, GroupUnEqualRatioEdit);
-    }
+    TVK_OPTIONS(POWER_CORR2_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CString TestlevelCombo = GetDefaultTestlevelCombo();
-    CString AlternativePowerCombo = GetDefaultAlternativePowerCombo();
-    int SampleSizeSpecificPowerRadio = GetDefaultSampleSizeSpecificPowerRadio();
-    CGUIData<int> SampleSizeEdit = GetDefaultSampleSizeEdit();
-    CGUIData<int> SmallestSampleSizeEdit = GetDefaultSmallestSampleSizeEdit();
-    CGUIData<int> LargestSampleSizeEdit = GetDefaultLargestSampleSizeEdit();
-    CGUIData<int> DifferenceSamplesEdit = GetDefaultDifferenceSamplesEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
-    int EqualsampleSizeRadio = GetDefaultEqualsampleSizeRadio();
-    CGUIData<double> Correlation1Edit = GetDefaultCorrelation1Edit();  // or the first proportion
-    CGUIData<double> Correlation2Edit = GetDefaultCorrelation2Edit();  // or the second proportion
-    CGUIData<int> SampleSize1Edit = GetDefaultSampleSize1Edit();
-    CGUIData<int> SampleSize2Edit = GetDefaultSampleSize2Edit();
-    CGUIData<double> GroupUnEqualRatioEdit = GetDefaultGroupUnEqualRatioEdit();
 };

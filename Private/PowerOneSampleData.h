@@ -1,10 +1,17 @@
 #pragma once
 
-#include "Source/PowerCommon.h"
-#include "TvkBaseGui/CRecordOptions.h"
+#include "Private/PowerOptions.h"
+
+// The test-against-null edit holds the first value, the population mean the null value.
+#define POWER_ONE_SAMPLE_OPTIONS(LIST, OPTION)                                \
+    POWER_OPTIONS(LIST, OPTION, TestLevelCombo, SampleSizeSpecificPowerRadio) \
+    OPTION(int, AlternativeCombo, kPowerDefaultAlternative)                   \
+    OPTION(CGUIData<double>, TestAgainstNullEdit, 0.0)                        \
+    OPTION(CGUIData<double>, PopulationMeanEdit, 0.0)                         \
+    OPTION(CGUIData<double>, StdDevEdit, 0.0)
 
 // Power of the one-sample models: correlation, t, z, paired t and proportion, by variant.
-class CPowerOneSampleData : public CRecordOptions<CPowerOneSampleData, CPowerDataBase> {
+class CPowerOneSampleData : public CRecordOptions<CPowerOneSampleData> {
 public:
     static constexpr UINT kVariantCorr1 = 2237;
     static constexpr UINT kVariantT1 = 2239;
@@ -26,30 +33,8 @@ public:
     // The model of a variant, or null for a variant that is none of the five.
     static const Model* FindModel(UINT variant);
 
-    static CGUIData<double> GetDefaultTestAgainstNullEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultPopulationMeanEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultStdDevEdit() { return CGUIData<double>(0.0); }
-
-    auto Options() {
-        return std::tie(TestLevelCombo, AlternativePowerCombo, SampleSizeSpecificPowerRadio, SampleSizeEdit,
-                        SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit, SaveFileCheck,
-                        SaveFileEdit, AlternativeCombo, TestAgainstNullEdit, PopulationMeanEdit, StdDevEdit);
-    }
+    TVK_OPTIONS(POWER_ONE_SAMPLE_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CString TestLevelCombo = GetDefaultTestLevelCombo();
-    CString AlternativePowerCombo = GetDefaultAlternativePowerCombo();
-    int SampleSizeSpecificPowerRadio = GetDefaultSampleSizeSpecificPowerRadio();
-    CGUIData<int> SampleSizeEdit = GetDefaultSampleSizeEdit();
-    CGUIData<int> SmallestSampleSizeEdit = GetDefaultSmallestSampleSizeEdit();
-    CGUIData<int> LargestSampleSizeEdit = GetDefaultLargestSampleSizeEdit();
-    CGUIData<int> DifferenceSamplesEdit = GetDefaultDifferenceSamplesEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
-    CGUIData<double> TestAgainstNullEdit = GetDefaultTestAgainstNullEdit();  // the first value
-    CGUIData<double> PopulationMeanEdit = GetDefaultPopulationMeanEdit();    // the null value
-    CGUIData<double> StdDevEdit = GetDefaultStdDevEdit();                    // the spread
 };

@@ -1,10 +1,21 @@
 #pragma once
 
-#include "Source/PowerCommon.h"
-#include "TvkBaseGui/CRecordOptions.h"
+#include "Private/PowerOptions.h"
+
+// The mean difference is the effect range, the average square the standardised effect, the group
+// spread the one within groups (or the pooled one).
+#define POWER_TWO_SAMPLE_OPTIONS(LIST, OPTION)                                \
+    POWER_OPTIONS(LIST, OPTION, TestLevelCombo, SampleSizeSpecificPowerRadio) \
+    OPTION(int, AlternativeCombo, kPowerDefaultAlternative)                   \
+    OPTION(int, IndividualEffectsRadio, 0)                                    \
+    OPTION(CGUIData<double>, Mean1Edit, 0.0)                                  \
+    OPTION(CGUIData<double>, Mean2Edit, 0.0)                                  \
+    OPTION(CGUIData<double>, MeanDifferenceEdit, 0.0)                         \
+    OPTION(CGUIData<double>, AvgeSqEdit, 0.0)                                 \
+    OPTION(CGUIData<double>, GroupStdDevEdit, 0.0)
 
 // Power of the two-sample t (variant 2245) and z (2247) tests.
-class CPowerTwoSampleData : public CRecordOptions<CPowerTwoSampleData, CPowerDataBase> {
+class CPowerTwoSampleData : public CRecordOptions<CPowerTwoSampleData> {
 public:
     static constexpr UINT kVariantT2 = 2245;
     static constexpr UINT kVariantZ2 = 2247;
@@ -16,37 +27,8 @@ public:
     static constexpr UINT kRangeItem = 3873;
     static constexpr UINT kStandardisedItem = 3864;
 
-    static int GetDefaultIndividualEffectsRadio() { return 0; }
-    static CGUIData<double> GetDefaultMean1Edit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultMean2Edit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultMeanDifferenceEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultAvgeSqEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultGroupStdDevEdit() { return CGUIData<double>(0.0); }
-
-    auto Options() {
-        return std::tie(TestLevelCombo, AlternativePowerCombo, SampleSizeSpecificPowerRadio, SampleSizeEdit,
-                        SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit, SaveFileCheck,
-                        SaveFileEdit, AlternativeCombo, IndividualEffectsRadio, Mean1Edit, Mean2Edit,
-                        MeanDifferenceEdit, AvgeSqEdit, GroupStdDevEdit);
-    }
+    TVK_OPTIONS(POWER_TWO_SAMPLE_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CString TestLevelCombo = GetDefaultTestLevelCombo();
-    CString AlternativePowerCombo = GetDefaultAlternativePowerCombo();
-    int SampleSizeSpecificPowerRadio = GetDefaultSampleSizeSpecificPowerRadio();
-    CGUIData<int> SampleSizeEdit = GetDefaultSampleSizeEdit();
-    CGUIData<int> SmallestSampleSizeEdit = GetDefaultSmallestSampleSizeEdit();
-    CGUIData<int> LargestSampleSizeEdit = GetDefaultLargestSampleSizeEdit();
-    CGUIData<int> DifferenceSamplesEdit = GetDefaultDifferenceSamplesEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
-    int IndividualEffectsRadio = GetDefaultIndividualEffectsRadio();
-    CGUIData<double> Mean1Edit = GetDefaultMean1Edit();
-    CGUIData<double> Mean2Edit = GetDefaultMean2Edit();
-    CGUIData<double> MeanDifferenceEdit = GetDefaultMeanDifferenceEdit();  // the effect range
-    CGUIData<double> AvgeSqEdit = GetDefaultAvgeSqEdit();                  // the standardised effect
-    CGUIData<double> GroupStdDevEdit = GetDefaultGroupStdDevEdit();        // within groups, or pooled
 };

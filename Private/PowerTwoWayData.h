@@ -1,10 +1,21 @@
 #pragma once
 
-#include "Source/PowerCommon.h"
-#include "TvkBaseGui/CRecordOptions.h"
+#include "Private/PowerOptions.h"
+
+// The row number holds the rows, or the groups of the one-way model.
+#define POWER_TWO_WAY_OPTIONS(LIST, OPTION)                                   \
+    POWER_OPTIONS(LIST, OPTION, TestLevelCombo, SampleSizeSpecificPowerRadio) \
+    OPTION(CString, IndividualEffectsEdit)                                    \
+    OPTION(int, IndividualEffectsRadio, 0)                                    \
+    OPTION(int, RowEffectsRadio, 0)                                           \
+    OPTION(CGUIData<double>, EffectRangeEdit, 0.0)                            \
+    OPTION(CGUIData<double>, AvgeSqEdit, 0.0)                                 \
+    OPTION(CGUIData<int>, RowNumberEdit, 0)                                   \
+    OPTION(CGUIData<int>, ColumnNumberEdit, 0)                                \
+    OPTION(CGUIData<double>, CellStdDevEdit, 0.0)
 
 // Power of the one-way (variant 2240) and two-way (2246) analysis of variance.
-class CPowerTwoWayData : public CRecordOptions<CPowerTwoWayData, CPowerDataBase> {
+class CPowerTwoWayData : public CRecordOptions<CPowerTwoWayData> {
 public:
     static constexpr UINT kVariantOneWay = 2240;
     static constexpr UINT kVariantTwoWay = 2246;
@@ -20,40 +31,8 @@ public:
     static constexpr UINT kColumnItem = 3896;
     static constexpr UINT kInteractionItem = 3905;
 
-    static CString GetDefaultIndividualEffectsEdit() { return {}; }
-    static int GetDefaultIndividualEffectsRadio() { return 0; }
-    static int GetDefaultRowEffectsRadio() { return 0; }
-    static CGUIData<double> GetDefaultEffectRangeEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultAvgeSqEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<int> GetDefaultRowNumberEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultColumnNumberEdit() { return CGUIData<int>(0); }
-    static CGUIData<double> GetDefaultCellStdDevEdit() { return CGUIData<double>(0.0); }
-
-    auto Options() {
-        return std::tie(TestLevelCombo, AlternativePowerCombo, SampleSizeSpecificPowerRadio, SampleSizeEdit,
-                        SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit, SaveFileCheck,
-                        SaveFileEdit, IndividualEffectsEdit, IndividualEffectsRadio, RowEffectsRadio,
-                        EffectRangeEdit, AvgeSqEdit, RowNumberEdit, ColumnNumberEdit, CellStdDevEdit);
-    }
+    TVK_OPTIONS(POWER_TWO_WAY_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CString TestLevelCombo = GetDefaultTestLevelCombo();
-    CString AlternativePowerCombo = GetDefaultAlternativePowerCombo();
-    int SampleSizeSpecificPowerRadio = GetDefaultSampleSizeSpecificPowerRadio();
-    CGUIData<int> SampleSizeEdit = GetDefaultSampleSizeEdit();
-    CGUIData<int> SmallestSampleSizeEdit = GetDefaultSmallestSampleSizeEdit();
-    CGUIData<int> LargestSampleSizeEdit = GetDefaultLargestSampleSizeEdit();
-    CGUIData<int> DifferenceSamplesEdit = GetDefaultDifferenceSamplesEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    CString IndividualEffectsEdit = GetDefaultIndividualEffectsEdit();
-    int IndividualEffectsRadio = GetDefaultIndividualEffectsRadio();
-    int RowEffectsRadio = GetDefaultRowEffectsRadio();
-    CGUIData<double> EffectRangeEdit = GetDefaultEffectRangeEdit();
-    CGUIData<double> AvgeSqEdit = GetDefaultAvgeSqEdit();
-    CGUIData<int> RowNumberEdit = GetDefaultRowNumberEdit();  // the rows, or the groups of the one-way model
-    CGUIData<int> ColumnNumberEdit = GetDefaultColumnNumberEdit();
-    CGUIData<double> CellStdDevEdit = GetDefaultCellStdDevEdit();
 };

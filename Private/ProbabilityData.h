@@ -3,6 +3,11 @@
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
 
+#define PROBABILITY_OPTIONS(LIST, OPTION) \
+    OPTION(double, Value, 0.0)            \
+    OPTION(CString, Text)                 \
+    OPTION(int, FunctionRadio, FunctionDF)
+
 // The probability calculator, continuous (dialog id 2249) and discrete (2250).
 //
 // Archive, after the base part and the dialog id of CDistribNewData: the value, only under 2249 and
@@ -20,12 +25,7 @@ public:
     // The beta density's drawing stops short of 1, where it may be infinite.
     static constexpr double kBetaCap = 0.996;
 
-    static double GetDefaultValue() { return 0.0; }
-    static CString GetDefaultText() { return {}; }
-    static int GetDefaultFunctionRadio() { return FunctionDF; }
-    static CDistribManagerData GetDefaultDistribManagerData() { return {}; }
-
-    auto Options() { return std::tie(Value, Text, FunctionRadio, DistribManagerData); }
+    TVK_OPTIONS(PROBABILITY_OPTIONS, DistribManagerData)
 
     bool IsDiscrete() const { return GetDialogID() == kDiscrete; }
     // Whether the value is archived and typed as an integer.
@@ -40,10 +40,6 @@ public:
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    double Value = GetDefaultValue();
-    CString Text = GetDefaultText();
-    int FunctionRadio = GetDefaultFunctionRadio();
 
     // Filled by the dialog when it computes; not archived.
     struct PlotValues {

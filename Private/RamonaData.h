@@ -8,6 +8,11 @@
 #include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define RAMONA_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)        \
+    OPTION(CString, PathsEdit)       \
+    OPTION(CString, LatentEdit)
+
 // Path models: the model page. The model is typed as paths between variables: "F1 -> x1 x2" (each name
 // on the left acts on each on the right) and "F1 <-> F2" (the names covary), separated by ";". Names of
 // the data's variables are manifest; the latent variables are named in a list of their own.
@@ -27,22 +32,15 @@ public:
         std::vector<CString> to;
     };
 
-    static CString GetDefaultPathsEdit() { return {}; }
-    static CString GetDefaultLatentEdit() { return {}; }
-
     // The paths of a model text; nothing when a path lacks its arrow or a side, or there is no path.
     static std::optional<std::vector<Path>> ParsePaths(const CString& text);
     static std::vector<CString> SplitNames(const CString& text);
 
-    auto Options() { return std::tie(ListOfVariablesList, PathsEdit, LatentEdit); }
+    TVK_OPTIONS(RAMONA_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CString PathsEdit = GetDefaultPathsEdit();
-    CString LatentEdit = GetDefaultLatentEdit();
 };
 
 // Path models: the estimation page.

@@ -3,6 +3,13 @@
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
 
+#define RANDSAMP_OPTIONS(LIST, OPTION)                 \
+    OPTION(CGUIData<int>, SizeOfSampleEdit, 1)         \
+    OPTION(CGUIData<int>, NumSampleEdit, 1)            \
+    OPTION(CGUIData<unsigned int>, RandomSeedEdit, 0u) \
+    OPTION(int, SaveFileCheck, 0)                      \
+    OPTION(CString, SaveFileEdit)
+
 // Random samples from a distribution the distribution manager offers: continuous (dialog id 2256),
 // discrete (2257) or multivariate (2258).
 //
@@ -35,17 +42,7 @@ public:
     static constexpr unsigned int kSmallSeedMaximum = 30000;
     static constexpr unsigned int kSeedMaximum = 4294967295u;
 
-    static CGUIData<int> GetDefaultSizeOfSampleEdit() { return CGUIData<int>(1); }
-    static CGUIData<int> GetDefaultNumSampleEdit() { return CGUIData<int>(1); }
-    static CGUIData<unsigned int> GetDefaultRandomSeedEdit() { return CGUIData<unsigned int>(0u); }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static CDistribManagerData GetDefaultDistribManagerData() { return {}; }
-
-    auto Options() {
-        return std::tie(SizeOfSampleEdit, NumSampleEdit, RandomSeedEdit, SaveFileCheck, SaveFileEdit,
-                        DistribManagerData);
-    }
+    TVK_OPTIONS(RANDSAMP_OPTIONS, DistribManagerData)
 
     // The description file of the record's dialog id.
     static const wchar_t* DistribInfoFile(UINT dialogId);
@@ -56,10 +53,4 @@ public:
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CGUIData<int> SizeOfSampleEdit = GetDefaultSizeOfSampleEdit();
-    CGUIData<int> NumSampleEdit = GetDefaultNumSampleEdit();
-    CGUIData<unsigned int> RandomSeedEdit = GetDefaultRandomSeedEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -5,6 +5,17 @@
 #include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define RS_MIXTURE_OPTIONS(LIST, OPTION)       \
+    OPTION(int, TypeRadio, TypeLattice)        \
+    OPTION(CGUIData<int>, ComponentsEdit, 3)   \
+    OPTION(CGUIData<int>, DegreeEdit, 2)       \
+    OPTION(CString, LowerBoundsEdit)           \
+    OPTION(CString, UpperBoundsEdit)           \
+    OPTION(CGUIData<int>, ReplicationsEdit, 1) \
+    OPTION(int, RandomCheck, 0)                \
+    OPTION(CString, SaveFileEdit)              \
+    OPTION(int, SaveFileCheck, 0)
+
 // Mixture designs: the blends of a number of components that sum to one, as a simplex lattice, a
 // simplex centroid or the extreme vertices of a region bounded per component.
 //
@@ -29,31 +40,8 @@ public:
     static constexpr std::array<const wchar_t*, 3> kTypeKeywords = {L"LATTICE", L"CENTROID", L"VERTICES"};
     static constexpr int kMaximumComponents = 12;
 
-    static int GetDefaultTypeRadio() { return TypeLattice; }
-    static CGUIData<int> GetDefaultComponentsEdit() { return CGUIData<int>(3); }
-    static CGUIData<int> GetDefaultDegreeEdit() { return CGUIData<int>(2); }
-    static CString GetDefaultLowerBoundsEdit() { return {}; }
-    static CString GetDefaultUpperBoundsEdit() { return {}; }
-    static CGUIData<int> GetDefaultReplicationsEdit() { return CGUIData<int>(1); }
-    static int GetDefaultRandomCheck() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(TypeRadio, ComponentsEdit, DegreeEdit, LowerBoundsEdit, UpperBoundsEdit,
-                        ReplicationsEdit, RandomCheck, SaveFileEdit, SaveFileCheck);
-    }
+    TVK_OPTIONS(RS_MIXTURE_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    int TypeRadio = GetDefaultTypeRadio();
-    CGUIData<int> ComponentsEdit = GetDefaultComponentsEdit();
-    CGUIData<int> DegreeEdit = GetDefaultDegreeEdit();
-    CString LowerBoundsEdit = GetDefaultLowerBoundsEdit();
-    CString UpperBoundsEdit = GetDefaultUpperBoundsEdit();
-    CGUIData<int> ReplicationsEdit = GetDefaultReplicationsEdit();
-    int RandomCheck = GetDefaultRandomCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

@@ -2,7 +2,28 @@
 
 #include <span>
 
+#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+// The exponential scaling constant starts at gamma's M0 but is written only once the user gives it,
+// whatever the all-values switch says; the Poisson mean starts at gamma's R.
+#define SIGNAL_OPTIONS(LIST, OPTION)                                  \
+    LIST(ListOfVariablesList)                                         \
+    LIST(StimulusVariablesList)                                       \
+    LIST(ResponseVariablesList)                                       \
+    OPTION(CGUIData<int>, IterationsEdit, 50)                         \
+    OPTION(CGUIData<double>, ConvergeEdit, 0.001)                     \
+    OPTION(CGUIData<double>, GammaMoEdit, 1.0)                        \
+    OPTION(CGUIData<double>, GammaREdit, 5.0)                         \
+    OPTION(CGUIData<double>, ExponentialScalingConstantEdit,          \
+           AutomaticDefault(GetDefaultGammaMoEdit().GetValue()))      \
+    OPTION(CGUIData<double>, PoissonMeanEdit, GetDefaultGammaREdit()) \
+    OPTION(CGUIData<double>, FreedomDegreesEdit, 10.0)                \
+    OPTION(int, SaveCheck, 0)                                         \
+    OPTION(int, StartRadio, 0)                                        \
+    OPTION(int, ModelTypeCombo, 0)                                    \
+    OPTION(int, SaveTypeCombo, 0)                                     \
+    OPTION(CString, SaveFileEdit)
 
 // Signal detection: response variables related to stimulus variables under one of seven models.
 class CSignalData : public CRecordOptions<CSignalData> {
@@ -32,45 +53,10 @@ public:
     // The model of an item id; null for an id outside the table.
     static const Model* FindModel(UINT item);
 
-    static CGUIData<int> GetDefaultIterationsEdit() { return CGUIData<int>(50); }
-    static CGUIData<double> GetDefaultConvergeEdit() { return CGUIData<double>(0.001); }
-    static CGUIData<double> GetDefaultGammaMoEdit() { return CGUIData<double>(1.0); }
-    static CGUIData<double> GetDefaultGammaREdit() { return CGUIData<double>(5.0); }
-    // The constant is written only once the user gives it, whatever the all-values switch says.
-    static CGUIData<double> GetDefaultExponentialScalingConstantEdit();
-    static CGUIData<double> GetDefaultPoissonMeanEdit() { return GetDefaultGammaREdit(); }
-    static CGUIData<double> GetDefaultFreedomDegreesEdit() { return CGUIData<double>(10.0); }
-    static int GetDefaultSaveCheck() { return 0; }
-    static int GetDefaultStartRadio() { return 0; }
-    static int GetDefaultModelTypeCombo() { return 0; }
-    static int GetDefaultSaveTypeCombo() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, StimulusVariablesList, ResponseVariablesList, IterationsEdit,
-                        ConvergeEdit, GammaMoEdit, GammaREdit, ExponentialScalingConstantEdit,
-                        PoissonMeanEdit, FreedomDegreesEdit, SaveCheck, StartRadio, ModelTypeCombo,
-                        SaveTypeCombo, SaveFileEdit);
-    }
+    TVK_OPTIONS(SIGNAL_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override { ExponentialScalingConstantEdit.SetSecond(2); }
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList StimulusVariablesList;
-    CVariableList ResponseVariablesList;
-    CGUIData<int> IterationsEdit = GetDefaultIterationsEdit();
-    CGUIData<double> ConvergeEdit = GetDefaultConvergeEdit();
-    CGUIData<double> GammaMoEdit = GetDefaultGammaMoEdit();
-    CGUIData<double> GammaREdit = GetDefaultGammaREdit();
-    CGUIData<double> ExponentialScalingConstantEdit = GetDefaultExponentialScalingConstantEdit();
-    CGUIData<double> PoissonMeanEdit = GetDefaultPoissonMeanEdit();
-    CGUIData<double> FreedomDegreesEdit = GetDefaultFreedomDegreesEdit();
-    int SaveCheck = GetDefaultSaveCheck();
-    int StartRadio = GetDefaultStartRadio();
-    int ModelTypeCombo = GetDefaultModelTypeCombo();
-    int SaveTypeCombo = GetDefaultSaveTypeCombo();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -2,6 +2,20 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+#define SMART_CORR_ANALYSIS_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)                     \
+    LIST(RowVariableList)                         \
+    LIST(ColumnVariableList)                      \
+    OPTION(CGUIData<int>, DimensionsEdit, 2)      \
+    OPTION(int, NormalizationCombo, 0)            \
+    OPTION(int, ProfilesCheck, 0)                 \
+    OPTION(int, InertiaCheck, 1)                  \
+    OPTION(int, ContributionsCheck, 0)            \
+    OPTION(int, PlotCheck, 1)                     \
+    OPTION(int, IncludeMissingValCheck, 0)        \
+    OPTION(int, SaveCheck, 0)                     \
+    OPTION(CString, SaveFileEdit)
+
 // Correspondence analysis of the two-way table of a row and a column variable: the table's rows and
 // columns as points in a few dimensions that best keep its chi-square distances.
 //
@@ -27,21 +41,7 @@ class CSmartCorrAnalysisData : public CRecordOptions<CSmartCorrAnalysisData> {
 public:
     static constexpr UINT kNormalizationCombo = 5561;
 
-    static CGUIData<int> GetDefaultDimensionsEdit() { return CGUIData<int>(2); }
-    static int GetDefaultNormalizationCombo() { return 0; }
-    static int GetDefaultProfilesCheck() { return 0; }
-    static int GetDefaultInertiaCheck() { return 1; }
-    static int GetDefaultContributionsCheck() { return 0; }
-    static int GetDefaultPlotCheck() { return 1; }
-    static int GetDefaultIncludeMissingValCheck() { return 0; }
-    static int GetDefaultSaveCheck() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, RowVariableList, ColumnVariableList, DimensionsEdit,
-                        NormalizationCombo, ProfilesCheck, InertiaCheck, ContributionsCheck, PlotCheck,
-                        IncludeMissingValCheck, SaveCheck, SaveFileEdit);
-    }
+    TVK_OPTIONS(SMART_CORR_ANALYSIS_OPTIONS)
 
     void Serialize(CArchive& ar) override {
         CGUIBaseObj::Serialize(ar);
@@ -49,17 +49,4 @@ public:
     }
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList RowVariableList;
-    CVariableList ColumnVariableList;
-    CGUIData<int> DimensionsEdit = GetDefaultDimensionsEdit();
-    int NormalizationCombo = GetDefaultNormalizationCombo();
-    int ProfilesCheck = GetDefaultProfilesCheck();
-    int InertiaCheck = GetDefaultInertiaCheck();
-    int ContributionsCheck = GetDefaultContributionsCheck();
-    int PlotCheck = GetDefaultPlotCheck();
-    int IncludeMissingValCheck = GetDefaultIncludeMissingValCheck();
-    int SaveCheck = GetDefaultSaveCheck();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
 };

@@ -11,6 +11,14 @@
 // kriging onto a grid. Each page's archive follows its declared order; only the first page writes the
 // module line (SPATIAL).
 
+#define SPATIAL_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)         \
+    LIST(XVariableList)               \
+    LIST(YVariableList)               \
+    LIST(ValueVariableList)           \
+    OPTION(int, DeclusterCheck, 0)    \
+    OPTION(CGUIData<double>, CellSizeEdit, 1.0)
+
 // The data page.
 //   ListOfVariablesList  the data's numeric variables
 //   XVariableList, YVariableList, ValueVariableList  one variable each: the coordinates and the variable
@@ -21,25 +29,19 @@
 // " DECLUSTER = " and the cell side while declustering.
 class CSpatialData : public CRecordOptions<CSpatialData> {
 public:
-    static int GetDefaultDeclusterCheck() { return 0; }
-    static CGUIData<double> GetDefaultCellSizeEdit() { return CGUIData<double>(1.0); }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, XVariableList, YVariableList, ValueVariableList, DeclusterCheck,
-                        CellSizeEdit);
-    }
+    TVK_OPTIONS(SPATIAL_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList XVariableList;
-    CVariableList YVariableList;
-    CVariableList ValueVariableList;
-    int DeclusterCheck = GetDefaultDeclusterCheck();
-    CGUIData<double> CellSizeEdit = GetDefaultCellSizeEdit();
 };
+
+#define SPATIAL_VARIO_OPTIONS(LIST, OPTION)                       \
+    OPTION(CGUIData<int>, LagsEdit, 10)                           \
+    OPTION(CGUIData<double>, LagWidthEdit, AutomaticDefault(0.0)) \
+    OPTION(int, DirectionalCheck, 0)                              \
+    OPTION(CGUIData<int>, DirectionsEdit, 4)                      \
+    OPTION(CGUIData<double>, AngleToleranceEdit, 22.5)
 
 // The variogram page.
 //   LagsEdit            CGUIData<int>     10    [1, 100], the number of lags
@@ -52,25 +54,18 @@ public:
 // " DIRECTIONS = " and the number, " TOLERANCE = " by the value rule.
 class CSpatialVarioData : public CRecordOptions<CSpatialVarioData> {
 public:
-    static CGUIData<int> GetDefaultLagsEdit() { return CGUIData<int>(10); }
-    static CGUIData<double> GetDefaultLagWidthEdit() { return AutomaticDefault(0.0); }
-    static int GetDefaultDirectionalCheck() { return 0; }
-    static CGUIData<int> GetDefaultDirectionsEdit() { return CGUIData<int>(4); }
-    static CGUIData<double> GetDefaultAngleToleranceEdit() { return CGUIData<double>(22.5); }
-
-    auto Options() {
-        return std::tie(LagsEdit, LagWidthEdit, DirectionalCheck, DirectionsEdit, AngleToleranceEdit);
-    }
+    TVK_OPTIONS(SPATIAL_VARIO_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CGUIData<int> LagsEdit = GetDefaultLagsEdit();
-    CGUIData<double> LagWidthEdit = GetDefaultLagWidthEdit();
-    int DirectionalCheck = GetDefaultDirectionalCheck();
-    CGUIData<int> DirectionsEdit = GetDefaultDirectionsEdit();
-    CGUIData<double> AngleToleranceEdit = GetDefaultAngleToleranceEdit();
 };
+
+#define SPATIAL_MODEL_OPTIONS(LIST, OPTION)   \
+    OPTION(int, ModelCombo, 0)                \
+    OPTION(int, FitCheck, 1)                  \
+    OPTION(CGUIData<double>, NuggetEdit, 0.0) \
+    OPTION(CGUIData<double>, SillEdit, 1.0)   \
+    OPTION(CGUIData<double>, RangeEdit, 1.0)
 
 // The variogram model page.
 //   ModelCombo   int               0  combo 5606: spherical, exponential, gaussian, linear
@@ -86,23 +81,18 @@ public:
     static constexpr std::array<const wchar_t*, 4> kModelKeywords = {L"", L"EXPONENTIAL", L"GAUSSIAN",
                                                                      L"LINEAR"};
 
-    static int GetDefaultModelCombo() { return 0; }
-    static int GetDefaultFitCheck() { return 1; }
-    static CGUIData<double> GetDefaultNuggetEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultSillEdit() { return CGUIData<double>(1.0); }
-    static CGUIData<double> GetDefaultRangeEdit() { return CGUIData<double>(1.0); }
-
-    auto Options() { return std::tie(ModelCombo, FitCheck, NuggetEdit, SillEdit, RangeEdit); }
+    TVK_OPTIONS(SPATIAL_MODEL_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    int ModelCombo = GetDefaultModelCombo();
-    int FitCheck = GetDefaultFitCheck();
-    CGUIData<double> NuggetEdit = GetDefaultNuggetEdit();
-    CGUIData<double> SillEdit = GetDefaultSillEdit();
-    CGUIData<double> RangeEdit = GetDefaultRangeEdit();
 };
+
+#define SPATIAL_KRIG_OPTIONS(LIST, OPTION)   \
+    OPTION(int, TypeRadio, TypeOrdinary)     \
+    OPTION(CGUIData<double>, MeanEdit, 0.0)  \
+    OPTION(CGUIData<int>, MinPointsEdit, 4)  \
+    OPTION(CGUIData<int>, MaxPointsEdit, 16) \
+    OPTION(CGUIData<double>, RadiusEdit, AutomaticDefault(0.0))
 
 // The kriging page.
 //   TypeRadio       int               0   radio 5641: ordinary, simple, universal kriging
@@ -119,23 +109,21 @@ public:
     static constexpr std::array<const wchar_t*, 3> kTypeKeywords = {L"", L"SIMPLE", L"UNIVERSAL"};
     static constexpr int kMaximumPoints = 500;
 
-    static int GetDefaultTypeRadio() { return TypeOrdinary; }
-    static CGUIData<double> GetDefaultMeanEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<int> GetDefaultMinPointsEdit() { return CGUIData<int>(4); }
-    static CGUIData<int> GetDefaultMaxPointsEdit() { return CGUIData<int>(16); }
-    static CGUIData<double> GetDefaultRadiusEdit() { return AutomaticDefault(0.0); }
-
-    auto Options() { return std::tie(TypeRadio, MeanEdit, MinPointsEdit, MaxPointsEdit, RadiusEdit); }
+    TVK_OPTIONS(SPATIAL_KRIG_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    int TypeRadio = GetDefaultTypeRadio();
-    CGUIData<double> MeanEdit = GetDefaultMeanEdit();
-    CGUIData<int> MinPointsEdit = GetDefaultMinPointsEdit();
-    CGUIData<int> MaxPointsEdit = GetDefaultMaxPointsEdit();
-    CGUIData<double> RadiusEdit = GetDefaultRadiusEdit();
 };
+
+#define SPATIAL_GRID_OPTIONS(LIST, OPTION)                       \
+    OPTION(int, ExtentCheck, 0)                                  \
+    OPTION(CGUIData<double>, XMinEdit, 0.0)                      \
+    OPTION(CGUIData<double>, XMaxEdit, 100.0)                    \
+    OPTION(CGUIData<double>, YMinEdit, 0.0)                      \
+    OPTION(CGUIData<double>, YMaxEdit, 100.0)                    \
+    OPTION(CGUIData<double>, SpacingEdit, AutomaticDefault(0.0)) \
+    OPTION(CString, SaveFileEdit)                                \
+    OPTION(int, SaveFileCheck, 0)
 
 // The grid page.
 //   ExtentCheck  int               0    a typed extent (else the data's)
@@ -148,31 +136,10 @@ public:
 // " YMAX = " and the extent when typed; " SPACING = " by the value rule.
 class CSpatialGridData : public CRecordOptions<CSpatialGridData> {
 public:
-    static int GetDefaultExtentCheck() { return 0; }
-    static CGUIData<double> GetDefaultXMinEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultXMaxEdit() { return CGUIData<double>(100.0); }
-    static CGUIData<double> GetDefaultYMinEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultYMaxEdit() { return CGUIData<double>(100.0); }
-    static CGUIData<double> GetDefaultSpacingEdit() { return AutomaticDefault(0.0); }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ExtentCheck, XMinEdit, XMaxEdit, YMinEdit, YMaxEdit, SpacingEdit, SaveFileEdit,
-                        SaveFileCheck);
-    }
+    TVK_OPTIONS(SPATIAL_GRID_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    int ExtentCheck = GetDefaultExtentCheck();
-    CGUIData<double> XMinEdit = GetDefaultXMinEdit();
-    CGUIData<double> XMaxEdit = GetDefaultXMaxEdit();
-    CGUIData<double> YMinEdit = GetDefaultYMinEdit();
-    CGUIData<double> YMaxEdit = GetDefaultYMaxEdit();
-    CGUIData<double> SpacingEdit = GetDefaultSpacingEdit();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };
 
 // Spatial statistics: the five pages and resampling, archived in that order. The kernel takes the lines

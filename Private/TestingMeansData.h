@@ -13,6 +13,16 @@ struct CTestingVariant {
     bool paired;
 };
 
+#define TESTING_ONE_SAMPLE_OPTIONS(LIST, OPTION)   \
+    LIST(ListOfVariablesList)                      \
+    LIST(SelectedVariableList)                     \
+    OPTION(CGUIData<double>, MeanEdit, 0.0)        \
+    OPTION(CGUIData<double>, SdEdit, 0.0)          \
+    OPTION(CGUIData<double>, ConfidenceEdit, 0.95) \
+    OPTION(int, BonferroniCheck, 0)                \
+    OPTION(int, DunnSidakCheck, 0)                 \
+    OPTION(int, AlternativeCombo, 2)
+
 // One-sample tests: z test, Poisson rate, correlation, variance, zero correlation, t test, paired t test.
 class CTestingOneSampleData : public CRecordOptions<CTestingOneSampleData> {
 public:
@@ -33,34 +43,26 @@ public:
     // Null for a variant outside the table.
     static const CTestingVariant* FindVariant(UINT variant);
 
-    static CGUIData<double> GetDefaultMeanEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultSdEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
-    static int GetDefaultBonferroniCheck() { return 0; }
-    static int GetDefaultDunnSidakCheck() { return 0; }
-    static int GetDefaultAlternativeCombo() { return 2; }
-
     CTestingOneSampleData() { SetEditAttribute(); }
 
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, MeanEdit, SdEdit, ConfidenceEdit,
-                        BonferroniCheck, DunnSidakCheck, AlternativeCombo);
-    }
+    TVK_OPTIONS(TESTING_ONE_SAMPLE_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CGUIData<double> MeanEdit = GetDefaultMeanEdit();
-    CGUIData<double> SdEdit = GetDefaultSdEdit();
-    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
-    int BonferroniCheck = GetDefaultBonferroniCheck();
-    int DunnSidakCheck = GetDefaultDunnSidakCheck();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
 };
+
+#define TESTING_TWO_SAMPLE_OPTIONS(LIST, OPTION)   \
+    LIST(ListOfVariablesList)                      \
+    LIST(SelectedVariableList)                     \
+    LIST(GroupVariablesList)                       \
+    OPTION(CGUIData<double>, SdOneEdit, 0.0)       \
+    OPTION(CGUIData<double>, SdTwoEdit, 0.0)       \
+    OPTION(CGUIData<double>, ConfidenceEdit, 0.95) \
+    OPTION(int, BonferroniCheck, 0)                \
+    OPTION(int, DunnsidakCheck, 0)                 \
+    OPTION(int, AlternativeCombo, 2)
 
 // Two-sample tests, the samples told apart by a grouping variable: variances, z test, t test.
 class CTestingTwoSampleData : public CRecordOptions<CTestingTwoSampleData> {
@@ -76,29 +78,9 @@ public:
     };
     static const CTestingVariant* FindVariant(UINT variant);
 
-    static CGUIData<double> GetDefaultSdOneEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultSdTwoEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
-    static int GetDefaultBonferroniCheck() { return 0; }
-    static int GetDefaultDunnsidakCheck() { return 0; }
-    static int GetDefaultAlternativeCombo() { return 2; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariableList, GroupVariablesList, SdOneEdit, SdTwoEdit,
-                        ConfidenceEdit, BonferroniCheck, DunnsidakCheck, AlternativeCombo);
-    }
+    TVK_OPTIONS(TESTING_TWO_SAMPLE_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariableList;
-    CVariableList GroupVariablesList;
-    CGUIData<double> SdOneEdit = GetDefaultSdOneEdit();
-    CGUIData<double> SdTwoEdit = GetDefaultSdTwoEdit();
-    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
-    int BonferroniCheck = GetDefaultBonferroniCheck();
-    int DunnsidakCheck = GetDefaultDunnsidakCheck();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
 };

@@ -2,6 +2,22 @@
 
 #include "TvkBaseGui/CRecordOptions.h"
 
+// The options both proportion tests end with: the confidence, raw data or aggregate input, the
+// alternative.
+#define PROPORTION_TEST_OPTIONS(LIST, OPTION)      \
+    OPTION(CGUIData<double>, ConfidenceEdit, 0.95) \
+    OPTION(int, RawDataRadio, 0)                   \
+    OPTION(int, AlternativeCombo, 2)
+
+#define TESTING_ONE_PROPORTION_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)                        \
+    LIST(TrialsList)                                 \
+    LIST(SuccessesList)                              \
+    OPTION(CGUIData<int>, NumberOfTrialsEdit, 0)     \
+    OPTION(CGUIData<int>, NumberOfSuccessesEdit, 0)  \
+    OPTION(CGUIData<double>, PropEdit, 0.0)          \
+    PROPORTION_TEST_OPTIONS(LIST, OPTION)
+
 // One proportion tested against a hypothesized one, from typed totals (aggregate input) or from a
 // trials and a successes variable (raw data input).
 class CTestingOneProportionData : public CRecordOptions<CTestingOneProportionData> {
@@ -11,36 +27,29 @@ public:
     static constexpr UINT kAggregateItem = 5105;
     static constexpr UINT kAlternativeCombo = 5106;
 
-    static CGUIData<int> GetDefaultNumberOfTrialsEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultNumberOfSuccessesEdit() { return CGUIData<int>(0); }
-    static CGUIData<double> GetDefaultPropEdit() { return CGUIData<double>(0.0); }
-    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
-    static int GetDefaultRawDataRadio() { return 0; }
-    static int GetDefaultAlternativeCombo() { return 2; }
-
     CTestingOneProportionData() { SetEditAttribute(); }
 
-    auto Options() {
-        return std::tie(ListOfVariablesList, TrialsList, SuccessesList, NumberOfTrialsEdit,
-                        NumberOfSuccessesEdit, PropEdit, ConfidenceEdit, RawDataRadio, AlternativeCombo);
-    }
+    TVK_OPTIONS(TESTING_ONE_PROPORTION_OPTIONS)
+
     bool IsAggergrateRadioChecked() const;
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList TrialsList;
-    CVariableList SuccessesList;
-    CGUIData<int> NumberOfTrialsEdit = GetDefaultNumberOfTrialsEdit();
-    CGUIData<int> NumberOfSuccessesEdit = GetDefaultNumberOfSuccessesEdit();
-    CGUIData<double> PropEdit = GetDefaultPropEdit();
-    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
-    int RawDataRadio = GetDefaultRawDataRadio();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
 };
+
+#define TESTING_TWO_PROPORTION_OPTIONS(LIST, OPTION)   \
+    LIST(ListOfVariablesList)                          \
+    LIST(TrialsOneList)                                \
+    LIST(SuccessesOneList)                             \
+    LIST(TrialsTwoList)                                \
+    LIST(SuccessesTwoList)                             \
+    OPTION(CGUIData<int>, NumberOfTrialsOneEdit, 0)    \
+    OPTION(CGUIData<int>, NumberOfSuccessesOneEdit, 0) \
+    OPTION(CGUIData<int>, NumberOfTrialsTwoEdit, 0)    \
+    OPTION(CGUIData<int>, NumberOfSuccessesTwoEdit, 0) \
+    PROPORTION_TEST_OPTIONS(LIST, OPTION)
 
 // Two proportions compared, each from typed totals or from a trials and a successes variable.
 class CTestingTwoProportionData : public CRecordOptions<CTestingTwoProportionData> {
@@ -50,61 +59,33 @@ public:
     static constexpr UINT kAggregateItem = 5157;
     static constexpr UINT kAlternativeCombo = 5158;
 
-    static CGUIData<int> GetDefaultNumberOfTrialsOneEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultNumberOfSuccessesOneEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultNumberOfTrialsTwoEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultNumberOfSuccessesTwoEdit() { return CGUIData<int>(0); }
-    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
-    static int GetDefaultRawDataRadio() { return 0; }
-    static int GetDefaultAlternativeCombo() { return 2; }
-
     CTestingTwoProportionData() { SetEditAttribute(); }
 
-    auto Options() {
-        return std::tie(ListOfVariablesList, TrialsOneList, SuccessesOneList, TrialsTwoList, SuccessesTwoList,
-                        NumberOfTrialsOneEdit, NumberOfSuccessesOneEdit, NumberOfTrialsTwoEdit,
-                        NumberOfSuccessesTwoEdit, ConfidenceEdit, RawDataRadio, AlternativeCombo);
-    }
+    TVK_OPTIONS(TESTING_TWO_PROPORTION_OPTIONS)
+
     bool IsAggergrateRadioChecked() const;
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList TrialsOneList;
-    CVariableList SuccessesOneList;
-    CVariableList TrialsTwoList;
-    CVariableList SuccessesTwoList;
-    CGUIData<int> NumberOfTrialsOneEdit = GetDefaultNumberOfTrialsOneEdit();
-    CGUIData<int> NumberOfSuccessesOneEdit = GetDefaultNumberOfSuccessesOneEdit();
-    CGUIData<int> NumberOfTrialsTwoEdit = GetDefaultNumberOfTrialsTwoEdit();
-    CGUIData<int> NumberOfSuccessesTwoEdit = GetDefaultNumberOfSuccessesTwoEdit();
-    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
-    int RawDataRadio = GetDefaultRawDataRadio();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
 };
+
+#define TESTING_TWO_CORRELATIONS_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)                          \
+    LIST(SetOneVarList)                                \
+    LIST(SetTwoVarList)                                \
+    OPTION(CGUIData<double>, ConfidenceEdit, 0.95)     \
+    OPTION(int, AlternativeCombo, 2)
 
 // Two sets of correlations compared. The confidence level is kept but never written.
 class CTestingTwoCorrelationsData : public CRecordOptions<CTestingTwoCorrelationsData> {
 public:
     static constexpr UINT kAlternativeCombo = 5142;
 
-    static CGUIData<double> GetDefaultConfidenceEdit() { return CGUIData<double>(0.95); }
-    static int GetDefaultAlternativeCombo() { return 2; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SetOneVarList, SetTwoVarList, ConfidenceEdit, AlternativeCombo);
-    }
+    TVK_OPTIONS(TESTING_TWO_CORRELATIONS_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SetOneVarList;
-    CVariableList SetTwoVarList;
-    CGUIData<double> ConfidenceEdit = GetDefaultConfidenceEdit();
-    int AlternativeCombo = GetDefaultAlternativeCombo();
 };

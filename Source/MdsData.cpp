@@ -22,12 +22,6 @@ int GetHostDataType() {
 
 }  // namespace
 
-CGUIData<int> CMdsData::GetDefaultRowsEdit() {
-    CGUIData<int> rows(0);
-    rows.SetSecond(2);
-    return rows;
-}
-
 // The archive keeps the numbers and flags first, the lists last.
 void CMdsData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);

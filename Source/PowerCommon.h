@@ -51,19 +51,3 @@ CString PowerEstimateLine(const CString& start, const CString& level, const CStr
 
 // " ALTER = " and the alternative's text, for the one-sided alternatives only.
 CString PowerAlternativeClause(UINT combo, int index);
-
-// Base of the power records: the defaults of the options they share (each record declares its own
-// members, in its own order).
-class CPowerDataBase : public CGUIBaseObj {
-public:
-    static CString GetDefaultTestLevelCombo() { return GetString(kPowerTestLevelString); }
-    static CString GetDefaultAlternativePowerCombo() { return GetString(kPowerValueString); }
-    static int GetDefaultSampleSizeSpecificPowerRadio() { return 0; }
-    static CGUIData<int> GetDefaultSampleSizeEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultSmallestSampleSizeEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultLargestSampleSizeEdit() { return CGUIData<int>(0); }
-    static CGUIData<int> GetDefaultDifferenceSamplesEdit() { return CGUIData<int>(1); }
-    static int GetDefaultSaveFileCheck() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultAlternativeCombo() { return 2; }
-};

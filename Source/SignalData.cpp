@@ -29,12 +29,6 @@ const CSignalData::Model* CSignalData::FindModel(UINT item) {
     return nullptr;
 }
 
-CGUIData<double> CSignalData::GetDefaultExponentialScalingConstantEdit() {
-    CGUIData<double> constant = GetDefaultGammaMoEdit();
-    constant.SetSecond(2);
-    return constant;
-}
-
 // The archive keeps the flags and indexes first, then the lists, then the holders.
 void CSignalData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);

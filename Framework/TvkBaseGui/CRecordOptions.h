@@ -36,13 +36,14 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 // one without them) and the member initialised from it; per list, an empty variable list; and Options(), the
 // tie of them all in declared order. A default computed from the data is an expression calling a hand-written
 // function. Options that several records share are a group macro of the same two parameters used inside each
-// list.
-#define TVK_OPTIONS(OPTIONS)                                                            \
-    OPTIONS(TVK_OPTIONS_IGNORE, TVK_OPTIONS_DEFAULT)                                    \
-    OPTIONS(TVK_OPTIONS_LIST_MEMBER, TVK_OPTIONS_MEMBER)                                \
-    auto Options() {                                                                    \
-        return detail::TieOptions(                                                      \
-            detail::OptionListStart {} OPTIONS(TVK_OPTIONS_TIE_LIST, TVK_OPTIONS_TIE)); \
+// list. Members the base class declares may follow the list (`TVK_OPTIONS(FITTING_OPTIONS,
+// DistribManagerData)`): they come last in Options().
+#define TVK_OPTIONS(OPTIONS, ...)                                                                           \
+    OPTIONS(TVK_OPTIONS_IGNORE, TVK_OPTIONS_DEFAULT)                                                        \
+    OPTIONS(TVK_OPTIONS_LIST_MEMBER, TVK_OPTIONS_MEMBER)                                                    \
+    auto Options() {                                                                                        \
+        return detail::TieOptions(detail::OptionListStart {} OPTIONS(TVK_OPTIONS_TIE_LIST, TVK_OPTIONS_TIE) \
+                                      __VA_OPT__(, ) __VA_ARGS__);                                          \
     }
 #define TVK_OPTIONS_IGNORE(...)
 #define TVK_OPTIONS_DEFAULT(Type, Name, ...) \
