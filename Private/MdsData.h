@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "Private/TabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // The rows stay 0 until the data gives their number; never range-checked or forced out while untouched.

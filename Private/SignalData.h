@@ -2,7 +2,6 @@
 
 #include <span>
 
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // The exponential scaling constant starts at gamma's M0 but is written only once the user gives it,

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "Private/TabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CBootStrapData.h"
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "HostApi/HostServices.h"
+#include "Source/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 #include "Source/ScalingCommon.h"
 #include "TvkBaseGui/CMatrixText.h"

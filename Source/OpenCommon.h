@@ -35,15 +35,6 @@ CString KeywordClause(const wchar_t* name, std::span<const wchar_t* const> keywo
 // " NAME = v1 v2 ..." for a list of numbers or names typed by the user; nothing when it is empty.
 CString ListClause(const wchar_t* name, const CString& list);
 
-// A default that stands for "chosen by the kernel": second mark 2, so that neither the range check nor
-// the all-values switch takes it for a value until the user types one.
-template <class T>
-CGUIData<T> AutomaticDefault(T value) {
-    CGUIData<T> holder(value);
-    holder.SetSecond(2);
-    return holder;
-}
-
 // The records of iterative procedures: the iteration limit and the convergence criterion, with their
 // clauses. The records list both among their options.
 class CIterativeData : public CGUIBaseObj {

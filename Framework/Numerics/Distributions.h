@@ -30,14 +30,15 @@ public:
         return m_valid;
     }
     double Density(double x) const final {
-        // Every law here has no density left at an infinite argument.
+        // No law here has density left at an infinite argument.
         return Guard(x, [this](double v) { return std::isinf(v) ? 0.0 : Pdf(v); });
     }
+    // So are the tails at an infinite argument what they are for every law.
     double Cumulative(double x) const final {
-        return Guard(x, [this](double v) { return Cdf(v); });
+        return Guard(x, [this](double v) { return std::isinf(v) ? (v > 0 ? 1.0 : 0.0) : Cdf(v); });
     }
     double UpperTail(double x) const final {
-        return Guard(x, [this](double v) { return Ccdf(v); });
+        return Guard(x, [this](double v) { return std::isinf(v) ? (v > 0 ? 0.0 : 1.0) : Ccdf(v); });
     }
     double Inverse(double p) const final {
         if (!(p > 0 && p < 1))

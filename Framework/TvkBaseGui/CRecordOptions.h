@@ -64,6 +64,13 @@ CGUIData<T> MarkedDefault(T value, int second) {
     return holder;
 }
 
+// A default that stands for "chosen by the kernel": neither the range check nor the all-values switch
+// takes it for a value until the user types one.
+template <class T>
+CGUIData<T> AutomaticDefault(T value) {
+    return MarkedDefault(value, 2);
+}
+
 // A record whose options are listed once, in declared order, by TVK_OPTIONS or by its own
 //
 //     auto Options() { return std::tie(ListOfVariablesList, SelectedVariablesList, EditLagEdit, ...); }
