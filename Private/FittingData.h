@@ -11,7 +11,7 @@
     OPTION(CString, SaveFileEdit)     \
     OPTION(int, SaveFileCheck, 0)
 
-// Distribution fitting, continuous (dialog id 2080) or discrete (2081): distributions fitted to the
+// Distribution fitting, continuous (variant identifier 2080) or discrete (2081): distributions fitted to the
 // values of the selected variables.
 //
 // Options, in declared order:
@@ -22,7 +22,7 @@
 //   SaveFileEdit, SaveFileCheck  the results saved to a file
 //   DistribManagerData         the parameters of the distributions, as the manager keeps them
 //
-// Archive: the base part and the dialog id; SaveFileEdit; SaveFileCheck; the four lists in declared
+// Archive: the base part and the variant identifier; SaveFileEdit; SaveFileCheck; the four lists in declared
 // order; the distribution.
 //
 // Lines: the module line (13035); SAVE "file" when saving and a file name is given; then
@@ -44,11 +44,11 @@ public:
 
     TVK_OPTIONS(FITTING_OPTIONS, DistribManagerData)
 
-    bool IsDistributionTypeContinuous() const { return GetDialogID() == kContinuous; }
+    bool IsDistributionTypeContinuous() const { return GetVariantID() == kContinuous; }
     // The caption of the selected-distributions list.
     CString GetDefaultSelectedDistributionsListName() const;
     static const wchar_t* DistribInfoFile(UINT dialogId);
-    // The description file of the record's dialog id, read from the host's folder.
+    // The description file of the record's variant identifier, read from the host's folder.
     void ReadDistribInfo(CDistribManager& manager) const;
     // The type of an offered distribution by its display name; -1 for none.
     int GetDistribType(const CDistribManager& manager, const CString& name) const;

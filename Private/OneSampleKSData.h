@@ -13,8 +13,8 @@
 // The page of the one-sample Kolmogorov-Smirnov (and Lilliefors) test (2162) and of the Anderson-Darling
 // test (2154): the selected variables against a distribution the distribution manager offers.
 //
-// Archive: the base part and the dialog id; SaveStatisticEdit; SaveStatisticCheck; the two lists; the
-// distribution. An archive holding another dialog id than the two tests' is refused.
+// Archive: the base part and the variant identifier; SaveStatisticEdit; SaveStatisticCheck; the two lists;
+// the distribution. An archive holding another variant identifier than the two tests' is refused.
 //
 // Lines: the module line (12926); SAVE "file" when saving; then, when the chosen distribution has a
 // function stem, "KS " (or "AD ") and the variables, " / ", the distribution's keyword and its
@@ -27,7 +27,7 @@ public:
     static constexpr UINT kAndersonDarling = 2154;
 
     // A page is the Kolmogorov-Smirnov test's until a composite makes it another's.
-    COneSampleKSData() { SetDialogID(kKolmogorovSmirnov); }
+    COneSampleKSData() { SetVariantID(kKolmogorovSmirnov); }
 
     TVK_OPTIONS(ONE_SAMPLE_KS_OPTIONS, DistribManagerData)
 

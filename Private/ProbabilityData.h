@@ -8,9 +8,9 @@
     OPTION(CString, Text)                 \
     OPTION(int, FunctionRadio, FunctionDF)
 
-// The probability calculator, continuous (dialog id 2249) and discrete (2250).
+// The probability calculator, continuous (variant identifier 2249) and discrete (2250).
 //
-// Archive, after the base part and the dialog id of CDistribNewData: the value, only under 2249 and
+// Archive, after the base part and the variant identifier of CDistribNewData: the value, only under 2249 and
 // 2250, as an 8-byte double except in the discrete calculator with a function other than the inverse,
 // where it is a 4-byte integer; the text; the function index (4 bytes); the distribution. The index that
 // decides the value's width comes after it, so loading reads the width from the bytes: the width with
@@ -27,7 +27,7 @@ public:
 
     TVK_OPTIONS(PROBABILITY_OPTIONS, DistribManagerData)
 
-    bool IsDiscrete() const { return GetDialogID() == kDiscrete; }
+    bool IsDiscrete() const { return GetVariantID() == kDiscrete; }
     // Whether the value is archived and typed as an integer.
     bool IsIntegerValue() const { return IsDiscrete() && FunctionRadio != FunctionIF; }
     // Loading the discrete calculator: whether the value `ar` is at was stored as an integer.

@@ -10,7 +10,7 @@
     OPTION(int, SaveFileCheck, 0)                      \
     OPTION(CString, SaveFileEdit)
 
-// Random samples from a distribution the distribution manager offers: continuous (dialog id 2256),
+// Random samples from a distribution the distribution manager offers: continuous (variant identifier 2256),
 // discrete (2257) or multivariate (2258).
 //
 // Options, in declared order:
@@ -22,7 +22,7 @@
 //   SaveFileCheck, SaveFileEdit                  the samples saved to a file
 //   DistribManagerData                           the chosen distribution and its parameters
 //
-// Archive: the base part and the dialog id; SaveFileCheck; SaveFileEdit; the three holders; the
+// Archive: the base part and the variant identifier; SaveFileCheck; SaveFileEdit; the three holders; the
 // distribution.
 //
 // Lines, none at all while the chosen distribution has no function stem F (none chosen yet):
@@ -44,7 +44,7 @@ public:
 
     TVK_OPTIONS(RANDSAMP_OPTIONS, DistribManagerData)
 
-    // The description file of the record's dialog id.
+    // The description file of the record's variant identifier.
     static const wchar_t* DistribInfoFile(UINT dialogId);
     // The seed's largest value under the host's generator setting now.
     static unsigned int SeedMaximum();

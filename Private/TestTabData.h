@@ -27,7 +27,7 @@ public:
     CFixedTestTabData() : CTestTabData<Page>(GetDefaultPage(), CBootStrapData()) {}
     static Page GetDefaultPage() {
         Page page;
-        page.SetDialogID(Variant);
+        page.SetVariantID(Variant);
         return page;
     }
     static const CPageCaptions& PageCaptions() {

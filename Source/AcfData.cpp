@@ -15,7 +15,7 @@ void CAcfData::Serialize(CArchive& ar) {
 }
 
 void CAcfData::ReassignDefaultValue() {
-    if (GetDialogID() == kVariantTplot)
+    if (GetVariantID() == kVariantTplot)
         return;
     if (EditLagEdit.GetValue() == kMaximumLag)
         EditLagEdit = CGUIData<int>(GetMaximumLagValue());
@@ -33,11 +33,11 @@ void CAcfData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kTimeSeriesModule, lines);
     if (SaveFileCheck)
         AddSaveCmd(SaveFileEdit, lines, CString(), CString());
-    CString text = GetDialogID() == kVariantPacf    ? L"PACF "
-                   : GetDialogID() == kVariantTplot ? L"TPLOT "
-                                                    : L"ACF ";
+    CString text = GetVariantID() == kVariantPacf    ? L"PACF "
+                   : GetVariantID() == kVariantTplot ? L"TPLOT "
+                                                     : L"ACF ";
     AddVariables(text, SelectedVariablesList, L" ");
-    if (GetDialogID() != kVariantTplot)
+    if (GetVariantID() != kVariantTplot)
         text += AddEditValueCmd(EditLagEdit, L" / LAG = ", 1);
     if (!text.IsEmpty())
         lines.AddTail(CCmdInfo(text, 0));

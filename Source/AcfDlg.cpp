@@ -13,7 +13,7 @@ BOOL CAcfDlg::OnInitDialog() {
     // The dialog always starts from the data's maximum lag, whatever the record kept.
     m_Data.EditLagEdit = CGUIData<int>(CAcfData::GetMaximumLagValue());
     SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_Data.EditLagEdit.GetValue()));
-    if (GetRecord() && GetRecord()->GetDialogID() == CAcfData::kVariantTplot) {
+    if (GetRecord() && GetRecord()->GetVariantID() == CAcfData::kVariantTplot) {
         EnableCtrl(IDC_LAG_LABEL, 0, 1);
         EnableCtrl(IDC_LAG_EDIT, 0, 1);
         ShowCtrlWindow(IDC_SAVE_CHECK, 0);

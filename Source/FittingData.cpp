@@ -16,7 +16,7 @@ const wchar_t* CFittingData::DistribInfoFile(UINT dialogId) {
 void CFittingData::ReadDistribInfo(CDistribManager& manager) const {
     IGlobal* global = GetHostGlobal();
     manager.ReadDistribInfo((global ? global->GetDistributionFolder() : CString()) +
-                            DistribInfoFile(GetDialogID()));
+                            DistribInfoFile(GetVariantID()));
 }
 
 int CFittingData::GetDistribType(const CDistribManager& manager, const CString& name) const {

@@ -11,8 +11,8 @@ CFittingDlg::CFittingDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
 }
 
 BOOL CFittingDlg::OnInitDialog() {
-    const UINT dialogId = GetRecord() ? GetRecord()->GetDialogID() : CFittingData::kContinuous;
-    m_Data.SetDialogID(dialogId);
+    const UINT dialogId = GetRecord() ? GetRecord()->GetVariantID() : CFittingData::kContinuous;
+    m_Data.SetVariantID(dialogId);
     CGUIBaseDlg::OnInitDialog();
     CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     Ctrl(IDC_SELECTED_DISTRIBUTION_LIST).m_strText = m_Data.GetDefaultSelectedDistributionsListName();

@@ -29,7 +29,7 @@ void CKwData::FillListSource() {
 }
 
 void CKwData::GetCommandInfoList(CCmdList& lines) const {
-    const UINT variant = GetDialogID();
+    const UINT variant = GetVariantID();
     if (variant != kKruskalWallis && variant != kTwoSampleKS && variant != kSeveralVariances)
         return;
     if (variant == kSeveralVariances) {
@@ -62,7 +62,7 @@ void CQuadeData::FillListSource() {
 void CQuadeData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kNonparametricModule, lines);
     AddSaveStatistic(SaveStatisticCheck, SaveStatisticEdit, lines);
-    const UINT variant = GetDialogID();
+    const UINT variant = GetVariantID();
     CString text = variant == kFriedman ? L"FRIEDMAN " : variant == kQuade ? L"QUADE " : L"";
     AddVariables(text, SelectedVariableList, L" ");
     if (!GroupVariableList.IsEmpty()) {
@@ -90,7 +90,7 @@ void CRunsData::FillListSource() {
 void CRunsData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kNonparametricModule, lines);
     AddSaveStatistic(SaveStatisticCheck, SaveStatisticEdit, lines);
-    const UINT variant = GetDialogID();
+    const UINT variant = GetVariantID();
     CString text = variant == kRuns       ? L"RUNS "
                    : variant == kSign     ? L"SIGN "
                    : variant == kWilcoxon ? L"WILCOXON "

@@ -13,8 +13,8 @@ const wchar_t* COneSampleKSData::DistribInfoFile(UINT dialogId) {
 void COneSampleKSData::Serialize(CArchive& ar) {
     CDistribNewData::Serialize(ar);
     // The variant picks the test the line names: a record holding another names none.
-    if (ar.IsLoading() && GetDialogID() != kKolmogorovSmirnov && GetDialogID() != kAndersonDarling)
-        ar.Fail("unknown test variant " + std::to_string(GetDialogID()) +
+    if (ar.IsLoading() && GetVariantID() != kKolmogorovSmirnov && GetVariantID() != kAndersonDarling)
+        ar.Fail("unknown test variant " + std::to_string(GetVariantID()) +
                 " (the Kolmogorov-Smirnov test is " + std::to_string(kKolmogorovSmirnov) +
                 ", the Anderson-Darling test " + std::to_string(kAndersonDarling) + ")");
     ar.Io(SaveStatisticEdit, SaveStatisticCheck, ListOfVariablesList, SelectedVariablesList,
@@ -28,7 +28,7 @@ void COneSampleKSData::FillListSource() {
 }
 
 CString COneSampleKSData::GetCommandInfoListUnivariate() const {
-    const UINT variant = GetDialogID();
+    const UINT variant = GetVariantID();
     if (variant != kKolmogorovSmirnov && variant != kAndersonDarling)
         CTvkAssertDlg(L"OneSampleKSData.cpp", __LINE__).DoPrint();
     CString text = variant == kAndersonDarling ? L"AD " : L"KS ";

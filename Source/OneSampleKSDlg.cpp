@@ -7,7 +7,7 @@ COneSampleKSDlg::COneSampleKSDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) 
 
 BOOL COneSampleKSDlg::OnInitDialog() {
     const UINT variant = GetDlgCaptionID();
-    m_Data.SetDialogID(variant);
+    m_Data.SetVariantID(variant);
     CGUIBaseDlg::OnInitDialog();
     CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     m_panel.Open(*this, m_Data.DistribManagerData, COneSampleKSData::DistribInfoFile(variant),

@@ -15,8 +15,8 @@ void CPowerCorr2Data::Serialize(CArchive& ar) {
 
 void CPowerCorr2Data::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
-    const bool corr = GetDialogID() == kVariantCorr2;
-    if (!corr && GetDialogID() != kVariantProp2)
+    const bool corr = GetVariantID() == kVariantCorr2;
+    if (!corr && GetVariantID() != kVariantProp2)
         return;
     const bool unequal = CRadioUtil::GetRadioItem(kGroupSizeRadio, EqualsampleSizeRadio) == kUnequalItem;
     CString text = corr ? L"MODEL CORR2 /" : L"MODEL PROP2 /";

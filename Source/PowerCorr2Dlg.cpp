@@ -14,7 +14,7 @@ CPowerCorr2Dlg::CPowerCorr2Dlg(CGUIBaseDlg* parent)
     : CRecordDlg(IDD, parent, Data::kEstimateRadio, IDC_ALTERNATIVE_COMBO, {Data::kGroupSizeRadio}) {}
 
 bool CPowerCorr2Dlg::IsCorrelation() const {
-    return !GetRecord() || GetRecord()->GetDialogID() != Data::kVariantProp2;
+    return !GetRecord() || GetRecord()->GetVariantID() != Data::kVariantProp2;
 }
 
 bool CPowerCorr2Dlg::EstimateApplies() const {

@@ -35,7 +35,7 @@ void CPowerOneSampleData::Serialize(CArchive& ar) {
 
 void CPowerOneSampleData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
-    const Model* model = FindModel(GetDialogID());
+    const Model* model = FindModel(GetVariantID());
     if (!model)
         return;
     CString text = model->keyword;

@@ -51,7 +51,7 @@ CPowerOneSampleDlg::CPowerOneSampleDlg(CGUIBaseDlg* parent)
     : CRecordDlg(IDD, parent, Data::kEstimateRadio, IDC_ALTERNATIVE_COMBO) {}
 
 const CPowerOneSampleDlg::ModelRules& CPowerOneSampleDlg::Rules() const {
-    return RulesOf(GetRecord() ? GetRecord()->GetDialogID() : 0);
+    return RulesOf(GetRecord() ? GetRecord()->GetVariantID() : 0);
 }
 
 BOOL CPowerOneSampleDlg::OnInitDialog() {

@@ -14,8 +14,8 @@ void CPowerTwoSampleData::Serialize(CArchive& ar) {
 
 void CPowerTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
-    const bool z = GetDialogID() == kVariantZ2;
-    if (!z && GetDialogID() != kVariantT2)
+    const bool z = GetVariantID() == kVariantZ2;
+    if (!z && GetVariantID() != kVariantT2)
         return;
     const UINT form = CRadioUtil::GetRadioItem(kEffectRadio, IndividualEffectsRadio);
     CString text = z ? L"MODEL Z2 /" : L"MODEL T2 /";

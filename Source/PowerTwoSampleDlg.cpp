@@ -44,7 +44,7 @@ void CPowerTwoSampleDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_STANDARDISED_EDIT, form == Data::kStandardisedItem);
     // The z test takes a standardised effect without a spread.
     const bool spread =
-        !(GetRecord() && GetRecord()->GetDialogID() == Data::kVariantZ2 && form == Data::kStandardisedItem);
+        !(GetRecord() && GetRecord()->GetVariantID() == Data::kVariantZ2 && form == Data::kStandardisedItem);
     EnableCtrl(IDC_SPREAD_EDIT, spread);
     EnableCtrl(IDC_SPREAD_LABEL, spread);
 }

@@ -14,8 +14,8 @@ void CPowerTwoWayData::Serialize(CArchive& ar) {
 
 void CPowerTwoWayData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
-    const bool twoWay = GetDialogID() == kVariantTwoWay;
-    if (!twoWay && GetDialogID() != kVariantOneWay)
+    const bool twoWay = GetVariantID() == kVariantTwoWay;
+    if (!twoWay && GetVariantID() != kVariantOneWay)
         return;
     const UINT form = CRadioUtil::GetRadioItem(kEffectRadio, IndividualEffectsRadio);
     const UINT which = CRadioUtil::GetRadioItem(kWhichEffectsRadio, RowEffectsRadio);

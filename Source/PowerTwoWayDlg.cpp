@@ -17,7 +17,7 @@ CPowerTwoWayDlg::CPowerTwoWayDlg(CGUIBaseDlg* parent)
     : CRecordDlg(IDD, parent, Data::kEstimateRadio, 0, {Data::kEffectRadio, Data::kWhichEffectsRadio}) {}
 
 bool CPowerTwoWayDlg::IsTwoWay() const {
-    return GetRecord() && GetRecord()->GetDialogID() == Data::kVariantTwoWay;
+    return GetRecord() && GetRecord()->GetVariantID() == Data::kVariantTwoWay;
 }
 
 BOOL CPowerTwoWayDlg::OnInitDialog() {

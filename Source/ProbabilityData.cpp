@@ -72,7 +72,7 @@ bool CProbabilityData::StoredValueIsInteger(const CArchive& ar) const {
 
 void CProbabilityData::Serialize(CArchive& ar) {
     CDistribNewData::Serialize(ar);
-    if (GetDialogID() == kContinuous || GetDialogID() == kDiscrete) {
+    if (GetVariantID() == kContinuous || GetVariantID() == kDiscrete) {
         if (ar.IsLoading() ? IsDiscrete() && StoredValueIsInteger(ar) : IsIntegerValue()) {
             int value = static_cast<int>(Value);
             ar.Io(value);

@@ -47,9 +47,9 @@ BOOL CProbabilityDlg::OnInitDialog() {
     CDistribPanel::ReadDistribInfo(*m_pManager, discrete ? L"ProbabilityDiscreteDistribInfo.ini"
                                                          : L"ProbabilityContinuousDistribInfo.ini");
     m_pManager->SetDistribManagerData(&m_Data.DistribManagerData);
-    // The buffer decides, as the record does, by the dialog id whether the calculator is discrete.
+    // The buffer decides, as the record does, by the variant identifier whether the calculator is discrete.
     if (GetRecord())
-        m_Data.SetDialogID(GetRecord()->GetDialogID());
+        m_Data.SetVariantID(GetRecord()->GetVariantID());
     CGUIBaseDlg::OnInitDialog();
     m_pManager->FillupDistribInfoVecMap();
     m_pManager->CreateControls(IDC_PLACEHOLDER, 1);

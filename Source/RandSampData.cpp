@@ -62,7 +62,7 @@ void CRandSampData::GetCommandInfoList(CCmdList& lines) const {
     const CString seed =
         RandomSeedEdit.GetValue() != 0 ? L" RSEED = " + NumberText(RandomSeedEdit.GetValue()) : CString();
     const CString function = stem + L"RN" + L"(" + ParameterText() + L")";
-    CString text = GetDialogID() == kMultivariate
+    CString text = GetVariantID() == kMultivariate
                        ? L"MULTIVARIATE " + function + L" / " + samples + L" " + size + seed
                        : L"UNIVARIATE " + function + L" /" + size + L" " + samples + seed;
     CStringUtil::RemoveTrailingChar(text, L'/');

@@ -9,9 +9,9 @@ CRandSampDlg::CRandSampDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
 }
 
 BOOL CRandSampDlg::OnInitDialog() {
-    // The buffer decides, as the record does, by the dialog id which lines it writes.
-    const UINT dialogId = GetRecord() ? GetRecord()->GetDialogID() : CRandSampData::kContinuous;
-    m_Data.SetDialogID(dialogId);
+    // The buffer decides, as the record does, by the variant identifier which lines it writes.
+    const UINT dialogId = GetRecord() ? GetRecord()->GetVariantID() : CRandSampData::kContinuous;
+    m_Data.SetVariantID(dialogId);
     CGUIBaseDlg::OnInitDialog();
     m_panel.Open(*this, m_Data.DistribManagerData, CRandSampData::DistribInfoFile(dialogId), IDC_PLACEHOLDER,
                  1);

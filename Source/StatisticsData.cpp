@@ -71,10 +71,10 @@ void CStatisticsData::Serialize(CArchive& ar) {
 }
 
 void CStatisticsData::ReassignDefaultValue() {
-    if (!IsValidVariant(GetDialogID()))
+    if (!IsValidVariant(GetVariantID()))
         CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
     // Row statistics have their own defaults until the user has accepted the page once.
-    if (!m_nConfirmed && GetDialogID() == kRowStatistics) {
+    if (!m_nConfirmed && GetVariantID() == kRowStatistics) {
         SumCheck = GetDefaultSumCheckRow();
         SdCheck = GetDefaultSdCheckRow();
     }
@@ -82,9 +82,9 @@ void CStatisticsData::ReassignDefaultValue() {
 
 void CStatisticsData::FillListSource() {
     CVariableList current;
-    if (GetDialogID() == kColumnStatistics)
+    if (GetVariantID() == kColumnStatistics)
         CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
-    else if (GetDialogID() == kRowStatistics)
+    else if (GetVariantID() == kRowStatistics)
         CBaseGui::GetSourceVarRowStats(current, 0);
     else
         CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
@@ -105,9 +105,9 @@ bool CStatisticsData::ReadResamplingPage() {
 }
 
 void CStatisticsData::GetCommandInfoList(CCmdList& lines) const {
-    if (!IsValidVariant(GetDialogID()))
+    if (!IsValidVariant(GetVariantID()))
         CTvkAssertDlg(L"StatisticsData.cpp", __LINE__).DoPrint();
-    CString text = GetDialogID() == kRowStatistics ? L"RSTATISTICS " : L"CSTATISTICS ";
+    CString text = GetVariantID() == kRowStatistics ? L"RSTATISTICS " : L"CSTATISTICS ";
 
     if (SaveFileCheck) {
         if (SaveFileCombo < 0 || SaveFileCombo >= CComboUtil::GetComboCount(kSaveCombo))

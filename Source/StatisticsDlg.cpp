@@ -134,7 +134,7 @@ void CStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CStatisticsDlg::KeepOnDefault(CStatisticsData& fresh) {
-    const UINT variant = GetRecord() ? GetRecord()->GetDialogID() : 0;
+    const UINT variant = GetRecord() ? GetRecord()->GetVariantID() : 0;
     if (!IsValidVariant(variant))
         CTvkAssertDlg(L"StatisticsDlg.cpp", __LINE__).DoPrint();
     fresh = CompositeDefaults(variant);
@@ -143,7 +143,7 @@ void CStatisticsDlg::KeepOnDefault(CStatisticsData& fresh) {
 
 int CStatisticsDlg::SetAllDefault() {
     if (CStatisticsData* r = GetRecord())
-        *r = CompositeDefaults(r->GetDialogID());
+        *r = CompositeDefaults(r->GetVariantID());
     return 1;
 }
 
@@ -241,7 +241,7 @@ void CStatisticsDlg::ReadResamplingPage() {
 
 BOOL CStatisticsDlg::OKLike() {
     CStatisticsData* r = GetRecord();
-    if (r && IsValidVariant(r->GetDialogID())) {
+    if (r && IsValidVariant(r->GetVariantID())) {
         ReadResamplingPage();
         if (!HasWindow())
             r->BootStrapChecked = m_Data.BootStrapChecked;

@@ -7,7 +7,7 @@ namespace {
 template <class Page>
 Page MakePage(UINT variant) {
     Page page;
-    page.SetDialogID(variant);
+    page.SetVariantID(variant);
     return page;
 }
 

@@ -34,9 +34,9 @@ void CStatisticsTilesData::Serialize(CArchive& ar) {
 
 void CStatisticsTilesData::FillListSource() {
     CVariableList current;
-    if (GetDialogID() == kColumnTiles)
+    if (GetVariantID() == kColumnTiles)
         CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
-    else if (GetDialogID() == kRowTiles)
+    else if (GetVariantID() == kRowTiles)
         CBaseGui::GetSourceVarRowStats(current, 0);
     else
         CTvkAssertDlg(L"StatisticsTilesData.cpp", __LINE__).DoPrint();
@@ -44,7 +44,7 @@ void CStatisticsTilesData::FillListSource() {
 }
 
 void CStatisticsTilesData::GetCommandInfoList(CCmdList& lines) const {
-    if (GetDialogID() != kColumnTiles && GetDialogID() != kRowTiles)
+    if (GetVariantID() != kColumnTiles && GetVariantID() != kRowTiles)
         CTvkAssertDlg(L"StatisticsTilesData.cpp", __LINE__).DoPrint();
 
     CString clauses;
@@ -77,7 +77,7 @@ void CStatisticsTilesData::GetCommandInfoList(CCmdList& lines) const {
     }
 
     const int index = CStringUtil::SearchStringAtBeginning(
-        lines, GetDialogID() == kRowTiles ? L"RSTATISTICS" : L"CSTATISTICS");
+        lines, GetVariantID() == kRowTiles ? L"RSTATISTICS" : L"CSTATISTICS");
     // A statistics line written without options (resampling on) has no "/" for the clauses to follow.
     if (!clauses.IsEmpty() && !(index >= 0 && CStringUtil::StringFoundAtIndex(lines, L"/", index)))
         clauses = L"/" + clauses;

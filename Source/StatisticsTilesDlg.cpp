@@ -66,9 +66,9 @@ void CStatisticsTilesDlg::DoDataExchange(CDataExchange* pDX) {
 int CStatisticsTilesDlg::SetAllDefault() {
     if (CStatisticsTilesData* r = GetRecord()) {
         // The page keeps the variant its composite gave it.
-        const UINT variant = r->GetDialogID();
+        const UINT variant = r->GetVariantID();
         *r = CStatisticsTilesData();
-        r->SetDialogID(variant);
+        r->SetVariantID(variant);
     }
     return 1;
 }
@@ -127,8 +127,8 @@ void CStatisticsTilesDlg::UpdateMap(UINT id, bool allMethods) {
 
 BOOL CStatisticsTilesDlg::OKLike() {
     const CStatisticsTilesData* r = GetRecord();
-    if (!r || (r->GetDialogID() != CStatisticsTilesData::kColumnTiles &&
-               r->GetDialogID() != CStatisticsTilesData::kRowTiles))
+    if (!r || (r->GetVariantID() != CStatisticsTilesData::kColumnTiles &&
+               r->GetVariantID() != CStatisticsTilesData::kRowTiles))
         CTvkAssertDlg(L"StatisticsTilesDlg.cpp", __LINE__).DoPrint();
     return CGUIBaseDlg::OKLike();
 }

@@ -12,9 +12,9 @@ void CStemPlotData::Serialize(CArchive& ar) {
 
 void CStemPlotData::FillListSource() {
     CVariableList current;
-    if (GetDialogID() == kColumnStem)
+    if (GetVariantID() == kColumnStem)
         CBaseGui::GetSourceVariable(current, kSourceNumericVariables, 0);
-    else if (GetDialogID() == kRowStem)
+    else if (GetVariantID() == kRowStem)
         CBaseGui::GetSourceVarRowStats(current, 0);
     else
         CTvkAssertDlg(L"StemPlotData.cpp", __LINE__).DoPrint();
@@ -22,9 +22,9 @@ void CStemPlotData::FillListSource() {
 }
 
 void CStemPlotData::GetCommandInfoList(CCmdList& lines) const {
-    if (GetDialogID() != kColumnStem && GetDialogID() != kRowStem)
+    if (GetVariantID() != kColumnStem && GetVariantID() != kRowStem)
         CTvkAssertDlg(L"StemPlotData.cpp", __LINE__).DoPrint();
-    CString text = GetDialogID() == kRowStem ? L"RWSTEM " : L"CLSTEM ";
+    CString text = GetVariantID() == kRowStem ? L"RWSTEM " : L"CLSTEM ";
     AddVariables(text, SelectedVariableList, L" ");
     text += L"/";
     text += AddEditValueCmd(StemLinesEdit, L" LINES=", 1);

@@ -23,9 +23,9 @@ void CStemPlotDlg::DoDataExchange(CDataExchange* pDX) {
 int CStemPlotDlg::SetAllDefault() {
     if (CStemPlotData* r = GetRecord()) {
         // The page keeps the variant its composite gave it.
-        const UINT variant = r->GetDialogID();
+        const UINT variant = r->GetVariantID();
         *r = CStemPlotData();
-        r->SetDialogID(variant);
+        r->SetVariantID(variant);
     }
     return 1;
 }

@@ -49,13 +49,13 @@ void CTestingOneSampleData::SetEditAttribute() {
 
 void CTestingOneSampleData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kHypothesesModule, lines);
-    const CTestingVariant* variant = FindVariant(GetDialogID());
+    const CTestingVariant* variant = FindVariant(GetVariantID());
     CString text = variant ? variant->keyword : L"";
     AddVariables(text, SelectedVariableList, L" ");
     if (variant && variant->valueClause)
         text += AddEditValueCmd(MeanEdit, L" = ", 1);
     text += L" /";
-    if (GetDialogID() == kZTest)
+    if (GetVariantID() == kZTest)
         text += AddEditValueCmd(SdEdit, L" SD = ", 1);
     text +=
         CommonClauses(BonferroniCheck, DunnSidakCheck, ConfidenceEdit, kAlternativeCombo, AlternativeCombo);
@@ -78,7 +78,7 @@ void CTestingTwoSampleData::FillListSource() {
 
 void CTestingTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kHypothesesModule, lines);
-    const CTestingVariant* variant = FindVariant(GetDialogID());
+    const CTestingVariant* variant = FindVariant(GetVariantID());
     if (!variant)
         CTvkAssertDlg(L"TestingMeansData.cpp", __LINE__).DoPrint();
     CString text = variant ? variant->keyword : L"";
@@ -86,7 +86,7 @@ void CTestingTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
     text += L" * ";
     AddVariables(text, GroupVariablesList, L" ");
     text += L" /";
-    if (GetDialogID() == kZTest) {
+    if (GetVariantID() == kZTest) {
         text += AddEditValueCmd(SdOneEdit, L" SD1 = ", 1);
         text += AddEditValueCmd(SdTwoEdit, L" SD2 = ", 1);
     }

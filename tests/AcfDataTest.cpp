@@ -111,7 +111,7 @@ TEST(AcfDataDefaults, LagAtFiftyFollowsTheCasesOtherLagsStay) {
 
 CAcfData TwoSeries(UINT variant) {
     CAcfData record;
-    record.SetDialogID(variant);
+    record.SetVariantID(variant);
     record.SelectedVariablesList.Add(CGUIDataVariable(L"sales", kVariableTypeNumeric));
     record.SelectedVariablesList.Add(CGUIDataVariable(L"cost", kVariableTypeNumeric));
     return record;

@@ -49,7 +49,7 @@ TEST_F(AcfLaunch, UnchangedLagWritesNoClauseAndFirstNumericIsPreselected) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].GetCommand(), L"SERIES");
     EXPECT_EQ(lines[1].GetCommand(), L"PACF Sales");
-    EXPECT_EQ(Record(1048).GetDialogID(), CAcfData::kVariantPacf);
+    EXPECT_EQ(Record(1048).GetVariantID(), CAcfData::kVariantPacf);
 }
 
 // The save-file pair, the reopening lag and the time plot are the acf_* scenarios'.

@@ -66,8 +66,8 @@ TEST_F(DescriptiveDialogs, ACaptionOutsideTheTableIsReportedAndLeavesThePagesAlo
     dlg.SetData(&record);
     dlg.SetDlgCaptionID(2272);
     ASSERT_EQ(host.assertions.size(), 1u);
-    EXPECT_EQ(record.GetDialogID(), 2272u);
-    EXPECT_EQ(record.Page<CStatisticsData>().GetDialogID(), 2045u);
+    EXPECT_EQ(record.GetVariantID(), 2272u);
+    EXPECT_EQ(record.Page<CStatisticsData>().GetVariantID(), 2045u);
     EXPECT_EQ(dlg.PageDlg<0>().GetDlgCaptionID(), 0u);
 }
 

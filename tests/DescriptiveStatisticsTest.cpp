@@ -23,7 +23,7 @@ protected:
 
     static Stats Record(UINT variant, std::initializer_list<const wchar_t*> selected) {
         Stats record;
-        record.SetDialogID(variant);
+        record.SetVariantID(variant);
         record.SelectedVariableList = Variables(selected);
         record.ListOfVariablesList = Variables({L"x", L"y", L"z"});
         return record;
@@ -69,7 +69,7 @@ TEST_F(StatisticsDataTest, TheConfirmedFlagIsNeitherCopiedNorStored) {
     EXPECT_EQ(unconfirmed.IsConfirmed(), 0);
 
     Stats loaded;
-    loaded.SetDialogID(Stats::kRowStatistics);
+    loaded.SetVariantID(Stats::kRowStatistics);
     CArchive in(Store(confirmed));
     loaded.Serialize(in);
     EXPECT_EQ(loaded.SdCheck, 1);
@@ -206,7 +206,7 @@ TEST_F(StatisticsDataTest, SaveLineComesFirstWithTheLayoutOfTheSaveItem) {
 TEST_F(StatisticsDataTest, SourceListIsTheDataNumericVariablesAndNeedsAVariant) {
     for (UINT variant : {Stats::kColumnStatistics, Stats::kRowStatistics}) {
         Stats r;
-        r.SetDialogID(variant);
+        r.SetVariantID(variant);
         r.ListOfVariablesList = Variables({L"gone"});
         r.FillListSource();
         EXPECT_EQ(r.ListOfVariablesList, Variables({L"x", L"y", L"z"}));

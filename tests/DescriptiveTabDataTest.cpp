@@ -23,7 +23,7 @@ template <class Tab>
 std::vector<UINT> PageIDs(Tab& tab) {
     std::vector<UINT> ids;
     for (int i = 0; i < tab.GetPageCount(); ++i)
-        ids.push_back(tab.GetPage(i)->GetDialogID());
+        ids.push_back(tab.GetPage(i)->GetVariantID());
     return ids;
 }
 
@@ -39,7 +39,7 @@ TEST_F(DescriptiveTabDataTest, CompositesGiveTheirPagesTheirVariantsFromTheStart
 
     // Resetting a page to the composite's default keeps its variant and, for rows, the row defaults.
     row.Page<CStatisticsData>() = CRowStatisticsTabData::GetDefaultStatistics();
-    EXPECT_EQ(row.Page<CStatisticsData>().GetDialogID(), 2270u);
+    EXPECT_EQ(row.Page<CStatisticsData>().GetVariantID(), 2270u);
     EXPECT_EQ(row.Page<CStatisticsData>().SumCheck, 1);
     EXPECT_EQ(row.Page<CStatisticsData>().SdCheck, 0);
     EXPECT_EQ(CStatisticsTabData::GetDefaultStatistics().SdCheck, 1);

@@ -26,7 +26,7 @@ protected:
     }
     static CStatisticsTilesData Tiles(UINT variant = CStatisticsTilesData::kColumnTiles) {
         CStatisticsTilesData tiles;
-        tiles.SetDialogID(variant);
+        tiles.SetVariantID(variant);
         return tiles;
     }
 
@@ -138,7 +138,7 @@ TEST_F(TilesTest, SourceListsAreTheDataNumericVariablesForEitherVariant) {
     EXPECT_EQ(tiles.ListOfVariablesList, Variables({L"x", L"y"}));
     for (UINT variant : {CStemPlotData::kColumnStem, CStemPlotData::kRowStem}) {
         CStemPlotData stem;
-        stem.SetDialogID(variant);
+        stem.SetVariantID(variant);
         stem.FillListSource();
         EXPECT_EQ(stem.ListOfVariablesList, Variables({L"x", L"y"}));
     }
@@ -165,7 +165,7 @@ TEST_F(StemTest, LinesAreWrittenOnlyOnceTyped) {
     };
     for (const auto& c : cases) {
         CStemPlotData stem;
-        stem.SetDialogID(c.variant);
+        stem.SetVariantID(c.variant);
         stem.SelectedVariableList = Variables({L"x", L"y"});
         if (c.lines)
             stem.StemLinesEdit.SetUserValue(c.lines);

@@ -62,7 +62,7 @@ TEST_P(DesignLaunch, OpensItsDialogOnItsRecordWithItsVariant) {
     });
     CGUIBaseObj* record = host.records.at(c.command);
     EXPECT_STREQ(typeid(*record).name(), c.record->name());
-    EXPECT_EQ(record->GetDialogID(), c.caption);
+    EXPECT_EQ(record->GetVariantID(), c.caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DesignLaunch,

@@ -40,7 +40,7 @@ template <class Record>
 Make Variant(UINT variant, std::function<void(Record&)> edit = {}) {
     return [=] {
         auto r = std::make_unique<Record>();
-        r->SetDialogID(variant);
+        r->SetVariantID(variant);
         if (edit)
             edit(*r);
         return std::unique_ptr<CGUIBaseObj>(std::move(r));
@@ -397,7 +397,7 @@ TEST(DesignLinesRules, PowerUnderTheAllValuesSwitchAndACommaDecimal) {
     host.allValues = true;
     host.decimal = L',';
     One record;
-    record.SetDialogID(One::kVariantZ1);
+    record.SetVariantID(One::kVariantZ1);
     Type(record.StdDevEdit, 1.5);
     // Every holder of the model is written; the test level and power keep their digits, with a comma.
     EXPECT_EQ(LinesOf(record), (LineList{L"POWER", L"MODEL Z1 / M1 = 0 NULL = 0 SIGMA = 1,5",

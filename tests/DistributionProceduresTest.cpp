@@ -28,7 +28,7 @@ namespace {
 template <class Record>
 Record Chosen(UINT dialogId, int type, std::vector<double> values, std::vector<CString> texts = {}) {
     Record r;
-    r.SetDialogID(dialogId);
+    r.SetVariantID(dialogId);
     r.DistribManagerData.SetActiveType(type);
     r.DistribManagerData.Values(type) = std::move(values);
     if (!texts.empty())

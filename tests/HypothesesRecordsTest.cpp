@@ -17,7 +17,7 @@ using Lines = std::vector<std::wstring>;
 template <class Record>
 Record Make(UINT variant, std::function<void(Record&)> set = {}) {
     Record r;
-    r.SetDialogID(variant);
+    r.SetVariantID(variant);
     if (set)
         set(r);
     return r;

@@ -121,7 +121,7 @@ TEST(ProbabilityCalculator, DiscreteValueWidthLinesAndPicture) {
             (std::filesystem::path(DLGSTAT1_BUILD_DIR) / "probability-discrete.png").string()));
     });
     EXPECT_TRUE(LinesOf(*c.record).empty());
-    // DF: the value as 4 bytes after the base part and the dialog id; IF: 8 bytes.
+    // DF: the value as 4 bytes after the base part and the variant identifier; IF: 8 bytes.
     const Bytes df = Store(*c.record);
     ExpectedArchive head;
     head.Base().Int(2250);

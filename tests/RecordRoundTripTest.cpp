@@ -53,17 +53,17 @@ TEST_P(EveryRecord, CopyAndAssignmentKeepEveryField) {
     ASSERT_NE(factory.copy, nullptr) << factory.name << " cannot be copied";
     ASSERT_NE(factory.assign, nullptr) << factory.name << " cannot be assigned";
     auto original = Worked();
-    original->SetDialogID(4242);
+    original->SetVariantID(4242);
     const Bytes bytes = Store(*original);
 
     auto copy = factory.copy(*original);
     EXPECT_EQ(Store(*copy), bytes);
-    EXPECT_EQ(copy->GetDialogID(), 4242u);
+    EXPECT_EQ(copy->GetVariantID(), 4242u);
 
     auto assigned = factory.make();
     factory.assign(*assigned, *original);
     EXPECT_EQ(Store(*assigned), bytes);
-    EXPECT_EQ(assigned->GetDialogID(), 4242u);
+    EXPECT_EQ(assigned->GetVariantID(), 4242u);
 
     factory.assign(*assigned, *assigned);
     EXPECT_EQ(Store(*assigned), bytes);

@@ -177,8 +177,8 @@ TEST(DiscreteCalculatorStore, ReadsBackWhateverFunctionTheRecordHeld) {
     for (const int stored : {CProbabilityData::FunctionCF, CProbabilityData::FunctionIF})
         for (const int held : {CProbabilityData::FunctionDF, CProbabilityData::FunctionIF}) {
             CProbabilityData written, reader;
-            written.SetDialogID(CProbabilityData::kDiscrete);
-            reader.SetDialogID(CProbabilityData::kDiscrete);
+            written.SetVariantID(CProbabilityData::kDiscrete);
+            reader.SetVariantID(CProbabilityData::kDiscrete);
             written.FunctionRadio = stored;
             reader.FunctionRadio = held;
             written.Value = stored == CProbabilityData::FunctionIF ? 0.25 : 7;

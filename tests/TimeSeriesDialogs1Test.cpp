@@ -156,7 +156,7 @@ TEST_F(TimeSeriesDialogs1, EachItemOpensOnItsKeptRecordAndDefaultsPass) {
     for (const auto& item : items) {
         EXPECT_TRUE(Launch(item.command)) << item.command;
         EXPECT_EQ(host.runs.back().first, item.command);
-        EXPECT_EQ(host.records.at(item.command)->GetDialogID(), 0u);
+        EXPECT_EQ(host.records.at(item.command)->GetVariantID(), 0u);
         EXPECT_EQ(LastLine(item.command), item.line);
     }
     EXPECT_TRUE(host.sentMessages.empty());

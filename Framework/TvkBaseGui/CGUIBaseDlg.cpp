@@ -44,7 +44,7 @@ CGUIBaseDlg::CGUIBaseDlg(UINT templateId, CGUIBaseDlg* parent)
 void CGUIBaseDlg::SetDlgCaptionID(UINT captionId) {
     m_nCaptionID = captionId;
     if (CGUIBaseObj* record = GetData())
-        record->SetDialogID(captionId);
+        record->SetVariantID(captionId);
 }
 
 CString CGUIBaseDlg::GetDlgCaption() const {

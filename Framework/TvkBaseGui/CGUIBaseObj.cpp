@@ -7,10 +7,10 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CGUIBaseObj::CGUIBaseObj(const CGUIBaseObj& other)
-    : m_nDialogID(other.m_nDialogID), m_nCommand(other.m_nCommand), m_nWindowState(other.m_nWindowState) {}
+    : m_nVariantID(other.m_nVariantID), m_nCommand(other.m_nCommand), m_nWindowState(other.m_nWindowState) {}
 
 CGUIBaseObj& CGUIBaseObj::operator=(const CGUIBaseObj& other) {
-    m_nDialogID = other.m_nDialogID;
+    m_nVariantID = other.m_nVariantID;
     m_nCommand = other.m_nCommand;
     m_nWindowState = other.m_nWindowState;
     return *this;

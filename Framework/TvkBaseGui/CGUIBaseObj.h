@@ -55,8 +55,8 @@ public:
     void SetstrDialog(UINT command) { m_nCommand = command; }
     UINT GetstrDialog() const { return m_nCommand; }
     // The variant identifier: 0, or the caption identifier the launcher gave the record's dialog.
-    UINT GetDialogID() const { return m_nDialogID; }
-    void SetDialogID(UINT id) { m_nDialogID = id; }
+    UINT GetVariantID() const { return m_nVariantID; }
+    void SetVariantID(UINT id) { m_nVariantID = id; }
     int GetWindowState() const { return m_nWindowState; }
     void SetWindowState(int state) { m_nWindowState = state; }
 
@@ -111,7 +111,7 @@ public:
     static std::optional<CString> TypedNumbersText(const CString& typed);
 
 private:
-    UINT m_nDialogID = 0;
+    UINT m_nVariantID = 0;
     UINT m_nCommand = 0;
     int m_nWindowState = 1;
     CGUIBaseObj* m_pParent = nullptr;

@@ -54,9 +54,9 @@ int CBootStrapDlg::GetAllDefault() {
 int CBootStrapDlg::SetAllDefault() {
     if (CBootStrapData* record = GetRecord()) {
         // The page keeps the variant its composite gave it.
-        const UINT variant = record->GetDialogID();
+        const UINT variant = record->GetVariantID();
         *record = CBootStrapData();
-        record->SetDialogID(variant);
+        record->SetVariantID(variant);
     }
     return 1;
 }

@@ -118,9 +118,9 @@ void CDistribManagerData::Serialize(CArchive& ar) {
 
 void CDistribNewData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
-    int dialog = static_cast<int>(GetDialogID());
+    int dialog = static_cast<int>(GetVariantID());
     ar.Io(dialog);
-    SetDialogID(static_cast<UINT>(dialog));
+    SetVariantID(static_cast<UINT>(dialog));
 }
 
 int CDistribNewData::GetDistributionComboIDS(int type) {

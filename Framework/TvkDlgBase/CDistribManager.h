@@ -53,7 +53,7 @@ private:
 };
 
 // A record of a procedure whose distribution the manager keeps: a CGUIBaseObj that also keeps the
-// dialog id it was opened with (in its archive, after the base part, 4 bytes), since what follows
+// variant identifier it was opened with (in its archive, after the base part, 4 bytes), since what follows
 // may depend on it.
 class TVK_API CDistribNewData : public CGUIBaseObj {
 public:
