@@ -81,12 +81,6 @@ std::optional<double> DensityNearZero(const D& d, double x) {
         return power(d.shape(), x / d.scale(), -x / d.scale()) / d.scale();
     } else if constexpr (kIs<D, chi_squared_distribution>) {
         return power(d.degrees_of_freedom() / 2, x / 2, -x / 2) / 2;
-    } else if constexpr (kIs<D, boost::math::weibull_distribution>) {
-        // At 0 Boost's k / s (x / s)^(k - 1) exp(-(x / s)^k) is infinity times 0 for a tiny shape k.
-        const double k = d.shape();
-        if (x == 0)
-            return k < 1 ? INFINITY : k == 1 ? 1 / d.scale() : 0.0;
-        return std::nullopt;
     } else {
         return std::nullopt;
     }
@@ -181,9 +175,11 @@ double LogDensity(const D& d, double x) {
         return std::isinf(e) ? 0.0 : std::exp(-z - e - logScale);
     }
     if constexpr (kIs<D, boost::math::weibull_distribution>) {
-        // (x / s)^k overflows for a huge shape: 0 times infinity in Boost's product.
+        // 0 times infinity in Boost's product: (x / s)^k overflows for a huge shape, (x / s)^(k - 1) at 0
+        // for a tiny one. A power 0 of x = 0 is 1.
         const double k = d.shape(), logScale = std::log(d.scale()), z = x / d.scale();
-        return std::exp(std::log(k) - logScale + (k - 1) * std::log(z) - std::pow(z, k));
+        const double power = k == 1 ? 0.0 : (k - 1) * std::log(z);
+        return std::exp(std::log(k) - logScale + power - std::pow(z, k));
     }
     return NAN;
 }
@@ -191,8 +187,8 @@ double LogDensity(const D& d, double x) {
 // The noncentral F density as the Poisson (lambda / 2) mixture of beta densities of shapes (d1 / 2 + j,
 // d2 / 2) at y = d1 x / (d1 x + d2), with y and 1 - y each formed as such and the smaller one handed to
 // the beta density: Boost forms 1 - y from y and loses digits far in the upper tail (1e-5 at d1 = 1e5,
-// d2 = 0.01, x = 1e8). The sum
-// starts from the largest term and walks both ways while the terms count; each way is bounded.
+// d2 = 0.01, x = 1e8). The sum starts from the largest term and walks both ways while the terms count;
+// each way is bounded.
 std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, double x) {
     const double q = d1 / d2 * x;
     if (!(x > 0) || !std::isfinite(q))
