@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -855,19 +857,24 @@ class LargeBinomial final : public TermSums {
 
 // ---- studentized range and maximum modulus -----------------------------------------------------------
 
-// The integral of f over [a, b] cut into n equal panels.
-double Panels(const auto& f, double a, double b, int n) {
+// The integral of f over [a, b] cut into n equal panels, added to sum. With beyond(u), a bound on the
+// integral of f from u to b, the panels stop where the rest cannot change the sum's 17th digit: a peak
+// narrower than the range may need thousands of panels to cross it, yet only its first few count.
+template <class F, class Beyond = std::nullptr_t>
+double Panels(const F& f, double a, double b, int n, double sum = 0, const Beyond& beyond = nullptr) {
     if (!(b > a) || n < 1)
-        return 0.0;
+        return sum;
     const GaussLegendre& r = Rule();
     const double half = (b - a) / (2 * n);
-    double sum = 0;
     for (int j = 0; j < n; ++j) {
         const double mid = a + (2 * j + 1) * half;
         double panel = 0;
         for (int i = 0; i < GaussLegendre::kPoints; ++i)
             panel += r.w[i] * f(mid + half * r.x[i]);
         sum += panel * half;
+        if constexpr (!std::is_null_pointer_v<Beyond>)
+            if (n > 8 && j + 1 < n && beyond(mid + half) < 1e-17 * sum)
+                break;
     }
     return sum;
 }
@@ -997,6 +1004,8 @@ protected:
     virtual double DerivativeBound(double w) const = 0;
     // At least Lower(w), and below 1 for a small w so that the far left of s can be passed over.
     virtual double LowerBound(double w) const = 0;
+    // At least Upper(w), and far below 1 once w is past the numerator's usual size.
+    virtual double UpperBound(double w) const = 0;
     virtual double Guess(double p) const = 0;
 
     // Int f(s) g(s) ds over s = e^x with f the density of s, given g <= bound(s).
@@ -1026,7 +1035,16 @@ protected:
                 }
             }
         };
-        add(from, split, coarse);
+        // Going left from the split the integrand falls like e^(a x) with a at least df: panels twice as
+        // wide each time (so each starts as far from the split as it is wide, where a panel that an
+        // exponential of a steep a would spoil weighs e^-(a width / 2) or less), but never so wide that
+        // e^(df x) alone spoils them. A small df leaves thousands of units of ln s to cross.
+        for (double b = split, step = coarse; b > from;
+             step = std::min(2 * step, std::max(coarse, 10 / df))) {
+            const double a = std::max(from, b - step);
+            add(a, b, step);
+            b = a;
+        }
         if (fine < width) {
             const double a = std::clamp(peakLo, split, hi), b = std::clamp(peakHi, split, hi);
             add(split, a, width);
@@ -1077,7 +1095,8 @@ protected:
         if (infinite)
             return Upper(q);
         return OverS(
-            q, TailStart(q), [&](double s) { return Upper(q * s); }, [](double) { return 1.0; });
+            q, TailStart(q), [&](double s) { return Upper(q * s); },
+            [&](double s) { return UpperBound(q * s); });
     }
     // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
     // tails (powers of q); kept inside the bracket once one is known.
@@ -1093,6 +1112,9 @@ protected:
         double y1 = y0 + (f0 < 0 ? 0.05 : -0.05);
         double f1 = F(y1) - target;
         double below = -INFINITY, above = INFINITY;
+        // The largest move: 2 at first, then up to four times the last, since a tail as heavy as a
+        // small df makes it falls by a few units over hundreds of units of ln q.
+        double reach = 2;
         for (int iteration = 0; iteration < 100; ++iteration) {
             if (f1 == 0)
                 return std::exp(y1);
@@ -1100,11 +1122,12 @@ protected:
             double y2 =
                 std::isfinite(f0) && std::isfinite(f1) && f1 != f0 ? y1 - f1 * (y1 - y0) / (f1 - f0) : NAN;
             if (!std::isfinite(y2))
-                y2 = f1 < 0 ? y1 + 1 : y1 - 1;
-            y2 = std::clamp(y2, y1 - 2, y1 + 2);
+                y2 = f1 < 0 ? y1 + reach / 2 : y1 - reach / 2;
+            y2 = std::clamp(y2, y1 - reach, y1 + reach);
             if (!(y2 > below && y2 < above))
                 y2 = std::isfinite(below) && std::isfinite(above) ? (below + above) / 2
-                                                                  : (f1 < 0 ? y1 + 2 : y1 - 2);
+                                                                  : (f1 < 0 ? y1 + reach : y1 - reach);
+            reach = std::max(2.0, 4 * std::abs(y2 - y1));
             if (std::abs(y2 - y1) < 1e-14 * std::max(1.0, std::abs(y1)))
                 return std::exp(y2);
             y0 = y1;
@@ -1126,7 +1149,12 @@ protected:
     // t is u (at most 1/4; 1 - u would round to 1 for the many means that make u tiny).
     double TUpperQuantile(double u) const {
         const boost::math::students_t_distribution<double> t(std::min(df, 1e12));
-        const double x = boost::math::quantile(boost::math::complement(t, std::clamp(u, 1e-300, 0.25)));
+        double x = 1;
+        try {
+            x = boost::math::quantile(boost::math::complement(t, std::clamp(u, 1e-300, 0.25)));
+        } catch (const std::overflow_error&) {
+            // Beyond the doubles for a tiny df: the secant steps reach the answer from 1.
+        }
         return std::isfinite(x) && x > 0 ? x : 1.0;
     }
 
@@ -1164,8 +1192,15 @@ class StudentizedRange final : public Studentized {
         const auto f = [&](double u) {
             return (PhiDensity(u + h) + PhiDensity(u - h)) * MassPower(u, w, k - 1);
         };
+        // Beyond u both densities are at most phi(0) and the mass at most its value at u.
+        const auto beyond = [&](double u) {
+            return (h + 7.5 - u) * 2 * PhiDensity(0) * MassPower(u, w, k - 1);
+        };
         const double step = std::min(3.75 / Refine(), 6 * PeakWidth(h));
-        return k * (Panels(f, 0, h, PanelsFor(h, step)) + Panels(f, h, h + 7.5, PanelsFor(7.5, step)));
+        const double inner = Panels(f, 0, h, PanelsFor(h, step), 0.0, beyond);
+        if (beyond(h) < 1e-17 * inner)
+            return k * inner;
+        return k * Panels(f, h, h + 7.5, PanelsFor(7.5, step), inner, beyond);
     }
     double Upper(double w) const override {
         // Close to 1 the small lower tail says it better (its panels follow a narrow peak); where the
@@ -1187,8 +1222,9 @@ class StudentizedRange final : public Studentized {
     double Derivative(double w) const override {
         const double h = w / 2;
         const auto f = [&](double u) { return std::exp(-u * u) * MassPower(u, w, k - 2); };
+        const auto beyond = [&](double u) { return (6 - u) * std::exp(-u * u) * MassPower(u, w, k - 2); };
         const double step = std::min(3.0 / Refine(), 6 * PeakWidth(h));
-        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, PanelsFor(6, step));
+        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, PanelsFor(6, step), 0.0, beyond);
     }
     // Phi(z) - Phi(z - w) is at most w phi(0) and at most 2 Phi(w / 2) - 1, so that with many means
     // the lower tail and the density are known to vanish well below the range's usual size; and the
@@ -1200,6 +1236,7 @@ class StudentizedRange final : public Studentized {
     double LowerBound(double w) const override {
         return std::min(1.0, k * IntegerPower(MassBound(w), k - 1));
     }
+    double UpperBound(double w) const override { return std::min(1.0, k * (k - 1) * PhiUpper(w / kSqrt2)); }
     double Guess(double p) const override { return kSqrt2 * TUpperQuantile((1 - p) / (k * (k - 1))); }
 };
 
@@ -1219,6 +1256,7 @@ class StudentizedMaximumModulus final : public Studentized {
     double DerivativeBound(double w) const override { return Derivative(w); }
     // erf(w / sqrt 2) <= w sqrt(2 / pi).
     double LowerBound(double w) const override { return std::min(1.0, std::pow(w * std::sqrt(2 / kPi), k)); }
+    double UpperBound(double w) const override { return std::min(1.0, 2 * k * PhiUpper(w)); }
     double Guess(double p) const override { return TUpperQuantile((1 - p) / (2 * k)); }
 };
 

@@ -215,6 +215,8 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::RANGE, {2147483647, 10}, 'c', 5},  // billions of quadrature nodes
         {NmsEnum::RANGE, {2147483647, 10}, 'd', 12},
         {NmsEnum::SMM, {2147483647, 10}, 'd', 5},
+        {NmsEnum::RANGE, {2147483647, 1}, 'i', 0.999},  // tens of thousands of nodes at each step
+        {NmsEnum::SMM, {2147483647, 0.01}, 'u', 5},     // four thousand units of ln s in fine panels
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
@@ -263,6 +265,27 @@ TEST(NumericsAccuracy, StudentizedRangeTablePoints) {
     for (const auto& r : rows) {
         auto d = Make(NmsEnum::RANGE, {r.k, r.df});
         EXPECT_NEAR(d->Inverse(r.p), r.q, 0.0005 + 1e-9) << r.k << " " << r.df << " " << r.p;
+    }
+}
+
+// With a heavy-tailed s the tails fall by a few units over hundreds of units of ln q: the inverse
+// must reach there (it stopped far off after its allotted steps, or found no start at all), and the
+// two tails of a small df must still add up to 1.
+TEST(NumericsAccuracy, StudentizedWithHeavyTails) {
+    const struct {
+        int type;
+        double k, df, p;
+    } rows[] = {{NmsEnum::RANGE, 1e5, 0.05, 0.9},
+                {NmsEnum::RANGE, 2147483647, 0.01, 0.5},
+                {NmsEnum::SMM, 2147483647, 0.01, 0.999}};
+    for (const auto& r : rows) {
+        auto d = Make(r.type, {r.k, r.df});
+        const double x = d->Inverse(r.p);
+        EXPECT_NEAR(d->UpperTail(x) / (1 - r.p), 1, 1e-9) << r.k << " " << r.df << " " << r.p << ": " << x;
+    }
+    for (double x : {3.0, 30.0}) {
+        auto range = Make(NmsEnum::RANGE, {1e6, 0.01});
+        EXPECT_NEAR(range->Cumulative(x) + range->UpperTail(x), 1, 1e-14) << x;
     }
 }
 
