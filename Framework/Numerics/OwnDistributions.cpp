@@ -168,8 +168,15 @@ class Gompertz final : public ClosedForm {
         b = std::log(p[1]);
         return p[0] > 0 && p[1] > 1;
     }
-    double H(double x) const { return B / b * std::expm1(b * x); }
-    double Pdf(double x) const override { return x < 0 ? 0.0 : B * std::exp(b * x - H(x)); }
+    // B / b overflows for a rate near 1, where expm1(b x) / b is about x.
+    double H(double x) const { return B * (std::expm1(b * x) / b); }
+    double Pdf(double x) const override {
+        if (x < 0)
+            return 0.0;
+        // e^(b x) overflows first, but e^-H falls far faster: nothing is left.
+        const double h = H(x);
+        return std::isinf(h) ? 0.0 : B * std::exp(b * x - h);
+    }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : -std::expm1(-H(x)); }
     double Ccdf(double x) const override { return x <= 0 ? 1.0 : std::exp(-H(x)); }
     double Quantile(double p) const override {
