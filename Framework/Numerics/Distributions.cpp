@@ -206,7 +206,10 @@ std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, do
     if (!std::isfinite(beta))  // a denormal y or 1 - y
         beta = std::exp((shape - 1) * std::log(y) + (b - 1) * std::log(yc) - std::lgamma(shape) -
                         std::lgamma(b) + std::lgamma(shape + b));
-    const double first = boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start) * beta;
+    // Half the least noncentrality is 0, where the Poisson law is all at 0 (Boost refuses a mean of 0).
+    const double weight = h > 0 ? boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start)
+                                : static_cast<double>(start == 0);
+    const double first = weight * beta;
     constexpr int kMostTerms = 1 << 20;
     double sum = first, term = first;
     for (double j = start; j < start + kMostTerms; ++j) {
