@@ -735,9 +735,14 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 }),
                 T);
         case POISSON:
+            // Beyond a mean of 1e15 the standard deviation is lost in the long double incomplete gamma
+            // function's digits (its values at 5e103 are not even monotone) and each costs milliseconds.
             return TwoWays<poisson_distribution, true, 1>(
                 OnePositive<poisson_distribution<double, Fast>>,
-                OnePositive<poisson_distribution<double, Promoted>>,
+                [](std::span<const double> p) {
+                    return p[0] <= 1e15 ? OnePositive<poisson_distribution<double, Promoted>>(p)
+                                        : std::nullopt;
+                },
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case BINOMIAL: {
             // Beyond a million trials even the long double incomplete beta function falls short.

@@ -93,9 +93,11 @@ double SearchQuantile(const D& d, double p, double guess, double lo, double hi) 
     double below = lo - 1;  // F(below) < p <= F(above)
     double above = hi;
     const double start = std::isfinite(guess) ? std::clamp(std::floor(guess), lo, hi) : lo;
+    // Steps below the spacing of the doubles at the start would stand still (hundreds of them at 1e100).
+    const double first = std::max(1.0, std::nextafter(start, INFINITY) - start);
     if (reaches(start)) {
         above = start;
-        for (double step = 1; above > lo; step *= 2) {
+        for (double step = first; above > lo; step *= 2) {
             const double k = std::max(above - step, lo);
             if (!reaches(k)) {
                 below = k;
@@ -105,7 +107,7 @@ double SearchQuantile(const D& d, double p, double guess, double lo, double hi) 
         }
     } else {
         below = start;
-        for (double step = 1; below < hi; step *= 2) {
+        for (double step = first; below < hi; step *= 2) {
             const double k = std::min(below + step, hi);
             if (reaches(k)) {
                 above = k;

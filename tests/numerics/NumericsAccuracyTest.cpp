@@ -231,15 +231,27 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
     }
 }
 
-// Where the incomplete beta function's values are wrong with no sign of it, the law refuses its
+// Where the incomplete beta or gamma function's values are wrong with no sign of it, the law refuses its
 // parameters: the calculator says the result is missing instead of showing them.
-TEST(NumericsAccuracy, NegativeBinomialBeyondItsDigitsIsRefused) {
+TEST(NumericsAccuracy, LawsBeyondTheirDigitsAreRefused) {
     CNumericalService service;
-    for (const std::vector<double>& p :
-         std::vector<std::vector<double>>{{1e16, 0.5}, {1e300, 0.5}, {2147483647, 1.3e-321}, {1, 1e-16}})
-        EXPECT_FALSE(service.CreateDistribution(NmsEnum::NBINOMIAL)->SetParameters(p)) << p[0] << " " << p[1];
-    const std::vector<double> largest{9e14, 0.5};
-    EXPECT_TRUE(service.CreateDistribution(NmsEnum::NBINOMIAL)->SetParameters(largest));
+    const struct {
+        int type;
+        std::vector<double> p;
+        bool accepted;
+    } rows[] = {
+        {NmsEnum::NBINOMIAL, {1e16, 0.5}, false},
+        {NmsEnum::NBINOMIAL, {1e300, 0.5}, false},
+        {NmsEnum::NBINOMIAL, {2147483647, 1.3e-321}, false},
+        {NmsEnum::NBINOMIAL, {1, 1e-16}, false},
+        {NmsEnum::NBINOMIAL, {9e14, 0.5}, true},
+        {NmsEnum::POISSON, {1.1e15}, false},
+        {NmsEnum::POISSON, {5.5e103}, false},
+        {NmsEnum::POISSON, {1e15}, true},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(service.CreateDistribution(r.type)->SetParameters(r.p), r.accepted)
+            << r.type << " " << r.p[0];
 }
 
 // A scale at the end of the doubles: the law is the unit one at x / s (found by NumericsFuzz, where
