@@ -647,9 +647,14 @@ std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMa
                ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }
+// Beyond this shape Boost's long double incomplete gamma function stops its series after a million terms
+// and returns what it has, with no sign of it (gamma (1e12, 1) gives 0.66 at its mean, Poisson (1e12)
+// 0.34): the gamma laws and the Poisson refuse such shapes and means.
+constexpr double kLargestGammaShape = 1e10;
+
 template <class Policy>
 std::optional<gamma_distribution<double, Policy>> ErlangMaker(std::span<const double> p) {
-    return IsInteger(p[0]) && p[0] >= 1 && Positive(p[1])
+    return IsInteger(p[0]) && p[0] >= 1 && p[0] <= kLargestGammaShape && Positive(p[1])
                ? std::optional(gamma_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }
@@ -679,12 +684,19 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
         case GAMMA:
             return TwoWays<gamma_distribution>(
                 TwoPositive<gamma_distribution<double, Fast>>,
-                TwoPositive<gamma_distribution<double, Promoted>>,
+                [](std::span<const double> p) {
+                    return p[0] <= kLargestGammaShape ? TwoPositive<gamma_distribution<double, Promoted>>(p)
+                                                      : std::nullopt;
+                },
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case CHISQ:
             return TwoWays<chi_squared_distribution, false, 1>(
                 DegreesOfFreedom<chi_squared_distribution<double, Fast>>,
-                DegreesOfFreedom<chi_squared_distribution<double, Promoted>>,
+                [](std::span<const double> p) {
+                    return p[0] / 2 <= kLargestGammaShape
+                               ? DegreesOfFreedom<chi_squared_distribution<double, Promoted>>(p)
+                               : std::nullopt;
+                },
                 [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; });
         case LNORMAL:
             return Make<lognormal_distribution<double, Fast>>(
@@ -735,13 +747,11 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 }),
                 T);
         case POISSON:
-            // Beyond a mean of 1e15 the standard deviation is lost in the long double incomplete gamma
-            // function's digits (its values at 5e103 are not even monotone) and each costs milliseconds.
             return TwoWays<poisson_distribution, true, 1>(
                 OnePositive<poisson_distribution<double, Fast>>,
                 [](std::span<const double> p) {
-                    return p[0] <= 1e15 ? OnePositive<poisson_distribution<double, Promoted>>(p)
-                                        : std::nullopt;
+                    return p[0] <= kLargestGammaShape ? OnePositive<poisson_distribution<double, Promoted>>(p)
+                                                      : std::nullopt;
                 },
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case BINOMIAL: {
