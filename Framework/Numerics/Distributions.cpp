@@ -624,12 +624,14 @@ std::optional<D> DegreesOfFreedom(std::span<const double> p) {
     return p[0] >= std::numeric_limits<double>::min() ? std::optional<D>(D(p[0])) : std::nullopt;
 }
 
-// Boost's incomplete beta function sums a series whose length grows with the shapes: beyond this a call
-// takes minutes or gives no value (F (1e20, 10) at 1), and such shapes are refused.
+// Boost's long double incomplete beta function loses digits as the shapes grow (2e-12 of a beta (3e7, 1e8)
+// tail, 5e-10 at (1e10, 3e10), 2e-8 at 1e12; F (1e20, 10) gives no value at all): beyond this shapes
+// are refused.
+constexpr double kLargestBetaShape = 1e7;
+
 template <class D>
 std::optional<D> WithinShapeRange(std::span<const double> p) {
-    constexpr double kLargestShape = 1e15;
-    return std::max(p[0], p[1]) > kLargestShape ? std::nullopt : TwoPositive<D>(p);
+    return std::max(p[0], p[1]) > kLargestBetaShape ? std::nullopt : TwoPositive<D>(p);
 }
 
 template <class Policy>
@@ -641,9 +643,10 @@ std::optional<binomial_distribution<double, Policy>> BinomialMaker(std::span<con
 template <class Policy>
 std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMaker(
     std::span<const double> p) {
-    // Beyond 1e15 in r or in the mean r (1 - p) / p the incomplete beta function gives values that are
-    // wrong with no sign of it (cumulative 0.31 at the mean of r = 1e16, p = 0.5): refused, not shown.
-    return Positive(p[0]) && p[1] > 0 && p[1] <= 1 && p[0] < 1e15 && p[0] * (1 - p[1]) < 1e15 * p[1]
+    // r and the mean r (1 - p) / p are the shapes of its incomplete beta function (cumulative 0.31 at the
+    // mean of r = 1e16, p = 0.5).
+    return Positive(p[0]) && p[1] > 0 && p[1] <= 1 && p[0] <= kLargestBetaShape &&
+                   p[0] * (1 - p[1]) <= kLargestBetaShape * p[1]
                ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }
@@ -767,9 +770,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             // The mean r (1 - p) / p is the other shape of its incomplete beta function.
             return TwoWays<negative_binomial_distribution, true>(
                 NegativeBinomialMaker<Fast>, NegativeBinomialMaker<Promoted>, [](std::span<const double> p) {
-                    // Beyond 1e15 the long double functions take minutes (the double ones give up at once).
                     const double mean = p[0] * (1 - p[1]) / p[1];
-                    return std::max(p[0], mean) > kCarefulShape && std::max(p[0], mean) < 1e15;
+                    return std::max(p[0], mean) > kCarefulShape;
                 });
         default:
             return MakeOwnDistribution(type);
