@@ -154,9 +154,7 @@ double LogDensity(const D& d, double x) {
     if constexpr (kIs<D, normal_distribution> || kIs<D, lognormal_distribution>) {
         constexpr bool kLog = kIs<D, lognormal_distribution>;
         const double m = d.location(), s = d.scale(), y = kLog ? std::log(x) : x;
-        double z = (y - m) / s;
-        if (!std::isfinite(z))
-            z = y / s - m / s;
+        const double z = std::isfinite(y - m) ? (y - m) / s : y / s - m / s;
         return std::exp(-0.5 * z * z - std::log(s) - kLogSqrt2Pi - (kLog ? y : 0.0));
     }
     if constexpr (kIs<D, gamma_distribution>) {

@@ -147,9 +147,8 @@ class LogitNormal final : public LocationScale {
         if (x <= 0 || x >= 1)
             return 0.0;
         const double logX = std::log(x), logRest = std::log1p(-x);
-        double z = (logX - logRest - m) / s;
-        if (!std::isfinite(z))
-            z = (logX - logRest) / s - m / s;
+        const double y = logX - logRest;
+        const double z = std::isfinite(y - m) ? (y - m) / s : y / s - m / s;
         return std::exp(-0.5 * z * z - std::log(s) - logX - logRest - kLnSqrt2Pi);
     }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : x >= 1 ? 1.0 : Phi(Z(x)); }
@@ -214,10 +213,8 @@ class LogLogistic final : public ClosedForm {
 // Exponential with location m (the least value) and scale s, on z = (x - m) / s: a rate 1 / s would
 // overflow for a denormal scale.
 class Exponential final : public LocationScale {
-    double Z(double x) const {
-        const double z = (x - m) / s;
-        return std::isfinite(z) ? z : x / s - m / s;
-    }
+    // Apart only where x - m overflows: a quotient that overflows by a tiny s is infinite indeed.
+    double Z(double x) const { return std::isfinite(x - m) ? (x - m) / s : x / s - m / s; }
     double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Z(x) - std::log(s)); }
     double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Z(x)); }
     double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Z(x)); }
