@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 #define CONJOINT_OPTIONS(LIST, OPTION) \
@@ -11,7 +11,8 @@
     LIST(PreferenceVariablesList)      \
     LIST(AttributeVariablesList)       \
     OPTION(int, ModelRadio, 0)         \
-    OPTION(int, LossCombo, LossStress)
+    OPTION(int, LossCombo, LossStress) \
+    ITERATION_OPTIONS(LIST, OPTION)
 
 // Conjoint analysis: the part-worths of attribute levels that explain the preferences given to
 // profiles, under an additive or a multiplicative model.
@@ -22,12 +23,12 @@
 //   AttributeVariablesList    the attributes (at least one; the data's second variable to begin with)
 //   ModelRadio   int  0  radio 5621: additive, multiplicative
 //   LossCombo    int  0  combo 5603: stress (monotone), rank correlation, least squares
-//   IterationsEdit, ConvergenceEdit  of the monotone losses (CIterativeData)
+//   IterationsEdit, ConvergenceEdit  of the monotone losses (ITERATION_OPTIONS)
 //
 // Lines: CONJOINT; "CONJOINT" and the preferences, " = " and the attributes, then after " /":
 // " MODEL = MULTIPLICATIVE", " LOSS = TAU" or " LSQ", and for the monotone losses " ITER = " and
 // " CONV = " by the value rule.
-class CConjointData : public CRecordOptions<CConjointData, CIterativeData> {
+class CConjointData : public CRecordOptions<CConjointData> {
 public:
     static constexpr UINT kModelRadioGroup = 5621;
     static constexpr UINT kLossCombo = 5603;
@@ -35,7 +36,7 @@ public:
     static constexpr std::array<const wchar_t*, 2> kModelKeywords = {L"", L"MULTIPLICATIVE"};
     static constexpr std::array<const wchar_t*, 3> kLossKeywords = {L"", L"TAU", L"LSQ"};
 
-    TVK_OPTIONS(CONJOINT_OPTIONS, IterationsEdit, ConvergenceEdit)
+    TVK_OPTIONS(CONJOINT_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;

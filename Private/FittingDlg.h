@@ -2,7 +2,7 @@
 
 #include "Private/DistribPanel.h"
 #include "Private/FittingData.h"
-#include "Source/TestingCommon.h"
+#include "Private/TestingCommon.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // Distribution fitting (template 2461): variables and distributions moved into their selected lists;

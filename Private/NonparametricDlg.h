@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Private/NonparametricData.h"
-#include "Source/TestingCommon.h"
+#include "Private/TestingCommon.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of Kruskal-Wallis (2109), two-sample Kolmogorov-Smirnov (2111) and several variances (2173).

@@ -2,8 +2,18 @@
 
 #include <array>
 
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+#define PERMAP_OPTIONS(LIST, OPTION)          \
+    LIST(ListOfVariablesList)                 \
+    LIST(SelectedVariablesList)               \
+    OPTION(int, MethodCombo, MethodPrincipal) \
+    OPTION(int, StandardizeCombo, 1)          \
+    OPTION(CGUIData<int>, DimensionsEdit, 2)  \
+    ITERATION_OPTIONS(LIST, OPTION)           \
+    OPTION(CString, SaveFileEdit)             \
+    OPTION(int, SaveFileCheck, 0)
 
 // Perceptual mapping: the cases placed in a map of a few dimensions from their profiles on the selected
 // variables.
@@ -15,13 +25,13 @@
 //                                            scaling
 //   StandardizeCombo  int            1       combo 5602: none, z scores, unit range
 //   DimensionsEdit    CGUIData<int>  2       [1, number of profile variables]
-//   IterationsEdit, ConvergenceEdit          of the nonmetric method only (CIterativeData)
+//   IterationsEdit, ConvergenceEdit          of the nonmetric method only (ITERATION_OPTIONS)
 //   SaveFileEdit, SaveFileCheck              the map's coordinates saved to a file
 //
 // Lines: MAPPING; SAVE "file" when saving; "PMAP" and the variables, then after " /": " METHOD = METRIC"
 // or " NONMETRIC", " STANDARDIZE = NONE" or " RANGE", " DIM = " by the value rule, and for the
 // nonmetric method " ITER = " and " CONV = " by the value rule.
-class CPermapData : public CRecordOptions<CPermapData, CIterativeData> {
+class CPermapData : public CRecordOptions<CPermapData> {
 public:
     static constexpr UINT kMethodCombo = 5601;
     static constexpr UINT kStandardizeCombo = 5602;
@@ -29,26 +39,9 @@ public:
     static constexpr std::array<const wchar_t*, 3> kMethodKeywords = {L"", L"METRIC", L"NONMETRIC"};
     static constexpr std::array<const wchar_t*, 3> kStandardizeKeywords = {L"NONE", L"", L"RANGE"};
 
-    static int GetDefaultMethodCombo() { return MethodPrincipal; }
-    static int GetDefaultStandardizeCombo() { return 1; }
-    static CGUIData<int> GetDefaultDimensionsEdit() { return CGUIData<int>(2); }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, SelectedVariablesList, MethodCombo, StandardizeCombo,
-                        DimensionsEdit, IterationsEdit, ConvergenceEdit, SaveFileEdit, SaveFileCheck);
-    }
+    TVK_OPTIONS(PERMAP_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList SelectedVariablesList;
-    int MethodCombo = GetDefaultMethodCombo();
-    int StandardizeCombo = GetDefaultStandardizeCombo();
-    CGUIData<int> DimensionsEdit = GetDefaultDimensionsEdit();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };

@@ -2,16 +2,17 @@
 
 #include <climits>
 
+#include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
-#define POSAC_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)       \
-    LIST(ProfileVariablesList)      \
-    LIST(FrequencyVariableList)     \
-    OPTION(int, CategoriesCheck, 0) \
-    OPTION(CGUIData<int>, CategoriesEdit, 5)
+#define POSAC_OPTIONS(LIST, OPTION)          \
+    LIST(ListOfVariablesList)                \
+    LIST(ProfileVariablesList)               \
+    LIST(FrequencyVariableList)              \
+    OPTION(int, CategoriesCheck, 0)          \
+    OPTION(CGUIData<int>, CategoriesEdit, 5) \
+    ITERATION_OPTIONS(LIST, OPTION)
 
 // Partial order scalogram analysis: the profiles of the cases on a few ordered variables placed in two
 // dimensions so that comparable profiles keep their order.
@@ -22,15 +23,15 @@
 //   FrequencyVariableList  at most one variable counting the cases of each profile
 //   CategoriesCheck        int            0  recode each profile variable into categories
 //   CategoriesEdit         CGUIData<int>  5  [2, 20], their number
-//   IterationsEdit, ConvergenceEdit          (CIterativeData)
+//   IterationsEdit, ConvergenceEdit          (ITERATION_OPTIONS)
 //
 // Lines: POSAC; "POSAC" and the profile variables, then after " /": " FREQ = " and the frequency
 // variable; " CATEGORIES = " and the number while recoding; " ITER = ", " CONV = " by the value rule.
-class CPosacData : public CRecordOptions<CPosacData, CIterativeData> {
+class CPosacData : public CRecordOptions<CPosacData> {
 public:
     static constexpr int kMaximumCategories = 20;
 
-    TVK_OPTIONS(POSAC_OPTIONS, IterationsEdit, ConvergenceEdit)
+    TVK_OPTIONS(POSAC_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;

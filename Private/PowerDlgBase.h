@@ -3,7 +3,7 @@
 #include <limits>
 #include <vector>
 
-#include "Source/PowerCommon.h"
+#include "Private/PowerCommon.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
 // The ranges of a power dialog's sample sizes: one size, the smallest and largest of a range, the step.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Source/PowerCommon.h"
+#include "Private/PowerCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // The options every power record starts with, in this order. Two records spell the test level and the

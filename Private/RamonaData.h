@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "Private/OpenCommon.h"
 #include "Private/TabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 #define RAMONA_OPTIONS(LIST, OPTION) \
@@ -43,40 +43,34 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
+#define RAMONA_OPTIONS_OPTIONS(LIST, OPTION)      \
+    OPTION(int, MethodCombo, 0)                   \
+    ITERATION_OPTIONS(LIST, OPTION)               \
+    OPTION(int, StartCheck, 0)                    \
+    OPTION(CGUIData<double>, StartValueEdit, 0.5) \
+    OPTION(int, CorrelationCheck, 0)
+
 // Path models: the estimation page.
 //
 // Options, in declared order (also the archive's order):
 //   MethodCombo       int               0    combo 5605: maximum likelihood, generalised least squares,
 //                                            ordinary least squares, asymptotically distribution free
-//   IterationsEdit, ConvergenceEdit          (CIterativeData)
+//   IterationsEdit, ConvergenceEdit          (ITERATION_OPTIONS)
 //   StartCheck        int               0    start every free parameter at one value
 //   StartValueEdit    CGUIData<double>  0.5  (0, 1], that value
 //   CorrelationCheck  int               0    fit the correlations rather than the covariances
 //
 // Lines: "ESTIMATE", then after " /": " METHOD = GLS", " OLS" or " ADF"; " ITER = ", " CONV = " by the
 // value rule; " START = " and the value while starting at one value; " CORR".
-class CRamonaOptionsData : public CRecordOptions<CRamonaOptionsData, CIterativeData> {
+class CRamonaOptionsData : public CRecordOptions<CRamonaOptionsData> {
 public:
     static constexpr UINT kMethodCombo = 5605;
     static constexpr std::array<const wchar_t*, 4> kMethodKeywords = {L"", L"GLS", L"OLS", L"ADF"};
 
-    static int GetDefaultMethodCombo() { return 0; }
-    static int GetDefaultStartCheck() { return 0; }
-    static CGUIData<double> GetDefaultStartValueEdit() { return CGUIData<double>(0.5); }
-    static int GetDefaultCorrelationCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(MethodCombo, IterationsEdit, ConvergenceEdit, StartCheck, StartValueEdit,
-                        CorrelationCheck);
-    }
+    TVK_OPTIONS(RAMONA_OPTIONS_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    int MethodCombo = GetDefaultMethodCombo();
-    int StartCheck = GetDefaultStartCheck();
-    CGUIData<double> StartValueEdit = GetDefaultStartValueEdit();
-    int CorrelationCheck = GetDefaultCorrelationCheck();
 };
 
 // Path models: the model page and the estimation page.

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 #define RS_MIXTURE_OPTIONS(LIST, OPTION)       \

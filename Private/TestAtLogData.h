@@ -3,9 +3,18 @@
 #include <array>
 #include <climits>
 
+#include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
-#include "Source/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
+
+#define TESTATLOG_OPTIONS(LIST, OPTION) \
+    LIST(ListOfVariablesList)           \
+    LIST(ItemVariablesList)             \
+    OPTION(int, ModelRadio, 0)          \
+    ITERATION_OPTIONS(LIST, OPTION)     \
+    OPTION(int, ScoresCombo, 0)         \
+    OPTION(CString, SaveFileEdit)       \
+    OPTION(int, SaveFileCheck, 0)
 
 // Logistic (item response) test analysis: a one-, two- or three-parameter logistic model of the items,
 // with the abilities of the cases saved on request.
@@ -14,40 +23,25 @@
 //   ListOfVariablesList  the data's numeric variables
 //   ItemVariablesList    the items, scored 0/1 (at least two; all of the data's to begin with)
 //   ModelRadio    int  0  radio 5631: one, two, three parameters
-//   IterationsEdit, ConvergenceEdit  (CIterativeData)
+//   IterationsEdit, ConvergenceEdit  (ITERATION_OPTIONS)
 //   ScoresCombo   int  0  combo 5604: how the saved abilities are estimated: maximum likelihood,
 //                         expected a posteriori, maximum a posteriori
 //   SaveFileEdit, SaveFileCheck  the abilities saved to a file
 //
 // Lines: ITEMS; SAVE "file" when saving; "LOGISTIC" and the items, then after " /": " MODEL = 2PL" or
 // " 3PL"; " ITER = ", " CONV = " by the value rule; when saving, " SCORES = EAP" or " MAP".
-class CTestAtLogData : public CRecordOptions<CTestAtLogData, CIterativeData> {
+class CTestAtLogData : public CRecordOptions<CTestAtLogData> {
 public:
     static constexpr UINT kModelRadioGroup = 5631;
     static constexpr UINT kScoresCombo = 5604;
     static constexpr std::array<const wchar_t*, 3> kModelKeywords = {L"", L"2PL", L"3PL"};
     static constexpr std::array<const wchar_t*, 3> kScoresKeywords = {L"", L"EAP", L"MAP"};
 
-    static int GetDefaultModelRadio() { return 0; }
-    static int GetDefaultScoresCombo() { return 0; }
-    static CString GetDefaultSaveFileEdit() { return {}; }
-    static int GetDefaultSaveFileCheck() { return 0; }
-
-    auto Options() {
-        return std::tie(ListOfVariablesList, ItemVariablesList, ModelRadio, IterationsEdit, ConvergenceEdit,
-                        ScoresCombo, SaveFileEdit, SaveFileCheck);
-    }
+    TVK_OPTIONS(TESTATLOG_OPTIONS)
 
     void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
-
-    CVariableList ListOfVariablesList;
-    CVariableList ItemVariablesList;
-    int ModelRadio = GetDefaultModelRadio();
-    int ScoresCombo = GetDefaultScoresCombo();
-    CString SaveFileEdit = GetDefaultSaveFileEdit();
-    int SaveFileCheck = GetDefaultSaveFileCheck();
 };
 
 // Logistic test analysis with its resampling page.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Private/TestingCommon.h"
 #include "Private/TestingMeansData.h"
-#include "Source/TestingCommon.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of the one-sample tests; what it enables and checks depends on the test (its caption).

@@ -20,7 +20,7 @@ void CConjointData::GetCommandInfoList(CCmdList& lines) const {
     CString clauses = KeywordClause(L"MODEL", kModelKeywords, ModelRadio);
     clauses += KeywordClause(L"LOSS", kLossKeywords, LossCombo);
     if (LossCombo != LossLeastSquares)
-        clauses += IterationClauses();
+        clauses += IterationClauses(IterationsEdit, ConvergenceEdit);
     lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
 }
 

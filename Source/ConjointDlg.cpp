@@ -26,7 +26,8 @@ void CConjointDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_DistinctVariables(pDX, {IDC_PREFERENCE_LIST, IDC_ATTRIBUTE_LIST});
     DDX_Radio(pDX, CConjointData::kModelRadioGroup, m_Data.ModelRadio);
     DDX_CBIndex(pDX, IDC_LOSS_COMBO, m_Data.LossCombo);
-    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);
+    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data.IterationsEdit,
+                       m_Data.ConvergenceEdit);
 }
 
 void CConjointDlg::AddToolTips() {

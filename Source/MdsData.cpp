@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "HostApi/HostServices.h"
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 #include "Source/ScalingCommon.h"
 #include "TvkBaseGui/CMatrixText.h"

@@ -1,7 +1,7 @@
 #include "Private/NonparametricData.h"
 
+#include "Private/TestingCommon.h"
 #include "Source/RecordRegistry.h"
-#include "Source/TestingCommon.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
 namespace {

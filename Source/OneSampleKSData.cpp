@@ -1,7 +1,7 @@
 #include "Private/OneSampleKSData.h"
 
+#include "Private/TestingCommon.h"
 #include "Source/RecordRegistry.h"
-#include "Source/TestingCommon.h"
 #include "TvkBaseGui/CBaseGui.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"

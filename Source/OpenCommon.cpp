@@ -1,4 +1,4 @@
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 
 #include "TvkBaseGui/CBaseGui.h"
 
@@ -39,6 +39,7 @@ CString ListClause(const wchar_t* name, const CString& list) {
     return trimmed.IsEmpty() ? CString() : CString(L" ") + name + L" = " + trimmed;
 }
 
-CString CIterativeData::IterationClauses() const {
-    return AddEditValueCmd(IterationsEdit, L" ITER = ", 1) + AddEditValueCmd(ConvergenceEdit, L" CONV = ", 1);
+CString IterationClauses(const CGUIData<int>& iterations, const CGUIData<double>& convergence) {
+    return CGUIBaseObj::AddEditValueCmd(iterations, L" ITER = ", 1) +
+           CGUIBaseObj::AddEditValueCmd(convergence, L" CONV = ", 1);
 }

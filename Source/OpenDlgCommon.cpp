@@ -5,11 +5,10 @@
 #include "TvkUseRes/ResourceTables.h"
 
 void ExchangeIterations(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT iterations, UINT convergence,
-                        CIterativeData& data) {
-    dlg.DDX_Range(pDX, iterations, data.IterationsEdit, CIterativeData::kMinimumIterations,
-                  std::numeric_limits<int>::max(), eInclusive, eNoValidation);
-    dlg.DDX_Range(pDX, convergence, data.ConvergenceEdit, 0.0, CIterativeData::kMaximumConvergence,
-                  eExclusive, eInclusive);
+                        CGUIData<int>& iterationsValue, CGUIData<double>& convergenceValue) {
+    dlg.DDX_Range(pDX, iterations, iterationsValue, kMinimumIterations, std::numeric_limits<int>::max(),
+                  eInclusive, eNoValidation);
+    dlg.DDX_Range(pDX, convergence, convergenceValue, 0.0, kMaximumConvergence, eExclusive, eInclusive);
 }
 
 void AddIterationToolTips(CGUIBaseDlg& dlg, UINT iterations, UINT convergence) {

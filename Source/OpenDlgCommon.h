@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
 // What the dialogs of the open procedures share.
@@ -12,7 +12,7 @@ inline constexpr UINT kVariableMessage = 24503;
 
 // The iteration limit, [1, +inf), and the convergence criterion, (0, 0.1], of an iterative record.
 void ExchangeIterations(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT iterations, UINT convergence,
-                        CIterativeData& data);
+                        CGUIData<int>& iterationsValue, CGUIData<double>& convergenceValue);
 void AddIterationToolTips(CGUIBaseDlg& dlg, UINT iterations, UINT convergence);
 
 // A target list that takes at most one variable: storing refuses more, with a message. `required`

@@ -21,7 +21,7 @@ void CPermapData::GetCommandInfoList(CCmdList& lines) const {
     clauses += KeywordClause(L"STANDARDIZE", kStandardizeKeywords, StandardizeCombo);
     clauses += AddEditValueCmd(DimensionsEdit, L" DIM = ", 1);
     if (MethodCombo == MethodNonmetric)
-        clauses += IterationClauses();
+        clauses += IterationClauses(IterationsEdit, ConvergenceEdit);
     lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
 }
 

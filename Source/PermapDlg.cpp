@@ -26,7 +26,8 @@ void CPermapDlg::DoDataExchange(CDataExchange* pDX) {
     // The profile variables were exchanged just above: a map has no more dimensions than they.
     DDX_Range(pDX, IDC_DIMENSIONS_EDIT, m_Data.DimensionsEdit, 1,
               std::max(1, m_Data.SelectedVariablesList.GetSize()));
-    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);
+    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data.IterationsEdit,
+                       m_Data.ConvergenceEdit);
     DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
     DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);

@@ -22,7 +22,7 @@ void CPosacData::GetCommandInfoList(CCmdList& lines) const {
     }
     clauses += AddOnConditionCmd(L" CATEGORIES = ", CategoriesCheck) +
                AddOnConditionCmd(CategoriesEdit, CategoriesCheck);
-    clauses += IterationClauses();
+    clauses += IterationClauses(IterationsEdit, ConvergenceEdit);
     lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));
 }
 

@@ -24,7 +24,8 @@ void CPosacDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_DistinctVariables(pDX, {IDC_PROFILE_LIST, IDC_FREQUENCY_LIST});
     DDX_Check(pDX, IDC_CATEGORIES_CHECK, m_Data.CategoriesCheck);
     DDX_Range(pDX, IDC_CATEGORIES_EDIT, m_Data.CategoriesEdit, 2, CPosacData::kMaximumCategories);
-    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);
+    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data.IterationsEdit,
+                       m_Data.ConvergenceEdit);
 }
 
 void CPosacDlg::AddToolTips() {

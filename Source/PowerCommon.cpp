@@ -1,4 +1,4 @@
-#include "Source/PowerCommon.h"
+#include "Private/PowerCommon.h"
 
 #include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkBaseGui/CStringUtil.h"

@@ -93,7 +93,8 @@ void CRamonaOptionsData::Serialize(CArchive& ar) {
 }
 
 void CRamonaOptionsData::GetCommandInfoList(CCmdList& lines) const {
-    CString clauses = KeywordClause(L"METHOD", kMethodKeywords, MethodCombo) + IterationClauses();
+    CString clauses = KeywordClause(L"METHOD", kMethodKeywords, MethodCombo) +
+                      IterationClauses(IterationsEdit, ConvergenceEdit);
     clauses += AddOnConditionCmd(L" START = ", StartCheck) + AddOnConditionCmd(StartValueEdit, StartCheck);
     clauses += AddOnConditionCmd(L" CORR", CorrelationCheck);
     lines.AddTail(CCmdInfo(WithClauses(L"ESTIMATE", clauses), 0));

@@ -61,7 +61,8 @@ BOOL CRamonaOptionsDlg::OnInitDialog() {
 void CRamonaOptionsDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_METHOD_COMBO, m_Data.MethodCombo);
-    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);
+    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data.IterationsEdit,
+                       m_Data.ConvergenceEdit);
     DDX_Check(pDX, IDC_START_CHECK, m_Data.StartCheck);
     DDX_Range(pDX, IDC_START_EDIT, m_Data.StartValueEdit, 0.0, 1.0, eExclusive, eInclusive);
     DDX_Check(pDX, IDC_CORRELATION_CHECK, m_Data.CorrelationCheck);

@@ -1,6 +1,6 @@
 #include "Private/SignalData.h"
 
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 #include "Source/ScalingCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"

@@ -1,6 +1,6 @@
 #include "Private/SpatialData.h"
 
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 
 void CSpatialData::Serialize(CArchive& ar) {

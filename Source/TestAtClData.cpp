@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "Source/OpenCommon.h"
+#include "Private/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 
 void CTestAtClData::Serialize(CArchive& ar) {

@@ -17,7 +17,8 @@ void CTestAtLogData::GetCommandInfoList(CCmdList& lines) const {
         AddSaveCmd(SaveFileEdit, lines, CString(), CString());
     CString text = L"LOGISTIC ";
     AddVariables(text, ItemVariablesList, L" ");
-    CString clauses = KeywordClause(L"MODEL", kModelKeywords, ModelRadio) + IterationClauses();
+    CString clauses = KeywordClause(L"MODEL", kModelKeywords, ModelRadio) +
+                      IterationClauses(IterationsEdit, ConvergenceEdit);
     if (SaveFileCheck)
         clauses += KeywordClause(L"SCORES", kScoresKeywords, ScoresCombo);
     lines.AddTail(CCmdInfo(WithClauses(text, clauses), 0));

@@ -20,7 +20,8 @@ void CTestAtLogDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
     DDX_ListCtrlArray(pDX, IDC_ITEM_LIST, m_Data.ItemVariablesList, kTwoVariablesMessage, 2, 0);
     DDX_Radio(pDX, CTestAtLogData::kModelRadioGroup, m_Data.ModelRadio);
-    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data);
+    ExchangeIterations(*this, pDX, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, m_Data.IterationsEdit,
+                       m_Data.ConvergenceEdit);
     DDX_CBIndex(pDX, IDC_SCORES_COMBO, m_Data.ScoresCombo);
     DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);

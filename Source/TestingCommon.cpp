@@ -1,4 +1,4 @@
-#include "Source/TestingCommon.h"
+#include "Private/TestingCommon.h"
 
 #include "Source/CDlgStat1.h"
 #include "TvkBaseGui/CBaseGui.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "Private/TestingCommon.h"
 #include "Source/RecordRegistry.h"
-#include "Source/TestingCommon.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 

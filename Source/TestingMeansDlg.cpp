@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Source/TestingCommon.h"
+#include "Private/TestingCommon.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 #include "TvkUseRes/ResourceTables.h"

@@ -1,7 +1,7 @@
 #include "Private/TestingProportionsData.h"
 
+#include "Private/TestingCommon.h"
 #include "Source/RecordRegistry.h"
-#include "Source/TestingCommon.h"
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 

@@ -1,7 +1,7 @@
 #include "Private/TestingProportionsDlg.h"
 
+#include "Private/TestingCommon.h"
 #include "Source/CDlgStat1.h"
-#include "Source/TestingCommon.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {

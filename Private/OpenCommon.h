@@ -35,19 +35,14 @@ CString KeywordClause(const wchar_t* name, std::span<const wchar_t* const> keywo
 // " NAME = v1 v2 ..." for a list of numbers or names typed by the user; nothing when it is empty.
 CString ListClause(const wchar_t* name, const CString& list);
 
-// The records of iterative procedures: the iteration limit and the convergence criterion, with their
-// clauses. The records list both among their options.
-class CIterativeData : public CGUIBaseObj {
-public:
-    static constexpr int kMinimumIterations = 1;
-    static constexpr double kMaximumConvergence = 0.1;
+// The iteration limit and the convergence criterion of iterative procedures: a group of options that
+// each record lists where its archive has them.
+#define ITERATION_OPTIONS(LIST, OPTION)        \
+    OPTION(CGUIData<int>, IterationsEdit, 100) \
+    OPTION(CGUIData<double>, ConvergenceEdit, 0.0001)
 
-    static CGUIData<int> GetDefaultIterationsEdit() { return CGUIData<int>(100); }
-    static CGUIData<double> GetDefaultConvergenceEdit() { return CGUIData<double>(0.0001); }
+inline constexpr int kMinimumIterations = 1;
+inline constexpr double kMaximumConvergence = 0.1;
 
-    // " ITER = n" and " CONV = c", each as the value rule says.
-    CString IterationClauses() const;
-
-    CGUIData<int> IterationsEdit = GetDefaultIterationsEdit();
-    CGUIData<double> ConvergenceEdit = GetDefaultConvergenceEdit();
-};
+// " ITER = n" and " CONV = c", each as the value rule says.
+CString IterationClauses(const CGUIData<int>& iterations, const CGUIData<double>& convergence);
