@@ -990,6 +990,9 @@ protected:
             // With many means that peak is narrow, and the panels it needs are kept to it; elsewhere
             // they follow the numerator's turn from 0 to 1, whose width in ln s shrinks like 1 / ln k.
             const double turn = std::min(0.75, 1.5 / (1 + 2 * std::log(k)));
+            // Past this w the numerator's upper tail is below the least double's reach.
+            for (turnedAt = 1; UpperBound(turnedAt) > 1e-300 && turnedAt < 1e6;)
+                turnedAt *= 1.5;
             if (width < turn) {
                 fine = width;
                 width = turn;
@@ -1049,14 +1052,23 @@ protected:
             add(a, b, step);
             b = a;
         }
-        if (fine < width) {
-            const double a = std::clamp(peakLo, split, hi), b = std::clamp(peakHi, split, hi);
-            add(split, a, width);
-            add(a, b, fine);
-            add(b, hi, width);
-        } else {
-            add(split, hi, width);
-        }
+        // Right of the split: panels as narrow as the numerator's turn while it turns, fine ones where
+        // the weighted density peaks. A huge q puts the turn hundreds of units left of f's peak: past
+        // it the numerator is all but constant and f's own smoothness sets the panels, and where f is
+        // negligible too (left of lo) there is nothing to add.
+        const auto right = [&](double a, double b, double step) {
+            if (fine < step) {
+                const double pa = std::clamp(peakLo, a, b), pb = std::clamp(peakHi, a, b);
+                add(a, pa, step);
+                add(pa, pb, fine);
+                add(pb, b, step);
+            } else {
+                add(a, b, step);
+            }
+        };
+        const double turned = std::min(hi, split + std::log(turnedAt / 0.2));
+        right(split, turned, width);
+        right(std::max(turned, lo), hi, std::max(width, std::min(0.75, 5 / std::sqrt(2 * df))));
         std::sort(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) { return a.bound > b.bound; });
         // What the nodes from i on can add at most, summed from the small end to keep its digits.
         std::vector<double> rest(nodes.size() + 1, 0.0);
@@ -1164,7 +1176,7 @@ protected:
 
     double k = 2, df = 1;
     bool infinite = false;
-    double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0;
+    double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0, turnedAt = 1;
 };
 
 // Studentized range: the range of k standard normals over s. The range's distribution is
