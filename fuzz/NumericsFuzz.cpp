@@ -1,6 +1,7 @@
 // The numerical service on any distribution, parameters and argument: finite, huge, denormal, at the
 // bounds. A call must end (libFuzzer's -timeout and -malloc_limit_mb stop one that does not), and an
-// accepted distribution gives no missing value for an argument it takes: any x but NaN, p in (0, 1).
+// accepted distribution gives no missing value for an argument it takes (any x but NaN, p in (0, 1)) and
+// no tail outside [0, 1].
 //
 // Input: a byte for the type, then per parameter and for the argument a byte that picks one of the
 // values below, or (above their count) takes the next 8 bytes as a double; last, the function.
@@ -118,9 +119,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             takes = x > 0 && x < 1;
             break;
     }
-    if (takes && host->IsMissing(result)) {
+    // A tail outside [0, 1] is as wrong as a missing one.
+    const bool tail = function % 4 == 1 || function % 4 == 2;
+    if (takes && (host->IsMissing(result) || (tail && !(result >= 0 && result <= 1)))) {
         // The finding names itself: the law, its parameters, the function and the argument.
-        std::fprintf(stderr, "missing: type %d, parameters", type);
+        std::fprintf(stderr, "%s: type %d, parameters",
+                     host->IsMissing(result) ? "missing" : "outside [0, 1]", type);
         for (const double p : parameters)
             std::fprintf(stderr, " %.17g", p);
         std::fprintf(stderr, ", function %d at %.17g\n", function % 4, x);

@@ -1102,17 +1102,19 @@ protected:
             return 0.0;
         if (infinite)
             return Lower(q);
-        return OverS(
-            q, lo, [&](double s) { return Lower(q * s); }, [&](double s) { return LowerBound(q * s); });
+        // The quadrature's rounding may pass 1 by an ulp or two.
+        return std::min(1.0, OverS(
+                                 q, lo, [&](double s) { return Lower(q * s); },
+                                 [&](double s) { return LowerBound(q * s); }));
     }
     double Ccdf(double q) const override {
         if (q <= 0)
             return 1.0;
         if (infinite)
             return Upper(q);
-        return OverS(
-            q, TailStart(q), [&](double s) { return Upper(q * s); },
-            [&](double s) { return UpperBound(q * s); });
+        return std::min(1.0, OverS(
+                                 q, TailStart(q), [&](double s) { return Upper(q * s); },
+                                 [&](double s) { return UpperBound(q * s); }));
     }
     // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
     // tails (powers of q); kept inside the bracket once one is known.
@@ -1230,7 +1232,12 @@ class StudentizedRange final : public Studentized {
                 z > 0 ? std::exp((k - 1) * std::log1p(-PhiUpper(z))) : IntegerPower(a, k - 1);
             return PhiDensity(z) * power * -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
-        const double upper = k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
+        // With many means Phi(z)^(k-1) is below e^-750 wherever (k - 1) Q(z) passes 750: only the
+        // panels right of there count (a third of them for two billion means).
+        double from = h - 7.5;
+        if (const double tail = 750 / (k - 1); tail < 0.5)
+            from = std::max(from, kSqrt2 * boost::math::erfc_inv(2 * tail));
+        const double upper = k * Panels(f, from, h + 7.5, PanelsFor(h + 7.5 - from, 3.75 / Refine()));
         return upper > 0.5 ? 1 - Lower(w) : upper;
     }
     // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
