@@ -58,8 +58,6 @@ double PhiInverse(double p) {
     return -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p);
 }
 
-constexpr double kLogSqrt2Pi = 0.91893853320467274178;
-
 template <class D, template <class, class> class Law>
 constexpr bool kIs = false;
 template <template <class, class> class Law, class V, class P>
@@ -151,35 +149,18 @@ double LogDensity(const D& d, double x) {
         const double logBeta = std::lgamma(f->a) + std::lgamma(f->b) - std::lgamma(f->a + f->b);
         return std::exp(power(f->powY, f->logY) + power(f->powRest, f->logRest) - logBeta + f->logFactor);
     }
-    if constexpr (kIs<D, normal_distribution> || kIs<D, lognormal_distribution>) {
-        constexpr bool kLog = kIs<D, lognormal_distribution>;
-        const double m = d.location(), s = d.scale(), y = kLog ? std::log(x) : x;
-        double z = (y - m) / s;
-        if (!std::isfinite(z))
-            z = y / s - m / s;
-        return std::exp(-0.5 * z * z - std::log(s) - kLogSqrt2Pi - (kLog ? y : 0.0));
-    }
     if constexpr (kIs<D, gamma_distribution>) {
         const double k = d.shape(), logScale = std::log(d.scale());
         return std::exp((k - 1) * (std::log(x) - logScale) - x / d.scale() - std::lgamma(k) - logScale);
     }
     // A denormal scale: 0 times infinity in Boost's quotient by it.
-    if constexpr (kIs<D, boost::math::laplace_distribution> || kIs<D, boost::math::cauchy_distribution> ||
+    if constexpr (kIs<D, boost::math::laplace_distribution> ||
                   kIs<D, boost::math::extreme_value_distribution>) {
         const double z = (x - d.location()) / d.scale(), logScale = std::log(d.scale());
         if constexpr (kIs<D, boost::math::laplace_distribution>)
             return std::exp(-std::abs(z) - logScale - std::numbers::ln2);
-        if constexpr (kIs<D, boost::math::cauchy_distribution>)
-            return std::exp(-std::log1p(z * z) - logScale - std::log(std::numbers::pi));
         const double e = std::exp(-z);
         return std::isinf(e) ? 0.0 : std::exp(-z - e - logScale);
-    }
-    if constexpr (kIs<D, boost::math::weibull_distribution>) {
-        // 0 times infinity in Boost's product: (x / s)^k overflows for a huge shape, (x / s)^(k - 1) at 0
-        // for a tiny one. A power 0 of x = 0 is 1.
-        const double k = d.shape(), logScale = std::log(d.scale()), z = x / d.scale();
-        const double power = k == 1 ? 0.0 : (k - 1) * std::log(z);
-        return std::exp(std::log(k) - logScale + power - std::pow(z, k));
     }
     return NAN;
 }
@@ -247,7 +228,7 @@ int NoncentralTSide(const D& d) {
 }
 
 template <class D, bool Discrete, int N>
-class BoostDistribution final : public DistributionBase {
+class BoostDistribution : public DistributionBase {
 public:
     // A law of long doubles (V) takes and gives doubles; its arithmetic stays long.
     using V = typename D::value_type;
@@ -273,6 +254,9 @@ protected:
             m_hi = static_cast<double>(std::min<V>(range.second, std::numeric_limits<double>::infinity()));
         }
         m_median = NAN;
+        // The shapes are the same at every x.
+        if constexpr (kBetaType)
+            m_tinyShapes = m_d && TinyShapes(*BetaFormAt(*m_d, 0.5));
         return m_d.has_value();
     }
 
@@ -287,7 +271,7 @@ public:
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
             return 0.0;
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
+            if (m_tinyShapes)
                 return LogDensity(*m_d, x);
         if constexpr (kIs<D, boost::math::non_central_f_distribution>)
             if (const auto density = NoncentralFDensity(static_cast<double>(m_d->degrees_of_freedom1()),
@@ -430,6 +414,7 @@ private:
     Maker<D> m_make;
     bool m_shifted;
     mutable double m_median = NAN;
+    bool m_tinyShapes = false;
     std::optional<D> m_d;
     double m_shift = 0;
     double m_lo = 0;
@@ -440,12 +425,20 @@ private:
 // in cos^2 of the angle atan(t / sqrt(df)), several times faster than the incomplete beta; where that
 // sum would lose digits to cancellation (a small tail) the tail is the remainder series, summed
 // directly. Other degrees of freedom, the density and the quantile are Boost's.
-class StudentT final : public DistributionBase {
+class StudentT : public DistributionBase {
 public:
     static constexpr double kClosedForm = 30;
 
     bool IsDiscrete() const override { return false; }
-    double Pdf(double x) const override { return boost::math::pdf(*m_d, x); }
+    // c (1 + x^2 / df)^(-(df + 1) / 2) as c exp(-(df + 1) / 2 log1p(x^2 / df)), c computed once; Boost's
+    // where c is no normal double.
+    double Pdf(double x) const override {
+        if (!m_factorIsNormal)
+            return boost::math::pdf(*m_d, x);
+        const double u = x * x / m_nu;
+        const double log1pU = u < 1e300 ? std::log1p(u) : 2 * std::log(std::abs(x)) - std::log(m_nu);
+        return m_factor * std::exp(-m_halfNuPlusHalf * log1pU);
+    }
     double Cdf(double x) const override { return x <= 0 ? Tail(-x) : 1 - Tail(x); }
     double Ccdf(double x) const override { return x >= 0 ? Tail(x) : 1 - Tail(-x); }
 
@@ -462,6 +455,12 @@ protected:
         m_nu = p[0];
         m_closed = p[0] == std::floor(p[0]) && p[0] <= kClosedForm;
         m_sqrtNu = std::sqrt(p[0]);
+        // Gamma((df + 1) / 2) / (Gamma(df / 2) sqrt(df pi)), the ratio of gammas without their logarithms,
+        // which cancel in the millions for large df.
+        m_factor = 1 / (boost::math::tgamma_delta_ratio(p[0] / 2, 0.5, Fast()) * m_sqrtNu *
+                        std::sqrt(std::numbers::pi));
+        m_factorIsNormal = std::isnormal(m_factor);
+        m_halfNuPlusHalf = p[0] / 2 + 0.5;
         return true;
     }
     double Quantile(double p) const override {
@@ -516,12 +515,15 @@ private:
     std::optional<D> m_d;
     double m_nu = 0;
     double m_sqrtNu = 0;
+    double m_factor = 0;
+    double m_halfNuPlusHalf = 0;
+    bool m_factorIsNormal = false;
     bool m_closed = false;
 };
 
 template <class D, bool Discrete = false, int N = 2>
 std::unique_ptr<DistributionBase> Make(Maker<D> make, bool shifted = false) {
-    return std::make_unique<BoostDistribution<D, Discrete, N>>(make, shifted);
+    return std::make_unique<Sealed<BoostDistribution<D, Discrete, N>>>(make, shifted);
 }
 
 // One law in two ways: the fast one, and a careful one for the parameters where the fast one falls short
@@ -539,6 +541,11 @@ public:
           m_needsCare(needsCare) {}
 
     bool IsDiscrete() const override { return m_fast->IsDiscrete(); }
+    // The chosen law's own guards, one call away.
+    double Density(double x) const override { return Valid() ? m_use->Density(x) : kMissingValue; }
+    double Cumulative(double x) const override { return Valid() ? m_use->Cumulative(x) : kMissingValue; }
+    double UpperTail(double x) const override { return Valid() ? m_use->UpperTail(x) : kMissingValue; }
+    double Inverse(double p) const override { return Valid() ? m_use->Inverse(p) : kMissingValue; }
     double Pdf(double x) const override { return m_use->Pdf(x); }
     double Cdf(double x) const override { return m_use->Cdf(x); }
     double Ccdf(double x) const override { return m_use->Ccdf(x); }
@@ -665,14 +672,10 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return Make<laplace_distribution<double, Fast>>(
                 LocationScale<laplace_distribution<double, Fast>>);
         case T:
-            return std::make_unique<StudentT>();
-        case CAUCHY:
-            return Make<cauchy_distribution<double, Fast>>(LocationScale<cauchy_distribution<double, Fast>>);
+            return std::make_unique<Sealed<StudentT>>();
         case GUMBEL:
             return Make<extreme_value_distribution<double, Fast>>(
                 LocationScale<extreme_value_distribution<double, Fast>>);
-        case NORMAL:
-            return Make<normal_distribution<double, Fast>>(LocationScale<normal_distribution<double, Fast>>);
         case GAMMA:
             return TwoWays<gamma_distribution>(
                 TwoPositive<gamma_distribution<double, Fast>>,
@@ -683,9 +686,6 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 DegreesOfFreedom<chi_squared_distribution<double, Fast>>,
                 DegreesOfFreedom<chi_squared_distribution<double, Promoted>>,
                 [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; });
-        case LNORMAL:
-            return Make<lognormal_distribution<double, Fast>>(
-                LocationScale<lognormal_distribution<double, Fast>>);
         case F:
             // With large degrees of freedom the beta function's argument d1 x / (d1 x + d2) must itself
             // be exact beyond a double: the whole law in long double.
@@ -695,8 +695,6 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 Make<fisher_f_distribution<long double, Promoted>>(
                     WithinShapeRange<fisher_f_distribution<long double, Promoted>>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
-        case WEIBULL:
-            return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
         case ERLANG:
             return TwoWays<gamma_distribution>(
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,

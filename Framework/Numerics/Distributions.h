@@ -29,22 +29,17 @@ public:
         m_valid = Accept(parameters);
         return m_valid;
     }
-    double Density(double x) const final {
-        // No law here has density left at an infinite argument.
-        return Guard(x, [this](double v) { return std::isinf(v) ? 0.0 : Pdf(v); });
+    double Density(double x) const override {
+        return DensityWith(x, [this](double v) { return Pdf(v); });
     }
-    // So are the tails at an infinite argument what they are for every law.
-    double Cumulative(double x) const final {
-        return Guard(x, [this](double v) { return std::isinf(v) ? (v > 0 ? 1.0 : 0.0) : Cdf(v); });
+    double Cumulative(double x) const override {
+        return CumulativeWith(x, [this](double v) { return Cdf(v); });
     }
-    double UpperTail(double x) const final {
-        return Guard(x, [this](double v) { return std::isinf(v) ? (v > 0 ? 0.0 : 1.0) : Ccdf(v); });
+    double UpperTail(double x) const override {
+        return UpperTailWith(x, [this](double v) { return Ccdf(v); });
     }
-    double Inverse(double p) const final {
-        if (!(p > 0 && p < 1))
-            return kMissingValue;
-        return Guard(
-            p, [this](double v) { return Quantile(v); }, false);
+    double Inverse(double p) const override {
+        return InverseWith(p, [this](double v) { return Quantile(v); });
     }
 
     // Called with a non-NaN argument (already floored for a discrete distribution).
@@ -57,6 +52,29 @@ protected:
     // Takes finite parameter values; false outside the parameter space.
     virtual bool Accept(std::span<const double> p) = 0;
     virtual double Quantile(double p) const = 0;
+    bool Valid() const { return m_valid; }
+
+    // The guards around the law's own functions, which Sealed passes as direct calls.
+    template <class F>
+    double DensityWith(double x, F pdf) const {
+        // No law here has density left at an infinite argument.
+        return Guard(x, [&pdf](double v) { return std::isinf(v) ? 0.0 : pdf(v); });
+    }
+    // So are the tails at an infinite argument what they are for every law.
+    template <class F>
+    double CumulativeWith(double x, F cdf) const {
+        return Guard(x, [&cdf](double v) { return std::isinf(v) ? (v > 0 ? 1.0 : 0.0) : cdf(v); });
+    }
+    template <class F>
+    double UpperTailWith(double x, F ccdf) const {
+        return Guard(x, [&ccdf](double v) { return std::isinf(v) ? (v > 0 ? 0.0 : 1.0) : ccdf(v); });
+    }
+    template <class F>
+    double InverseWith(double p, F quantile) const {
+        if (!(p > 0 && p < 1))
+            return kMissingValue;
+        return Guard(p, quantile, false);
+    }
 
 private:
     template <class F>
@@ -74,6 +92,27 @@ private:
     }
 
     bool m_valid = false;
+};
+
+// A law as the final class: its own functions are called directly, so that a closed form's guard and
+// formula are one function behind a single call through the table (the guard had cost as much as the
+// formula).
+template <class Law>
+class Sealed final : public Law {
+public:
+    using Law::Law;
+    double Density(double x) const override {
+        return this->DensityWith(x, [this](double v) { return Law::Pdf(v); });
+    }
+    double Cumulative(double x) const override {
+        return this->CumulativeWith(x, [this](double v) { return Law::Cdf(v); });
+    }
+    double UpperTail(double x) const override {
+        return this->UpperTailWith(x, [this](double v) { return Law::Ccdf(v); });
+    }
+    double Inverse(double p) const override {
+        return this->InverseWith(p, [this](double v) { return Law::Quantile(v); });
+    }
 };
 
 // Whether the cumulative value at k reaches p, through the tail that keeps the digits; a few units in
