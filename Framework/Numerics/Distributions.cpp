@@ -521,6 +521,163 @@ private:
     bool m_closed = false;
 };
 
+// q^n by squaring: within n units in the last place, at the cost of a few products.
+double WholePower(double q, unsigned n) {
+    double result = 1;
+    for (; n; n >>= 1, q *= q)
+        if (n & 1)
+            result *= q;
+    return result;
+}
+
+// exp(constant - Deviance(x, n p) - Deviance(n - x, n q)), Loader's form of a binomial-type term for a
+// real x in (0, n); the constant holds the Stirling errors and 1 / sqrt(2 pi x (1 - x / n)), which depend
+// on x and n alone.
+struct SaddleTerm {
+    double x = 0, n = 0, constant = 0;
+    void Set(double x0, double n0) {
+        x = x0;
+        n = n0;
+        constant = StirlingErrorOf(n) - StirlingErrorOf(x) - StirlingErrorOf(n - x) -
+                   0.5 * (std::log(2 * std::numbers::pi) + std::log(x) + std::log1p(-x / n));
+    }
+    double operator()(double p, double q) const {
+        return std::exp(constant - DevianceOf(x, n * p) - DevianceOf(n - x, n * q));
+    }
+};
+
+// F (d1, d2) at moderate degrees of freedom: with p = d1 x / (d2 + d1 x) and q = d2 / (d2 + d1 x), each
+// formed directly, the density is a binomial-type term in p and q times a simple factor; Boost's
+// incomplete beta derivative costs several times as much. Elsewhere (x at 0, a tiny shape, a value
+// that is no normal double) Boost's.
+class FisherF : public BoostDistribution<boost::math::fisher_f_distribution<double, Fast>, false, 2> {
+    using Base = BoostDistribution<boost::math::fisher_f_distribution<double, Fast>, false, 2>;
+
+public:
+    using Base::Base;
+    double Pdf(double x) const override {
+        if (m_direct && x > 0 && x < INFINITY) {
+            const double f = 1 / (m_d2 + x * m_d1), q = m_d2 * f, p = x * m_d1 * f;
+            double density = NAN;
+            if (m_d1 >= 2) {
+                const double power = !m_wholeX           ? m_term(p, q)
+                                     : m_smallWholePower ? WholePower(q, static_cast<unsigned>(m_term.n))
+                                                         : std::exp(m_term.n * std::log(q));
+                density = m_d1 * q / 2 * power;
+            } else {
+                density = m_d1 * m_d1 * q / (2 * p * (m_d1 + m_d2)) * m_term(p, q);
+            }
+            if (std::isnormal(density))
+                return density;
+        }
+        return Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_d1 = p[0];
+        m_d2 = p[1];
+        // The Stirling errors need shapes that are not tiny; beyond 2000 the long double law takes over.
+        m_direct = std::min(m_d1, m_d2) >= 1e-3 && std::max(m_d1, m_d2) <= 2e3;
+        m_wholeX = m_d1 == 2;
+        if (m_direct && !m_wholeX)
+            m_d1 >= 2 ? m_term.Set((m_d1 - 2) / 2, (m_d1 + m_d2 - 2) / 2)
+                      : m_term.Set(m_d1 / 2, (m_d1 + m_d2) / 2);
+        if (m_wholeX)
+            m_term.n = m_d2 / 2;
+        m_smallWholePower = m_term.n == std::floor(m_term.n) && m_term.n <= 64;
+        return true;
+    }
+
+private:
+    double m_d1 = 1, m_d2 = 1;
+    bool m_direct = false, m_wholeX = false, m_smallWholePower = false;
+    SaddleTerm m_term;
+};
+
+// The binomial and negative binomial masses in Loader's form, as their densities are in nmath-like
+// libraries: exp of Stirling errors and deviances, each small, times 1 / sqrt(2 pi ...); the masses at 0
+// (and at n) computed once. Boost's incomplete beta derivative costs more. Where the result is no
+// normal double (far in a tail), Boost's.
+class BinomialLaw : public BoostDistribution<boost::math::binomial_distribution<double, Fast>, true, 2> {
+    using Base = BoostDistribution<boost::math::binomial_distribution<double, Fast>, true, 2>;
+
+public:
+    using Base::Base;
+    double Pdf(double x) const override {
+        if (!m_direct || x < 0 || x > m_n)
+            return Base::Pdf(x);
+        if (x == 0 || x == m_n)
+            return x == 0 ? m_atZero : m_atN;
+        const double density = std::exp(m_stirlingN - StirlingErrorOf(x) - StirlingErrorOf(m_n - x) -
+                                        DevianceOf(x, m_n * m_p) - DevianceOf(m_n - x, m_n * m_q)) *
+                               std::sqrt(m_n / (2 * std::numbers::pi * x * (m_n - x)));
+        return std::isnormal(density) ? density : Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_n = p[0];
+        m_p = p[1];
+        m_q = 1 - p[1];
+        m_direct = m_n > 0 && m_p > 0 && m_q > 0;
+        if (m_direct) {
+            m_stirlingN = StirlingErrorOf(m_n);
+            m_atZero = std::exp(m_p < 0.5 ? m_n * std::log1p(-m_p) : m_n * std::log(m_q));
+            m_atN = std::exp(m_q < 0.5 ? m_n * std::log1p(-m_q) : m_n * std::log(m_p));
+        }
+        return true;
+    }
+
+private:
+    double m_n = 0, m_p = 0, m_q = 1, m_stirlingN = 0, m_atZero = 1, m_atN = 0;
+    bool m_direct = false;
+};
+
+class NegativeBinomialLaw
+    : public BoostDistribution<boost::math::negative_binomial_distribution<double, Fast>, true, 2> {
+    using Base = BoostDistribution<boost::math::negative_binomial_distribution<double, Fast>, true, 2>;
+
+public:
+    using Base::Base;
+    // r / (r + x) times the binomial-type term of r successes in r + x trials.
+    double Pdf(double x) const override {
+        if (!m_direct || x < 0)
+            return Base::Pdf(x);
+        if (x == 0)
+            return m_atZero;
+        const double n = x + m_r;
+        const double density = std::exp(StirlingErrorOf(n) - m_stirlingR - StirlingErrorOf(x) -
+                                        DevianceOf(m_r, n * m_p) - DevianceOf(x, n * m_q)) /
+                               std::sqrt(2 * std::numbers::pi * m_r * (x / n)) * (m_r / n);
+        return std::isnormal(density) ? density : Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_r = p[0];
+        m_p = p[1];
+        m_q = 1 - p[1];
+        // The Stirling error of a tiny r is a difference of large logarithms.
+        m_direct = m_r >= 1e-3 && m_q > 0;
+        if (m_direct) {
+            m_stirlingR = StirlingErrorOf(m_r);
+            m_atZero = std::exp(m_r * std::log(m_p));
+        }
+        return true;
+    }
+
+private:
+    double m_r = 1, m_p = 1, m_q = 0, m_stirlingR = 0, m_atZero = 1;
+    bool m_direct = false;
+};
+
 template <class D, bool Discrete = false, int N = 2>
 std::unique_ptr<DistributionBase> Make(Maker<D> make, bool shifted = false) {
     return std::make_unique<Sealed<BoostDistribution<D, Discrete, N>>>(make, shifted);
@@ -690,8 +847,7 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             // With large degrees of freedom the beta function's argument d1 x / (d1 x + d2) must itself
             // be exact beyond a double: the whole law in long double.
             return std::make_unique<ByRegion>(
-                2,
-                Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
+                2, std::make_unique<Sealed<FisherF>>(TwoPositive<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
                     WithinShapeRange<fisher_f_distribution<long double, Promoted>>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
@@ -739,14 +895,16 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             auto careful = std::make_unique<ByRegion>(
                 2, Make<binomial_distribution<double, Promoted>, true>(BinomialMaker<Promoted>),
                 MakeLargeBinomial(), [](std::span<const double> p) { return p[0] > 1e6; });
-            return std::make_unique<ByRegion>(
-                2, Make<binomial_distribution<double, Fast>, true>(BinomialMaker<Fast>), std::move(careful),
-                [](std::span<const double> p) { return p[0] > kCarefulShape; });
+            return std::make_unique<ByRegion>(2, std::make_unique<Sealed<BinomialLaw>>(BinomialMaker<Fast>),
+                                              std::move(careful),
+                                              [](std::span<const double> p) { return p[0] > kCarefulShape; });
         }
         case NBINOMIAL:
             // The mean r (1 - p) / p is the other shape of its incomplete beta function.
-            return TwoWays<negative_binomial_distribution, true>(
-                NegativeBinomialMaker<Fast>, NegativeBinomialMaker<Promoted>, [](std::span<const double> p) {
+            return std::make_unique<ByRegion>(
+                2, std::make_unique<Sealed<NegativeBinomialLaw>>(NegativeBinomialMaker<Fast>),
+                Make<negative_binomial_distribution<double, Promoted>, true>(NegativeBinomialMaker<Promoted>),
+                [](std::span<const double> p) {
                     // Beyond 1e15 the long double functions take minutes (the double ones give up at once).
                     const double mean = p[0] * (1 - p[1]) / p[1];
                     return std::max(p[0], mean) > kCarefulShape && std::max(p[0], mean) < 1e15;

@@ -164,6 +164,10 @@ double SearchQuantile(const D& d, double p, double guess, double lo, double hi) 
 
 // The distributions Boost.Math lacks, and ENORM as we define it.
 std::unique_ptr<IDistribution> MakeOwnDistribution(int type);
+// Loader's saddle-point pieces of binomial-type terms: ln Gamma(v + 1) - ln(sqrt(2 pi v) (v / e)^v) for a
+// real v > 0, and x ln(x / m) + m - x without cancellation near x = m.
+double StirlingErrorOf(double v);
+double DevianceOf(double x, double m);
 // The binomial law with trials in the millions, by sums of its terms.
 std::unique_ptr<DistributionBase> MakeLargeBinomial();
 

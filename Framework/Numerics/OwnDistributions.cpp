@@ -1430,6 +1430,18 @@ protected:
 
 }  // namespace
 
+double StirlingErrorOf(double v) {
+    if (v >= 16 || (v == std::floor(v) && v >= 1))
+        return StirlingError(v);
+    const long double w = v;
+    return static_cast<double>(std::lgamma(w + 1) - (w + 0.5L) * std::log(w) + w -
+                               static_cast<long double>(kLnSqrt2Pi));
+}
+
+double DevianceOf(double x, double m) {
+    return Deviance(x, m);
+}
+
 std::unique_ptr<DistributionBase> MakeLargeBinomial() {
     return std::make_unique<LargeBinomial>();
 }
