@@ -678,6 +678,42 @@ private:
     bool m_direct = false;
 };
 
+// The gamma density as a Poisson-type term in Loader's form: with z = x / scale it is P(k - 1; z) / scale
+// for a shape k >= 1 and P(k; z) k / x below, P(m; z) = exp(-StirlingError(m) - Deviance(m, z)) /
+// sqrt(2 pi m) (e^-z at m = 0). Near 0, at tiny shapes or scales and where the result is no normal
+// double, Boost's.
+class GammaLaw : public BoostDistribution<boost::math::gamma_distribution<double, Fast>, false, 2> {
+    using Base = BoostDistribution<boost::math::gamma_distribution<double, Fast>, false, 2>;
+
+public:
+    using Base::Base;
+    double Pdf(double x) const override {
+        if (!m_direct || !(x >= 1e-280 && x < INFINITY))
+            return Base::Pdf(x);
+        const double z = x / m_scale;
+        const double poisson = m_m == 0 ? std::exp(-z) : std::exp(m_logFactor - DevianceOf(m_m, z));
+        const double density = m_shape >= 1 ? poisson / m_scale : poisson * m_shape / x;
+        return std::isnormal(density) ? density : Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_shape = p[0];
+        m_scale = p[1];
+        m_m = m_shape >= 1 ? m_shape - 1 : m_shape;
+        m_direct = m_shape >= 1e-3 && m_scale >= 1e-300 && m_scale <= 1e300;
+        if (m_direct && m_m > 0)
+            m_logFactor = -StirlingErrorOf(m_m) - 0.5 * std::log(2 * std::numbers::pi * m_m);
+        return true;
+    }
+
+private:
+    double m_shape = 1, m_scale = 1, m_m = 0, m_logFactor = 0;
+    bool m_direct = false;
+};
+
 template <class D, bool Discrete = false, int N = 2>
 std::unique_ptr<DistributionBase> Make(Maker<D> make, bool shifted = false) {
     return std::make_unique<Sealed<BoostDistribution<D, Discrete, N>>>(make, shifted);
@@ -834,9 +870,9 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return Make<extreme_value_distribution<double, Fast>>(
                 LocationScale<extreme_value_distribution<double, Fast>>);
         case GAMMA:
-            return TwoWays<gamma_distribution>(
-                TwoPositive<gamma_distribution<double, Fast>>,
-                TwoPositive<gamma_distribution<double, Promoted>>,
+            return std::make_unique<ByRegion>(
+                2, std::make_unique<Sealed<GammaLaw>>(TwoPositive<gamma_distribution<double, Fast>>),
+                Make<gamma_distribution<double, Promoted>>(TwoPositive<gamma_distribution<double, Promoted>>),
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case CHISQ:
             return TwoWays<chi_squared_distribution, false, 1>(
