@@ -172,9 +172,16 @@ protected:
     bool Accept(std::span<const double> p) override {
         m = p[0];
         s = p[1];
+        perScale = 1 / s;
         return s > 0;
     }
-    double m = 0, s = 1;
+    // (x - m) / s through the reciprocal, a product in place of a quotient; where that overflows (a
+    // denormal scale, x - m beyond the doubles) or is 0 times infinity, as two quotients.
+    double Standard(double x) const {
+        const double z = (x - m) * perScale;
+        return std::isfinite(z) ? z : x / s - m / s;
+    }
+    double m = 0, s = 1, perScale = 1;
 };
 
 // ENORM: logit(X) is normal with mean m and sd s; X lies in (0, 1).
@@ -246,7 +253,7 @@ protected:
         return LocationScale::Accept(p);
     }
     double Pdf(double x) const override {
-        const double z = (x - m) / s;
+        const double z = Standard(x);
         // A denormal scale: 1 / (pi s) overflows.
         return std::isfinite(factor) ? factor / (1 + z * z) : std::exp(logFactor - std::log1p(z * z));
     }
@@ -255,8 +262,8 @@ protected:
                : z >= -1 ? 0.5 - std::atan(z) / kPi
                          : 1 - std::atan(-1 / z) / kPi;
     }
-    double Cdf(double x) const override { return Upper(-(x - m) / s); }
-    double Ccdf(double x) const override { return Upper((x - m) / s); }
+    double Cdf(double x) const override { return Upper(-Standard(x)); }
+    double Ccdf(double x) const override { return Upper(Standard(x)); }
     double Quantile(double p) const override {
         if (p < 0.25)
             return m - s / std::tan(kPi * p);
@@ -354,13 +361,9 @@ protected:
         logScale = std::log(p[1]);
         return LocationScale::Accept(p);
     }
-    double Z(double x) const {
-        const double z = (x - m) / s;
-        return std::isfinite(z) ? z : x / s - m / s;
-    }
-    double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Z(x) - logScale); }
-    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Z(x)); }
-    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Z(x)); }
+    double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Standard(x) - logScale); }
+    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Standard(x)); }
+    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Standard(x)); }
     double Quantile(double p) const override {
         return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
     }
@@ -531,19 +534,19 @@ protected:
 class Logistic : public LocationScale {
 protected:
     double Pdf(double x) const override {
-        const double e = std::exp(-std::abs((x - m) / s));
+        const double e = std::exp(-std::abs(Standard(x)));
         return e / (s * (1 + e) * (1 + e));
     }
-    double Cdf(double x) const override { return 1 / (1 + std::exp(-(x - m) / s)); }
-    double Ccdf(double x) const override { return 1 / (1 + std::exp((x - m) / s)); }
-    // ln(p / (1 - p)) with one logarithm: near p = 1/2 as log1p of (2p - 1) / (1 - p), whose numerator is
-    // exact there, and 1 - p is exact above 1/2.
+    double Cdf(double x) const override { return 1 / (1 + std::exp(-Standard(x))); }
+    double Ccdf(double x) const override { return 1 / (1 + std::exp(Standard(x))); }
+    // ln(p / (1 - p)) with one logarithm; within 1/64 of p = 1/2, where it is small and the quotient's
+    // rounding would show, as log1p of (2p - 1) / (1 - p), whose numerator is exact. 1 - p is exact
+    // above 1/2.
     double Quantile(double p) const override {
-        if (p < 0.25)
-            return m + s * std::log(p / (1 - p));
-        if (p > 0.75)
-            return m - s * std::log((1 - p) / p);
-        return m + s * std::log1p((2 * p - 1) / (1 - p));
+        const double d = 2 * p - 1;
+        if (std::abs(d) < 1.0 / 32)
+            return m + s * std::log1p(d / (1 - p));
+        return p < 0.5 ? m + s * std::log(p / (1 - p)) : m - s * std::log((1 - p) / p);
     }
 };
 
@@ -1158,6 +1161,7 @@ protected:
             } else {
                 fine = width;
             }
+            boundMedian = Guess(0.5);
         }
         return true;
     }
@@ -1260,6 +1264,11 @@ protected:
             return 1.0;
         if (infinite)
             return Upper(q);
+        // Below the pairwise bound's median (at or above the true one) the upper tail is large, and
+        // 1 - the lower tail, which costs about half as much, keeps its digits while it is at least 1/4.
+        if (q < boundMedian)
+            if (const double lower = Cdf(q); lower <= 0.75)
+                return 1 - lower;
         return OverS(
             q, TailStart(q), [&](double s) { return Upper(q * s); },
             [&](double s) { return UpperBound(q * s); });
@@ -1324,7 +1333,7 @@ protected:
         return std::isfinite(x) && x > 0 ? x : 1.0;
     }
 
-    double k = 2, df = 1;
+    double k = 2, df = 1, boundMedian = 0;
     bool infinite = false;
     double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0;
 };
@@ -1375,11 +1384,18 @@ protected:
         if (LowerBound(w) < 0.5)
             return 1 - Lower(w);
         const double h = w / 2;
+        // phi(z) Phi(z)^(k-1) as one exponential above 0, where Phi(z) = 1 - Q(z) loses nothing.
         const auto f = [&](double z) {
-            const double a = Phi(z);
-            const double power =
-                z > 0 ? std::exp((k - 1) * std::log1p(-PhiUpper(z))) : IntegerPower(a, k - 1);
-            return PhiDensity(z) * power * -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
+            double a = 0, densityPower = 0;
+            if (z > 0) {
+                const double upper = PhiUpper(z);
+                a = 1 - upper;
+                densityPower = std::exp((k - 1) * std::log1p(-upper) - 0.5 * z * z) / std::sqrt(2 * kPi);
+            } else {
+                a = Phi(z);
+                densityPower = PhiDensity(z) * IntegerPower(a, k - 1);
+            }
+            return densityPower * -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
         const double upper = k * Panels(f, h - 7.5, h + 7.5, 4 * Refine());
         return upper > 0.5 ? 1 - Lower(w) : upper;
