@@ -55,19 +55,25 @@ protected:
     bool Valid() const { return m_valid; }
 
     // The guards around the law's own functions, which Sealed passes as direct calls.
+    // No law here has density left at an infinite argument; so are the tails there what they are for
+    // every law. One compare passes a finite argument on.
     template <class F>
     double DensityWith(double x, F pdf) const {
-        // No law here has density left at an infinite argument.
-        return Guard(x, [&pdf](double v) { return std::isinf(v) ? 0.0 : pdf(v); });
+        if (!(std::abs(x) < INFINITY))
+            return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
+        return Guard(x, pdf);
     }
-    // So are the tails at an infinite argument what they are for every law.
     template <class F>
     double CumulativeWith(double x, F cdf) const {
-        return Guard(x, [&cdf](double v) { return std::isinf(v) ? (v > 0 ? 1.0 : 0.0) : cdf(v); });
+        if (!(std::abs(x) < INFINITY))
+            return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
+        return Guard(x, cdf);
     }
     template <class F>
     double UpperTailWith(double x, F ccdf) const {
-        return Guard(x, [&ccdf](double v) { return std::isinf(v) ? (v > 0 ? 0.0 : 1.0) : ccdf(v); });
+        if (!(std::abs(x) < INFINITY))
+            return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
+        return Guard(x, ccdf);
     }
     template <class F>
     double InverseWith(double p, F quantile) const {
@@ -77,11 +83,12 @@ protected:
     }
 
 private:
+    // Called with a non-NaN x (InverseWith's p is within (0, 1); the others' x are finite).
     template <class F>
     double Guard(double x, F f, bool floorDiscrete = true) const {
-        if (!m_valid || std::isnan(x))
+        if (!m_valid)
             return kMissingValue;
-        if (floorDiscrete && IsDiscrete() && std::isfinite(x))
+        if (floorDiscrete && IsDiscrete())
             x = std::floor(x);
         try {
             const double r = f(x);
