@@ -175,11 +175,15 @@ protected:
         perScale = 1 / s;
         return s > 0;
     }
-    // (x - m) / s through the reciprocal, a product in place of a quotient; where that overflows (a
-    // denormal scale, x - m beyond the doubles) or is 0 times infinity, as two quotients.
+    // (x - m) / s through the reciprocal, a product in place of a quotient. Where that is no finite
+    // double: with a denormal scale (whose reciprocal overflows) the quotient itself; with x - m beyond
+    // the doubles, two quotients (x and m then have opposite signs).
     double Standard(double x) const {
         const double z = (x - m) * perScale;
-        return std::isfinite(z) ? z : x / s - m / s;
+        if (std::isfinite(z))
+            return z;
+        const double d = x - m;
+        return std::isfinite(d) ? d / s : x / s - m / s;
     }
     double m = 0, s = 1, perScale = 1;
 };
@@ -216,9 +220,10 @@ protected:
         logFactor = -std::log(p[1]) - kLnSqrt2Pi;
         return LocationScale::Accept(p);
     }
+    // With y - m beyond the doubles, two quotients (y and m then have opposite signs).
     double Z(double y) const {
-        const double z = (y - m) / s;
-        return std::isfinite(z) ? z : y / s - m / s;
+        const double d = y - m;
+        return std::isfinite(d) ? d / s : y / s - m / s;
     }
     double Pdf(double x) const override {
         if (kLog && x <= 0)
