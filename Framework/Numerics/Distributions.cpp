@@ -424,7 +424,7 @@ private:
 // Student's t. For whole degrees of freedom up to kClosedForm the cumulative function is a finite sum
 // in cos^2 of the angle atan(t / sqrt(df)), several times faster than the incomplete beta; where that
 // sum would lose digits to cancellation (a small tail) the tail is the remainder series, summed
-// directly. Other degrees of freedom, the density and the quantile are Boost's.
+// directly. Other degrees of freedom and the quantile are Boost's.
 class StudentT : public DistributionBase {
 public:
     static constexpr double kClosedForm = 30;

@@ -42,7 +42,7 @@ public:
         return InverseWith(p, [this](double v) { return Quantile(v); });
     }
 
-    // Called with a non-NaN argument (already floored for a discrete distribution).
+    // Called with a finite argument (already floored for a discrete distribution).
     virtual double Pdf(double x) const = 0;
     virtual double Cdf(double x) const = 0;
     virtual double Ccdf(double x) const = 0;
@@ -54,9 +54,9 @@ protected:
     virtual double Quantile(double p) const = 0;
     bool Valid() const { return m_valid; }
 
-    // The guards around the law's own functions, which Sealed passes as direct calls.
-    // No law here has density left at an infinite argument; so are the tails there what they are for
-    // every law. One compare passes a finite argument on.
+    // The guards around the law's own functions, which Sealed passes as direct calls. No law here has
+    // density left at an infinite argument, and the tails there are what they are for every law; one
+    // compare passes a finite argument on.
     template <class F>
     double DensityWith(double x, F pdf) const {
         if (!(std::abs(x) < INFINITY))
