@@ -256,7 +256,11 @@ protected:
         m_median = NAN;
         // The shapes are the same at every x.
         if constexpr (kBetaType)
-            m_tinyShapes = m_d && TinyShapes(*BetaFormAt(*m_d, 0.5));
+            if (m_d) {
+                const BetaForm f = *BetaFormAt(*m_d, 0.5);
+                m_tinyShapes = TinyShapes(f);
+                m_oneSided = OneSidedMass(f) != 0;
+            }
         return m_d.has_value();
     }
 
@@ -333,8 +337,9 @@ protected:
                                   std::min(m_hi, std::numeric_limits<double>::max()));
         }
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, 0.5); f && (TinyShapes(*f) || OneSidedMass(*f)))
-                return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
+            if (m_tinyShapes || m_oneSided)
+                if (const auto f = BetaFormAt(*m_d, 0.5))
+                    return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
         double x = NAN;
@@ -414,7 +419,7 @@ private:
     Maker<D> m_make;
     bool m_shifted;
     mutable double m_median = NAN;
-    bool m_tinyShapes = false;
+    bool m_tinyShapes = false, m_oneSided = false;
     std::optional<D> m_d;
     double m_shift = 0;
     double m_lo = 0;
