@@ -58,8 +58,6 @@ double PhiInverse(double p) {
     return -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p);
 }
 
-constexpr double kLogSqrt2Pi = 0.91893853320467274178;
-
 template <class D, template <class, class> class Law>
 constexpr bool kIs = false;
 template <template <class, class> class Law, class V, class P>
@@ -151,33 +149,18 @@ double LogDensity(const D& d, double x) {
         const double logBeta = std::lgamma(f->a) + std::lgamma(f->b) - std::lgamma(f->a + f->b);
         return std::exp(power(f->powY, f->logY) + power(f->powRest, f->logRest) - logBeta + f->logFactor);
     }
-    if constexpr (kIs<D, normal_distribution> || kIs<D, lognormal_distribution>) {
-        constexpr bool kLog = kIs<D, lognormal_distribution>;
-        const double m = d.location(), s = d.scale(), y = kLog ? std::log(x) : x;
-        const double z = std::isfinite(y - m) ? (y - m) / s : y / s - m / s;
-        return std::exp(-0.5 * z * z - std::log(s) - kLogSqrt2Pi - (kLog ? y : 0.0));
-    }
     if constexpr (kIs<D, gamma_distribution>) {
         const double k = d.shape(), logScale = std::log(d.scale());
         return std::exp((k - 1) * (std::log(x) - logScale) - x / d.scale() - std::lgamma(k) - logScale);
     }
     // A denormal scale: 0 times infinity in Boost's quotient by it.
-    if constexpr (kIs<D, boost::math::laplace_distribution> || kIs<D, boost::math::cauchy_distribution> ||
+    if constexpr (kIs<D, boost::math::laplace_distribution> ||
                   kIs<D, boost::math::extreme_value_distribution>) {
         const double z = (x - d.location()) / d.scale(), logScale = std::log(d.scale());
         if constexpr (kIs<D, boost::math::laplace_distribution>)
             return std::exp(-std::abs(z) - logScale - std::numbers::ln2);
-        if constexpr (kIs<D, boost::math::cauchy_distribution>)
-            return std::exp(-std::log1p(z * z) - logScale - std::log(std::numbers::pi));
         const double e = std::exp(-z);
         return std::isinf(e) ? 0.0 : std::exp(-z - e - logScale);
-    }
-    if constexpr (kIs<D, boost::math::weibull_distribution>) {
-        // 0 times infinity in Boost's product: (x / s)^k overflows for a huge shape, (x / s)^(k - 1) at 0
-        // for a tiny one. A power 0 of x = 0 is 1.
-        const double k = d.shape(), logScale = std::log(d.scale()), z = x / d.scale();
-        const double power = k == 1 ? 0.0 : (k - 1) * std::log(z);
-        return std::exp(std::log(k) - logScale + power - std::pow(z, k));
     }
     return NAN;
 }
@@ -248,7 +231,7 @@ int NoncentralTSide(const D& d) {
 }
 
 template <class D, bool Discrete, int N>
-class BoostDistribution final : public DistributionBase {
+class BoostDistribution : public DistributionBase {
 public:
     // A law of long doubles (V) takes and gives doubles; its arithmetic stays long.
     using V = typename D::value_type;
@@ -274,6 +257,13 @@ protected:
             m_hi = static_cast<double>(std::min<V>(range.second, std::numeric_limits<double>::infinity()));
         }
         m_median = NAN;
+        // The shapes are the same at every x.
+        if constexpr (kBetaType)
+            if (m_d) {
+                const BetaForm f = *BetaFormAt(*m_d, 0.5);
+                m_tinyShapes = TinyShapes(f);
+                m_oneSided = OneSidedMass(f) != 0;
+            }
         return m_d.has_value();
     }
 
@@ -288,7 +278,7 @@ public:
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
             return 0.0;
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
+            if (m_tinyShapes)
                 return LogDensity(*m_d, x);
         if constexpr (kIs<D, boost::math::non_central_f_distribution>)
             if (const auto density = NoncentralFDensity(static_cast<double>(m_d->degrees_of_freedom1()),
@@ -350,8 +340,9 @@ protected:
                                   std::min(m_hi, std::numeric_limits<double>::max()));
         }
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, 0.5); f && (TinyShapes(*f) || OneSidedMass(*f)))
-                return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
+            if (m_tinyShapes || m_oneSided)
+                if (const auto f = BetaFormAt(*m_d, 0.5))
+                    return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
         double x = NAN;
@@ -431,6 +422,7 @@ private:
     Maker<D> m_make;
     bool m_shifted;
     mutable double m_median = NAN;
+    bool m_tinyShapes = false, m_oneSided = false;
     std::optional<D> m_d;
     double m_shift = 0;
     double m_lo = 0;
@@ -440,13 +432,21 @@ private:
 // Student's t. For whole degrees of freedom up to kClosedForm the cumulative function is a finite sum
 // in cos^2 of the angle atan(t / sqrt(df)), several times faster than the incomplete beta; where that
 // sum would lose digits to cancellation (a small tail) the tail is the remainder series, summed
-// directly. Other degrees of freedom, the density and the quantile are Boost's.
-class StudentT final : public DistributionBase {
+// directly. Other degrees of freedom and the quantile are Boost's.
+class StudentT : public DistributionBase {
 public:
     static constexpr double kClosedForm = 30;
 
     bool IsDiscrete() const override { return false; }
-    double Pdf(double x) const override { return boost::math::pdf(*m_d, x); }
+    // c (1 + x^2 / df)^(-(df + 1) / 2) as c exp(-(df + 1) / 2 log1p(x^2 / df)), c computed once; Boost's
+    // where c is no normal double.
+    double Pdf(double x) const override {
+        if (!m_factorIsNormal)
+            return boost::math::pdf(*m_d, x);
+        const double u = x * x / m_nu;
+        const double log1pU = u < 1e300 ? std::log1p(u) : 2 * std::log(std::abs(x)) - std::log(m_nu);
+        return m_factor * std::exp(-m_halfNuPlusHalf * log1pU);
+    }
     double Cdf(double x) const override { return x <= 0 ? Tail(-x) : 1 - Tail(x); }
     double Ccdf(double x) const override { return x >= 0 ? Tail(x) : 1 - Tail(-x); }
 
@@ -463,6 +463,12 @@ protected:
         m_nu = p[0];
         m_closed = p[0] == std::floor(p[0]) && p[0] <= kClosedForm;
         m_sqrtNu = std::sqrt(p[0]);
+        // Gamma((df + 1) / 2) / (Gamma(df / 2) sqrt(df pi)), the ratio of gammas without their logarithms,
+        // which cancel in the millions for large df.
+        m_factor = 1 / (boost::math::tgamma_delta_ratio(p[0] / 2, 0.5, Fast()) * m_sqrtNu *
+                        std::sqrt(std::numbers::pi));
+        m_factorIsNormal = std::isnormal(m_factor);
+        m_halfNuPlusHalf = p[0] / 2 + 0.5;
         return true;
     }
     double Quantile(double p) const override {
@@ -517,12 +523,208 @@ private:
     std::optional<D> m_d;
     double m_nu = 0;
     double m_sqrtNu = 0;
+    double m_factor = 0;
+    double m_halfNuPlusHalf = 0;
+    bool m_factorIsNormal = false;
     bool m_closed = false;
+};
+
+// q^n by squaring: within n units in the last place, at the cost of a few products.
+double WholePower(double q, unsigned n) {
+    double result = 1;
+    for (; n; n >>= 1, q *= q)
+        if (n & 1)
+            result *= q;
+    return result;
+}
+
+// exp(constant - Deviance(x, n p) - Deviance(n - x, n q)), Loader's form of a binomial-type term for a
+// real x in (0, n); the constant holds the Stirling errors and 1 / sqrt(2 pi x (1 - x / n)), which depend
+// on x and n alone.
+struct SaddleTerm {
+    double x = 0, n = 0, constant = 0;
+    void Set(double x0, double n0) {
+        x = x0;
+        n = n0;
+        constant = StirlingErrorOf(n) - StirlingErrorOf(x) - StirlingErrorOf(n - x) -
+                   0.5 * (std::log(2 * std::numbers::pi) + std::log(x) + std::log1p(-x / n));
+    }
+    double operator()(double p, double q) const {
+        return std::exp(constant - DevianceOf(x, n * p) - DevianceOf(n - x, n * q));
+    }
+};
+
+// F (d1, d2) at moderate degrees of freedom: with p = d1 x / (d2 + d1 x) and q = d2 / (d2 + d1 x), each
+// formed directly, the density is a binomial-type term in p and q times a simple factor; Boost's
+// incomplete beta derivative costs several times as much. Elsewhere (x at 0, a tiny shape, a value
+// that is no normal double) Boost's.
+class FisherF : public BoostDistribution<boost::math::fisher_f_distribution<double, Fast>, false, 2> {
+    using Base = BoostDistribution<boost::math::fisher_f_distribution<double, Fast>, false, 2>;
+
+public:
+    using Base::Base;
+    double Pdf(double x) const override {
+        if (m_direct && x > 0 && x < INFINITY) {
+            const double f = 1 / (m_d2 + x * m_d1), q = m_d2 * f, p = x * m_d1 * f;
+            double density = NAN;
+            if (m_d1 >= 2) {
+                const double power = !m_wholeX           ? m_term(p, q)
+                                     : m_smallWholePower ? WholePower(q, static_cast<unsigned>(m_term.n))
+                                                         : std::exp(m_term.n * std::log(q));
+                density = m_d1 * q / 2 * power;
+            } else {
+                density = m_d1 * m_d1 * q / (2 * p * (m_d1 + m_d2)) * m_term(p, q);
+            }
+            if (std::isnormal(density))
+                return density;
+        }
+        return Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_d1 = p[0];
+        m_d2 = p[1];
+        // The Stirling errors need shapes that are not tiny; beyond 2000 the long double law takes over.
+        m_direct = std::min(m_d1, m_d2) >= 1e-3 && std::max(m_d1, m_d2) <= 2e3;
+        m_wholeX = m_d1 == 2;
+        if (m_direct && !m_wholeX)
+            m_d1 >= 2 ? m_term.Set((m_d1 - 2) / 2, (m_d1 + m_d2 - 2) / 2)
+                      : m_term.Set(m_d1 / 2, (m_d1 + m_d2) / 2);
+        if (m_wholeX)
+            m_term.n = m_d2 / 2;
+        m_smallWholePower = m_term.n == std::floor(m_term.n) && m_term.n <= 64;
+        return true;
+    }
+
+private:
+    double m_d1 = 1, m_d2 = 1;
+    bool m_direct = false, m_wholeX = false, m_smallWholePower = false;
+    SaddleTerm m_term;
+};
+
+// The binomial and negative binomial masses in Loader's form, as their densities are in nmath-like
+// libraries: exp of Stirling errors and deviances, each small, times 1 / sqrt(2 pi ...); the masses at 0
+// (and at n) computed once. Boost's incomplete beta derivative costs more. Where the result is no
+// normal double (far in a tail), Boost's.
+class BinomialLaw : public BoostDistribution<boost::math::binomial_distribution<double, Fast>, true, 2> {
+    using Base = BoostDistribution<boost::math::binomial_distribution<double, Fast>, true, 2>;
+
+public:
+    using Base::Base;
+    double Pdf(double x) const override {
+        if (!m_direct || x < 0 || x > m_n)
+            return Base::Pdf(x);
+        if (x == 0 || x == m_n)
+            return x == 0 ? m_atZero : m_atN;
+        const double density = std::exp(m_stirlingN - StirlingErrorOf(x) - StirlingErrorOf(m_n - x) -
+                                        DevianceOf(x, m_n * m_p) - DevianceOf(m_n - x, m_n * m_q)) *
+                               std::sqrt(m_n / (2 * std::numbers::pi * x * (m_n - x)));
+        return std::isnormal(density) ? density : Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_n = p[0];
+        m_p = p[1];
+        m_q = 1 - p[1];
+        m_direct = m_n > 0 && m_p > 0 && m_q > 0;
+        if (m_direct) {
+            m_stirlingN = StirlingErrorOf(m_n);
+            m_atZero = std::exp(m_p < 0.5 ? m_n * std::log1p(-m_p) : m_n * std::log(m_q));
+            m_atN = std::exp(m_q < 0.5 ? m_n * std::log1p(-m_q) : m_n * std::log(m_p));
+        }
+        return true;
+    }
+
+private:
+    double m_n = 0, m_p = 0, m_q = 1, m_stirlingN = 0, m_atZero = 1, m_atN = 0;
+    bool m_direct = false;
+};
+
+class NegativeBinomialLaw
+    : public BoostDistribution<boost::math::negative_binomial_distribution<double, Fast>, true, 2> {
+    using Base = BoostDistribution<boost::math::negative_binomial_distribution<double, Fast>, true, 2>;
+
+public:
+    using Base::Base;
+    // r / (r + x) times the binomial-type term of r successes in r + x trials.
+    double Pdf(double x) const override {
+        if (!m_direct || x < 0)
+            return Base::Pdf(x);
+        if (x == 0)
+            return m_atZero;
+        const double n = x + m_r;
+        const double density = std::exp(StirlingErrorOf(n) - m_stirlingR - StirlingErrorOf(x) -
+                                        DevianceOf(m_r, n * m_p) - DevianceOf(x, n * m_q)) /
+                               std::sqrt(2 * std::numbers::pi * m_r * (x / n)) * (m_r / n);
+        return std::isnormal(density) ? density : Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_r = p[0];
+        m_p = p[1];
+        m_q = 1 - p[1];
+        // The Stirling error of a tiny r is a difference of large logarithms.
+        m_direct = m_r >= 1e-3 && m_q > 0;
+        if (m_direct) {
+            m_stirlingR = StirlingErrorOf(m_r);
+            m_atZero = std::exp(m_r * std::log(m_p));
+        }
+        return true;
+    }
+
+private:
+    double m_r = 1, m_p = 1, m_q = 0, m_stirlingR = 0, m_atZero = 1;
+    bool m_direct = false;
+};
+
+// The gamma density as a Poisson-type term in Loader's form: with z = x / scale it is P(k - 1; z) / scale
+// for a shape k >= 1 and P(k; z) k / x below, P(m; z) = exp(-StirlingError(m) - Deviance(m, z)) /
+// sqrt(2 pi m) (e^-z at m = 0). Near 0, at tiny shapes or scales and where the result is no normal
+// double, Boost's.
+class GammaLaw : public BoostDistribution<boost::math::gamma_distribution<double, Fast>, false, 2> {
+    using Base = BoostDistribution<boost::math::gamma_distribution<double, Fast>, false, 2>;
+
+public:
+    using Base::Base;
+    double Pdf(double x) const override {
+        if (!m_direct || !(x >= 1e-280 && x < INFINITY))
+            return Base::Pdf(x);
+        const double z = x / m_scale;
+        const double poisson = m_m == 0 ? std::exp(-z) : std::exp(m_logFactor - DevianceOf(m_m, z));
+        const double density = m_shape >= 1 ? poisson / m_scale : poisson * m_shape / x;
+        return std::isnormal(density) ? density : Base::Pdf(x);
+    }
+
+protected:
+    bool Accept(std::span<const double> p) override {
+        if (!Base::Accept(p))
+            return false;
+        m_shape = p[0];
+        m_scale = p[1];
+        m_m = m_shape >= 1 ? m_shape - 1 : m_shape;
+        m_direct = m_shape >= 1e-3 && m_scale >= 1e-300 && m_scale <= 1e300;
+        if (m_direct && m_m > 0)
+            m_logFactor = -StirlingErrorOf(m_m) - 0.5 * std::log(2 * std::numbers::pi * m_m);
+        return true;
+    }
+
+private:
+    double m_shape = 1, m_scale = 1, m_m = 0, m_logFactor = 0;
+    bool m_direct = false;
 };
 
 template <class D, bool Discrete = false, int N = 2>
 std::unique_ptr<DistributionBase> Make(Maker<D> make, bool shifted = false) {
-    return std::make_unique<BoostDistribution<D, Discrete, N>>(make, shifted);
+    return std::make_unique<Sealed<BoostDistribution<D, Discrete, N>>>(make, shifted);
 }
 
 // One law in two ways: the fast one, and a careful one for the parameters where the fast one falls short
@@ -540,6 +742,11 @@ public:
           m_needsCare(needsCare) {}
 
     bool IsDiscrete() const override { return m_fast->IsDiscrete(); }
+    // The chosen law's own guards, one call away.
+    double Density(double x) const override { return Valid() ? m_use->Density(x) : kMissingValue; }
+    double Cumulative(double x) const override { return Valid() ? m_use->Cumulative(x) : kMissingValue; }
+    double UpperTail(double x) const override { return Valid() ? m_use->UpperTail(x) : kMissingValue; }
+    double Inverse(double p) const override { return Valid() ? m_use->Inverse(p) : kMissingValue; }
     double Pdf(double x) const override { return m_use->Pdf(x); }
     double Cdf(double x) const override { return m_use->Cdf(x); }
     double Ccdf(double x) const override { return m_use->Ccdf(x); }
@@ -674,21 +881,17 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return Make<laplace_distribution<double, Fast>>(
                 LocationScale<laplace_distribution<double, Fast>>);
         case T:
-            return std::make_unique<StudentT>();
-        case CAUCHY:
-            return Make<cauchy_distribution<double, Fast>>(LocationScale<cauchy_distribution<double, Fast>>);
+            return std::make_unique<Sealed<StudentT>>();
         case GUMBEL:
             return Make<extreme_value_distribution<double, Fast>>(
                 LocationScale<extreme_value_distribution<double, Fast>>);
-        case NORMAL:
-            return Make<normal_distribution<double, Fast>>(LocationScale<normal_distribution<double, Fast>>);
         case GAMMA:
-            return TwoWays<gamma_distribution>(
-                TwoPositive<gamma_distribution<double, Fast>>,
-                [](std::span<const double> p) {
+            return std::make_unique<ByRegion>(
+                2, std::make_unique<Sealed<GammaLaw>>(TwoPositive<gamma_distribution<double, Fast>>),
+                Make<gamma_distribution<double, Promoted>>([](std::span<const double> p) {
                     return p[0] <= kLargestGammaShape ? TwoPositive<gamma_distribution<double, Promoted>>(p)
                                                       : std::nullopt;
-                },
+                }),
                 [](std::span<const double> p) { return p[0] > kCarefulShape; });
         case CHISQ:
             return TwoWays<chi_squared_distribution, false, 1>(
@@ -699,20 +902,14 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                                : std::nullopt;
                 },
                 [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; });
-        case LNORMAL:
-            return Make<lognormal_distribution<double, Fast>>(
-                LocationScale<lognormal_distribution<double, Fast>>);
         case F:
             // With large degrees of freedom the beta function's argument d1 x / (d1 x + d2) must itself
             // be exact beyond a double: the whole law in long double.
             return std::make_unique<ByRegion>(
-                2,
-                Make<fisher_f_distribution<double, Fast>>(TwoPositive<fisher_f_distribution<double, Fast>>),
+                2, std::make_unique<Sealed<FisherF>>(TwoPositive<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
                     WithinShapeRange<fisher_f_distribution<long double, Promoted>>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
-        case WEIBULL:
-            return Make<weibull_distribution<double, Fast>>(TwoPositive<weibull_distribution<double, Fast>>);
         case ERLANG:
             return TwoWays<gamma_distribution>(
                 ErlangMaker<Fast>, ErlangMaker<Promoted>,
@@ -760,14 +957,16 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             auto careful = std::make_unique<ByRegion>(
                 2, Make<binomial_distribution<double, Promoted>, true>(BinomialMaker<Promoted>),
                 MakeLargeBinomial(), [](std::span<const double> p) { return p[0] > 1e6; });
-            return std::make_unique<ByRegion>(
-                2, Make<binomial_distribution<double, Fast>, true>(BinomialMaker<Fast>), std::move(careful),
-                [](std::span<const double> p) { return p[0] > kCarefulShape; });
+            return std::make_unique<ByRegion>(2, std::make_unique<Sealed<BinomialLaw>>(BinomialMaker<Fast>),
+                                              std::move(careful),
+                                              [](std::span<const double> p) { return p[0] > kCarefulShape; });
         }
         case NBINOMIAL:
             // The mean r (1 - p) / p is the other shape of its incomplete beta function.
-            return TwoWays<negative_binomial_distribution, true>(
-                NegativeBinomialMaker<Fast>, NegativeBinomialMaker<Promoted>, [](std::span<const double> p) {
+            return std::make_unique<ByRegion>(
+                2, std::make_unique<Sealed<NegativeBinomialLaw>>(NegativeBinomialMaker<Fast>),
+                Make<negative_binomial_distribution<double, Promoted>, true>(NegativeBinomialMaker<Promoted>),
+                [](std::span<const double> p) {
                     const double mean = p[0] * (1 - p[1]) / p[1];
                     return std::max(p[0], mean) > kCarefulShape;
                 });

@@ -29,25 +29,20 @@ public:
         m_valid = Accept(parameters);
         return m_valid;
     }
-    double Density(double x) const final {
-        // No law here has density left at an infinite argument.
-        return Guard(x, [this](double v) { return std::isinf(v) ? 0.0 : Pdf(v); });
+    double Density(double x) const override {
+        return DensityWith(x, [this](double v) { return Pdf(v); });
     }
-    // So are the tails at an infinite argument what they are for every law.
-    double Cumulative(double x) const final {
-        return Guard(x, [this](double v) { return std::isinf(v) ? (v > 0 ? 1.0 : 0.0) : Cdf(v); });
+    double Cumulative(double x) const override {
+        return CumulativeWith(x, [this](double v) { return Cdf(v); });
     }
-    double UpperTail(double x) const final {
-        return Guard(x, [this](double v) { return std::isinf(v) ? (v > 0 ? 0.0 : 1.0) : Ccdf(v); });
+    double UpperTail(double x) const override {
+        return UpperTailWith(x, [this](double v) { return Ccdf(v); });
     }
-    double Inverse(double p) const final {
-        if (!(p > 0 && p < 1))
-            return kMissingValue;
-        return Guard(
-            p, [this](double v) { return Quantile(v); }, false);
+    double Inverse(double p) const override {
+        return InverseWith(p, [this](double v) { return Quantile(v); });
     }
 
-    // Called with a non-NaN argument (already floored for a discrete distribution).
+    // Called with a finite argument (already floored for a discrete distribution).
     virtual double Pdf(double x) const = 0;
     virtual double Cdf(double x) const = 0;
     virtual double Ccdf(double x) const = 0;
@@ -57,13 +52,43 @@ protected:
     // Takes finite parameter values; false outside the parameter space.
     virtual bool Accept(std::span<const double> p) = 0;
     virtual double Quantile(double p) const = 0;
+    bool Valid() const { return m_valid; }
+
+    // The guards around the law's own functions, which Sealed passes as direct calls. No law here has
+    // density left at an infinite argument, and the tails there are what they are for every law; one
+    // compare passes a finite argument on.
+    template <class F>
+    double DensityWith(double x, F pdf) const {
+        if (!(std::abs(x) < INFINITY))
+            return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
+        return Guard(x, pdf);
+    }
+    template <class F>
+    double CumulativeWith(double x, F cdf) const {
+        if (!(std::abs(x) < INFINITY))
+            return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
+        return Guard(x, cdf);
+    }
+    template <class F>
+    double UpperTailWith(double x, F ccdf) const {
+        if (!(std::abs(x) < INFINITY))
+            return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
+        return Guard(x, ccdf);
+    }
+    template <class F>
+    double InverseWith(double p, F quantile) const {
+        if (!(p > 0 && p < 1))
+            return kMissingValue;
+        return Guard(p, quantile, false);
+    }
 
 private:
+    // Called with a non-NaN x (InverseWith's p is within (0, 1); the others' x are finite).
     template <class F>
     double Guard(double x, F f, bool floorDiscrete = true) const {
-        if (!m_valid || std::isnan(x))
+        if (!m_valid)
             return kMissingValue;
-        if (floorDiscrete && IsDiscrete() && std::isfinite(x))
+        if (floorDiscrete && IsDiscrete())
             x = std::floor(x);
         try {
             const double r = f(x);
@@ -74,6 +99,27 @@ private:
     }
 
     bool m_valid = false;
+};
+
+// A law as the final class: its own functions are called directly, so that a closed form's guard and
+// formula are one function behind a single call through the table (the guard had cost as much as the
+// formula).
+template <class Law>
+class Sealed final : public Law {
+public:
+    using Law::Law;
+    double Density(double x) const override {
+        return this->DensityWith(x, [this](double v) { return Law::Pdf(v); });
+    }
+    double Cumulative(double x) const override {
+        return this->CumulativeWith(x, [this](double v) { return Law::Cdf(v); });
+    }
+    double UpperTail(double x) const override {
+        return this->UpperTailWith(x, [this](double v) { return Law::Ccdf(v); });
+    }
+    double Inverse(double p) const override {
+        return this->InverseWith(p, [this](double v) { return Law::Quantile(v); });
+    }
 };
 
 // Whether the cumulative value at k reaches p, through the tail that keeps the digits; a few units in
@@ -127,6 +173,10 @@ double SearchQuantile(const D& d, double p, double guess, double lo, double hi) 
 
 // The distributions Boost.Math lacks, and ENORM as we define it.
 std::unique_ptr<IDistribution> MakeOwnDistribution(int type);
+// Loader's saddle-point pieces of binomial-type terms: ln Gamma(v + 1) - ln(sqrt(2 pi v) (v / e)^v) for a
+// real v > 0, and x ln(x / m) + m - x without cancellation near x = m.
+double StirlingErrorOf(double v);
+double DevianceOf(double x, double m);
 // The binomial law with trials in the millions, by sums of its terms.
 std::unique_ptr<DistributionBase> MakeLargeBinomial();
 

@@ -8,6 +8,7 @@
 #include <boost/math/tools/roots.hpp>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
@@ -38,8 +39,46 @@ double PhiUpper(double z) {
 double PhiDensity(double z) {
     return std::exp(-0.5 * z * z) / std::sqrt(2 * kPi);
 }
+// Wichura's AS 241 (PPND16): rational functions in p - 1/2 centrally and in sqrt(-ln p) in the tails,
+// about 1e-16 relative throughout, down to the least denormal p. p - 1/2 and 1 - p are exact where used.
 double PhiInverse(double p) {
-    return -kSqrt2 * boost::math::erfc_inv(2 * p);
+    const auto poly = [](double x, std::initializer_list<double> c) {
+        double sum = 0;
+        for (auto it = std::rbegin(c); it != std::rend(c); ++it)
+            sum = sum * x + *it;
+        return sum;
+    };
+    const double q = p - 0.5;
+    if (std::abs(q) <= 0.425) {
+        const double r = 0.180625 - q * q;
+        return q *
+               poly(r, {3.3871328727963666080e0, 1.3314166789178437745e+2, 1.9715909503065514427e+3,
+                        1.3731693765509461125e+4, 4.5921953931549871457e+4, 6.7265770927008700853e+4,
+                        3.3430575583588128105e+4, 2.5090809287301226727e+3}) /
+               poly(r, {1.0, 4.2313330701600911252e+1, 6.8718700749205790830e+2, 5.3941960214247511077e+3,
+                        2.1213794301586595867e+4, 3.9307895800092710610e+4, 2.8729085735721942674e+4,
+                        5.2264952788528545610e+3});
+    }
+    double r = std::sqrt(-std::log(q < 0 ? p : 1 - p));
+    double x = 0;
+    if (r <= 5) {
+        r -= 1.6;
+        x = poly(r, {1.42343711074968357734e0, 4.63033784615654529590e0, 5.76949722146069140550e0,
+                     3.64784832476320460504e0, 1.27045825245236838258e0, 2.41780725177450611770e-1,
+                     2.27238449892691845833e-2, 7.74545014278341407640e-4}) /
+            poly(r, {1.0, 2.05319162663775882187e0, 1.67638483018380384940e0, 6.89767334985100004550e-1,
+                     1.48103976427480074590e-1, 1.51986665636164571966e-2, 5.47593808499534494600e-4,
+                     1.05075007164441684324e-9});
+    } else {
+        r -= 5;
+        x = poly(r, {6.65790464350110377720e0, 5.46378491116411436990e0, 1.78482653991729133580e0,
+                     2.96560571828504891230e-1, 2.65321895265761230930e-2, 1.24266094738807843860e-3,
+                     2.71155556874348757815e-5, 2.01033439929228813265e-7}) /
+            poly(r, {1.0, 5.99832206555887937690e-1, 1.36929880922735805310e-1, 1.48753612908506148525e-2,
+                     7.86869131145613259100e-4, 1.84631831751005468180e-5, 1.42151175831644588870e-7,
+                     2.04426310338993978564e-15});
+    }
+    return q < 0 ? -x : x;
 }
 
 // Nodes and weights of the 16-point Gauss-Legendre rule on [-1, 1], by Newton's method on the
@@ -133,13 +172,25 @@ protected:
     bool Accept(std::span<const double> p) override {
         m = p[0];
         s = p[1];
+        perScale = 1 / s;
         return s > 0;
     }
-    double m = 0, s = 1;
+    // (x - m) / s through the reciprocal, a product in place of a quotient. Where that is no finite
+    // double: with a denormal scale (whose reciprocal overflows) the quotient itself; with x - m beyond
+    // the doubles, two quotients (x and m then have opposite signs).
+    double Standard(double x) const {
+        const double z = (x - m) * perScale;
+        if (std::isfinite(z))
+            return z;
+        const double d = x - m;
+        return std::isfinite(d) ? d / s : x / s - m / s;
+    }
+    double m = 0, s = 1, perScale = 1;
 };
 
 // ENORM: logit(X) is normal with mean m and sd s; X lies in (0, 1).
-class LogitNormal final : public LocationScale {
+class LogitNormal : public LocationScale {
+protected:
     double Z(double x) const { return (std::log(x) - std::log1p(-x) - m) / s; }
     // In logarithms: with a denormal sd or x the quotient of the normal density by s x (1 - x) is
     // 0 / 0 or inf / inf where the density itself is a double.
@@ -159,8 +210,111 @@ class LogitNormal final : public LocationScale {
     }
 };
 
+// Normal and lognormal: the density as one exponential with the logarithm of its factor 1 / (s sqrt(2 pi))
+// folded in, which neither over- nor underflows midway for a scale near the ends of the doubles.
+template <bool kLog>
+class NormalLaw : public LocationScale {
+protected:
+    bool Accept(std::span<const double> p) override {
+        logFactor = -std::log(p[1]) - kLnSqrt2Pi;
+        return LocationScale::Accept(p);
+    }
+    // With y - m beyond the doubles, two quotients (y and m then have opposite signs).
+    double Z(double y) const {
+        const double d = y - m;
+        return std::isfinite(d) ? d / s : y / s - m / s;
+    }
+    double Pdf(double x) const override {
+        if (kLog && x <= 0)
+            return 0.0;
+        const double y = kLog ? std::log(x) : x, z = Z(y);
+        return std::exp(logFactor - 0.5 * z * z - (kLog ? y : 0.0));
+    }
+    double Cdf(double x) const override {
+        if (kLog && x <= 0)
+            return 0.0;
+        return Phi(Z(kLog ? std::log(x) : x));
+    }
+    double Ccdf(double x) const override {
+        if (kLog && x <= 0)
+            return 1.0;
+        return PhiUpper(Z(kLog ? std::log(x) : x));
+    }
+    double Quantile(double p) const override {
+        const double y = m + s * PhiInverse(p);
+        return kLog ? std::exp(y) : y;
+    }
+    double logFactor = -kLnSqrt2Pi;
+};
+
+// Cauchy with location m and scale s. Each tail is atan(1 / |z|) / pi beyond |z| = 1 (no cancellation far
+// out), 1/2 -+ atan(z) / pi inside; the quantile's tangent is taken of an angle that is exact.
+class Cauchy : public LocationScale {
+protected:
+    bool Accept(std::span<const double> p) override {
+        factor = 1 / (kPi * p[1]);
+        logFactor = -std::log(kPi * p[1]);
+        return LocationScale::Accept(p);
+    }
+    double Pdf(double x) const override {
+        const double z = Standard(x);
+        // A denormal scale: 1 / (pi s) overflows.
+        return std::isfinite(factor) ? factor / (1 + z * z) : std::exp(logFactor - std::log1p(z * z));
+    }
+    double Upper(double z) const {
+        return z > 1     ? std::atan(1 / z) / kPi
+               : z >= -1 ? 0.5 - std::atan(z) / kPi
+                         : 1 - std::atan(-1 / z) / kPi;
+    }
+    double Cdf(double x) const override { return Upper(-Standard(x)); }
+    double Ccdf(double x) const override { return Upper(Standard(x)); }
+    double Quantile(double p) const override {
+        if (p < 0.25)
+            return m - s / std::tan(kPi * p);
+        if (p > 0.75)
+            return m + s / std::tan(kPi * (1 - p));
+        return m + s * std::tan(kPi * (p - 0.5));
+    }
+    double factor = 1 / kPi, logFactor = -std::log(kPi);
+};
+
+// Weibull with shape k and scale a, on z = x / a: the density k / a z^(k-1) exp(-z^k) as such where its
+// parts are doubles, else in logarithms (z^k overflows for a huge shape, z^(k-1) at 0 for a small one).
+class Weibull : public ClosedForm {
+protected:
+    int Count() const override { return 2; }
+    bool Accept(std::span<const double> p) override {
+        k = p[0];
+        a = p[1];
+        factor = k / a;
+        perShape = 1 / k;
+        return k > 0 && a > 0;
+    }
+    double Pdf(double x) const override {
+        if (x < 0)
+            return 0.0;
+        const double z = x / a, power = std::pow(z, k - 1);
+        if (power >= std::numeric_limits<double>::min() && power < 1e300 && std::isfinite(factor)) {
+            const double density = factor * power * std::exp(-power * z);
+            if (std::isfinite(density))
+                return density;
+        }
+        // ln z apart, since x / a overflows for a denormal scale (inf - inf); a power 0 of x = 0 is 1.
+        const double logZ = std::log(x) - std::log(a);
+        const double logPower = k == 1 ? 0.0 : (k - 1) * logZ;
+        return std::exp(std::log(k) - std::log(a) + logPower - std::exp(k * logZ));
+    }
+    double Cdf(double x) const override { return x <= 0 ? 0.0 : -std::expm1(-std::pow(x / a, k)); }
+    double Ccdf(double x) const override { return x <= 0 ? 1.0 : std::exp(-std::pow(x / a, k)); }
+    double Quantile(double p) const override {
+        return a * std::pow(p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p), perShape);
+    }
+    double k = 1, a = 1, factor = 1, perShape = 1;
+};
+
 // Gompertz with hazard B c^x on x >= 0: the cumulative hazard is B / ln c (c^x - 1).
-class Gompertz final : public ClosedForm {
+class Gompertz : public ClosedForm {
+protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         B = p[0];
@@ -186,7 +340,8 @@ class Gompertz final : public ClosedForm {
 };
 
 // Log-logistic with scale a and shape k: F(x) = 1 / (1 + (x / a)^-k), through t = k ln(x / a).
-class LogLogistic final : public ClosedForm {
+class LogLogistic : public ClosedForm {
+protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         a = p[0];
@@ -211,21 +366,26 @@ class LogLogistic final : public ClosedForm {
 };
 
 // Exponential with location m (the least value) and scale s, on z = (x - m) / s: a rate 1 / s would
-// overflow for a denormal scale.
-class Exponential final : public LocationScale {
-    // Apart only where x - m overflows: a quotient that overflows by a tiny s is infinite indeed.
-    double Z(double x) const { return std::isfinite(x - m) ? (x - m) / s : x / s - m / s; }
-    double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Z(x) - std::log(s)); }
-    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Z(x)); }
-    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Z(x)); }
+// overflow for a denormal scale. ln s is folded into the density's exponential for the same reason.
+class Exponential : public LocationScale {
+protected:
+    bool Accept(std::span<const double> p) override {
+        logScale = std::log(p[1]);
+        return LocationScale::Accept(p);
+    }
+    double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Standard(x) - logScale); }
+    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Standard(x)); }
+    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Standard(x)); }
     double Quantile(double p) const override {
         return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
     }
+    double logScale = 0;
 };
 
 // Rayleigh with scale s, through z = x / s: Boost squares x and s apart, which under- or overflows at
 // scales near the ends of the doubles (0 / 0 at s = x = 2.2e-308).
-class Rayleigh final : public ClosedForm {
+class Rayleigh : public ClosedForm {
+protected:
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         s = p[0];
@@ -247,7 +407,8 @@ class Rayleigh final : public ClosedForm {
 };
 
 // Smallest extreme value with location m and scale s: P(X > x) = exp(-exp((x - m) / s)).
-class SmallestExtremeValue final : public LocationScale {
+class SmallestExtremeValue : public LocationScale {
+protected:
     double Pdf(double x) const override {
         const double z = (x - m) / s, e = std::exp(z);
         // z - e is inf - inf far above m (a denormal scale), where the density is 0.
@@ -263,7 +424,8 @@ class SmallestExtremeValue final : public LocationScale {
 
 // Pareto with scale m (the least value) and shape a. Boost's cumulative function is 1 - (m / x)^a,
 // which loses every digit just above m; here it is -expm1(a log(m / x)).
-class Pareto final : public ClosedForm {
+class Pareto : public ClosedForm {
+protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         m = p[0];
@@ -290,37 +452,40 @@ struct Interval {
         b = hi * scale;
     }
     double At(double x) const { return x * scale; }
-    double Back(double y) const { return y / scale; }
+    double Back(double y) const { return scale == 1 ? y : 2 * y; }
 };
 
-class Uniform final : public ClosedForm {
+class Uniform : public ClosedForm {
+protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         r.Set(p[0], p[1]);
+        lo = p[0];
+        hi = p[1];
+        w = r.b - r.a;
+        perWidth = 1 / w;
+        density = r.scale / w;
         return p[0] < p[1];
     }
-    double Pdf(double x) const override {
-        const double y = r.At(x);
-        return y < r.a || y > r.b ? 0.0 : r.scale / (r.b - r.a);
-    }
+    // Products with the reciprocal width: within an ulp of the quotients, at a fraction of their cost.
+    double Pdf(double x) const override { return x < lo || x > hi ? 0.0 : density; }
     double Cdf(double x) const override {
         const double y = r.At(x);
-        return y <= r.a ? 0.0 : y >= r.b ? 1.0 : (y - r.a) / (r.b - r.a);
+        return y <= r.a ? 0.0 : y >= r.b ? 1.0 : (y - r.a) * perWidth;
     }
     double Ccdf(double x) const override {
         const double y = r.At(x);
-        return y <= r.a ? 1.0 : y >= r.b ? 0.0 : (r.b - y) / (r.b - r.a);
+        return y <= r.a ? 1.0 : y >= r.b ? 0.0 : (r.b - y) * perWidth;
     }
-    double Quantile(double p) const override {
-        const double w = r.b - r.a;
-        return r.Back(p <= 0.5 ? r.a + p * w : r.b - (1 - p) * w);
-    }
+    double Quantile(double p) const override { return r.Back(p <= 0.5 ? r.a + p * w : r.b - (1 - p) * w); }
     Interval r;
+    double lo = 0, hi = 1, w = 1, perWidth = 1, density = 1;
 };
 
 // Triangular on [a, b] with mode c. Each tail is a sum of positive terms, so that neither loses digits
 // when the mode is near a bound.
-class Triangular final : public ClosedForm {
+class Triangular : public ClosedForm {
+protected:
     int Count() const override { return 3; }
     bool Accept(std::span<const double> p) override {
         r.Set(p[0], p[1]);
@@ -378,16 +543,22 @@ class Triangular final : public ClosedForm {
 
 // Logistic with location m and scale s; its quantile is ln p - ln(1 - p) on the side that keeps p's
 // digits (down to the smallest denormal p).
-class Logistic final : public LocationScale {
+class Logistic : public LocationScale {
+protected:
     double Pdf(double x) const override {
-        const double e = std::exp(-std::abs((x - m) / s));
+        const double e = std::exp(-std::abs(Standard(x)));
         return e / (s * (1 + e) * (1 + e));
     }
-    double Cdf(double x) const override { return 1 / (1 + std::exp(-(x - m) / s)); }
-    double Ccdf(double x) const override { return 1 / (1 + std::exp((x - m) / s)); }
+    double Cdf(double x) const override { return 1 / (1 + std::exp(-Standard(x))); }
+    double Ccdf(double x) const override { return 1 / (1 + std::exp(Standard(x))); }
+    // ln(p / (1 - p)) with one logarithm; within 1/64 of p = 1/2, where it is small and the quotient's
+    // rounding would show, as log1p of (2p - 1) / (1 - p), whose numerator is exact. 1 - p is exact
+    // above 1/2.
     double Quantile(double p) const override {
-        return p <= 0.5 ? m + s * (std::log(p) - std::log1p(-p))
-                        : m - s * (std::log(1 - p) - std::log1p(p - 1));
+        const double d = 2 * p - 1;
+        if (std::abs(d) < 1.0 / 32)
+            return m + s * std::log1p(d / (1 - p));
+        return p < 0.5 ? m + s * std::log(p / (1 - p)) : m - s * std::log((1 - p) / p);
     }
 };
 
@@ -413,7 +584,8 @@ Mills MillsRatio(double t) {
 // Inverse Gaussian with mean mu and shape lambda. With a = sqrt(lambda / x) (x / mu - 1) and b the
 // same with x / mu + 1, F = Phi(a) + exp(2 lambda / mu) Phi(-b); the factor, which overflows, is
 // exactly phi(a) / phi(b), so the second term is phi(a) R(b). The upper tail is phi(a) (R(a) - R(b)).
-class InverseGaussian final : public ClosedForm {
+class InverseGaussian : public ClosedForm {
+protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         mu = p[0];
@@ -486,7 +658,8 @@ protected:
     double Quantile(double p) const override { return SearchQuantile(*this, p, Guess(p), First(), Last()); }
 };
 
-class DiscreteUniform final : public Discrete {
+class DiscreteUniform : public Discrete {
+protected:
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         n = p[0];
@@ -501,7 +674,8 @@ class DiscreteUniform final : public Discrete {
 };
 
 // Benford's law for base B: P(d) = log_B(1 + 1/d), d = 1 .. B - 1.
-class Benford final : public Discrete {
+class Benford : public Discrete {
+protected:
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         base = p[0];
@@ -522,7 +696,8 @@ class Benford final : public Discrete {
 
 // Geometric: failures before the first success, P(k) = p (1 - p)^k, its powers through log1p(-p), which
 // keeps the digits of a small p that 1 - p drops.
-class Geometric final : public Discrete {
+class Geometric : public Discrete {
+protected:
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         prob = p[0];
@@ -575,7 +750,8 @@ protected:
 
 // Zipf with P(k) proportional to k^-s, s = rho + 1 > 1. Sums of j^-s: the first terms directly, the
 // rest by Euler-Maclaurin, whose corrections shrink like (s / 2 pi j)^2 from the term j on.
-class Zipf final : public SeriesDistribution {
+class Zipf : public SeriesDistribution {
+protected:
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         rho = p[0];
@@ -639,7 +815,8 @@ class Zipf final : public SeriesDistribution {
 
 // Logarithmic series: P(k) = q^k / (k S), S = -ln(1 - q). With q near 1 the tail beyond a few dozen
 // terms is Euler-Maclaurin's on e^(-l x) / x, l = -ln q: E1(l m) and the derivatives at m.
-class LogSeries final : public SeriesDistribution {
+class LogSeries : public SeriesDistribution {
+protected:
     int Count() const override { return 1; }
     bool Accept(std::span<const double> p) override {
         q = p[0];
@@ -999,6 +1176,7 @@ protected:
             } else {
                 fine = width;
             }
+            boundMedian = Guess(0.5);
         }
         return true;
     }
@@ -1112,6 +1290,11 @@ protected:
             return 1.0;
         if (infinite)
             return Upper(q);
+        // Below the pairwise bound's median (at or above the true one) the upper tail is large, and
+        // 1 - the lower tail, which costs about half as much, keeps its digits while it is at least 1/4.
+        if (q < boundMedian)
+            if (const double lower = Cdf(q); lower <= 0.75)
+                return 1 - lower;
         return std::min(1.0, OverS(
                                  q, TailStart(q), [&](double s) { return Upper(q * s); },
                                  [&](double s) { return UpperBound(q * s); }));
@@ -1119,7 +1302,9 @@ protected:
     // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
     // tails (powers of q); kept inside the bracket once one is known.
     double Quantile(double p) const override {
-        const bool lower = p <= 0.5;
+        // The lower tail, which costs less, up to p = 0.9: there p's rounding moves the answer by no more
+        // than ten times as much as the upper tail's would.
+        const bool lower = p <= 0.9;
         const double target = lower ? std::log(p) : -std::log1p(-p);
         const auto F = [&](double y) {
             const double x = std::exp(y);
@@ -1146,7 +1331,9 @@ protected:
                 y2 = std::isfinite(below) && std::isfinite(above) ? (below + above) / 2
                                                                   : (f1 < 0 ? y1 + reach : y1 - reach);
             reach = std::max(2.0, 4 * std::abs(y2 - y1));
-            if (std::abs(y2 - y1) < 1e-14 * std::max(1.0, std::abs(y1)))
+            // A step this small leaves y2 far closer than that (the secant's error is about the product
+            // of the last two), and at worst a bracket this narrow: no tail needs evaluating there.
+            if (std::abs(y2 - y1) < 1e-12 * std::max(1.0, std::abs(y1)))
                 return std::exp(y2);
             y0 = y1;
             f0 = f1;
@@ -1176,7 +1363,7 @@ protected:
         return std::isfinite(x) && x > 0 ? x : 1.0;
     }
 
-    double k = 2, df = 1;
+    double k = 2, df = 1, boundMedian = 0;
     bool infinite = false;
     double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0, turnedAt = 1;
 };
@@ -1185,7 +1372,8 @@ protected:
 // W(w) = k Int phi(z) [Phi(z) - Phi(z - w)]^(k-1) dz, symmetric about z = w/2, so it is integrated over
 // the half u = z - w/2 >= 0. The upper tail is written with Phi(z)^(k-1) - [Phi(z) - Phi(z - w)]^(k-1)
 // so that a small tail keeps its digits. Beyond 7.5 from the peak the normal density leaves no digit.
-class StudentizedRange final : public Studentized {
+class StudentizedRange : public Studentized {
+protected:
     int MinimumK() const override { return 2; }
     double SmallPower() const override { return k - 1; }
     // A high power of Phi(z) - Phi(z - w) is steep: more panels for many means.
@@ -1226,11 +1414,18 @@ class StudentizedRange final : public Studentized {
         if (LowerBound(w) < 0.5)
             return 1 - Lower(w);
         const double h = w / 2;
+        // phi(z) Phi(z)^(k-1) as one exponential above 0, where Phi(z) = 1 - Q(z) loses nothing.
         const auto f = [&](double z) {
-            const double a = Phi(z);
-            const double power =
-                z > 0 ? std::exp((k - 1) * std::log1p(-PhiUpper(z))) : IntegerPower(a, k - 1);
-            return PhiDensity(z) * power * -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
+            double a = 0, densityPower = 0;
+            if (z > 0) {
+                const double upper = PhiUpper(z);
+                a = 1 - upper;
+                densityPower = std::exp((k - 1) * std::log1p(-upper) - 0.5 * z * z) / std::sqrt(2 * kPi);
+            } else {
+                a = Phi(z);
+                densityPower = PhiDensity(z) * IntegerPower(a, k - 1);
+            }
+            return densityPower * -std::expm1((k - 1) * std::log1p(-Phi(z - w) / a));
         };
         // With many means Phi(z)^(k-1) is below e^-750 wherever (k - 1) Q(z) passes 750: only the
         // panels right of there count (a third of them for two billion means).
@@ -1265,7 +1460,8 @@ class StudentizedRange final : public Studentized {
 
 // Studentized maximum modulus: the largest of k absolute standard normals over s; the numerator's
 // distribution is (1 - 2 Q(w))^k with Q the upper normal tail.
-class StudentizedMaximumModulus final : public Studentized {
+class StudentizedMaximumModulus : public Studentized {
+protected:
     int MinimumK() const override { return 1; }
     double SmallPower() const override { return k; }
     // erf(w / sqrt 2)^n, through the small tails once erf is near 1: a power in the billions would
@@ -1285,6 +1481,18 @@ class StudentizedMaximumModulus final : public Studentized {
 
 }  // namespace
 
+double StirlingErrorOf(double v) {
+    if (v >= 16 || (v == std::floor(v) && v >= 1))
+        return StirlingError(v);
+    const long double w = v;
+    return static_cast<double>(std::lgamma(w + 1) - (w + 0.5L) * std::log(w) + w -
+                               static_cast<long double>(kLnSqrt2Pi));
+}
+
+double DevianceOf(double x, double m) {
+    return Deviance(x, m);
+}
+
 std::unique_ptr<DistributionBase> MakeLargeBinomial() {
     return std::make_unique<LargeBinomial>();
 }
@@ -1293,43 +1501,51 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
     using namespace NmsEnum;
     switch (type) {
         case ENORM:
-            return std::make_unique<LogitNormal>();
+            return std::make_unique<Sealed<LogitNormal>>();
         case GOMPERTZ:
-            return std::make_unique<Gompertz>();
+            return std::make_unique<Sealed<Gompertz>>();
         case PARETO:
-            return std::make_unique<Pareto>();
+            return std::make_unique<Sealed<Pareto>>();
         case LLOGISTIC:
-            return std::make_unique<LogLogistic>();
+            return std::make_unique<Sealed<LogLogistic>>();
         case SEV:
-            return std::make_unique<SmallestExtremeValue>();
+            return std::make_unique<Sealed<SmallestExtremeValue>>();
         case EXP:
-            return std::make_unique<Exponential>();
+            return std::make_unique<Sealed<Exponential>>();
+        case NORMAL:
+            return std::make_unique<Sealed<NormalLaw<false>>>();
+        case LNORMAL:
+            return std::make_unique<Sealed<NormalLaw<true>>>();
+        case CAUCHY:
+            return std::make_unique<Sealed<Cauchy>>();
+        case WEIBULL:
+            return std::make_unique<Sealed<Weibull>>();
         case RAYLEIGH:
-            return std::make_unique<Rayleigh>();
+            return std::make_unique<Sealed<Rayleigh>>();
         case DUNIFORM:
-            return std::make_unique<DiscreteUniform>();
+            return std::make_unique<Sealed<DiscreteUniform>>();
         case BENFORD:
-            return std::make_unique<Benford>();
+            return std::make_unique<Sealed<Benford>>();
         case UNIFORM:
-            return std::make_unique<Uniform>();
+            return std::make_unique<Sealed<Uniform>>();
         case TRIANGULAR:
-            return std::make_unique<Triangular>();
+            return std::make_unique<Sealed<Triangular>>();
         case LOGISTIC:
-            return std::make_unique<Logistic>();
+            return std::make_unique<Sealed<Logistic>>();
         case IGAUSSIAN:
-            return std::make_unique<InverseGaussian>();
+            return std::make_unique<Sealed<InverseGaussian>>();
         case HGEOMETRIC:
             return std::make_unique<Hypergeometric>();
         case GEOMETRIC:
-            return std::make_unique<Geometric>();
+            return std::make_unique<Sealed<Geometric>>();
         case ZIPF:
-            return std::make_unique<Zipf>();
+            return std::make_unique<Sealed<Zipf>>();
         case LSERIES:
-            return std::make_unique<LogSeries>();
+            return std::make_unique<Sealed<LogSeries>>();
         case RANGE:
-            return std::make_unique<StudentizedRange>();
+            return std::make_unique<Sealed<StudentizedRange>>();
         case SMM:
-            return std::make_unique<StudentizedMaximumModulus>();
+            return std::make_unique<Sealed<StudentizedMaximumModulus>>();
         default:
             return nullptr;
     }
