@@ -1,6 +1,8 @@
 // The distributions Boost.Math has, with the policies chosen for speed at full double accuracy.
 #include "Numerics/Distributions.h"
 
+#include "Numerics/IncompleteGamma.h"
+
 #include <boost/math/distributions.hpp>
 #include <boost/math/tools/roots.hpp>
 #include <cstdint>
@@ -328,6 +330,10 @@ public:
                     return upper ? TinyUpper(*f) : TinyLower(*f);
                 return either(OneSidedMass(*f) > 0 ? 0.0 : 1.0);
             }
+        if constexpr (kIs<D, boost::math::gamma_distribution> ||
+                      kIs<D, boost::math::chi_squared_distribution>)
+            if (const auto tail = LargeShapeTail(x, upper))
+                return *tail;
         const double median = Median();
         if (upper ? x >= median : x <= median)
             return static_cast<double>(upper ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
@@ -379,6 +385,13 @@ protected:
     }
 
 private:
+    std::optional<double> LargeShapeTail(double x, bool upper) const {
+        if constexpr (kIs<D, boost::math::gamma_distribution>)
+            return LargeShapeGammaTail(m_d->shape(), x / m_d->scale(), upper);
+        else
+            return LargeShapeGammaTail(m_d->degrees_of_freedom() / 2, x / 2, upper);
+    }
+
     // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
     // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
     double Polish(double x, double p) const {
