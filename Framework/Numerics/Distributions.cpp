@@ -455,7 +455,7 @@ private:
 // directly. Other degrees of freedom, the density and the quantile are Boost's.
 class StudentT final : public DistributionBase {
 public:
-    static constexpr double kClosedForm = 30;
+    static constexpr double kClosedForm = 100;
 
     bool IsDiscrete() const override { return false; }
     double Pdf(double x) const override { return boost::math::pdf(*m_d, x); }
@@ -614,6 +614,8 @@ std::unique_ptr<IDistribution> CentralAtZero(int count, std::unique_ptr<Distribu
 // 1e-20); beyond this noncentrality the noncentral t gives no value at all (its Poisson terms are counted
 // past 2^31 from delta^2 / 2).
 constexpr double kLeastNoncentralFDf = 1e-6;
+// Below this the double noncentral F's tails lose digits (1e-10 at 1e-6): the long double ones.
+constexpr double kLeastFastNoncentralFDf = 1;
 constexpr double kLargestTDelta = 6e4;
 
 template <class D>
@@ -655,6 +657,18 @@ std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMa
     // wrong with no sign of it (cumulative 0.31 at the mean of r = 1e16, p = 0.5): refused, not shown.
     return Positive(p[0]) && p[1] > 0 && p[1] <= 1 && p[0] < 1e15 && p[0] * (1 - p[1]) < 1e15 * p[1]
                ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
+template <class Policy>
+std::optional<non_central_f_distribution<double, Policy>> NoncentralFMaker(std::span<const double> p) {
+    return p[0] >= kLeastNoncentralFDf && p[1] >= kLeastNoncentralFDf && p[2] >= 0 && WithinNoncentralRange(p)
+               ? std::optional(non_central_f_distribution<double, Policy>(p[0], p[1], p[2]))
+               : std::nullopt;
+}
+template <class Policy>
+std::optional<non_central_t_distribution<double, Policy>> NoncentralTMaker(std::span<const double> p) {
+    return Positive(p[0]) && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
+               ? std::optional(non_central_t_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }
 template <class Policy>
@@ -727,22 +741,21 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
         case NCF:
             return CentralAtZero(
                 3,
-                Make<non_central_f_distribution<double, Promoted>, false, 3>([](std::span<const double> p) {
-                    using D = non_central_f_distribution<double, Promoted>;
-                    return p[0] >= kLeastNoncentralFDf && p[1] >= kLeastNoncentralFDf && p[2] >= 0 &&
-                                   WithinNoncentralRange(p)
-                               ? std::optional(D(p[0], p[1], p[2]))
-                               : std::nullopt;
-                }),
+                std::make_unique<ByRegion>(
+                    3, Make<non_central_f_distribution<double, Fast>, false, 3>(NoncentralFMaker<Fast>),
+                    Make<non_central_f_distribution<double, Promoted>, false, 3>(NoncentralFMaker<Promoted>),
+                    [](std::span<const double> p) {
+                        return std::min(p[0], p[1]) < kLeastFastNoncentralFDf ||
+                               std::max(p[0], p[1]) / 2 > kCarefulShape;
+                    }),
                 F);
         case NCT:
             return CentralAtZero(
-                2, Make<non_central_t_distribution<double, Promoted>>([](std::span<const double> p) {
-                    using D = non_central_t_distribution<double, Promoted>;
-                    return Positive(p[0]) && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
-                               ? std::optional(D(p[0], p[1]))
-                               : std::nullopt;
-                }),
+                2,
+                std::make_unique<ByRegion>(
+                    2, Make<non_central_t_distribution<double, Fast>>(NoncentralTMaker<Fast>),
+                    Make<non_central_t_distribution<double, Promoted>>(NoncentralTMaker<Promoted>),
+                    [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; }),
                 T);
         case POISSON:
             return TwoWays<poisson_distribution, true, 1>(
