@@ -255,6 +255,8 @@ public:
     using V = typename D::value_type;
     static constexpr bool kBetaType =
         kIs<D, boost::math::beta_distribution> || kIs<D, boost::math::fisher_f_distribution>;
+    static constexpr bool kGammaType =
+        kIs<D, boost::math::gamma_distribution> || kIs<D, boost::math::chi_squared_distribution>;
 
     explicit BoostDistribution(Maker<D> make, bool shifted = false) : m_make(make), m_shifted(shifted) {}
 
@@ -283,6 +285,9 @@ public:
         x -= m_shift;
         if (x < m_lo || x > m_hi)
             return 0.0;
+        if constexpr (kGammaType)
+            if (const auto density = LargeShapeGammaDensity(Shape(), x / Scale()))
+                return *density / Scale();
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
@@ -330,9 +335,8 @@ public:
                     return upper ? TinyUpper(*f) : TinyLower(*f);
                 return either(OneSidedMass(*f) > 0 ? 0.0 : 1.0);
             }
-        if constexpr (kIs<D, boost::math::gamma_distribution> ||
-                      kIs<D, boost::math::chi_squared_distribution>)
-            if (const auto tail = LargeShapeTail(x, upper))
+        if constexpr (kGammaType)
+            if (const auto tail = LargeShapeGammaTail(Shape(), x / Scale(), upper))
                 return *tail;
         const double median = Median();
         if (upper ? x >= median : x <= median)
@@ -357,6 +361,9 @@ protected:
         if constexpr (kBetaType)
             if (const auto f = BetaFormAt(*m_d, 0.5); f && (TinyShapes(*f) || OneSidedMass(*f)))
                 return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
+        if constexpr (kGammaType)
+            if (const auto x = LargeShapeGammaQuantile(Shape(), p))
+                return *x * Scale();
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
         double x = NAN;
@@ -385,11 +392,18 @@ protected:
     }
 
 private:
-    std::optional<double> LargeShapeTail(double x, bool upper) const {
+    // A gamma-type law's shape and scale (a chi-square law's are half its degrees of freedom and 2).
+    double Shape() const {
         if constexpr (kIs<D, boost::math::gamma_distribution>)
-            return LargeShapeGammaTail(m_d->shape(), x / m_d->scale(), upper);
+            return m_d->shape();
         else
-            return LargeShapeGammaTail(m_d->degrees_of_freedom() / 2, x / 2, upper);
+            return m_d->degrees_of_freedom() / 2;
+    }
+    double Scale() const {
+        if constexpr (kIs<D, boost::math::gamma_distribution>)
+            return m_d->scale();
+        else
+            return 2;
     }
 
     // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
