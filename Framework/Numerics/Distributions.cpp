@@ -1,6 +1,7 @@
 // The distributions Boost.Math has, with the policies chosen for speed at full double accuracy.
 #include "Numerics/Distributions.h"
 
+#include "Numerics/IncompleteBeta.h"
 #include "Numerics/IncompleteGamma.h"
 
 #include <boost/math/distributions.hpp>
@@ -277,6 +278,11 @@ protected:
             m_hi = static_cast<double>(std::min<V>(range.second, std::numeric_limits<double>::infinity()));
         }
         m_median = NAN;
+        if constexpr (kBetaType)
+            if (m_d)
+                // Once: the form's logarithms cost more than a finite-sum tail.
+                if (const auto f = BetaFormAt(*m_d, 0.5))
+                    m_extremeShapes = TinyShapes(*f) || OneSidedMass(*f);
         return m_d.has_value();
     }
 
@@ -330,13 +336,16 @@ public:
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
             return either(side < 0 ? 0.0 : 1.0);
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f))) {
+            if (const auto f = m_extremeShapes ? BetaFormAt(*m_d, x) : std::nullopt; f) {
                 if (TinyShapes(*f))
                     return upper ? TinyUpper(*f) : TinyLower(*f);
                 return either(OneSidedMass(*f) > 0 ? 0.0 : 1.0);
             }
         if constexpr (kGammaType)
             if (const auto tail = LargeShapeGammaTail(Shape(), x / Scale(), upper))
+                return *tail;
+        if constexpr (kBetaType)
+            if (const auto tail = FiniteBetaTail(x, upper))
                 return *tail;
         const double median = Median();
         if (upper ? x >= median : x <= median)
@@ -392,6 +401,17 @@ protected:
     }
 
 private:
+    std::optional<double> FiniteBetaTail(double x, bool upper) const {
+        if constexpr (kIs<D, boost::math::beta_distribution>)
+            return numerics::FiniteBetaTail(m_d->alpha(), m_d->beta(), x, 1 - x, upper);
+        else {
+            const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
+            const double u = d1 * x;
+            return std::isfinite(u)
+                       ? numerics::FiniteBetaTail(d1 / 2, d2 / 2, u / (u + d2), d2 / (u + d2), upper)
+                       : std::nullopt;
+        }
+    }
     // A gamma-type law's shape and scale (a chi-square law's are half its degrees of freedom and 2).
     double Shape() const {
         if constexpr (kIs<D, boost::math::gamma_distribution>)
@@ -457,6 +477,7 @@ private:
     Maker<D> m_make;
     bool m_shifted;
     mutable double m_median = NAN;
+    bool m_extremeShapes = false;  // a beta-type law's shapes: TinyShapes or OneSidedMass
     std::optional<D> m_d;
     double m_shift = 0;
     double m_lo = 0;
