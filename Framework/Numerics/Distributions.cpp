@@ -651,6 +651,9 @@ std::unique_ptr<IDistribution> CentralAtZero(int count, std::unique_ptr<Distribu
 constexpr double kLeastNoncentralFDf = 1e-6;
 // Below this the double noncentral F's tails lose digits (1e-10 at 1e-6): the long double ones.
 constexpr double kLeastFastNoncentralFDf = 1;
+// Below this the noncentral t's tails beyond 1e154, where t^2 overflows a double, are above 1e-300: there
+// the long double ones.
+constexpr double kLeastFastTDf = 3;
 constexpr double kLargestTDelta = 6e4;
 
 template <class D>
@@ -790,7 +793,9 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 std::make_unique<ByRegion>(
                     2, Make<non_central_t_distribution<double, Fast>>(NoncentralTMaker<Fast>),
                     Make<non_central_t_distribution<double, Promoted>>(NoncentralTMaker<Promoted>),
-                    [](std::span<const double> p) { return p[0] / 2 > kCarefulShape; }),
+                    [](std::span<const double> p) {
+                        return p[0] < kLeastFastTDf || p[0] / 2 > kCarefulShape;
+                    }),
                 T);
         case POISSON:
             return TwoWays<poisson_distribution, true, 1>(
