@@ -299,6 +299,11 @@ public:
                 return *near;
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
             return 0.0;
+        if constexpr (std::is_same_v<D, boost::math::non_central_t_distribution<double, Fast>>)
+            // Where t^2 under- or overflows a double: the density at 0 to within t^2, or (at least
+            // kLeastFastTDf degrees of freedom) below 1e-450.
+            if (std::abs(x) < 1e-150 || std::abs(x) > 1e150)
+                return std::abs(x) < 1 ? static_cast<double>(boost::math::pdf(*m_d, 0.0)) : 0.0;
         if constexpr (kBetaType)
             if (const auto f = BetaFormAt(*m_d, x); f && TinyShapes(*f))
                 return LogDensity(*m_d, x);
