@@ -1,6 +1,9 @@
 // The distributions Boost.Math has, with the policies chosen for speed at full double accuracy.
 #include "Numerics/Distributions.h"
 
+#include "Numerics/IncompleteBeta.h"
+#include "Numerics/IncompleteGamma.h"
+
 #include <boost/math/distributions.hpp>
 #include <boost/math/tools/roots.hpp>
 #include <cstdint>
@@ -237,6 +240,8 @@ public:
     using V = typename D::value_type;
     static constexpr bool kBetaType =
         kIs<D, boost::math::beta_distribution> || kIs<D, boost::math::fisher_f_distribution>;
+    static constexpr bool kGammaType =
+        kIs<D, boost::math::gamma_distribution> || kIs<D, boost::math::chi_squared_distribution>;
 
     explicit BoostDistribution(Maker<D> make, bool shifted = false) : m_make(make), m_shifted(shifted) {}
 
@@ -257,13 +262,14 @@ protected:
             m_hi = static_cast<double>(std::min<V>(range.second, std::numeric_limits<double>::infinity()));
         }
         m_median = NAN;
-        // The shapes are the same at every x.
+        // The shapes are the same at every x: whether they are extreme is decided once (the form's
+        // logarithms cost more than a finite-sum tail).
         if constexpr (kBetaType)
-            if (m_d) {
-                const BetaForm f = *BetaFormAt(*m_d, 0.5);
-                m_tinyShapes = TinyShapes(f);
-                m_oneSided = OneSidedMass(f) != 0;
-            }
+            if (m_d)
+                if (const auto f = BetaFormAt(*m_d, 0.5)) {
+                    m_tinyShapes = TinyShapes(*f);
+                    m_oneSided = OneSidedMass(*f) != 0;
+                }
         return m_d.has_value();
     }
 
@@ -272,11 +278,19 @@ public:
         x -= m_shift;
         if (x < m_lo || x > m_hi)
             return 0.0;
+        if constexpr (kGammaType)
+            if (const auto density = LargeShapeGammaDensity(Shape(), x / Scale()))
+                return *density / Scale();
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
             return 0.0;
+        if constexpr (std::is_same_v<D, boost::math::non_central_t_distribution<double, Fast>>)
+            // Where t^2 under- or overflows a double: the density at 0 to within t^2, or (at least
+            // kLeastFastTDf degrees of freedom) below 1e-450.
+            if (std::abs(x) < 1e-150 || std::abs(x) > 1e150)
+                return std::abs(x) < 1 ? static_cast<double>(boost::math::pdf(*m_d, 0.0)) : 0.0;
         if constexpr (kBetaType)
             if (m_tinyShapes)
                 return LogDensity(*m_d, x);
@@ -314,11 +328,17 @@ public:
         if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
             return either(side < 0 ? 0.0 : 1.0);
         if constexpr (kBetaType)
-            if (const auto f = BetaFormAt(*m_d, x); f && (TinyShapes(*f) || OneSidedMass(*f))) {
+            if (const auto f = m_tinyShapes || m_oneSided ? BetaFormAt(*m_d, x) : std::nullopt; f) {
                 if (TinyShapes(*f))
                     return upper ? TinyUpper(*f) : TinyLower(*f);
                 return either(OneSidedMass(*f) > 0 ? 0.0 : 1.0);
             }
+        if constexpr (kGammaType)
+            if (const auto tail = LargeShapeGammaTail(Shape(), x / Scale(), upper))
+                return *tail;
+        if constexpr (kBetaType)
+            if (const auto tail = FiniteBetaTail(x, upper))
+                return *tail;
         const double median = Median();
         if (upper ? x >= median : x <= median)
             return static_cast<double>(upper ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
@@ -343,6 +363,9 @@ protected:
             if (m_tinyShapes || m_oneSided)
                 if (const auto f = BetaFormAt(*m_d, 0.5))
                     return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
+        if constexpr (kGammaType)
+            if (const auto x = LargeShapeGammaQuantile(Shape(), p))
+                return *x * Scale();
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
         double x = NAN;
@@ -371,6 +394,31 @@ protected:
     }
 
 private:
+    std::optional<double> FiniteBetaTail(double x, bool upper) const {
+        if constexpr (kIs<D, boost::math::beta_distribution>)
+            return numerics::FiniteBetaTail(m_d->alpha(), m_d->beta(), x, 1 - x, upper);
+        else {
+            const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
+            const double u = d1 * x;
+            return std::isfinite(u)
+                       ? numerics::FiniteBetaTail(d1 / 2, d2 / 2, u / (u + d2), d2 / (u + d2), upper)
+                       : std::nullopt;
+        }
+    }
+    // A gamma-type law's shape and scale (a chi-square law's are half its degrees of freedom and 2).
+    double Shape() const {
+        if constexpr (kIs<D, boost::math::gamma_distribution>)
+            return m_d->shape();
+        else
+            return m_d->degrees_of_freedom() / 2;
+    }
+    double Scale() const {
+        if constexpr (kIs<D, boost::math::gamma_distribution>)
+            return m_d->scale();
+        else
+            return 2;
+    }
+
     // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
     // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
     double Polish(double x, double p) const {
@@ -435,7 +483,7 @@ private:
 // directly. Other degrees of freedom and the quantile are Boost's.
 class StudentT : public DistributionBase {
 public:
-    static constexpr double kClosedForm = 30;
+    static constexpr double kClosedForm = 100;
 
     bool IsDiscrete() const override { return false; }
     // c (1 + x^2 / df)^(-(df + 1) / 2) as c exp(-(df + 1) / 2 log1p(x^2 / df)), c computed once; Boost's
@@ -809,6 +857,11 @@ std::unique_ptr<IDistribution> CentralAtZero(int count, std::unique_ptr<Distribu
 // 1e-20); beyond this noncentrality the noncentral t gives no value at all (its Poisson terms are counted
 // past 2^31 from delta^2 / 2).
 constexpr double kLeastNoncentralFDf = 1e-6;
+// Below this the double noncentral F's tails lose digits (1e-10 at 1e-6): the long double ones.
+constexpr double kLeastFastNoncentralFDf = 1;
+// Below this the noncentral t's tails beyond 1e154, where t^2 overflows a double, are above 1e-300: there
+// the long double ones.
+constexpr double kLeastFastTDf = 3;
 constexpr double kLargestTDelta = 6e4;
 
 template <class D>
@@ -860,6 +913,18 @@ std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMa
 // 0.34): the gamma laws and the Poisson refuse such shapes and means.
 constexpr double kLargestGammaShape = 1e10;
 
+template <class Policy>
+std::optional<non_central_f_distribution<double, Policy>> NoncentralFMaker(std::span<const double> p) {
+    return p[0] >= kLeastNoncentralFDf && p[1] >= kLeastNoncentralFDf && p[2] >= 0 && WithinNoncentralRange(p)
+               ? std::optional(non_central_f_distribution<double, Policy>(p[0], p[1], p[2]))
+               : std::nullopt;
+}
+template <class Policy>
+std::optional<non_central_t_distribution<double, Policy>> NoncentralTMaker(std::span<const double> p) {
+    return Positive(p[0]) && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
+               ? std::optional(non_central_t_distribution<double, Policy>(p[0], p[1]))
+               : std::nullopt;
+}
 template <class Policy>
 std::optional<gamma_distribution<double, Policy>> ErlangMaker(std::span<const double> p) {
     return IsInteger(p[0]) && p[0] >= 1 && p[0] <= kLargestGammaShape && Positive(p[1])
@@ -927,22 +992,23 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
         case NCF:
             return CentralAtZero(
                 3,
-                Make<non_central_f_distribution<double, Promoted>, false, 3>([](std::span<const double> p) {
-                    using D = non_central_f_distribution<double, Promoted>;
-                    return p[0] >= kLeastNoncentralFDf && p[1] >= kLeastNoncentralFDf && p[2] >= 0 &&
-                                   WithinNoncentralRange(p)
-                               ? std::optional(D(p[0], p[1], p[2]))
-                               : std::nullopt;
-                }),
+                std::make_unique<ByRegion>(
+                    3, Make<non_central_f_distribution<double, Fast>, false, 3>(NoncentralFMaker<Fast>),
+                    Make<non_central_f_distribution<double, Promoted>, false, 3>(NoncentralFMaker<Promoted>),
+                    [](std::span<const double> p) {
+                        return std::min(p[0], p[1]) < kLeastFastNoncentralFDf ||
+                               std::max(p[0], p[1]) / 2 > kCarefulShape;
+                    }),
                 F);
         case NCT:
             return CentralAtZero(
-                2, Make<non_central_t_distribution<double, Promoted>>([](std::span<const double> p) {
-                    using D = non_central_t_distribution<double, Promoted>;
-                    return Positive(p[0]) && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
-                               ? std::optional(D(p[0], p[1]))
-                               : std::nullopt;
-                }),
+                2,
+                std::make_unique<ByRegion>(
+                    2, Make<non_central_t_distribution<double, Fast>>(NoncentralTMaker<Fast>),
+                    Make<non_central_t_distribution<double, Promoted>>(NoncentralTMaker<Promoted>),
+                    [](std::span<const double> p) {
+                        return p[0] < kLeastFastTDf || p[0] / 2 > kCarefulShape;
+                    }),
                 T);
         case POISSON:
             return TwoWays<poisson_distribution, true, 1>(

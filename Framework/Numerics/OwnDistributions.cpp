@@ -936,22 +936,24 @@ double BinomialTerm(double x, double n, double p, double q) {
 }
 
 // A law on the integers lo .. hi whose tails are sums of its terms, walked outward from x by their
-// ratios (the term itself every 64 steps, so that rounding does not build up), the tail without the
-// mean first. A sum ends once a term no longer counts, within some 40 standard deviations of x: below a
-// million terms for the parameters taken.
+// ratios (the term itself every 256 steps, so that rounding does not build up past 1e-13), the tail without
+// the mean first. A sum ends once a term no longer counts, within some 40 standard deviations of x: below a
+// million terms for the parameters taken. Law gives the ratios, RatioDown(j) = P(j - 1) / P(j) and
+// RatioUp(j) = P(j + 1) / P(j), inlined into the sums.
+template <class Law>
 class TermSums : public Discrete {
 protected:
-    virtual double RatioDown(double j) const = 0;  // P(j - 1) / P(j)
-    virtual double RatioUp(double j) const = 0;    // P(j + 1) / P(j)
     double First() const override { return lo; }
     double Last() const override { return hi; }
     double Guess(double p) const override { return mean + sd * PhiInverse(p); }
-    static constexpr double kMaxTerms = 4e6;
+    static constexpr std::int64_t kMaxTerms = 4'000'000;
+    const Law& Self() const { return static_cast<const Law&>(*this); }
     // P(X <= x) for lo <= x.
     double Down(double x) const {
         double term = Pdf(x), sum = term;
-        for (double j = x; j > lo && term > 1e-17 * sum && x - j < kMaxTerms; --j) {
-            term = static_cast<std::int64_t>(x - j) % 64 == 63 ? Pdf(j - 1) : term * RatioDown(j);
+        std::int64_t steps = 0;
+        for (double j = x; j > lo && term > 1e-17 * sum && steps < kMaxTerms; --j) {
+            term = ++steps % 256 == 0 ? Pdf(j - 1) : term * Self().RatioDown(j);
             sum += term;
         }
         return sum;
@@ -959,8 +961,9 @@ protected:
     // P(X > x) for x < hi.
     double Up(double x) const {
         double term = Pdf(x + 1), sum = term;
-        for (double j = x + 1; j < hi && term > 1e-17 * sum && j - x < kMaxTerms; ++j) {
-            term = static_cast<std::int64_t>(j - x) % 64 == 63 ? Pdf(j + 1) : term * RatioUp(j);
+        std::int64_t steps = 0;
+        for (double j = x + 1; j < hi && term > 1e-17 * sum && steps < kMaxTerms; ++j) {
+            term = ++steps % 256 == 0 ? Pdf(j + 1) : term * Self().RatioUp(j);
             sum += term;
         }
         return sum;
@@ -990,7 +993,8 @@ protected:
 
 // Hypergeometric: n drawn from N of which K are successes. The probability is a ratio of binomial terms
 // at p = n / N.
-class Hypergeometric final : public TermSums {
+class Hypergeometric final : public TermSums<Hypergeometric> {
+    friend TermSums;
     int Count() const override { return 3; }
     bool Accept(std::span<const double> p) override {
         N = p[0];
@@ -1010,14 +1014,15 @@ class Hypergeometric final : public TermSums {
         const double pn = n / N, qn = (N - n) / N;
         return BinomialTerm(x, K, pn, qn) * BinomialTerm(n - x, N - K, pn, qn) / BinomialTerm(n, N, pn, qn);
     }
-    double RatioDown(double j) const override { return j * (N - K - n + j) / ((K - j + 1) * (n - j + 1)); }
-    double RatioUp(double j) const override { return (K - j) * (n - j) / ((j + 1) * (N - K - n + j + 1)); }
+    double RatioDown(double j) const { return j * (N - K - n + j) / ((K - j + 1) * (n - j + 1)); }
+    double RatioUp(double j) const { return (K - j) * (n - j) / ((j + 1) * (N - K - n + j + 1)); }
     double N = 1, K = 0, n = 0;
 };
 
 // Binomial with trials in the millions and beyond, where the incomplete beta function loses digits
 // even in long double (3e-11 at two billion): its terms summed.
-class LargeBinomial final : public TermSums {
+class LargeBinomial final : public TermSums<LargeBinomial> {
+    friend TermSums;
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
         n = p[0];
@@ -1031,8 +1036,8 @@ class LargeBinomial final : public TermSums {
         return true;
     }
     double Pdf(double x) const override { return x < 0 || x > n ? 0.0 : BinomialTerm(x, n, prob, 1 - prob); }
-    double RatioDown(double j) const override { return j / (n - j + 1) * ((1 - prob) / prob); }
-    double RatioUp(double j) const override { return (n - j) / (j + 1) * (prob / (1 - prob)); }
+    double RatioDown(double j) const { return j / (n - j + 1) * ((1 - prob) / prob); }
+    double RatioUp(double j) const { return (n - j) / (j + 1) * (prob / (1 - prob)); }
     double n = 0, prob = 0.5;
 };
 

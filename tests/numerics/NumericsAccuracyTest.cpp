@@ -277,6 +277,23 @@ TEST(NumericsAccuracy, RayleighAtTheSmallestNormalScale) {
 }
 
 // Upper 5% and 1% points of the studentized range as printed in the usual tables (three decimals).
+// Far out, a noncentral t's tails fall as |t|^-df (to within df delta^2 / t^2): beyond 1e154, where t^2
+// overflows a double, a tail of a small df is still far above the least double.
+TEST(NumericsAccuracy, NoncentralTTailsBeyondTheSquareOfADouble) {
+    const struct {
+        double df, delta, t;
+    } rows[] = {{1, 1, 1e155}, {0.5, -2, 1e160}, {1.9, 3, 1e155}, {1.5, 1, -1e170}};
+    for (const auto& r : rows) {
+        const std::vector<double> p{r.df, r.delta};
+        const auto d = Make(NmsEnum::NCT, p);
+        ASSERT_TRUE(d);
+        SCOPED_TRACE(Describe(NmsEnum::NCT, p, "tail", r.t));
+        const auto tail = [&](double t) { return t > 0 ? d->UpperTail(t) : d->Cumulative(t); };
+        EXPECT_GT(tail(r.t), 0.0);
+        EXPECT_NEAR(tail(r.t) / tail(10 * r.t), std::pow(10.0, r.df), 1e-9 * std::pow(10.0, r.df));
+    }
+}
+
 TEST(NumericsAccuracy, StudentizedRangeTablePoints) {
     const struct {
         double k, df, p, q;
