@@ -194,6 +194,9 @@ std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, do
     const double weight = h > 0 ? boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start)
                                 : static_cast<double>(start == 0);
     const double first = weight * beta;
+    // Next to a pole at 0 (d1 below 2) the beta density itself overflows: so does the mixture.
+    if (std::isinf(first))
+        return INFINITY;
     constexpr int kMostTerms = 1 << 20;
     double sum = first, term = first;
     for (double j = start; j < start + kMostTerms; ++j) {
