@@ -875,6 +875,12 @@ template <class D>
 std::optional<D> TwoPositive(std::span<const double> p) {
     return Positive(p[0]) && Positive(p[1]) ? std::optional<D>(D(p[0], p[1])) : std::nullopt;
 }
+// F's degrees of freedom: the least denormal is refused, since its half, the beta function's shape, is 0
+// (both such gave no value at all).
+template <class D>
+std::optional<D> FDegrees(std::span<const double> p) {
+    return p[0] / 2 > 0 && p[1] / 2 > 0 ? TwoPositive<D>(p) : std::nullopt;
+}
 template <class D>
 std::optional<D> OnePositive(std::span<const double> p) {
     return Positive(p[0]) ? std::optional<D>(D(p[0])) : std::nullopt;
@@ -974,7 +980,7 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             // With large degrees of freedom the beta function's argument d1 x / (d1 x + d2) must itself
             // be exact beyond a double: the whole law in long double.
             return std::make_unique<ByRegion>(
-                2, std::make_unique<Sealed<FisherF>>(TwoPositive<fisher_f_distribution<double, Fast>>),
+                2, std::make_unique<Sealed<FisherF>>(FDegrees<fisher_f_distribution<double, Fast>>),
                 Make<fisher_f_distribution<long double, Promoted>>(
                     WithinShapeRange<fisher_f_distribution<long double, Promoted>>),
                 [](std::span<const double> p) { return std::max(p[0], p[1]) / 2 > kCarefulShape; });
