@@ -324,7 +324,8 @@ public:
     double Tail(double x, bool upper) const {
         const auto either = [upper](double lower) { return upper ? 1 - lower : lower; };
         x -= m_shift;
-        if (x < m_lo)
+        // A continuous law has nothing at its least value (the tiny-shape forms are infinite there).
+        if (x < m_lo || (!Discrete && x == m_lo))
             return either(0.0);
         if (x >= m_hi)
             return either(1.0);
