@@ -175,8 +175,11 @@ double LogDensity(const D& d, double x) {
 // each way is bounded.
 std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, double x) {
     const double q = d1 / d2 * x;
-    if (!(x > 0) || !std::isfinite(q))
+    if (!(x > 0))
         return std::nullopt;
+    // d1 x / d2 overflows only where the density, falling like x^-(d2 / 2 + 1), is below 1e-300.
+    if (!std::isfinite(q))
+        return 0.0;
     const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
     const double yc = 1 / (1 + q), y = q / (1 + q);
     // Where the ratio of successive terms, h y (a + b + j) / ((j + 1) (a + j)), passes 1.
