@@ -861,9 +861,10 @@ std::unique_ptr<IDistribution> CentralAtZero(int count, std::unique_ptr<Distribu
 }
 
 // Below this the noncentral F's tails lose digits (1e-10 at degrees of freedom of 1e-10, all of them at
-// 1e-20); beyond this noncentrality the noncentral t gives no value at all (its Poisson terms are counted
+// 1e-20), and so do the noncentral t's (1e-10 of its lower tail at 1e-10, which goes negative from 1e-20
+// on); beyond this noncentrality the noncentral t gives no value at all (its Poisson terms are counted
 // past 2^31 from delta^2 / 2).
-constexpr double kLeastNoncentralFDf = 1e-6;
+constexpr double kLeastNoncentralDf = 1e-6;
 // Below this the double noncentral F's tails lose digits (1e-10 at 1e-6): the long double ones.
 constexpr double kLeastFastNoncentralFDf = 1;
 // Below this the noncentral t's tails beyond 1e154, where t^2 overflows a double, are above 1e-300: there
@@ -928,13 +929,13 @@ constexpr double kLargestGammaShape = 1e10;
 
 template <class Policy>
 std::optional<non_central_f_distribution<double, Policy>> NoncentralFMaker(std::span<const double> p) {
-    return p[0] >= kLeastNoncentralFDf && p[1] >= kLeastNoncentralFDf && p[2] >= 0 && WithinNoncentralRange(p)
+    return p[0] >= kLeastNoncentralDf && p[1] >= kLeastNoncentralDf && p[2] >= 0 && WithinNoncentralRange(p)
                ? std::optional(non_central_f_distribution<double, Policy>(p[0], p[1], p[2]))
                : std::nullopt;
 }
 template <class Policy>
 std::optional<non_central_t_distribution<double, Policy>> NoncentralTMaker(std::span<const double> p) {
-    return Positive(p[0]) && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
+    return p[0] >= kLeastNoncentralDf && std::abs(p[1]) <= kLargestTDelta && WithinNoncentralRange(p)
                ? std::optional(non_central_t_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }

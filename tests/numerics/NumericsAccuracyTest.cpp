@@ -250,6 +250,8 @@ TEST(NumericsAccuracy, LawsBeyondTheirDigitsAreRefused) {
         {NmsEnum::BETA, {3e7, 1e8}, false},
         {NmsEnum::BETA, {1e7, 1e7}, true},
         {NmsEnum::F, {2e7, 5}, false},
+        {NmsEnum::NCT, {1e-7, 10}, false},
+        {NmsEnum::NCT, {1e-6, 10}, true},
         {NmsEnum::F, {4.9406564584124654e-324, 4.9406564584124654e-324}, false},
         {NmsEnum::POISSON, {1.1e10}, false},
         {NmsEnum::POISSON, {5.5e103}, false},
