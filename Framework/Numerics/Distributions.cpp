@@ -709,10 +709,11 @@ public:
     using Base::Base;
     // r / (r + x) times the binomial-type term of r successes in r + x trials.
     double Pdf(double x) const override {
-        if (!m_direct || x < 0)
-            return Base::Pdf(x);
+        // p^r at 0 for any r (Boost's gave no value with a denormal r and p).
         if (x == 0)
             return m_atZero;
+        if (!m_direct || x < 0)
+            return Base::Pdf(x);
         const double n = x + m_r;
         const double density = std::exp(StirlingErrorOf(n) - m_stirlingR - StirlingErrorOf(x) -
                                         DevianceOf(m_r, n * m_p) - DevianceOf(x, n * m_q)) /
@@ -729,10 +730,9 @@ protected:
         m_q = 1 - p[1];
         // The Stirling error of a tiny r is a difference of large logarithms.
         m_direct = m_r >= 1e-3 && m_q > 0;
-        if (m_direct) {
+        if (m_direct)
             m_stirlingR = StirlingErrorOf(m_r);
-            m_atZero = std::exp(m_r * std::log(m_p));
-        }
+        m_atZero = std::exp(m_r * std::log(m_p));
         return true;
     }
 
