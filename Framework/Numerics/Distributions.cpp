@@ -677,7 +677,11 @@ public:
         const double density = std::exp(m_stirlingN - StirlingErrorOf(x) - StirlingErrorOf(m_n - x) -
                                         DevianceOf(x, m_n * m_p) - DevianceOf(m_n - x, m_n * m_q)) *
                                std::sqrt(m_n / (2 * std::numbers::pi * x * (m_n - x)));
-        return std::isnormal(density) ? density : Base::Pdf(x);
+        if (std::isnormal(density))
+            return density;
+        // Boost's gives no value with a denormal p; below 1e-300 the saddle-point form is close enough.
+        const double boost = Base::Pdf(x);
+        return std::isnan(boost) ? density : boost;
     }
 
 protected:
