@@ -609,6 +609,16 @@ struct SaddleTerm {
     }
 };
 
+// A saddle-point value where it is a normal double; else Boost's, unless Boost's is no value at all
+// (denormal parameters), where the saddle-point value is within 1e-300 all the same.
+template <class Boost>
+double SaddleOrBoost(double density, Boost boost) {
+    if (std::isnormal(density))
+        return density;
+    const double other = boost();
+    return std::isnan(other) ? density : other;
+}
+
 // F (d1, d2) at moderate degrees of freedom: with p = d1 x / (d2 + d1 x) and q = d2 / (d2 + d1 x), each
 // formed directly, the density is a binomial-type term in p and q times a simple factor; Boost's
 // incomplete beta derivative costs several times as much. Elsewhere (x at 0, a tiny shape, a value
@@ -630,8 +640,7 @@ public:
             } else {
                 density = m_d1 * m_d1 * q / (2 * p * (m_d1 + m_d2)) * m_term(p, q);
             }
-            if (std::isnormal(density))
-                return density;
+            return SaddleOrBoost(density, [&] { return Base::Pdf(x); });
         }
         return Base::Pdf(x);
     }
@@ -677,11 +686,7 @@ public:
         const double density = std::exp(m_stirlingN - StirlingErrorOf(x) - StirlingErrorOf(m_n - x) -
                                         DevianceOf(x, m_n * m_p) - DevianceOf(m_n - x, m_n * m_q)) *
                                std::sqrt(m_n / (2 * std::numbers::pi * x * (m_n - x)));
-        if (std::isnormal(density))
-            return density;
-        // Boost's gives no value with a denormal p; below 1e-300 the saddle-point form is close enough.
-        const double boost = Base::Pdf(x);
-        return std::isnan(boost) ? density : boost;
+        return SaddleOrBoost(density, [&] { return Base::Pdf(x); });
     }
 
 protected:
@@ -722,7 +727,7 @@ public:
         const double density = std::exp(StirlingErrorOf(n) - m_stirlingR - StirlingErrorOf(x) -
                                         DevianceOf(m_r, n * m_p) - DevianceOf(x, n * m_q)) /
                                std::sqrt(2 * std::numbers::pi * m_r * (x / n)) * (m_r / n);
-        return std::isnormal(density) ? density : Base::Pdf(x);
+        return SaddleOrBoost(density, [&] { return Base::Pdf(x); });
     }
 
 protected:
@@ -760,7 +765,7 @@ public:
         const double z = x / m_scale;
         const double poisson = m_m == 0 ? std::exp(-z) : std::exp(m_logFactor - DevianceOf(m_m, z));
         const double density = m_shape >= 1 ? poisson / m_scale : poisson * m_shape / x;
-        return std::isnormal(density) ? density : Base::Pdf(x);
+        return SaddleOrBoost(density, [&] { return Base::Pdf(x); });
     }
 
 protected:
