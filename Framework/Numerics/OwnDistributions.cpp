@@ -24,6 +24,9 @@ namespace {
 constexpr double kPi = 3.141592653589793238462643383279502884;
 constexpr double kSqrt2 = 1.414213562373095048801688724209698079;
 constexpr double kLnSqrt2Pi = 0.918938533204672741780329736406;
+// ln of the largest double and of the least (subnormal) one.
+constexpr double kLogLargest = 709.782712893384;
+constexpr double kLogLeast = -744.4400719213812;
 
 bool IsInteger(double v) {
     return v == std::floor(v) && std::abs(v) < 2147483648.0;
@@ -1342,16 +1345,14 @@ protected:
                 return std::exp(y2);
             y0 = y1;
             f0 = f1;
-            y1 = y2;
+            // Still short of p past the largest double (or beyond it below the least one): the answer
+            // is beyond the doubles, as with degrees of freedom so small that s is all but 0.
+            y1 = std::clamp(y2, kLogLeast - 1, kLogLargest + 1);
             f1 = F(y1) - target;
-            // Still short of p beyond e^700 (or past it below e^-700): the answer is beyond the doubles,
-            // as with degrees of freedom so small that s is all but 0.
-            if (y1 > 700 && f1 < 0)
+            if (y1 > kLogLargest && f1 < 0)
                 return INFINITY;
-            if (y1 < -700 && f1 > 0)
+            if (y1 < kLogLeast && f1 > 0)
                 return 0.0;
-            if (std::abs(y1) > 700)
-                return kMissingValue;
         }
         return std::exp(y1);
     }
