@@ -102,23 +102,36 @@ def ncf(d1, d2, lam, x):
     return pdf, cdf, up
 
 
-def nct_cdf(nu, delta, t):
+def nct_tails(nu, delta, t):
+    """Both tails, each summed as such (1 - the other would lose a far tail's digits)."""
     if t < 0:
-        return 1 - nct_cdf(nu, -delta, -t)
-    y = t * t / (t * t + nu)
+        lower, upper = nct_tails(nu, -delta, -t)
+        return upper, lower
+    x = t * t / (t * t + nu)
+    y = nu / (t * t + nu)
     h = delta * delta / 2
     pj = lambda j: mp.exp(-h + j * mp.log(h) - mp.loggamma(j + 1)) if h > 0 else mp.mpf(j == 0)
     qj = lambda j: delta * mp.exp(-h + j * mp.log(h) - mp.loggamma(j + mp.mpf(3) / 2)) / mp.sqrt(2) if h > 0 else (delta / mp.sqrt(2) / mp.gamma(mp.mpf(3) / 2) if j == 0 else 0)
-    s = series(lambda j: pj(j) * mp.betainc(j + mp.mpf(1) / 2, nu / 2, 0, y, regularized=True)
-               + qj(j) * mp.betainc(j + 1, nu / 2, 0, y, regularized=True))
-    return ncdf(-delta) + s / 2
+    half = mp.mpf(1) / 2
+    lower = ncdf(-delta) + series(lambda j: pj(j) * mp.betainc(j + half, nu / 2, 0, x, regularized=True)
+                                  + qj(j) * mp.betainc(j + 1, nu / 2, 0, x, regularized=True)) / 2
+    upper = series(lambda j: pj(j) * mp.betainc(nu / 2, j + half, 0, y, regularized=True)
+                   + qj(j) * mp.betainc(nu / 2, j + 1, 0, y, regularized=True)) / 2
+    return lower, upper
 
 
 def nct(nu, delta, x):
     with mp.workdps(60):
-        c = nct_cdf(nu, delta, x)
-        d = mp.diff(lambda t: nct_cdf(nu, delta, t), x)
-    return d, c, 1 - c
+        c, u = nct_tails(nu, delta, x)
+        if x == 0:
+            nu = mp.mpf(nu)
+            d = mp.exp(mp.loggamma((nu + 1) / 2) - mp.loggamma(nu / 2) - delta * delta / 2) / mp.sqrt(nu * mp.pi)
+        else:
+            # f(t) = nu / t [F(nu + 2, delta; t sqrt(1 + 2 / nu)) - F(nu, delta; t)], through the tail
+            # on t's side.
+            c2, u2 = nct_tails(nu + 2, delta, x * mp.sqrt(1 + 2 / mp.mpf(nu)))
+            d = nu / x * (u - u2) if x > 0 else nu / x * (c2 - c)
+    return d, c, u
 
 
 GL12 = mp.calculus.quadrature.GaussLegendre(mp.mp).calc_nodes(3, mp.mp.prec + 20)
@@ -697,6 +710,13 @@ CASES = [
     (42, (2000, 3), ["0", "3", "6"]),
     (42, (2001, 3), ["0", "3", "6"]),
     (42, ("1e5", 3), ["1", "3", "6"]),
+    (42, (5, "2.8"), ["-30", "-3", "0.5", "2.8", "6", "100"]),
+    (42, (5, "-2.8"), ["-6", "0.1", "3", "30", "1e3"]),
+    (42, (4, "2.82"), ["-2", "1", "5", "40"]),
+    (42, (4, "-2.83"), ["-2", "1", "5", "40"]),
+    (42, (1000, 1), ["-3", "0", "1", "4", "7"]),
+    (42, (3, "0.001"), ["-1e6", "1e-8", "1e6"]),
+    (42, (7, 2), ["-1e30", "1e30"]),
     (43, (1, 10), ["0.5", "2.228", "6"]),
     (43, (3, 20), ["0.5", "2.5", "5"]),
     (43, (100, 10), ["0.2", "2", "4", "9"]),

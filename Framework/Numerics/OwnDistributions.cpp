@@ -486,7 +486,7 @@ protected:
 };
 
 // Triangular on [a, b] with mode c. Each tail is a sum of positive terms, so that neither loses digits
-// when the mode is near a bound.
+// when the mode is near a bound (and none of them overflows on the widest support).
 class Triangular : public ClosedForm {
 protected:
     int Count() const override { return 3; }
@@ -515,7 +515,7 @@ protected:
             return 1.0;
         if (y <= c)
             return Left(y);
-        return (c - r.a) / (r.b - r.a) + (y - c) / (r.b - r.a) * (((r.b - c) + (r.b - y)) / (r.b - c));
+        return (c - r.a) / (r.b - r.a) + (y - c) / (r.b - r.a) * (1 + (r.b - y) / (r.b - c));
     }
     double Ccdf(double x) const override {
         const double y = r.At(x);
@@ -525,7 +525,7 @@ protected:
             return 0.0;
         if (y >= c)
             return Right(y);
-        return (r.b - c) / (r.b - r.a) + (c - y) / (r.b - r.a) * (((c - r.a) + (y - r.a)) / (c - r.a));
+        return (r.b - c) / (r.b - r.a) + (c - y) / (r.b - r.a) * (1 + (y - r.a) / (c - r.a));
     }
     double Quantile(double p) const override {
         const double w = r.b - r.a, q = 1 - p;
