@@ -378,9 +378,12 @@ protected:
         // Boost's root finders throw where they find no bracket, whatever the policy.
         double x = NAN;
         try {
-            x = static_cast<double>(p <= 0.5
-                                        ? boost::math::quantile(*m_d, V(p))
-                                        : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+            if (const auto start = FarDeltaStart(p))
+                x = *start;
+            else
+                x = static_cast<double>(p <= 0.5
+                                            ? boost::math::quantile(*m_d, V(p))
+                                            : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
         } catch (const std::exception&) {
         }
         if constexpr (kNoncentral<D>)
@@ -429,6 +432,25 @@ private:
 
     // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
     // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
+    // A noncentral t far from 0 is about delta / s, with s = sqrt(chi2(df) / df): its quantile there is
+    // close enough for Newton's steps, where Boost's search takes dozens of tails that cost milliseconds
+    // each (their Poisson sums grow with delta).
+    std::optional<double> FarDeltaStart(double p) const {
+        if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
+            constexpr double kFarFromZero = 40;
+            const double delta = static_cast<double>(m_d->non_centrality());
+            const double df = static_cast<double>(m_d->degrees_of_freedom());
+            if (std::abs(delta) < kFarFromZero || !(df < 1e300))
+                return std::nullopt;
+            // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
+            const double q = delta < 0 ? p : 1 - p;
+            const double s = std::sqrt(2 * boost::math::gamma_p_inv(df / 2, q, Fast()) / df);
+            const double x = delta / s;
+            if (std::isfinite(x))
+                return x;
+        }
+        return std::nullopt;
+    }
     double Polish(double x, double p) const {
         const auto miss = [&](double v) { return p <= 0.5 ? Cdf(v) - p : (1 - p) - Ccdf(v); };
         double off = miss(x);
@@ -467,6 +489,13 @@ private:
             // a standard deviation of the median.
             if constexpr (Discrete || kNoncentral<D>)
                 m_median = static_cast<double>(boost::math::mean(*m_d));
+            // A noncentral t has no mean at df <= 1: delta over the median of s = sqrt(chi2(df) / df).
+            if constexpr (kIs<D, boost::math::non_central_t_distribution>)
+                if (std::isnan(m_median)) {
+                    const double df = static_cast<double>(m_d->degrees_of_freedom());
+                    const double chi = 2 * boost::math::gamma_p_inv(df / 2, 0.5, Fast()) / df;
+                    m_median = static_cast<double>(m_d->non_centrality()) / std::sqrt(chi);
+                }
             if (std::isnan(m_median))
                 m_median = static_cast<double>(boost::math::median(*m_d));
             if (std::isnan(m_median))

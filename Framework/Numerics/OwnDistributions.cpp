@@ -1062,7 +1062,7 @@ double Panels(const F& f, double a, double b, int n, double sum = 0, const Beyon
             panel += r.w[i] * f(mid + half * r.x[i]);
         sum += panel * half;
         if constexpr (!std::is_null_pointer_v<Beyond>)
-            if (n > 8 && j + 1 < n && beyond(mid + half) < 1e-17 * sum)
+            if (j + 1 < n && beyond(mid + half) < 1e-17 * sum)
                 break;
     }
     return sum;
@@ -1184,7 +1184,7 @@ protected:
             } else {
                 fine = width;
             }
-            boundMedian = Guess(0.5);
+            boundFar = Guess(1 - kComplementFrom);
         }
         return true;
     }
@@ -1298,17 +1298,18 @@ protected:
             return 1.0;
         if (infinite)
             return Upper(q);
-        // Below the pairwise bound's median (at or above the true one) the upper tail is large, and
-        // 1 - the lower tail, which costs about half as much, keeps its digits while it is at least 1/4.
-        if (q < boundMedian)
-            if (const double lower = Cdf(q); lower <= 0.75)
+        // Below where the pairwise bound's upper tail is kComplementFrom (at or above where the true one
+        // is) the upper tail is mostly large, and 1 - the lower tail, which costs less, keeps all but two
+        // of the lower tail's digits while it is at least kComplementFrom.
+        if (q < boundFar)
+            if (const double lower = Cdf(q); lower <= 1 - kComplementFrom)
                 return 1 - lower;
         return std::min(1.0, OverS(
                                  q, TailStart(q), [&](double s) { return Upper(q * s); },
                                  [&](double s) { return UpperBound(q * s); }));
     }
     // Secant steps on ln q against the log of the nearer tail, which is close to linear in both
-    // tails (powers of q); kept inside the bracket once one is known.
+    // tails (powers of q).
     double Quantile(double p) const override {
         // The lower tail, which costs less, up to p = 0.9: there p's rounding moves the answer by no more
         // than ten times as much as the upper tail's would.
@@ -1316,22 +1317,55 @@ protected:
         const double target = lower ? std::log(p) : -std::log1p(-p);
         const auto F = [&](double y) {
             const double x = std::exp(y);
-            return lower ? std::log(Cdf(x)) : -std::log(Ccdf(x));
+            return (lower ? std::log(Cdf(x)) : -std::log(Ccdf(x))) - target;
         };
         double y0 = std::log(Guess(p));
-        double f0 = F(y0) - target;
-        double y1 = y0 + (f0 < 0 ? 0.05 : -0.05);
-        double f1 = F(y1) - target;
+        double y1 = NAN;
+        if (lower && !infinite) {
+            // The pairwise bound says little of the lower tail. The numerator's own quantile (s = 1),
+            // whose tail costs a small fraction of one here, is close, and its slope gives the second
+            // point: about half the evaluations of the law itself.
+            double slope = NAN;
+            const double start = Secant(
+                y0, [&](double y) { return std::log(Lower(std::exp(y))) - target; }, 1e-6, &slope);
+            if (std::isfinite(start)) {
+                y0 = start;
+                const double f0 = F(y0);
+                if (f0 == 0)
+                    return std::exp(y0);
+                if (std::isfinite(f0) && slope > 0)
+                    y1 = y0 - std::clamp(f0 / slope, -0.5, 0.5);
+            }
+        }
+        const double y = Secant(y0, F, 2e-11, nullptr, y1);
+        return std::isnan(y) ? kMissingValue : y > kLogLargest ? INFINITY : y < kLogLeast ? 0.0 : std::exp(y);
+    }
+    // The root of an increasing F of y = ln q from y0 (and y1, else a step of 0.05 from y0), to within
+    // `tolerance` relative; kept inside the bracket once one is known. Beyond the doubles' range of ln q,
+    // +-infinity (an answer beyond the doubles, as with degrees of freedom so small that s is all but 0).
+    // The last secant slope goes to *slope.
+    template <class G>
+    static double Secant(double y0, const G& F, double tolerance, double* slope, double y1 = NAN) {
+        double f0 = F(y0);
+        if (f0 == 0)
+            return y0;
+        if (std::isnan(y1))
+            y1 = y0 + (f0 < 0 ? 0.05 : -0.05);
+        double f1 = F(y1);
         double below = -INFINITY, above = INFINITY;
         // The largest move: 2 at first, then up to four times the last, since a tail as heavy as a
         // small df makes it falls by a few units over hundreds of units of ln q.
         double reach = 2;
         for (int iteration = 0; iteration < 100; ++iteration) {
             if (f1 == 0)
-                return std::exp(y1);
+                return y1;
             (f1 < 0 ? below : above) = y1;
-            double y2 =
-                std::isfinite(f0) && std::isfinite(f1) && f1 != f0 ? y1 - f1 * (y1 - y0) / (f1 - f0) : NAN;
+            double y2 = NAN;
+            if (std::isfinite(f0) && std::isfinite(f1) && f1 != f0) {
+                if (slope)
+                    *slope = (f1 - f0) / (y1 - y0);
+                y2 = y1 - f1 * (y1 - y0) / (f1 - f0);
+            }
             if (!std::isfinite(y2))
                 y2 = f1 < 0 ? y1 + reach / 2 : y1 - reach / 2;
             y2 = std::clamp(y2, y1 - reach, y1 + reach);
@@ -1341,20 +1375,18 @@ protected:
             reach = std::max(2.0, 4 * std::abs(y2 - y1));
             // A step this small leaves y2 far closer than that (the secant's error is about the product
             // of the last two), and at worst a bracket this narrow: no tail needs evaluating there.
-            if (std::abs(y2 - y1) < 1e-12 * std::max(1.0, std::abs(y1)))
-                return std::exp(y2);
+            if (std::abs(y2 - y1) < tolerance * std::max(1.0, std::abs(y1)))
+                return y2;
             y0 = y1;
             f0 = f1;
-            // Still short of p past the largest double (or beyond it below the least one): the answer
-            // is beyond the doubles, as with degrees of freedom so small that s is all but 0.
             y1 = std::clamp(y2, kLogLeast - 1, kLogLargest + 1);
-            f1 = F(y1) - target;
+            f1 = F(y1);
             if (y1 > kLogLargest && f1 < 0)
                 return INFINITY;
             if (y1 < kLogLeast && f1 > 0)
-                return 0.0;
+                return -INFINITY;
         }
-        return std::exp(y1);
+        return y1;
     }
     // A t quantile as the start, the statistic against the t it is built from: where the upper tail of
     // t is u (at most 1/4; 1 - u would round to 1 for the many means that make u tiny).
@@ -1369,7 +1401,8 @@ protected:
         return std::isfinite(x) && x > 0 ? x : 1.0;
     }
 
-    double k = 2, df = 1, boundMedian = 0;
+    static constexpr double kComplementFrom = 0.01;
+    double k = 2, df = 1, boundFar = 0;
     bool infinite = false;
     double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0, turnedAt = 1;
 };
