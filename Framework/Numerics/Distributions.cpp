@@ -890,13 +890,22 @@ bool WithinNoncentralRange(std::span<const double> p) {
 
 // Boost's noncentral series at a noncentrality of 0 go wrong with small degrees of freedom (the
 // cumulative value of a noncentral F (0.01, 5, 0) at 100 comes out at 1.996): there the central law.
+// Below this a noncentrality moves no tail by a digit that a double keeps, and Boost's series divide by its
+// Poisson weights (a noncentral F's lower tail was infinite at a denormal one): the central law.
+constexpr double kNegligibleNoncentrality = 1e-280;
+
 std::unique_ptr<IDistribution> CentralAtZero(int count, std::unique_ptr<DistributionBase> noncentral,
-                                             int centralType) {
+                                             int centralType, bool signedNoncentrality = false) {
     std::unique_ptr<DistributionBase> central(
         dynamic_cast<DistributionBase*>(MakeDistribution(centralType).release()));
-    return std::make_unique<ByRegion>(
-        count, std::move(noncentral), std::move(central),
-        [](std::span<const double> p) { return p.back() == 0; }, count - 1);
+    const auto negligible = [](std::span<const double> p) {
+        return p.back() >= 0 && p.back() < kNegligibleNoncentrality;
+    };
+    const auto negligibleEitherSide = [](std::span<const double> p) {
+        return std::abs(p.back()) < kNegligibleNoncentrality;
+    };
+    return std::make_unique<ByRegion>(count, std::move(noncentral), std::move(central),
+                                      signedNoncentrality ? +negligibleEitherSide : +negligible, count - 1);
 }
 
 // Below this the noncentral F's tails lose digits (1e-10 at degrees of freedom of 1e-10, all of them at
@@ -1118,7 +1127,7 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                     [](std::span<const double> p) {
                         return p[0] < kLeastFastTDf || p[0] / 2 > kCarefulShape;
                     }),
-                T);
+                T, true);
         case POISSON:
             return TwoWays<poisson_distribution, true, 1>(
                 OnePositive<poisson_distribution<double, Fast>>,
