@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 #include <span>
+#include <type_traits>
 
 #include "HostApi/Numerics.h"
 #include "TvkApi.h"
@@ -55,46 +56,49 @@ protected:
     bool Valid() const { return m_valid; }
 
     // The guards around the law's own functions, which Sealed passes as direct calls. No law here has
-    // density left at an infinite argument, and the tails there are what they are for every law; one
-    // compare passes a finite argument on.
+    // density left at an infinite argument, and the tails there are what they are for every law: one
+    // test passes a valid law's finite argument on.
     template <class F>
     double DensityWith(double x, F pdf) const {
-        if (!(std::abs(x) < INFINITY))
-            return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
-        return Guard(x, pdf);
+        if (m_valid & (std::abs(x) < INFINITY))
+            return Guard(x, pdf);
+        return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
     }
     template <class F>
     double CumulativeWith(double x, F cdf) const {
-        if (!(std::abs(x) < INFINITY))
-            return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
-        return Guard(x, cdf);
+        if (m_valid & (std::abs(x) < INFINITY))
+            return Guard(x, cdf);
+        return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
     }
     template <class F>
     double UpperTailWith(double x, F ccdf) const {
-        if (!(std::abs(x) < INFINITY))
-            return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
-        return Guard(x, ccdf);
+        if (m_valid & (std::abs(x) < INFINITY))
+            return Guard(x, ccdf);
+        return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
     }
     template <class F>
     double InverseWith(double p, F quantile) const {
-        if (!(p > 0 && p < 1))
-            return kMissingValue;
-        return Guard(p, quantile, false);
+        if (m_valid & (p > 0) & (p < 1))
+            return Guard(p, quantile, false);
+        return kMissingValue;
     }
 
 private:
-    // Called with a non-NaN x (InverseWith's p is within (0, 1); the others' x are finite).
+    // Called for a valid law with a finite x (InverseWith's p within (0, 1)).
     template <class F>
     double Guard(double x, F f, bool floorDiscrete = true) const {
-        if (!m_valid)
-            return kMissingValue;
         if (floorDiscrete && IsDiscrete())
             x = std::floor(x);
-        try {
-            const double r = f(x);
-            return std::isnan(r) ? kMissingValue : r;
-        } catch (...) {
-            return kMissingValue;
+        // A plain law's formula is the last call, with nothing to catch or mend after it.
+        if constexpr (std::is_nothrow_invocable_v<F, double>) {
+            return f(x);
+        } else {
+            try {
+                const double r = f(x);
+                return std::isnan(r) ? kMissingValue : r;
+            } catch (...) {
+                return kMissingValue;
+            }
         }
     }
 
@@ -104,21 +108,26 @@ private:
 // A law as the final class: its own functions are called directly, so that a closed form's guard and
 // formula are one function behind a single call through the table (the guard had cost as much as the
 // formula).
+//
+// A law whose four functions are plain arithmetic, throwing nothing and giving no NaN for a valid
+// argument (which NumericsFuzz holds them to), says `static constexpr bool kPlain = true`.
 template <class Law>
 class Sealed final : public Law {
+    static constexpr bool kPlain = requires { requires Law::kPlain; };
+
 public:
     using Law::Law;
     double Density(double x) const override {
-        return this->DensityWith(x, [this](double v) { return Law::Pdf(v); });
+        return this->DensityWith(x, [this](double v) noexcept(kPlain) { return Law::Pdf(v); });
     }
     double Cumulative(double x) const override {
-        return this->CumulativeWith(x, [this](double v) { return Law::Cdf(v); });
+        return this->CumulativeWith(x, [this](double v) noexcept(kPlain) { return Law::Cdf(v); });
     }
     double UpperTail(double x) const override {
-        return this->UpperTailWith(x, [this](double v) { return Law::Ccdf(v); });
+        return this->UpperTailWith(x, [this](double v) noexcept(kPlain) { return Law::Ccdf(v); });
     }
     double Inverse(double p) const override {
-        return this->InverseWith(p, [this](double v) { return Law::Quantile(v); });
+        return this->InverseWith(p, [this](double v) noexcept(kPlain) { return Law::Quantile(v); });
     }
 };
 

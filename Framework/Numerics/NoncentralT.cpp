@@ -1,5 +1,6 @@
 #include "Numerics/NoncentralT.h"
 
+#include <algorithm>
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <cmath>
@@ -100,7 +101,8 @@ std::optional<double> NoncentralTSeries::Positive(double t, bool reflected, bool
     }
     if (upper && d < 0 && !(sumP + sumQ >= kLeastShareKept * sumP))
         return std::nullopt;
-    return (base + sumP + sumQ) / 2;
+    // Next to 1 the sums' rounding may pass it by an ulp.
+    return std::clamp((base + sumP + sumQ) / 2, 0.0, 1.0);
 }
 
 // The derivative of the lower tail's sum, dI_x(a, b) / dt being 2 a g_a / t:

@@ -217,6 +217,9 @@ protected:
 // folded in, which neither over- nor underflows midway for a scale near the ends of the doubles.
 template <bool kLog>
 class NormalLaw : public LocationScale {
+public:
+    static constexpr bool kPlain = true;
+
 protected:
     bool Accept(std::span<const double> p) override {
         logFactor = -std::log(p[1]) - kLnSqrt2Pi;
@@ -253,6 +256,9 @@ protected:
 // Cauchy with location m and scale s. Each tail is atan(1 / |z|) / pi beyond |z| = 1 (no cancellation far
 // out), 1/2 -+ atan(z) / pi inside; the quantile's tangent is taken of an angle that is exact.
 class Cauchy : public LocationScale {
+public:
+    static constexpr bool kPlain = true;
+
 protected:
     bool Accept(std::span<const double> p) override {
         factor = 1 / (kPi * p[1]);
@@ -284,6 +290,9 @@ protected:
 // Weibull with shape k and scale a, on z = x / a: the density k / a z^(k-1) exp(-z^k) as such where its
 // parts are doubles, else in logarithms (z^k overflows for a huge shape, z^(k-1) at 0 for a small one).
 class Weibull : public ClosedForm {
+public:
+    static constexpr bool kPlain = true;
+
 protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
@@ -371,6 +380,9 @@ protected:
 // Exponential with location m (the least value) and scale s, on z = (x - m) / s: a rate 1 / s would
 // overflow for a denormal scale. ln s is folded into the density's exponential for the same reason.
 class Exponential : public LocationScale {
+public:
+    static constexpr bool kPlain = true;
+
 protected:
     bool Accept(std::span<const double> p) override {
         logScale = std::log(p[1]);
@@ -459,6 +471,9 @@ struct Interval {
 };
 
 class Uniform : public ClosedForm {
+public:
+    static constexpr bool kPlain = true;
+
 protected:
     int Count() const override { return 2; }
     bool Accept(std::span<const double> p) override {
@@ -547,6 +562,9 @@ protected:
 // Logistic with location m and scale s; its quantile is ln p - ln(1 - p) on the side that keeps p's
 // digits (down to the smallest denormal p).
 class Logistic : public LocationScale {
+public:
+    static constexpr bool kPlain = true;
+
 protected:
     double Pdf(double x) const override {
         const double e = std::exp(-std::abs(Standard(x)));
