@@ -1,7 +1,5 @@
 #include "Private/LogLinTabulateDlg.h"
 
-#include "Source/TablesDlgCommon.h"
-
 CLogLinTabulateDlg::CLogLinTabulateDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_FACTORS_LIST, IDC_ADD_FACTOR, IDC_REMOVE_FACTOR, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.FactorsList)

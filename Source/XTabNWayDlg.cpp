@@ -1,7 +1,5 @@
 #include "Private/XTabNWayDlg.h"
 
-#include "Source/TablesDlgCommon.h"
-
 CXTabNWayDlg::CXTabNWayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.RowVariableList)
