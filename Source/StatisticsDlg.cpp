@@ -17,7 +17,8 @@ struct CheckBinding {
     int CStatisticsData::*member;
 };
 
-// Every check box of the page with the option it edits, in the options' declared order.
+// Every check box of the page but the save box (the save-file pair's) with the option it edits, in the
+// options' declared order.
 constexpr CheckBinding kChecks[] = {
     {CStatisticsDlg::IDC_ALL_OPTIONS, &CStatisticsData::AllOptionsCheck},
     {CStatisticsDlg::IDC_N, &CStatisticsData::NCheck},
@@ -74,9 +75,9 @@ bool Contains(const UINT (&ids)[N], UINT id) {
     return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
 }
 
-// Every box but the all-options box itself and the save box is a statistic or a test.
+// Every exchanged box but the all-options box itself is a statistic or a test.
 bool IsStatisticsBox(UINT id) {
-    return id != CStatisticsDlg::IDC_ALL_OPTIONS && id != CStatisticsDlg::IDC_SAVE_CHECK &&
+    return id != CStatisticsDlg::IDC_ALL_OPTIONS &&
            std::any_of(std::begin(kChecks), std::end(kChecks),
                        [id](const CheckBinding& b) { return b.control == id; });
 }
