@@ -40,9 +40,7 @@ public:
 
     explicit CArimaDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
 };

@@ -17,9 +17,14 @@ public:
     bool MouseMoveListCtrlHelper(UINT from, UINT over) override;
 
 protected:
-    CTwoSeriesDlg(UINT templateId, CGUIBaseDlg* parent, const CListPair& pair);
+    using CGUIBaseDlg::CGUIBaseDlg;
+    // The dialog's one list pair, the series' own.
+    CListPair& AddSeriesPair(const CListPair& pair) {
+        m_seriesPair = pair;
+        return AddListPair(pair);
+    }
 
-    const CListPair m_seriesPair;
+    CListPair m_seriesPair{};
 };
 
 // The dialog of cross-correlation.
@@ -43,7 +48,6 @@ public:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
-    void OnReset() override;
 
 protected:
     void KeepOnDefault(CCcfData& fresh) override;

@@ -30,7 +30,6 @@ public:
 
     explicit CConjointDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;

@@ -19,9 +19,6 @@ public:
     };
 
     explicit CCronbachDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
 };
 
 class CCronbachTabDlg final : public CTabDlg<CCronbachTabData, CCronbachDlg, CBootStrapDlg> {

@@ -46,7 +46,6 @@ public:
 
     explicit CExperimentalDesignDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;

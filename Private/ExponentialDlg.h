@@ -40,11 +40,9 @@ public:
 
     explicit CExponentialDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
 
 protected:
     void KeepOnDefault(CExponentialData& fresh) override;

@@ -23,8 +23,6 @@ public:
 
     explicit CFourierDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
-    void OnReset() override;
 };

@@ -44,7 +44,6 @@ public:
 
     explicit CLogLinDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;

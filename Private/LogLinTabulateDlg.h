@@ -26,8 +26,5 @@ public:
 
     explicit CLogLinTabulateDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void OnReset() override;
 };

@@ -21,8 +21,6 @@ public:
 
     explicit CLowessDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
-    void OnReset() override;
 };

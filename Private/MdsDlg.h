@@ -31,11 +31,9 @@ public:
 
     explicit CMdsDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
 
 protected:
     // The defaults recompute the rows and the shape from the data, as each opening does.
@@ -62,7 +60,6 @@ public:
     // The same count on any text, for any numbers of dimensions and variables.
     static bool IsMatrixCorrect(const CString& matrix, int dimensions, int variables);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void UpdateDependentWindows() override;
 };

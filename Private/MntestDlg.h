@@ -16,12 +16,7 @@ public:
         IDC_SAVE_FILE = 3226,
         IDC_LIST_MENU_LABEL = 3228,
         kTargetMessage = 13081,
-        kFileFilter = 12752,
     };
 
     explicit CMntestDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 };

@@ -27,12 +27,9 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
     // 1 while one grouping variable waits for the variable it splits.
     int IsSelectionListMandatory() const;
-    // A list that must not be empty while `mandatory` is set.
-    void DDX_ListCtrlArrayKW(CDataExchange* pDX, UINT id, CVariableList& list, int mandatory);
 };
 
 // The page of Quade (2359) and Friedman (2158): variables, a grouping and a blocking variable.

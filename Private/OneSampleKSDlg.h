@@ -26,7 +26,6 @@ public:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnCtrlChanged(UINT id) override;
-    void OnReset() override;
     // Stores the page and, on success, marks the record's window state: the page was shown and taken.
     BOOL OKLike() override;
     CDistribManager* GetDistribManager() const { return m_panel.GetManager(); }

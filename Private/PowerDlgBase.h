@@ -47,7 +47,6 @@ public:
     CPowerDlgBase(UINT templateId, CGUIBaseDlg* parent, const CPowerEstimateRadio& estimate,
                   UINT alternativeCombo, std::vector<UINT> radioGroups = {});
 
-    BOOL OnInitDialog() override;
     void UpdateDependentWindows() override;
     // The item id of the checked button of a radio group, or 0.
     UINT GetCheckedItem(UINT group) const;
@@ -109,6 +108,4 @@ protected:
 
 private:
     CPowerEstimateRadio m_estimate;
-    UINT m_nAlternativeCombo;
-    std::vector<UINT> m_radioGroups;
 };

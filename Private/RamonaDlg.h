@@ -40,9 +40,10 @@ public:
         IDC_CORRELATION_CHECK = 1017,
     };
 
-    explicit CRamonaOptionsDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {}
+    explicit CRamonaOptionsDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {
+        FillComboFromResource(IDC_METHOD_COMBO, CRamonaOptionsData::kMethodCombo);
+    }
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;

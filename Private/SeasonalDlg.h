@@ -23,9 +23,7 @@ public:
 
     explicit CSeasonalDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
 };

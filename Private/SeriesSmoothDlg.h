@@ -27,9 +27,7 @@ public:
 
     explicit CSeriesSmoothDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
 };

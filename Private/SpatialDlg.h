@@ -29,7 +29,6 @@ public:
 
     explicit CSpatialDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
@@ -71,9 +70,10 @@ public:
         IDC_RANGE_LABEL = 1008,
     };
 
-    explicit CSpatialModelOptsDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {}
+    explicit CSpatialModelOptsDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {
+        FillComboFromResource(IDC_MODEL_COMBO, CSpatialModelOptsData::kModelCombo);
+    }
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
@@ -94,9 +94,10 @@ public:
         IDC_RADIUS_EDIT = 1005,
     };
 
-    explicit CSpatialKRigDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {}
+    explicit CSpatialKRigDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {
+        FillRadioFromResource(CSpatialKRigData::kTypeRadioGroup);
+    }
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;

@@ -53,12 +53,10 @@ public:
 
     explicit CStatisticsDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
     void OnCtrlChanged(UINT id) override;
     void OnCtrlClicked(UINT id) override;
     BOOL OKLike() override;

@@ -38,7 +38,6 @@ public:
 
     explicit CStatisticsTilesDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
     void AddToolTips() override;

@@ -19,7 +19,6 @@ public:
 
     explicit CStemPlotDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
     void AddToolTips() override;

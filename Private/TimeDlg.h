@@ -19,7 +19,6 @@ public:
     // The warning a period draws: 12849 for a period that is none of the usual ones, else 0.
     static UINT ValidatePeriod(int period);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;

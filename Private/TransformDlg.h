@@ -29,13 +29,11 @@ public:
 
     explicit CTransformDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;
     void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
     void OnCtrlChanged(UINT id) override;
     // Enables the edit of the chosen transformation's parameter and disables the others'; a
     // transformation the record does not know changes nothing.

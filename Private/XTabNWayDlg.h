@@ -35,9 +35,6 @@ public:
 
     explicit CXTabNWayDlg(CGUIBaseDlg* parent = nullptr);
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
-    void OnReset() override;
 };

@@ -1,23 +1,15 @@
 #include "Private/ArimaDlg.h"
 
 CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CArimaDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToFirstSource();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CArimaData::kForecastRadioGroup);
-    CGUIBaseDlg::OnInitDialog();
-    for (UINT edit : {IDC_AR_EDIT, IDC_SEASONAL_AR_EDIT, IDC_MA_EDIT, IDC_SEASONAL_MA_EDIT, IDC_SEASON_EDIT,
-                      IDC_ITERATIONS_EDIT, IDC_TOLERANCE_EDIT, IDC_BACKCAST_EDIT, IDC_FORECAST_NUMBER_EDIT,
-                      IDC_FORECAST_FROM_EDIT, IDC_FORECAST_TO_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CArimaDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     const int rows = CGUIBaseObj::GetRowCount();
     const struct {
         UINT edit;
@@ -43,7 +35,6 @@ void CArimaDlg::DoDataExchange(CDataExchange* pDX) {
     const int from = m_Data.ForeCastFromEdit.GetValue();
     const int last = from > kNoMaximum - rows ? kNoMaximum : from + rows;
     DDX_Range(pDX, IDC_FORECAST_TO_EDIT, m_Data.ForeCastToEdit, from, last, eExclusive, eInclusive);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Check(pDX, IDC_AR_CHECK, m_Data.ArParametersCheck);
     DDX_Check(pDX, IDC_SEASONAL_AR_CHECK, m_Data.SeasonalArCheck);
     DDX_Check(pDX, IDC_MA_CHECK, m_Data.MaCheck);
@@ -51,10 +42,8 @@ void CArimaDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_SEASON_CHECK, m_Data.SeasonalPerCheck);
     DDX_Check(pDX, IDC_CONSTANT_CHECK, m_Data.EstimateConstCheck);
     DDX_Check(pDX, IDC_FORECAST_CHECK, m_Data.ForeCastCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_Radio(pDX, CArimaData::kForecastRadioGroup, m_Data.ForeCastNoRadio);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    CGUIBaseDlg::DoDataExchange(pDX);
 }
 
 void CArimaDlg::AddToolTips() {
@@ -86,9 +75,4 @@ void CArimaDlg::UpdateDependentWindows() {
     const BOOL range = forecast && IsCtrlChecked(IDC_FORECAST_RANGE_RADIO);
     EnableCtrl(IDC_FORECAST_FROM_EDIT, range);
     EnableCtrl(IDC_FORECAST_TO_EDIT, range);
-}
-
-void CArimaDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

@@ -2,11 +2,6 @@
 
 // ---- at most two series -----------------------------------------------------------------------
 
-CTwoSeriesDlg::CTwoSeriesDlg(UINT templateId, CGUIBaseDlg* parent, const CListPair& pair)
-    : CGUIBaseDlg(templateId, parent), m_seriesPair(pair) {
-    AddListPair(pair);
-}
-
 bool CTwoSeriesDlg::IsSelectedVariablesAllowed() const {
     const CGUIListCtrl* selected = dynamic_cast<const CGUIListCtrl*>(FindCtrl(m_seriesPair.target));
     const CGUIListCtrl* source = dynamic_cast<const CGUIListCtrl*>(FindCtrl(m_seriesPair.source));
@@ -37,30 +32,27 @@ bool CTwoSeriesDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
 
 // ---- cross-correlation ------------------------------------------------------------------------
 
-CCcfDlg::CCcfDlg(CGUIBaseDlg* parent)
-    : CRecordDlg(IDD, parent, {IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny}) {
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+CCcfDlg::CCcfDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    // Both series are needed.
+    AddSeriesPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .AtLeast(2, CCcfData::kSelectedListMessage)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToEmpty();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 BOOL CCcfDlg::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
-    Ctrl(IDC_LAG_EDIT).m_bNoMinus = true;
     // Every showing starts from the data's maximum lag, whatever was typed the last time.
     m_Data.LagEdit = CCcfData::GetReassignedDefaultLagEdit();
     SetCtrlWindowText(IDC_LAG_EDIT, NumberText(m_Data.LagEdit.GetValue()));
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     return 1;
 }
 
 void CCcfDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Range(pDX, IDC_LAG_EDIT, m_Data.LagEdit, 1, CGUIBaseObj::GetRowCount() - 1);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    // Both series are needed.
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, CCcfData::kSelectedListMessage, 2,
-                      0);
+    CGUIBaseDlg::DoDataExchange(pDX);
 }
 
 // The lag's default is the data's maximum lag.
@@ -72,10 +64,4 @@ void CCcfDlg::KeepOnDefault(CCcfData& fresh) {
 void CCcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-}
-
-void CCcfDlg::OnReset() {
-    // The record chooses no series, so neither does the reset.
-    CGUIBaseDlg::OnReset();
-    ListCtrl(IDC_SELECTED_LIST).ResetOptions();
 }

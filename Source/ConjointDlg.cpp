@@ -4,25 +4,21 @@
 
 CConjointDlg::CConjointDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_PREFERENCE_LIST, IDC_ADD_PREFERENCE, IDC_REMOVE_PREFERENCE,
-                 kVariableTypeNumeric});
+                 kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.PreferenceVariablesList)
+        .AtLeast(1, kVariableMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
     AddListPair(
-        {IDC_SOURCE_LIST, IDC_ATTRIBUTE_LIST, IDC_ADD_ATTRIBUTE, IDC_REMOVE_ATTRIBUTE, kVariableTypeNumeric});
+        {IDC_SOURCE_LIST, IDC_ATTRIBUTE_LIST, IDC_ADD_ATTRIBUTE, IDC_REMOVE_ATTRIBUTE, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.AttributeVariablesList)
+        .AtLeast(1, kVariableMessage);
     SetDblClkToAnyTarget(true);
-}
-
-BOOL CConjointDlg::OnInitDialog() {
     FillRadioFromResource(CConjointData::kModelRadioGroup);
     FillComboFromResource(IDC_LOSS_COMBO, CConjointData::kLossCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CConjointDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_PREFERENCE_LIST, m_Data.PreferenceVariablesList, kVariableMessage, 1, 0);
-    DDX_ListCtrlArray(pDX, IDC_ATTRIBUTE_LIST, m_Data.AttributeVariablesList, kVariableMessage, 1, 0);
     DDV_DistinctVariables(pDX, {IDC_PREFERENCE_LIST, IDC_ATTRIBUTE_LIST});
     DDX_Radio(pDX, CConjointData::kModelRadioGroup, m_Data.ModelRadio);
     DDX_CBIndex(pDX, IDC_LOSS_COMBO, m_Data.LossCombo);

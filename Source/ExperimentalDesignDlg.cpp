@@ -148,15 +148,10 @@ CString CExperimentalDesignDlg::ValidEditReplications(int position, int replicat
 }
 
 CExperimentalDesignDlg::CExperimentalDesignDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CExperimentalDesignDlg::OnInitDialog() {
-    // The combos hold their items before the base shows the record's indexes in them.
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillComboFromResource(IDC_TYPE_COMBO, Data::kTypeCombo);
     FillComboFromResource(IDC_MIXTURE_COMBO, Data::kMixtureCombo);
     FillComboFromResource(IDC_TAGUCHI_COMBO, Data::kTaguchiCombo);
-    return CGUIBaseDlg::OnInitDialog();
 }
 
 int CExperimentalDesignDlg::GetDesignTypeComboIndex() const {
@@ -195,8 +190,6 @@ void CExperimentalDesignDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_SQUARE_CHECK, m_Data.PrintLatinSqCheck);
     DDX_Check(pDX, IDC_RANDOM_CHECK, m_Data.RandomCheck);
     DDX_Check(pDX, IDC_BLOCK_CHECK, m_Data.InclBlockFactorCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CExperimentalDesignDlg::AddToolTips() {
@@ -206,7 +199,6 @@ void CExperimentalDesignDlg::AddToolTips() {
     AddToolTip(IDC_LEVELS_EDIT, L"[2, 3]", 0);
     AddToolTip(IDC_RUNS_EDIT, L"(-inf, +inf)", 0);
     AddToolTip(IDC_REPLICATIONS_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CExperimentalDesignDlg::UpdateAddToolTips() {

@@ -3,24 +3,17 @@
 #include "Private/SeasonalData.h"
 
 CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CExponentialDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToFirstSource();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CExponentialData::kTrendRadioGroup);
     FillRadioFromResource(CExponentialData::kSeasonRadioGroup);
     FillRadioFromResource(CExponentialData::kForecastRadioGroup);
-    CGUIBaseDlg::OnInitDialog();
-    for (UINT edit : {IDC_SMOOTH_EDIT, IDC_LINEAR_EDIT, IDC_PERCENT_EDIT, IDC_ADDITIVE_EDIT,
-                      IDC_MULTIPLICATIVE_EDIT, IDC_NUMBER_EDIT, IDC_FROM_EDIT, IDC_TO_EDIT, IDC_PERIOD_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CExponentialDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     const struct {
         UINT edit;
         CGUIData<double>& holder;
@@ -44,13 +37,11 @@ void CExponentialDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_SEASON_CHECK, m_Data.SeasonCompCheck);
     DDX_Check(pDX, IDC_FORECAST_CHECK, m_Data.ForecastCheck);
     DDX_Check(pDX, IDC_PERIOD_CHECK, m_Data.SeasonPeriodCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
+
     DDX_Radio(pDX, CExponentialData::kTrendRadioGroup, m_Data.TrendLinearRadio);
     DDX_Radio(pDX, CExponentialData::kSeasonRadioGroup, m_Data.SeasonaddRadio);
     DDX_Radio(pDX, CExponentialData::kForecastRadioGroup, m_Data.NumberRadio);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    CGUIBaseDlg::DoDataExchange(pDX);
 }
 
 // The period depends on the data and the series module, as when the dialog is launched.
@@ -94,9 +85,4 @@ void CExponentialDlg::UpdateDependentWindows() {
     // The period edit follows its check alone: a check left set under a cleared seasonal component
     // still keeps it open, as the record still writes the period then.
     EnableCtrl(IDC_PERIOD_EDIT, IsCtrlChecked(IDC_PERIOD_CHECK));
-}
-
-void CExponentialDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

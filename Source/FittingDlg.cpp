@@ -4,17 +4,20 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CFittingDlg::CFittingDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToFirstSource();
+    // Exchanged here: the chosen distributions are no variables of the data.
     AddListPair({IDC_DISTRIBUTION_LIST, IDC_SELECTED_DISTRIBUTION_LIST, IDC_ADD_DISTRIBUTION,
                  IDC_REMOVE_DISTRIBUTION, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 BOOL CFittingDlg::OnInitDialog() {
     const UINT dialogId = GetRecord() ? GetRecord()->GetVariantID() : CFittingData::kContinuous;
     m_Data.SetVariantID(dialogId);
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     Ctrl(IDC_SELECTED_DISTRIBUTION_LIST).m_strText = m_Data.GetDefaultSelectedDistributionsListName();
     m_panel.Open(*this, m_Data.DistribManagerData, CFittingData::DistribInfoFile(dialogId), IDC_PLACEHOLDER,
                  0);
@@ -25,9 +28,7 @@ BOOL CFittingDlg::OnInitDialog() {
 
 void CFittingDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariablesList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_DISTRIBUTION_LIST, m_Data.DistributionsList, 0, 1);
+    DDX_ListCtrlArray(pDX, IDC_DISTRIBUTION_LIST, m_Data.DistributionsList);
     // Distributions are no variables of the data: the target list's check against the data must not
     // drop them.
     if (!pDX->m_bSaveAndValidate)
@@ -39,8 +40,6 @@ void CFittingDlg::DoDataExchange(CDataExchange* pDX) {
         TKMessageBox(GetString(kOneDiscrete));
         pDX->Fail(IDC_SELECTED_DISTRIBUTION_LIST);
     }
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     m_panel.DoDataExchange(pDX);
 }
 
@@ -54,7 +53,6 @@ void CFittingDlg::UpdateDependentWindows() {
 
 void CFittingDlg::OnReset() {
     CRecordDlg::OnReset();
-    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
     m_nShownType = -2;
     UpdateDependentWindows();
 }

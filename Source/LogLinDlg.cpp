@@ -33,27 +33,19 @@ void Interactions(const std::vector<CString>& names, std::size_t k, std::size_t 
 
 CLogLinDlg::CLogLinDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair(
-        {IDC_SOURCE_LIST, IDC_FACTORS_LIST, IDC_CROSSTAB_BUTTON, IDC_REMOVE_TAB_BUTTON, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CLogLinDlg::OnInitDialog() {
+        {IDC_SOURCE_LIST, IDC_FACTORS_LIST, IDC_CROSSTAB_BUTTON, IDC_REMOVE_TAB_BUTTON, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.TableFactorsList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CLogLinData::kModelRadioGroup);
     FillComboFromResource(IDC_SAVE_TYPE_COMBO, CLogLinData::kSaveTypeCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    for (UINT edit : {IDC_ORDER_EDIT, IDC_CONVERGENCE_EDIT, IDC_LCONVERGENCE_EDIT, IDC_TOLERANCE_EDIT,
-                      IDC_ITERATIONS_EDIT, IDC_HALVINGS_EDIT, IDC_DELTA_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
-    return 1;
 }
 
 void CLogLinDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     constexpr double kNoLimit = std::numeric_limits<double>::max();
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
+    // The model terms are made by the term buttons, not moved from the source.
     DDX_ListCtrlArray(pDX, IDC_TERMS_LIST, m_Data.ModelTermsList);
-    DDX_ListCtrlArray(pDX, IDC_FACTORS_LIST, m_Data.TableFactorsList);
     DDX_Range(pDX, IDC_CONVERGENCE_EDIT, m_Data.ConvergenceEdit, 0.0, kNoLimit, eExclusive, eNoValidation);
     DDX_Range(pDX, IDC_LCONVERGENCE_EDIT, m_Data.LconvergenceEdit, 0.0, kNoLimit, eExclusive, eNoValidation);
     DDX_Range(pDX, IDC_TOLERANCE_EDIT, m_Data.ToleranceEdit, 0.0, 1.0, eExclusive, eExclusive);
@@ -61,9 +53,7 @@ void CLogLinDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_HALVINGS_EDIT, m_Data.HalvingsEdit, 1, kNoMaximum, eInclusive, eNoValidation);
     DDX_Range(pDX, IDC_DELTA_EDIT, m_Data.DeltaEdit, 0.0, kNoLimit, eInclusive, eNoValidation);
     ExchangeOrder(pDX);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveCombo);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     DDX_Radio(pDX, CLogLinData::kModelRadioGroup, m_Data.ModelRadio);
     DDX_Check(pDX, IDC_EXCLUDE_CHECK, m_Data.ExcludeTermsCheck);
     DDX_Text(pDX, IDC_TYPED_MODEL_EDIT, m_Data.CustomModelEdit);
@@ -200,7 +190,6 @@ void CLogLinDlg::AddToolTips() {
     AddToolTip(IDC_HALVINGS_EDIT, L"[1, +inf)", 0);
     AddToolTip(IDC_DELTA_EDIT, L"[0.0, +inf)", 0);
     AddToolTip(IDC_ORDER_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CLogLinDlg::UpdateDependentWindows() {

@@ -7,19 +7,14 @@
 #include "Source/TablesDlgCommon.h"
 
 CLogLinZeroDlg::CLogLinZeroDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_INDICATOR_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
-}
-
-BOOL CLogLinZeroDlg::OnInitDialog() {
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
+    AddListPair({IDC_SOURCE_LIST, IDC_INDICATOR_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.IndicatorVariableList)
+        .AtMost(1, kOneVariableMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
 }
 
 void CLogLinZeroDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_AtMostOne(*this, pDX, IDC_INDICATOR_LIST, m_Data.IndicatorVariableList, kOneVariableMessage);
     DDX_Check(pDX, IDC_CELLS_CHECK, m_Data.CellsCheck);
     DDX_Check(pDX, IDC_INDICATOR_CHECK, m_Data.IndicatorCheck);
     DDX_Text(pDX, IDC_CELLS_EDIT, m_Data.CellsEdit);

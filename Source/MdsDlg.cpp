@@ -9,21 +9,15 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CMdsDlg::CMdsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CMdsDlg::OnInitDialog() {
+    // Its lists are exchanged here: the selected list is refused with one variable only, not empty.
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToEmpty();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     for (UINT group : {CMdsData::kSplitGroup, CMdsData::kLossGroup, CMdsData::kShapeGroup})
         FillRadioFromResource(group);
     FillComboFromResource(IDC_REGRESSION_COMBO, CMdsData::kRegressionCombo);
     FillComboFromResource(IDC_SAVE_TYPE_COMBO, CMdsData::kSaveTypeCombo);
-    CGUIBaseDlg::OnInitDialog();
-    for (UINT edit :
-         {IDC_DIMENSIONS_EDIT, IDC_POWER_EDIT, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT, IDC_ROWS_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CMdsDlg::DoDataExchange(CDataExchange* pDX) {
@@ -44,13 +38,12 @@ void CMdsDlg::DoDataExchange(CDataExchange* pDX) {
     CheckRange(pDX, IDC_CONVERGENCE_EDIT, m_Data.ConvergenceEdit, 0.0, 1.0, eExclusive, eExclusive, 0);
     DDX_Range(pDX, IDC_ROWS_EDIT, m_Data.RowsEdit, 2, INT_MAX, eInclusive, eNoValidation);
     DDX_Check(pDX, IDC_WEIGHT_CHECK, m_Data.WeightCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
+
     DDX_Radio(pDX, CMdsData::kSplitGroup, m_Data.SplitRadio);
     DDX_Radio(pDX, CMdsData::kLossGroup, m_Data.LossRadio);
     DDX_Radio(pDX, CMdsData::kShapeGroup, m_Data.ShapeRadio);
     DDX_CBIndex(pDX, IDC_REGRESSION_COMBO, m_Data.RegressionCombo);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveTypeCombo);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CMdsDlg::AddToolTips() {
@@ -60,7 +53,6 @@ void CMdsDlg::AddToolTips() {
     AddToolTip(IDC_ITERATIONS_EDIT, GetString(12961), 0);
     AddToolTip(IDC_CONVERGENCE_EDIT, GetString(12970), 0);
     AddToolTip(IDC_ROWS_EDIT, GetString(12962), 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CMdsDlg::UpdateDependentWindows() {
@@ -79,17 +71,14 @@ void CMdsDlg::UpdateDependentWindows() {
     }
 }
 
-void CMdsDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ListCtrl(IDC_SELECTED_LIST).ResetOptions();
-}
-
 void CMdsDlg::KeepOnDefault(CMdsData& fresh) {
     CRecordDlg::KeepOnDefault(fresh);
     fresh.ReassignDefaultValue();
 }
 
-CMdsConfigDlg::CMdsConfigDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
+CMdsConfigDlg::CMdsConfigDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    FillRadioFromResource(CMdsConfigData::kSourceGroup);
+}
 
 bool CMdsConfigDlg::IsDimensionFormatCorrect(const CString& row, int count) {
     return CMdsConfigData::IsRowOfNumbers(row.str(), count);
@@ -112,11 +101,6 @@ bool CMdsConfigDlg::IsCommandsEditParseCorrect() const {
         if (CMdsDlg* page = tab->FindPage<CMdsDlg>(); page && page->HasWindow())
             variables = page->ListCtrl(CMdsDlg::IDC_SELECTED_LIST).GetItemCount();
     return IsMatrixCorrect(m_Data.ConfigEdit, scaling->GetDimensionCount(), variables);
-}
-
-BOOL CMdsConfigDlg::OnInitDialog() {
-    FillRadioFromResource(CMdsConfigData::kSourceGroup);
-    return CGUIBaseDlg::OnInitDialog();
 }
 
 void CMdsConfigDlg::DoDataExchange(CDataExchange* pDX) {

@@ -9,25 +9,21 @@ void Report(long line) {
     CTvkAssertDlg(L"NonparametricDlg.cpp", line).DoPrint();
 }
 
-void ExchangeSaveStatistic(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT check, UINT edit, int& flag,
-                           CString& file) {
-    dlg.DDX_SaveFile(pDX, edit, file);
-    dlg.DDX_Check(pDX, check, flag);
-}
-
 }  // namespace
 
 // ---- Kruskal-Wallis, two-sample Kolmogorov-Smirnov, several variances ------------------------------------
 
 CKwDlg::CKwDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.GroupVariablesList);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveStatisticCheck, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
 }
 
 BOOL CKwDlg::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     const UINT variant = GetDlgCaptionID();
     if (variant == CKwData::kSeveralVariances) {
         for (UINT id : {IDC_SAVE_CHECK, IDC_SAVE_FILE}) {
@@ -41,20 +37,13 @@ BOOL CKwDlg::OnInitDialog() {
 }
 
 void CKwDlg::DoDataExchange(CDataExchange* pDX) {
+    // The two-sample test's variables are judged before the lists are taken.
+    if (pDX->m_bSaveAndValidate && GetDlgCaptionID() == CKwData::kTwoSampleKS && IsSelectionListMandatory()) {
+        TKMessageBox(GetString(kSelectionMissing));
+        pDX->Fail(IDC_SELECTED_LIST);
+    }
     CGUIBaseDlg::DoDataExchange(pDX);
-    if (GetDlgCaptionID() == CKwData::kTwoSampleKS)
-        DDX_ListCtrlArrayKW(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, IsSelectionListMandatory());
-    else
-        DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_GROUP_LIST, m_Data.GroupVariablesList, 0, 1);
     DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST});
-    ExchangeSaveStatistic(*this, pDX, IDC_SAVE_CHECK, IDC_SAVE_FILE, m_Data.SaveStatisticCheck,
-                          m_Data.SaveStatisticEdit);
-}
-
-void CKwDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
 }
 
 // The two-sample test takes two variables, or one variable and one grouping variable.
@@ -81,26 +70,21 @@ int CKwDlg::IsSelectionListMandatory() const {
                : 0;
 }
 
-void CKwDlg::DDX_ListCtrlArrayKW(CDataExchange* pDX, UINT id, CVariableList& list, int mandatory) {
-    if (pDX->m_bSaveAndValidate && mandatory && ListCtrl(id).GetItemCount() == 0) {
-        TKMessageBox(GetString(kSelectionMissing));
-        pDX->Fail(id);
-    }
-    DDX_ListCtrlArray(pDX, id, list, 0, 1);
-}
-
 // ---- Quade, Friedman ------------------------------------------------------------------------------------
 
 CQuadeDlg::CQuadeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_BLOCK_LIST, IDC_BLOCK_ADD, IDC_BLOCK_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.GroupVariableList);
+    AddListPair({IDC_SOURCE_LIST, IDC_BLOCK_LIST, IDC_BLOCK_ADD, IDC_BLOCK_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.BlockVariableList);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveStatisticCheck, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
 }
 
 BOOL CQuadeDlg::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     if (GetDlgCaptionID() == CQuadeData::kFriedman)
         EnableCtrl(IDC_PAIRWISE_CHECK, 0);
     return 1;
@@ -108,16 +92,10 @@ BOOL CQuadeDlg::OnInitDialog() {
 
 void CQuadeDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_GROUP_LIST, m_Data.GroupVariableList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_BLOCK_LIST, m_Data.BlockVariableList, 0, 1);
     DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST, IDC_BLOCK_LIST});
     // Friedman has no pairwise comparisons: the stored choice is kept for Quade.
     if (GetDlgCaptionID() != CQuadeData::kFriedman)
         DDX_Check(pDX, IDC_PAIRWISE_CHECK, m_Data.PairwiseComparisonsCheck);
-    ExchangeSaveStatistic(*this, pDX, IDC_SAVE_CHECK, IDC_SAVE_FILE, m_Data.SaveStatisticCheck,
-                          m_Data.SaveStatisticEdit);
     DDX_ControlWarn(pDX, IDC_GROUP_LIST, GroupBlockMessage());
 }
 
@@ -150,13 +128,14 @@ void CQuadeDlg::ValidateGroupBlock(CString& message) const {
 // ---- runs, sign, Wilcoxon -------------------------------------------------------------------------------
 
 CRunsDlg::CRunsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveStatisticCheck, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
 }
 
 BOOL CRunsDlg::OnInitDialog() {
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
     const UINT variant = GetDlgCaptionID();
     if (variant == CQuadeData::kFriedman || variant == CRunsData::kSign || variant == CRunsData::kWilcoxon) {
         EnableCtrl(IDC_CUT_EDIT, 0);
@@ -175,10 +154,6 @@ void CRunsDlg::DoDataExchange(CDataExchange* pDX) {
     else if (variant != CQuadeData::kFriedman && variant != CRunsData::kSign &&
              variant != CRunsData::kWilcoxon)
         Report(__LINE__);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, 0, 1);
-    ExchangeSaveStatistic(*this, pDX, IDC_SAVE_CHECK, IDC_SAVE_FILE, m_Data.SaveStatisticCheck,
-                          m_Data.SaveStatisticEdit);
 }
 
 void CRunsDlg::AddToolTips() {

@@ -14,9 +14,3 @@ inline constexpr UINT kVariableMessage = 24503;
 void ExchangeIterations(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT iterations, UINT convergence,
                         CGUIData<int>& iterationsValue, CGUIData<double>& convergenceValue);
 void AddIterationToolTips(CGUIBaseDlg& dlg, UINT iterations, UINT convergence);
-
-// A target list that takes at most one variable: storing refuses more, with a message. `required`
-// refuses an empty list too.
-void DDX_OneVariable(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT id, CVariableList& list, bool required);
-// Its add button, after the base has enabled the list buttons: off while the list holds a variable.
-void LimitToOneVariable(CGUIBaseDlg& dlg, UINT list, UINT addButton);

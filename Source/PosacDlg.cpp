@@ -3,24 +3,20 @@
 #include "Source/OpenDlgCommon.h"
 
 CPosacDlg::CPosacDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_PROFILE_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_PROFILE_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.ProfileVariablesList)
+        .AtLeast(2, kTwoVariablesMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
     AddListPair(
-        {IDC_SOURCE_LIST, IDC_FREQUENCY_LIST, IDC_ADD_FREQUENCY, IDC_REMOVE_FREQUENCY, kVariableTypeNumeric});
+        {IDC_SOURCE_LIST, IDC_FREQUENCY_LIST, IDC_ADD_FREQUENCY, IDC_REMOVE_FREQUENCY, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.FrequencyVariableList)
+        .AtMost(1, kOneVariableMessage)
+        .ClosedWhenFull();
     SetDblClkToAnyTarget(true);
-}
-
-BOOL CPosacDlg::OnInitDialog() {
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_CATEGORIES_EDIT).m_bNoMinus = true;
-    return 1;
 }
 
 void CPosacDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_PROFILE_LIST, m_Data.ProfileVariablesList, kTwoVariablesMessage, 2, 0);
-    DDX_OneVariable(*this, pDX, IDC_FREQUENCY_LIST, m_Data.FrequencyVariableList, false);
     DDV_DistinctVariables(pDX, {IDC_PROFILE_LIST, IDC_FREQUENCY_LIST});
     DDX_Check(pDX, IDC_CATEGORIES_CHECK, m_Data.CategoriesCheck);
     DDX_Range(pDX, IDC_CATEGORIES_EDIT, m_Data.CategoriesEdit, 2, CPosacData::kMaximumCategories);
@@ -36,6 +32,6 @@ void CPosacDlg::AddToolTips() {
 
 void CPosacDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    LimitToOneVariable(*this, IDC_FREQUENCY_LIST, IDC_ADD_FREQUENCY);
+
     EnableCtrl(IDC_CATEGORIES_EDIT, IsCtrlChecked(IDC_CATEGORIES_CHECK));
 }

@@ -7,21 +7,13 @@
 
 CPowerDlgBase::CPowerDlgBase(UINT templateId, CGUIBaseDlg* parent, const CPowerEstimateRadio& estimate,
                              UINT alternativeCombo, std::vector<UINT> radioGroups)
-    : CGUIBaseDlg(templateId, parent),
-      m_estimate(estimate),
-      m_nAlternativeCombo(alternativeCombo),
-      m_radioGroups(std::move(radioGroups)) {
+    : CGUIBaseDlg(templateId, parent), m_estimate(estimate) {
     SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-    m_radioGroups.push_back(estimate.group);
-}
-
-BOOL CPowerDlgBase::OnInitDialog() {
-    // Combos and radio buttons hold their items before the base shows the record in them.
-    if (m_nAlternativeCombo)
-        FillComboFromResource(m_nAlternativeCombo, m_nAlternativeCombo);
-    for (UINT group : m_radioGroups)
+    if (alternativeCombo)
+        FillComboFromResource(alternativeCombo, alternativeCombo);
+    radioGroups.push_back(estimate.group);
+    for (UINT group : radioGroups)
         FillRadioFromResource(group);
-    return CGUIBaseDlg::OnInitDialog();
 }
 
 UINT CPowerDlgBase::GetCheckedItem(UINT group) const {

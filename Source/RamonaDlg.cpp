@@ -53,11 +53,6 @@ void CRamonaDlg::MoveSourceListToTargetListOnDblClk(UINT list) {
     UserTypeText(IDC_PATHS_EDIT, text);
 }
 
-BOOL CRamonaOptionsDlg::OnInitDialog() {
-    FillComboFromResource(IDC_METHOD_COMBO, CRamonaOptionsData::kMethodCombo);
-    return CGUIBaseDlg::OnInitDialog();
-}
-
 void CRamonaOptionsDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_METHOD_COMBO, m_Data.MethodCombo);

@@ -5,7 +5,7 @@
 #include "TvkBaseGui/CGUIBaseDlgExchange.h"
 
 CRandSampDlg::CRandSampDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 BOOL CRandSampDlg::OnInitDialog() {
@@ -25,8 +25,7 @@ void CRandSampDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_NSAMP_EDIT, m_Data.NumSampleEdit, 1, most, eInclusive, eNoValidation);
     DDX_OptionalRange(pDX, IDC_SEED_EDIT, m_Data.RandomSeedEdit, CRandSampData::GetDefaultRandomSeedEdit(),
                       1u, CRandSampData::SeedMaximum());
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
+
     m_panel.DoDataExchange(pDX);
 }
 

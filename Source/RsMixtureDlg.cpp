@@ -5,15 +5,8 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CRsMixtureDlg::CRsMixtureDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CRsMixtureDlg::OnInitDialog() {
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CRsMixtureData::kTypeRadioGroup);
-    CGUIBaseDlg::OnInitDialog();
-    for (UINT edit : {IDC_COMPONENTS_EDIT, IDC_DEGREE_EDIT, IDC_REPLICATIONS_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
-    return 1;
 }
 
 void CRsMixtureDlg::DoDataExchange(CDataExchange* pDX) {
@@ -26,9 +19,6 @@ void CRsMixtureDlg::DoDataExchange(CDataExchange* pDX) {
     CheckBounds(pDX);
     DDX_Range(pDX, IDC_REPLICATIONS_EDIT, m_Data.ReplicationsEdit, 1, 100);
     DDX_Check(pDX, IDC_RANDOM_CHECK, m_Data.RandomCheck);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
 }
 
 std::optional<std::vector<double>> CRsMixtureDlg::ParseBounds(const CString& bounds, int components) {
@@ -74,7 +64,6 @@ void CRsMixtureDlg::AddToolTips() {
     AddToolTip(IDC_COMPONENTS_EDIT, L"[2, 12]", 0);
     AddToolTip(IDC_DEGREE_EDIT, L"[1, 6]", 0);
     AddToolTip(IDC_REPLICATIONS_EDIT, L"[1, 100]", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CRsMixtureDlg::UpdateDependentWindows() {

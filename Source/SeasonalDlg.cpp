@@ -1,20 +1,15 @@
 #include "Private/SeasonalDlg.h"
 
 CSeasonalDlg::CSeasonalDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CSeasonalDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToFirstSource();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CSeasonalData::kTermRadioGroup);
-    CGUIBaseDlg::OnInitDialog();
-    Ctrl(IDC_SEASON_EDIT).m_bNoMinus = true;
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CSeasonalDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_STText(pDX, IDC_SEASON_EDIT, m_Data.SeasonEdit);
     // Checked even when the data is too short for any season (fewer than 6 cases): then no length
     // passes, and the framework also reports the inverted range.
@@ -22,11 +17,8 @@ void CSeasonalDlg::DoDataExchange(CDataExchange* pDX) {
         DDV_MinMaxInt(pDX, IDC_SEASON_EDIT, m_Data.SeasonEdit, CSeasonalData::kMinimumSeasonLength,
                       CSeasonalData::GetMaximumSeasonLength());
     DDX_Check(pDX, IDC_TERM_CHECK, m_Data.TermCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_Radio(pDX, CSeasonalData::kTermRadioGroup, m_Data.AdditiveRadio);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
+    CGUIBaseDlg::DoDataExchange(pDX);
 }
 
 void CSeasonalDlg::AddToolTips() {
@@ -39,9 +31,4 @@ void CSeasonalDlg::UpdateDependentWindows() {
     const BOOL term = IsCtrlChecked(IDC_TERM_CHECK);
     EnableCtrl(IDC_ADDITIVE_RADIO, term);
     EnableCtrl(IDC_MULTIPLICATIVE_RADIO, term);
-}
-
-void CSeasonalDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

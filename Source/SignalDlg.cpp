@@ -20,29 +20,23 @@ constexpr HolderEdit kHolderEdits[] = {
 }  // namespace
 
 CSignalDlg::CSignalDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair(
-        {IDC_SOURCE_LIST, IDC_RESPONSE_LIST, IDC_ADD_RESPONSE, IDC_REMOVE_RESPONSE, kVariableTypeAny});
-    AddListPair(
-        {IDC_SOURCE_LIST, IDC_STIMULUS_LIST, IDC_ADD_STIMULUS, IDC_REMOVE_STIMULUS, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CSignalDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_RESPONSE_LIST, IDC_ADD_RESPONSE, IDC_REMOVE_RESPONSE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.ResponseVariablesList)
+        .AtLeast(1, kResponseMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
+    // A missing stimulus is reported before a missing response.
+    AddListPair({IDC_SOURCE_LIST, IDC_STIMULUS_LIST, IDC_ADD_STIMULUS, IDC_REMOVE_STIMULUS, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.StimulusVariablesList)
+        .AtLeast(1, kStimulusMessage)
+        .ExchangedFirst();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CSignalData::kStartGroup);
     FillComboFromResource(IDC_MODEL_COMBO, CSignalData::kModelCombo);
     FillComboFromResource(IDC_SAVE_TYPE_COMBO, CSignalData::kSaveTypeCombo);
-    CGUIBaseDlg::OnInitDialog();
-    for (const HolderEdit& h : kHolderEdits)
-        Ctrl(h.edit).m_bNoMinus = true;
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CSignalDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList, 0, 1, 0);
-    DDX_ListCtrlArray(pDX, IDC_STIMULUS_LIST, m_Data.StimulusVariablesList, kStimulusMessage, 1, 0);
-    DDX_ListCtrlArray(pDX, IDC_RESPONSE_LIST, m_Data.ResponseVariablesList, kResponseMessage, 1, 0);
     DDV_DistinctVariables(pDX, {IDC_RESPONSE_LIST, IDC_STIMULUS_LIST});
     DDX_Range(pDX, IDC_ITERATIONS_EDIT, m_Data.IterationsEdit, 0, 100);
     DDX_Range(pDX, IDC_CONVERGE_EDIT, m_Data.ConvergeEdit, 0.00001, 0.1);
@@ -52,11 +46,10 @@ void CSignalDlg::DoDataExchange(CDataExchange* pDX) {
               eNoValidation);
     DDX_Range(pDX, IDC_MEAN_EDIT, m_Data.PoissonMeanEdit, 0.001, 1000.0);
     DDX_Range(pDX, IDC_DF_EDIT, m_Data.FreedomDegreesEdit, 0.001, 1000.0);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
+
     DDX_Radio(pDX, CSignalData::kStartGroup, m_Data.StartRadio);
     DDX_CBIndex(pDX, IDC_MODEL_COMBO, m_Data.ModelTypeCombo);
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveTypeCombo);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CSignalDlg::AddToolTips() {

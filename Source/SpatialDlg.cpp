@@ -11,24 +11,23 @@ constexpr double kUnbounded = std::numeric_limits<double>::max();
 }  // namespace
 
 CSpatialDlg::CSpatialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_X_LIST, IDC_ADD_X, IDC_REMOVE_X, kVariableTypeNumeric});
-    AddListPair({IDC_SOURCE_LIST, IDC_Y_LIST, IDC_ADD_Y, IDC_REMOVE_Y, kVariableTypeNumeric});
-    AddListPair({IDC_SOURCE_LIST, IDC_VALUE_LIST, IDC_ADD_VALUE, IDC_REMOVE_VALUE, kVariableTypeNumeric});
+    // Each coordinate and the value is one variable.
+    const auto oneVariable = [this](UINT list, UINT add, UINT remove,
+                                    CVariableList& variables) -> CListPair& {
+        return AddListPair({IDC_SOURCE_LIST, list, add, remove, kVariableTypeNumeric})
+            .Lists(m_Data.ListOfVariablesList, variables)
+            .AtLeast(1, kVariableMessage)
+            .AtMost(1, kOneVariableMessage)
+            .ClosedWhenFull();
+    };
+    oneVariable(IDC_X_LIST, IDC_ADD_X, IDC_REMOVE_X, m_Data.XVariableList).Menu(IDC_LIST_MENU_LABEL);
+    oneVariable(IDC_Y_LIST, IDC_ADD_Y, IDC_REMOVE_Y, m_Data.YVariableList);
+    oneVariable(IDC_VALUE_LIST, IDC_ADD_VALUE, IDC_REMOVE_VALUE, m_Data.ValueVariableList);
     SetDblClkToAnyTarget(true);
-}
-
-BOOL CSpatialDlg::OnInitDialog() {
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CSpatialDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_OneVariable(*this, pDX, IDC_X_LIST, m_Data.XVariableList, true);
-    DDX_OneVariable(*this, pDX, IDC_Y_LIST, m_Data.YVariableList, true);
-    DDX_OneVariable(*this, pDX, IDC_VALUE_LIST, m_Data.ValueVariableList, true);
     DDV_DistinctVariables(pDX, {IDC_X_LIST, IDC_Y_LIST, IDC_VALUE_LIST});
     DDX_Check(pDX, IDC_DECLUSTER_CHECK, m_Data.DeclusterCheck);
     DDX_Range(pDX, IDC_CELL_SIZE_EDIT, m_Data.CellSizeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
@@ -41,9 +40,6 @@ void CSpatialDlg::AddToolTips() {
 
 void CSpatialDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    LimitToOneVariable(*this, IDC_X_LIST, IDC_ADD_X);
-    LimitToOneVariable(*this, IDC_Y_LIST, IDC_ADD_Y);
-    LimitToOneVariable(*this, IDC_VALUE_LIST, IDC_ADD_VALUE);
     EnableCtrl(IDC_CELL_SIZE_EDIT, IsCtrlChecked(IDC_DECLUSTER_CHECK));
 }
 
@@ -71,11 +67,6 @@ void CSpatialVarioDlg::UpdateDependentWindows() {
         EnableCtrl(id, IsCtrlChecked(IDC_DIRECTIONAL_CHECK));
 }
 
-BOOL CSpatialModelOptsDlg::OnInitDialog() {
-    FillComboFromResource(IDC_MODEL_COMBO, CSpatialModelOptsData::kModelCombo);
-    return CGUIBaseDlg::OnInitDialog();
-}
-
 void CSpatialModelOptsDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_MODEL_COMBO, m_Data.ModelCombo);
@@ -99,11 +90,6 @@ void CSpatialModelOptsDlg::UpdateDependentWindows() {
     for (UINT id :
          {IDC_NUGGET_EDIT, IDC_NUGGET_LABEL, IDC_SILL_EDIT, IDC_SILL_LABEL, IDC_RANGE_EDIT, IDC_RANGE_LABEL})
         EnableCtrl(id, !IsCtrlChecked(IDC_FIT_CHECK));
-}
-
-BOOL CSpatialKRigDlg::OnInitDialog() {
-    FillRadioFromResource(CSpatialKRigData::kTypeRadioGroup);
-    return CGUIBaseDlg::OnInitDialog();
 }
 
 void CSpatialKRigDlg::DoDataExchange(CDataExchange* pDX) {
@@ -132,7 +118,7 @@ void CSpatialKRigDlg::UpdateDependentWindows() {
 }
 
 CSpatialGridDlg::CSpatialGridDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
 void CSpatialGridDlg::DoDataExchange(CDataExchange* pDX) {
@@ -147,9 +133,6 @@ void CSpatialGridDlg::DoDataExchange(CDataExchange* pDX) {
               eNoValidation);
     DDX_OptionalRange(pDX, IDC_SPACING_EDIT, m_Data.SpacingEdit, CSpatialGridData::GetDefaultSpacingEdit(),
                       0.0, kUnbounded, eExclusive, eNoValidation);
-    DDX_Text(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_FileEditCtrl(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit, 1, 1, 0, L".tvz", L"", 0);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
 }
 
 void CSpatialGridDlg::AddToolTips() {
@@ -157,7 +140,6 @@ void CSpatialGridDlg::AddToolTips() {
     AddToolTip(IDC_XMAX_EDIT, L"(x minimum, +inf)", 0);
     AddToolTip(IDC_YMAX_EDIT, L"(y minimum, +inf)", 0);
     AddToolTip(IDC_SPACING_EDIT, L"(0, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveFileEdit, 0);
 }
 
 void CSpatialGridDlg::UpdateDependentWindows() {

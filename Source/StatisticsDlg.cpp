@@ -17,7 +17,8 @@ struct CheckBinding {
     int CStatisticsData::*member;
 };
 
-// Every check box of the page with the option it edits, in the options' declared order.
+// Every check box of the page but the save box (the save-file pair's) with the option it edits, in the
+// options' declared order.
 constexpr CheckBinding kChecks[] = {
     {CStatisticsDlg::IDC_ALL_OPTIONS, &CStatisticsData::AllOptionsCheck},
     {CStatisticsDlg::IDC_N, &CStatisticsData::NCheck},
@@ -44,7 +45,6 @@ constexpr CheckBinding kChecks[] = {
     {CStatisticsDlg::IDC_SES, &CStatisticsData::SesCheck},
     {CStatisticsDlg::IDC_KURTOSIS, &CStatisticsData::KurtosisCheck},
     {CStatisticsDlg::IDC_SEK, &CStatisticsData::SekCheck},
-    {CStatisticsDlg::IDC_SAVE_CHECK, &CStatisticsData::SaveFileCheck},
 };
 
 // The single statistics the all-options box checks, in the order it goes through them.
@@ -75,9 +75,9 @@ bool Contains(const UINT (&ids)[N], UINT id) {
     return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
 }
 
-// Every box but the all-options box itself and the save box is a statistic or a test.
+// Every exchanged box but the all-options box itself is a statistic or a test.
 bool IsStatisticsBox(UINT id) {
-    return id != CStatisticsDlg::IDC_ALL_OPTIONS && id != CStatisticsDlg::IDC_SAVE_CHECK &&
+    return id != CStatisticsDlg::IDC_ALL_OPTIONS &&
            std::any_of(std::begin(kChecks), std::end(kChecks),
                        [id](const CheckBinding& b) { return b.control == id; });
 }
@@ -99,23 +99,17 @@ CString TrimmingToolTip(int trmeanCombo) {
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CStatisticsDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToEmpty();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillComboFromResource(IDC_SAVE_COMBO, CStatisticsData::kSaveCombo);
     FillComboFromResource(IDC_TRMEAN_COMBO, CStatisticsData::kTrimRegionCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_CIM_EDIT).m_bNoMinus = true;
-    return 1;
 }
 
 void CStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
     // Every edit is read before either range is checked, so a text that is no number is the first
     // thing reported.
     DDX_STText(pDX, IDC_CIM_EDIT, m_Data.CimEdit);
@@ -124,7 +118,6 @@ void CStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
         DDX_Check(pDX, b.control, m_Data.*b.member);
     DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_Data.SaveFileCombo);
     DDX_CBIndex(pDX, IDC_TRMEAN_COMBO, m_Data.TrmeanCombo);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 
     DDV_MinMaxDouble(pDX, IDC_CIM_EDIT, m_Data.CimEdit, 0.0, 100.0, eExclusive, eExclusive);
     // Trimming one tail only may take up to the whole sample; trimming both, up to half of it.
@@ -171,11 +164,6 @@ void CStatisticsDlg::EnableTrimming() {
     const BOOL trimming = IsCtrlChecked(IDC_TRMEAN) && IsCtrlEnabled(IDC_TRMEAN);
     EnableCtrl(IDC_TRMEAN_EDIT, trimming);
     EnableCtrl(IDC_TRMEAN_COMBO, trimming);
-}
-
-void CStatisticsDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ListCtrl(IDC_SELECTED_LIST).ResetOptions();
 }
 
 void CStatisticsDlg::OnCtrlChanged(UINT id) {

@@ -42,20 +42,13 @@ bool IsMethodBox(UINT id) {
 }  // namespace
 
 CStatisticsTilesDlg::CStatisticsTilesDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-}
-
-BOOL CStatisticsTilesDlg::OnInitDialog() {
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_NTILE_EDIT).m_bNoMinus = true;
-    return 1;
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVarList)
+        .Menu(IDC_LIST_MENU_LABEL);
 }
 
 void CStatisticsTilesDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVarList);
     DDX_Range(pDX, IDC_NTILE_EDIT, m_Data.NTileEdit, 2, 100);
     DDX_Text(pDX, IDC_PERCENTILE_EDIT, m_Data.PercentileEdit);
     DDX_Text(pDX, IDC_VALUES_EDIT, m_Data.ValuesEdit);

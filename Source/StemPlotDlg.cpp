@@ -3,20 +3,13 @@
 #include <climits>
 
 CStemPlotDlg::CStemPlotDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-}
-
-BOOL CStemPlotDlg::OnInitDialog() {
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_LINES_EDIT).m_bNoMinus = true;
-    return 1;
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
 }
 
 void CStemPlotDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
     DDX_Range(pDX, IDC_LINES_EDIT, m_Data.StemLinesEdit, 1, INT_MAX, eInclusive, eNoValidation);
 }
 

@@ -12,7 +12,3 @@ inline constexpr UINT kNoColumnVariableMessage = 32119;
 
 // Storing with `ok` false: the message resource is shown and the exchange fails on the control.
 void RefuseUnless(CDataExchange* pDX, UINT control, bool ok, UINT message);
-
-// A list that takes at most one variable: storing more (while the list is enabled) is refused with the
-// message.
-void DDX_AtMostOne(CGUIBaseDlg& dlg, CDataExchange* pDX, UINT list, CVariableList& variables, UINT message);

@@ -23,22 +23,19 @@ int AnswerCount(const CString& text) {
 }  // namespace
 
 CTestAtClDlg::CTestAtClDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_ITEM_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric});
-    AddListPair({IDC_SOURCE_LIST, IDC_TOTAL_LIST, IDC_ADD_TOTAL, IDC_REMOVE_TOTAL, kVariableTypeNumeric});
+    AddListPair({IDC_SOURCE_LIST, IDC_ITEM_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.ItemVariablesList)
+        .AtLeast(2, kTwoVariablesMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_TOTAL_LIST, IDC_ADD_TOTAL, IDC_REMOVE_TOTAL, kVariableTypeNumeric})
+        .Lists(m_Data.ListOfVariablesList, m_Data.TotalVariableList)
+        .AtMost(1, kOneVariableMessage)
+        .ClosedWhenFull();
     SetDblClkToAnyTarget(true);
-}
-
-BOOL CTestAtClDlg::OnInitDialog() {
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CTestAtClDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_ITEM_LIST, m_Data.ItemVariablesList, kTwoVariablesMessage, 2, 0);
-    DDX_OneVariable(*this, pDX, IDC_TOTAL_LIST, m_Data.TotalVariableList, false);
     DDV_DistinctVariables(pDX, {IDC_ITEM_LIST, IDC_TOTAL_LIST});
     DDX_Check(pDX, IDC_STATS_CHECK, m_Data.ItemStatsCheck);
     DDX_Range(pDX, IDC_GROUPS_EDIT, m_Data.GroupsEdit, 0.0, 0.5, eExclusive, eInclusive);
@@ -61,7 +58,7 @@ void CTestAtClDlg::AddToolTips() {
 
 void CTestAtClDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    LimitToOneVariable(*this, IDC_TOTAL_LIST, IDC_ADD_TOTAL);
+
     EnableCtrl(IDC_GROUPS_EDIT, IsCtrlChecked(IDC_STATS_CHECK));
     EnableCtrl(IDC_GROUPS_LABEL, IsCtrlChecked(IDC_STATS_CHECK));
     EnableCtrl(IDC_ALPHA_DELETED_CHECK, IsCtrlChecked(IDC_RELIABILITY_CHECK));

@@ -65,14 +65,14 @@ bool IsEditEmpty(const CGUIBaseDlg& dlg, UINT edit) {
 }  // namespace
 
 CTestingOneSampleDlg::CTestingOneSampleDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
+    // Its lists are exchanged here: how many variables a test takes depends on the variant.
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Menu(IDC_LIST_MENU_LABEL);
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingOneSampleData::kAlternativeCombo);
 }
 
 BOOL CTestingOneSampleDlg::OnInitDialog() {
-    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingOneSampleData::kAlternativeCombo);
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_CONFIDENCE_EDIT).m_bNoMinus = true;
     if (const OneSampleStart* start = FindStart(GetDlgCaptionID())) {
         for (UINT id : start->disabled)
             EnableCtrl(id, 0);
@@ -147,16 +147,16 @@ void CTestingOneSampleDlg::KeepOnDefault(CTestingOneSampleData& fresh) {
 }
 
 CTestingTwoSampleDlg::CTestingTwoSampleDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny});
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.GroupVariablesList);
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoSampleData::kAlternativeCombo);
 }
 
 BOOL CTestingTwoSampleDlg::OnInitDialog() {
-    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoSampleData::kAlternativeCombo);
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    for (UINT edit : {IDC_SD_ONE_EDIT, IDC_SD_TWO_EDIT, IDC_CONFIDENCE_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
     const UINT variant = GetDlgCaptionID();
     if (variant == CTestingTwoSampleData::kVariances)
         for (UINT id : {IDC_MULTIPLE_LABEL, IDC_BONFERRONI, IDC_DUNN_SIDAK})
@@ -173,16 +173,13 @@ BOOL CTestingTwoSampleDlg::OnInitDialog() {
 }
 
 void CTestingTwoSampleDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Range(pDX, IDC_SD_ONE_EDIT, m_Data.SdOneEdit, 0.0, kNoMaximum, eExclusive, eNoValidation);
     DDX_Range(pDX, IDC_SD_TWO_EDIT, m_Data.SdTwoEdit, 0.0, kNoMaximum, eExclusive, eNoValidation);
     DDX_Confidence(*this, pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
     DDX_Check(pDX, IDC_BONFERRONI, m_Data.BonferroniCheck);
     DDX_Check(pDX, IDC_DUNN_SIDAK, m_Data.DunnsidakCheck);
     DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList);
-    DDX_ListCtrlArray(pDX, IDC_GROUP_LIST, m_Data.GroupVariablesList);
+    CGUIBaseDlg::DoDataExchange(pDX);
     DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST});
     DDX_ControlWarn(pDX, IDC_GROUP_LIST, ValidateGroupVariable());
 }

@@ -57,9 +57,14 @@ void CTestingProportionDlgBase::CheckSuccesses(CDataExchange* pDX, UINT successe
 // ---- one proportion -------------------------------------------------------------------------------------
 
 CTestingOneProportionDlg::CTestingOneProportionDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_TRIALS_LIST, IDC_TRIALS_ADD, IDC_TRIALS_REMOVE, kVariableTypeAny});
+    AddListPair({IDC_SOURCE_LIST, IDC_TRIALS_LIST, IDC_TRIALS_ADD, IDC_TRIALS_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.TrialsList)
+        .Menu(IDC_LIST_MENU_LABEL);
     AddListPair(
-        {IDC_SOURCE_LIST, IDC_SUCCESSES_LIST, IDC_SUCCESSES_ADD, IDC_SUCCESSES_REMOVE, kVariableTypeAny});
+        {IDC_SOURCE_LIST, IDC_SUCCESSES_LIST, IDC_SUCCESSES_ADD, IDC_SUCCESSES_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SuccessesList);
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingOneProportionData::kAlternativeCombo);
+    FillRadioFromResource(CTestingOneProportionData::kRadioGroup);
     SetLayout(IDC_RAW_DATA_RADIO, IDC_AGGREGATE_RADIO,
               {IDC_TRIALS_LIST, IDC_TRIALS_LIST_LABEL, IDC_TRIALS_REMOVE, IDC_SUCCESSES_LIST,
                IDC_SUCCESSES_LIST_LABEL, IDC_SUCCESSES_REMOVE},
@@ -67,18 +72,12 @@ CTestingOneProportionDlg::CTestingOneProportionDlg(CGUIBaseDlg* parent) : CRecor
 }
 
 BOOL CTestingOneProportionDlg::OnInitDialog() {
-    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingOneProportionData::kAlternativeCombo);
-    FillRadioFromResource(CTestingOneProportionData::kRadioGroup);
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    for (UINT edit : {IDC_TRIALS_EDIT, IDC_SUCCESSES_EDIT, IDC_PROPORTION_EDIT, IDC_CONFIDENCE_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
     SetDlgOnInit();
     return 1;
 }
 
 void CTestingOneProportionDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Radio(pDX, CTestingOneProportionData::kRadioGroup, m_Data.RawDataRadio);
     DDX_Range(pDX, IDC_TRIALS_EDIT, m_Data.NumberOfTrialsEdit, 1, kNoMaximum, eInclusive, eNoValidation);
     DDX_Range(pDX, IDC_SUCCESSES_EDIT, m_Data.NumberOfSuccessesEdit, 1, kNoMaximum, eInclusive,
@@ -87,9 +86,7 @@ void CTestingOneProportionDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_PROPORTION_EDIT, m_Data.PropEdit, 0.0, 1.0, eExclusive, eExclusive);
     DDX_Confidence(*this, pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
     DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_TRIALS_LIST, m_Data.TrialsList);
-    DDX_ListCtrlArray(pDX, IDC_SUCCESSES_LIST, m_Data.SuccessesList);
+    CGUIBaseDlg::DoDataExchange(pDX);
     DDV_DistinctVariables(pDX, {IDC_TRIALS_LIST, IDC_SUCCESSES_LIST});
 }
 
@@ -105,13 +102,20 @@ void CTestingOneProportionDlg::AddToolTips() {
 
 CTestingTwoProportionDlg::CTestingTwoProportionDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair(
-        {IDC_SOURCE_LIST, IDC_TRIALS_ONE_LIST, IDC_TRIALS_ONE_ADD, IDC_TRIALS_ONE_REMOVE, kVariableTypeAny});
+        {IDC_SOURCE_LIST, IDC_TRIALS_ONE_LIST, IDC_TRIALS_ONE_ADD, IDC_TRIALS_ONE_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.TrialsOneList)
+        .Menu(IDC_LIST_MENU_LABEL);
     AddListPair({IDC_SOURCE_LIST, IDC_SUCCESSES_ONE_LIST, IDC_SUCCESSES_ONE_ADD, IDC_SUCCESSES_ONE_REMOVE,
-                 kVariableTypeAny});
+                 kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SuccessesOneList);
     AddListPair(
-        {IDC_SOURCE_LIST, IDC_TRIALS_TWO_LIST, IDC_TRIALS_TWO_ADD, IDC_TRIALS_TWO_REMOVE, kVariableTypeAny});
+        {IDC_SOURCE_LIST, IDC_TRIALS_TWO_LIST, IDC_TRIALS_TWO_ADD, IDC_TRIALS_TWO_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.TrialsTwoList);
     AddListPair({IDC_SOURCE_LIST, IDC_SUCCESSES_TWO_LIST, IDC_SUCCESSES_TWO_ADD, IDC_SUCCESSES_TWO_REMOVE,
-                 kVariableTypeAny});
+                 kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SuccessesTwoList);
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoProportionData::kAlternativeCombo);
+    FillRadioFromResource(CTestingTwoProportionData::kRadioGroup);
     // Labels 34 to 37 name the four lists; 5164 to 5170 the four counts.
     SetLayout(IDC_RAW_DATA_RADIO, IDC_AGGREGATE_RADIO,
               {IDC_TRIALS_ONE_LIST, IDC_SUCCESSES_ONE_LIST, IDC_TRIALS_TWO_LIST, IDC_SUCCESSES_TWO_LIST,
@@ -122,19 +126,12 @@ CTestingTwoProportionDlg::CTestingTwoProportionDlg(CGUIBaseDlg* parent) : CRecor
 }
 
 BOOL CTestingTwoProportionDlg::OnInitDialog() {
-    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoProportionData::kAlternativeCombo);
-    FillRadioFromResource(CTestingTwoProportionData::kRadioGroup);
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    for (UINT edit : {IDC_TRIALS_ONE_EDIT, IDC_SUCCESSES_ONE_EDIT, IDC_TRIALS_TWO_EDIT,
-                      IDC_SUCCESSES_TWO_EDIT, IDC_CONFIDENCE_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
     SetDlgOnInit();
     return 1;
 }
 
 void CTestingTwoProportionDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Radio(pDX, CTestingTwoProportionData::kRadioGroup, m_Data.RawDataRadio);
     const struct {
         UINT trialsEdit;
@@ -155,11 +152,7 @@ void CTestingTwoProportionDlg::DoDataExchange(CDataExchange* pDX) {
     }
     DDX_Confidence(*this, pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
     DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_TRIALS_ONE_LIST, m_Data.TrialsOneList);
-    DDX_ListCtrlArray(pDX, IDC_SUCCESSES_ONE_LIST, m_Data.SuccessesOneList);
-    DDX_ListCtrlArray(pDX, IDC_TRIALS_TWO_LIST, m_Data.TrialsTwoList);
-    DDX_ListCtrlArray(pDX, IDC_SUCCESSES_TWO_LIST, m_Data.SuccessesTwoList);
+    CGUIBaseDlg::DoDataExchange(pDX);
     // Both samples may share one trials variable, not a sample its trials and its successes.
     DDV_DistinctVariables(pDX, {IDC_TRIALS_ONE_LIST, IDC_SUCCESSES_ONE_LIST});
     DDV_DistinctVariables(pDX, {IDC_TRIALS_TWO_LIST, IDC_SUCCESSES_TWO_LIST});
@@ -177,25 +170,25 @@ void CTestingTwoProportionDlg::AddToolTips() {
 // ---- two correlations -----------------------------------------------------------------------------------
 
 CTestingTwoCorrelationsDlg::CTestingTwoCorrelationsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SET_ONE_LIST, IDC_SET_ONE_ADD, IDC_SET_ONE_REMOVE, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_SET_TWO_LIST, IDC_SET_TWO_ADD, IDC_SET_TWO_REMOVE, kVariableTypeAny});
+    AddListPair({IDC_SOURCE_LIST, IDC_SET_ONE_LIST, IDC_SET_ONE_ADD, IDC_SET_ONE_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SetOneVarList)
+        .AtLeast(2, 12845)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_SET_TWO_LIST, IDC_SET_TWO_ADD, IDC_SET_TWO_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SetTwoVarList)
+        .AtLeast(2, 12846);
+    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoCorrelationsData::kAlternativeCombo);
 }
 
 BOOL CTestingTwoCorrelationsDlg::OnInitDialog() {
-    FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoCorrelationsData::kAlternativeCombo);
     CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_CONFIDENCE_EDIT).m_bNoMinus = true;
     EnableCtrl(IDC_CONFIDENCE_EDIT, 0);
     EnableCtrl(IDC_CONFIDENCE_LABEL, 0);
     return 1;
 }
 
 void CTestingTwoCorrelationsDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_STText(pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit);
     DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SET_ONE_LIST, m_Data.SetOneVarList, 12845, 2);
-    DDX_ListCtrlArray(pDX, IDC_SET_TWO_LIST, m_Data.SetTwoVarList, 12846, 2);
+    CGUIBaseDlg::DoDataExchange(pDX);
 }

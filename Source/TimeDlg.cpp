@@ -1,17 +1,11 @@
 #include "Private/TimeDlg.h"
 
-CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
+CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
+    FillComboFromResource(IDC_DATE_FORMAT_COMBO, CTimeData::kDateFormatCombo);
+}
 
 UINT CTimeDlg::ValidatePeriod(int period) {
     return CTimeData::IsUsualPeriod(period) ? 0 : CTimeData::kUnusualPeriodMessage;
-}
-
-BOOL CTimeDlg::OnInitDialog() {
-    FillComboFromResource(IDC_DATE_FORMAT_COMBO, CTimeData::kDateFormatCombo);
-    CGUIBaseDlg::OnInitDialog();
-    for (UINT id : {IDC_ORIGIN_EDIT, IDC_PERIOD_EDIT, IDC_FIRST_EDIT})
-        Ctrl(id).m_bNoMinus = true;
-    return 1;
 }
 
 // A starting year never given shows as a blank edit, and clearing the edit takes the year back to

@@ -3,31 +3,24 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 
 CTransformDlg::CTransformDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CTransformDlg::OnInitDialog() {
-    // The combos hold their items before the base shows the record's indexes in them.
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .AtLeast(1, kSelectedListMessage)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToFirstSource();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillComboFromResource(IDC_TYPE_COMBO, CTransformData::kTypeCombo);
     FillComboFromResource(IDC_SAVE_COMBO, CTransformData::kSaveCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CTransformDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     const int cases = CGUIBaseObj::GetRowCount();
     DDX_Range(pDX, IDC_LAG_EDIT, m_Data.SeriesLagEdit, 1, cases);
     DDX_Range(pDX, IDC_BASE_EDIT, m_Data.SeriesBaseEdit, 1, cases);
     DDX_Range(pDX, IDC_PROPORTION_EDIT, m_Data.SeriesProportionEdit, 0.0, 1.0, eExclusive, eInclusive);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveFileEdit);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveFileCheck);
     DDX_CBIndex(pDX, IDC_TYPE_COMBO, m_Data.SeriesTypeCombo);
     DDX_CBIndex(pDX, IDC_SAVE_COMBO, m_Data.SeriesSaveCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, kSelectedListMessage, 1, 0);
+    CGUIBaseDlg::DoDataExchange(pDX);
 }
 
 int CTransformDlg::GetAllDefault() {
@@ -77,9 +70,4 @@ void CTransformDlg::OnCtrlChanged(UINT id) {
     CGUIBaseDlg::OnCtrlChanged(id);
     if (id == IDC_TYPE_COMBO)
         UpdateDependentWindows();
-}
-
-void CTransformDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    ResetListToFirstSource(IDC_SELECTED_LIST, m_Data.ListOfVariablesList);
 }

@@ -4,17 +4,15 @@
 
 CTrendAnalysisDlg::CTrendAnalysisDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     // The series pair first: double click and the list menu add to the series.
-    AddListPair({IDC_SOURCE_LIST, IDC_SERIES_LIST, IDC_ADD_SERIES, IDC_REMOVE_SERIES, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_TIME_LIST, IDC_ADD_TIME, IDC_REMOVE_TIME, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_SEASON_LIST, IDC_ADD_SEASON, IDC_REMOVE_SEASON, kVariableTypeAny});
-}
-
-BOOL CTrendAnalysisDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_SERIES_LIST, IDC_ADD_SERIES, IDC_REMOVE_SERIES, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SeriesVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_TIME_LIST, IDC_ADD_TIME, IDC_REMOVE_TIME, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.TimeVariableList);
+    AddListPair({IDC_SOURCE_LIST, IDC_SEASON_LIST, IDC_ADD_SEASON, IDC_REMOVE_SEASON, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SeasonVariableList);
     FillRadioFromResource(CTrendAnalysisData::kTestRadioGroup);
     FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTrendAnalysisData::kAlternativeCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CTrendAnalysisDlg::FillComboAlternativeCombo() {
@@ -25,7 +23,6 @@ void CTrendAnalysisDlg::FillComboAlternativeCombo() {
 }
 
 void CTrendAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
-    CGUIBaseDlg::DoDataExchange(pDX);
     DDX_STText(pDX, IDC_CONFI_EDIT, m_Data.ConfiEdit);
     // Checked whatever the holder's marks: a confidence level lies strictly between 0 and 1.
     CheckRange(pDX, IDC_CONFI_EDIT, m_Data.ConfiEdit.GetValue(), 0.0, 1.0, eExclusive, eExclusive, 0);
@@ -35,10 +32,7 @@ void CTrendAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_SLOPE_CHECK, m_Data.SlopeCheck);
     DDX_Radio(pDX, CTrendAnalysisData::kTestRadioGroup, m_Data.TestsMkRadio);
     DDX_CBIndex(pDX, IDC_ALTERNATIVE_COMBO, m_Data.AlternativeCombo);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SERIES_LIST, m_Data.SeriesVariableList);
-    DDX_ListCtrlArray(pDX, IDC_TIME_LIST, m_Data.TimeVariableList);
-    DDX_ListCtrlArray(pDX, IDC_SEASON_LIST, m_Data.SeasonVariableList);
+    CGUIBaseDlg::DoDataExchange(pDX);
     DDV_DistinctVariables(pDX, {IDC_SERIES_LIST, IDC_TIME_LIST, IDC_SEASON_LIST});
 }
 

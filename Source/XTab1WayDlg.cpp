@@ -5,8 +5,11 @@
 #include "TvkUseRes/CTvkAssertDlg.h"
 
 CXTab1WayDlg::CXTab1WayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
+    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+        .AtLeast(1, kNoTableVariableMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveDataFileCheck, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
 }
 
 BOOL CXTab1WayDlg::OnInitDialog() {
@@ -14,27 +17,22 @@ BOOL CXTab1WayDlg::OnInitDialog() {
         FillComboFromResource(IDC_CONFIDENCE_COMBO, IDC_CONFIDENCE_COMBO);
     else
         CTvkAssertDlg(L"XTab1WayDlg.cpp", __LINE__).DoPrint();
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
+    return CGUIBaseDlg::OnInitDialog();
 }
 
 void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_SELECTED_LIST, m_Data.SelectedVariableList, kNoTableVariableMessage);
     DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);
     DDX_Check(pDX, IDC_PERCENTAGES_CHECK, m_Data.PercentagesCheck);
     DDX_Check(pDX, IDC_CONFIDENCE_CHECK, m_Data.ConfIintervalCheck);
     DDX_Check(pDX, IDC_CHISQ_CHECK, m_Data.PearsonChiSqrCheck);
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveDataFileCheck);
+
     DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
     ::DDX_ComboText(pDX, IDC_CONFIDENCE_COMBO, m_Data.ConfidenceLevelCombo);
     // The level is a number strictly inside (0, 1), whatever the combo's texts.
     CheckNumberText(pDX, IDC_CONFIDENCE_COMBO, m_Data.ConfidenceLevelCombo, 0.0, 1.0, eExclusive, eExclusive);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
 }
 
 void CXTab1WayDlg::AddToolTips() {

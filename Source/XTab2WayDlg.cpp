@@ -6,25 +6,20 @@
 
 CXTab2WayDlg::CXTab2WayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     // A double click on a source variable makes it a row.
-    AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CXTab2WayDlg::OnInitDialog() {
-    FillComboFromResource(IDC_SAVE_TYPE_COMBO, CXTab2WayData::kSaveTypeCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.RowVariableList)
+        .AtLeast(1, kNoRowVariableMessage)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.ColumnVariableList)
+        .AtLeast(1, kNoColumnVariableMessage);
     AddListMenuItem(IDC_SOURCE_LIST, kAddToColumnCommand, IDC_COLUMN_LIST);
-    Ctrl(IDC_THRESHOLD_EDIT).m_bNoMinus = true;
-    return 1;
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveDataFileCheck, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
+    FillComboFromResource(IDC_SAVE_TYPE_COMBO, CXTab2WayData::kSaveTypeCombo);
 }
 
 void CXTab2WayDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList, kNoRowVariableMessage);
-    DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList, kNoColumnVariableMessage);
     DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST});
     DDX_Range(pDX, IDC_THRESHOLD_EDIT, m_Data.ThresholdEdit, 0.0, std::numeric_limits<double>::max(),
               eExclusive, eInclusive);
@@ -37,10 +32,10 @@ void CXTab2WayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_STANDARD_DEVIATES_CHECK, m_Data.StandardDeviatesCheck);
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveDataFileCheck);
+
     DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
     DDX_Check(pDX, IDC_SHADE_CHECK, m_Data.ShadeCheck);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
+
     DDX_CBIndex(pDX, IDC_SAVE_TYPE_COMBO, m_Data.SaveCombo);
 }
 

@@ -1,32 +1,28 @@
 #include "Private/XTabNWayDlg.h"
 
-#include "Source/TablesDlgCommon.h"
-
 CXTabNWayDlg::CXTabNWayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_STRATA_LIST, IDC_ADD_STRATA, IDC_REMOVE_STRATA, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CXTabNWayDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.RowVariableList)
+        .Menu(IDC_LIST_MENU_LABEL)
+        .ResetToEmpty();
+    // The column variables are optional: without them the rows are the table's last dimension.
+    AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.ColumnVariableList)
+        .ResetToEmpty();
+    AddListPair({IDC_SOURCE_LIST, IDC_STRATA_LIST, IDC_ADD_STRATA, IDC_REMOVE_STRATA, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.StrataVariableList)
+        .ResetToEmpty()
+        .ExchangedFirst();
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveDataFileCheck, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
     FillRadioFromResource(CXTabNWayData::kStrataRadioGroup);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    return 1;
 }
 
 void CXTabNWayDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_STRATA_LIST, m_Data.StrataVariableList);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList);
-    // The column variables are optional: without them the rows are the table's last dimension.
-    DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList);
     DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST, IDC_STRATA_LIST});
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveDataFileCheck);
+
     DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);
     DDX_Check(pDX, IDC_TABLE_PERCENTS_CHECK, m_Data.TablepercentsCheck);
     DDX_Check(pDX, IDC_MANTEL_CHECK, m_Data.MantelHaenszel2By2Check);
@@ -34,11 +30,6 @@ void CXTabNWayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_COLUMN_PERCENTS_CHECK, m_Data.ColumnPercentsCheck);
     DDX_Check(pDX, IDC_TCP_CHECK, m_Data.TCPCheck);
     DDX_Radio(pDX, CXTabNWayData::kStrataRadioGroup, m_Data.SeparateStrataRadio);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
-}
-
-void CXTabNWayDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
 }
 
 void CXTabNWayDlg::UpdateDependentWindows() {
@@ -49,10 +40,4 @@ void CXTabNWayDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_SEPARATE_RADIO, strataChoice);
     EnableCtrl(IDC_CROSSED_RADIO, strataChoice);
     EnableCtrl(IDC_MANTEL_CHECK, !(strataChoice && IsCtrlChecked(IDC_CROSSED_RADIO)));
-}
-
-void CXTabNWayDlg::OnReset() {
-    CGUIBaseDlg::OnReset();
-    for (UINT list : {IDC_STRATA_LIST, IDC_ROW_LIST, IDC_COLUMN_LIST})
-        ListCtrl(list).ResetOptions();
 }

@@ -3,32 +3,24 @@
 #include <limits>
 
 CXtabMultiwayStandDlg::CXtabMultiwayStandDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny});
-    AddListPair({IDC_SOURCE_LIST, IDC_STRATA_LIST, IDC_ADD_STRATA, IDC_REMOVE_STRATA, kVariableTypeAny});
-    SetSaveFilePair(IDC_SAVE_CHECK, IDC_SAVE_FILE);
-}
-
-BOOL CXtabMultiwayStandDlg::OnInitDialog() {
+    AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.RowVariableList)
+        .Menu(IDC_LIST_MENU_LABEL);
+    AddListPair({IDC_SOURCE_LIST, IDC_COLUMN_LIST, IDC_ADD_COLUMN, IDC_REMOVE_COLUMN, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.ColumnVariableList);
+    AddListPair({IDC_SOURCE_LIST, IDC_STRATA_LIST, IDC_ADD_STRATA, IDC_REMOVE_STRATA, kVariableTypeAny})
+        .Lists(m_Data.ListOfVariablesList, m_Data.StrataVariableList);
+    SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveCheck, IDC_SAVE_FILE, m_Data.SaveEdit);
     FillRadioFromResource(CXtabMultiwayStandData::kStrataRadioGroup);
     FillComboFromResource(IDC_SAVE_TYPE_COMBO, CXtabMultiwayStandData::kSaveTypeCombo);
-    CGUIBaseDlg::OnInitDialog();
-    CreateListCtrlMenu(IDC_SOURCE_LIST, IDC_LIST_MENU_LABEL);
-    Ctrl(IDC_THRESHOLD_EDIT).m_bNoMinus = true;
-    return 1;
 }
 
 void CXtabMultiwayStandDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
-    DDX_ListCtrlArray(pDX, IDC_SOURCE_LIST, m_Data.ListOfVariablesList);
-    DDX_ListCtrlArray(pDX, IDC_ROW_LIST, m_Data.RowVariableList);
-    DDX_ListCtrlArray(pDX, IDC_COLUMN_LIST, m_Data.ColumnVariableList);
-    DDX_ListCtrlArray(pDX, IDC_STRATA_LIST, m_Data.StrataVariableList);
     DDV_DistinctVariables(pDX, {IDC_ROW_LIST, IDC_COLUMN_LIST, IDC_STRATA_LIST});
     DDX_Range(pDX, IDC_THRESHOLD_EDIT, m_Data.ThresholdEdit, 0.0, std::numeric_limits<double>::max(),
               eExclusive, eInclusive);
-    DDX_SaveFile(pDX, IDC_SAVE_FILE, m_Data.SaveEdit);
-    DDX_Check(pDX, IDC_SAVE_CHECK, m_Data.SaveCheck);
+
     DDX_Check(pDX, IDC_FREQUENCIES_CHECK, m_Data.FrequenciesCheck);
     DDX_Check(pDX, IDC_TABLE_PERCENTS_CHECK, m_Data.TablePercentsCheck);
     DDX_Check(pDX, IDC_ROW_PERCENTS_CHECK, m_Data.RowPercentsCheck);
@@ -45,7 +37,6 @@ void CXtabMultiwayStandDlg::DoDataExchange(CDataExchange* pDX) {
 void CXtabMultiwayStandDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_THRESHOLD_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_SAVE_FILE, m_Data.SaveEdit, 0);
 }
 
 void CXtabMultiwayStandDlg::UpdateDependentWindows() {

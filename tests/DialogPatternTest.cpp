@@ -4,6 +4,8 @@
 #include "Private/AcfDlg.h"
 #include "Private/SpatialDlg.h"
 #include "Private/XTab2WayDlg.h"
+#include "Source/OpenDlgCommon.h"
+#include "TvkUseRes/ResourceTables.h"
 
 namespace {
 
@@ -371,6 +373,51 @@ TEST(SeveralTargets, EachTargetTakesItsOwnTypeOnly) {
     EXPECT_EQ(items(D::IDC_Y_LIST), std::vector<std::wstring>{L"N"});
     dlg.UserDblClick(D::IDC_SOURCE_LIST, L"S");
     EXPECT_EQ(items(D::IDC_X_LIST), std::vector<std::wstring>{L"S"});
+}
+
+// Pairs declared with their bounds: X takes one variable at most and closes when full; Y, declared
+// second, is exchanged (and refused) first.
+class BoundedPairsDlg : public CGUIBaseDlg {
+public:
+    using D = CSpatialDlg;
+    BoundedPairsDlg() : CGUIBaseDlg(D::IDD) {
+        AddListPair({D::IDC_SOURCE_LIST, D::IDC_X_LIST, D::IDC_ADD_X, D::IDC_REMOVE_X, kVariableTypeAny})
+            .Lists(source, x)
+            .AtLeast(1, kVariableMessage)
+            .AtMost(1, kOneVariableMessage)
+            .ClosedWhenFull();
+        AddListPair({D::IDC_SOURCE_LIST, D::IDC_Y_LIST, D::IDC_ADD_Y, D::IDC_REMOVE_Y, kVariableTypeAny})
+            .Lists(source, y)
+            .AtLeast(1, kTwoVariablesMessage)
+            .ExchangedFirst();
+        for (const wchar_t* name : {L"A", L"B"})
+            source.Add(Numeric(name));
+        CreateWindowFromTemplate();
+        OnInitDialog();
+        UpdateDependentWindows();
+    }
+
+    CVariableList source, x, y;
+};
+
+TEST(SeveralTargets, DeclaredBoundsRefuseInDeclaredOrder) {
+    using D = CSpatialDlg;
+    FakeHost host;
+    BoundedPairsDlg dlg;
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_EQ(dlg.GetFocusCtrl(), D::IDC_Y_LIST);
+    EXPECT_EQ(host.messages.back(), GetString(kTwoVariablesMessage).str());
+    dlg.UserDblClick(D::IDC_SOURCE_LIST, L"A");
+    EXPECT_FALSE(dlg.IsCtrlEnabled(D::IDC_ADD_X));
+    EXPECT_EQ(NamesOf(dlg.ListCtrl(D::IDC_X_LIST).GetItems()), std::vector<std::wstring>{L"A"});
+    dlg.UserDrag(D::IDC_SOURCE_LIST, {L"B"}, D::IDC_Y_LIST);
+    EXPECT_TRUE(dlg.UpdateData(1));
+    // A second variable that reached X all the same is refused, and the copy keeps the first alone.
+    dlg.ListCtrl(D::IDC_X_LIST).SetItems(dlg.source);
+    EXPECT_FALSE(dlg.UpdateData(1));
+    EXPECT_EQ(dlg.GetFocusCtrl(), D::IDC_X_LIST);
+    EXPECT_EQ(host.messages.back(), GetString(kOneVariableMessage).str());
+    EXPECT_EQ(NamesOf(dlg.x), std::vector<std::wstring>{L"A"});
 }
 
 }  // namespace

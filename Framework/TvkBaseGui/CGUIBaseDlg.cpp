@@ -222,6 +222,8 @@ void CGUIBaseDlg::OnReset() {
     for (const auto& pair : m_listPairs)
         if (pair.resetToFirstSource && pair.sourceVariables)
             ResetListToFirstSource(pair.target, *pair.sourceVariables);
+        else if (pair.resetToEmpty)
+            ListCtrl(pair.target).ResetOptions();
 }
 
 void CGUIBaseDlg::ResetListToFirstSource(UINT target, const CVariableList& source) {
@@ -241,7 +243,9 @@ void CGUIBaseDlg::UpdateDependentWindows() {
 void CGUIBaseDlg::UpdateListButtons() {
     for (const auto& pair : m_listPairs) {
         if (pair.addButton && FindCtrl(pair.addButton))
-            EnableCtrl(pair.addButton, EnableSourceToTarget(pair.source, pair.target, -1));
+            EnableCtrl(pair.addButton,
+                       EnableSourceToTarget(pair.source, pair.target, -1) &&
+                           !(pair.closedWhenFull && ListCtrl(pair.target).GetItemCount() >= pair.maximum));
         if (pair.removeButton && FindCtrl(pair.removeButton))
             EnableCtrl(pair.removeButton, EnableSourceToTarget(pair.target, pair.source, -1));
     }

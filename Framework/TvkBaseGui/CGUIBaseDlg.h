@@ -105,6 +105,17 @@ struct TVK_API CListPair {
         tooFewMessage = message;
         return *this;
     }
+    // Storing refuses a target of more than `count` variables while it is enabled, showing `message`.
+    CListPair& AtMost(int count, UINT message) {
+        maximum = count;
+        tooManyMessage = message;
+        return *this;
+    }
+    // The add button is off while the target holds its AtMost count: it takes no more.
+    CListPair& ClosedWhenFull() {
+        closedWhenFull = true;
+        return *this;
+    }
     // The source list's context menu adds to the target; its item reads as the text of `label`.
     CListPair& Menu(UINT label) {
         menuLabel = label;
@@ -115,13 +126,29 @@ struct TVK_API CListPair {
         resetToFirstSource = true;
         return *this;
     }
+    // Reset leaves the target as the defaults have it (empty), with its options cleared too.
+    CListPair& ResetToEmpty() {
+        resetToEmpty = true;
+        return *this;
+    }
+    // The target is exchanged before those of the pairs declared before it (whose refusal is then
+    // reported second).
+    CListPair& ExchangedFirst() {
+        exchangedFirst = true;
+        return *this;
+    }
 
     CVariableList* sourceVariables = nullptr;
     CVariableList* targetVariables = nullptr;
     int minimum = 1;
     UINT tooFewMessage = 0;
+    int maximum = 0;
+    UINT tooManyMessage = 0;
+    bool closedWhenFull = false;
     UINT menuLabel = 0;
     bool resetToFirstSource = false;
+    bool resetToEmpty = false;
+    bool exchangedFirst = false;
 };
 
 // Base of every procedure dialog: a headless model of a dialog built from its template.

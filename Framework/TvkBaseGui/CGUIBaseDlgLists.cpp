@@ -177,15 +177,22 @@ CString CGUIBaseDlg::GetListMenuText(UINT list) const {
 
 void CGUIBaseDlg::DoDataExchange(CDataExchange* pDX) {
     std::vector<UINT> exchanged;
-    for (const auto& pair : m_listPairs) {
-        if (!pair.targetVariables)
-            continue;
+    const auto exchange = [&](const CListPair& pair) {
         if (std::find(exchanged.begin(), exchanged.end(), pair.source) == exchanged.end()) {
             exchanged.push_back(pair.source);
             DDX_ListCtrlArray(pDX, pair.source, *pair.sourceVariables);
         }
         DDX_ListCtrlArray(pDX, pair.target, *pair.targetVariables, pair.tooFewMessage, pair.minimum);
-    }
+        if (pair.tooManyMessage && pDX->m_bSaveAndValidate && IsCtrlEnabled(pair.target) &&
+            ListCtrl(pair.target).GetItemCount() > pair.maximum) {
+            TKMessageBox(GetString(pair.tooManyMessage));
+            pDX->Fail(pair.target);
+        }
+    };
+    for (const bool first : {true, false})
+        for (const auto& pair : m_listPairs)
+            if (pair.targetVariables && pair.exchangedFirst == first)
+                exchange(pair);
     if (m_pSaveFile) {
         DDX_SaveFile(pDX, m_nSaveEdit, *m_pSaveFile);
         DDX_Check(pDX, m_nSaveCheck, *m_pSaveChecked);

@@ -2,14 +2,8 @@
 
 #include <climits>
 
-CBootStrapDlg::CBootStrapDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {}
-
-BOOL CBootStrapDlg::OnInitDialog() {
+CBootStrapDlg::CBootStrapDlg(CGUIBaseDlg* parent) : CGUIBaseDlg(IDD, parent) {
     FillComboFromResource(IDC_METHOD_COMBO, CBootStrapData::kMethodCombo);
-    CGUIBaseDlg::OnInitDialog();
-    for (UINT edit : {IDC_SAMPLES_EDIT, IDC_SIZE_EDIT, IDC_SEED_EDIT})
-        Ctrl(edit).m_bNoMinus = true;
-    return 1;
 }
 
 void CBootStrapDlg::DoDataExchange(CDataExchange* pDX) {

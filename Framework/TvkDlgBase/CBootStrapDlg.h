@@ -28,7 +28,6 @@ public:
 
     CBootStrapData* GetRecord() const { return dynamic_cast<CBootStrapData*>(GetData()); }
 
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     int GetAll() override;
     int SetAll() override;
