@@ -376,14 +376,13 @@ protected:
                 return *x * Scale();
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
+        if (const auto far = FarDeltaQuantile(p))
+            return *far;
         double x = NAN;
         try {
-            if (const auto start = FarDeltaStart(p))
-                x = *start;
-            else
-                x = static_cast<double>(p <= 0.5
-                                            ? boost::math::quantile(*m_d, V(p))
-                                            : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
+            x = static_cast<double>(p <= 0.5
+                                        ? boost::math::quantile(*m_d, V(p))
+                                        : boost::math::quantile(boost::math::complement(*m_d, V(1 - p))));
         } catch (const std::exception&) {
         }
         if constexpr (kNoncentral<D>)
@@ -432,10 +431,12 @@ private:
 
     // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
     // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
-    // A noncentral t far from 0 is about delta / s, with s = sqrt(chi2(df) / df): its quantile there is
-    // close enough for Newton's steps, where Boost's search takes dozens of tails that cost milliseconds
-    // each (their Poisson sums grow with delta).
-    std::optional<double> FarDeltaStart(double p) const {
+    // A noncentral t far from 0 is about delta / s, with s = sqrt(chi2(df) / df): the answer has delta's
+    // sign (Phi(-40) is below every double p), and its logarithm is found by TOMS 748 from the one of
+    // delta / s at the matching quantile of s, where Boost's search takes dozens of tails that cost
+    // milliseconds each (their Poisson sums grow with delta). On ln |t| even a tiny df's tail, spread
+    // over hundreds of units of it, is smooth; beyond the largest double, infinity.
+    std::optional<double> FarDeltaQuantile(double p) const {
         if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
             constexpr double kFarFromZero = 40;
             const double delta = static_cast<double>(m_d->non_centrality());
@@ -445,9 +446,43 @@ private:
             // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
             const double q = delta < 0 ? p : 1 - p;
             const double s = std::sqrt(2 * boost::math::gamma_p_inv(df / 2, q, Fast()) / df);
-            const double x = delta / s;
-            if (std::isfinite(x))
-                return x;
+            const double sign = delta < 0 ? -1 : 1;
+            // Increasing in y: how far the tail that holds p at sign e^y is past p.
+            const auto past = [&](double y) {
+                const double t = sign * std::exp(y);
+                return sign * (p <= 0.5 ? Cdf(t) - p : (1 - p) - Ccdf(t));
+            };
+            // The support's own ends count as its bounds: the doubles next to them.
+            const double top = std::log(std::nextafter(std::numeric_limits<double>::max(), 0.0));
+            const double bottom = std::log(std::numeric_limits<double>::denorm_min());
+            double a = std::clamp(std::log(std::abs(delta)) - std::log(s), bottom, top);
+            if (std::isnan(a))
+                return std::nullopt;
+            double b = a;
+            double fa = past(a), fb = fa;
+            for (double step = 0.5; fa > 0 && a > bottom; step *= 2) {
+                b = a;
+                fb = fa;
+                a = std::max(bottom, a - step);
+                fa = past(a);
+            }
+            for (double step = 0.5; fb < 0 && b < top; step *= 2) {
+                a = b;
+                fa = fb;
+                b = std::min(top, b + step);
+                fb = past(b);
+            }
+            if (fb < 0)
+                return sign * INFINITY;
+            if (fa > 0)
+                return sign * std::exp(a);
+            if (fa == 0 || fb == 0)
+                return sign * std::exp(fa == 0 ? a : b);
+            // ln |t| holds fewer digits than t (ln 1e21 = 48 to within 7e-15): Newton's steps on t end it.
+            std::uintmax_t iterations = 100;
+            const auto root = boost::math::tools::toms748_solve(
+                past, a, b, fa, fb, boost::math::tools::eps_tolerance<double>(40), iterations);
+            return Polish(sign * std::exp((root.first + root.second) / 2), p);
         }
         return std::nullopt;
     }
