@@ -1043,7 +1043,8 @@ public:
     double Pdf(double x) const override {
         if (const auto density = m_series.Density(x))
             return *density;
-        if (!Far(x))
+        // Where t^2 underflows the density is the one at 0 (the base's) to within t^2.
+        if (!Far(x) || std::abs(x) < 1e-150)
             return BoostDistribution::Pdf(x);
         const double t = std::abs(x), df = m_careful->degrees_of_freedom();
         const double g = FarTail(*m_careful, x), g2 = FarTail(*m_wider, x * std::sqrt(1 + 2 / df));
