@@ -121,7 +121,10 @@ def nct_tails(nu, delta, t):
 
 
 def nct(nu, delta, x):
-    with mp.workdps(60):
+    # On the far side of 0 from delta a tail is a difference of sums near 1 that cancel to about
+    # exp(-delta^2 / 2): that many more digits.
+    far = float(x) * float(delta) < 0
+    with mp.workdps(60 + (int(float(delta) ** 2 / 4.6) + 10 if far else 0)):
         c, u = nct_tails(nu, delta, x)
         if x == 0:
             nu = mp.mpf(nu)
@@ -719,6 +722,10 @@ CASES = [
     (42, (7, 2), ["-1e30", "1e30"]),
     (42, (5, 45), ["20", "40", "45", "60", "200"]),
     (42, ("0.5", -45), ["-1e6", "-300", "-110", "-40"]),
+    (42, (10, -10), ["0.5", "1", "5", "100"]),
+    (42, (5, 8), ["-0.5", "-3", "-50"]),
+    (42, (3, -20), ["1", "10"]),
+    (42, ("0.5", -10), ["1", "30"]),
     (43, (1, 10), ["0.5", "2.228", "6"]),
     (43, (3, 20), ["0.5", "2.5", "5"]),
     (43, (100, 10), ["0.2", "2", "4", "9"]),

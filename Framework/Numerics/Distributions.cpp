@@ -429,13 +429,10 @@ private:
             return 2;
     }
 
-    // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
-    // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
     // A noncentral t far from 0 is about delta / s, with s = sqrt(chi2(df) / df): the answer has delta's
-    // sign (Phi(-40) is below every double p), and its logarithm is found by TOMS 748 from the one of
-    // delta / s at the matching quantile of s, where Boost's search takes dozens of tails that cost
-    // milliseconds each (their Poisson sums grow with delta). On ln |t| even a tiny df's tail, spread
-    // over hundreds of units of it, is smooth; beyond the largest double, infinity.
+    // sign (Phi(-40) is below every double p) and is solved for from delta / s at the matching quantile
+    // of s, where Boost's search takes dozens of tails that cost milliseconds each (their Poisson sums
+    // grow with delta).
     std::optional<double> FarDeltaQuantile(double p) const {
         if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
             constexpr double kFarFromZero = 40;
@@ -446,46 +443,55 @@ private:
             // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
             const double q = delta < 0 ? p : 1 - p;
             const double s = std::sqrt(2 * boost::math::gamma_p_inv(df / 2, q, Fast()) / df);
-            const double sign = delta < 0 ? -1 : 1;
-            // Increasing in y: how far the tail that holds p at sign e^y is past p.
-            const auto past = [&](double y) {
-                const double t = sign * std::exp(y);
-                return sign * (p <= 0.5 ? Cdf(t) - p : (1 - p) - Ccdf(t));
-            };
-            // The support's own ends count as its bounds: the doubles next to them.
-            const double top = std::log(std::nextafter(std::numeric_limits<double>::max(), 0.0));
-            const double bottom = std::log(std::numeric_limits<double>::denorm_min());
-            double a = std::clamp(std::log(std::abs(delta)) - std::log(s), bottom, top);
-            if (std::isnan(a))
+            const double y = std::log(std::abs(delta)) - std::log(s);
+            if (std::isnan(y))
                 return std::nullopt;
-            double b = a;
-            double fa = past(a), fb = fa;
-            for (double step = 0.5; fa > 0 && a > bottom; step *= 2) {
-                b = a;
-                fb = fa;
-                a = std::max(bottom, a - step);
-                fa = past(a);
-            }
-            for (double step = 0.5; fb < 0 && b < top; step *= 2) {
-                a = b;
-                fa = fb;
-                b = std::min(top, b + step);
-                fb = past(b);
-            }
-            if (fb < 0)
-                return sign * INFINITY;
-            if (fa > 0)
-                return sign * std::exp(a);
-            if (fa == 0 || fb == 0)
-                return sign * std::exp(fa == 0 ? a : b);
-            // ln |t| holds fewer digits than t (ln 1e21 = 48 to within 7e-15): Newton's steps on t end it.
-            std::uintmax_t iterations = 100;
-            const auto root = boost::math::tools::toms748_solve(
-                past, a, b, fa, fb, boost::math::tools::eps_tolerance<double>(40), iterations);
-            return Polish(sign * std::exp((root.first + root.second) / 2), p);
+            return SolveOnLog(p, delta < 0 ? -1 : 1, y);
         }
         return std::nullopt;
     }
+
+protected:
+    // The quantile whose sign is known, solved for ln |x| by TOMS 748 from a bracket grown around y:
+    // even a tiny df's tail, spread over hundreds of units of ln |x|, is smooth there. Beyond the largest
+    // double, infinity.
+    double SolveOnLog(double p, double sign, double y) const {
+        // Increasing in y: how far the tail that holds p at sign e^y is past p.
+        const auto past = [&](double v) {
+            const double t = sign * std::exp(v);
+            return sign * (p <= 0.5 ? Cdf(t) - p : (1 - p) - Ccdf(t));
+        };
+        // The support's own ends count as its bounds: the doubles next to them.
+        const double top = std::log(std::nextafter(std::numeric_limits<double>::max(), 0.0));
+        const double bottom = std::log(std::numeric_limits<double>::denorm_min());
+        double a = std::clamp(y, bottom, top), b = a;
+        double fa = past(a), fb = fa;
+        for (double step = 0.5; fa > 0 && a > bottom; step *= 2) {
+            b = a;
+            fb = fa;
+            a = std::max(bottom, a - step);
+            fa = past(a);
+        }
+        for (double step = 0.5; fb < 0 && b < top; step *= 2) {
+            a = b;
+            fa = fb;
+            b = std::min(top, b + step);
+            fb = past(b);
+        }
+        if (fb < 0)
+            return sign * INFINITY;
+        if (fa > 0)
+            return sign * std::exp(a);
+        if (fa == 0 || fb == 0)
+            return sign * std::exp(fa == 0 ? a : b);
+        // ln |x| holds fewer digits than x (ln 1e21 = 48 to within 7e-15): Newton's steps on x end it.
+        std::uintmax_t iterations = 100;
+        const auto root = boost::math::tools::toms748_solve(
+            past, a, b, fa, fb, boost::math::tools::eps_tolerance<double>(40), iterations);
+        return Polish(sign * std::exp((root.first + root.second) / 2), p);
+    }
+    // Boost's noncentral quantiles stop at a few digits where the cumulative function is flat (0.0008 off
+    // at 1e8 for d1 = 1e5, d2 = 0.01): Newton's steps on the tail that holds p, while they gain.
     double Polish(double x, double p) const {
         const auto miss = [&](double v) { return p <= 0.5 ? Cdf(v) - p : (1 - p) - Ccdf(v); };
         double off = miss(x);
@@ -499,6 +505,7 @@ private:
         return x;
     }
 
+private:
     // With tiny shapes y^a is the cumulative value up to the mass near 0, (1 - y)^b the upper tail
     // beyond the one near 1; y and x are far below or next to a double's 1 then.
     double TinyShapesQuantile(const BetaForm& f, double p) const {
@@ -1029,61 +1036,58 @@ std::optional<gamma_distribution<double, Policy>> ErlangMaker(std::span<const do
                : std::nullopt;
 }
 
-// The double noncentral t: its tails from the short series where the noncentrality is small. On the far
-// side of 0 from the noncentrality (t delta < 0) Boost's double series cancel (3e-10 of the lower tail of
-// (5, 2.8) at -30, 8e-10 of its density): there the long double law, and the density as
-// df / |t| [G(df, |t|) - G(df + 2, |t| sqrt(1 + 2 / df))] with G that far tail, where the second keeps
-// at least half of the first.
+// The noncentral t: its tails from the short series where the noncentrality is small. On the far side of 0
+// from the noncentrality (t delta < 0) Boost's series cancel (3e-10 of the lower tail of (5, 2.8) at -30,
+// 8e-10 of its density; 0 for (10, -10) at 1, truly 1e-24): there the tail on that side and the density
+// by quadrature over s.
+template <class Policy>
 class NoncentralTLaw
-    : public BoostDistribution<boost::math::non_central_t_distribution<double, Fast>, false, 2> {
-    using Careful = boost::math::non_central_t_distribution<double, Promoted>;
+    : public BoostDistribution<boost::math::non_central_t_distribution<double, Policy>, false, 2> {
+    using Base = BoostDistribution<boost::math::non_central_t_distribution<double, Policy>, false, 2>;
 
 public:
-    using BoostDistribution::BoostDistribution;
+    using Base::Base;
     double Pdf(double x) const override {
         if (const auto density = m_series.Density(x))
             return *density;
         // Where t^2 underflows the density is the one at 0 (the base's) to within t^2.
         if (!Far(x) || std::abs(x) < 1e-150)
-            return BoostDistribution::Pdf(x);
-        const double t = std::abs(x), df = m_careful->degrees_of_freedom();
-        const double g = FarTail(*m_careful, x), g2 = FarTail(*m_wider, x * std::sqrt(1 + 2 / df));
-        if (g2 <= g / 2)
-            return df / t * (g - g2);
-        return static_cast<double>(boost::math::pdf(*m_careful, x));
+            return Base::Pdf(x);
+        return NoncentralTFarDensity(m_df, m_delta, x);
     }
     double Cdf(double x) const override {
         if (const auto tail = m_series.Tail(x, false))
             return *tail;
-        return Far(x) && x < 0 ? FarTail(*m_careful, x) : BoostDistribution::Cdf(x);
+        return Far(x) && x < 0 ? NoncentralTFarTail(m_df, m_delta, x) : Base::Cdf(x);
     }
     double Ccdf(double x) const override {
         if (const auto tail = m_series.Tail(x, true))
             return *tail;
-        return Far(x) && x > 0 ? FarTail(*m_careful, x) : BoostDistribution::Ccdf(x);
+        return Far(x) && x > 0 ? NoncentralTFarTail(m_df, m_delta, x) : Base::Ccdf(x);
     }
 
 protected:
+    // On the far side of 0 (p within the mass there) Boost's search follows its own tails, which cancel
+    // there: the answer from these ones, on ln |t|.
+    double Quantile(double p) const override {
+        const double atZero = Cdf(0.0);
+        if (std::abs(m_delta) <= kFarDelta && (m_delta > 0 ? p < atZero : m_delta < 0 && p > atZero))
+            return this->SolveOnLog(p, m_delta > 0 ? -1 : 1, 0.0);
+        return Base::Quantile(p);
+    }
     bool Accept(std::span<const double> p) override {
         m_series = NoncentralTSeries(p[0], p[1]);
-        m_careful = NoncentralTMaker<Promoted>(p);
-        const double wider[] = {p[0] + 2, p[1]};
-        m_wider = NoncentralTMaker<Promoted>(wider);
-        return BoostDistribution::Accept(p);
+        m_df = p[0];
+        m_delta = p[1];
+        return Base::Accept(p);
     }
 
 private:
-    bool Far(double x) const {
-        const double delta = m_careful ? m_careful->non_centrality() : 0.0;
-        return x * delta < 0 && std::abs(delta) <= kFarDelta && m_wider;
-    }
-    // The tail on x's side of 0.
-    static double FarTail(const Careful& d, double x) {
-        return x < 0 ? boost::math::cdf(d, x) : boost::math::cdf(boost::math::complement(d, x));
-    }
+    // Beyond kFarDelta the far side holds less than 1e-300.
+    bool Far(double x) const { return x * m_delta < 0 && std::abs(m_delta) <= kFarDelta; }
 
     NoncentralTSeries m_series{1, 1e300};
-    std::optional<Careful> m_careful, m_wider;
+    double m_df = 1, m_delta = 0;
 };
 
 }  // namespace
@@ -1158,8 +1162,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
             return CentralAtZero(
                 2,
                 std::make_unique<ByRegion>(
-                    2, std::make_unique<Sealed<NoncentralTLaw>>(NoncentralTMaker<Fast>),
-                    Make<non_central_t_distribution<double, Promoted>>(NoncentralTMaker<Promoted>),
+                    2, std::make_unique<Sealed<NoncentralTLaw<Fast>>>(NoncentralTMaker<Fast>),
+                    std::make_unique<Sealed<NoncentralTLaw<Promoted>>>(NoncentralTMaker<Promoted>),
                     [](std::span<const double> p) {
                         return p[0] < kLeastFastTDf || p[0] / 2 > kCarefulShape;
                     }),

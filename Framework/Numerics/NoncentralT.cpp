@@ -22,6 +22,7 @@ constexpr double kLargestLambda = 4;
 // but two of the first sum's digits.
 constexpr double kLeastShareKept = 0.01;
 constexpr int kMostTerms = 5000;
+constexpr double kLargestT = 1e150;
 
 }  // namespace
 
@@ -38,7 +39,8 @@ NoncentralTSeries::NoncentralTSeries(double df, double delta) : m_b(df / 2), m_d
 }
 
 std::optional<double> NoncentralTSeries::Tail(double t, bool upper) const {
-    if (!m_applies || !std::isfinite(t))
+    // Where t^2 overflows, y = df / t^2 and its powers leave the doubles while the tails may not.
+    if (!m_applies || !(std::abs(t) < kLargestT))
         return std::nullopt;
     // Below 0 the law of -T, whose noncentrality is -delta, gives the other tail.
     return t >= 0 ? Positive(t, false, upper) : Positive(-t, true, !upper);
@@ -108,7 +110,7 @@ std::optional<double> NoncentralTSeries::Positive(double t, bool reflected, bool
 // The derivative of the lower tail's sum, dI_x(a, b) / dt being 2 a g_a / t:
 //   f(t) = 1/t sum_j [p_j (j + 1/2) g_(j+1/2) + q_j (j + 1) g_(j+1)].
 std::optional<double> NoncentralTSeries::Density(double t) const {
-    if (!m_applies || !std::isfinite(t))
+    if (!m_applies || !(std::abs(t) < kLargestT))
         return std::nullopt;
     const bool reflected = t < 0;
     t = std::abs(t);

@@ -1536,6 +1536,94 @@ protected:
     double Guess(double p) const override { return TUpperQuantile((1 - p) / (2 * k)); }
 };
 
+// ln of 2 a^a e^-a / Gamma(a), the factor of the density of ln s (s^2 a chi-square over its 2 a degrees
+// of freedom), with Stirling's series where the terms would cancel.
+double LogChiNorm(double a) {
+    if (a < 15)
+        return std::log(2.0) + a * std::log(a) - a - std::lgamma(a);
+    const double r = 1 / a;
+    const double r2 = r * r;
+    const double stirling = r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 / 1680)));
+    return std::log(2.0) + 0.5 * std::log(a / (2 * kPi)) - stirling;
+}
+
+// ln Q(z) for z >= 0, and phi(z) / Q(z); past z = 30 by the asymptotic series, where Q underflows.
+double LogPhiUpper(double z) {
+    if (z < 30)
+        return std::log(PhiUpper(z));
+    const double r = 1 / (z * z);
+    return -z * z / 2 - std::log(z) - kLnSqrt2Pi + std::log1p(-r * (1 - 3 * r * (1 - 5 * r)));
+}
+double MillsInverse(double z) {
+    if (z < 30)
+        return PhiDensity(z) / PhiUpper(z);
+    const double r = 1 / (z * z);
+    return z / (1 - r * (1 - 3 * r * (1 - 5 * r)));
+}
+
+// Int over x = ln s of g(x) e^(norm + df (x - expm1(2x) / 2)) with t > 0, a > 0 and g the normal upper tail
+// at t e^x + a (the tail) or e^x times its density (the density). The integrand is log-concave in x: its
+// peak by bisection on the slope, then panels as wide as its spread there, outward until the rest cannot
+// reach the 17th digit; left of the peak, where a small df leaves only e^(df x), twice as wide each time.
+double FarSideIntegral(double df, double a, double t, bool density) {
+    const double norm = LogChiNorm(df / 2);
+    const auto logShape = [&](double x) { return norm + df * (x - std::expm1(2 * x) / 2); };
+    const auto slope = [&](double x) {
+        const double z = t * std::exp(x) + a;
+        const double g = density ? 1 - z * t * std::exp(x) : -MillsInverse(z) * t * std::exp(x);
+        return g - df * std::expm1(2 * x);
+    };
+    const auto f = [&](double x) {
+        const double z = t * std::exp(x) + a;
+        const double g = density ? x - z * z / 2 - kLnSqrt2Pi : LogPhiUpper(z);
+        return std::exp(g + logShape(x));
+    };
+    // The slope falls from about df (far left) through 0: bracket, then bisect.
+    double hi = 0, lo = -1;
+    for (int i = 0; i < 64 && slope(hi) > 0; ++i)
+        hi += 1 + std::abs(hi);
+    for (int i = 0; i < 64 && slope(lo) < 0; ++i)
+        lo -= 1 + std::abs(lo);
+    for (int i = 0; i < 200 && hi - lo > 1e-12 * std::max(1.0, std::abs(lo)); ++i)
+        (slope((lo + hi) / 2) > 0 ? lo : hi) = (lo + hi) / 2;
+    const double peak = (lo + hi) / 2;
+    const double h = 1e-4;
+    const double curvature = (slope(peak - h) - slope(peak + h)) / (2 * h);
+    const double width = std::clamp(1 / std::sqrt(std::max(curvature, 1e-300)), 1e-6, 2.0);
+    const GaussLegendre& r = Rule();
+    const auto panel = [&](double from, double to) {
+        const double mid = (from + to) / 2, half = (to - from) / 2;
+        double sum = 0;
+        for (int i = 0; i < GaussLegendre::kPoints; ++i)
+            sum += r.w[i] * f(mid + half * r.x[i]);
+        return sum * half;
+    };
+    double sum = 0;
+    for (int side = -1; side <= 1; side += 2) {
+        double at = peak, step = width;
+        for (int k = 0; k < 4000; ++k) {
+            const double next = at + side * step;
+            const double part = panel(std::min(at, next), std::max(at, next));
+            sum += part;
+            at = next;
+            if (k >= 4 && part <= 1e-18 * sum)
+                break;
+            // (Never so wide that e^(df x) alone spoils a panel.)
+            if (side < 0 && k >= 8)
+                step = std::min(2 * step, std::max(width, 5 / df));
+            if (at > 400)
+                break;
+            // So far left only e^(df x) is left of the integrand: the rest at most its value over its
+            // slope (log-concave).
+            if (at < -1e4) {
+                sum += f(at) / std::max(slope(at), 1e-300);
+                break;
+            }
+        }
+    }
+    return sum;
+}
+
 }  // namespace
 
 double StirlingErrorOf(double v) {
@@ -1606,6 +1694,14 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
         default:
             return nullptr;
     }
+}
+
+// T > t for t > 0 > delta is Z - |delta| > t s: the upper normal tail at t s + |delta|, over s.
+double NoncentralTFarTail(double df, double delta, double t) {
+    return FarSideIntegral(df, std::abs(delta), std::abs(t), false);
+}
+double NoncentralTFarDensity(double df, double delta, double t) {
+    return FarSideIntegral(df, std::abs(delta), std::abs(t), true);
 }
 
 }  // namespace numerics
