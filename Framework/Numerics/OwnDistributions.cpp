@@ -485,16 +485,18 @@ protected:
         density = r.scale / w;
         return p[0] < p[1];
     }
-    // Products with the reciprocal width: within an ulp of the quotients, at a fraction of their cost.
+    // Products with the reciprocal width: within an ulp of the quotients, at a fraction of their cost;
+    // the quotients where a denormal width's reciprocal overflows.
     double Pdf(double x) const override { return x < lo || x > hi ? 0.0 : density; }
     double Cdf(double x) const override {
         const double y = r.At(x);
-        return y <= r.a ? 0.0 : y >= r.b ? 1.0 : (y - r.a) * perWidth;
+        return y <= r.a ? 0.0 : y >= r.b ? 1.0 : Share(y - r.a);
     }
     double Ccdf(double x) const override {
         const double y = r.At(x);
-        return y <= r.a ? 1.0 : y >= r.b ? 0.0 : (r.b - y) * perWidth;
+        return y <= r.a ? 1.0 : y >= r.b ? 0.0 : Share(r.b - y);
     }
+    double Share(double d) const { return perWidth < INFINITY ? d * perWidth : d / w; }
     double Quantile(double p) const override { return r.Back(p <= 0.5 ? r.a + p * w : r.b - (1 - p) * w); }
     Interval r;
     double lo = 0, hi = 1, w = 1, perWidth = 1, density = 1;
