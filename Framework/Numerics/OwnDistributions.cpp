@@ -1571,8 +1571,8 @@ double FarSideIntegral(double df, double a, double t, bool density) {
     const double norm = LogChiNorm(df / 2);
     const auto logShape = [&](double x) { return norm + df * (x - std::expm1(2 * x) / 2); };
     const auto slope = [&](double x) {
-        const double z = t * std::exp(x) + a;
-        const double g = density ? 1 - z * t * std::exp(x) : -MillsInverse(z) * t * std::exp(x);
+        const double u = t * std::exp(x), z = u + a;  // u first: t alone may be near the largest double
+        const double g = density ? 1 - z * u : -MillsInverse(z) * u;
         return g - df * std::expm1(2 * x);
     };
     const auto f = [&](double x) {
