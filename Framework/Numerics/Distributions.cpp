@@ -83,6 +83,10 @@ std::optional<double> DensityNearZero(const D& d, double x) {
         return power(d.shape(), x / d.scale(), -x / d.scale()) / d.scale();
     } else if constexpr (kIs<D, chi_squared_distribution>) {
         return power(d.degrees_of_freedom() / 2, x / 2, -x / 2) / 2;
+    } else if constexpr (kIs<D, boost::math::non_central_chi_squared_distribution>) {
+        // The first Poisson term's: the next ones are smaller by x lambda / df and more.
+        const double lambda = d.non_centrality();
+        return power(d.degrees_of_freedom() / 2, x / 2, -x / 2 - lambda / 2) / 2;
     } else {
         return std::nullopt;
     }
