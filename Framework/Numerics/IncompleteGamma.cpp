@@ -9,13 +9,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "Numerics/DoublePolicy.h"
+
 namespace numerics {
 
 namespace {
-
-namespace bp = boost::math::policies;
-using Double = bp::policy<bp::promote_double<false>, bp::domain_error<bp::errno_on_error>,
-                          bp::overflow_error<bp::errno_on_error>, bp::evaluation_error<bp::errno_on_error>>;
 
 // From this shape on, and while x is within kWidest a of a, the expansion's double-precision coefficients
 // keep 3e-13 of the smaller tail down to 1e-300 (the error of the erfc term's argument, times its
@@ -31,7 +29,7 @@ bool InWindow(double a, double sigma) {
 // formed without cancellation, c(a) Stirling's series for ln Gamma(a) (its next term is below 1e-19
 // from a = 1000 on).
 double Front(double a, double sigma) {
-    const double phi = -boost::math::log1pmx(sigma, Double());
+    const double phi = -boost::math::log1pmx(sigma, DoublePolicy());
     const double r = 1 / a, r2 = r * r;
     const double stirling = r * (1.0 / 12 - r2 * (1.0 / 360 - r2 / 1260));
     return std::exp(-a * phi - stirling) * std::sqrt(a / (2 * std::numbers::pi));
@@ -45,7 +43,7 @@ std::optional<double> LargeShapeGammaTail(double a, double x, bool upper) {
         return std::nullopt;
     // The expansion gives the smaller tail: P below the mean, Q from it on.
     const double smaller = boost::math::detail::igamma_temme_large(
-        a, x, Double(), static_cast<const boost::integral_constant<int, 53>*>(nullptr));
+        a, x, DoublePolicy(), static_cast<const boost::integral_constant<int, 53>*>(nullptr));
     return upper == (x >= a) ? smaller : 1 - smaller;
 }
 
@@ -61,7 +59,7 @@ std::optional<double> LargeShapeGammaQuantile(double a, double p) {
         return std::nullopt;
     // Wilson and Hilferty's cube of a normal quantile (within 1e-5 of a here), then Halley's steps on the
     // tail that holds p: f'' / f' of P is (a - 1) / x - 1.
-    const double z = -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p, Double());
+    const double z = -std::numbers::sqrt2 * boost::math::erfc_inv(2 * p, DoublePolicy());
     const double c = 1 - 1 / (9 * a) + z / (3 * std::sqrt(a));
     double x = a * c * c * c;
     const bool lower = p <= 0.5;

@@ -6,13 +6,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "Numerics/DoublePolicy.h"
+
 namespace numerics {
 
 namespace {
-
-namespace bp = boost::math::policies;
-using Plain = bp::policy<bp::promote_double<false>, bp::domain_error<bp::errno_on_error>,
-                         bp::overflow_error<bp::errno_on_error>, bp::evaluation_error<bp::errno_on_error>>;
 
 // Summing forward from the first term, the incomplete beta functions of the lower tail are each the one
 // before less a term: their rounding grows like lambda e^lambda units in the last place of the sum, 1e-13
@@ -34,7 +32,8 @@ NoncentralTSeries::NoncentralTSeries(double df, double delta) : m_b(df / 2), m_d
     m_lowerAtZero[0] = std::erfc(delta / std::sqrt(2.0)) / 2;
     m_lowerAtZero[1] = std::erfc(-delta / std::sqrt(2.0)) / 2;
     // Gamma(3/2) = sqrt(pi) / 2.
-    m_halfRatio = 2 / (std::sqrt(std::numbers::pi) * boost::math::tgamma_delta_ratio(m_b, 0.5, Plain()));
+    m_halfRatio =
+        2 / (std::sqrt(std::numbers::pi) * boost::math::tgamma_delta_ratio(m_b, 0.5, DoublePolicy()));
     m_applies = std::isfinite(m_halfRatio);
 }
 
@@ -70,10 +69,12 @@ std::optional<double> NoncentralTSeries::Positive(double t, bool reflected, bool
     const auto [x, y, yb, small] = SplitAt(t);
     double vp = 0, vq = 0;
     if (upper) {
-        vp = small ? boost::math::ibetac(0.5, m_b, x, Plain()) : boost::math::ibeta(m_b, 0.5, y, Plain());
+        vp = small ? boost::math::ibetac(0.5, m_b, x, DoublePolicy())
+                   : boost::math::ibeta(m_b, 0.5, y, DoublePolicy());
         vq = yb;
     } else {
-        vp = small ? boost::math::ibeta(0.5, m_b, x, Plain()) : boost::math::ibetac(m_b, 0.5, y, Plain());
+        vp = small ? boost::math::ibeta(0.5, m_b, x, DoublePolicy())
+                   : boost::math::ibetac(m_b, 0.5, y, DoublePolicy());
         vq = small ? -std::expm1(m_b * std::log1p(-x)) : 1 - yb;
     }
     if (!std::isfinite(vp))
