@@ -173,6 +173,32 @@ double LogDensity(const D& d, double x) {
     return NAN;
 }
 
+// The noncentral F's lower tail where the Poisson (lambda / 2) weighted incomplete beta functions
+// I_y(d1 / 2 + j, d2 / 2) fall at least twice as fast as the weights rise: summed from the first term,
+// each function as such. Boost's sum starts from the Poisson mode and gives 0, or a negative number,
+// where the tail is below about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5)
+// and 1e-300).
+std::optional<double> NoncentralFSmallLower(double d1, double d2, double lambda, double x) {
+    const double q = d1 / d2 * x;
+    if (!(x > 0) || !std::isfinite(q))
+        return std::nullopt;
+    const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
+    const double yc = 1 / (1 + q), y = q / (1 + q);
+    if (!(h * y * (a + b) / (a + 1) <= 0.5))
+        return std::nullopt;
+    double sum = 0;
+    for (int j = 0; j < 64; ++j) {
+        const double weight = std::exp(-h + (j > 0 ? j * std::log(h) : 0.0) - std::lgamma(j + 1.0));
+        const double shape = a + j;
+        const double term = weight * (y < 0.5 ? boost::math::ibeta(shape, b, y, Fast())
+                                              : boost::math::ibetac(b, shape, yc, Fast()));
+        sum += term;
+        if (!(term > 1e-17 * sum))
+            break;
+    }
+    return sum;
+}
+
 // The noncentral F density as the Poisson (lambda / 2) mixture of beta densities of shapes (d1 / 2 + j,
 // d2 / 2) at y = d1 x / (d1 x + d2), with y and 1 - y each formed as such and the smaller one handed to
 // the beta density: Boost forms 1 - y from y and loses digits far in the upper tail (1e-5 at d1 = 1e5,
@@ -351,6 +377,12 @@ public:
         if constexpr (kBetaType)
             if (const auto tail = FiniteBetaTail(x, upper))
                 return *tail;
+        if constexpr (kIs<D, boost::math::non_central_f_distribution>)
+            if (!upper)
+                if (const auto tail = NoncentralFSmallLower(static_cast<double>(m_d->degrees_of_freedom1()),
+                                                            static_cast<double>(m_d->degrees_of_freedom2()),
+                                                            static_cast<double>(m_d->non_centrality()), x))
+                    return *tail;
         const double median = Median();
         if (upper ? x >= median : x <= median)
             return static_cast<double>(upper ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
@@ -380,8 +412,6 @@ protected:
                 return *x * Scale();
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
-        if (const auto far = FarDeltaQuantile(p))
-            return *far;
         double x = NAN;
         try {
             x = static_cast<double>(p <= 0.5
@@ -431,28 +461,6 @@ private:
             return m_d->scale();
         else
             return 2;
-    }
-
-    // A noncentral t far from 0 is about delta / s, with s = sqrt(chi2(df) / df): the answer has delta's
-    // sign (Phi(-40) is below every double p) and is solved for from delta / s at the matching quantile
-    // of s, where Boost's search takes dozens of tails that cost milliseconds each (their Poisson sums
-    // grow with delta).
-    std::optional<double> FarDeltaQuantile(double p) const {
-        if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
-            constexpr double kFarFromZero = 40;
-            const double delta = static_cast<double>(m_d->non_centrality());
-            const double df = static_cast<double>(m_d->degrees_of_freedom());
-            if (std::abs(delta) < kFarFromZero || !(df < 1e300))
-                return std::nullopt;
-            // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
-            const double q = delta < 0 ? p : 1 - p;
-            const double s = std::sqrt(2 * boost::math::gamma_p_inv(df / 2, q, Fast()) / df);
-            const double y = std::log(std::abs(delta)) - std::log(s);
-            if (std::isnan(y))
-                return std::nullopt;
-            return SolveOnLog(p, delta < 0 ? -1 : 1, y);
-        }
-        return std::nullopt;
     }
 
 protected:
@@ -1042,10 +1050,11 @@ std::optional<gamma_distribution<double, Policy>> ErlangMaker(std::span<const do
                : std::nullopt;
 }
 
-// The noncentral t: its tails from the short series where the noncentrality is small. On the far side of 0
-// from the noncentrality (t delta < 0) Boost's series cancel (3e-10 of the lower tail of (5, 2.8) at -30,
-// 8e-10 of its density; 0 for (10, -10) at 1, truly 1e-24): there the tail on that side and the density
-// by quadrature over s.
+// The noncentral t: its tails and density from the short series where the noncentrality is small, else
+// by quadrature. Boost's series cancel on the far side of 0 from delta (3e-10 of the lower tail of (5,
+// 2.8) at -30, 8e-10 of its density; 0 for (10, -10) at 1, truly 1e-24), and their Poisson sums grow
+// with delta^2 (1 to 15 ms a tail at 1e4, 7e-9 off there); they serve only beyond 1e300 degrees of
+// freedom, where the law is the normal one at delta.
 template <class Policy>
 class NoncentralTLaw
     : public BoostDistribution<boost::math::non_central_t_distribution<double, Policy>, false, 2> {
@@ -1056,44 +1065,54 @@ public:
     double Pdf(double x) const override {
         if (const auto density = m_series.Density(x))
             return *density;
-        // Where t^2 underflows the density is the one at 0 (the base's) to within t^2.
-        if (!Far(x) || std::abs(x) < 1e-150)
-            return Base::Pdf(x);
-        return NoncentralTFarDensity(m_df, m_delta, x);
+        return m_quadrature ? NoncentralTQuadratureDensity(m_df, m_delta, x) : Base::Pdf(x);
     }
-    double Cdf(double x) const override {
-        if (const auto tail = m_series.Tail(x, false))
-            return *tail;
-        return Far(x) && x < 0 ? NoncentralTFarTail(m_df, m_delta, x) : Base::Cdf(x);
-    }
-    double Ccdf(double x) const override {
-        if (const auto tail = m_series.Tail(x, true))
-            return *tail;
-        return Far(x) && x > 0 ? NoncentralTFarTail(m_df, m_delta, x) : Base::Ccdf(x);
-    }
+    double Cdf(double x) const override { return Tail(x, false); }
+    double Ccdf(double x) const override { return Tail(x, true); }
 
 protected:
-    // On the far side of 0 (p within the mass there) Boost's search follows its own tails, which cancel
-    // there: the answer from these ones, on ln |t|.
+    // Solved for ln |t| with these tails on the side of 0 that holds p; on delta's side from about
+    // delta / s, s = sqrt(chi2(df) / df), at the matching quantile of s. Boost's own search follows its
+    // tails (dozens of milliseconds each far out); it is kept where the series serves delta's side.
     double Quantile(double p) const override {
+        if (!m_quadrature)
+            return Base::Quantile(p);
         const double atZero = Cdf(0.0);
-        if (std::abs(m_delta) <= kFarDelta && (m_delta > 0 ? p < atZero : m_delta < 0 && p > atZero))
-            return this->SolveOnLog(p, m_delta > 0 ? -1 : 1, 0.0);
-        return Base::Quantile(p);
+        if (p == atZero)
+            return 0.0;
+        const double side = p < atZero ? -1 : 1;
+        if (side * m_delta <= 0)
+            return this->SolveOnLog(p, side, 0.0);
+        if (m_series.Applies())
+            return Base::Quantile(p);
+        // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
+        const double a = m_df / 2;
+        const double s = std::sqrt(
+            (m_delta < 0 ? boost::math::gamma_p_inv(a, p, Fast()) : boost::math::gamma_q_inv(a, p, Fast())) /
+            a);
+        const double y = std::log(std::abs(m_delta)) - std::log(s);
+        return this->SolveOnLog(p, side, std::isnan(y) ? 0.0 : y);
     }
     bool Accept(std::span<const double> p) override {
         m_series = NoncentralTSeries(p[0], p[1]);
         m_df = p[0];
         m_delta = p[1];
+        m_quadrature = m_df < 1e300;
         return Base::Accept(p);
     }
 
 private:
-    // Beyond kFarDelta the far side holds less than 1e-300.
-    bool Far(double x) const { return x * m_delta < 0 && std::abs(m_delta) <= kFarDelta; }
+    double Tail(double x, bool upper) const {
+        if (const auto tail = m_series.Tail(x, upper))
+            return *tail;
+        if (m_quadrature)
+            return NoncentralTQuadratureTail(m_df, m_delta, x, upper);
+        return upper ? Base::Ccdf(x) : Base::Cdf(x);
+    }
 
     NoncentralTSeries m_series{1, 1e300};
     double m_df = 1, m_delta = 0;
+    bool m_quadrature = false;
 };
 
 }  // namespace

@@ -188,9 +188,9 @@ double StirlingErrorOf(double v);
 double DevianceOf(double x, double m);
 // The binomial law with trials in the millions, by sums of its terms.
 std::unique_ptr<DistributionBase> MakeLargeBinomial();
-// A noncentral t's tail on the far side of 0 from delta (t delta < 0; the tail on t's side) and its
-// density there, by quadrature over ln s: Boost's series cancel there, to 0 where the truth is 1e-200.
-double NoncentralTFarTail(double df, double delta, double t);
-double NoncentralTFarDensity(double df, double delta, double t);
+// A noncentral t's tails and density by quadrature, for any delta (where Boost's Poisson sums grow with
+// delta^2 and lose digits).
+double NoncentralTQuadratureTail(double df, double delta, double t, bool upper);
+double NoncentralTQuadratureDensity(double df, double delta, double t);
 
 }  // namespace numerics

@@ -5,10 +5,11 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/erf.hpp>
 #include <boost/math/special_functions/expint.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+#include <boost/math/special_functions/log1p.hpp>
 #include <boost/math/tools/roots.hpp>
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
@@ -16,6 +17,8 @@
 #include <vector>
 
 #include "Numerics/Distributions.h"
+#include "Numerics/DoublePolicy.h"
+#include "Numerics/IncompleteGamma.h"
 
 namespace numerics {
 
@@ -44,53 +47,70 @@ double PhiDensity(double z) {
 }
 // Wichura's AS 241 (PPND16): rational functions in p - 1/2 centrally and in sqrt(-ln p) in the tails,
 // about 1e-16 relative throughout, down to the least denormal p. p - 1/2 and 1 - p are exact where used.
+// c[0] + c[1] x + ... by Horner's rule, unrolled: the coefficients are constants of known count.
+template <std::size_t N>
+double Horner(double x, const std::array<double, N>& c) {
+    double sum = c[N - 1];
+    for (std::size_t i = N - 1; i-- > 0;)
+        sum = sum * x + c[i];
+    return sum;
+}
 double PhiInverse(double p) {
-    const auto poly = [](double x, std::initializer_list<double> c) {
-        double sum = 0;
-        for (auto it = std::rbegin(c); it != std::rend(c); ++it)
-            sum = sum * x + *it;
-        return sum;
-    };
+    static constexpr std::array<double, 8> kCentralTop{3.3871328727963666080e0,  1.3314166789178437745e+2,
+                                                       1.9715909503065514427e+3, 1.3731693765509461125e+4,
+                                                       4.5921953931549871457e+4, 6.7265770927008700853e+4,
+                                                       3.3430575583588128105e+4, 2.5090809287301226727e+3};
+    static constexpr std::array<double, 8> kCentralBottom{1.0,
+                                                          4.2313330701600911252e+1,
+                                                          6.8718700749205790830e+2,
+                                                          5.3941960214247511077e+3,
+                                                          2.1213794301586595867e+4,
+                                                          3.9307895800092710610e+4,
+                                                          2.8729085735721942674e+4,
+                                                          5.2264952788528545610e+3};
+    static constexpr std::array<double, 8> kNearTop{1.42343711074968357734e0,  4.63033784615654529590e0,
+                                                    5.76949722146069140550e0,  3.64784832476320460504e0,
+                                                    1.27045825245236838258e0,  2.41780725177450611770e-1,
+                                                    2.27238449892691845833e-2, 7.74545014278341407640e-4};
+    static constexpr std::array<double, 8> kNearBottom{1.0,
+                                                       2.05319162663775882187e0,
+                                                       1.67638483018380384940e0,
+                                                       6.89767334985100004550e-1,
+                                                       1.48103976427480074590e-1,
+                                                       1.51986665636164571966e-2,
+                                                       5.47593808499534494600e-4,
+                                                       1.05075007164441684324e-9};
+    static constexpr std::array<double, 8> kFarTop{6.65790464350110377720e0,  5.46378491116411436990e0,
+                                                   1.78482653991729133580e0,  2.96560571828504891230e-1,
+                                                   2.65321895265761230930e-2, 1.24266094738807843860e-3,
+                                                   2.71155556874348757815e-5, 2.01033439929228813265e-7};
+    static constexpr std::array<double, 8> kFarBottom{1.0,
+                                                      5.99832206555887937690e-1,
+                                                      1.36929880922735805310e-1,
+                                                      1.48753612908506148525e-2,
+                                                      7.86869131145613259100e-4,
+                                                      1.84631831751005468180e-5,
+                                                      1.42151175831644588870e-7,
+                                                      2.04426310338993978564e-15};
     const double q = p - 0.5;
     if (std::abs(q) <= 0.425) {
         const double r = 0.180625 - q * q;
-        return q *
-               poly(r, {3.3871328727963666080e0, 1.3314166789178437745e+2, 1.9715909503065514427e+3,
-                        1.3731693765509461125e+4, 4.5921953931549871457e+4, 6.7265770927008700853e+4,
-                        3.3430575583588128105e+4, 2.5090809287301226727e+3}) /
-               poly(r, {1.0, 4.2313330701600911252e+1, 6.8718700749205790830e+2, 5.3941960214247511077e+3,
-                        2.1213794301586595867e+4, 3.9307895800092710610e+4, 2.8729085735721942674e+4,
-                        5.2264952788528545610e+3});
+        return q * Horner(r, kCentralTop) / Horner(r, kCentralBottom);
     }
-    double r = std::sqrt(-std::log(q < 0 ? p : 1 - p));
-    double x = 0;
-    if (r <= 5) {
-        r -= 1.6;
-        x = poly(r, {1.42343711074968357734e0, 4.63033784615654529590e0, 5.76949722146069140550e0,
-                     3.64784832476320460504e0, 1.27045825245236838258e0, 2.41780725177450611770e-1,
-                     2.27238449892691845833e-2, 7.74545014278341407640e-4}) /
-            poly(r, {1.0, 2.05319162663775882187e0, 1.67638483018380384940e0, 6.89767334985100004550e-1,
-                     1.48103976427480074590e-1, 1.51986665636164571966e-2, 5.47593808499534494600e-4,
-                     1.05075007164441684324e-9});
-    } else {
-        r -= 5;
-        x = poly(r, {6.65790464350110377720e0, 5.46378491116411436990e0, 1.78482653991729133580e0,
-                     2.96560571828504891230e-1, 2.65321895265761230930e-2, 1.24266094738807843860e-3,
-                     2.71155556874348757815e-5, 2.01033439929228813265e-7}) /
-            poly(r, {1.0, 5.99832206555887937690e-1, 1.36929880922735805310e-1, 1.48753612908506148525e-2,
-                     7.86869131145613259100e-4, 1.84631831751005468180e-5, 1.42151175831644588870e-7,
-                     2.04426310338993978564e-15});
-    }
+    const double r = std::sqrt(-std::log(q < 0 ? p : 1 - p));
+    const double x = r <= 5 ? Horner(r - 1.6, kNearTop) / Horner(r - 1.6, kNearBottom)
+                            : Horner(r - 5, kFarTop) / Horner(r - 5, kFarBottom);
     return q < 0 ? -x : x;
 }
 
-// Nodes and weights of the 16-point Gauss-Legendre rule on [-1, 1], by Newton's method on the
+// Nodes and weights of the N-point Gauss-Legendre rule on [-1, 1], by Newton's method on the
 // three-term recurrence of the Legendre polynomials.
-struct GaussLegendre {
-    static constexpr int kPoints = 16;
+template <int N>
+struct GaussLegendreRule {
+    static constexpr int kPoints = N;
     double x[kPoints];
     double w[kPoints];
-    GaussLegendre() {
+    GaussLegendreRule() {
         for (int i = 0; i < kPoints / 2; ++i) {
             double z = std::cos(kPi * (i + 0.75) / (kPoints + 0.5));
             double dp = 0;
@@ -114,8 +134,11 @@ struct GaussLegendre {
     }
 };
 
-const GaussLegendre& Rule() {
-    static const GaussLegendre rule;
+using GaussLegendre = GaussLegendreRule<16>;
+
+template <int N = 16>
+const GaussLegendreRule<N>& Rule() {
+    static const GaussLegendreRule<N> rule;
     return rule;
 }
 
@@ -1563,11 +1586,96 @@ double MillsInverse(double z) {
     return z / (1 - r * (1 - 3 * r * (1 - 5 * r)));
 }
 
-// Int over x = ln s of g(x) e^(norm + df (x - expm1(2x) / 2)) with t > 0, a > 0 and g the normal upper tail
-// at t e^x + a (the tail) or e^x times its density (the density). The integrand is log-concave in x: its
-// peak by bisection on the slope, then panels as wide as its spread there, outward until the rest cannot
-// reach the 17th digit; left of the peak, where a small df leaves only e^(df x), twice as wide each time.
-double FarSideIntegral(double df, double a, double t, bool density) {
+// One N-point Gauss-Legendre panel of f over [from, to].
+template <int N = 16, class F>
+double Panel(const F& f, double from, double to) {
+    const auto& r = Rule<N>();
+    const double mid = (from + to) / 2, half = (to - from) / 2;
+    double sum = 0;
+    for (int i = 0; i < N; ++i)
+        sum += r.w[i] * f(mid + half * r.x[i]);
+    return sum * half;
+}
+
+// A 16-point panel checked against the 8-point rule on it, and halved until they agree to `tolerance`
+// (at most `budget` halvings in all): a factor of the integrand far sharper than its peak (a tail's
+// cut-off passing across the other factor's bulk) is resolved where it lies.
+template <class F>
+double CheckedPanel(const F& f, double from, double to, double tolerance, int& budget) {
+    const double whole = Panel(f, from, to);
+    if (--budget <= 0 || std::abs(whole - Panel<8>(f, from, to)) <= std::max(tolerance, 1e-15 * whole))
+        return whole;
+    const double mid = (from + to) / 2;
+    return CheckedPanel(f, from, mid, tolerance / 2, budget) +
+           CheckedPanel(f, mid, to, tolerance / 2, budget);
+}
+
+// How the panels of IntegrateFromPeak are laid: the domain, how wide the steps may grow on each side
+// (at least the peak's width), whether each panel is checked by halving.
+struct PanelPlan {
+    double lo = -INFINITY, hi = INFINITY;
+    double start = 0;  // where the search for the peak begins
+    double leftGrowth = 0, rightGrowth = 0;
+    bool split = false;
+};
+
+// Int over the plan's domain of a log-concave f (its log's slope given): the peak by bisection on the
+// slope, then panels as wide as f's spread there, outward until the rest cannot reach the 17th digit.
+template <class F, class Slope>
+double IntegrateFromPeak(const F& f, const Slope& slope, const PanelPlan& plan) {
+    // The slope falls through 0 at the peak: bracket, then bisect (the slope is never taken at an end of
+    // the domain, where it may be infinite).
+    double hi = plan.start, lo = std::max(plan.lo, hi - 1);
+    for (int i = 0; i < 64 && hi < plan.hi && slope(hi) > 0; ++i)
+        hi = std::min(plan.hi, hi + 1 + std::abs(hi));
+    for (int i = 0; i < 64 && lo > plan.lo && slope(lo) < 0; ++i)
+        lo = std::max(plan.lo, lo - 1 - std::abs(lo));
+    for (int i = 0; i < 200 && hi - lo > 1e-9 * std::max(1.0, std::abs(lo)); ++i)
+        (slope((lo + hi) / 2) > 0 ? lo : hi) = (lo + hi) / 2;
+    const double peak = (lo + hi) / 2;
+    // The spread from the log's curvature, by differences on the spread's own scale (within the domain).
+    double width = 1;
+    for (double h : {1e-4, 0.0}) {
+        h = std::min({h > 0 ? h : 1e-2 * width, (peak - plan.lo) / 2, (plan.hi - peak) / 2});
+        const double curvature = (slope(peak - h) - slope(peak + h)) / (2 * h);
+        width = std::clamp(1 / std::sqrt(curvature > 1e-300 ? curvature : 1e-300), plan.split ? 1e-300 : 1e-6,
+                           2.0);
+        if (!plan.split)
+            break;
+    }
+    double sum = 0;
+    int budget = 200;
+    for (int side = -1; side <= 1; side += 2) {
+        const double growth = std::max(width, side < 0 ? plan.leftGrowth : plan.rightGrowth);
+        double at = peak, step = plan.split ? 2 * width : width;
+        for (int k = 0; k < 4000; ++k) {
+            const double next = std::clamp(at + side * step, plan.lo, plan.hi);
+            const double from = std::min(at, next), to = std::max(at, next);
+            const double part =
+                plan.split ? CheckedPanel(f, from, to, 1e-15 * sum, budget) : Panel(f, from, to);
+            sum += part;
+            at = next;
+            if (at == plan.lo || at == plan.hi || (k >= 4 && part <= 1e-18 * sum))
+                break;
+            if (k >= 8)
+                step = std::min(2 * step, growth);
+            // So far left only e^(df x) is left of the integrand: the rest at most its value over its
+            // slope (log-concave).
+            if (at < -1e4) {
+                sum += f(at) / std::max(slope(at), 1e-300);
+                break;
+            }
+        }
+    }
+    return sum;
+}
+
+// Int over x = ln s of g(x) e^(norm + df (x - expm1(2x) / 2)) with t > 0 and g the normal upper tail at
+// t e^x + a (the tail) or e^x times its density (the density). The integrand is log-concave in x; left
+// of the peak, where a small df leaves only e^(df x), the panels grow twice as wide each time. With
+// a < 0 the tail's cut-off at t e^x = -a can be far sharper than the law of s: its panels are halved
+// where needed.
+double OverLogS(double df, double a, double t, bool density) {
     const double norm = LogChiNorm(df / 2);
     const auto logShape = [&](double x) { return norm + df * (x - std::expm1(2 * x) / 2); };
     const auto slope = [&](double x) {
@@ -1580,50 +1688,83 @@ double FarSideIntegral(double df, double a, double t, bool density) {
         const double g = density ? x - z * z / 2 - kLnSqrt2Pi : LogPhiUpper(z);
         return std::exp(g + logShape(x));
     };
-    // The slope falls from about df (far left) through 0: bracket, then bisect.
-    double hi = 0, lo = -1;
-    for (int i = 0; i < 64 && slope(hi) > 0; ++i)
-        hi += 1 + std::abs(hi);
-    for (int i = 0; i < 64 && slope(lo) < 0; ++i)
-        lo -= 1 + std::abs(lo);
-    for (int i = 0; i < 200 && hi - lo > 1e-12 * std::max(1.0, std::abs(lo)); ++i)
-        (slope((lo + hi) / 2) > 0 ? lo : hi) = (lo + hi) / 2;
-    const double peak = (lo + hi) / 2;
-    const double h = 1e-4;
-    const double curvature = (slope(peak - h) - slope(peak + h)) / (2 * h);
-    const double width = std::clamp(1 / std::sqrt(std::max(curvature, 1e-300)), 1e-6, 2.0);
-    const GaussLegendre& r = Rule();
-    const auto panel = [&](double from, double to) {
-        const double mid = (from + to) / 2, half = (to - from) / 2;
-        double sum = 0;
-        for (int i = 0; i < GaussLegendre::kPoints; ++i)
-            sum += r.w[i] * f(mid + half * r.x[i]);
-        return sum * half;
-    };
-    double sum = 0;
-    for (int side = -1; side <= 1; side += 2) {
-        double at = peak, step = width;
-        for (int k = 0; k < 4000; ++k) {
-            const double next = at + side * step;
-            const double part = panel(std::min(at, next), std::max(at, next));
-            sum += part;
-            at = next;
-            if (k >= 4 && part <= 1e-18 * sum)
-                break;
-            // (Never so wide that e^(df x) alone spoils a panel.)
-            if (side < 0 && k >= 8)
-                step = std::min(2 * step, std::max(width, 5 / df));
-            if (at > 400)
-                break;
-            // So far left only e^(df x) is left of the integrand: the rest at most its value over its
-            // slope (log-concave).
-            if (at < -1e4) {
-                sum += f(at) / std::max(slope(at), 1e-300);
-                break;
-            }
-        }
+    return IntegrateFromPeak(f, slope, {.hi = 400, .leftGrowth = 5 / df, .split = a < 0});
+}
+
+// ln S(w) and the hazard f(w) / S(w) of s = sqrt(chi2(2 a) / 2 a) at w > 0: S(w) = Q(a, x), x = a w^2.
+// Formed in logs so that neither underflows: below x = 1 from the series of P (x itself may underflow
+// there: a tiny a leaves mass at w = 1e-150), beyond a few deviations above the mean from the continued
+// fraction of Q scaled by x^a e^-x / Gamma(a).
+struct LogTail {
+    double log, logHazard;
+};
+// 1 + ln w^2 - w^2, the log of the law of s's kernel over its value at 1, without cancellation near 1.
+double LogKernelOfS(double w) {
+    const double u = w * w - 1;
+    if (u == INFINITY)
+        return -INFINITY;
+    return std::abs(u) < 0.5 ? boost::math::log1pmx(u, DoublePolicy()) : 1 + 2 * std::log(w) - w * w;
+}
+LogTail LogTailOfS(double a, double w) {
+    const double x = a * w * w;
+    if (x == INFINITY)
+        return {-INFINITY, INFINITY};
+    if (x < 1) {
+        // P = x^a e^-x / Gamma(a + 1) (1 + x / (a + 1) + x^2 / ((a + 1)(a + 2)) + ...)
+        double term = 1, sum = 1;
+        for (int k = 1; k < 60 && term > 1e-17 * sum; ++k)
+            sum += term *= x / (a + k);
+        const double front = a * (std::log(a) + 2 * std::log(w)) - x - std::lgamma(a + 1);
+        const double q = -std::expm1(front + std::log(sum));
+        return {std::log(q), std::log(2 / q) + front - std::log(w)};
     }
-    return sum;
+    if (x > a + 1 + 5 * std::sqrt(a)) {
+        const double fraction =
+            boost::math::detail::upper_gamma_fraction(a, x, std::numeric_limits<double>::epsilon());
+        return {LogChiNorm(a) - std::log(2.0) + a * LogKernelOfS(w) + std::log(fraction),
+                std::log(2 / fraction) - std::log(w)};
+    }
+    // (Boost's double functions sum hundreds of terms there at a shape in the thousands.)
+    const auto large = LargeShapeGammaTail(a, x, true);
+    const double q = large ? *large : boost::math::gamma_q(a, x, DoublePolicy());
+    const auto density = LargeShapeGammaDensity(a, x);
+    return {std::log(q),
+            std::log(2 * a * w *
+                     (density ? *density : boost::math::gamma_p_derivative(a, x, DoublePolicy())) / q)};
+}
+
+// A noncentral t with delta > 0 at t > 0: T <= t is s >= (z + delta) / t, z the normal numerator. Its
+// lower tail beyond Phi(-delta) is Int over z > -delta of phi(z) S(w), w = (z + delta) / t, its density
+// Int phi(z) f_s(w) w / t; both log-concave where phi is above the least double. Taken over z where s's
+// factor is the wider one (t >= 1), else over w (dz = t dw), so that the peak is never far narrower than
+// the variable's unit.
+double OverNumerator(double df, double delta, double t, bool density) {
+    const double a = df / 2, norm = LogChiNorm(a), logT = std::log(t);
+    const bool onW = t < 1;
+    const auto zw = [&](double v) {
+        return onW ? std::pair(t * v - delta, v) : std::pair(v, (v + delta) / t);
+    };
+    // ln dz / dv and ln dw / dv.
+    const double logDz = onW ? logT : 0.0, logDw = onW ? 0.0 : -logT;
+    const auto slope = [&](double v) {
+        const auto [z, w] = zw(v);
+        const double ofS =
+            density ? 2 * a * (1 / w - w) * std::exp(logDw) : -std::exp(LogTailOfS(a, w).logHazard + logDw);
+        return ofS - z * std::exp(logDz);
+    };
+    const auto f = [&](double v) {
+        const auto [z, w] = zw(v);
+        const double g = density ? norm + a * LogKernelOfS(w) - logT : LogTailOfS(a, w).log;
+        return std::exp(g - z * z / 2 - kLnSqrt2Pi + logDz);
+    };
+    constexpr double kLeastPhi = -38.6;  // phi below here is less than the least double
+    const double least = std::max(kLeastPhi, -delta);
+    const double lo = onW ? (least + delta) / t : least;
+    if (lo == INFINITY)  // s's factor is 0 wherever phi is not
+        return 0.0;
+    const double start = onW ? std::max(1.0, lo + std::min(lo, 1.0)) : std::max(0.0, least + 1);
+    return IntegrateFromPeak(
+        f, slope, {.lo = lo, .start = start, .leftGrowth = INFINITY, .rightGrowth = INFINITY, .split = true});
 }
 
 }  // namespace
@@ -1698,12 +1839,25 @@ std::unique_ptr<IDistribution> MakeOwnDistribution(int type) {
     }
 }
 
-// T > t for t > 0 > delta is Z - |delta| > t s: the upper normal tail at t s + |delta|, over s.
-double NoncentralTFarTail(double df, double delta, double t) {
-    return FarSideIntegral(df, std::abs(delta), std::abs(t), false);
+// Reflected to delta > 0. Above 0 the tail away from 0 over ln s (log-concave there), the one toward 0
+// and the density over the numerator; below 0 the far side's forms.
+double NoncentralTQuadratureTail(double df, double delta, double t, bool upper) {
+    if (delta < 0)
+        return NoncentralTQuadratureTail(df, -delta, -t, !upper);
+    double tail = 0;
+    if (t > 0)
+        tail = upper ? OverLogS(df, -delta, t, false) : PhiUpper(delta) + OverNumerator(df, delta, t, false);
+    else {
+        const double below = t < 0 ? OverLogS(df, delta, -t, false) : PhiUpper(delta);
+        tail = upper ? 1 - below : below;
+    }
+    // (Summed to 1 + an ulp where it holds all the mass.)
+    return std::min(tail, 1.0);
 }
-double NoncentralTFarDensity(double df, double delta, double t) {
-    return FarSideIntegral(df, std::abs(delta), std::abs(t), true);
+double NoncentralTQuadratureDensity(double df, double delta, double t) {
+    if (delta < 0)
+        return NoncentralTQuadratureDensity(df, -delta, -t);
+    return t > 0 ? OverNumerator(df, delta, t, true) : OverLogS(df, delta, -t, true);
 }
 
 }  // namespace numerics

@@ -217,6 +217,8 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::SMM, {2147483647, 10}, 'd', 5},
         {NmsEnum::RANGE, {2147483647, 1}, 'i', 0.999},  // tens of thousands of nodes at each step
         {NmsEnum::SMM, {2147483647, 0.01}, 'u', 5},     // four thousand units of ln s in fine panels
+        // Some 55 tails at a subnormal p, each a Poisson sum of 10^4 terms.
+        {NmsEnum::NCT, {10, -14721.506507783777}, 'i', 9.7e-322},
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
