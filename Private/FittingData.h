@@ -47,7 +47,7 @@ public:
     bool IsDistributionTypeContinuous() const { return GetVariantID() == kContinuous; }
     // The caption of the selected-distributions list.
     CString GetDefaultSelectedDistributionsListName() const;
-    static const wchar_t* DistribInfoFile(UINT dialogId);
+    static const wchar_t* DistribInfoFile(UINT variantId);
     // The description file of the record's variant identifier, read from the host's folder.
     void ReadDistribInfo(CDistribManager& manager) const;
     // The type of an offered distribution by its display name; -1 for none.

@@ -31,7 +31,7 @@ public:
 
     TVK_OPTIONS(ONE_SAMPLE_KS_OPTIONS, DistribManagerData)
 
-    static const wchar_t* DistribInfoFile(UINT dialogId);
+    static const wchar_t* DistribInfoFile(UINT variantId);
 
     void Serialize(CArchive& ar) override;
     // The data's numeric variables; the first is selected when none is.

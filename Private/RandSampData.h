@@ -45,7 +45,7 @@ public:
     TVK_OPTIONS(RANDSAMP_OPTIONS, DistribManagerData)
 
     // The description file of the record's variant identifier.
-    static const wchar_t* DistribInfoFile(UINT dialogId);
+    static const wchar_t* DistribInfoFile(UINT variantId);
     // The seed's largest value under the host's generator setting now.
     static unsigned int SeedMaximum();
     // The parameters of the chosen distribution as the sampling function takes them, joined by ", ".

@@ -9,8 +9,8 @@ CString CFittingData::GetDefaultSelectedDistributionsListName() const {
     return GetString(IsDistributionTypeContinuous() ? kContinuousListName : kDiscreteListName);
 }
 
-const wchar_t* CFittingData::DistribInfoFile(UINT dialogId) {
-    return dialogId == kDiscrete ? L"FittingDiscreteDistribInfo.ini" : L"FittingContinuousDistribInfo.ini";
+const wchar_t* CFittingData::DistribInfoFile(UINT variantId) {
+    return variantId == kDiscrete ? L"FittingDiscreteDistribInfo.ini" : L"FittingContinuousDistribInfo.ini";
 }
 
 void CFittingData::ReadDistribInfo(CDistribManager& manager) const {

@@ -15,11 +15,11 @@ CFittingDlg::CFittingDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
 }
 
 BOOL CFittingDlg::OnInitDialog() {
-    const UINT dialogId = GetRecord() ? GetRecord()->GetVariantID() : CFittingData::kContinuous;
-    m_Data.SetVariantID(dialogId);
+    const UINT variantId = GetRecord() ? GetRecord()->GetVariantID() : CFittingData::kContinuous;
+    m_Data.SetVariantID(variantId);
     CGUIBaseDlg::OnInitDialog();
     Ctrl(IDC_SELECTED_DISTRIBUTION_LIST).m_strText = m_Data.GetDefaultSelectedDistributionsListName();
-    m_panel.Open(*this, m_Data.DistribManagerData, CFittingData::DistribInfoFile(dialogId), IDC_PLACEHOLDER,
+    m_panel.Open(*this, m_Data.DistribManagerData, CFittingData::DistribInfoFile(variantId), IDC_PLACEHOLDER,
                  0);
     m_nShownType = -2;
     OnSelchangeDistributionListHelper();

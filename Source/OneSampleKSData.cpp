@@ -6,8 +6,8 @@
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-const wchar_t* COneSampleKSData::DistribInfoFile(UINT dialogId) {
-    return dialogId == kKolmogorovSmirnov ? L"OneSampleKSDistribInfo.ini" : L"ADDistribInfo.ini";
+const wchar_t* COneSampleKSData::DistribInfoFile(UINT variantId) {
+    return variantId == kKolmogorovSmirnov ? L"OneSampleKSDistribInfo.ini" : L"ADDistribInfo.ini";
 }
 
 void COneSampleKSData::Serialize(CArchive& ar) {

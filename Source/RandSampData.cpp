@@ -4,8 +4,8 @@
 #include "Source/RecordRegistry.h"
 #include "TvkBaseGui/CStringUtil.h"
 
-const wchar_t* CRandSampData::DistribInfoFile(UINT dialogId) {
-    switch (dialogId) {
+const wchar_t* CRandSampData::DistribInfoFile(UINT variantId) {
+    switch (variantId) {
         case kDiscrete:
             return L"RandSampDiscreteDistribInfo.ini";
         case kMultivariate:

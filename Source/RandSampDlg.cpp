@@ -10,10 +10,10 @@ CRandSampDlg::CRandSampDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
 
 BOOL CRandSampDlg::OnInitDialog() {
     // The buffer decides, as the record does, by the variant identifier which lines it writes.
-    const UINT dialogId = GetRecord() ? GetRecord()->GetVariantID() : CRandSampData::kContinuous;
-    m_Data.SetVariantID(dialogId);
+    const UINT variantId = GetRecord() ? GetRecord()->GetVariantID() : CRandSampData::kContinuous;
+    m_Data.SetVariantID(variantId);
     CGUIBaseDlg::OnInitDialog();
-    m_panel.Open(*this, m_Data.DistribManagerData, CRandSampData::DistribInfoFile(dialogId), IDC_PLACEHOLDER,
+    m_panel.Open(*this, m_Data.DistribManagerData, CRandSampData::DistribInfoFile(variantId), IDC_PLACEHOLDER,
                  1);
     return 1;
 }

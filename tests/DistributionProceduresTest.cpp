@@ -26,9 +26,9 @@ namespace {
 
 // A record whose manager has chosen `type` with these values (and texts, for lists and matrices).
 template <class Record>
-Record Chosen(UINT dialogId, int type, std::vector<double> values, std::vector<CString> texts = {}) {
+Record Chosen(UINT variantId, int type, std::vector<double> values, std::vector<CString> texts = {}) {
     Record r;
-    r.SetVariantID(dialogId);
+    r.SetVariantID(variantId);
     r.DistribManagerData.SetActiveType(type);
     r.DistribManagerData.Values(type) = std::move(values);
     if (!texts.empty())

@@ -173,30 +173,29 @@ double LogDensity(const D& d, double x) {
     return NAN;
 }
 
-// The noncentral F's lower tail where the Poisson (lambda / 2) weighted incomplete beta functions
-// I_y(d1 / 2 + j, d2 / 2) fall at least twice as fast as the weights rise: summed from the first term,
-// each function as such. Boost's sum starts from the Poisson mode and gives 0, or a negative number,
-// where the tail is below about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5)
-// and 1e-300).
+// The noncentral F's lower tail below y = 1/2 where the Poisson (lambda / 2) weighted incomplete beta
+// functions I_y(d1 / 2 + j, d2 / 2) fall at least twice as fast as the weights rise: summed from the
+// first term, each function as such. Boost's sum starts from the Poisson mode and gives 0, or a
+// negative number, where the tail is below about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151
+// at (1, 1, 0.5) and 1e-300).
 std::optional<double> NoncentralFSmallLower(double d1, double d2, double lambda, double x) {
     const double q = d1 / d2 * x;
     if (!(x > 0) || !std::isfinite(q))
         return std::nullopt;
     const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
-    const double yc = 1 / (1 + q), y = q / (1 + q);
-    if (!(h * y * (a + b) / (a + 1) <= 0.5))
+    const double y = q / (1 + q);
+    if (!(y < 0.5 && h * y * (a + b) / (a + 1) <= 0.5))
         return std::nullopt;
     double sum = 0;
     for (int j = 0; j < 64; ++j) {
         const double weight = std::exp(-h + (j > 0 ? j * std::log(h) : 0.0) - std::lgamma(j + 1.0));
         const double shape = a + j;
-        const double term = weight * (y < 0.5 ? boost::math::ibeta(shape, b, y, Fast())
-                                              : boost::math::ibetac(b, shape, yc, Fast()));
+        const double term = weight * boost::math::ibeta(shape, b, y, Fast());
         sum += term;
         if (!(term > 1e-17 * sum))
             break;
     }
-    return sum;
+    return std::min(sum, 1.0);
 }
 
 // The noncentral F density as the Poisson (lambda / 2) mixture of beta densities of shapes (d1 / 2 + j,
