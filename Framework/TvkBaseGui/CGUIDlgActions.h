@@ -2,15 +2,15 @@
 
 #include <vector>
 
-#include "TvkBaseGui/CGUIDlgExchange.h"
+#include "TvkBaseGui/CGUIDlgRangeChecks.h"
 
 // User actions as the window would deliver them, for the drivers, and the handlers they reach.
 //
 // Each action throws std::invalid_argument naming what is wrong (unknown control, wrong kind, bad
 // index). Actions on a disabled or hidden control do nothing.
-class TVK_API CGUIDlgActions : public CGUIDlgExchange {
+class TVK_API CGUIDlgActions : public CGUIDlgRangeChecks {
 public:
-    using CGUIDlgExchange::CGUIDlgExchange;
+    using CGUIDlgRangeChecks::CGUIDlgRangeChecks;
 
     void UserTypeText(UINT id, const CString& text);
     void UserCheck(UINT id, int checked);

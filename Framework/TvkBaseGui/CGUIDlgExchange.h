@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <optional>
 #include <set>
 #include <type_traits>
@@ -107,68 +106,20 @@ public:
     // shown through the host's warning for the control (while it is enabled); the exchange goes on.
     void DDX_ControlWarn(CDataExchange* pDX, UINT id, UINT message);
 
-    // Range checks. The holder forms skip a holder whose second mark is 1 or 2 while its default mark
-    // is set; the value forms run unless `skip` is non-zero. A range whose minimum exceeds its maximum
-    // is reported when storing and fails.
-    void DDV_MinMaxInt(CDataExchange* pDX, UINT id, const CGUIData<int>& holder, int minimum, int maximum,
-                       EDlgValidation minMode = eInclusive, EDlgValidation maxMode = eInclusive) {
-        DDV_MinMax(pDX, id, holder, minimum, maximum, minMode, maxMode);
-    }
-    void DDV_MinMaxDouble(CDataExchange* pDX, UINT id, const CGUIData<double>& holder, double minimum,
-                          double maximum, EDlgValidation minMode = eInclusive,
-                          EDlgValidation maxMode = eInclusive) {
-        DDV_MinMax(pDX, id, holder, minimum, maximum, minMode, maxMode);
-    }
-    template <class T>
-    void DDV_MinMax(CDataExchange* pDX, UINT id, const CGUIData<T>& holder, T minimum, T maximum,
-                    EDlgValidation minMode, EDlgValidation maxMode);
-    template <class T>
-    void CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum, EDlgValidation minMode,
-                    EDlgValidation maxMode, int skip);
-    // A number typed as text (a combo's text, an edit kept as typed), judged as a range check judges a
-    // holder: storing refuses a text that is no number or a number outside the range, loading paints
-    // it. An empty text passes when `emptyAllowed`; nothing is judged while the control is disabled.
-    void CheckNumberText(CDataExchange* pDX, UINT id, const CString& text, double minimum, double maximum,
-                         EDlgValidation minMode, EDlgValidation maxMode, bool emptyAllowed = false);
-    // A number edit that may be left empty: the empty edit stands for `none` (a value outside the range
-    // that the record keeps for "no value" or "chosen by the kernel") and shows empty; any other text is
-    // exchanged and checked as DDX_Range does.
-    template <class T>
-    void DDX_OptionalRange(CDataExchange* pDX, UINT id, CGUIData<T>& holder, const CGUIData<T>& none,
-                           std::type_identity_t<T> minimum, std::type_identity_t<T> maximum,
-                           EDlgValidation minMode = eInclusive, EDlgValidation maxMode = eInclusive);
-    // One number edit in one line: the holder is exchanged with the edit, then range-checked as the
-    // holder forms above check it.
-    template <class T>
-    void DDX_Range(CDataExchange* pDX, UINT id, CGUIData<T>& holder, std::type_identity_t<T> minimum,
-                   std::type_identity_t<T> maximum, EDlgValidation minMode = eInclusive,
-                   EDlgValidation maxMode = eInclusive) {
-        DDX_STText(pDX, id, holder);
-        DDV_MinMax<T>(pDX, id, holder, minimum, maximum, minMode, maxMode);
-    }
-
 protected:
     // Puts a text into a control as the dialog (not the user) does: a save file edit's tool tip follows
-    // it, and a number edit that a range check judged is judged again on the new text.
-    void ShowText(CTKCtrl& ctrl, const CString& text) override;
+    // it.
+    void ShowText(CTKCtrl& ctrl, const CString& text) override { PutText(ctrl, text); }
     // The text, and the tool tip of a save file edit with it.
     void PutText(CTKCtrl& ctrl, const CString& text);
     // The radio tables this dialog exchanges.
     const std::set<UINT>& ExchangedRadioGroups() const { return m_radioGroups; }
     // How many variables the exchanges have dropped so far.
     std::size_t DroppedVariableCount() const { return m_nDroppedEver; }
-    // Drops the controls and what the checks kept about them.
-    void DiscardCheckedWindow();
+    // Drops the controls and what the exchanges kept about them.
+    void DiscardExchangedWindow();
 
 private:
-    // The last range a check judged an edit by, kept so that a new text is judged the same way.
-    struct RangeRule {
-        double minimum;
-        double maximum;
-        EDlgValidation minMode;
-        EDlgValidation maxMode;
-    };
-    static void ReportInvertedRange() { ReportAssertion(kAssertInvertedRange); }
     void DropVariablesTheDataLacks(CVariableList& list);
 
     UINT m_nFocusCtrl = 0;
@@ -176,8 +127,7 @@ private:
     UINT m_nSaveEdit = 0;
     int* m_pSaveChecked = nullptr;
     CString* m_pSaveFile = nullptr;
-    std::set<UINT> m_radioGroups;  // the radio tables exchanged by this dialog
-    std::map<UINT, RangeRule> m_rangeRules;
+    std::set<UINT> m_radioGroups;             // the radio tables exchanged by this dialog
     std::vector<CString> m_droppedVariables;  // by the exchange that loads the controls now
     std::size_t m_nDroppedEver = 0;           // by every exchange so far
 };
@@ -230,62 +180,4 @@ void CGUIDlgExchange::DDX_STText(CDataExchange* pDX, UINT id, CGUIData<T>& holde
         TKMessageBox(L"Enter a number");
     }
     pDX->Fail(id);
-}
-
-template <class T>
-void CGUIDlgExchange::CheckRange(CDataExchange* pDX, UINT id, T value, T minimum, T maximum,
-                                 EDlgValidation minMode, EDlgValidation maxMode, int skip) {
-    CTKCtrl* edit = FindCtrl(id);
-    if (skip || !edit || !edit->m_bEnabled) {
-        m_rangeRules.erase(id);
-        return;
-    }
-    m_rangeRules[id] = {static_cast<double>(minimum), static_cast<double>(maximum), minMode, maxMode};
-    if (pDX->m_bSaveAndValidate && minMode != eNoValidation && maxMode != eNoValidation && minimum > maximum)
-        ReportInvertedRange();
-    if (InRange(value, minimum, maximum, minMode, maxMode)) {
-        if (IsColoredValidation())
-            ChangeColor(id, kColorWhite);
-        return;
-    }
-    if (!pDX->m_bSaveAndValidate) {
-        if (IsColoredValidation())
-            ChangeColor(id, kColorInvalid);
-        return;
-    }
-    if (IsColoredValidation()) {
-        ChangeColor(id, kColorInvalid);
-        SendStatusBarText(TKMinMaxRangeMsg(minimum, maximum, minMode, maxMode, 0));
-    } else {
-        TKMinMaxRangeMsg(minimum, maximum, minMode, maxMode, 1);
-    }
-    pDX->Fail(id);
-}
-
-// A holder marked by SetEditAttribute and still at its default is not checked.
-template <class T>
-void CGUIDlgExchange::DDV_MinMax(CDataExchange* pDX, UINT id, const CGUIData<T>& holder, T minimum, T maximum,
-                                 EDlgValidation minMode, EDlgValidation maxMode) {
-    const bool marked = (holder.GetSecond() == 1 || holder.GetSecond() == 2) && holder.IsDefault();
-    CheckRange(pDX, id, holder.GetValue(), minimum, maximum, minMode, maxMode, marked ? 1 : 0);
-}
-
-template <class T>
-void CGUIDlgExchange::DDX_OptionalRange(CDataExchange* pDX, UINT id, CGUIData<T>& holder,
-                                        const CGUIData<T>& none, std::type_identity_t<T> minimum,
-                                        std::type_identity_t<T> maximum, EDlgValidation minMode,
-                                        EDlgValidation maxMode) {
-    CTKCtrl& edit = Ctrl(id);
-    const bool empty = pDX->m_bSaveAndValidate ? CString(edit.m_strText).Trim().IsEmpty()
-                                               : holder.GetValue() == none.GetValue();
-    if (!empty) {
-        DDX_Range(pDX, id, holder, minimum, maximum, minMode, maxMode);
-        return;
-    }
-    if (pDX->m_bSaveAndValidate && !(holder == none))
-        pDX->Replace(holder, none);
-    m_rangeRules.erase(id);
-    ShowText(edit, CString());
-    if (IsColoredValidation())
-        ChangeColor(id, kColorWhite);
 }
