@@ -23,8 +23,8 @@ TVK_API IDialogDriver* GetDialogDriver();
 //
 // The dialog keeps copies of its record's options; DoDataExchange moves them between the copies and the
 // controls; OK validates, writes the copies into the record and ends the dialog. What it stands on: the
-// controls (CGUIDlgControls), the list pairs (CGUIDlgLists), the exchange (CGUIDlgExchange) and the
-// user actions a driver performs (CGUIDlgActions).
+// controls (CGUIDlgControls), the list pairs (CGUIDlgLists), the exchange (CGUIDlgExchange), the range
+// checks (CGUIDlgRangeChecks) and the user actions a driver performs (CGUIDlgActions).
 class TVK_API CGUIBaseDlg : public CGUIDlgActions {
 public:
     explicit CGUIBaseDlg(UINT templateId, CGUIBaseDlg* parent = nullptr)

@@ -1,4 +1,4 @@
-// The exchange between a dialog's copies and its controls, and the range checks.
+// The exchange between a dialog's copies and its controls.
 #include "TvkBaseGui/CGUIDlgExchange.h"
 
 #include <algorithm>

@@ -50,8 +50,8 @@ struct TVK_API CDataExchangeFailure {
     UINT control;
 };
 
-// The exchange between a dialog's copies of its record's options and its controls, with the range
-// checks that judge what the user typed.
+// The exchange between a dialog's copies of its record's options and its controls: a storing exchange
+// that fails leaves every copy as it was.
 class TVK_API CGUIDlgExchange : public CGUIDlgLists, public CGUIDlgNumbers {
 public:
     using CGUIDlgLists::CGUIDlgLists;
