@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "TvkBaseGui/CGUIBaseDlgExchange.h"
-
 CRandSampDlg::CRandSampDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }

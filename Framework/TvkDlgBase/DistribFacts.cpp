@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "TvkBaseGui/CGUIBaseDlg.h"
-#include "TvkBaseGui/CGUIBaseDlgExchange.h"
 #include "TvkUseRes/ResourceTables.h"
 
 // ---- parameters --------------------------------------------------------------------------------------

@@ -1,38 +1,30 @@
-// The dialog base: variable lists, their moves, drag and drop and context menus.
-#include "TvkBaseGui/CGUIBaseDlg.h"
+// The list pairs of a dialog and the moves between their lists.
+#include "TvkBaseGui/CGUIDlgLists.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <unordered_set>
 
-#include "Platform/Windowing.h"
-#include "TvkDlgBase/TvkDlgBase.h"
-#include "TvkUseRes/CTvkAssertDlg.h"
-#include "TvkUseRes/ResourceTables.h"
-
-const CListPair* CGUIBaseDlg::FindPairBySource(UINT source) const {
+const CListPair* CGUIDlgLists::FindPairBySource(UINT source) const {
     for (const auto& p : m_listPairs)
         if (p.source == source)
             return &p;
     return nullptr;
 }
 
-const CListPair* CGUIBaseDlg::FindPair(UINT source, UINT target) const {
+const CListPair* CGUIDlgLists::FindPair(UINT source, UINT target) const {
     for (const auto& p : m_listPairs)
         if (p.source == source && p.target == target)
             return &p;
     return nullptr;
 }
 
-const CListPair* CGUIBaseDlg::FindPairByTarget(UINT target) const {
+const CListPair* CGUIDlgLists::FindPairByTarget(UINT target) const {
     for (const auto& p : m_listPairs)
         if (p.target == target)
             return &p;
     return nullptr;
 }
 
-bool CGUIBaseDlg::EnableSourceToTarget(UINT source, UINT target, int button) const {
+bool CGUIDlgLists::EnableSourceToTarget(UINT source, UINT target, int button) const {
     const auto* from = dynamic_cast<const CGUIListCtrl*>(FindCtrl(source));
     const auto* to = dynamic_cast<const CGUIListCtrl*>(FindCtrl(target));
     if (!from || !to || !from->m_bEnabled || !to->m_bEnabled || from->GetState() == 1 ||
@@ -52,8 +44,8 @@ bool CGUIBaseDlg::EnableSourceToTarget(UINT source, UINT target, int button) con
                             pair ? pair->typeFilter : kVariableTypeAny);
 }
 
-void CGUIBaseDlg::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int,
-                                     int typeFilter) {
+void CGUIDlgLists::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, int selectMoved, int,
+                                      int typeFilter) {
     CGUIListCtrl& src = ListCtrl(from);
     CGUIListCtrl& dst = ListCtrl(to);
     // The selected items of the type asked for; of any type, the selection itself (not a copy of a
@@ -76,7 +68,7 @@ void CGUIBaseDlg::MoveSourceToTarget(UINT from, UINT to, int removeFromSource, i
         src.RemoveItems(moved);
 }
 
-const CListPair* CGUIBaseDlg::FindDblClkPair(UINT source) const {
+const CListPair* CGUIDlgLists::FindDblClkPair(UINT source) const {
     for (const auto& p : m_listPairs) {
         if (p.source != source)
             continue;
@@ -88,7 +80,7 @@ const CListPair* CGUIBaseDlg::FindDblClkPair(UINT source) const {
     return nullptr;
 }
 
-void CGUIBaseDlg::MoveSourceListToTargetListOnDblClk(UINT list) {
+void CGUIDlgLists::MoveSourceListToTargetListOnDblClk(UINT list) {
     if (FindPairBySource(list)) {
         const CListPair* pair = FindDblClkPair(list);
         if (!pair)
@@ -104,7 +96,7 @@ void CGUIBaseDlg::MoveSourceListToTargetListOnDblClk(UINT list) {
     UpdateDependentWindows();
 }
 
-BOOL CGUIBaseDlg::OnAddTarget(UINT list) {
+BOOL CGUIDlgLists::OnAddTarget(UINT list) {
     const CListPair* pair = FindPairBySource(list);
     if (pair && OnUpdateAddTarget(list)) {
         MoveSourceToTarget(pair->source, pair->target, 0, 1, 0, pair->typeFilter);
@@ -113,17 +105,17 @@ BOOL CGUIBaseDlg::OnAddTarget(UINT list) {
     return 1;
 }
 
-BOOL CGUIBaseDlg::OnUpdateAddTarget(UINT list) {
+BOOL CGUIDlgLists::OnUpdateAddTarget(UINT list) {
     const CListPair* pair = FindPairBySource(list);
     return pair && EnableSourceToTarget(pair->source, pair->target, static_cast<int>(pair->addButton)) ? 1
                                                                                                        : 0;
 }
 
-void CGUIBaseDlg::OnBegindrag(UINT list) {
+void CGUIDlgLists::OnBegindrag(UINT list) {
     ListCtrl(list).SetState(1);
 }
 
-bool CGUIBaseDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
+bool CGUIDlgLists::MouseMoveListCtrlHelper(UINT from, UINT over) {
     if (FindPairBySource(from)) {
         // Any target the source feeds takes a drop, as its add button would.
         const CListPair* pair = FindPair(from, over);
@@ -142,7 +134,7 @@ bool CGUIBaseDlg::MouseMoveListCtrlHelper(UINT from, UINT over) {
     return false;
 }
 
-void CGUIBaseDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
+void CGUIDlgLists::LButtonUpListCtrlHelper(UINT from, UINT over) {
     const bool possible = MouseMoveListCtrlHelper(from, over);
     ListCtrl(from).SetState(0);
     if (!possible)
@@ -154,55 +146,118 @@ void CGUIBaseDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
     UpdateDependentWindows();
 }
 
-void CGUIBaseDlg::CreateListCtrlMenu(UINT list, UINT labelControl) {
+void CGUIDlgLists::CreateListCtrlMenu(UINT list, UINT labelControl) {
     for (auto& pair : m_listPairs)
         if (pair.source == list) {
             pair.menuLabel = labelControl;
             return;
         }
-    ReportAssertion(__LINE__);
+    ReportAssertion(kAssertMenuWithoutPair);
 }
 
-UINT CGUIBaseDlg::ListMenuLabel(UINT list) const {
+UINT CGUIDlgLists::ListMenuLabel(UINT list) const {
     for (const auto& pair : m_listPairs)
         if (pair.source == list && pair.menuLabel)
             return pair.menuLabel;
     return 0;
 }
 
-CString CGUIBaseDlg::GetListMenuText(UINT list) const {
+CString CGUIDlgLists::GetListMenuText(UINT list) const {
     const UINT label = ListMenuLabel(list);
     return label ? GetCtrlWindowText(label) : CString();
 }
 
-void CGUIBaseDlg::DoDataExchange(CDataExchange* pDX) {
-    std::vector<UINT> exchanged;
-    const auto exchange = [&](const CListPair& pair) {
-        if (std::find(exchanged.begin(), exchanged.end(), pair.source) == exchanged.end()) {
-            exchanged.push_back(pair.source);
-            DDX_ListCtrlArray(pDX, pair.source, *pair.sourceVariables);
-        }
-        DDX_ListCtrlArray(pDX, pair.target, *pair.targetVariables, pair.tooFewMessage, pair.minimum);
-        if (pair.tooManyMessage && pDX->m_bSaveAndValidate && IsCtrlEnabled(pair.target) &&
-            ListCtrl(pair.target).GetItemCount() > pair.maximum) {
-            TKMessageBox(GetString(pair.tooManyMessage));
-            pDX->Fail(pair.target);
-        }
-    };
-    for (const bool first : {true, false})
-        for (const auto& pair : m_listPairs)
-            if (pair.targetVariables && pair.exchangedFirst == first)
-                exchange(pair);
-    if (m_pSaveFile) {
-        DDX_SaveFile(pDX, m_nSaveEdit, *m_pSaveFile);
-        DDX_Check(pDX, m_nSaveCheck, *m_pSaveChecked);
-    }
-}
-
-bool CGUIBaseDlg::IsStringVariablePresent(UINT list) const {
+bool CGUIDlgLists::IsStringVariablePresent(UINT list) const {
     const CGUIListCtrl& l = ListCtrl(list);
     for (int i : l.GetSelection())
         if (l.GetItems()[i].GetVariableType() == kVariableTypeString)
             return true;
     return false;
+}
+
+void CGUIDlgLists::InitializeListCtrl() {
+    int header = 0;
+    bool first = true;
+    for (const auto& [id, ctrl] : Controls()) {
+        if (ctrl->GetKind() != ControlKind::List)
+            continue;
+        auto& list = static_cast<CGUIListCtrl&>(*ctrl);
+        const bool isSource = FindPairBySource(id) != nullptr || (first && m_listPairs.empty());
+        first = false;
+        if (isSource)
+            header = std::max(header, CalculateHeaderSize(list.GetItems()));
+    }
+    for (const auto& [id, ctrl] : Controls())
+        if (ctrl->GetKind() == ControlKind::List)
+            static_cast<CGUIListCtrl&>(*ctrl).InitializeInDlg(nullptr, FindPairBySource(id) ? 1 : 0, 0,
+                                                              header);
+}
+
+int CGUIDlgLists::CalculateHeaderSize(const CVariableList& variables) {
+    int width = 0;
+    for (const auto& v : variables)
+        width = std::max(width, v.GetVariableName().GetLength());
+    return width;
+}
+
+void CGUIDlgLists::ResetListPairs() {
+    for (const auto& pair : m_listPairs)
+        if (pair.resetToFirstSource && pair.sourceVariables)
+            ResetListToFirstSource(pair.target, *pair.sourceVariables);
+        else if (pair.resetToEmpty)
+            ListCtrl(pair.target).ResetOptions();
+}
+
+void CGUIDlgLists::ResetListToFirstSource(UINT target, const CVariableList& source) {
+    CGUIListCtrl& list = ListCtrl(target);
+    list.ResetOptions();
+    list.RemoveAllItems();
+    if (!source.IsEmpty())
+        list.AddItem(source.GetAt(0));
+}
+
+void CGUIDlgLists::UpdateListButtons() {
+    for (const auto& pair : m_listPairs) {
+        if (pair.addButton && FindCtrl(pair.addButton))
+            EnableCtrl(pair.addButton,
+                       EnableSourceToTarget(pair.source, pair.target, -1) &&
+                           !(pair.closedWhenFull && ListCtrl(pair.target).GetItemCount() >= pair.maximum));
+        if (pair.removeButton && FindCtrl(pair.removeButton))
+            EnableCtrl(pair.removeButton, EnableSourceToTarget(pair.target, pair.source, -1));
+    }
+}
+
+bool CGUIDlgLists::OnListButton(UINT id) {
+    for (const auto& pair : m_listPairs) {
+        if (id == pair.addButton) {
+            MoveSourceToTarget(pair.source, pair.target, 0, 1, 0, pair.typeFilter);
+            UpdateDependentWindows();
+            return true;
+        }
+        if (id == pair.removeButton) {
+            MoveSourceToTarget(pair.target, pair.source, 1, 1, 0, kVariableTypeAny);
+            UpdateDependentWindows();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CGUIDlgLists::OnListMenuCommand(UINT list, UINT command) {
+    if (command == ID_LIST_ADD_TARGET && ListMenuLabel(list)) {
+        OnAddTarget(list);
+        return true;
+    }
+    const auto item = m_listMenuItems.find({list, command});
+    if (item == m_listMenuItems.end())
+        return false;
+    for (const CListPair& pair : m_listPairs)
+        if (pair.source == list && pair.target == item->second) {
+            if (EnableSourceToTarget(pair.source, pair.target, static_cast<int>(pair.addButton))) {
+                MoveSourceToTarget(pair.source, pair.target, 0, 1, 0, pair.typeFilter);
+                UpdateDependentWindows();
+            }
+            break;
+        }
+    return true;
 }

@@ -1,25 +1,16 @@
-// The dialog base: user actions as a window would deliver them, for the drivers.
-#include "TvkBaseGui/CGUIBaseDlg.h"
+// User actions as a window would deliver them, for the drivers.
+#include "TvkBaseGui/CGUIDlgActions.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <unordered_set>
+#include <stdexcept>
+#include <string>
 
-#include "Platform/Windowing.h"
 #include "TvkDlgBase/TvkDlgBase.h"
-#include "TvkUseRes/CTvkAssertDlg.h"
-#include "TvkUseRes/ResourceTables.h"
 
 namespace {
 
 std::string Id(UINT id) {
     return std::to_string(id);
 }
-
-}  // namespace
-
-namespace {
 
 bool Usable(const CTKCtrl& c) {
     return c.m_bEnabled && c.m_bVisible;
@@ -44,7 +35,7 @@ std::vector<int> IndexesOf(const CGUIListCtrl& list, const std::vector<CString>&
 
 }  // namespace
 
-void CGUIBaseDlg::UserTypeText(UINT id, const CString& text) {
+void CGUIDlgActions::UserTypeText(UINT id, const CString& text) {
     CTKCtrl& c = Ctrl(id);
     RequireKind(c, c.IsEdit(), "an edit");
     if (!Usable(c))
@@ -54,7 +45,7 @@ void CGUIBaseDlg::UserTypeText(UINT id, const CString& text) {
     OnCtrlChanged(id);
 }
 
-void CGUIBaseDlg::UserCheck(UINT id, int checked) {
+void CGUIDlgActions::UserCheck(UINT id, int checked) {
     CTKCtrl& c = Ctrl(id);
     RequireKind(c, c.GetKind() == ControlKind::Check, "a check box");
     if (!Usable(c) || (c.m_nChecked != 0) == (checked != 0))
@@ -63,13 +54,13 @@ void CGUIBaseDlg::UserCheck(UINT id, int checked) {
     OnCtrlClicked(id);
 }
 
-void CGUIBaseDlg::UserRadio(UINT id) {
+void CGUIDlgActions::UserRadio(UINT id) {
     CTKCtrl& c = Ctrl(id);
     RequireKind(c, c.GetKind() == ControlKind::Radio, "a radio button");
     if (!Usable(c))
         return;
     // The other buttons of its group go off.
-    for (UINT group : m_radioGroups) {
+    for (UINT group : ExchangedRadioGroups()) {
         const int count = CRadioUtil::GetRadioCount(group);
         bool member = false;
         for (int i = 0; i < count; ++i)
@@ -82,7 +73,7 @@ void CGUIBaseDlg::UserRadio(UINT id) {
     OnCtrlClicked(id);
 }
 
-void CGUIBaseDlg::UserCombo(UINT id, int index) {
+void CGUIDlgActions::UserCombo(UINT id, int index) {
     CTKCtrl& c = Ctrl(id);
     RequireKind(c, c.GetKind() == ControlKind::Combo, "a combo box");
     if (index < 0 || index >= static_cast<int>(c.m_comboItems.size()))
@@ -93,7 +84,7 @@ void CGUIBaseDlg::UserCombo(UINT id, int index) {
     OnCtrlChanged(id);
 }
 
-void CGUIBaseDlg::UserSelect(UINT list, const std::vector<CString>& names) {
+void CGUIDlgActions::UserSelect(UINT list, const std::vector<CString>& names) {
     CGUIListCtrl& l = ListCtrl(list);
     auto indexes = IndexesOf(l, names);
     if (!Usable(l))
@@ -102,7 +93,7 @@ void CGUIBaseDlg::UserSelect(UINT list, const std::vector<CString>& names) {
     OnListSelChanged(list);
 }
 
-void CGUIBaseDlg::UserSelectAll(UINT list) {
+void CGUIDlgActions::UserSelectAll(UINT list) {
     CGUIListCtrl& l = ListCtrl(list);
     if (!Usable(l))
         return;
@@ -110,9 +101,10 @@ void CGUIBaseDlg::UserSelectAll(UINT list) {
     OnListSelChanged(list);
 }
 
-void CGUIBaseDlg::UserClick(UINT id) {
-    if (m_pParent && (id == IDOK || id == IDCANCEL || id == IDC_RESET) && !FindCtrl(id)) {
-        m_pParent->UserClick(id);
+void CGUIDlgActions::UserClick(UINT id) {
+    CGUIDlgActions* parent = StandardButtonsParent();
+    if (parent && (id == IDOK || id == IDCANCEL || id == IDC_RESET) && !FindCtrl(id)) {
+        parent->UserClick(id);
         return;
     }
     CTKCtrl& c = Ctrl(id);
@@ -141,22 +133,12 @@ void CGUIBaseDlg::UserClick(UINT id) {
         UpdateDependentWindows();
         return;
     }
-    for (const auto& pair : m_listPairs) {
-        if (id == pair.addButton) {
-            MoveSourceToTarget(pair.source, pair.target, 0, 1, 0, pair.typeFilter);
-            UpdateDependentWindows();
-            return;
-        }
-        if (id == pair.removeButton) {
-            MoveSourceToTarget(pair.target, pair.source, 1, 1, 0, kVariableTypeAny);
-            UpdateDependentWindows();
-            return;
-        }
-    }
+    if (OnListButton(id))
+        return;
     OnCtrlClicked(id);
 }
 
-void CGUIBaseDlg::UserDblClick(UINT list, const CString& name) {
+void CGUIDlgActions::UserDblClick(UINT list, const CString& name) {
     CGUIListCtrl& l = ListCtrl(list);
     auto indexes = IndexesOf(l, {name});
     if (!Usable(l))
@@ -168,7 +150,7 @@ void CGUIBaseDlg::UserDblClick(UINT list, const CString& name) {
     MoveSourceListToTargetListOnDblClk(list);
 }
 
-void CGUIBaseDlg::UserDrag(UINT from, const std::vector<CString>& names, UINT to) {
+void CGUIDlgActions::UserDrag(UINT from, const std::vector<CString>& names, UINT to) {
     CGUIListCtrl& l = ListCtrl(from);
     if (to != 0)
         ListCtrl(to);
@@ -183,25 +165,12 @@ void CGUIBaseDlg::UserDrag(UINT from, const std::vector<CString>& names, UINT to
     LButtonUpListCtrlHelper(from, to);
 }
 
-void CGUIBaseDlg::UserContext(UINT list, UINT command) {
+void CGUIDlgActions::UserContext(UINT list, UINT command) {
     ListCtrl(list);
-    if (command == ID_LIST_ADD_TARGET && ListMenuLabel(list)) {
-        OnAddTarget(list);
-        return;
-    }
-    const auto item = m_listMenuItems.find({list, command});
-    if (item == m_listMenuItems.end())
+    if (!OnListMenuCommand(list, command))
         throw std::invalid_argument("list " + Id(list) + " has no context command " + Id(command));
-    for (const CListPair& pair : m_listPairs)
-        if (pair.source == list && pair.target == item->second) {
-            if (EnableSourceToTarget(pair.source, pair.target, static_cast<int>(pair.addButton))) {
-                MoveSourceToTarget(pair.source, pair.target, 0, 1, 0, pair.typeFilter);
-                UpdateDependentWindows();
-            }
-            return;
-        }
 }
 
-void CGUIBaseDlg::UserShowPage(int page) {
-    throw std::invalid_argument("dialog " + Id(m_nTemplateID) + " has no tab pages");
+void CGUIDlgActions::UserShowPage(int) {
+    throw std::invalid_argument("dialog " + Id(GetTemplateID()) + " has no tab pages");
 }
