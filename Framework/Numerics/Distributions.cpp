@@ -376,16 +376,18 @@ public:
         if constexpr (kBetaType)
             if (const auto tail = FiniteBetaTail(x, upper))
                 return *tail;
-        if constexpr (kIs<D, boost::math::non_central_f_distribution>)
-            if (!upper)
-                if (const auto tail = NoncentralFSmallLower(static_cast<double>(m_d->degrees_of_freedom1()),
-                                                            static_cast<double>(m_d->degrees_of_freedom2()),
-                                                            static_cast<double>(m_d->non_centrality()), x))
-                    return *tail;
         const double median = Median();
-        if (upper ? x >= median : x <= median)
-            return static_cast<double>(upper ? boost::math::cdf(boost::math::complement(*m_d, V(x)))
-                                             : boost::math::cdf(*m_d, V(x)));
+        if (upper ? x >= median : x <= median) {
+            const auto tail = static_cast<double>(
+                upper ? boost::math::cdf(boost::math::complement(*m_d, V(x))) : boost::math::cdf(*m_d, V(x)));
+            if constexpr (kIs<D, boost::math::non_central_f_distribution>)
+                if (!upper && !(tail >= 1e-150))
+                    return NoncentralFSmallLower(static_cast<double>(m_d->degrees_of_freedom1()),
+                                                 static_cast<double>(m_d->degrees_of_freedom2()),
+                                                 static_cast<double>(m_d->non_centrality()), x)
+                        .value_or(std::max(tail, 0.0));
+            return tail;
+        }
         return static_cast<double>(upper ? 1 - boost::math::cdf(*m_d, V(x))
                                          : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
     }
