@@ -1598,12 +1598,14 @@ double Panel(const F& f, double from, double to) {
 }
 
 // A 16-point panel checked against the 8-point rule on it, and halved until they agree to `tolerance`
-// (at most `budget` halvings in all): a factor of the integrand far sharper than its peak (a tail's
-// cut-off passing across the other factor's bulk) is resolved where it lies.
+// (at most `budget` halvings): a factor of the integrand far sharper than its peak (a tail's cut-off
+// passing across the other factor's bulk) is resolved where it lies. The 8-point rule's error bounds the
+// 16-point one's by far, and the integrand's own rounding (its logarithm's, a few units in 1e-14) sets
+// the least tolerance.
 template <class F>
 double CheckedPanel(const F& f, double from, double to, double tolerance, int& budget) {
     const double whole = Panel(f, from, to);
-    if (--budget <= 0 || std::abs(whole - Panel<8>(f, from, to)) <= std::max(tolerance, 1e-15 * whole))
+    if (--budget <= 0 || std::abs(whole - Panel<8>(f, from, to)) <= std::max(tolerance, 1e-13 * whole))
         return whole;
     const double mid = (from + to) / 2;
     return CheckedPanel(f, from, mid, tolerance / 2, budget) +
@@ -1616,6 +1618,9 @@ struct PanelPlan {
     double lo = -INFINITY, hi = INFINITY;
     double start = 0;  // where the search for the peak begins
     double leftGrowth = 0, rightGrowth = 0;
+    // Where a factor is far sharper than the peak (a cut-off, and the small shortfall before it that
+    // neither rule would sample in a wide panel), the panels are at most zoneStep wide.
+    double zoneLo = INFINITY, zoneHi = -INFINITY, zoneStep = INFINITY;
     bool split = false;
 };
 
@@ -1644,15 +1649,21 @@ double IntegrateFromPeak(const F& f, const Slope& slope, const PanelPlan& plan) 
             break;
     }
     double sum = 0;
-    int budget = 200;
     for (int side = -1; side <= 1; side += 2) {
         const double growth = std::max(width, side < 0 ? plan.leftGrowth : plan.rightGrowth);
         double at = peak, step = plan.split ? 2 * width : width;
         for (int k = 0; k < 4000; ++k) {
-            const double next = std::clamp(at + side * step, plan.lo, plan.hi);
+            double next = at + side * step;
+            if (side > 0 ? at >= plan.zoneLo && at < plan.zoneHi : at > plan.zoneLo && at <= plan.zoneHi)
+                next = at + side * std::min(step, plan.zoneStep);
+            else if (side > 0 ? at < plan.zoneLo && next > plan.zoneLo
+                              : at > plan.zoneHi && next < plan.zoneHi)
+                next = side > 0 ? plan.zoneLo : plan.zoneHi;
+            next = std::clamp(next, plan.lo, plan.hi);
             const double from = std::min(at, next), to = std::max(at, next);
+            int budget = 64;
             const double part =
-                plan.split ? CheckedPanel(f, from, to, 1e-15 * sum, budget) : Panel(f, from, to);
+                plan.split ? CheckedPanel(f, from, to, 1e-13 * sum, budget) : Panel(f, from, to);
             sum += part;
             at = next;
             if (at == plan.lo || at == plan.hi || (k >= 4 && part <= 1e-18 * sum))
@@ -1678,17 +1689,30 @@ double IntegrateFromPeak(const F& f, const Slope& slope, const PanelPlan& plan) 
 double OverLogS(double df, double a, double t, bool density) {
     const double norm = LogChiNorm(df / 2);
     const auto logShape = [&](double x) { return norm + df * (x - std::expm1(2 * x) / 2); };
+    // t e^x + a; with a < 0, near the cut-off at t e^x = -a, as t (e^x - 1) + (t + a), which keeps its
+    // digits there.
+    const auto at = [&](double x) {
+        return a < 0 && std::abs(x) < 0.5 ? t * std::expm1(x) + (t + a) : t * std::exp(x) + a;
+    };
     const auto slope = [&](double x) {
-        const double u = t * std::exp(x), z = u + a;  // u first: t alone may be near the largest double
+        const double u = t * std::exp(x), z = at(x);  // u apart: t alone may be near the largest double
         const double g = density ? 1 - z * u : -MillsInverse(z) * u;
         return g - df * std::expm1(2 * x);
     };
     const auto f = [&](double x) {
-        const double z = t * std::exp(x) + a;
+        const double z = at(x);
         const double g = density ? x - z * z / 2 - kLnSqrt2Pi : LogPhiUpper(z);
         return std::exp(g + logShape(x));
     };
-    return IntegrateFromPeak(f, slope, {.hi = 400, .leftGrowth = 5 / df, .split = a < 0});
+    PanelPlan plan{.hi = 400, .leftGrowth = 5 / df, .split = a < 0};
+    if (a < 0) {
+        // The cut-off at t e^x = -a is 1 / |a| wide in x; the normal tail moves from 40 below it to 40
+        // above.
+        plan.zoneLo = std::log(std::max(-a - 40, -a / 2)) - std::log(t);
+        plan.zoneHi = std::log(-a + 40) - std::log(t);
+        plan.zoneStep = 2 / -a;
+    }
+    return IntegrateFromPeak(f, slope, plan);
 }
 
 // ln S(w) and the hazard f(w) / S(w) of s = sqrt(chi2(2 a) / 2 a) at w > 0: S(w) = Q(a, x), x = a w^2.
@@ -1763,8 +1787,16 @@ double OverNumerator(double df, double delta, double t, bool density) {
     if (lo == INFINITY)  // s's factor is 0 wherever phi is not
         return 0.0;
     const double start = onW ? std::max(1.0, lo + std::min(lo, 1.0)) : std::max(0.0, least + 1);
-    return IntegrateFromPeak(
-        f, slope, {.lo = lo, .start = start, .leftGrowth = INFINITY, .rightGrowth = INFINITY, .split = true});
+    PanelPlan plan{.lo = lo, .start = start, .leftGrowth = INFINITY, .rightGrowth = INFINITY, .split = true};
+    // With many degrees of freedom s's factor is a cut-off at w = 1, 1 / sqrt(2 df) wide: its tails
+    // move over 40 of those either side.
+    if (const double spread = 1 / std::sqrt(2 * df); spread < 0.02) {
+        const double scale = onW ? 1 : t, shift = onW ? 0 : -delta;
+        plan.zoneLo = (1 - 40 * spread) * scale + shift;
+        plan.zoneHi = (1 + 40 * spread) * scale + shift;
+        plan.zoneStep = 2 * spread * scale;
+    }
+    return IntegrateFromPeak(f, slope, plan);
 }
 
 }  // namespace
