@@ -413,6 +413,10 @@ protected:
                 return *x * Scale();
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
+        // Below about 1e-200 Boost's noncentral F tail, which its search follows, is 0 or negative.
+        if constexpr (kIs<D, boost::math::non_central_f_distribution>)
+            if (p < 1e-140)
+                return SolveOnLog(p, 1, 0.0);
         double x = NAN;
         try {
             x = static_cast<double>(p <= 0.5

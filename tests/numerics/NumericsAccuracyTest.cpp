@@ -120,7 +120,12 @@ void CheckInverse(const IDistribution& d, int type, const std::vector<double>& p
     if (!(prob > 0 && prob < 1 && std::abs(gap) < 1e-6))
         return;
     const double shift = cdf <= 0.5 ? std::log1p(gap) * cdf / pdf : -std::log1p(gap) * upper / pdf;
-    w.Add(d.Inverse(prob), x + shift, target, Describe(type, p, "IF", prob));
+    // The inverse is no more exact than the tail it inverts: that tail's own error here, times the
+    // change in x per relative change of the tail.
+    const double own =
+        cdf <= 0.5 ? std::abs(d.Cumulative(x) - cdf) / cdf : std::abs(d.UpperTail(x) - upper) / upper;
+    const double inherited = 2 * own * tail / (pdf * std::abs(x));
+    w.Add(d.Inverse(prob), x + shift, std::max(target, inherited), Describe(type, p, "IF", prob));
 }
 
 // Every family of the table, each point's density, both tails and the inverse; the table per family
