@@ -1605,7 +1605,9 @@ double Panel(const F& f, double from, double to) {
 template <class F>
 double CheckedPanel(const F& f, double from, double to, double tolerance, int& budget) {
     const double whole = Panel(f, from, to);
-    if (--budget <= 0 || std::abs(whole - Panel<8>(f, from, to)) <= std::max(tolerance, 1e-13 * whole))
+    // (A subnormal integral has fewer digits: there the least double is the tolerance.)
+    if (--budget <= 0 ||
+        std::abs(whole - Panel<8>(f, from, to)) <= std::max({tolerance, 1e-13 * whole, 1e-320}))
         return whole;
     const double mid = (from + to) / 2;
     return CheckedPanel(f, from, mid, tolerance / 2, budget) +
@@ -1666,7 +1668,7 @@ double IntegrateFromPeak(const F& f, const Slope& slope, const PanelPlan& plan) 
                 plan.split ? CheckedPanel(f, from, to, 1e-13 * sum, budget) : Panel(f, from, to);
             sum += part;
             at = next;
-            if (at == plan.lo || at == plan.hi || (k >= 4 && part <= 1e-18 * sum))
+            if (at == plan.lo || at == plan.hi || (k >= 4 && part <= 1e-18 * sum + 1e-320))
                 break;
             if (k >= 8)
                 step = std::min(2 * step, growth);
