@@ -257,18 +257,6 @@ constexpr bool kNoncentral<boost::math::non_central_f_distribution<V, P>> = true
 template <class V, class P>
 constexpr bool kNoncentral<boost::math::non_central_t_distribution<V, P>> = true;
 
-// A noncentral t whose noncentrality is beyond this leaves less than 1e-300 on the other side of 0
-// (at most Phi(-|delta|)), where Boost's series give no value: -1 for all of it above 0, +1 below, else 0.
-constexpr double kFarDelta = 38.5;
-template <class D>
-int NoncentralTSide(const D& d) {
-    if constexpr (kIs<D, boost::math::non_central_t_distribution>) {
-        const double delta = static_cast<double>(d.non_centrality());
-        return delta > kFarDelta ? -1 : delta < -kFarDelta ? 1 : 0;
-    }
-    return 0;
-}
-
 template <class D, bool Discrete, int N>
 class BoostDistribution : public DistributionBase {
 public:
@@ -320,8 +308,6 @@ public:
         if (x < 1e-280)
             if (const auto near = DensityNearZero(*m_d, x))
                 return *near;
-        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
-            return 0.0;
         if constexpr (std::is_same_v<D, boost::math::non_central_t_distribution<double, Fast>>)
             // Where t^2 under- or overflows a double: the density at 0 to within t^2, or (at least
             // kLeastFastTDf degrees of freedom) below 1e-450.
@@ -362,8 +348,6 @@ public:
             return either(0.0);
         if (x >= m_hi)
             return either(1.0);
-        if (const int side = NoncentralTSide(*m_d); side && (side < 0 ? x <= 0 : x >= 0))
-            return either(side < 0 ? 0.0 : 1.0);
         if constexpr (kBetaType)
             if (const auto f = m_tinyShapes || m_oneSided ? BetaFormAt(*m_d, x) : std::nullopt; f) {
                 if (TinyShapes(*f))
