@@ -1153,6 +1153,32 @@ double NormalMass(double m, double w) {
     return 1 - PhiUpper(a) - PhiUpper(-b);
 }
 
+// ln of 2 a^a e^-a / Gamma(a), the factor of the density of ln s (s^2 a chi-square over its 2 a degrees
+// of freedom), with Stirling's series where the terms would cancel.
+double LogChiNorm(double a) {
+    if (a < 15)
+        return std::log(2.0) + a * std::log(a) - a - std::lgamma(a);
+    const double r = 1 / a;
+    const double r2 = r * r;
+    const double stirling = r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 / 1680)));
+    return std::log(2.0) + 0.5 * std::log(a / (2 * kPi)) - stirling;
+}
+
+// x - expm1(2x) / 2, the exponent of that density over its degrees of freedom. Near 0 it is -x^2 - ...,
+// which the difference would leave with only the digits of x^2 / x: by its series there, so that a
+// billion degrees of freedom times it keeps its digits.
+double LogChiShape(double x) {
+    if (std::abs(x) >= 0.01)
+        return x - std::expm1(2 * x) / 2;
+    // -sum over n >= 2 of 2^(n-1) x^n / n!, to n = 9.
+    double term = x * x, sum = 0;
+    for (int n = 2; n <= 9; ++n) {
+        sum += term;
+        term *= 2 * x / (n + 1);
+    }
+    return -sum;
+}
+
 // Where exp(A x - B expm1(2x) / 2), the shape of the density of ln s with weight s^(A - B), has
 // fallen to exp(-drop) of its peak: concave, so Newton's method from outside each root converges.
 std::pair<double, double> LogSpread(double A, double B, double drop) {
@@ -1196,37 +1222,28 @@ protected:
         // Beyond this s differs from 1 by less than the digits kept.
         infinite = df > 1e12;
         if (!infinite) {
-            const double a = df / 2;
-            // ln of 2 a^a e^-a / Gamma(a), with Stirling's series where the terms would cancel.
-            if (a < 15) {
-                logNorm = std::log(2.0) + a * std::log(a) - a - std::lgamma(a);
-            } else {
-                const double r = 1 / a;
-                const double r2 = r * r;
-                const double stirling = r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 / 1680)));
-                logNorm = std::log(2.0) + 0.5 * std::log(a / (2 * kPi)) - stirling;
-            }
+            logNorm = LogChiNorm(df / 2);
             // Small w: the numerator's cumulative grows like w^SmallPower(), weighting s by it.
             const auto plain = LogSpread(df, df, kDrop);
             const auto weighted = LogSpread(df + SmallPower(), df, kDrop);
             lo = std::min(plain.first, weighted.first);
             hi = std::max(plain.second, weighted.second);
-            // The density of ln s weighted by a small numerator's power is as narrow as this.
-            width = std::min(0.75, 5 / std::sqrt(2 * (df + SmallPower())));
-            peakLo = weighted.first;
-            peakHi = weighted.second;
-            // With many means that peak is narrow, and the panels it needs are kept to it; elsewhere
-            // they follow the numerator's turn from 0 to 1, whose width in ln s shrinks like 1 / ln k.
-            const double turn = std::min(0.75, 1.5 / (1 + 2 * std::log(k)));
+            // Finer ones where s's density peaks, alone or weighted by a small numerator's power: with
+            // many means and many degrees of freedom the two peaks are each far narrower than the turn
+            // and lie thousands of their widths apart (at a billion of each, a hundredth of a unit).
+            zones = {Zone{plain.first, plain.second, std::min(0.75, 5 / std::sqrt(2 * df))},
+                     Zone{weighted.first, weighted.second,
+                          std::min(0.75, 5 / std::sqrt(2 * (df + SmallPower())))}};
+            if (zones[1].lo <= zones[0].hi) {
+                zones[0] = Zone{zones[0].lo, std::max(zones[0].hi, zones[1].hi), zones[1].step};
+                zones[1] = zones[0];
+            }
+            // Elsewhere panels as narrow as the numerator's turn from 0 to 1, whose width in ln s shrinks
+            // like 1 / ln k, or as the weighted peak where that is wider.
+            width = std::max(zones[1].step, std::min(0.75, 1.5 / (1 + 2 * std::log(k))));
             // Past this w the numerator's upper tail is below the least double's reach.
             for (turnedAt = 1; UpperBound(turnedAt) > 1e-300 && turnedAt < 1e6;)
                 turnedAt *= 1.5;
-            if (width < turn) {
-                fine = width;
-                width = turn;
-            } else {
-                fine = width;
-            }
             boundFar = Guess(1 - kComplementFrom);
         }
         return true;
@@ -1243,12 +1260,15 @@ protected:
     // At least Upper(w), and far below 1 once w is past the numerator's usual size.
     virtual double UpperBound(double w) const = 0;
     virtual double Guess(double p) const = 0;
+    // How fast the numerator's lower tail steepens with w: 1 for the range, 1/2 for the modulus.
+    virtual double TurnScale() const = 0;
 
-    // Int f(s) g(s) ds over s = e^x with f the density of s, given g <= bound(s).
+    // Int f(s) g(s) ds over s = e^x from `from` to End(q), with f the density of s, given g <= bound(s).
     double OverS(double q, double from, const auto& g, const auto& bound) const {
         // Left of where the numerator's distribution turns (w below 0.2) and of the density's bend, both
         // factors are close to powers of s: exponentials in ln s, which wider panels integrate.
-        const double split = std::clamp(std::min(-2.0, std::log(0.2 / q)), from, hi);
+        const double end = End(q, from);
+        const double split = std::clamp(std::min(-2.0, std::log(0.2 / q)), from, end);
         const double coarse = std::max(width, std::min(2.5, 10 / (df + SmallPower())));
         struct Node {
             double s, c, bound;
@@ -1264,7 +1284,7 @@ protected:
                 const double mid = a + (2 * j + 1) * half;
                 for (int i = 0; i < GaussLegendre::kPoints; ++i) {
                     const double x = mid + half * r.x[i];
-                    const double c = r.w[i] * half * std::exp(logNorm + df * (x - std::expm1(2 * x) / 2));
+                    const double c = r.w[i] * half * std::exp(logNorm + df * LogChiShape(x));
                     const double s = std::exp(x);
                     if (c > 0)
                         nodes.push_back({s, c, c * bound(s)});
@@ -1285,19 +1305,53 @@ protected:
         // the weighted density peaks. A huge q puts the turn hundreds of units left of f's peak: past
         // it the numerator is all but constant and f's own smoothness sets the panels, and where f is
         // negligible too (left of lo) there is nothing to add.
-        const auto right = [&](double a, double b, double step) {
-            if (fine < step) {
-                const double pa = std::clamp(peakLo, a, b), pb = std::clamp(peakHi, a, b);
-                add(a, pa, step);
-                add(pa, pb, fine);
-                add(pb, b, step);
-            } else {
-                add(a, b, step);
+        // Where s's density falls fast (e^(2x) df large) against a numerator rising as fast (a small lower
+        // tail with many means and few degrees of freedom, q s where the numerator turns), the product is
+        // a peak far narrower than the panels either factor wants. Its curvature is at most about f's,
+        // 2 df e^(2x), plus the numerator's log-slope (f's at the peak) times 1 + (w / TurnScale())^2 (the
+        // normal tail in the numerator's ln is at w / 2 for the range, at w for the modulus). That bound
+        // overstates it by far: twelve of its widths a panel, at the panel's right end, kept 1e-11 against
+        // panels of 1/2000 on a grid of df from 0.01 to 10, q from 0.05 to 1e4 and k to 2^31 - 1, where
+        // the plain panels were off by whole percents from k = 300 on. Below 30 means the numerator is
+        // too gentle for such a peak (the plain panels kept 1e-11 up to 100) and nothing is added.
+        const auto widest = [&](double x, double nearest) {
+            // Where f is below e^-750 of its top (at 0) all over the panel, so is the product.
+            if (df * LogChiShape(nearest) < -750)
+                return std::numeric_limits<double>::infinity();
+            const double e = std::exp(2 * x), v = q * std::exp(x) / TurnScale();
+            return 12 / std::sqrt(df * (2 * e + std::abs(e - 1) * (1 + v * v)));
+        };
+        const auto local = [&](double a, double b, double step) {
+            if (k < 30)
+                return add(a, b, step);
+            while (a < b) {
+                // Halved until the panel's right end allows it: a panel ending just inside the narrow
+                // part ends near where it starts.
+                double h = std::min(step, b - a);
+                for (int i = 0; i < 60; ++i) {
+                    const double x = a + h, most = widest(x, std::clamp(0.0, a, x));
+                    if (most >= h)
+                        break;
+                    h = std::max(most, h / 2);
+                }
+                add(a, a + h, h);
+                a += h;
             }
         };
-        const double turned = std::min(hi, split + std::log(turnedAt / 0.2));
+        const auto right = [&](double a, double b, double step) {
+            for (const Zone& zone : zones) {
+                if (zone.step >= step || zone.lo >= b || zone.hi <= a)
+                    continue;
+                const double za = std::max(zone.lo, a), zb = std::min(zone.hi, b);
+                local(a, za, step);
+                local(za, zb, zone.step);
+                a = zb;
+            }
+            local(a, b, step);
+        };
+        const double turned = std::min(end, split + std::log(turnedAt / 0.2));
         right(split, turned, width);
-        right(std::max(turned, lo), hi, std::max(width, std::min(0.75, 5 / std::sqrt(2 * df))));
+        right(std::max(turned, lo), end, std::max(width, zones[0].step));
         std::sort(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) { return a.bound > b.bound; });
         // What the nodes from i on can add at most, summed from the small end to keep its digits.
         std::vector<double> rest(nodes.size() + 1, 0.0);
@@ -1307,6 +1361,18 @@ protected:
         for (std::size_t i = 0; i < nodes.size() && rest[i] > 1e-15 * sum; ++i)
             sum += nodes[i].c * g(nodes[i].s);
         return sum;
+    }
+    // Where q s passes turnedAt the numerator's distribution is 1 to the last digit (its upper tail and
+    // density nothing): the integrals end there, and the lower tail adds the mass of s beyond in closed
+    // form. A huge q (a small df's far upper tail) would otherwise integrate thousands of units of ln s
+    // that add nothing.
+    double End(double q, double from) const { return std::clamp(std::log(turnedAt / q), from, hi); }
+    double MassBeyond(double x) const {
+        if (x >= hi)
+            return 0.0;
+        const double a = df / 2, y = a * std::exp(2 * x);
+        const auto large = LargeShapeGammaTail(a, y, true);
+        return large ? *large : boost::math::gamma_q(a, y, DoublePolicy());
     }
     // For a large q the tail and the density come from s below about 1/q, which may lie left of the
     // range where f(s) alone matters: there ln f is concave, so its slope at 1/q bounds how far it reaches.
@@ -1334,7 +1400,8 @@ protected:
         // The quadrature's rounding may pass 1 by an ulp or two.
         return std::min(1.0, OverS(
                                  q, lo, [&](double s) { return Lower(q * s); },
-                                 [&](double s) { return LowerBound(q * s); }));
+                                 [&](double s) { return LowerBound(q * s); }) +
+                                 MassBeyond(End(q, lo)));
     }
     double Ccdf(double q) const override {
         if (q <= 0)
@@ -1358,19 +1425,31 @@ protected:
         // than ten times as much as the upper tail's would.
         const bool lower = p <= 0.9;
         const double target = lower ? std::log(p) : -std::log1p(-p);
+        // The secant starts where the numerator's quantile left off: its first value is kept.
+        double lastY = NAN, lastF = NAN;
         const auto F = [&](double y) {
-            const double x = std::exp(y);
-            return (lower ? std::log(Cdf(x)) : -std::log(Ccdf(x))) - target;
+            if (y != lastY) {
+                const double x = std::exp(y);
+                lastY = y;
+                lastF = (lower ? std::log(Cdf(x)) : -std::log(Ccdf(x))) - target;
+            }
+            return lastF;
         };
         double y0 = std::log(Guess(p));
         double y1 = NAN;
-        if (lower && !infinite) {
-            // The pairwise bound says little of the lower tail. The numerator's own quantile (s = 1),
-            // whose tail costs a small fraction of one here, is close, and its slope gives the second
-            // point: about half the evaluations of the law itself.
+        if ((lower || df > 1e4) && !infinite) {
+            // The pairwise bound says little of the lower tail, nor of either tail once s is close to 1
+            // (where each tail costs most: tens of milliseconds with a billion means). The numerator's
+            // own quantile (s = 1), whose tail costs a small fraction of one here, is close, and its
+            // slope gives the second point: about half the evaluations of the law itself.
             double slope = NAN;
             const double start = Secant(
-                y0, [&](double y) { return std::log(Lower(std::exp(y))) - target; }, 1e-6, &slope);
+                y0,
+                [&](double y) {
+                    const double w = std::exp(y);
+                    return lower ? std::log(Lower(w)) - target : -std::log(Upper(w)) - target;
+                },
+                1e-6, &slope);
             if (std::isfinite(start)) {
                 y0 = start;
                 const double f0 = F(y0);
@@ -1409,6 +1488,10 @@ protected:
                     *slope = (f1 - f0) / (y1 - y0);
                 y2 = y1 - f1 * (y1 - y0) / (f1 - f0);
             }
+            // A secant step below the tolerance ends it even where it does not move y1 by an ulp, which
+            // the bracket's test below would take for a step outside and answer with bisection.
+            if (std::abs(y2 - y1) < tolerance * std::max(1.0, std::abs(y1)))
+                return y2;
             if (!std::isfinite(y2))
                 y2 = f1 < 0 ? y1 + reach / 2 : y1 - reach / 2;
             y2 = std::clamp(y2, y1 - reach, y1 + reach);
@@ -1422,11 +1505,12 @@ protected:
                 return y2;
             y0 = y1;
             f0 = f1;
-            y1 = std::clamp(y2, kLogLeast - 1, kLogLargest + 1);
+            // At the doubles' ends, not past them: F there says at once whether the answer is beyond.
+            y1 = std::clamp(y2, kLogLeast, kLogLargest);
             f1 = F(y1);
-            if (y1 > kLogLargest && f1 < 0)
+            if (y1 == kLogLargest && f1 < 0)
                 return INFINITY;
-            if (y1 < kLogLeast && f1 > 0)
+            if (y1 == kLogLeast && f1 > 0)
                 return -INFINITY;
         }
         return y1;
@@ -1447,7 +1531,12 @@ protected:
     static constexpr double kComplementFrom = 0.01;
     double k = 2, df = 1, boundFar = 0;
     bool infinite = false;
-    double lo = 0, hi = 0, width = 1, fine = 1, peakLo = 0, peakHi = 0, logNorm = 0, turnedAt = 1;
+    double lo = 0, hi = 0, width = 1, logNorm = 0, turnedAt = 1;
+    struct Zone {
+        double lo, hi, step;
+    };
+    // Ascending, and the same zone twice where the peaks overlap.
+    std::array<Zone, 2> zones{};
 };
 
 // Studentized range: the range of k standard normals over s. The range's distribution is
@@ -1514,7 +1603,9 @@ protected:
         double from = h - 7.5;
         if (const double tail = 750 / (k - 1); tail < 0.5)
             from = std::max(from, kSqrt2 * boost::math::erfc_inv(2 * tail));
-        const double upper = k * Panels(f, from, h + 7.5, PanelsFor(h + 7.5 - from, 3.75 / Refine()));
+        // Past z the integrand adds at most Q(z): with many means it is spent long before h + 7.5.
+        const double upper = k * Panels(f, from, h + 7.5, PanelsFor(h + 7.5 - from, 3.75 / Refine()), 0.0,
+                                        [](double z) { return PhiUpper(z); });
         return upper > 0.5 ? 1 - Lower(w) : upper;
     }
     // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
@@ -1538,6 +1629,7 @@ protected:
     }
     double UpperBound(double w) const override { return std::min(1.0, k * (k - 1) * PhiUpper(w / kSqrt2)); }
     double Guess(double p) const override { return kSqrt2 * TUpperQuantile((1 - p) / (k * (k - 1))); }
+    double TurnScale() const override { return 1; }
 };
 
 // Studentized maximum modulus: the largest of k absolute standard normals over s; the numerator's
@@ -1559,18 +1651,8 @@ protected:
     double LowerBound(double w) const override { return std::min(1.0, std::pow(w * std::sqrt(2 / kPi), k)); }
     double UpperBound(double w) const override { return std::min(1.0, 2 * k * PhiUpper(w)); }
     double Guess(double p) const override { return TUpperQuantile((1 - p) / (2 * k)); }
+    double TurnScale() const override { return 0.5; }
 };
-
-// ln of 2 a^a e^-a / Gamma(a), the factor of the density of ln s (s^2 a chi-square over its 2 a degrees
-// of freedom), with Stirling's series where the terms would cancel.
-double LogChiNorm(double a) {
-    if (a < 15)
-        return std::log(2.0) + a * std::log(a) - a - std::lgamma(a);
-    const double r = 1 / a;
-    const double r2 = r * r;
-    const double stirling = r * (1.0 / 12 - r2 * (1.0 / 360 - r2 * (1.0 / 1260 - r2 / 1680)));
-    return std::log(2.0) + 0.5 * std::log(a / (2 * kPi)) - stirling;
-}
 
 // ln Q(z) for z >= 0, and phi(z) / Q(z); past z = 30 by the asymptotic series, where Q underflows.
 double LogPhiUpper(double z) {
@@ -1690,7 +1772,7 @@ double IntegrateFromPeak(const F& f, const Slope& slope, const PanelPlan& plan) 
 // where needed.
 double OverLogS(double df, double a, double t, bool density) {
     const double norm = LogChiNorm(df / 2);
-    const auto logShape = [&](double x) { return norm + df * (x - std::expm1(2 * x) / 2); };
+    const auto logShape = [&](double x) { return norm + df * LogChiShape(x); };
     // t e^x + a; with a < 0, near the cut-off at t e^x = -a, as t (e^x - 1) + (t + a), which keeps its
     // digits there.
     const auto at = [&](double x) {
