@@ -1870,6 +1870,10 @@ double OverNumerator(double df, double delta, double t, bool density) {
     const double lo = onW ? (least + delta) / t : least;
     if (lo == INFINITY)  // s's factor is 0 wherever phi is not
         return 0.0;
+    // Beyond w = 1 s's factor falls, and the integral is at most its value at lo: below the least double
+    // there (a t of 1e-307 puts lo past 1e308), nothing is left to integrate.
+    if (onW && lo > 1 && !((density ? norm + a * LogKernelOfS(lo) : LogTailOfS(a, lo).log) > kLogLeast))
+        return 0.0;
     const double start = onW ? std::max(1.0, lo + std::min(lo, 1.0)) : std::max(0.0, least + 1);
     PanelPlan plan{.lo = lo, .start = start, .leftGrowth = INFINITY, .rightGrowth = INFINITY, .split = true};
     // With many degrees of freedom s's factor is a cut-off at w = 1, 1 / sqrt(2 df) wide: its tails

@@ -223,6 +223,7 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::RANGE, {2147483647, 1}, 'i', 0.999},           // tens of thousands of nodes at each step
         {NmsEnum::SMM, {2147483647, 0.01}, 'u', 5},              // four thousand units of ln s in fine panels
         {NmsEnum::RANGE, {2147483647, 0.01}, 'i', 0.999999999},  // a search past the largest double
+        {NmsEnum::NCT, {10, 60.603447049968729}, 'd', 1.6550618564784004e-307},  // nan: s's factor at 1e308
         // Some 55 tails at a subnormal p, each a Poisson sum of 10^4 terms.
         {NmsEnum::NCT, {10, -14721.506507783777}, 'i', 9.7e-322},
     };
