@@ -220,13 +220,20 @@ std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, do
     const double shape = a + start;
     double beta = y < 0.5 ? boost::math::ibeta_derivative(shape, b, y, Fast())
                           : boost::math::ibeta_derivative(b, shape, yc, Fast());
+    const auto logBeta = [&] {
+        return (shape - 1) * std::log(y) + (b - 1) * std::log(yc) - std::lgamma(shape) - std::lgamma(b) +
+               std::lgamma(shape + b);
+    };
     if (!std::isfinite(beta))  // a denormal y or 1 - y
-        beta = std::exp((shape - 1) * std::log(y) + (b - 1) * std::log(yc) - std::lgamma(shape) -
-                        std::lgamma(b) + std::lgamma(shape + b));
+        beta = std::exp(logBeta());
     // Half the least noncentrality is 0, where the Poisson law is all at 0 (Boost refuses a mean of 0).
     const double weight = h > 0 ? boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start)
                                 : static_cast<double>(start == 0);
-    const double first = weight * beta;
+    double first = weight * beta;
+    // A weight below the least double times a beta density beyond the largest (a denormal y under a
+    // noncentrality in the tens of thousands): the product in logarithms.
+    if (std::isnan(first))
+        first = std::exp(-h + start * std::log(h) - std::lgamma(start + 1) + logBeta());
     // Next to a pole at 0 (d1 below 2) the beta density itself overflows: so does the mixture.
     if (std::isinf(first))
         return INFINITY;
@@ -599,11 +606,17 @@ protected:
         m_halfNuPlusHalf = p[0] / 2 + 0.5;
         return true;
     }
+    // Boost's quantile overflows (to +inf, whichever the side) in its intermediate 1 / p long before the
+    // answer does: at 2.25 degrees of freedom and p = 1e-300 the answer is -1.3e133. Where it says
+    // infinity the answer is solved for, unless the tail at the largest double says it is beyond.
     double Quantile(double p) const override {
         const double x = p <= 0.5 ? boost::math::quantile(*m_d, p)
                                   : boost::math::quantile(boost::math::complement(*m_d, 1 - p));
-        if (!std::isnan(x))
+        if (std::isfinite(x))
             return x;
+        constexpr double kLargest = std::numeric_limits<double>::max();
+        if (std::isinf(x) && (p <= 0.5 ? Cdf(-kLargest) > p : Ccdf(kLargest) > 1 - p))
+            return p <= 0.5 ? -INFINITY : INFINITY;
         return SolveQuantile(
             p, -INFINITY, INFINITY, [this](double v) { return Cdf(v); },
             [this](double v) { return Ccdf(v); });
@@ -1077,7 +1090,15 @@ protected:
         if (m_series.Applies()) {
             // Close to the central law: from its quantile.
             const boost::math::students_t_distribution<double, Fast> central(m_df);
-            y = std::log(std::abs(boost::math::quantile(central, p <= 0.5 ? p : 1 - p)));
+            const double q = p <= 0.5 ? p : 1 - p;
+            y = std::log(std::abs(boost::math::quantile(central, q)));
+            // Boost's quantile overflows in 1 / q long before the answer does: there the power-law
+            // tail's, C df^((df - 1) / 2) |t|^-df = q.
+            if (!std::isfinite(y))
+                y = (std::lgamma((m_df + 1) / 2) - std::lgamma(m_df / 2) -
+                     0.5 * std::log(m_df * std::numbers::pi) + (m_df - 1) / 2 * std::log(m_df) -
+                     std::log(q)) /
+                    m_df;
         } else {
             // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
             const double a = m_df / 2;

@@ -470,7 +470,15 @@ protected:
         a = p[1];
         return m > 0 && a > 0;
     }
-    double Pdf(double x) const override { return x < m ? 0.0 : a / x * std::exp(a * std::log(m / x)); }
+    // a / x overflows for a huge shape over a tiny x, where the power is far below the least double:
+    // then the whole as one exponential.
+    double Pdf(double x) const override {
+        if (x < m)
+            return 0.0;
+        const double logPower = a * std::log(m / x), scale = a / x;
+        return std::isfinite(scale) ? scale * std::exp(logPower)
+                                    : std::exp(std::log(a) - std::log(x) + logPower);
+    }
     double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-a * std::log1p((x - m) / m)); }
     double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-a * std::log1p((x - m) / m)); }
     double Quantile(double p) const override {
@@ -645,9 +653,11 @@ protected:
         const double z = (x - mu) / mu;
         return std::exp(0.5 * std::log(lambda) - 1.5 * std::log(x) - kLnSqrt2Pi - lambda * (z * z) / x / 2);
     }
+    // r overflows where lambda / x passes the doubles (the law all but a mass at mu): a is then 0 at mu
+    // itself, not inf * 0.
     std::pair<double, double> AB(double x) const {
         const double r = std::sqrt(lambda) / std::sqrt(x);
-        return {r * ((x - mu) / mu), r * ((x + mu) / mu)};
+        return {x == mu ? 0.0 : r * ((x - mu) / mu), r * ((x + mu) / mu)};
     }
     double Cdf(double x) const override {
         if (x <= 0)
@@ -1310,26 +1320,30 @@ protected:
         // a peak far narrower than the panels either factor wants. Its curvature is at most about f's,
         // 2 df e^(2x), plus the numerator's log-slope (f's at the peak) times 1 + (w / TurnScale())^2 (the
         // normal tail in the numerator's ln is at w / 2 for the range, at w for the modulus). That bound
-        // overstates it by far: twelve of its widths a panel, at the panel's right end, kept 1e-11 against
+        // overstates it by far: four of its widths a panel, at the panel's worse end, kept 1e-11 against
         // panels of 1/2000 on a grid of df from 0.01 to 10, q from 0.05 to 1e4 and k to 2^31 - 1, where
         // the plain panels were off by whole percents from k = 300 on. Below 30 means the numerator is
         // too gentle for such a peak (the plain panels kept 1e-11 up to 100) and nothing is added.
-        const auto widest = [&](double x, double nearest) {
+        // The widest panel [a, x] may be: the bound's curvature is largest at one of its ends.
+        const auto widest = [&](double a, double x) {
             // Where f is below e^-750 of its top (at 0) all over the panel, so is the product.
-            if (df * LogChiShape(nearest) < -750)
+            if (df * LogChiShape(std::clamp(0.0, a, x)) < -750)
                 return std::numeric_limits<double>::infinity();
-            const double e = std::exp(2 * x), v = q * std::exp(x) / TurnScale();
-            return 12 / std::sqrt(df * (2 * e + std::abs(e - 1) * (1 + v * v)));
+            const auto curvature = [&](double at) {
+                const double e = std::exp(2 * at), v = q * std::exp(at) / TurnScale();
+                return df * (2 * e + std::abs(e - 1) * (1 + v * v));
+            };
+            return 4 / std::sqrt(std::max(curvature(a), curvature(x)));
         };
         const auto local = [&](double a, double b, double step) {
             if (k < 30)
                 return add(a, b, step);
             while (a < b) {
-                // Halved until the panel's right end allows it: a panel ending just inside the narrow
-                // part ends near where it starts.
+                // Halved until the panel's ends allow it: a panel ending just inside the narrow part
+                // ends near where it starts.
                 double h = std::min(step, b - a);
                 for (int i = 0; i < 60; ++i) {
-                    const double x = a + h, most = widest(x, std::clamp(0.0, a, x));
+                    const double most = widest(a, a + h);
                     if (most >= h)
                         break;
                     h = std::max(most, h / 2);

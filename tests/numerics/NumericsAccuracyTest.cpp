@@ -224,6 +224,13 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::SMM, {2147483647, 0.01}, 'u', 5},              // four thousand units of ln s in fine panels
         {NmsEnum::RANGE, {2147483647, 0.01}, 'i', 0.999999999},  // a search past the largest double
         {NmsEnum::NCT, {10, 60.603447049968729}, 'd', 1.6550618564784004e-307},  // nan: s's factor at 1e308
+        {NmsEnum::PARETO, {4.9406564584124654e-324, 6.4440991509363634e+257}, 'd', 2.5868124112495451e-231},
+        {NmsEnum::IGAUSSIAN, {2.717361052126856e-322, 1.7976931348623157e+308}, 'i', 0.5},  // inf * 0 at mu
+        {NmsEnum::NCT, {2.251962714485914, -7.38987188457482e-09}, 'i', 1e-300},  // from 0: t's start was inf
+        {NmsEnum::NCF,
+         {3.0562282634023854e-05, 127009.95294117619, 127009.95294111503},
+         'd',
+         1.7325257386764832e-307},
         // Some 55 tails at a subnormal p, each a Poisson sum of 10^4 terms.
         {NmsEnum::NCT, {10, -14721.506507783777}, 'i', 9.7e-322},
     };
