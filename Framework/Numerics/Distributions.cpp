@@ -504,7 +504,11 @@ protected:
         const auto miss = [&](double v) { return p <= 0.5 ? Cdf(v) - p : (1 - p) - Ccdf(v); };
         double off = miss(x);
         for (int step = 0; step < 8 && std::isfinite(x) && off != 0; ++step) {
-            const double next = x - off / Pdf(x), nextOff = miss(next);
+            // A density of 0 (far out, below the least double) sends the step to infinity: no step then.
+            const double next = x - off / Pdf(x);
+            if (!std::isfinite(next))
+                break;
+            const double nextOff = miss(next);
             if (!(std::abs(nextOff) < std::abs(off)))
                 break;
             x = next;
@@ -1118,6 +1122,8 @@ protected:
 
 private:
     double Tail(double x, bool upper) const {
+        if (std::isinf(x))  // (the quadrature took half a second to give nan there)
+            return (x > 0) != upper ? 1.0 : 0.0;
         if (const auto tail = m_series.Tail(x, upper))
             return *tail;
         if (m_quadrature)
