@@ -1188,7 +1188,8 @@ std::unique_ptr<IDistribution> MakeDistribution(int type) {
                 2,
                 Make<non_central_chi_squared_distribution<double, Promoted>>([](std::span<const double> p) {
                     using D = non_central_chi_squared_distribution<double, Promoted>;
-                    return Positive(p[0]) && p[1] >= 0 && WithinNoncentralRange(p)
+                    // As the central law's: a denormal df gave nan at 0 and 0 for densities near 1e-24.
+                    return p[0] >= std::numeric_limits<double>::min() && p[1] >= 0 && WithinNoncentralRange(p)
                                ? std::optional(D(p[0], p[1]))
                                : std::nullopt;
                 }),

@@ -277,6 +277,8 @@ TEST(NumericsAccuracy, LawsBeyondTheirDigitsAreRefused) {
         {NmsEnum::GAMMA, {1e10, 1}, true},
         {NmsEnum::CHISQ, {2.1e10}, false},
         {NmsEnum::ERLANG, {1e12, 1}, false},
+        {NmsEnum::NCCHISQ, {4.9406564584124654e-324, 1}, false},
+        {NmsEnum::NCCHISQ, {2.2250738585072014e-308, 1}, true},
     };
     for (const auto& r : rows)
         EXPECT_EQ(service.CreateDistribution(r.type)->SetParameters(r.p), r.accepted)
