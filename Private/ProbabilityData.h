@@ -30,6 +30,9 @@ public:
     bool IsDiscrete() const { return GetVariantID() == kDiscrete; }
     // Whether the value is archived and typed as an integer.
     bool IsIntegerValue() const { return IsDiscrete() && FunctionRadio != FunctionIF; }
+    // A value as an integer edit shows it and the archive keeps it (a value of the inverse function, or
+    // one a store gave, may lie beyond the int range or be missing).
+    static int WholeValue(double v);
     // Loading the discrete calculator: whether the value `ar` is at was stored as an integer.
     bool StoredValueIsInteger(const CArchive& ar) const;
     // The parameter values of the chosen distribution, in order.

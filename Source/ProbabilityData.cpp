@@ -1,11 +1,18 @@
 #include "Private/ProbabilityData.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "HostApi/Numerics.h"
 #include "Source/RecordRegistry.h"
 #include "TvkDlgBase/TvkDlgBase.h"
+
+int CProbabilityData::WholeValue(double v) {
+    const double most = std::numeric_limits<int>::max();
+    return std::isfinite(v) ? static_cast<int>(std::clamp(v, -most, most)) : 0;
+}
 
 std::vector<double> CProbabilityData::GetParameters() const {
     const std::vector<double>* values = DistribManagerData.FindValues(DistribManagerData.GetActiveType());
@@ -74,7 +81,7 @@ void CProbabilityData::Serialize(CArchive& ar) {
     CDistribNewData::Serialize(ar);
     if (GetVariantID() == kContinuous || GetVariantID() == kDiscrete) {
         if (ar.IsLoading() ? IsDiscrete() && StoredValueIsInteger(ar) : IsIntegerValue()) {
-            int value = static_cast<int>(Value);
+            int value = WholeValue(Value);
             ar.Io(value);
             Value = value;
         } else {

@@ -30,12 +30,6 @@ bool IsBeta(int type) {
     return type == NmsEnum::BETA;
 }
 
-// The value as an integer edit shows it (a value of the inverse function may lie beyond the int range).
-int WholeValue(double v) {
-    const double most = std::numeric_limits<int>::max();
-    return std::isfinite(v) ? static_cast<int>(std::clamp(v, -most, most)) : 0;
-}
-
 }  // namespace
 
 CProbabilityDlg::CProbabilityDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {}
@@ -62,8 +56,9 @@ void CProbabilityDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, CProbabilityData::kFunctionRadio, m_Data.FunctionRadio);
     if (!pDX->m_bSaveAndValidate) {
         // The value is the user's: it comes back as the same number.
-        SetCtrlWindowText(IDC_VALUE_EDIT, m_Data.IsIntegerValue() ? NumberText(WholeValue(m_Data.Value))
-                                                                  : ExactNumberText(m_Data.Value));
+        SetCtrlWindowText(IDC_VALUE_EDIT, m_Data.IsIntegerValue()
+                                              ? NumberText(CProbabilityData::WholeValue(m_Data.Value))
+                                              : ExactNumberText(m_Data.Value));
     } else {
         const CString text = GetCtrlWindowText(IDC_VALUE_EDIT);
         std::optional<double> value = ParseDouble(text);
@@ -250,7 +245,7 @@ void CProbabilityDlg::FillResults(double result) {
         if (i)
             parameters += L", ";
         parameters += CProbabilityData::IsIntegerParameter(type, static_cast<int>(i))
-                          ? NumberText(WholeValue(p[i]))
+                          ? NumberText(CProbabilityData::WholeValue(p[i]))
                           : NumberText(p[i]);
     }
     m_results.emplace_back(GetString(12988), parameters);

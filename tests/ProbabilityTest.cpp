@@ -132,6 +132,15 @@ TEST(ProbabilityCalculator, DiscreteValueWidthLinesAndPicture) {
     const Bytes inverse = Store(*c.record);
     EXPECT_EQ(inverse.size(), df.size() + 4);
     EXPECT_EQ(Hex(Bytes(inverse.begin() + 12, inverse.begin() + 20)), "00 00 00 00 00 00 d0 3f");
+    // A value no int holds (a store's missing value, an inverse beyond the range) is kept as the edit
+    // shows it, not converted out of range.
+    c.record->FunctionRadio = CProbabilityData::FunctionCF;
+    for (const auto& [value, kept] :
+         {std::pair{static_cast<double>(NAN), "00 00 00 00"}, std::pair{1e300, "ff ff ff 7f"}}) {
+        c.record->Value = value;
+        const Bytes whole = Store(*c.record);
+        EXPECT_EQ(Hex(Bytes(whole.begin() + 12, whole.begin() + 16)), kept);
+    }
 }
 
 TEST(ProbabilityCalculator, BetaCapAndSupportRefusal) {
