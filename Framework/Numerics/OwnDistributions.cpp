@@ -335,9 +335,13 @@ protected:
                 return density;
         }
         // ln z apart, since x / a overflows for a denormal scale (inf - inf); a power 0 of x = 0 is 1.
-        const double logZ = std::log(x) - std::log(a);
+        const double logZ = std::log(x) - std::log(a), hazard = std::exp(k * logZ);
+        // z^k beyond the doubles leaves exp(-z^k) far below anything k / a z^(k-1) can lift (inf - inf with
+        // the largest shape).
+        if (hazard == INFINITY)
+            return 0.0;
         const double logPower = k == 1 ? 0.0 : (k - 1) * logZ;
-        return std::exp(std::log(k) - std::log(a) + logPower - std::exp(k * logZ));
+        return std::exp(std::log(k) - std::log(a) + logPower - hazard);
     }
     double Cdf(double x) const override { return x <= 0 ? 0.0 : -std::expm1(-std::pow(x / a, k)); }
     double Ccdf(double x) const override { return x <= 0 ? 1.0 : std::exp(-std::pow(x / a, k)); }

@@ -228,6 +228,7 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::IGAUSSIAN, {2.717361052126856e-322, 1.7976931348623157e+308}, 'i', 0.5},  // inf * 0 at mu
         {NmsEnum::NCT, {2.251962714485914, -7.38987188457482e-09}, 'i', 1e-300},  // from 0: t's start was inf
         {NmsEnum::NCT, {2, -3.9880952512775055e-16}, 'i', 3.098740830338071e-303},  // Newton's step to -inf
+        {NmsEnum::WEIBULL, {1.7976931348623157e+308, 7.4239536619218214e-68}, 'd', 0.5},  // inf - inf
         {NmsEnum::NCF,
          {3.0562282634023854e-05, 127009.95294117619, 127009.95294111503},
          'd',
