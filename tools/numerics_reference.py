@@ -259,16 +259,9 @@ def range_inner_concave(k, w, which):
         return (k if which == 0 else k * (k - 1)) * scale * totals[1]
 
 
-def panels_over_s(df, g, power, narrow=0):
-    """The mixture of g(s) over s, by 12-point panels in x = ln s walked out from the integrand's peak
-    until a panel adds less than 1e-22 of the sum. With power > 0, g grows like s^power where it
-    matters (a small lower tail) and the peak is the weighted density's; otherwise it is searched on
-    panels as narrow as a density weighted by s^narrow needs. With power None (points near the middle
-    of a law with a million degrees of freedom or more, where s's density is far narrower than any
-    change of g) the walk starts at s's own peak, x = 0, on panels of its width."""
-    if df == mp.inf:
-        return g(mp.mpf(1))
-    # The exponent's two parts cancel to about ln df digits: they are taken with that many more.
+def weighted_by_s(df, g):
+    """x -> the density of x = ln s (s^2 df a chi-square with df degrees of freedom) times g(s). The
+    exponent's two parts cancel to about ln df digits: they are taken with that many more."""
     extra = 10 + int(mp.log10(df + 1))
     with mp.workdps(mp.mp.dps + extra):
         a = df / 2
@@ -279,6 +272,19 @@ def panels_over_s(df, g, power, narrow=0):
             weight = mp.exp(lognorm + df * (x - mp.exp(2 * x) / 2))
         return weight * g(mp.exp(x))
 
+    return F
+
+
+def panels_over_s(df, g, power, narrow=0):
+    """The mixture of g(s) over s, by 12-point panels in x = ln s walked out from the integrand's peak
+    until a panel adds less than 1e-22 of the sum. With power > 0, g grows like s^power where it
+    matters (a small lower tail) and the peak is the weighted density's; otherwise it is searched on
+    panels as narrow as a density weighted by s^narrow needs. With power None (points near the middle
+    of a law with a million degrees of freedom or more, where s's density is far narrower than any
+    change of g) the walk starts at s's own peak, x = 0, on panels of its width."""
+    if df == mp.inf:
+        return g(mp.mpf(1))
+    F = weighted_by_s(df, g)
     if power is None:
         start, width = mp.mpf(0), 2 / mp.sqrt(2 * df)
     elif power > 0:
@@ -305,16 +311,7 @@ def over_s_on_a_grid(df, g):
     many means), where the integrand is a narrow peak far out in ln s: located on a grid of 0.01 in x =
     ln s over [-60, 20], then 12-point panels of 1/800 over where it is within 1e-45 of its top, checked
     against panels twice as wide to 1e-20."""
-    extra = 10
-    with mp.workdps(mp.mp.dps + extra):
-        a = df / 2
-        lognorm = mp.log(2) + a * mp.log(a) - mp.loggamma(a)
-
-    def F(x):
-        with mp.workdps(mp.mp.dps + extra):
-            weight = mp.exp(lognorm + df * (x - mp.exp(2 * x) / 2))
-        return weight * g(mp.exp(x))
-
+    F = weighted_by_s(df, g)
     xs = [mp.mpf(-60) + mp.mpf(i) / 100 for i in range(8001)]
     values = [F(x) for x in xs]
     top = max(values)

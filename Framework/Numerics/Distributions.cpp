@@ -572,6 +572,16 @@ private:
 // in cos^2 of the angle atan(t / sqrt(df)), several times faster than the incomplete beta; where that
 // sum would lose digits to cancellation (a small tail) the tail is the remainder series, summed
 // directly. Other degrees of freedom and the quantile are Boost's.
+// ln |t| of the t quantile at a tail q where the answer is huge: there the tail is the power law
+// C df^((df - 1) / 2) |t|^-df to within df / t^2. Boost's quantile overflows (to +inf, the side lost) in
+// its intermediate 1 / q long before the answer does: at 2.25 degrees of freedom and q = 1e-300 the
+// answer is 1.3e133.
+double PowerLawTLogQuantile(double df, double q) {
+    return (std::lgamma((df + 1) / 2) - std::lgamma(df / 2) - 0.5 * std::log(df * std::numbers::pi) +
+            (df - 1) / 2 * std::log(df) - std::log(q)) /
+           df;
+}
+
 class StudentT : public DistributionBase {
 public:
     static constexpr double kClosedForm = 100;
@@ -610,17 +620,15 @@ protected:
         m_halfNuPlusHalf = p[0] / 2 + 0.5;
         return true;
     }
-    // Boost's quantile overflows (to +inf, whichever the side) in its intermediate 1 / p long before the
-    // answer does: at 2.25 degrees of freedom and p = 1e-300 the answer is -1.3e133. Where it says
-    // infinity the answer is solved for, unless the tail at the largest double says it is beyond.
     double Quantile(double p) const override {
         const double x = p <= 0.5 ? boost::math::quantile(*m_d, p)
                                   : boost::math::quantile(boost::math::complement(*m_d, 1 - p));
         if (std::isfinite(x))
             return x;
-        constexpr double kLargest = std::numeric_limits<double>::max();
-        if (std::isinf(x) && (p <= 0.5 ? Cdf(-kLargest) > p : Ccdf(kLargest) > 1 - p))
-            return p <= 0.5 ? -INFINITY : INFINITY;
+        if (std::isinf(x)) {  // beyond the doubles, if so, as infinity
+            const double t = std::exp(PowerLawTLogQuantile(m_nu, p <= 0.5 ? p : 1 - p));
+            return p <= 0.5 ? -t : t;
+        }
         return SolveQuantile(
             p, -INFINITY, INFINITY, [this](double v) { return Cdf(v); },
             [this](double v) { return Ccdf(v); });
@@ -1096,13 +1104,8 @@ protected:
             const boost::math::students_t_distribution<double, Fast> central(m_df);
             const double q = p <= 0.5 ? p : 1 - p;
             y = std::log(std::abs(boost::math::quantile(central, q)));
-            // Boost's quantile overflows in 1 / q long before the answer does: there the power-law
-            // tail's, C df^((df - 1) / 2) |t|^-df = q.
             if (!std::isfinite(y))
-                y = (std::lgamma((m_df + 1) / 2) - std::lgamma(m_df / 2) -
-                     0.5 * std::log(m_df * std::numbers::pi) + (m_df - 1) / 2 * std::log(m_df) -
-                     std::log(q)) /
-                    m_df;
+                y = PowerLawTLogQuantile(m_df, q);
         } else {
             // T <= t is about s <= delta / t for a negative delta and s >= delta / t for a positive one.
             const double a = m_df / 2;

@@ -77,4 +77,9 @@ std::optional<double> LargeShapeGammaQuantile(double a, double p) {
     return std::nullopt;
 }
 
+double GammaUpperTail(double a, double x) {
+    const auto large = LargeShapeGammaTail(a, x, true);
+    return large ? *large : boost::math::gamma_q(a, x, DoublePolicy());
+}
+
 }  // namespace numerics

@@ -10,5 +10,8 @@ namespace numerics {
 std::optional<double> LargeShapeGammaTail(double a, double x, bool upper);
 std::optional<double> LargeShapeGammaDensity(double a, double x);
 std::optional<double> LargeShapeGammaQuantile(double a, double p);
+// Q(a, x) in double arithmetic: Temme's expansion where it holds (Boost's double functions sum hundreds
+// of terms there at a shape in the thousands), Boost's elsewhere.
+double GammaUpperTail(double a, double x);
 
 }  // namespace numerics

@@ -1388,9 +1388,7 @@ protected:
     double MassBeyond(double x) const {
         if (x >= hi)
             return 0.0;
-        const double a = df / 2, y = a * std::exp(2 * x);
-        const auto large = LargeShapeGammaTail(a, y, true);
-        return large ? *large : boost::math::gamma_q(a, y, DoublePolicy());
+        return GammaUpperTail(df / 2, df / 2 * std::exp(2 * x));
     }
     // For a large q the tail and the density come from s below about 1/q, which may lie left of the
     // range where f(s) alone matters: there ln f is concave, so its slope at 1/q bounds how far it reaches.
@@ -1850,9 +1848,7 @@ LogTail LogTailOfS(double a, double w) {
         return {LogChiNorm(a) - std::log(2.0) + a * LogKernelOfS(w) + std::log(fraction),
                 std::log(2 / fraction) - std::log(w)};
     }
-    // (Boost's double functions sum hundreds of terms there at a shape in the thousands.)
-    const auto large = LargeShapeGammaTail(a, x, true);
-    const double q = large ? *large : boost::math::gamma_q(a, x, DoublePolicy());
+    const double q = GammaUpperTail(a, x);
     const auto density = LargeShapeGammaDensity(a, x);
     return {std::log(q),
             std::log(2 * a * w *
