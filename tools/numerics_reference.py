@@ -91,15 +91,18 @@ def ncchisq(df, lam, x):
 
 
 def ncf(d1, d2, lam, x):
-    y = d1 * x / (d1 * x + d2)
-    dy = d1 * d2 / (d1 * x + d2) ** 2
     w = lambda j: poisson(lam / 2, j)
     a = lambda j: d1 / 2 + j
     b = d2 / 2
-    pdf = series(lambda j: w(j) * dy * mp.exp((a(j) - 1) * mp.log(y) + (b - 1) * mp.log(1 - y) - mp.log(mp.beta(a(j), b))))
-    cdf = series(lambda j: w(j) * mp.betainc(a(j), b, 0, y, regularized=True))
-    up = series(lambda j: w(j) * mp.betainc(a(j), b, y, 1, regularized=True))
-    return pdf, cdf, up
+    # As for F: y carries 1 - y, which is below 1e-308 of it where d1 x passes the doubles.
+    with mp.extradps(fisher_extra_digits(d1, d2, x)):
+        y = d1 * x / (d1 * x + d2)
+        yc = d2 / (d1 * x + d2)
+        dy = d1 * d2 / (d1 * x + d2) ** 2
+        pdf = series(lambda j: w(j) * dy * mp.exp((a(j) - 1) * mp.log(y) + (b - 1) * mp.log(yc) - mp.log(mp.beta(a(j), b))))
+        cdf = series(lambda j: w(j) * mp.betainc(a(j), b, 0, y, regularized=True))
+        up = series(lambda j: w(j) * mp.betainc(b, a(j), 0, yc, regularized=True))
+    return +pdf, +cdf, +up
 
 
 def nct_tails(nu, delta, t):
@@ -506,13 +509,16 @@ def lognormal(m, s, x):
     return npdf(z) / (s * x), ncdf(z), nupper(z)
 
 
+def fisher_extra_digits(d1, d2, x):
+    return int(max(0, mp.log10((d1 * x + d2) / min(d1 * x, d2))) + max(0, -mp.log10(min(d1, d2)))) + 5
+
+
 def fisher(d1, d2, x):
     if x <= 0:
         return mp.mpf(0), mp.mpf(0), mp.mpf(1)
     a, b = d1 / 2, d2 / 2
     # y carries 1 - y = d2 / (d1 x + d2) to the working precision even where that is 1e-320 of y.
-    extra = int(max(0, mp.log10((d1 * x + d2) / min(d1 * x, d2))) + max(0, -mp.log10(min(d1, d2)))) + 5
-    with mp.extradps(extra):
+    with mp.extradps(fisher_extra_digits(d1, d2, x)):
         y = d1 * x / (d1 * x + d2)
         pdf = mp.exp((a - 1) * mp.log(y) + (b - 1) * mp.log(d2 / (d1 * x + d2)) - mp.log(mp.beta(a, b))) \
             * d1 * d2 / (d1 * x + d2) ** 2
@@ -842,6 +848,10 @@ CASES = [
     (41, (2001, 5, 10), ["0.5", "1", "4"]),
     (41, (10, 1, "0.5"), ["2.35e-53", "1e-60"]),
     (41, (1, 1, "0.5"), ["1e-300"]),
+    (41, ("0.00047679227639551078", "3.0517578125e-05", "3.0519418885098595e-05"),
+     ["1e-313", "1e-310", "1", "1e300", "1.7e308"]),
+    (41, (2, "0.1", 1), ["1e300", "1e308"]),
+    (41, ("0.5", "0.5", 3), ["1e-318"]),
     (42, (10, 1), ["-2", "0", "1", "3", "8"]),
     (42, (5, "-0.5"), ["-4", "-0.5", "2"]),
     (42, (5, 1), ["-3", "-0.5", "0.5", "1", "2", "4", "10", "40"]),

@@ -186,16 +186,44 @@ std::optional<double> NoncentralFSmallLower(double d1, double d2, double lambda,
     const double y = q / (1 + q);
     if (!(y < 0.5 && h * y * (a + b) / (a + 1) <= 0.5))
         return std::nullopt;
+    // A denormal y keeps few digits: there I_y is its series' first term, y^shape / (shape B(shape, b)),
+    // with y = q in logarithms (Boost's own tail was 1e-6 off at 1e-318, 0 at 1e-320).
+    const bool denormal = q < std::numeric_limits<double>::min();
+    const double logY = std::log(d1) - std::log(d2) + std::log(x);
     double sum = 0;
     for (int j = 0; j < 64; ++j) {
         const double weight = std::exp(-h + (j > 0 ? j * std::log(h) : 0.0) - std::lgamma(j + 1.0));
         const double shape = a + j;
-        const double term = weight * boost::math::ibeta(shape, b, y, Fast());
+        const double term =
+            weight * (denormal ? std::exp(shape * logY) / (shape * boost::math::beta(shape, b, Fast()))
+                               : boost::math::ibeta(shape, b, y, Fast()));
         sum += term;
         if (!(term > 1e-17 * sum))
             break;
     }
     return std::min(sum, 1.0);
+}
+
+// A Poisson-weighted series from its term at `start`, summed both ways while the terms count; ratio(j)
+// is term j + 1 over term j. Each way is bounded.
+template <class Ratio>
+double SumBothWays(double start, double first, Ratio ratio) {
+    constexpr int kMostTerms = 1 << 20;
+    double sum = first, term = first;
+    for (double j = start; j < start + kMostTerms; ++j) {
+        term *= ratio(j);
+        sum += term;
+        if (term <= sum * 1e-17)
+            break;
+    }
+    term = first;
+    for (double j = start; j > 0 && j > start - kMostTerms; --j) {
+        term /= ratio(j - 1);
+        sum += term;
+        if (term <= sum * 1e-17)
+            break;
+    }
+    return sum;
 }
 
 // The noncentral F density as the Poisson (lambda / 2) mixture of beta densities of shapes (d1 / 2 + j,
@@ -237,22 +265,26 @@ std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, do
     // Next to a pole at 0 (d1 below 2) the beta density itself overflows: so does the mixture.
     if (std::isinf(first))
         return INFINITY;
-    constexpr int kMostTerms = 1 << 20;
-    double sum = first, term = first;
-    for (double j = start; j < start + kMostTerms; ++j) {
-        term *= ratio(j);
-        sum += term;
-        if (term <= sum * 1e-17)
-            break;
-    }
-    term = first;
-    for (double j = start; j > 0 && j > start - kMostTerms; --j) {
-        term /= ratio(j - 1);
-        sum += term;
-        if (term <= sum * 1e-17)
-            break;
-    }
-    return sum * (d1 / d2 * yc) * yc;
+    return SumBothWays(start, first, ratio) * (d1 / d2 * yc) * yc;
+}
+
+// The noncentral F's tails where d1 x / d2 passes the largest double: with d2 below about 0.2 they are
+// whole percents there, while Boost's y is 1 and its tails 1 and 0 (a quantile of 1.2e307 where the law
+// has 7 % below 1e300 and 93 % beyond the doubles). With yc = d2 / (d1 x) below 1e-308 each beta tail is
+// its series' first term, I_yc(b, a + j) = yc^b / (b B(b, a + j)), to within a relative (a + j) yc.
+std::optional<double> NoncentralFBeyondOverflow(double d1, double d2, double lambda, double x, bool upper) {
+    if (std::isfinite(d1 / d2 * x))
+        return std::nullopt;
+    const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
+    const double start = std::floor(h);
+    // The Poisson weight times Gamma(a + b + j) / Gamma(a + j), b B(b, a + j) being Gamma(b + 1) over it.
+    const double first = boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start) /
+                         boost::math::tgamma_delta_ratio(a + start, b, Fast());
+    const double sum =
+        SumBothWays(start, first, [&](double j) { return h / (j + 1) * (a + b + j) / (a + j); });
+    const double logYc = std::log(d2) - std::log(d1) - std::log(x);
+    const double tail = std::exp(b * logYc - std::lgamma(b + 1)) * sum;
+    return upper ? tail : 1 - tail;
 }
 
 template <class D>
@@ -367,20 +399,21 @@ public:
         if constexpr (kBetaType)
             if (const auto tail = FiniteBetaTail(x, upper))
                 return *tail;
-        const double median = Median();
-        if (upper ? x >= median : x <= median) {
-            const auto tail = static_cast<double>(
-                upper ? boost::math::cdf(boost::math::complement(*m_d, V(x))) : boost::math::cdf(*m_d, V(x)));
-            if constexpr (kIs<D, boost::math::non_central_f_distribution>)
-                if (!upper && !(tail >= 1e-150))
-                    return NoncentralFSmallLower(static_cast<double>(m_d->degrees_of_freedom1()),
-                                                 static_cast<double>(m_d->degrees_of_freedom2()),
-                                                 static_cast<double>(m_d->non_centrality()), x)
-                        .value_or(std::max(tail, 0.0));
-            return tail;
+        if constexpr (kIs<D, boost::math::non_central_f_distribution>)
+            if (const auto tail = NoncentralFBeyondOverflow(
+                    m_d->degrees_of_freedom1(), m_d->degrees_of_freedom2(), m_d->non_centrality(), x, upper))
+                return *tail;
+        // The tail on x's side of the median is computed as such, the other as 1 minus it.
+        const bool below = x <= Median();
+        auto tail = static_cast<double>(below ? boost::math::cdf(*m_d, V(x))
+                                              : boost::math::cdf(boost::math::complement(*m_d, V(x))));
+        if constexpr (kIs<D, boost::math::non_central_f_distribution>) {
+            const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
+            // Boost's lower tail is 0 or negative below about 1e-200, and loses digits at a denormal y.
+            if (below && !(tail >= 1e-150 && d1 / d2 * x >= std::numeric_limits<double>::min()))
+                tail = NoncentralFSmallLower(d1, d2, m_d->non_centrality(), x).value_or(std::max(tail, 0.0));
         }
-        return static_cast<double>(upper ? 1 - boost::math::cdf(*m_d, V(x))
-                                         : 1 - boost::math::cdf(boost::math::complement(*m_d, V(x))));
+        return upper == below ? 1 - tail : tail;
     }
 
 protected:
@@ -405,8 +438,10 @@ protected:
         // 1 - p is exact above one half, where the complement keeps the upper tail's digits.
         // Boost's root finders throw where they find no bracket, whatever the policy.
         // Below about 1e-200 Boost's noncentral F tail, which its search follows, is 0 or negative.
+        // Below one degree of freedom its search follows a tail that jumps to 0 where d1 x / d2 overflows,
+        // and gives that point, infinity or no value for quantiles on either side of it.
         if constexpr (kIs<D, boost::math::non_central_f_distribution>)
-            if (p < 1e-140)
+            if (p < 1e-140 || std::min(m_d->degrees_of_freedom1(), m_d->degrees_of_freedom2()) < 1)
                 return SolveOnLog(p, 1, 0.0);
         double x = NAN;
         try {
@@ -552,6 +587,13 @@ private:
                 }
             if (std::isnan(m_median))
                 m_median = static_cast<double>(boost::math::median(*m_d));
+            // Boost's search gives no median for a noncentral F with tiny degrees of freedom: ours, on
+            // lower tails computed as such meanwhile (taken as 1 minus the upper one they were 0 at 1e-320).
+            if constexpr (kIs<D, boost::math::non_central_f_distribution>)
+                if (std::isnan(m_median)) {
+                    m_median = INFINITY;
+                    m_median = Quantile(0.5);
+                }
             if (std::isnan(m_median))
                 m_median = m_lo;
         }
