@@ -173,36 +173,71 @@ double LogDensity(const D& d, double x) {
     return NAN;
 }
 
-// The noncentral F's lower tail below y = 1/2 where the Poisson (lambda / 2) weighted incomplete beta
-// functions I_y(d1 / 2 + j, d2 / 2) fall at least twice as fast as the weights rise: summed from the
-// first term, each function as such. Boost's sum starts from the Poisson mode and gives 0, or a
-// negative number, where the tail is below about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151
-// at (1, 1, 0.5) and 1e-300).
-std::optional<double> NoncentralFSmallLower(double d1, double d2, double lambda, double x) {
+// I_y(a, b), or its complement, from Boost's function handed the smaller of y and 1 - y (each given as
+// itself: Boost forms the other from it).
+double BetaTail(double a, double b, double y, double yc, bool upper) {
+    using boost::math::ibeta, boost::math::ibetac;
+    if (y <= yc)
+        return upper ? ibetac(a, b, y, Fast()) : ibeta(a, b, y, Fast());
+    return upper ? ibeta(b, a, yc, Fast()) : ibetac(b, a, yc, Fast());
+}
+
+// The noncentral F's tails as the Poisson (lambda / 2) weighted beta tails of shapes (d1 / 2 + j, d2 / 2),
+// each tail computed as such, summed both ways from the largest term while the rest can count (the terms
+// are log-concave in j: past the largest, each way's rest is at most term r / (1 - r), r the last ratio).
+// Boost's sums go wrong at both ends: its lower tail is 0, or negative, below about 1e-200 (truly 2e-296
+// at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5) and 1e-300), and 1 from x = 1 on at a noncentrality
+// of 1e-20 (truly 0.30 at (1.48, 0.34)). Nothing where a way takes more than kMostTerms.
+std::optional<double> NoncentralFSeries(double d1, double d2, double lambda, double x, bool upper) {
     const double q = d1 / d2 * x;
     if (!(x > 0) || !std::isfinite(q))
         return std::nullopt;
     const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
-    const double y = q / (1 + q);
-    if (!(y < 0.5 && h * y * (a + b) / (a + 1) <= 0.5))
-        return std::nullopt;
-    // A denormal y keeps few digits: there I_y is its series' first term, y^shape / (shape B(shape, b)),
-    // with y = q in logarithms (Boost's own tail was 1e-6 off at 1e-318, 0 at 1e-320).
+    const double y = q / (1 + q), yc = 1 / (1 + q);
+    // At a denormal (or vanished) q, y keeps few digits: there I_y is its series' first term,
+    // y^s / (s B(s, b)), with y = q in logarithms (Boost's own lower tail was 1e-6 off at 1e-318, 0 at
+    // 1e-320), and the upper tail its complement.
     const bool denormal = q < std::numeric_limits<double>::min();
     const double logY = std::log(d1) - std::log(d2) + std::log(x);
-    double sum = 0;
-    for (int j = 0; j < 64; ++j) {
-        const double weight = std::exp(-h + (j > 0 ? j * std::log(h) : 0.0) - std::lgamma(j + 1.0));
-        const double shape = a + j;
-        const double term =
-            weight * (denormal ? std::exp(shape * logY) / (shape * boost::math::beta(shape, b, Fast()))
-                               : boost::math::ibeta(shape, b, y, Fast()));
-        sum += term;
-        if (!(term > 1e-17 * sum))
-            break;
+    const auto tail = [&](double j) {
+        const double s = a + j;
+        if (!denormal)
+            return BetaTail(s, b, y, yc, upper);
+        const double ratio = boost::math::tgamma_delta_ratio(b, s, Fast());  // Gamma(b) / Gamma(b + s)
+        const double logLower = ratio > 0 ? s * logY - std::lgamma(s + 1) - std::log(ratio) : -INFINITY;
+        return upper ? -std::expm1(logLower) : std::exp(logLower);
+    };
+    // The largest term is near where the lower tail's far-out ratio of terms, h y (a + b + j) / ((j + 1)
+    // (a + j + 1)), passes 1; the upper tail's terms are summed from the first.
+    const double c = a + 2 - h * y, peak = (-c + std::sqrt(c * c - 4 * (a + 1 - h * y * (a + b)))) / 2;
+    const double start = !upper && std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
+    const auto weight = [&](double j) {
+        return boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), j);
+    };
+    constexpr int kMostTerms = 1 << 14;
+    const double first = weight(start) * tail(start);
+    double sum = first;
+    for (const double step : {1.0, -1.0}) {
+        double last = first;
+        for (double j = start + step;; j += step) {
+            if (j < 0)
+                break;
+            if (std::abs(j - start) > kMostTerms)
+                return std::nullopt;
+            const double term = weight(j) * tail(j);
+            sum += term;
+            const double r = last > 0 ? term / last : 0.0;
+            if (r < 1 && !(term * r > 1e-17 * sum * (1 - r)))
+                break;
+            last = term;
+        }
     }
     return std::min(sum, 1.0);
 }
+
+// Below this noncentrality the noncentral F's tails are our series (above, Boost's are sound and cheaper
+// than the series' terms, each a beta tail of its own).
+constexpr double kShortSeriesNoncentrality = 1e-6;
 
 // A Poisson-weighted series from its term at `start`, summed both ways while the terms count; ratio(j)
 // is term j + 1 over term j. Each way is bounded.
@@ -277,13 +312,16 @@ std::optional<double> NoncentralFBeyondOverflow(double d1, double d2, double lam
         return std::nullopt;
     const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
     const double start = std::floor(h);
-    // The Poisson weight times Gamma(a + b + j) / Gamma(a + j), b B(b, a + j) being Gamma(b + 1) over it.
-    const double first = boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start) /
-                         boost::math::tgamma_delta_ratio(a + start, b, Fast());
+    // The Poisson weights times Gamma(a + b + j) / Gamma(a + j) over its value at the start (b B(b, a + j)
+    // is Gamma(b + 1) over it); that value in logarithms, since it overflows with many degrees of freedom.
     const double sum =
-        SumBothWays(start, first, [&](double j) { return h / (j + 1) * (a + b + j) / (a + j); });
+        SumBothWays(start, boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start),
+                    [&](double j) { return h / (j + 1) * (a + b + j) / (a + j); });
+    const double ratio = boost::math::tgamma_delta_ratio(a + start, b, Fast());
+    const double logGammas =
+        ratio > 0 ? -std::log(ratio) : std::lgamma(a + start + b) - std::lgamma(a + start);
     const double logYc = std::log(d2) - std::log(d1) - std::log(x);
-    const double tail = std::exp(b * logYc - std::lgamma(b + 1)) * sum;
+    const double tail = std::exp(b * logYc - std::lgamma(b + 1) + logGammas) * sum;
     return upper ? tail : 1 - tail;
 }
 
@@ -399,10 +437,15 @@ public:
         if constexpr (kBetaType)
             if (const auto tail = FiniteBetaTail(x, upper))
                 return *tail;
-        if constexpr (kIs<D, boost::math::non_central_f_distribution>)
-            if (const auto tail = NoncentralFBeyondOverflow(
-                    m_d->degrees_of_freedom1(), m_d->degrees_of_freedom2(), m_d->non_centrality(), x, upper))
+        if constexpr (kIs<D, boost::math::non_central_f_distribution>) {
+            const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
+            const double lambda = m_d->non_centrality();
+            if (const auto tail = NoncentralFBeyondOverflow(d1, d2, lambda, x, upper))
                 return *tail;
+            if (lambda < kShortSeriesNoncentrality)
+                if (const auto tail = NoncentralFSeries(d1, d2, lambda, x, upper))
+                    return *tail;
+        }
         // The tail on x's side of the median is computed as such, the other as 1 minus it.
         const bool below = x <= Median();
         auto tail = static_cast<double>(below ? boost::math::cdf(*m_d, V(x))
@@ -411,7 +454,8 @@ public:
             const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
             // Boost's lower tail is 0 or negative below about 1e-200, and loses digits at a denormal y.
             if (below && !(tail >= 1e-150 && d1 / d2 * x >= std::numeric_limits<double>::min()))
-                tail = NoncentralFSmallLower(d1, d2, m_d->non_centrality(), x).value_or(std::max(tail, 0.0));
+                tail =
+                    NoncentralFSeries(d1, d2, m_d->non_centrality(), x, false).value_or(std::max(tail, 0.0));
         }
         return upper == below ? 1 - tail : tail;
     }
@@ -439,9 +483,11 @@ protected:
         // Boost's root finders throw where they find no bracket, whatever the policy.
         // Below about 1e-200 Boost's noncentral F tail, which its search follows, is 0 or negative.
         // Below one degree of freedom its search follows a tail that jumps to 0 where d1 x / d2 overflows,
-        // and gives that point, infinity or no value for quantiles on either side of it.
+        // and gives that point, infinity or no value for quantiles on either side of it; at a tiny
+        // noncentrality it follows a tail of 1.
         if constexpr (kIs<D, boost::math::non_central_f_distribution>)
-            if (p < 1e-140 || std::min(m_d->degrees_of_freedom1(), m_d->degrees_of_freedom2()) < 1)
+            if (p < 1e-140 || std::min(m_d->degrees_of_freedom1(), m_d->degrees_of_freedom2()) < 1 ||
+                m_d->non_centrality() < kShortSeriesNoncentrality)
                 return SolveOnLog(p, 1, 0.0);
         double x = NAN;
         try {
@@ -452,6 +498,11 @@ protected:
         }
         if constexpr (kNoncentral<D>)
             x = Polish(x, p);
+        // Boost's inverse incomplete beta function stops near y = 3e-29 (beta (3.19, 3.76) at 1e-150 and at
+        // 1e-300 gave 2.7e-29; so did F's quantile), or throws: a small p is checked against the tail.
+        if constexpr (kBetaType)
+            if (p < 1e-20 && !(x > 0 && std::abs(Cdf(x) - p) <= 1e-6 * p))
+                x = SolveOnLog(p, 1, x > 0 ? std::log(x) : 0.0);
         if (std::isnan(x)) {
             // Beyond the doubles: p not reached by the largest one (a denormal degree of freedom can
             // leave less than 1e-297 below it), or already reached just above the least value.
