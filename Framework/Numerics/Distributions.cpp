@@ -182,12 +182,37 @@ double BetaTail(double a, double b, double y, double yc, bool upper) {
     return upper ? ibeta(b, a, yc, Fast()) : ibetac(b, a, yc, Fast());
 }
 
+// The sum over j of Poisson (h) weights times tail(j), from j = start (near the largest term) both ways
+// while the rest can count: the terms are log-concave in j, so past the largest each way's rest is at
+// most term r / (1 - r), r the last ratio. Nothing where a way takes more than kMostTerms.
+template <class Tail>
+std::optional<double> PoissonMixture(double h, double start, Tail tail) {
+    const auto weight = [&](double j) {
+        return boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), j);
+    };
+    constexpr int kMostTerms = 1 << 14;
+    const double first = weight(start) * tail(start);
+    double sum = first;
+    for (const double step : {1.0, -1.0}) {
+        double last = first;
+        for (double j = start + step; j >= 0; j += step) {
+            if (std::abs(j - start) > kMostTerms)
+                return std::nullopt;
+            const double term = weight(j) * tail(j);
+            sum += term;
+            const double r = last > 0 ? term / last : term > 0 ? INFINITY : 0.0;
+            if (r < 1 && !(term * r > 1e-17 * sum * (1 - r)))
+                break;
+            last = term;
+        }
+    }
+    return sum;
+}
+
 // The noncentral F's tails as the Poisson (lambda / 2) weighted beta tails of shapes (d1 / 2 + j, d2 / 2),
-// each tail computed as such, summed both ways from the largest term while the rest can count (the terms
-// are log-concave in j: past the largest, each way's rest is at most term r / (1 - r), r the last ratio).
-// Boost's sums go wrong at both ends: its lower tail is 0, or negative, below about 1e-200 (truly 2e-296
-// at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5) and 1e-300), and 1 from x = 1 on at a noncentrality
-// of 1e-20 (truly 0.30 at (1.48, 0.34)). Nothing where a way takes more than kMostTerms.
+// each tail computed as such. Boost's sums go wrong at both ends: its lower tail is 0, or negative, below
+// about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5) and 1e-300), and 1 from x = 1
+// on at a noncentrality of 1e-20 (truly 0.30 at (1.48, 0.34)).
 std::optional<double> NoncentralFSeries(double d1, double d2, double lambda, double x, bool upper) {
     const double q = d1 / d2 * x;
     if (!(x > 0) || !std::isfinite(q))
@@ -211,29 +236,28 @@ std::optional<double> NoncentralFSeries(double d1, double d2, double lambda, dou
     // (a + j + 1)), passes 1; the upper tail's terms are summed from the first.
     const double c = a + 2 - h * y, peak = (-c + std::sqrt(c * c - 4 * (a + 1 - h * y * (a + b)))) / 2;
     const double start = !upper && std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
-    const auto weight = [&](double j) {
-        return boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), j);
-    };
-    constexpr int kMostTerms = 1 << 14;
-    const double first = weight(start) * tail(start);
-    double sum = first;
-    for (const double step : {1.0, -1.0}) {
-        double last = first;
-        for (double j = start + step;; j += step) {
-            if (j < 0)
-                break;
-            if (std::abs(j - start) > kMostTerms)
-                return std::nullopt;
-            const double term = weight(j) * tail(j);
-            sum += term;
-            const double r = last > 0 ? term / last : 0.0;
-            if (r < 1 && !(term * r > 1e-17 * sum * (1 - r)))
-                break;
-            last = term;
-        }
-    }
-    return std::min(sum, 1.0);
+    const auto sum = PoissonMixture(h, start, tail);
+    return sum ? std::optional(std::min(*sum, 1.0)) : std::nullopt;
 }
+
+// The noncentral chi-square's lower tail (density) as the Poisson (lambda / 2) weighted gamma tails
+// P(df / 2 + j, x / 2) (densities), each as such, where Boost's (summed from the Poisson mode) are 0 below
+// about 1e-200 (the tail truly 1.3e-220 at (3.5, 520) and 1e-60, the density 2.3e-160).
+std::optional<double> NoncentralChiSquareLower(double df, double lambda, double x, bool density = false) {
+    const double a = df / 2, h = lambda / 2, z = x / 2;
+    // The largest term is near where the far-out ratio of terms, h z / ((j + 1) (a + j + 1)), passes 1.
+    const double c = a + 2, peak = (-c + std::sqrt(c * c - 4 * (a + 1 - h * z))) / 2;
+    const double start = std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
+    const auto sum = PoissonMixture(h, start, [&](double j) {
+        return density ? boost::math::gamma_p_derivative(a + j, z, Fast())
+                       : boost::math::gamma_p(a + j, z, Fast());
+    });
+    return !sum ? sum : density ? *sum / 2 : std::min(*sum, 1.0);
+}
+
+// Below this Boost's noncentral lower tails and densities are our series: near where its sums give 0
+// they lose digits (2 % of the noncentral chi-square (3.5, 520)'s 9.7e-144 at 2.4e-17).
+constexpr double kLeastBoostNoncentralTail = 1e-100;
 
 // Below this noncentrality the noncentral F's tails are our series (above, Boost's are sound and cheaper
 // than the series' terms, each a beta tail of its own).
@@ -399,6 +423,10 @@ public:
                                                         static_cast<double>(m_d->non_centrality()), x))
                 return *density;
         const auto density = static_cast<double>(boost::math::pdf(*m_d, V(x)));
+        if constexpr (kIs<D, boost::math::non_central_chi_squared_distribution>)
+            if (!(density >= kLeastBoostNoncentralTail) && x < Median())
+                return NoncentralChiSquareLower(m_d->degrees_of_freedom(), m_d->non_centrality(), x, true)
+                    .value_or(std::max(density, 0.0));
         if constexpr (Discrete)
             if (std::isnan(density)) {
                 // Boost's mass overflows midway far in a tail (Poisson (3) at 1e308): there it is
@@ -453,10 +481,15 @@ public:
         if constexpr (kIs<D, boost::math::non_central_f_distribution>) {
             const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
             // Boost's lower tail is 0 or negative below about 1e-200, and loses digits at a denormal y.
-            if (below && !(tail >= 1e-150 && d1 / d2 * x >= std::numeric_limits<double>::min()))
+            if (below &&
+                !(tail >= kLeastBoostNoncentralTail && d1 / d2 * x >= std::numeric_limits<double>::min()))
                 tail =
                     NoncentralFSeries(d1, d2, m_d->non_centrality(), x, false).value_or(std::max(tail, 0.0));
         }
+        if constexpr (kIs<D, boost::math::non_central_chi_squared_distribution>)
+            if (below && !(tail >= kLeastBoostNoncentralTail))
+                tail = NoncentralChiSquareLower(m_d->degrees_of_freedom(), m_d->non_centrality(), x)
+                           .value_or(std::max(tail, 0.0));
         return upper == below ? 1 - tail : tail;
     }
 
@@ -499,10 +532,16 @@ protected:
         if constexpr (kNoncentral<D>)
             x = Polish(x, p);
         // Boost's inverse incomplete beta function stops near y = 3e-29 (beta (3.19, 3.76) at 1e-150 and at
-        // 1e-300 gave 2.7e-29; so did F's quantile), or throws: a small p is checked against the tail.
-        if constexpr (kBetaType)
-            if (p < 1e-20 && !(x > 0 && std::abs(Cdf(x) - p) <= 1e-6 * p))
-                x = SolveOnLog(p, 1, x > 0 ? std::log(x) : 0.0);
+        // 1e-300 gave 2.7e-29; so did F's quantile), or throws, and its noncentral searches end anywhere
+        // where their tails are below 1e-200 (1.4e22 for the noncentral chi-square (1e-4, 1910) at
+        // 3.6e-271), as do their upper ones (1.4e17 for the noncentral F (362, 1.04, 2.7) at 1 - 1.1e-15,
+        // truly 1e29): a small tail is checked.
+        if constexpr (kBetaType || kNoncentral<D>) {
+            const double tail = p <= 0.5 ? p : 1 - p;
+            if (m_lo == 0 && m_shift == 0 && (p < 1e-20 || (kNoncentral<D> && tail < 1e-8)) &&
+                !(x > 0 && std::abs(p <= 0.5 ? Cdf(x) - p : Ccdf(x) - tail) <= 1e-6 * tail))
+                x = SolveOnLog(p, 1, x > 0 && std::isfinite(x) ? std::log(x) : 0.0);
+        }
         if (std::isnan(x)) {
             // Beyond the doubles: p not reached by the largest one (a denormal degree of freedom can
             // leave less than 1e-297 below it), or already reached just above the least value.
@@ -730,6 +769,10 @@ protected:
 private:
     // P(T > a) for a >= 0.
     double Tail(double a) const {
+        // Beyond 1e150 a^2 overflows Boost's beta argument (its tail was 0 for 1e155 at df 6.6e-4, truly
+        // 0.39): the power law, the tail at which PowerLawTLogQuantile gives ln a.
+        if (!m_closed && a > 1e150)
+            return std::exp(m_nu * (PowerLawTLogQuantile(m_nu, 1) - std::log(a)));
         if (!m_closed)
             return boost::math::cdf(boost::math::complement(*m_d, a));
         if (std::isinf(a))
