@@ -53,9 +53,7 @@ std::vector<unsigned char> Encode(const std::vector<std::pair<UINT, std::vector<
     for (const auto& [command, archive] : records) {
         ar.WriteUInt32(command);
         ar.WriteUInt32(static_cast<std::uint32_t>(archive.size()));
-        ar.Reserve(archive.size());
-        for (std::uint8_t b : archive)
-            ar.WriteUInt8(b);
+        ar.WriteBytes(archive);
     }
     return ar.GetBuffer();
 }
@@ -83,8 +81,7 @@ std::vector<Stored> Decode(std::span<const unsigned char> bytes) {
                 throw HostError(RecordName(one.command) + ": the command is stored twice" + At(one.offset));
             one.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(one.offset),
                              bytes.begin() + static_cast<std::ptrdiff_t>(one.offset + length));
-            for (std::uint32_t b = 0; b < length; ++b)
-                ar.ReadUInt8("record");
+            ar.Skip(length, "record");
             stored.push_back(std::move(one));
         }
         if (!ar.AtEnd())
@@ -127,14 +124,17 @@ std::vector<unsigned char> ReadFile(const std::filesystem::path& path, const std
         throw HostError(shownName + ": cannot open the record file");
     std::vector<unsigned char> bytes;
     try {
-        std::streambuf& buf = *in.rdbuf();
-        for (auto c = buf.sbumpc(); c != std::char_traits<char>::eof(); c = buf.sbumpc()) {
-            if (bytes.size() < sizeof kMark && static_cast<char>(c) != kMark[bytes.size()])
-                throw HostError(shownName + ": not a record store (no TVKR mark at its start)");
-            if (bytes.size() == limit)
+        // In blocks, each held to the mark and the limit as it comes: /dev/zero is refused at its first.
+        char block[1 << 16];
+        while (in.read(block, sizeof block), in.gcount() > 0) {
+            const auto got = static_cast<std::size_t>(in.gcount());
+            for (std::size_t i = bytes.size(); i < sizeof kMark && i < bytes.size() + got; ++i)
+                if (block[i - bytes.size()] != kMark[i])
+                    throw HostError(shownName + ": not a record store (no TVKR mark at its start)");
+            if (got > limit - bytes.size())
                 throw HostError(shownName + ": the file is larger than " + SizeText(limit) +
                                 " (the limit of a record store)");
-            bytes.push_back(static_cast<unsigned char>(c));
+            bytes.insert(bytes.end(), block, block + got);
         }
     } catch (const std::ios_base::failure&) {
         throw HostError(shownName + ": cannot read the record file");

@@ -33,6 +33,11 @@ void CArchive::WriteUInt8(std::uint8_t value) {
     Put(&value, 1);
 }
 
+void CArchive::WriteBytes(std::span<const std::uint8_t> bytes) {
+    RequireStoring("bytes");
+    Put(bytes.data(), bytes.size());
+}
+
 void CArchive::WriteUInt16(std::uint16_t value) {
     RequireStoring("a 16-bit value");
     const std::uint8_t b[2] = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};

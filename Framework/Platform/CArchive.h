@@ -56,6 +56,8 @@ public:
     void WriteUInt32(std::uint32_t value);
     void WriteUInt16(std::uint16_t value);
     void WriteUInt8(std::uint8_t value);
+    // Bytes as they are (a nested archive, say), one copy.
+    void WriteBytes(std::span<const std::uint8_t> bytes);
     void WriteDouble(double value);
     void WriteCount(std::size_t count);
     void WriteString(const CString& text);
@@ -65,6 +67,11 @@ public:
     std::uint32_t ReadUInt32(const char* what);
     std::uint16_t ReadUInt16(const char* what);
     std::uint8_t ReadUInt8(const char* what);
+    // Passes over `bytes` bytes (a nested archive read elsewhere), refused where fewer are left.
+    void Skip(std::size_t bytes, const char* what) {
+        Need(bytes, what);
+        m_position += bytes;
+    }
     double ReadDouble(const char* what);
     // A count of elements of at least minElementBytes each; refused when the rest cannot hold them.
     std::size_t ReadCount(const char* what, std::size_t minElementBytes);
@@ -139,6 +146,8 @@ private:
         return v;
     }
     void Put(const void* bytes, std::size_t count) {
+        if (count == 0)
+            return;  // an empty span's data may be null, which memcpy may not be given
         const std::size_t at = m_buffer.size();
         m_buffer.resize(at + count);
         std::memcpy(m_buffer.data() + at, bytes, count);
