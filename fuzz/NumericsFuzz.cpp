@@ -1,7 +1,7 @@
 // The numerical service on any distribution, parameters and argument: finite, huge, denormal, at the
 // bounds. A call must end (libFuzzer's -timeout and -malloc_limit_mb stop one that does not), and an
-// accepted distribution gives no missing value for an argument it takes (any x but NaN, p in (0, 1)) and
-// no tail outside [0, 1].
+// accepted distribution gives no missing value for an argument it takes (any x but NaN, p in (0, 1)), no
+// tail outside [0, 1], and two tails at one x that sum to 1 (each side may be computed on its own).
 //
 // Input: a byte for the type, then per parameter and for the argument a byte that picks one of the
 // values below, or (above their count) takes the next 8 bytes as a double; last, the function.
@@ -121,10 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // A tail outside [0, 1] is as wrong as a missing one.
     const bool tail = function % 4 == 1 || function % 4 == 2;
-    if (takes && (host->IsMissing(result) || (tail && !(result >= 0 && result <= 1)))) {
+    const double other = !tail ? 0.0 : function % 4 == 1 ? d->UpperTail(x) : d->Cumulative(x);
+    const char* fault = host->IsMissing(result)                           ? "missing"
+                        : tail && !(result >= 0 && result <= 1)           ? "outside [0, 1]"
+                        : tail && !(std::abs(result + other - 1) <= 1e-9) ? "tails not summing to 1"
+                                                                          : nullptr;
+    if (takes && fault) {
         // The finding names itself: the law, its parameters, the function and the argument.
-        std::fprintf(stderr, "%s: type %d, parameters",
-                     host->IsMissing(result) ? "missing" : "outside [0, 1]", type);
+        std::fprintf(stderr, "%s: type %d, parameters", fault, type);
         for (const double p : parameters)
             std::fprintf(stderr, " %.17g", p);
         std::fprintf(stderr, ", function %d at %.17g\n", function % 4, x);

@@ -770,8 +770,9 @@ private:
     // P(T > a) for a >= 0.
     double Tail(double a) const {
         // Beyond 1e150 a^2 overflows Boost's beta argument (its tail was 0 for 1e155 at df 6.6e-4, truly
-        // 0.39): the power law, the tail at which PowerLawTLogQuantile gives ln a.
-        if (!m_closed && a > 1e150)
+        // 0.39): the power law, the tail at which PowerLawTLogQuantile gives ln a. From 3 degrees of
+        // freedom on that is below 1e-450, and the law's constant is no double at 1e308.
+        if (!m_closed && a > 1e150 && m_nu < 3)
             return std::exp(m_nu * (PowerLawTLogQuantile(m_nu, 1) - std::log(a)));
         if (!m_closed)
             return boost::math::cdf(boost::math::complement(*m_d, a));

@@ -235,6 +235,9 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
          1.7325257386764832e-307},
         // Some 55 tails at a subnormal p, each a Poisson sum of 10^4 terms.
         {NmsEnum::NCT, {10, -14721.506507783777}, 'i', 9.7e-322},
+        {NmsEnum::T, {1.7976931348623157e+308}, 'c', 1.7976931348623157e+308},  // the power law's constant
+        // Where the noncentral F's d1 x / d2 overflows, with a Gamma ratio beyond the doubles.
+        {NmsEnum::NCF, {448711.61250178178, 177.8904642321705, 5.0731147838540425e-18}, 'c', 2.1e307},
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
