@@ -478,6 +478,14 @@ public:
         const bool below = x <= Median();
         auto tail = static_cast<double>(below ? boost::math::cdf(*m_d, V(x))
                                               : boost::math::cdf(boost::math::complement(*m_d, V(x))));
+        // In double arithmetic Boost's incomplete beta function loses digits where it nears the least
+        // double (2 % of beta (788, 32)'s 2.8e-273 at 0.39, all of 5.3e-275 at 0.388): there in long double.
+        if constexpr (kBetaType && std::is_same_v<typename D::policy_type, Fast>)
+            if (tail < 1e-240) {
+                const auto careful = Careful();
+                tail = static_cast<double>(below ? boost::math::cdf(careful, V(x))
+                                                 : boost::math::cdf(boost::math::complement(careful, V(x))));
+            }
         if constexpr (kIs<D, boost::math::non_central_f_distribution>) {
             const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
             // Boost's lower tail is 0 or negative below about 1e-200, and loses digits at a denormal y.
@@ -569,6 +577,14 @@ private:
                        ? numerics::FiniteBetaTail(d1 / 2, d2 / 2, u / (u + d2), d2 / (u + d2), upper)
                        : std::nullopt;
         }
+    }
+    // The law with Boost's arithmetic in long double.
+    auto Careful() const {
+        if constexpr (kIs<D, boost::math::beta_distribution>)
+            return boost::math::beta_distribution<double, Promoted>(m_d->alpha(), m_d->beta());
+        else
+            return boost::math::fisher_f_distribution<double, Promoted>(m_d->degrees_of_freedom1(),
+                                                                        m_d->degrees_of_freedom2());
     }
     // A gamma-type law's shape and scale (a chi-square law's are half its degrees of freedom and 2).
     double Shape() const {
