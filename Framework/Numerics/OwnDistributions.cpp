@@ -1388,7 +1388,12 @@ protected:
     double MassBeyond(double x) const {
         if (x >= hi)
             return 0.0;
-        return GammaUpperTail(df / 2, df / 2 * std::exp(2 * x));
+        // Where df / 2 s^2 is below 1e-300 (or the least double: with a small df that is still 6e-9 of s
+        // at 1e-170) the mass below is its series' first term, z^a / Gamma(a + 1), in logarithms.
+        const double a = df / 2, logZ = std::log(a) + 2 * x;
+        if (logZ < -690)
+            return -std::expm1(a * logZ - std::lgamma(a + 1));
+        return GammaUpperTail(a, std::exp(logZ));
     }
     // For a large q the tail and the density come from s below about 1/q, which may lie left of the
     // range where f(s) alone matters: there ln f is concave, so its slope at 1/q bounds how far it reaches.
@@ -1843,10 +1848,13 @@ LogTail LogTailOfS(double a, double w) {
         return {std::log(q), std::log(2 / q) + front - std::log(w)};
     }
     if (x > a + 1 + 5 * std::sqrt(a)) {
-        const double fraction =
-            boost::math::detail::upper_gamma_fraction(a, x, std::numeric_limits<double>::epsilon());
-        return {LogChiNorm(a) - std::log(2.0) + a * LogKernelOfS(w) + std::log(fraction),
-                std::log(2 / fraction) - std::log(w)};
+        // Beyond 1e150 the fraction is 1 / x to within a / x; next to the largest double its steps never
+        // settle (a billion of them at 1.4e308, where 1 / x is denormal).
+        const double logFraction = x > 1e150 ? -std::log(x)
+                                             : std::log(boost::math::detail::upper_gamma_fraction(
+                                                   a, x, std::numeric_limits<double>::epsilon()));
+        return {LogChiNorm(a) - std::log(2.0) + a * LogKernelOfS(w) + logFraction,
+                std::log(2.0) - logFraction - std::log(w)};
     }
     const double q = GammaUpperTail(a, x);
     const auto density = LargeShapeGammaDensity(a, x);

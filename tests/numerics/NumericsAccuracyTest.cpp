@@ -238,6 +238,8 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::T, {1.7976931348623157e+308}, 'c', 1.7976931348623157e+308},  // the power law's constant
         // Where the noncentral F's d1 x / d2 overflows, with a Gamma ratio beyond the doubles.
         {NmsEnum::NCF, {448711.61250178178, 177.8904642321705, 5.0731147838540425e-18}, 'c', 2.1e307},
+        // s's gamma fraction at 1.4e308, whose steps never settled.
+        {NmsEnum::NCT, {0.0004940332162367315, 1793.0655846927823}, 'c', 2.3120860542752846e-153},
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
@@ -355,6 +357,19 @@ TEST(NumericsAccuracy, StudentizedWithHeavyTails) {
 
 // Two published identities: the studentized range of two means is sqrt(2) |t|, the maximum modulus of
 // one is |t|; from a heavy-tailed s (df below 1) to one close to 1, into tails far from the body.
+// With a small df s reaches far below 1 / q: the lower tail keeps the mass of s there (it was 1, 6e-9
+// too much, where df / 2 s^2 underflowed the gamma function's argument).
+TEST(NumericsAccuracy, StudentizedTailsSumToOneFarOut) {
+    for (int type : {NmsEnum::RANGE, NmsEnum::SMM}) {
+        const auto d = Make(type, {1e7, 0.048531678592141241});
+        for (double q : {1e100, 1e170, 1e200}) {
+            const double upper = d->UpperTail(q);
+            EXPECT_GT(upper, 1e-11) << type << " " << q;
+            EXPECT_NEAR(d->Cumulative(q) + upper, 1, 1e-15) << type << " " << q;
+        }
+    }
+}
+
 TEST(NumericsAccuracy, StudentizedIdentities) {
     for (double df : {0.5, 1.0, 7.0, 1e9}) {
         auto t = Make(NmsEnum::T, {df});
