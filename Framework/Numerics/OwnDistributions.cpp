@@ -531,7 +531,8 @@ protected:
         const double y = r.At(x);
         return y <= r.a ? 1.0 : y >= r.b ? 0.0 : Share(r.b - y);
     }
-    double Share(double d) const { return perWidth < INFINITY ? d * perWidth : d / w; }
+    // y - a rounds up to past the width where a is -1e308 and b is 1 (the share was 1 + 2e-16).
+    double Share(double d) const { return std::min(1.0, perWidth < INFINITY ? d * perWidth : d / w); }
     double Quantile(double p) const override { return r.Back(p <= 0.5 ? r.a + p * w : r.b - (1 - p) * w); }
     Interval r;
     double lo = 0, hi = 1, w = 1, perWidth = 1, density = 1;

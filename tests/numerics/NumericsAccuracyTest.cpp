@@ -357,6 +357,13 @@ TEST(NumericsAccuracy, StudentizedWithHeavyTails) {
 
 // Two published identities: the studentized range of two means is sqrt(2) |t|, the maximum modulus of
 // one is |t|; from a heavy-tailed s (df below 1) to one close to 1, into tails far from the body.
+// x - a rounds past the width on the widest supports: a tail is still at most 1.
+TEST(NumericsAccuracy, UniformTailsStayWithinOne) {
+    const auto d = Make(NmsEnum::UNIFORM, {-9.5505019448449777e+307, 1});
+    EXPECT_LE(d->Cumulative(2.6990283359669911e-313), 1.0);
+    EXPECT_LE(d->UpperTail(-1.0), 1.0);
+}
+
 // With a small df s reaches far below 1 / q: the lower tail keeps the mass of s there (it was 1, 6e-9
 // too much, where df / 2 s^2 underflowed the gamma function's argument).
 TEST(NumericsAccuracy, StudentizedTailsSumToOneFarOut) {
