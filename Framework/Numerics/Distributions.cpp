@@ -1187,9 +1187,9 @@ template <class Policy>
 std::optional<negative_binomial_distribution<double, Policy>> NegativeBinomialMaker(
     std::span<const double> p) {
     // r and the mean r (1 - p) / p are the shapes of its incomplete beta function (cumulative 0.31 at the
-    // mean of r = 1e16, p = 0.5).
-    return Positive(p[0]) && p[1] > 0 && p[1] <= 1 && p[0] <= kLargestBetaShape &&
-                   p[0] * (1 - p[1]) <= kLargestBetaShape * p[1]
+    // mean of r = 1e16, p = 0.5). A denormal p is refused: Boost's mass is nan there (r = 1e-307 at 3).
+    return Positive(p[0]) && p[1] >= std::numeric_limits<double>::min() && p[1] <= 1 &&
+                   p[0] <= kLargestBetaShape && p[0] * (1 - p[1]) <= kLargestBetaShape * p[1]
                ? std::optional(negative_binomial_distribution<double, Policy>(p[0], p[1]))
                : std::nullopt;
 }

@@ -270,6 +270,8 @@ TEST(NumericsAccuracy, LawsBeyondTheirDigitsAreRefused) {
         {NmsEnum::NBINOMIAL, {1e7, 0.5}, true},
         {NmsEnum::NBINOMIAL, {1.1e7, 0.5}, false},
         {NmsEnum::NBINOMIAL, {1e4, 1e-4}, false},
+        {NmsEnum::NBINOMIAL, {1.0028577837175897e-307, 3.4767314236571444e-310}, false},
+        {NmsEnum::NBINOMIAL, {1.0028577837175897e-307, 2.3e-308}, true},
         {NmsEnum::BETA, {3e7, 1e8}, false},
         {NmsEnum::BETA, {1e7, 1e7}, true},
         {NmsEnum::F, {2e7, 5}, false},
