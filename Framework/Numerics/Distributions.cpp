@@ -182,23 +182,18 @@ double BetaTail(double a, double b, double y, double yc, bool upper) {
     return upper ? ibeta(b, a, yc, Fast()) : ibetac(b, a, yc, Fast());
 }
 
-// The sum over j of Poisson (h) weights times tail(j), from j = start (near the largest term) both ways
-// while the rest can count: the terms are log-concave in j, so past the largest each way's rest is at
-// most term r / (1 - r), r the last ratio. Nothing where a way takes more than kMostTerms.
-template <class Tail>
-std::optional<double> PoissonMixture(double h, double start, Tail tail) {
-    const auto weight = [&](double j) {
-        return boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), j);
-    };
-    constexpr int kMostTerms = 1 << 14;
-    const double first = weight(start) * tail(start);
+// A series over j >= 0 of log-concave terms summed from j = start (near the largest) both ways while the
+// rest can count: past the largest, each way's rest is at most term r / (1 - r), r the last ratio.
+// next(j, step, last) is term j, `last` being term j - step. Nothing where a way takes more than `most`.
+template <class Next>
+std::optional<double> SumFromStart(double start, double first, int most, Next next) {
     double sum = first;
     for (const double step : {1.0, -1.0}) {
         double last = first;
         for (double j = start + step; j >= 0; j += step) {
-            if (std::abs(j - start) > kMostTerms)
+            if (std::abs(j - start) > most)
                 return std::nullopt;
-            const double term = weight(j) * tail(j);
+            const double term = next(j, step, last);
             sum += term;
             const double r = last > 0 ? term / last : term > 0 ? INFINITY : 0.0;
             if (r < 1 && !(term * r > 1e-17 * sum * (1 - r)))
@@ -209,33 +204,50 @@ std::optional<double> PoissonMixture(double h, double start, Tail tail) {
     return sum;
 }
 
+// The sum over j of Poisson (h) weights times tail(j), each term computed as such.
+template <class Tail>
+std::optional<double> PoissonMixture(double h, double start, Tail tail) {
+    const auto term = [&](double j) {
+        return boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), j) * tail(j);
+    };
+    return SumFromStart(start, term(start), 1 << 14, [&](double j, double, double) { return term(j); });
+}
+
+// ln I_u(p, q) where u is below the least double (or next to it): the series' first term,
+// u^p / (p B(p, q)) = u^p Gamma(p + q) / (Gamma(p + 1) Gamma(q)), to within a relative (q - 1) u.
+double LogFirstBetaTerm(double p, double q, double logU) {
+    const double ratio = boost::math::tgamma_delta_ratio(q, p, Fast());  // Gamma(q) / Gamma(q + p)
+    return p * logU - std::lgamma(p + 1) -
+           (ratio > 0 ? std::log(ratio) : std::lgamma(q) - std::lgamma(q + p));
+}
+
 // The noncentral F's tails as the Poisson (lambda / 2) weighted beta tails of shapes (d1 / 2 + j, d2 / 2),
 // each tail computed as such. Boost's sums go wrong at both ends: its lower tail is 0, or negative, below
 // about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5) and 1e-300), and 1 from x = 1
 // on at a noncentrality of 1e-20 (truly 0.30 at (1.48, 0.34)).
 std::optional<double> NoncentralFSeries(double d1, double d2, double lambda, double x, bool upper) {
-    const double q = d1 / d2 * x;
-    if (!(x > 0) || !std::isfinite(q))
+    if (!(x > 0))
         return std::nullopt;
-    const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
-    const double y = q / (1 + q), yc = 1 / (1 + q);
-    // At a denormal (or vanished) q, y keeps few digits: there I_y is its series' first term,
-    // y^s / (s B(s, b)), with y = q in logarithms (Boost's own lower tail was 1e-6 off at 1e-318, 0 at
-    // 1e-320), and the upper tail its complement.
-    const bool denormal = q < std::numeric_limits<double>::min();
-    const double logY = std::log(d1) - std::log(d2) + std::log(x);
+    const double q = d1 / d2 * x, a = d1 / 2, b = d2 / 2, h = lambda / 2;
+    const double y = std::isfinite(q) ? q / (1 + q) : 1.0, yc = 1 / (1 + q);
+    // Where q is denormal (or vanished), y keeps few digits; where it passes the largest double, 1 - y
+    // does, while with d2 below about 0.2 whole percents of the law lie beyond (Boost's y is 1 there and
+    // its tails 1 and 0: a quantile of 1.2e307 where 7 % lie below 1e300 and 93 % beyond the doubles).
+    // There the beta tail on the small side is its series' first term in logarithms, the other its
+    // complement (Boost's own lower tail was 1e-6 off at 1e-318 and 0 at 1e-320).
+    const bool denormal = q < std::numeric_limits<double>::min(), beyond = !std::isfinite(q);
+    const double logQ = std::log(d1) - std::log(d2) + std::log(x);
     const auto tail = [&](double j) {
         const double s = a + j;
-        if (!denormal)
+        if (!denormal && !beyond)
             return BetaTail(s, b, y, yc, upper);
-        const double ratio = boost::math::tgamma_delta_ratio(b, s, Fast());  // Gamma(b) / Gamma(b + s)
-        const double logLower = ratio > 0 ? s * logY - std::lgamma(s + 1) - std::log(ratio) : -INFINITY;
-        return upper ? -std::expm1(logLower) : std::exp(logLower);
+        const double logSmall = denormal ? LogFirstBetaTerm(s, b, logQ) : LogFirstBetaTerm(b, s, -logQ);
+        return upper == denormal ? -std::expm1(logSmall) : std::exp(logSmall);
     };
-    // The largest term is near where the lower tail's far-out ratio of terms, h y (a + b + j) / ((j + 1)
-    // (a + j + 1)), passes 1; the upper tail's terms are summed from the first.
+    // The largest term of a far lower tail is near where its ratio of terms, h y (a + b + j) / ((j + 1)
+    // (a + j + 1)), passes 1; an upper tail's terms rise with j, and peak at the Poisson mode or beyond.
     const double c = a + 2 - h * y, peak = (-c + std::sqrt(c * c - 4 * (a + 1 - h * y * (a + b)))) / 2;
-    const double start = !upper && std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
+    const double start = upper ? std::floor(h) : std::isfinite(peak) ? std::max(0.0, std::floor(peak)) : 0.0;
     const auto sum = PoissonMixture(h, start, tail);
     return sum ? std::optional(std::min(*sum, 1.0)) : std::nullopt;
 }
@@ -262,28 +274,6 @@ constexpr double kLeastBoostNoncentralTail = 1e-100;
 // Below this noncentrality the noncentral F's tails are our series (above, Boost's are sound and cheaper
 // than the series' terms, each a beta tail of its own).
 constexpr double kShortSeriesNoncentrality = 1e-6;
-
-// A Poisson-weighted series from its term at `start`, summed both ways while the terms count; ratio(j)
-// is term j + 1 over term j. Each way is bounded.
-template <class Ratio>
-double SumBothWays(double start, double first, Ratio ratio) {
-    constexpr int kMostTerms = 1 << 20;
-    double sum = first, term = first;
-    for (double j = start; j < start + kMostTerms; ++j) {
-        term *= ratio(j);
-        sum += term;
-        if (term <= sum * 1e-17)
-            break;
-    }
-    term = first;
-    for (double j = start; j > 0 && j > start - kMostTerms; --j) {
-        term /= ratio(j - 1);
-        sum += term;
-        if (term <= sum * 1e-17)
-            break;
-    }
-    return sum;
-}
 
 // The noncentral F density as the Poisson (lambda / 2) mixture of beta densities of shapes (d1 / 2 + j,
 // d2 / 2) at y = d1 x / (d1 x + d2), with y and 1 - y each formed as such and the smaller one handed to
@@ -324,29 +314,10 @@ std::optional<double> NoncentralFDensity(double d1, double d2, double lambda, do
     // Next to a pole at 0 (d1 below 2) the beta density itself overflows: so does the mixture.
     if (std::isinf(first))
         return INFINITY;
-    return SumBothWays(start, first, ratio) * (d1 / d2 * yc) * yc;
-}
-
-// The noncentral F's tails where d1 x / d2 passes the largest double: with d2 below about 0.2 they are
-// whole percents there, while Boost's y is 1 and its tails 1 and 0 (a quantile of 1.2e307 where the law
-// has 7 % below 1e300 and 93 % beyond the doubles). With yc = d2 / (d1 x) below 1e-308 each beta tail is
-// its series' first term, I_yc(b, a + j) = yc^b / (b B(b, a + j)), to within a relative (a + j) yc.
-std::optional<double> NoncentralFBeyondOverflow(double d1, double d2, double lambda, double x, bool upper) {
-    if (std::isfinite(d1 / d2 * x))
-        return std::nullopt;
-    const double a = d1 / 2, b = d2 / 2, h = lambda / 2;
-    const double start = std::floor(h);
-    // The Poisson weights times Gamma(a + b + j) / Gamma(a + j) over its value at the start (b B(b, a + j)
-    // is Gamma(b + 1) over it); that value in logarithms, since it overflows with many degrees of freedom.
-    const double sum =
-        SumBothWays(start, boost::math::pdf(boost::math::poisson_distribution<double, Fast>(h), start),
-                    [&](double j) { return h / (j + 1) * (a + b + j) / (a + j); });
-    const double ratio = boost::math::tgamma_delta_ratio(a + start, b, Fast());
-    const double logGammas =
-        ratio > 0 ? -std::log(ratio) : std::lgamma(a + start + b) - std::lgamma(a + start);
-    const double logYc = std::log(d2) - std::log(d1) - std::log(x);
-    const double tail = std::exp(b * logYc - std::lgamma(b + 1) + logGammas) * sum;
-    return upper ? tail : 1 - tail;
+    const auto sum = SumFromStart(start, first, 1 << 20, [&](double j, double step, double last) {
+        return step > 0 ? last * ratio(j - 1) : last / ratio(j);
+    });
+    return sum ? std::optional(*sum * (d1 / d2 * yc) * yc) : std::nullopt;
 }
 
 template <class D>
@@ -468,9 +439,7 @@ public:
         if constexpr (kIs<D, boost::math::non_central_f_distribution>) {
             const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
             const double lambda = m_d->non_centrality();
-            if (const auto tail = NoncentralFBeyondOverflow(d1, d2, lambda, x, upper))
-                return *tail;
-            if (lambda < kShortSeriesNoncentrality)
+            if (lambda < kShortSeriesNoncentrality || !std::isfinite(d1 / d2 * x))
                 if (const auto tail = NoncentralFSeries(d1, d2, lambda, x, upper))
                     return *tail;
         }

@@ -359,6 +359,17 @@ TEST(NumericsAccuracy, StudentizedWithHeavyTails) {
 
 // Two published identities: the studentized range of two means is sqrt(2) |t|, the maximum modulus of
 // one is |t|; from a heavy-tailed s (df below 1) to one close to 1, into tails far from the body.
+// Where d1 x / d2 passes the largest double a small d2 leaves percents beyond: both tails hold them, with
+// many Poisson terms as with one.
+TEST(NumericsAccuracy, NoncentralFTailsBeyondTheDoubles) {
+    for (const double lambda : {0.5, 4e5}) {
+        const auto d = Make(NmsEnum::NCF, {5, 0.01, lambda});
+        const double upper = d->UpperTail(1e308);
+        EXPECT_NEAR(upper, 0.029, 0.002) << lambda;
+        EXPECT_NEAR(d->Cumulative(1e308) + upper, 1, 1e-13) << lambda;
+    }
+}
+
 // x - a rounds past the width on the widest supports: a tail is still at most 1.
 TEST(NumericsAccuracy, UniformTailsStayWithinOne) {
     const auto d = Make(NmsEnum::UNIFORM, {-9.5505019448449777e+307, 1});
