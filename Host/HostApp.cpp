@@ -76,6 +76,8 @@ void HostApp::LoadModule(const std::string& path) {
     if (!factory)
         throw ModuleLoadError(file + ": the module exports no GetModuleFactory");
     m_pModule = factory(this);
+    // The module brought its menus with it.
+    m_menuBar.LoadFromResources();
 }
 
 std::vector<CTKMsg*> HostApp::Groups() const {

@@ -39,10 +39,8 @@ void AddProse(std::vector<std::string>& paragraphs, std::string_view line, bool 
 }  // namespace
 
 std::optional<std::string_view> FindHelpFile(UINT command) {
-    const std::string path = "help/" + std::to_string(command) + ".txt";
-    for (const EmbeddedResource* r = kEmbeddedResources; r->path; ++r)
-        if (r->path == path)
-            return r->bytes;
+    if (const EmbeddedResource* r = FindRegisteredResource("help/" + std::to_string(command) + ".txt"))
+        return r->bytes;
     return std::nullopt;
 }
 

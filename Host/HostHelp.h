@@ -8,7 +8,7 @@
 
 #include "Host/HostMenu.h"
 
-// The help of a menu item: Resources/help/ID.txt, embedded in the build. Layout of a file:
+// The help of a menu item: Resources/help/ID.txt, embedded in the module. Layout of a file:
 //
 //   Title line (the dialog's title)
 //   paragraphs on what the procedure does

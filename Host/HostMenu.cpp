@@ -31,10 +31,13 @@ std::vector<UINT> ParseMenuOrder(std::string_view text) {
 }
 
 const std::vector<HostMenuItem>& ModuleMenuItems() {
-    static const std::vector<HostMenuItem> items = [] {
+    static std::vector<HostMenuItem> items;
+    static unsigned madeGeneration = ~0u;
+    if (RegisteredResourcesGeneration() != madeGeneration) {
+        madeGeneration = RegisteredResourcesGeneration();
         std::vector<HostMenuItem> out;
         const auto& menus = ResourceTables::Get().Menus();
-        for (const EmbeddedResource* r = kEmbeddedResources; r->path; ++r) {
+        for (const EmbeddedResource* r : RegisteredResources()) {
             if (std::string_view(r->path).rfind("menus/", 0) != 0)
                 continue;
             for (UINT command : ParseMenuOrder(r->bytes)) {
@@ -47,8 +50,8 @@ const std::vector<HostMenuItem>& ModuleMenuItems() {
                 out.push_back(std::move(item));
             }
         }
-        return out;
-    }();
+        items = std::move(out);
+    }
     return items;
 }
 

@@ -19,6 +19,9 @@
 #include "Host/HostText.h"
 #include "TvkUseRes/EmbeddedResources.h"
 
+// The host's own embedded files: the demo's example data and values.
+extern const EmbeddedResource kHostResources[];
+
 namespace {
 
 const char kUsage[] =
@@ -179,10 +182,7 @@ void WriteLog(const HostApp& host, const Options& o) {
 }
 
 const EmbeddedResource* FindEmbedded(std::string_view path) {
-    const EmbeddedResource* r = kEmbeddedResources;
-    while (r->path && r->path != path)
-        ++r;
-    return r->path ? r : nullptr;
+    return FindInTable(kHostResources, path);
 }
 
 // The demo's own values for dialogs whose defaults do not pass their checks: after `menu ID`, the
@@ -426,6 +426,9 @@ int Help(int argc, char** argv) {
             throw UsageError("help takes one ID");
         id = arg;
     }
+    // The menus and help texts are the module's: they come with it.
+    HostApp host(std::cout);
+    host.LoadModule();
     const auto& items = ModuleMenuItems();
     if (!id) {
         for (const HostMenuItem& item : items)

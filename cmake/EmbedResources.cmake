@@ -1,7 +1,14 @@
-# Embeds every file below a folder into one generated C++ source, so that a built
-# tvkhost carries its string, combo, radio, menu and template tables with it.
-function(embed_resources dir out)
-    file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${dir} ${dir}/*)
+# Embeds the files of some folders below a directory into one generated C++ source, a table named SYMBOL
+# (Framework/TvkUseRes/EmbeddedResources.h). With REGISTER the table is the library's own and
+# registers itself with the framework when the library loads; without it the table is an extern symbol
+# that its library reads directly.
+function(embed_resources dir out symbol)
+    cmake_parse_arguments(PARSE_ARGV 3 EMBED "REGISTER" "" "FOLDERS")
+    set(files "")
+    foreach(folder ${EMBED_FOLDERS})
+        file(GLOB_RECURSE found CONFIGURE_DEPENDS RELATIVE ${dir} ${dir}/${folder}/*)
+        list(APPEND files ${found})
+    endforeach()
     list(SORT files)
     set(body "// Generated from Resources/ at configure time; do not edit.\n#include \"TvkUseRes/EmbeddedResources.h\"\n")
     set(table "")
@@ -15,7 +22,14 @@ function(embed_resources dir out)
         string(APPEND table "    {\"${f}\", std::string_view(kRes${index}, ${size})},\n")
         math(EXPR index "${index} + 1")
     endforeach()
-    string(APPEND body "const EmbeddedResource kEmbeddedResources[] = {\n${table}    {nullptr, {}}};\n")
+    if(EMBED_REGISTER)
+        string(APPEND body "static const EmbeddedResource ${symbol}[] = {\n${table}    {nullptr, {}}};\n"
+                           "// Before the library's other static objects, which may read their texts from the tables.\n"
+                           "static const EmbeddedResourceRegistration kRegistration __attribute__((init_priority(1000)))(${symbol});\n")
+    else()
+        string(APPEND body "extern const EmbeddedResource ${symbol}[];\n"
+                           "const EmbeddedResource ${symbol}[] = {\n${table}    {nullptr, {}}};\n")
+    endif()
     file(WRITE ${out}.tmp "${body}")
     configure_file(${out}.tmp ${out} COPYONLY)
 endfunction()

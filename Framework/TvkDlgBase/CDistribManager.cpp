@@ -308,11 +308,7 @@ bool CDistribManager::ReadDistribInfo(const CString& path) {
     std::string why;
     if (file.find('/') == std::string::npos) {
         // The module's own.
-        const std::string name = "distributions/" + file;
-        const EmbeddedResource* r = kEmbeddedResources;
-        while (r->path && name != r->path)
-            ++r;
-        if (r->path)
+        if (const EmbeddedResource* r = FindRegisteredResource("distributions/" + file))
             text = std::string(r->bytes);
         else
             why = "the module has no such description file";

@@ -172,24 +172,30 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
 }
 
 const ResourceTables& ResourceTables::Get() {
-    static const ResourceTables tables = [] {
-        ResourceTables t;
-        try {
-            // Strings first: combo items may take their texts from them.
-            for (int pass = 0; pass < 2; ++pass)
-                for (const EmbeddedResource* r = kEmbeddedResources; r->path; ++r) {
-                    const std::string path = r->path;
-                    const bool isString = path.rfind("strings/", 0) == 0;
-                    if ((pass == 0) == isString)
-                        t.Parse(path, r->bytes);
-                }
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "Resources/%s\n", e.what());
-            std::abort();
-        }
-        return t;
-    }();
+    static ResourceTables tables;
+    static unsigned parsedGeneration = ~0u;
+    if (const unsigned now = RegisteredResourcesGeneration(); now != parsedGeneration) {
+        parsedGeneration = now;
+        tables.ParseRegistered();
+    }
     return tables;
+}
+
+void ResourceTables::ParseRegistered() {
+    try {
+        const std::vector<const EmbeddedResource*> files = RegisteredResources();
+        // Strings first: combo items may take their texts from them.
+        for (int pass = 0; pass < 2; ++pass)
+            for (const EmbeddedResource* file : files) {
+                const std::string path = file->path;
+                const bool isString = path.rfind("strings/", 0) == 0;
+                if ((pass == 0) == isString && m_parsed.insert(path).second)
+                    Parse(path, file->bytes);
+            }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Resources/%s\n", e.what());
+        std::abort();
+    }
 }
 
 const CString* ResourceTables::FindString(UINT id) const {

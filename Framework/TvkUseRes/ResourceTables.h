@@ -2,13 +2,15 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "Platform/CString.h"
 #include "TvkApi.h"
 
-// The resource tables of Resources/, parsed once on first use.
+// The resource tables of the files that loaded libraries register (Resources/ of the module), each
+// file parsed once, when it is first asked for after its library loads.
 //
 // File syntax (UTF-8, one entry a line, '#' starts a comment line, texts in double quotes with \" and \\):
 //   strings/*.txt    ID "text"
@@ -63,6 +65,9 @@ public:
     void Parse(const std::string& path, std::string_view text);
 
 private:
+    void ParseRegistered();
+
+    std::set<std::string> m_parsed;
     std::map<UINT, CString> m_strings;
     std::map<UINT, std::vector<ComboItem>> m_combos;
     std::map<UINT, std::vector<RadioItem>> m_radios;

@@ -1,6 +1,7 @@
 // Every dialog of the module's menus, one row each, opened on the example data in a real window: it fits
 // the screen with OK in sight, reads well (a picture of each page goes to the build folder), every Alt
 // letter works, and every control has a name and a place in the tab order.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -32,9 +33,13 @@
 
 namespace {
 
-// Every item of the menus (read from the resources: listing the tests needs no module); those the
-// example data leaves disabled, and those that open no dialog, are skipped when they run.
+// Every item of the menus, which come with the module (loaded here, as listing the tests runs no
+// session); those the example data leaves disabled, and those that open no dialog, are skipped when
+// they run.
 std::vector<UINT> DialogCommands() {
+    static void* const module = dlopen(DLGSTAT1_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!module)
+        ADD_FAILURE() << DLGSTAT1_MODULE_PATH << ": " << dlerror();
     std::vector<UINT> commands;
     for (const HostMenuItem& item : ModuleMenuItems())
         commands.push_back(item.command);
