@@ -1105,10 +1105,12 @@ class LargeBinomial final : public TermSums<LargeBinomial> {
 // ---- studentized range and maximum modulus -----------------------------------------------------------
 
 // The integral of f over [a, b] cut into n equal panels, added to sum. With beyond(u), a bound on the
-// integral of f from u to b, the panels stop where the rest cannot change the sum's 17th digit: a peak
-// narrower than the range may need thousands of panels to cross it, yet only its first few count.
+// integral of f from u to b, the panels stop where the rest cannot change the sum's 17th digit, nor
+// reach `floor`: a peak narrower than the range may need thousands of panels to cross it, yet only its
+// first few count; and a sum near the doubles' end has no 17th digit to keep.
 template <class F, class Beyond = std::nullptr_t>
-double Panels(const F& f, double a, double b, int n, double sum = 0, const Beyond& beyond = nullptr) {
+double Panels(const F& f, double a, double b, int n, double sum = 0, const Beyond& beyond = nullptr,
+              double floor = 0) {
     if (!(b > a) || n < 1)
         return sum;
     const GaussLegendre& r = Rule();
@@ -1120,7 +1122,7 @@ double Panels(const F& f, double a, double b, int n, double sum = 0, const Beyon
             panel += r.w[i] * f(mid + half * r.x[i]);
         sum += panel * half;
         if constexpr (!std::is_null_pointer_v<Beyond>)
-            if (j + 1 < n && beyond(mid + half) < 1e-17 * sum)
+            if (j + 1 < n && beyond(mid + half) < std::max(1e-17 * sum, floor))
                 break;
     }
     return sum;
@@ -1217,6 +1219,9 @@ std::pair<double, double> LogSpread(double A, double B, double drop) {
 
 // The s integral's density falls by this factor (in logarithm) at the ends of its range.
 constexpr double kDrop = 40;
+// What the numerator's tails and density may leave out: weighted by s's density, whose integral is 1,
+// it is below 1e-12 of the least normal double.
+constexpr double kLeastKept = 1e-320;
 
 // A statistic max-type over k standard normals divided by s, where s^2 df ~ chi-square(df). Given the
 // distribution of the numerator at w (both tails and density), integrates over ln s with 16-point
@@ -1588,18 +1593,19 @@ protected:
         if (LowerBound(w) < 1e-300)
             return 0.0;
         const double h = w / 2;
+        // In the tail's own units, so that what is left can be weighed against the least one kept.
         const auto f = [&](double u) {
-            return (PhiDensity(u + h) + PhiDensity(u - h)) * MassPower(u, w, k - 1);
+            return k * (PhiDensity(u + h) + PhiDensity(u - h)) * MassPower(u, w, k - 1);
         };
         // Beyond u both densities are at most phi(0) and the mass at most its value at u.
         const auto beyond = [&](double u) {
-            return (h + 7.5 - u) * 2 * PhiDensity(0) * MassPower(u, w, k - 1);
+            return k * (h + 7.5 - u) * 2 * PhiDensity(0) * MassPower(u, w, k - 1);
         };
         const double step = std::min(3.75 / Refine(), 6 * PeakWidth(h));
-        const double inner = Panels(f, 0, h, PanelsFor(h, step), 0.0, beyond);
-        if (beyond(h) < 1e-17 * inner)
-            return k * inner;
-        return k * Panels(f, h, h + 7.5, PanelsFor(7.5, step), inner, beyond);
+        const double inner = Panels(f, 0, h, PanelsFor(h, step), 0.0, beyond, kLeastKept);
+        if (beyond(h) < std::max(1e-17 * inner, kLeastKept))
+            return inner;
+        return Panels(f, h, h + 7.5, PanelsFor(7.5, step), inner, beyond, kLeastKept);
     }
     double Upper(double w) const override {
         // Close to 1 the small lower tail says it better (its panels follow a narrow peak); where the
@@ -1633,11 +1639,13 @@ protected:
     // k (k-1) Int phi(z) phi(z - w) [Phi(z) - Phi(z - w)]^(k-2) dz, where phi(h + u) phi(u - h) is
     // exp(-u^2 - h^2) / 2 pi: past u = 6 nothing is left.
     double Derivative(double w) const override {
-        const double h = w / 2;
-        const auto f = [&](double u) { return std::exp(-u * u) * MassPower(u, w, k - 2); };
-        const auto beyond = [&](double u) { return (6 - u) * std::exp(-u * u) * MassPower(u, w, k - 2); };
+        const double h = w / 2, scale = k * (k - 1) * std::exp(-h * h) / kPi;
+        const auto f = [&](double u) { return scale * std::exp(-u * u) * MassPower(u, w, k - 2); };
+        const auto beyond = [&](double u) {
+            return scale * (6 - u) * std::exp(-u * u) * MassPower(u, w, k - 2);
+        };
         const double step = std::min(3.0 / Refine(), 6 * PeakWidth(h));
-        return k * (k - 1) * std::exp(-h * h) / kPi * Panels(f, 0, 6, PanelsFor(6, step), 0.0, beyond);
+        return Panels(f, 0, 6, PanelsFor(6, step), 0.0, beyond, kLeastKept);
     }
     // Phi(z) - Phi(z - w) is at most w phi(0) and at most 2 Phi(w / 2) - 1, so that with many means
     // the lower tail and the density are known to vanish well below the range's usual size; and the

@@ -240,6 +240,8 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::NCF, {448711.61250178178, 177.8904642321705, 5.0731147838540425e-18}, 'c', 2.1e307},
         // s's gamma fraction at 1.4e308, whose steps never settled.
         {NmsEnum::NCT, {0.0004940332162367315, 1793.0655846927823}, 'c', 2.3120860542752846e-153},
+        // Range tails at the least normal double: their panels ran across the whole peak (1.3 s).
+        {NmsEnum::RANGE, {1e7, 3120602177.882831}, 'i', 6.745190197329472e-308},
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
