@@ -33,20 +33,12 @@ HostApp::HostApp(std::ostream& out) : m_out(out) {
     HostSinks sinks;
     sinks.assertion = [this](const CString& file, long line) {
         if (!IsQuiet())
-            m_out << "assert: " << file.ToUtf8() << ":" << line << "\n";
+            Report(HostReport::Kind::Assertion, file.ToUtf8() + ":" + std::to_string(line));
     };
     sinks.messageBox = [this](const CString& text, UINT, UINT) {
-        if (!IsQuiet())
-            m_out << "message: " << text.ToUtf8() << "\n";
-        else
-            m_quietReport = text.ToUtf8();
+        Report(HostReport::Kind::Message, text.ToUtf8());
     };
-    sinks.warning = [this](const CString& text) {
-        if (!IsQuiet())
-            m_out << "warning: " << text.ToUtf8() << "\n";
-        else
-            m_quietReport = text.ToUtf8();
-    };
+    sinks.warning = [this](const CString& text) { Report(HostReport::Kind::Warning, text.ToUtf8()); };
     InstallSinks(std::move(sinks));
 }
 
@@ -181,7 +173,21 @@ void HostApp::SubmitCommandLine(const CString& line, int, int) {
     if (IsQuiet())
         return;
     m_log.push_back(line);
-    m_out << line.ToUtf8() << "\n";
+    Report(HostReport::Kind::Line, line.ToUtf8());
+}
+
+void HostApp::Report(HostReport::Kind kind, std::string text) {
+    if (IsQuiet()) {
+        if (kind != HostReport::Kind::Line)
+            m_quietReport = std::move(text);
+        return;
+    }
+    if (m_reportSink) {
+        m_reportSink({kind, std::move(text)});
+        return;
+    }
+    static constexpr const char* kMarks[] = {"", "status: ", "message: ", "warning: ", "assert: "};
+    m_out << kMarks[static_cast<int>(kind)] << text << "\n";
 }
 
 bool HostApp::IsCurrentModule(const CString& name) {
@@ -191,10 +197,7 @@ bool HostApp::IsCurrentModule(const CString& name) {
 void HostApp::SendRegisteredMessage(const CString& message, const CString& text, long) {
     if (message != L"UpdateStatusBar")
         return;
-    if (!IsQuiet())
-        m_out << "status: " << text.ToUtf8() << "\n";
-    else
-        m_quietReport = text.ToUtf8();
+    Report(HostReport::Kind::Status, text.ToUtf8());
 }
 
 namespace {

@@ -67,8 +67,16 @@ private:
     HostSettings& m_settings;
 };
 
-// The reference host: loads the module, keeps the dialog records, and prints what its kernel receives
-// and what the module reports.
+// What the host reports, one item at a time: a line the kernel received, or a report of the module
+// (the status bar's text, a message box, a warning, an assertion).
+struct HostReport {
+    enum class Kind { Line, Status, Message, Warning, Assertion };
+    Kind kind;
+    std::string text;
+};
+
+// The reference host: loads the module, keeps the dialog records, and reports what its kernel receives
+// and what the module reports: printed, or to a sink a desktop host sets.
 class HostApp final : public IGlobal, public IBaseGui, public IMainFrame {
 public:
     explicit HostApp(std::ostream& out);
@@ -84,6 +92,9 @@ public:
     HostSettings& Settings() { return m_settings; }
     HostData& Data() { return m_data; }
     std::ostream& Out() { return m_out; }
+    // Reports go to `sink` instead of being printed ("status: TEXT" and the like; a kernel line as it
+    // stands). An empty sink prints them again.
+    void SetReportSink(std::function<void(const HostReport&)> sink) { m_reportSink = std::move(sink); }
     const std::vector<CString>& KernelLog() const { return m_log; }
     CTKMenuBar& MenuBar() { return m_menuBar; }
 
@@ -163,12 +174,16 @@ public:
     void SendRegisteredMessage(const CString& message, const CString& text, long param2) override;
 
 private:
+    // A report, or kept as the quiet report while the host is quiet (a kernel line is then dropped).
+    void Report(HostReport::Kind kind, std::string text);
+
     struct Unseen;
     CGUIBaseObj* MakeRecord(UINT command);
 
     int m_quiet = 0;
     int m_making = 0;  // records the host makes for itself (MakeRecord)
     std::string m_quietReport;
+    std::function<void(const HostReport&)> m_reportSink;
 
     std::ostream& m_out;
     HostSettings m_settings;

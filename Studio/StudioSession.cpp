@@ -8,48 +8,20 @@
 #include "Platform/CArchive.h"
 #include "TvkBaseGui/CGUIBaseDlg.h"
 
-int LineCallbackBuf::overflow(int c) {
-    if (c == traits_type::eof())
-        return 0;
-    if (c == '\n') {
-        std::string line;
-        line.swap(m_line);
-        m_onLine(line);
-    } else {
-        m_line += static_cast<char>(c);
-    }
-    return c;
-}
-
-StudioSession::StudioSession()
-    : m_buf([this](const std::string& line) { Dispatch(line); }),
-      m_out(&m_buf),
-      m_host(std::make_unique<HostApp>(m_out)) {
+StudioSession::StudioSession() : m_host(std::make_unique<HostApp>(m_out)) {
     m_host->Data().SetKeepCells(true);
+    m_host->SetReportSink([this](const HostReport& report) { Dispatch(report); });
 }
 
 StudioSession::~StudioSession() = default;
 
-void StudioSession::Dispatch(const std::string& line) {
-    // The reference host prints its reports with these marks; a kernel line never starts with one
-    // (it starts with a command word in capitals).
-    static const std::pair<const char*, HostReport::Kind> kMarks[] = {
-        {"status: ", HostReport::Kind::Status},
-        {"message: ", HostReport::Kind::Message},
-        {"warning: ", HostReport::Kind::Warning},
-        {"assert: ", HostReport::Kind::Assertion},
-    };
-    HostReport report{HostReport::Kind::Line, line};
-    for (const auto& [mark, kind] : kMarks)
-        if (line.rfind(mark, 0) == 0) {
-            report = {kind, line.substr(std::char_traits<char>::length(mark))};
-            break;
-        }
+void StudioSession::Dispatch(const HostReport& report) {
     if (report.kind == HostReport::Kind::Status)
         m_status = report.text;
     // The series module now treats missing values as the line says; the menu's check follows it.
-    if (report.kind == HostReport::Kind::Line && (line == "MISSING INTERPOLATE" || line == "MISSING DELETE"))
-        m_host->Settings().interpolate = line == "MISSING INTERPOLATE";
+    if (report.kind == HostReport::Kind::Line &&
+        (report.text == "MISSING INTERPOLATE" || report.text == "MISSING DELETE"))
+        m_host->Settings().interpolate = report.text == "MISSING INTERPOLATE";
     if (onReport)
         onReport(report);
 }

@@ -2,7 +2,7 @@
 
 #include <functional>
 #include <memory>
-#include <streambuf>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,29 +12,9 @@
 
 class CGUIBaseDlg;
 
-// What the host reports, one item at a time: a line the kernel received, or a report of the module.
-struct HostReport {
-    enum class Kind { Line, Status, Message, Warning, Assertion };
-    Kind kind;
-    std::string text;
-};
-
-// A stream buffer that hands each finished line to a function.
-class LineCallbackBuf final : public std::streambuf {
-public:
-    explicit LineCallbackBuf(std::function<void(const std::string&)> onLine) : m_onLine(std::move(onLine)) {}
-
-protected:
-    int overflow(int c) override;
-
-private:
-    std::function<void(const std::string&)> m_onLine;
-    std::string m_line;
-};
-
-// The reference host's code as the desktop host uses it: one HostApp whose printed output becomes
-// reports, the data with its cells, the record store and the kernel's log as files, and the preview of
-// an open dialog's lines. Nothing here knows of widgets.
+// The reference host's code as the desktop host uses it: one HostApp whose reports come here as events
+// (it prints nothing), the data with its cells, the record store and the kernel's log as files, and the
+// preview of an open dialog's lines. Nothing here knows of widgets.
 class StudioSession {
 public:
     StudioSession();
@@ -96,10 +76,9 @@ public:
     Preview PreviewLines(CGUIBaseDlg& dlg, const std::vector<CGUIBaseDlg*>& shown);
 
 private:
-    void Dispatch(const std::string& line);
+    void Dispatch(const HostReport& report);
 
-    LineCallbackBuf m_buf;
-    std::ostream m_out;
+    std::ostream m_out{nullptr};
     std::unique_ptr<HostApp> m_host;
     std::string m_status;
     SessionScript m_script;
