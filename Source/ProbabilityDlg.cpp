@@ -1,7 +1,5 @@
 #include "Private/ProbabilityDlg.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -9,6 +7,7 @@
 
 #include "HostApi/Numerics.h"
 #include "Private/DistribPanel.h"
+#include "TvkBaseGui/CCanvas.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 #include "TvkUseRes/ResourceTables.h"
@@ -278,10 +277,6 @@ constexpr int kPlotGap = 10;
 // The frame of a plot's axes inside its area: room for the numbers left and below.
 constexpr double kLeft = 46, kRight = 12, kTop = 12, kBottom = 26;
 
-void SetColor(cairo_t* cr, int r, int g, int b) {
-    cairo_set_source_rgb(cr, r / 255.0, g / 255.0, b / 255.0);
-}
-
 // Numbers are drawn as strokes on a grid four units wide and six high (0 at the top): the plots need
 // only digits, a point, signs and an exponent, and strokes bring in no font machinery and its caches.
 struct Glyph {
@@ -319,25 +314,25 @@ double TextWidth(const std::string& text) {
     return text.empty() ? 0 : text.size() * kGlyphAdvance - 2 * kGlyphScale;
 }
 
-// Draws `text` with its top left corner at (x, y).
-void DrawText(cairo_t* cr, double x, double y, const std::string& text) {
-    cairo_save(cr);
-    cairo_set_line_width(cr, 1.1);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+// Draws `text` with its top left corner at (x, y). The path begun before (an axis' ticks) is stroked
+// with it, in the text's thin round lines.
+void DrawText(CCanvas& canvas, double x, double y, const std::string& text) {
+    canvas.Save();
+    canvas.SetLineWidth(1.1);
+    canvas.SetLineCap(CCanvas::LineCap::Round);
+    canvas.SetLineJoin(CCanvas::LineJoin::Round);
     for (char c : text) {
         for (const Glyph& g : Glyphs())
             if (g.c == c)
                 for (const auto& stroke : g.strokes) {
-                    cairo_move_to(cr, x + stroke[0].first * kGlyphScale, y + stroke[0].second * kGlyphScale);
+                    canvas.MoveTo(x + stroke[0].first * kGlyphScale, y + stroke[0].second * kGlyphScale);
                     for (std::size_t i = 1; i < stroke.size(); ++i)
-                        cairo_line_to(cr, x + stroke[i].first * kGlyphScale,
-                                      y + stroke[i].second * kGlyphScale);
+                        canvas.LineTo(x + stroke[i].first * kGlyphScale, y + stroke[i].second * kGlyphScale);
                 }
         x += kGlyphAdvance;
     }
-    cairo_stroke(cr);
-    cairo_restore(cr);
+    canvas.Stroke();
+    canvas.Restore();
 }
 
 }  // namespace
@@ -369,12 +364,12 @@ std::string TickText(double v) {
 
 // One plot area (density or probability function left, cumulative right): its background, the region
 // measured (density plot only), the curve, the marker lines, and the axes with their numbers.
-void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, double>>& points, double xMin,
+void DrawPlot(CCanvas& canvas, double left, const std::vector<std::pair<double, double>>& points, double xMin,
               double xMax, double yMax, double xLimit, double yLimit, bool upperTail, bool discrete,
               bool density) {
-    SetColor(cr, 122, 222, 125);
-    cairo_rectangle(cr, left, 0, kPlotWidth, kPlotHeight);
-    cairo_fill(cr);
+    canvas.SetColor(122, 222, 125);
+    canvas.Rectangle(left, 0, kPlotWidth, kPlotHeight);
+    canvas.Fill();
     if (points.empty() || !(xMax > xMin) || !(yMax > 0))
         return;
     // A bar of the discrete plots stands right of its value and is 0.8 wide.
@@ -386,80 +381,75 @@ void DrawPlot(cairo_t* cr, double left, const std::vector<std::pair<double, doub
     const double limit = std::clamp(xLimit, xMin, xHigh);
 
     if (density) {
-        SetColor(cr, 50, 195, 120);
+        canvas.SetColor(50, 195, 120);
         if (discrete) {
             for (const auto& [x, y] : points)
                 if ((upperTail ? x >= xLimit : x <= xLimit) && std::isfinite(y)) {
-                    cairo_rectangle(cr, X(x), Y(y), X(x + 0.8) - X(x), Y(0) - Y(y));
-                    cairo_fill(cr);
+                    canvas.Rectangle(X(x), Y(y), X(x + 0.8) - X(x), Y(0) - Y(y));
+                    canvas.Fill();
                 }
         } else if (const auto region = CProbabilityDlg::ShadedRegion(points, xLimit, upperTail);
                    !region.empty()) {
-            cairo_move_to(cr, X(region[0].first), Y(region[0].second));
+            canvas.MoveTo(X(region[0].first), Y(region[0].second));
             for (const auto& [x, y] : region)
-                cairo_line_to(cr, X(x), Y(y));
-            cairo_close_path(cr);
-            cairo_fill(cr);
+                canvas.LineTo(X(x), Y(y));
+            canvas.ClosePath();
+            canvas.Fill();
         }
     }
-    SetColor(cr, 255, 0, 0);
-    cairo_set_line_width(cr, 2);
+    canvas.SetColor(255, 0, 0);
+    canvas.SetLineWidth(2);
     bool first = true;
     for (const auto& [x, y] : points) {
         if (!std::isfinite(y))
             continue;
         if (discrete) {
-            cairo_move_to(cr, X(x), Y(y));
-            cairo_line_to(cr, X(x + 0.8), Y(y));
+            canvas.MoveTo(X(x), Y(y));
+            canvas.LineTo(X(x + 0.8), Y(y));
         } else if (first) {
-            cairo_move_to(cr, X(x), Y(y));
+            canvas.MoveTo(X(x), Y(y));
         } else {
-            cairo_line_to(cr, X(x), Y(y));
+            canvas.LineTo(X(x), Y(y));
         }
         first = false;
     }
-    cairo_stroke(cr);
-    SetColor(cr, 41, 7, 209);
-    cairo_set_line_width(cr, 1.5);
-    cairo_move_to(cr, X(limit), plotTop);
-    cairo_line_to(cr, X(limit), plotBottom);
+    canvas.Stroke();
+    canvas.SetColor(41, 7, 209);
+    canvas.SetLineWidth(1.5);
+    canvas.MoveTo(X(limit), plotTop);
+    canvas.LineTo(X(limit), plotBottom);
     if (!density) {
-        cairo_move_to(cr, plotLeft, Y(yLimit));
-        cairo_line_to(cr, plotRight, Y(yLimit));
+        canvas.MoveTo(plotLeft, Y(yLimit));
+        canvas.LineTo(plotRight, Y(yLimit));
     }
-    cairo_stroke(cr);
+    canvas.Stroke();
 
     // The axes, their ticks and numbers.
-    SetColor(cr, 0, 0, 0);
-    cairo_set_line_width(cr, 1);
-    cairo_move_to(cr, plotLeft, plotTop);
-    cairo_line_to(cr, plotLeft, plotBottom);
-    cairo_line_to(cr, plotRight, plotBottom);
-    cairo_stroke(cr);
+    canvas.SetColor(0, 0, 0);
+    canvas.SetLineWidth(1);
+    canvas.MoveTo(plotLeft, plotTop);
+    canvas.LineTo(plotLeft, plotBottom);
+    canvas.LineTo(plotRight, plotBottom);
+    canvas.Stroke();
     for (double t : CProbabilityDlg::AxisTicks(xMin, xMax)) {
         if (discrete && t != std::floor(t))
             continue;
         // A discrete value's tick stands at the middle of its bar.
         const double at = X(discrete ? t + 0.4 : t);
-        cairo_move_to(cr, at, plotBottom);
-        cairo_line_to(cr, at, plotBottom + 4);
+        canvas.MoveTo(at, plotBottom);
+        canvas.LineTo(at, plotBottom + 4);
         const std::string text = TickText(t);
-        DrawText(cr, std::clamp(at - TextWidth(text) / 2, left + 2, left + kPlotWidth - 2 - TextWidth(text)),
+        DrawText(canvas,
+                 std::clamp(at - TextWidth(text) / 2, left + 2, left + kPlotWidth - 2 - TextWidth(text)),
                  plotBottom + 8, text);
     }
     for (double t : CProbabilityDlg::AxisTicks(0, yMax)) {
-        cairo_move_to(cr, plotLeft - 4, Y(t));
-        cairo_line_to(cr, plotLeft, Y(t));
+        canvas.MoveTo(plotLeft - 4, Y(t));
+        canvas.LineTo(plotLeft, Y(t));
         const std::string text = TickText(t);
-        DrawText(cr, plotLeft - 7 - TextWidth(text), Y(t) - kGlyphHeight / 2, text);
+        DrawText(canvas, plotLeft - 7 - TextWidth(text), Y(t) - kGlyphHeight / 2, text);
     }
-    cairo_stroke(cr);
-}
-
-cairo_status_t AppendPng(void* closure, const unsigned char* data, unsigned int length) {
-    auto* png = static_cast<std::vector<unsigned char>*>(closure);
-    png->insert(png->end(), data, data + length);
-    return CAIRO_STATUS_SUCCESS;
+    canvas.Stroke();
 }
 
 }  // namespace
@@ -513,21 +503,17 @@ bool CProbabilityDlg::PicturePng(std::vector<unsigned char>& png) {
     if (m_Data.Plot.missing || m_density.empty())
         return false;
     const auto [width, height] = PictureSize();
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    cairo_t* cr = cairo_create(surface);
-    SetColor(cr, 255, 255, 255);
-    cairo_paint(cr);
+    CCanvas canvas(width, height);
+    canvas.SetColor(255, 255, 255);
+    canvas.Paint();
     const auto& plot = m_Data.Plot;
     const bool discrete = m_Data.IsDiscrete();
     const bool upper = m_Data.FunctionRadio == CProbabilityData::FunctionUpper;
-    DrawPlot(cr, 0, m_density, plot.xMin, plot.xMax, 1.1 * plot.densityMax, plot.xLimit, plot.yLimit, upper,
-             discrete, true);
-    DrawPlot(cr, kPlotWidth + kPlotGap, m_cumulative, plot.xMin, plot.xMax, 1.0, plot.xLimit,
+    DrawPlot(canvas, 0, m_density, plot.xMin, plot.xMax, 1.1 * plot.densityMax, plot.xLimit, plot.yLimit,
+             upper, discrete, true);
+    DrawPlot(canvas, kPlotWidth + kPlotGap, m_cumulative, plot.xMin, plot.xMax, 1.0, plot.xLimit,
              upper ? 1 - plot.yLimit : plot.yLimit, upper, discrete, false);
-    cairo_destroy(cr);
-    const bool written = cairo_surface_write_to_png_stream(surface, AppendPng, &png) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(surface);
-    return written;
+    return canvas.AppendPng(png);
 }
 
 bool CProbabilityDlg::WritePicture(const std::string& pngPath) {
