@@ -36,7 +36,6 @@ public:
     bool OnOK() override;
     void OnCtrlChanged(UINT id) override;
     void OnCtrlClicked(UINT id) override;
-    bool WritePicture(const std::string& pngPath) override;
     bool PicturePng(std::vector<unsigned char>& png) override;
     std::pair<int, int> PictureSize() const override;
     // The outline of the area under a sampled density that the function measures, as (x, y) corners

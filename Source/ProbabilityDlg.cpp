@@ -277,64 +277,6 @@ constexpr int kPlotGap = 10;
 // The frame of a plot's axes inside its area: room for the numbers left and below.
 constexpr double kLeft = 46, kRight = 12, kTop = 12, kBottom = 26;
 
-// Numbers are drawn as strokes on a grid four units wide and six high (0 at the top): the plots need
-// only digits, a point, signs and an exponent, and strokes bring in no font machinery and its caches.
-struct Glyph {
-    char c;
-    std::vector<std::vector<std::pair<double, double>>> strokes;
-};
-
-const std::vector<Glyph>& Glyphs() {
-    static const std::vector<Glyph> glyphs = {
-        {'0', {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
-        {'1', {{{1, 1}, {2, 0}, {2, 6}}, {{1, 6}, {3, 6}}}},
-        {'2', {{{0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 2}, {0, 6}, {4, 6}}}},
-        {'3', {{{0, 0}, {4, 0}, {2, 2.5}, {3, 2.5}, {4, 3.5}, {4, 5}, {3, 6}, {0, 6}}}},
-        {'4', {{{3, 6}, {3, 0}, {0, 4}, {4, 4}}}},
-        {'5', {{{4, 0}, {0, 0}, {0, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {0, 6}}}},
-        {'6', {{{3.5, 0}, {1.5, 0}, {0, 1.5}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}}}},
-        {'7', {{{0, 0}, {4, 0}, {1, 6}}}},
-        {'8',
-         {{{1, 0}, {3, 0}, {4, 1}, {4, 2}, {3, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}},
-          {{1, 3}, {3, 3}, {4, 4}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 4}, {1, 3}}}},
-        {'9', {{{4, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 4.5}, {2.5, 6}, {0.5, 6}}}},
-        {'.', {{{1.5, 5.4}, {2.5, 5.4}, {2.5, 6}, {1.5, 6}, {1.5, 5.4}}}},
-        {'-', {{{0.5, 3}, {3.5, 3}}}},
-        {'+', {{{0.5, 3}, {3.5, 3}}, {{2, 1.5}, {2, 4.5}}}},
-        {'e', {{{0, 4}, {4, 4}, {4, 3}, {3, 2}, {1, 2}, {0, 3}, {0, 5}, {1, 6}, {4, 6}}}},
-    };
-    return glyphs;
-}
-
-constexpr double kGlyphScale = 1.5;                // pixels per grid unit
-constexpr double kGlyphAdvance = 6 * kGlyphScale;  // from one character to the next
-constexpr double kGlyphHeight = 6 * kGlyphScale;
-
-double TextWidth(const std::string& text) {
-    return text.empty() ? 0 : text.size() * kGlyphAdvance - 2 * kGlyphScale;
-}
-
-// Draws `text` with its top left corner at (x, y). The path begun before (an axis' ticks) is stroked
-// with it, in the text's thin round lines.
-void DrawText(CCanvas& canvas, double x, double y, const std::string& text) {
-    canvas.Save();
-    canvas.SetLineWidth(1.1);
-    canvas.SetLineCap(CCanvas::LineCap::Round);
-    canvas.SetLineJoin(CCanvas::LineJoin::Round);
-    for (char c : text) {
-        for (const Glyph& g : Glyphs())
-            if (g.c == c)
-                for (const auto& stroke : g.strokes) {
-                    canvas.MoveTo(x + stroke[0].first * kGlyphScale, y + stroke[0].second * kGlyphScale);
-                    for (std::size_t i = 1; i < stroke.size(); ++i)
-                        canvas.LineTo(x + stroke[i].first * kGlyphScale, y + stroke[i].second * kGlyphScale);
-                }
-        x += kGlyphAdvance;
-    }
-    canvas.Stroke();
-    canvas.Restore();
-}
-
 }  // namespace
 
 std::vector<double> CProbabilityDlg::AxisTicks(double low, double high) {
@@ -439,15 +381,15 @@ void DrawPlot(CCanvas& canvas, double left, const std::vector<std::pair<double, 
         canvas.MoveTo(at, plotBottom);
         canvas.LineTo(at, plotBottom + 4);
         const std::string text = TickText(t);
-        DrawText(canvas,
-                 std::clamp(at - TextWidth(text) / 2, left + 2, left + kPlotWidth - 2 - TextWidth(text)),
-                 plotBottom + 8, text);
+        canvas.Text(std::clamp(at - CCanvas::TextWidth(text) / 2, left + 2,
+                               left + kPlotWidth - 2 - CCanvas::TextWidth(text)),
+                    plotBottom + 8, text);
     }
     for (double t : CProbabilityDlg::AxisTicks(0, yMax)) {
         canvas.MoveTo(plotLeft - 4, Y(t));
         canvas.LineTo(plotLeft, Y(t));
         const std::string text = TickText(t);
-        DrawText(canvas, plotLeft - 7 - TextWidth(text), Y(t) - kGlyphHeight / 2, text);
+        canvas.Text(plotLeft - 7 - CCanvas::TextWidth(text), Y(t) - CCanvas::kTextHeight / 2, text);
     }
     canvas.Stroke();
 }
@@ -514,15 +456,4 @@ bool CProbabilityDlg::PicturePng(std::vector<unsigned char>& png) {
     DrawPlot(canvas, kPlotWidth + kPlotGap, m_cumulative, plot.xMin, plot.xMax, 1.0, plot.xLimit,
              upper ? 1 - plot.yLimit : plot.yLimit, upper, discrete, false);
     return canvas.AppendPng(png);
-}
-
-bool CProbabilityDlg::WritePicture(const std::string& pngPath) {
-    std::vector<unsigned char> png;
-    if (!PicturePng(png))
-        return false;
-    std::FILE* file = std::fopen(pngPath.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    return std::fclose(file) == 0 && written;
 }

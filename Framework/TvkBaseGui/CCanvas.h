@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "TvkApi.h"
@@ -37,6 +38,13 @@ public:
     void Stroke();
     // Covers the whole image with the current colour.
     void Paint();
+
+    // Draws `text` (digits, '.', '-', '+' and 'e'; other characters leave their place blank) with its top
+    // left corner at (x, y), in thin round strokes. The path begun before is stroked with it, in those
+    // lines. Characters are 9 pixels apart and 9 high.
+    void Text(double x, double y, const std::string& text);
+    static double TextWidth(const std::string& text);
+    static constexpr double kTextHeight = 9;
 
     // Appends the image as PNG; false when it cannot be encoded (out of memory, or a size the image could
     // not be made with).
