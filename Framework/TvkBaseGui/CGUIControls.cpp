@@ -120,6 +120,21 @@ bool CGUIListCtrl::ContainsAll(const CVariableList& from, const std::vector<int>
     return all;
 }
 
+int CGUIListCtrl::FirstShared(const CVariableList& items) const {
+    const CNameIndex& index = Index();
+    const auto& all = items.Items();
+    int first = -1;
+    index.ForEachHashed(
+        all.size(), [&](std::size_t k) -> const CString& { return all[k].GetVariableName(); },
+        [&](std::size_t k, std::uint32_t hash) {
+            if (index.Find(m_items, all[k].GetVariableName(), hash) < 0)
+                return true;
+            first = static_cast<int>(k);
+            return false;
+        });
+    return first;
+}
+
 void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     std::vector<bool> drop(static_cast<std::size_t>(GetItemCount()), false);
     for (int i : indexes)

@@ -105,6 +105,8 @@ public:
     // Appends the items of `from` at these positions whose names are not in the list yet.
     void AppendNew(const CVariableList& from, const std::vector<int>& positions);
     void AppendNew(const CVariableList& from);
+    // The position of the first of `items` whose name the list holds, or -1.
+    int FirstShared(const CVariableList& items) const;
 
 private:
     // The name index is built when a lookup first needs it: a source list, refreshed often and

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "TvkBaseGui/CBaseGui.h"
 #include "TvkDlgBase/TvkDlgBase.h"
@@ -212,18 +212,27 @@ void CGUIDlgExchange::DropVariablesTheDataLacks(CVariableList& list) {
 void CGUIDlgExchange::DDV_DistinctVariables(CDataExchange* pDX, std::initializer_list<UINT> lists) {
     if (!pDX->m_bSaveAndValidate)
         return;
-    std::unordered_map<std::wstring_view, UINT> owner;
+    // Each list against those before it, through their name indexes: a million names hashed into one
+    // map of nodes cost more than the launch itself.
+    std::vector<UINT> earlier;
     for (UINT id : lists) {
         if (!IsCtrlEnabled(id))
             continue;
-        for (const auto& v : ListCtrl(id).GetItems()) {
-            const auto [it, added] = owner.emplace(v.GetVariableName().str(), id);
-            if (added || it->second == id)
-                continue;
-            TKMessageBox(L"\"" + v.GetVariableName() + L"\" is in both \"" + GetCtrlWindowText(it->second) +
-                         L"\" and \"" + GetCtrlWindowText(id) + L"\": a variable can take only one role.");
+        const CVariableList& items = ListCtrl(id).GetItems();
+        int first = -1;
+        UINT owner = 0;
+        for (UINT other : earlier)
+            if (const int k = ListCtrl(other).FirstShared(items); k >= 0 && (first < 0 || k < first)) {
+                first = k;
+                owner = other;
+            }
+        if (first >= 0) {
+            const CString& name = items.Items()[static_cast<std::size_t>(first)].GetVariableName();
+            TKMessageBox(L"\"" + name + L"\" is in both \"" + GetCtrlWindowText(owner) + L"\" and \"" +
+                         GetCtrlWindowText(id) + L"\": a variable can take only one role.");
             pDX->Fail(id);
         }
+        earlier.push_back(id);
     }
 }
 
