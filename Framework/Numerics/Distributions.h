@@ -64,16 +64,18 @@ protected:
             return Guard(x, pdf);
         return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
     }
+    // A tail that is a sum of terms (a closed form's pieces, a quadrature's panels) may pass 1 by the
+    // rounding of its last digit: it is 1 there.
     template <class F>
     double CumulativeWith(double x, F cdf) const {
         if (m_valid & (std::abs(x) < INFINITY))
-            return Guard(x, cdf);
+            return AtMostOne(Guard(x, cdf));
         return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
     }
     template <class F>
     double UpperTailWith(double x, F ccdf) const {
         if (m_valid & (std::abs(x) < INFINITY))
-            return Guard(x, ccdf);
+            return AtMostOne(Guard(x, ccdf));
         return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
     }
     template <class F>
@@ -84,6 +86,7 @@ protected:
     }
 
 private:
+    static double AtMostOne(double p) { return p > 1 ? 1.0 : p; }
     // Called for a valid law with a finite x (InverseWith's p within (0, 1)).
     template <class F>
     double Guard(double x, F f, bool floorDiscrete = true) const {

@@ -373,10 +373,14 @@ TEST(NumericsAccuracy, NoncentralFTailsBeyondTheDoubles) {
 }
 
 // x - a rounds past the width on the widest supports: a tail is still at most 1.
-TEST(NumericsAccuracy, UniformTailsStayWithinOne) {
-    const auto d = Make(NmsEnum::UNIFORM, {-9.5505019448449777e+307, 1});
-    EXPECT_LE(d->Cumulative(2.6990283359669911e-313), 1.0);
-    EXPECT_LE(d->UpperTail(-1.0), 1.0);
+// Tails that are sums of closed-form pieces, where the rounding of the last digit passed 1.
+TEST(NumericsAccuracy, ClosedFormTailsStayWithinOne) {
+    const auto uniform = Make(NmsEnum::UNIFORM, {-9.5505019448449777e+307, 1});
+    EXPECT_LE(uniform->Cumulative(2.6990283359669911e-313), 1.0);
+    EXPECT_LE(uniform->UpperTail(-1.0), 1.0);
+    const auto triangular = Make(
+        NmsEnum::TRIANGULAR, {-1.1287932228263591e-288, 2.5247709473821022e+180, 7.6828395264688933e+170});
+    EXPECT_LE(triangular->UpperTail(3.638800998452584e+45), 1.0);
 }
 
 // With a small df s reaches far below 1 / q: the lower tail keeps the mass of s there (it was 1, 6e-9
