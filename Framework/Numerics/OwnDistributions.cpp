@@ -552,10 +552,10 @@ protected:
         const double y = r.At(x);
         if (y < r.a || y > r.b)
             return 0.0;
-        const double w = (r.b - r.a) / (2 * r.scale);
-        if (y < c)
-            return (y - r.a) / (c - r.a) / w;
-        return y > c ? (r.b - y) / (r.b - c) / w : 1 / w;
+        // The height at the mode, 2 / (b - a), times the way up from the nearer bound, in this order: half
+        // a denormal width is 0, and its reciprocal may pass the largest double where the density does not.
+        const double up = y < c ? (y - r.a) / (c - r.a) : y > c ? (r.b - y) / (r.b - c) : 1.0;
+        return 2 * up / (r.b - r.a) * r.scale;
     }
     // F(y) for y <= c and 1 - F(y) for y >= c.
     double Left(double y) const { return (y - r.a) / (r.b - r.a) * ((y - r.a) / (c - r.a)); }

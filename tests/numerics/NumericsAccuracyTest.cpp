@@ -242,6 +242,7 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         {NmsEnum::NCT, {0.0004940332162367315, 1793.0655846927823}, 'c', 2.3120860542752846e-153},
         // Range tails at the least normal double: their panels ran across the whole peak (1.3 s).
         {NmsEnum::RANGE, {1e7, 3120602177.882831}, 'i', 6.745190197329472e-308},
+        {NmsEnum::TRIANGULAR, {-0.0, 4.9406564584124654e-324, 4.9406564584124654e-324}, 'd', 0},  // 0 / 0
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
