@@ -28,7 +28,6 @@ std::string ExecutableDir() {
 }  // namespace
 
 HostApp::HostApp(std::ostream& out) : m_out(out) {
-    m_menuBar.LoadFromResources();
     InstallHost(this, &m_data);
     HostSinks sinks;
     sinks.assertion = [this](const CString& file, long line) {
