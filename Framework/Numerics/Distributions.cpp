@@ -177,6 +177,17 @@ double LogDensity(const D& d, double x) {
 // itself: Boost forms the other from it).
 double BetaTail(double a, double b, double y, double yc, bool upper) {
     using boost::math::ibeta, boost::math::ibetac;
+    // Below 1e-100 against another shape of at least kTinyShape, the tail on a shape's side is linear in
+    // it to within 1e-80 (b times an integral free of b, for b): Boost's steps underflow long before that
+    // tail does (0 for I_0.5(1.6e-5, 3.6e-304), truly 2.2e-299). It is the tail at 1e-100, scaled.
+    constexpr double kLinear = 1e-100;
+    if (std::min(a, b) < kLinear && std::max(a, b) >= kTinyShape) {
+        const bool lowSide = b < a, small = upper != lowSide;
+        const double tiny = std::min(a, b),
+                     scaled = BetaTail(lowSide ? a : kLinear, lowSide ? kLinear : b, y, yc, !lowSide) *
+                              (tiny / kLinear);
+        return small ? scaled : 1 - scaled;
+    }
     if (y <= yc)
         return upper ? ibetac(a, b, y, Fast()) : ibeta(a, b, y, Fast());
     return upper ? ibeta(b, a, yc, Fast()) : ibetac(b, a, yc, Fast());
@@ -213,37 +224,47 @@ std::optional<double> PoissonMixture(double h, double start, Tail tail) {
     return SumFromStart(start, term(start), 1 << 14, [&](double j, double, double) { return term(j); });
 }
 
-// ln I_u(p, q) where u is below the least double (or next to it): the series' first term,
-// u^p / (p B(p, q)) = u^p Gamma(p + q) / (Gamma(p + 1) Gamma(q)), to within a relative (q - 1) u.
-double LogFirstBetaTerm(double p, double q, double logU) {
-    const double ratio = boost::math::tgamma_delta_ratio(q, p, Fast());  // Gamma(q) / Gamma(q + p)
-    return p * logU - std::lgamma(p + 1) -
-           (ratio > 0 ? std::log(ratio) : std::lgamma(q) - std::lgamma(q + p));
+// I_y(a, b) (upper: its complement) at y = q / (1 + q), from q and ln q (q itself may have under- or
+// overflowed on the way). While q is a normal double, Boost's function handed y and 1 - y formed from it.
+// Beyond, y (or 1 - y), call it v, is below the least double v0 and keeps few digits: the tail on v's side
+// is its series' first term, a constant times v^s (s the shape on that side) to within (s + t) v, and is
+// the tail at v0 times (v / v0)^s; the other tail is the other one at v0 plus what this one lost, each
+// term positive (its complement would lose the digits of a tail near 1, as with a tiny s). Where the
+// other shape t is so large that t v0 still counts, the beta law is the gamma law P(s, t v) it becomes as
+// t grows (nonzero only where s^2 / t, its error, is below 1e-300).
+double RatioBetaTail(double a, double b, double q, double logQ, bool upper) {
+    constexpr double kLeast = std::numeric_limits<double>::min();
+    constexpr double kLogLeast = -708.39641853226408;  // ln kLeast
+    if (logQ >= kLogLeast && logQ <= -kLogLeast) {
+        if (!(q >= kLeast && q <= 1 / kLeast))
+            q = std::exp(logQ);
+        return BetaTail(a, b, q / (1 + q), 1 / (1 + q), upper);
+    }
+    const bool low = logQ < 0;
+    const double s = low ? a : b, t = low ? b : a, logV = low ? logQ : -logQ;
+    const bool near = upper == low;
+    if (std::log(s + t) + kLogLeast < -40) {
+        const double far0 = BetaTail(s, t, kLeast, 1, false), e = s * (logV - kLogLeast);
+        return near ? BetaTail(s, t, kLeast, 1, true) - far0 * std::expm1(e) : far0 * std::exp(e);
+    }
+    const double z = std::exp(std::log(t) + logV);
+    return near ? boost::math::gamma_q(s, z, Fast()) : boost::math::gamma_p(s, z, Fast());
 }
 
 // The noncentral F's tails as the Poisson (lambda / 2) weighted beta tails of shapes (d1 / 2 + j, d2 / 2),
 // each tail computed as such. Boost's sums go wrong at both ends: its lower tail is 0, or negative, below
 // about 1e-200 (truly 2e-296 at (10, 1, 0.5) and 1e-60, 5e-151 at (1, 1, 0.5) and 1e-300), and 1 from x = 1
-// on at a noncentrality of 1e-20 (truly 0.30 at (1.48, 0.34)).
+// on at a noncentrality of 1e-20 (truly 0.30 at (1.48, 0.34)). Where q = d1 x / d2 passes the largest
+// double, with d2 below about 0.2 whole percents of the law lie beyond (Boost's y is 1 there and its tails
+// 1 and 0: a quantile of 1.2e307 where 7 % lie below 1e300 and 93 % beyond the doubles; its lower tail was
+// 1e-6 off at 1e-318 and 0 at 1e-320).
 std::optional<double> NoncentralFSeries(double d1, double d2, double lambda, double x, bool upper) {
     if (!(x > 0))
         return std::nullopt;
     const double q = d1 / d2 * x, a = d1 / 2, b = d2 / 2, h = lambda / 2;
-    const double y = std::isfinite(q) ? q / (1 + q) : 1.0, yc = 1 / (1 + q);
-    // Where q is denormal (or vanished), y keeps few digits; where it passes the largest double, 1 - y
-    // does, while with d2 below about 0.2 whole percents of the law lie beyond (Boost's y is 1 there and
-    // its tails 1 and 0: a quantile of 1.2e307 where 7 % lie below 1e300 and 93 % beyond the doubles).
-    // There the beta tail on the small side is its series' first term in logarithms, the other its
-    // complement (Boost's own lower tail was 1e-6 off at 1e-318 and 0 at 1e-320).
-    const bool denormal = q < std::numeric_limits<double>::min(), beyond = !std::isfinite(q);
+    const double y = std::isfinite(q) ? q / (1 + q) : 1.0;
     const double logQ = std::log(d1) - std::log(d2) + std::log(x);
-    const auto tail = [&](double j) {
-        const double s = a + j;
-        if (!denormal && !beyond)
-            return BetaTail(s, b, y, yc, upper);
-        const double logSmall = denormal ? LogFirstBetaTerm(s, b, logQ) : LogFirstBetaTerm(b, s, -logQ);
-        return upper == denormal ? -std::expm1(logSmall) : std::exp(logSmall);
-    };
+    const auto tail = [&](double j) { return RatioBetaTail(a + j, b, q, logQ, upper); };
     // The largest term of a far lower tail is near where its ratio of terms, h y (a + b + j) / ((j + 1)
     // (a + j + 1)), passes 1; an upper tail's terms rise with j, and peak at the Poisson mode or beyond.
     const double c = a + 2 - h * y, peak = (-c + std::sqrt(c * c - 4 * (a + 1 - h * y * (a + b)))) / 2;
@@ -365,6 +386,7 @@ protected:
                 if (const auto f = BetaFormAt(*m_d, 0.5)) {
                     m_tinyShapes = TinyShapes(*f);
                     m_oneSided = OneSidedMass(*f) != 0;
+                    m_oneTinyShape = !m_tinyShapes && !m_oneSided && std::min(f->a, f->b) < kTinyShape;
                 }
         return m_d.has_value();
     }
@@ -434,7 +456,7 @@ public:
             if (const auto tail = LargeShapeGammaTail(Shape(), x / Scale(), upper))
                 return *tail;
         if constexpr (kBetaType)
-            if (const auto tail = FiniteBetaTail(x, upper))
+            if (const auto tail = OwnBetaTail(x, upper))
                 return *tail;
         if constexpr (kIs<D, boost::math::non_central_f_distribution>) {
             const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
@@ -486,6 +508,11 @@ protected:
             if (m_tinyShapes || m_oneSided)
                 if (const auto f = BetaFormAt(*m_d, 0.5))
                     return TinyShapes(*f) ? TinyShapesQuantile(*f, p) : OneSidedMass(*f) < 0 ? 0.0 : m_hi;
+        // Boost's inverse incomplete beta function never ends for some such shapes (F (3.3e-5, 7.3e-304)
+        // at 6.9e-302), and gives values far off for others.
+        if constexpr (kBetaType)
+            if (m_oneTinyShape)
+                return SolveOnLog(p, 1, 0.0);
         if constexpr (kGammaType)
             if (const auto x = LargeShapeGammaQuantile(Shape(), p))
                 return *x * Scale();
@@ -536,15 +563,23 @@ protected:
     }
 
 private:
-    std::optional<double> FiniteBetaTail(double x, bool upper) const {
-        if constexpr (kIs<D, boost::math::beta_distribution>)
-            return numerics::FiniteBetaTail(m_d->alpha(), m_d->beta(), x, 1 - x, upper);
-        else {
-            const double d1 = m_d->degrees_of_freedom1(), d2 = m_d->degrees_of_freedom2();
-            const double u = d1 * x;
-            return std::isfinite(u)
-                       ? numerics::FiniteBetaTail(d1 / 2, d2 / 2, u / (u + d2), d2 / (u + d2), upper)
-                       : std::nullopt;
+    // A beta-type tail where Boost's law does not serve, or a finite sum is faster: with one tiny shape
+    // Boost's law gives values far off (its median was 9e24 for F (3.3e-5, 7.3e-304), whose tail is below
+    // 3e-299 over all the doubles), and F's beta variable, which Boost forms from d1 x and d2, is no
+    // normal double where x or d2 is tiny, or overflows: there it is formed from d1 x / d2.
+    std::optional<double> OwnBetaTail(double x, bool upper) const {
+        if constexpr (kIs<D, boost::math::beta_distribution>) {
+            const double a = m_d->alpha(), b = m_d->beta();
+            return m_oneTinyShape ? BetaTail(a, b, x, 1 - x, upper)
+                                  : numerics::FiniteBetaTail(a, b, x, 1 - x, upper);
+        } else {
+            const double d1 = static_cast<double>(m_d->degrees_of_freedom1());
+            const double d2 = static_cast<double>(m_d->degrees_of_freedom2()), u = d1 * x;
+            if (m_oneTinyShape ||
+                !(std::min(u, d2) >= std::numeric_limits<double>::min() && u + d2 < INFINITY))
+                return RatioBetaTail(d1 / 2, d2 / 2, d1 / d2 * x, std::log(d1) - std::log(d2) + std::log(x),
+                                     upper);
+            return numerics::FiniteBetaTail(d1 / 2, d2 / 2, u / (u + d2), d2 / (u + d2), upper);
         }
     }
     // The law with Boost's arithmetic in long double.
@@ -678,7 +713,7 @@ private:
     Maker<D> m_make;
     bool m_shifted;
     mutable double m_median = NAN;
-    bool m_tinyShapes = false, m_oneSided = false;
+    bool m_tinyShapes = false, m_oneSided = false, m_oneTinyShape = false;
     std::optional<D> m_d;
     double m_shift = 0;
     double m_lo = 0;

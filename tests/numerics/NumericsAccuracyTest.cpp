@@ -243,6 +243,8 @@ TEST(NumericsAccuracy, CallsEndWhateverTheArgument) {
         // Range tails at the least normal double: their panels ran across the whole peak (1.3 s).
         {NmsEnum::RANGE, {1e7, 3120602177.882831}, 'i', 6.745190197329472e-308},
         {NmsEnum::TRIANGULAR, {-0.0, 4.9406564584124654e-324, 4.9406564584124654e-324}, 'd', 0},  // 0 / 0
+        // Boost's inverse incomplete beta function with one tiny shape.
+        {NmsEnum::F, {3.27191664837704e-05, 7.291122019580921e-304}, 'i', 6.851376224330501e-302},
     };
     for (const auto& r : rows) {
         const bool ended = FinishesWithin(3s, [&] {
