@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Private/CcfData.h"
+#include "Templates/2041_ccf.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // Base of the dialogs of procedures that take at most two series (cross-correlation, Fourier
@@ -28,21 +29,8 @@ protected:
 };
 
 // The dialog of cross-correlation.
-class CCcfDlg : public CRecordDlg<CCcfData, CTwoSeriesDlg> {
+class CCcfDlg : public CRecordDlg<CCcfData, CTwoSeriesDlg>, public Template2041 {
 public:
-    enum : UINT {
-        IDD = 2041,
-        IDC_SOURCE_LIST = 1282,
-        IDC_SELECTED_LIST = 1286,
-        IDC_ADD = 1279,
-        IDC_REMOVE = 1283,
-        IDC_LAG_EDIT = 1280,
-        IDC_LAG_LABEL = 1281,
-        IDC_SAVE_CHECK = 1284,
-        IDC_SAVE_FILE = 1285,
-        IDC_LIST_MENU_LABEL = 1287,
-    };
-
     explicit CCcfDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;

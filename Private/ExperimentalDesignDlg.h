@@ -1,33 +1,17 @@
 #pragma once
 
 #include "Private/ExperimentalDesignData.h"
+#include "Templates/2075_experimentaldesign.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The experimental-design dialog: the design type decides which fields are enabled, their tool tips
 // and what values they accept.
-class CExperimentalDesignDlg : public CRecordDlg<CExperimentalDesignData> {
+class CExperimentalDesignDlg : public CRecordDlg<CExperimentalDesignData>, public Template2075 {
 public:
     enum : UINT {
-        IDD = 2075,
         IDC_TYPE_COMBO = CExperimentalDesignData::kTypeCombo,
         IDC_MIXTURE_COMBO = CExperimentalDesignData::kMixtureCombo,
         IDC_TAGUCHI_COMBO = CExperimentalDesignData::kTaguchiCombo,
-        IDC_MIXTURE_LABEL = 1775,
-        IDC_TAGUCHI_LABEL = 1786,
-        IDC_FACTORS_EDIT = 1768,
-        IDC_FACTORS_LABEL = 1769,
-        IDC_LEVELS_EDIT = 1772,
-        IDC_LEVELS_LABEL = 1773,
-        IDC_RUNS_EDIT = 1781,
-        IDC_RUNS_LABEL = 1782,
-        IDC_REPLICATIONS_EDIT = 1779,
-        IDC_REPLICATIONS_LABEL = 1780,
-        IDC_LETTERS_CHECK = 1770,
-        IDC_BLOCK_CHECK = 1771,
-        IDC_SQUARE_CHECK = 1783,
-        IDC_RANDOM_CHECK = 1784,
-        IDC_SAVE_CHECK = 1776,
-        IDC_SAVE_FILE = 1777,
     };
     enum class EField { levels, factors, runs, replications };
     using Bounds = CExperimentalDesignData::Bounds;

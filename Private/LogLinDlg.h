@@ -3,38 +3,16 @@
 #include <vector>
 
 #include "Private/LogLinData.h"
+#include "Templates/2146_loglin.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The model page of the loglinear composite.
-class CLogLinDlg : public CRecordDlg<CLogLinData> {
+class CLogLinDlg : public CRecordDlg<CLogLinData>, public Template2146 {
 public:
     enum : UINT {
-        IDD = 2146,
-        IDC_SOURCE_LIST = 1242,
-        IDC_TERMS_LIST = 1255,
-        IDC_FACTORS_LIST = 1253,
-        IDC_CROSSTAB_BUTTON = 1245,
-        IDC_REMOVE_TAB_BUTTON = 1246,
-        IDC_LIST_MENU_LABEL = 1247,
-        IDC_ADD_TERMS_BUTTON = 1248,
-        IDC_CROSS_TERMS_BUTTON = 1249,
-        IDC_HASH_TERMS_BUTTON = 1250,
-        IDC_REMOVE_TERMS_BUTTON = 1251,
-        IDC_ORDER_EDIT = 1244,
-        IDC_ORDER_LABEL = 1243,
-        IDC_EXCLUDE_CHECK = 1273,
         IDC_TERMS_RADIO = CLogLinData::kModelTermsItem,
         IDC_TYPED_RADIO = CLogLinData::kTypedModelItem,
-        IDC_TYPED_MODEL_EDIT = 2580,
-        IDC_CONVERGENCE_EDIT = 1260,
-        IDC_LCONVERGENCE_EDIT = 1261,
-        IDC_TOLERANCE_EDIT = 1262,
-        IDC_ITERATIONS_EDIT = 1266,
-        IDC_HALVINGS_EDIT = 1267,
-        IDC_DELTA_EDIT = 1268,
-        IDC_SAVE_CHECK = 1269,
         IDC_SAVE_TYPE_COMBO = CLogLinData::kSaveTypeCombo,
-        IDC_SAVE_FILE = 1271,
     };
     // Warnings about the model.
     static constexpr UINT kNoFactorMessage = 32111;

@@ -2,30 +2,14 @@
 
 #include "Private/MdsData.h"
 #include "Private/TabDlg.h"
+#include "Templates/2188_mds.h"
+#include "Templates/2189_mdsconfig.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The scaling page of multidimensional scaling.
-class CMdsDlg : public CRecordDlg<CMdsData> {
+class CMdsDlg : public CRecordDlg<CMdsData>, public Template2188 {
 public:
     enum : UINT {
-        IDD = 2188,
-        IDC_SOURCE_LIST = 3002,
-        IDC_SELECTED_LIST = 3016,
-        IDC_ADD = 2984,
-        IDC_REMOVE = 3010,
-        IDC_LIST_MENU_LABEL = 3003,
-        IDC_DIMENSIONS_EDIT = 2996,
-        IDC_POWER_EDIT = 3005,
-        IDC_ITERATIONS_EDIT = 2999,
-        IDC_CONVERGENCE_EDIT = 2994,
-        IDC_ROWS_EDIT = 3011,
-        IDC_ROWS_LABEL = 3012,
-        IDC_WEIGHT_CHECK = 3021,
-        IDC_SAVE_CHECK = 3013,
-        IDC_SAVE_TYPE_COMBO = 3014,
-        IDC_SAVE_FILE = 3015,
-        IDC_REGRESSION_COMBO = 3008,
-        IDC_REGRESSION_LABEL = 3009,
         kTargetMessage = 12790,
     };
 
@@ -41,11 +25,9 @@ protected:
 };
 
 // The starting-configuration page.
-class CMdsConfigDlg : public CRecordDlg<CMdsConfigData> {
+class CMdsConfigDlg : public CRecordDlg<CMdsConfigData>, public Template2189 {
 public:
     enum : UINT {
-        IDD = 2189,
-        IDC_MATRIX_EDIT = 2987,
         kMatrixMessage = 13060,
     };
 

@@ -2,24 +2,14 @@
 
 #include "Private/NonparametricData.h"
 #include "Private/TestingCommon.h"
+#include "Templates/2085_kw.h"
+#include "Templates/2207_runs.h"
+#include "Templates/2274_quade.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of Kruskal-Wallis (2109), two-sample Kolmogorov-Smirnov (2111) and several variances (2173).
-class CKwDlg : public CRecordDlg<CKwData, CAddRuledDlg> {
+class CKwDlg : public CRecordDlg<CKwData, CAddRuledDlg>, public Template2085 {
 public:
-    enum : UINT {
-        IDD = 2085,
-        IDC_SOURCE_LIST = 2313,
-        IDC_SELECTED_LIST = 2318,
-        IDC_ADD = 2310,
-        IDC_REMOVE = 2315,
-        IDC_GROUP_LIST = 2311,
-        IDC_GROUP_ADD = 2309,
-        IDC_GROUP_REMOVE = 2314,
-        IDC_LIST_MENU_LABEL = 2312,
-        IDC_SAVE_CHECK = 2316,
-        IDC_SAVE_FILE = 2317,
-    };
     // Shown when the two-sample test has a grouping variable but nothing to split by it.
     static constexpr UINT kSelectionMissing = 12850;
 
@@ -33,25 +23,8 @@ public:
 };
 
 // The page of Quade (2359) and Friedman (2158): variables, a grouping and a blocking variable.
-class CQuadeDlg : public CRecordDlg<CQuadeData, CAddRuledDlg> {
+class CQuadeDlg : public CRecordDlg<CQuadeData, CAddRuledDlg>, public Template2274 {
 public:
-    enum : UINT {
-        IDD = 2274,
-        IDC_SOURCE_LIST = 3994,
-        IDC_SELECTED_LIST = 4001,
-        IDC_ADD = 3989,
-        IDC_REMOVE = 3998,
-        IDC_GROUP_LIST = 3992,
-        IDC_GROUP_ADD = 3988,
-        IDC_GROUP_REMOVE = 3997,
-        IDC_BLOCK_LIST = 3990,
-        IDC_BLOCK_ADD = 3987,
-        IDC_BLOCK_REMOVE = 3996,
-        IDC_LIST_MENU_LABEL = 3993,
-        IDC_PAIRWISE_CHECK = 3995,
-        IDC_SAVE_CHECK = 3999,
-        IDC_SAVE_FILE = 4000,
-    };
     static constexpr UINT kGroupWithoutBlock = 13151;
     static constexpr UINT kBlockWithoutGroup = 13152;
 
@@ -67,21 +40,8 @@ public:
 };
 
 // The page of the runs (2167), sign (2168) and Wilcoxon signed-rank (2181) tests.
-class CRunsDlg : public CRecordDlg<CRunsData> {
+class CRunsDlg : public CRecordDlg<CRunsData>, public Template2207 {
 public:
-    enum : UINT {
-        IDD = 2207,
-        IDC_SOURCE_LIST = 4302,
-        IDC_SELECTED_LIST = 4306,
-        IDC_ADD = 4299,
-        IDC_REMOVE = 4303,
-        IDC_LIST_MENU_LABEL = 4307,
-        IDC_CUT_EDIT = 4300,
-        IDC_CUT_LABEL = 4301,
-        IDC_SAVE_CHECK = 4304,
-        IDC_SAVE_FILE = 4305,
-    };
-
     explicit CRunsDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;

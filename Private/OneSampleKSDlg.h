@@ -3,24 +3,13 @@
 #include "Private/DistribPanel.h"
 #include "Private/OneSampleKSData.h"
 #include "Private/TestTabDlg.h"
+#include "Templates/2462_onesampleks.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of the one-sample Kolmogorov-Smirnov (2162) and Anderson-Darling (2154) tests (template
 // 2462): variables, the save file and the distribution manager's combo and parameters.
-class COneSampleKSDlg : public CRecordDlg<COneSampleKSData> {
+class COneSampleKSDlg : public CRecordDlg<COneSampleKSData>, public Template2462 {
 public:
-    enum : UINT {
-        IDD = 2462,
-        IDC_SOURCE_LIST = 3471,
-        IDC_SELECTED_LIST = 3475,
-        IDC_ADD = 3470,
-        IDC_REMOVE = 3472,
-        IDC_SAVE_CHECK = 3473,
-        IDC_SAVE_FILE = 3474,
-        IDC_LIST_MENU_LABEL = 3476,
-        IDC_PLACEHOLDER = 1573,
-    };
-
     explicit COneSampleKSDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;

@@ -2,20 +2,13 @@
 
 #include "Private/PowerDlgBase.h"
 #include "Private/PowerGenericData.h"
+#include "Templates/2248_powergeneric.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of the generic power model (noncentral F); launched without a caption identifier, it
 // keeps its template's caption.
-class CPowerGenericDlg : public CRecordDlg<CPowerGenericData, CPowerDlgBase> {
+class CPowerGenericDlg : public CRecordDlg<CPowerGenericData, CPowerDlgBase>, public Template2248 {
 public:
-    enum : UINT {
-        IDD = 2248,
-        IDC_NUMERATOR_EDIT = 3820,
-        IDC_C1_EDIT = 3821,
-        IDC_C0_EDIT = 3822,
-        IDC_NONCENTRALITY_EDIT = 3823,
-    };
-
     explicit CPowerGenericDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

@@ -2,19 +2,13 @@
 
 #include "Private/PowerDlgBase.h"
 #include "Private/PowerOneSampleData.h"
+#include "Templates/2239_poweronesample.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of the one-sample power models; its value edits, labels and ranges follow the model.
-class CPowerOneSampleDlg : public CRecordDlg<CPowerOneSampleData, CPowerDlgBase> {
+class CPowerOneSampleDlg : public CRecordDlg<CPowerOneSampleData, CPowerDlgBase>, public Template2239 {
 public:
     enum : UINT {
-        IDD = 2239,
-        IDC_FIRST_LABEL = 3830,
-        IDC_NULL_LABEL = 3831,
-        IDC_SPREAD_LABEL = 3832,
-        IDC_FIRST_EDIT = 3836,
-        IDC_NULL_EDIT = 3837,
-        IDC_SPREAD_EDIT = 3838,
         IDC_ALTERNATIVE_COMBO = CPowerOneSampleData::kAlternativeCombo,
     };
     static constexpr const wchar_t* kDefaultSaveFile = L"POWER.tvz";

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Private/ProbabilityData.h"
+#include "Templates/2181_probability.h"
 #include "TvkBaseGui/CRecordDlg.h"
 #include "TvkBaseGui/IPictureSource.h"
 #include "TvkDlgBase/CDistribManager.h"
@@ -13,18 +14,8 @@ class IDistribution;
 
 // The probability calculator (template 2181): OK computes the chosen function at the value, shows the
 // result, fills the results table and draws the density and cumulative plots; the dialog stays open.
-class CProbabilityDlg : public CRecordDlg<CProbabilityData>, public IPictureSource {
+class CProbabilityDlg : public CRecordDlg<CProbabilityData>, public IPictureSource, public Template2181 {
 public:
-    enum : UINT {
-        IDD = 2181,
-        IDC_PLACEHOLDER = 1573,
-        IDC_VALUE_EDIT = 3931,
-        IDC_VALUE_LABEL = 3932,
-        IDC_RESULT_EDIT = 3933,
-        IDC_DENSITY_PLOT = 3936,
-        IDC_CUMULATIVE_PLOT = 3937,
-        IDC_RESULTS_TABLE = 3938,
-    };
     // The points of a plot curve.
     static constexpr int kPlotSteps = 40;
 

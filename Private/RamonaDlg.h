@@ -2,19 +2,15 @@
 
 #include "Private/OpenTabDlg.h"
 #include "Private/RamonaData.h"
+#include "Templates/2407_ramona.h"
+#include "Templates/2408_ramonaoptions.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The model page of path models. A double-click on a variable writes its name into the paths; the
 // model must parse, and every name in it be a variable of the data or a latent variable (no latent
 // variable carrying a data variable's name).
-class CRamonaDlg : public CRecordDlg<CRamonaData> {
+class CRamonaDlg : public CRecordDlg<CRamonaData>, public Template2407 {
 public:
-    enum : UINT {
-        IDD = 2407,
-        IDC_SOURCE_LIST = 1001,
-        IDC_PATHS_EDIT = 1002,
-        IDC_LATENT_EDIT = 1004,
-    };
     static constexpr UINT kPathsMessage = 24506;
     static constexpr UINT kNamesMessage = 24507;
 
@@ -28,16 +24,10 @@ public:
 };
 
 // The estimation page of path models: the start value follows its check.
-class CRamonaOptionsDlg : public CRecordDlg<CRamonaOptionsData> {
+class CRamonaOptionsDlg : public CRecordDlg<CRamonaOptionsData>, public Template2408 {
 public:
     enum : UINT {
-        IDD = 2408,
         IDC_METHOD_COMBO = CRamonaOptionsData::kMethodCombo,
-        IDC_ITERATIONS_EDIT = 1011,
-        IDC_CONVERGENCE_EDIT = 1013,
-        IDC_START_CHECK = 1015,
-        IDC_START_EDIT = 1016,
-        IDC_CORRELATION_CHECK = 1017,
     };
 
     explicit CRamonaOptionsDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {

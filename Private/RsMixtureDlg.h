@@ -4,27 +4,14 @@
 #include <vector>
 
 #include "Private/RsMixtureData.h"
+#include "Templates/2402_rsmixture.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The mixture design dialog. The degree belongs to the lattice, the bounds to the extreme vertices.
-class CRsMixtureDlg : public CRecordDlg<CRsMixtureData> {
+class CRsMixtureDlg : public CRecordDlg<CRsMixtureData>, public Template2402 {
 public:
     enum : UINT {
-        IDD = 2402,
         IDC_LATTICE_RADIO = CRsMixtureData::kTypeRadioGroup,
-        IDC_CENTROID_RADIO = 5612,
-        IDC_VERTICES_RADIO = 5613,
-        IDC_COMPONENTS_EDIT = 1001,
-        IDC_DEGREE_EDIT = 1003,
-        IDC_DEGREE_LABEL = 1004,
-        IDC_LOWER_EDIT = 1005,
-        IDC_LOWER_LABEL = 1006,
-        IDC_UPPER_EDIT = 1007,
-        IDC_UPPER_LABEL = 1008,
-        IDC_REPLICATIONS_EDIT = 1009,
-        IDC_RANDOM_CHECK = 1011,
-        IDC_SAVE_CHECK = 1012,
-        IDC_SAVE_FILE = 1013,
     };
     static constexpr UINT kBoundsMessage = 24504;
     static constexpr UINT kNoBoundsMessage = 24508;

@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "Private/TestingProportionsData.h"
+#include "Templates/2251_testingoneproportion.h"
+#include "Templates/2253_testingtwocorrelations.h"
+#include "Templates/2254_testingtwoproportion.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // What the two proportion pages share: counts typed as totals (aggregate input) or read from variables
@@ -36,26 +39,10 @@ private:
     std::vector<UINT> m_countControls;
 };
 
-class CTestingOneProportionDlg : public CRecordDlg<CTestingOneProportionData, CTestingProportionDlgBase> {
+class CTestingOneProportionDlg : public CRecordDlg<CTestingOneProportionData, CTestingProportionDlgBase>,
+                                 public Template2251 {
 public:
     enum : UINT {
-        IDD = 2251,
-        IDC_SOURCE_LIST = 5110,
-        IDC_TRIALS_LIST = 5122,
-        IDC_TRIALS_ADD = 5104,
-        IDC_TRIALS_REMOVE = 5119,
-        IDC_TRIALS_LIST_LABEL = 34,
-        IDC_SUCCESSES_LIST = 5120,
-        IDC_SUCCESSES_ADD = 5103,
-        IDC_SUCCESSES_REMOVE = 5118,
-        IDC_SUCCESSES_LIST_LABEL = 35,
-        IDC_LIST_MENU_LABEL = 5121,
-        IDC_TRIALS_EDIT = 5113,
-        IDC_TRIALS_LABEL = 5114,
-        IDC_SUCCESSES_EDIT = 5111,
-        IDC_SUCCESSES_LABEL = 5112,
-        IDC_PROPORTION_EDIT = 5115,
-        IDC_CONFIDENCE_EDIT = 5108,
         IDC_RAW_DATA_RADIO = CTestingOneProportionData::kRawDataItem,
         IDC_AGGREGATE_RADIO = CTestingOneProportionData::kAggregateItem,
         IDC_ALTERNATIVE_COMBO = CTestingOneProportionData::kAlternativeCombo,
@@ -68,29 +55,10 @@ public:
     void AddToolTips() override;
 };
 
-class CTestingTwoProportionDlg : public CRecordDlg<CTestingTwoProportionData, CTestingProportionDlgBase> {
+class CTestingTwoProportionDlg : public CRecordDlg<CTestingTwoProportionData, CTestingProportionDlgBase>,
+                                 public Template2254 {
 public:
     enum : UINT {
-        IDD = 2254,
-        IDC_SOURCE_LIST = 5162,
-        IDC_TRIALS_ONE_LIST = 5182,
-        IDC_TRIALS_ONE_ADD = 5155,
-        IDC_TRIALS_ONE_REMOVE = 5174,
-        IDC_SUCCESSES_ONE_LIST = 5178,
-        IDC_SUCCESSES_ONE_ADD = 5153,
-        IDC_SUCCESSES_ONE_REMOVE = 5172,
-        IDC_TRIALS_TWO_LIST = 5184,
-        IDC_TRIALS_TWO_ADD = 5156,
-        IDC_TRIALS_TWO_REMOVE = 5175,
-        IDC_SUCCESSES_TWO_LIST = 5180,
-        IDC_SUCCESSES_TWO_ADD = 5154,
-        IDC_SUCCESSES_TWO_REMOVE = 5173,
-        IDC_LIST_MENU_LABEL = 5185,
-        IDC_TRIALS_ONE_EDIT = 5167,
-        IDC_SUCCESSES_ONE_EDIT = 5163,
-        IDC_TRIALS_TWO_EDIT = 5169,
-        IDC_SUCCESSES_TWO_EDIT = 5165,
-        IDC_CONFIDENCE_EDIT = 5160,
         IDC_RAW_DATA_RADIO = CTestingTwoProportionData::kRawDataItem,
         IDC_AGGREGATE_RADIO = CTestingTwoProportionData::kAggregateItem,
         IDC_ALTERNATIVE_COMBO = CTestingTwoProportionData::kAlternativeCombo,
@@ -104,20 +72,9 @@ public:
 };
 
 // The page of the test of two correlations; its confidence level is never asked for.
-class CTestingTwoCorrelationsDlg : public CRecordDlg<CTestingTwoCorrelationsData> {
+class CTestingTwoCorrelationsDlg : public CRecordDlg<CTestingTwoCorrelationsData>, public Template2253 {
 public:
     enum : UINT {
-        IDD = 2253,
-        IDC_SOURCE_LIST = 5146,
-        IDC_SET_ONE_LIST = 5149,
-        IDC_SET_ONE_ADD = 5140,
-        IDC_SET_ONE_REMOVE = 5147,
-        IDC_SET_TWO_LIST = 5151,
-        IDC_SET_TWO_ADD = 5141,
-        IDC_SET_TWO_REMOVE = 5148,
-        IDC_LIST_MENU_LABEL = 5152,
-        IDC_CONFIDENCE_EDIT = 5144,
-        IDC_CONFIDENCE_LABEL = 5145,
         IDC_ALTERNATIVE_COMBO = CTestingTwoCorrelationsData::kAlternativeCombo,
     };
 

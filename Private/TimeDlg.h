@@ -1,19 +1,12 @@
 #pragma once
 
 #include "Private/TimeData.h"
+#include "Templates/2051_time.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of time labels.
-class CTimeDlg : public CRecordDlg<CTimeData> {
+class CTimeDlg : public CRecordDlg<CTimeData>, public Template2051 {
 public:
-    enum : UINT {
-        IDD = 2051,
-        IDC_ORIGIN_EDIT = 5245,
-        IDC_PERIOD_EDIT = 5248,
-        IDC_FIRST_EDIT = 5242,
-        IDC_DATE_FORMAT_COMBO = 5240,
-    };
-
     explicit CTimeDlg(CGUIBaseDlg* parent = nullptr);
 
     // The warning a period draws: 12849 for a period that is none of the usual ones, else 0.
