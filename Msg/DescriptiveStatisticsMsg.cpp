@@ -21,7 +21,7 @@ std::vector<MenuRow> Rows() {
 }  // namespace
 
 CDescriptiveStatisticsMsg::CDescriptiveStatisticsMsg(IGlobal* global)
-    : CMenuGroupTable(global, Rows(), true) {
+    : CMenuGroupTable(global, WithRegisteredRows<CDescriptiveStatisticsMsg>(Rows()), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DescriptiveStatisticsMsg.cpp", 32).DoPrint();
 }

@@ -1,11 +1,7 @@
 #include "Msg/DesignofExperimentsMsg.h"
 
-#include "Private/ExperimentalDesignData.h"
-#include "Private/ExperimentalDesignDlg.h"
 #include "Private/PowerCorr2Data.h"
 #include "Private/PowerCorr2Dlg.h"
-#include "Private/PowerGenericData.h"
-#include "Private/PowerGenericDlg.h"
 #include "Private/PowerOneSampleData.h"
 #include "Private/PowerOneSampleDlg.h"
 #include "Private/PowerTwoSampleData.h"
@@ -24,7 +20,6 @@ std::vector<MenuRow> Rows() {
     return {
         {1021, 1021, MenuRule::Always, kOneSample, CPowerOneSampleData::kVariantCorr1},
         {1022, 1022, MenuRule::Always, kCorr2, CPowerCorr2Data::kVariantCorr2},
-        {1023, 1023, MenuRule::Always, &LaunchDialog<CPowerGenericData, CPowerGenericDlg>, 0},
         {1024, 1024, MenuRule::Always, kOneSample, CPowerOneSampleData::kVariantT1},
         {1025, 1025, MenuRule::Always, kTwoWay, CPowerTwoWayData::kVariantOneWay},
         {1026, 1026, MenuRule::Always, kOneSample, CPowerOneSampleData::kVariantZ1},
@@ -35,13 +30,13 @@ std::vector<MenuRow> Rows() {
         {1031, 1031, MenuRule::Always, kTwoWay, CPowerTwoWayData::kVariantTwoWay},
         {1032, 1032, MenuRule::Always, kTwoSample, CPowerTwoSampleData::kVariantZ2},
         {1067, 1069, MenuRule::Never, nullptr, 0},
-        {1084, 1084, MenuRule::Always, &LaunchDialog<CExperimentalDesignData, CExperimentalDesignDlg>, 0},
     };
 }
 
 }  // namespace
 
-CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
+CDesignofExperimentsMsg::CDesignofExperimentsMsg(IGlobal* global)
+    : CMenuGroupTable(global, WithRegisteredRows<CDesignofExperimentsMsg>(Rows()), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"DesignofExperimentsMsg.cpp", 41).DoPrint();
 }

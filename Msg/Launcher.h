@@ -53,6 +53,29 @@ struct MenuRow {
     UINT caption;
 };
 
+// Rows a procedure declares beside its dialog, with REGISTER_MENU_ROWS(Group, rows...): the table of the
+// group Group takes them in after its own (`WithRegisteredRows<Group>(Rows())` in its constructor).
+template <class Group>
+std::vector<MenuRow>& RegisteredMenuRows() {
+    static std::vector<MenuRow> rows;
+    return rows;
+}
+template <class Group>
+std::vector<MenuRow> WithRegisteredRows(std::vector<MenuRow> rows) {
+    const auto& declared = RegisteredMenuRows<Group>();
+    rows.insert(rows.end(), declared.begin(), declared.end());
+    return rows;
+}
+#define TVK_MENU_ROWS_NAME(line) TVK_MENU_ROWS_NAME_(line)
+#define TVK_MENU_ROWS_NAME_(line) s_menuRows##line
+#define REGISTER_MENU_ROWS(Group, ...)                             \
+    static const bool TVK_MENU_ROWS_NAME(__LINE__) = [] {          \
+        const std::initializer_list<MenuRow> rows = {__VA_ARGS__}; \
+        auto& declared = RegisteredMenuRows<Group>();              \
+        declared.insert(declared.end(), rows.begin(), rows.end()); \
+        return true;                                               \
+    }()
+
 // Command dispatch and enabling of a group over its table. `lockedFirst` disables every item of the
 // group while the host is locked.
 class CMenuGroupTable : public CTKMsg {

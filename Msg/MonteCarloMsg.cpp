@@ -46,13 +46,13 @@ std::vector<MenuRow> Rows() {
         {1056, 1056, MenuRule::Always, LaunchProbability<DistribSet::Continuous>,
          CProbabilityData::kContinuous},
         {1057, 1057, MenuRule::Always, LaunchProbability<DistribSet::Discrete>, CProbabilityData::kDiscrete},
-        {1088, 1088, MenuRule::Always, &LaunchDialog<CRsMixtureData, CRsMixtureDlg>, 0},
     };
 }
 
 }  // namespace
 
-CMonteCarloMsg::CMonteCarloMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
+CMonteCarloMsg::CMonteCarloMsg(IGlobal* global)
+    : CMenuGroupTable(global, WithRegisteredRows<CMonteCarloMsg>(Rows()), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"MonteCarloMsg.cpp", 36).DoPrint();
 }

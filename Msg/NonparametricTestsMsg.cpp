@@ -40,7 +40,8 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
+CNonparametricTestsMsg::CNonparametricTestsMsg(IGlobal* global)
+    : CMenuGroupTable(global, WithRegisteredRows<CNonparametricTestsMsg>(Rows()), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"NonparametricTestsMsg.cpp", 38).DoPrint();
 }

@@ -22,7 +22,7 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CScaleMsg::CScaleMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
+CScaleMsg::CScaleMsg(IGlobal* global) : CMenuGroupTable(global, WithRegisteredRows<CScaleMsg>(Rows()), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"ScaleMsg.cpp", 33).DoPrint();
 }

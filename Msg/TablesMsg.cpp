@@ -1,8 +1,6 @@
 #include "Msg/TablesMsg.h"
 
 #include "Private/LogLinTabDlg.h"
-#include "Private/LogLinTabulateDlg.h"
-#include "Private/SmartCorrAnalysisDlg.h"
 #include "Private/XTabTabDlg.h"
 
 namespace {
@@ -11,7 +9,6 @@ std::vector<MenuRow> Rows() {
     return {
         {1004, 1004, MenuRule::Standard, &LaunchDialog<CLogLinTabData, CLogLinTabDlg>,
          CLogLinTabData::kCaptionID},
-        {1005, 1005, MenuRule::Standard, &LaunchDialog<CLogLinTabulateData, CLogLinTabulateDlg>, 0},
         {1064, 1064, MenuRule::Standard, &LaunchDialog<CXTab1WayTabData, CXTab1WayTabDlg>,
          CXTab1WayTabData::kCaptionID},
         {1065, 1065, MenuRule::Standard, &LaunchDialog<CXTabNWayTabData, CXTabNWayTabDlg>,
@@ -20,13 +17,13 @@ std::vector<MenuRow> Rows() {
          CXTab2WayTabData::kCaptionID},
         {1087, 1087, MenuRule::Standard, &LaunchDialog<CXtabMultiwayTabData, CXtabMultiwayTabDlg>,
          CXtabMultiwayTabData::kCaptionID},
-        {1091, 1091, MenuRule::Standard, &LaunchDialog<CSmartCorrAnalysisData, CSmartCorrAnalysisDlg>, 0},
     };
 }
 
 }  // namespace
 
-CTablesMsg::CTablesMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), true) {
+CTablesMsg::CTablesMsg(IGlobal* global)
+    : CMenuGroupTable(global, WithRegisteredRows<CTablesMsg>(Rows()), true) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TablesMsg.cpp", 35).DoPrint();
 }

@@ -32,7 +32,8 @@ std::vector<MenuRow> Rows() {
 
 }  // namespace
 
-CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global) : CMenuGroupTable(global, Rows(), false) {
+CTestingHypothesesMsg::CTestingHypothesesMsg(IGlobal* global)
+    : CMenuGroupTable(global, WithRegisteredRows<CTestingHypothesesMsg>(Rows()), false) {
     if (!GetGlobal())
         CTvkAssertDlg(L"TestingHypothesesMsg.cpp", 35).DoPrint();
 }

@@ -1,5 +1,8 @@
 #include "Private/AcfDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CAcfDlg::CAcfDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
@@ -37,3 +40,8 @@ void CAcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg, {1039, 1039, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, 0},
+                   {1048, 1048, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, CAcfData::kVariantPacf},
+                   {1052, 1052, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>,
+                    CAcfData::kVariantTplot});

@@ -1,5 +1,8 @@
 #include "Private/ArimaDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
@@ -76,3 +79,5 @@ void CArimaDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_FORECAST_FROM_EDIT, range);
     EnableCtrl(IDC_FORECAST_TO_EDIT, range);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg, {1040, 1040, MenuRule::Standard, &LaunchDialog<CArimaData, CArimaDlg>, 0});

@@ -1,5 +1,8 @@
 #include "Private/CcfDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 // ---- at most two series -----------------------------------------------------------------------
 
 bool CTwoSeriesDlg::IsSelectedVariablesAllowed() const {
@@ -65,3 +68,5 @@ void CCcfDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg, {1041, 1041, MenuRule::Standard, &LaunchDialog<CCcfData, CCcfDlg>, 0});

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "Msg/DesignofExperimentsMsg.h"
+#include "Msg/Launcher.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
 namespace {
@@ -260,3 +262,7 @@ void CExperimentalDesignDlg::OnCtrlChanged(UINT id) {
     else if (id == IDC_TAGUCHI_COMBO)
         OnSelchangeTaguchitypeCombo();
 }
+
+REGISTER_MENU_ROWS(CDesignofExperimentsMsg,
+                   {1084, 1084, MenuRule::Always,
+                    &LaunchDialog<CExperimentalDesignData, CExperimentalDesignDlg>, 0});

@@ -1,5 +1,7 @@
 #include "Private/ExponentialDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
 #include "Private/SeasonalData.h"
 
 CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -86,3 +88,6 @@ void CExponentialDlg::UpdateDependentWindows() {
     // still keeps it open, as the record still writes the period then.
     EnableCtrl(IDC_PERIOD_EDIT, IsCtrlChecked(IDC_PERIOD_CHECK));
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1044, 1044, MenuRule::Standard, &LaunchDialog<CExponentialData, CExponentialDlg>, 0});

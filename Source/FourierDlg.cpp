@@ -1,5 +1,8 @@
 #include "Private/FourierDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CFourierDlg::CFourierDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddSeriesPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
@@ -18,3 +21,6 @@ void CFourierDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, (#non-missing cases/2) + 1)]", 0);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1045, 1045, MenuRule::Standard, &LaunchDialog<CFourierData, CFourierDlg>, 0});

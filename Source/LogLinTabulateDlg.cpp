@@ -1,5 +1,8 @@
 #include "Private/LogLinTabulateDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TablesMsg.h"
+
 CLogLinTabulateDlg::CLogLinTabulateDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_FACTORS_LIST, IDC_ADD_FACTOR, IDC_REMOVE_FACTOR, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.FactorsList)
@@ -18,3 +21,6 @@ void CLogLinTabulateDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
 }
+
+REGISTER_MENU_ROWS(CTablesMsg, {1005, 1005, MenuRule::Standard,
+                                &LaunchDialog<CLogLinTabulateData, CLogLinTabulateDlg>, 0});

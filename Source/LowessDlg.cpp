@@ -1,5 +1,8 @@
 #include "Private/LowessDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CLowessDlg::CLowessDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
@@ -18,3 +21,6 @@ void CLowessDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_TENSION_EDIT, L"[0.0, 1.0]", 0);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1047, 1047, MenuRule::Standard, &LaunchDialog<CLowessData, CLowessDlg>, 0});

@@ -1,5 +1,8 @@
 #include "Private/MntestDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/Stat1SingleMenuItemsMsg.h"
+
 CMntestDlg::CMntestDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     // A multivariate test needs two variables at least.
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
@@ -8,3 +11,6 @@ CMntestDlg::CMntestDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
         .Menu(IDC_LIST_MENU_LABEL);
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
+
+REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg,
+                   {1086, 1086, MenuRule::Standard, &LaunchDialog<CMntestData, CMntestDlg>, 0});

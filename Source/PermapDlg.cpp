@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Msg/Launcher.h"
+#include "Msg/Stat1SingleMenuItemsMsg.h"
 #include "Source/OpenDlgCommon.h"
 
 CPermapDlg::CPermapDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -43,3 +45,6 @@ void CPermapDlg::OnCtrlChanged(UINT id) {
     if (id == IDC_METHOD_COMBO)
         UpdateDependentWindows();
 }
+
+REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg,
+                   {1020, 1020, MenuRule::Standard, &LaunchDialog<CPermapData, CPermapDlg>, 0});

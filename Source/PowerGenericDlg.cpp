@@ -1,5 +1,8 @@
 #include "Private/PowerGenericDlg.h"
 
+#include "Msg/DesignofExperimentsMsg.h"
+#include "Msg/Launcher.h"
+
 namespace {
 
 using Data = CPowerGenericData;
@@ -28,3 +31,6 @@ void CPowerGenericDlg::AddToolTips() {
     AddToolTip(IDC_NONCENTRALITY_EDIT, kPositive.range, 0);
     AddCommonToolTips(kGenericSizes);
 }
+
+REGISTER_MENU_ROWS(CDesignofExperimentsMsg,
+                   {1023, 1023, MenuRule::Always, &LaunchDialog<CPowerGenericData, CPowerGenericDlg>, 0});

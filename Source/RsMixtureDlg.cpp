@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "Msg/Launcher.h"
+#include "Msg/MonteCarloMsg.h"
 #include "TvkUseRes/ResourceTables.h"
 
 CRsMixtureDlg::CRsMixtureDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -73,3 +75,6 @@ void CRsMixtureDlg::UpdateDependentWindows() {
     for (UINT id : {IDC_LOWER_EDIT, IDC_LOWER_LABEL, IDC_UPPER_EDIT, IDC_UPPER_LABEL})
         EnableCtrl(id, IsCtrlChecked(IDC_VERTICES_RADIO));
 }
+
+REGISTER_MENU_ROWS(CMonteCarloMsg,
+                   {1088, 1088, MenuRule::Always, &LaunchDialog<CRsMixtureData, CRsMixtureDlg>, 0});

@@ -1,5 +1,8 @@
 #include "Private/SeasonalDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CSeasonalDlg::CSeasonalDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
@@ -32,3 +35,6 @@ void CSeasonalDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_ADDITIVE_RADIO, term);
     EnableCtrl(IDC_MULTIPLICATIVE_RADIO, term);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1049, 1049, MenuRule::Standard, &LaunchDialog<CSeasonalData, CSeasonalDlg>, 0});

@@ -1,5 +1,8 @@
 #include "Private/SeriesSmoothDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CSeriesSmoothDlg::CSeriesSmoothDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
@@ -32,3 +35,6 @@ void CSeriesSmoothDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_MEDIAN_EDIT, IsCtrlChecked(IDC_MEDIAN_RADIO));
     EnableCtrl(IDC_WEIGHT_EDIT, IsCtrlChecked(IDC_WEIGHT_RADIO));
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1050, 1050, MenuRule::Standard, &LaunchDialog<CSeriesSmoothData, CSeriesSmoothDlg>, 0});

@@ -1,5 +1,7 @@
 #include "Private/SignalDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/Stat1SingleMenuItemsMsg.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
@@ -94,3 +96,6 @@ void CSignalDlg::KeepOnDefault(CSignalData& fresh) {
     CRecordDlg::KeepOnDefault(fresh);
     fresh.ExponentialScalingConstantEdit.SetSecond(0);
 }
+
+REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg,
+                   {1054, 1054, MenuRule::Free, &LaunchDialog<CSignalData, CSignalDlg>, 0});

@@ -1,6 +1,8 @@
 #include "Private/SmartCorrAnalysisDlg.h"
 
 #include <limits>
+#include "Msg/Launcher.h"
+#include "Msg/TablesMsg.h"
 
 CSmartCorrAnalysisDlg::CSmartCorrAnalysisDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_ROW_LIST, IDC_ADD_ROW, IDC_REMOVE_ROW, kVariableTypeAny})
@@ -31,3 +33,6 @@ void CSmartCorrAnalysisDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddToolTip(IDC_DIMENSIONS_EDIT, L"[1, +inf)", 0);
 }
+
+REGISTER_MENU_ROWS(CTablesMsg, {1091, 1091, MenuRule::Standard,
+                                &LaunchDialog<CSmartCorrAnalysisData, CSmartCorrAnalysisDlg>, 0});

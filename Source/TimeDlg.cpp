@@ -1,5 +1,8 @@
 #include "Private/TimeDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
+
 CTimeDlg::CTimeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     FillComboFromResource(IDC_DATE_FORMAT_COMBO, CTimeData::kDateFormatCombo);
 }
@@ -53,3 +56,5 @@ void CTimeDlg::AddToolTips() {
     AddToolTip(IDC_PERIOD_EDIT, L"{1, 2, 3, 4, 6, 12, 52, 365}", 0);
     AddToolTip(IDC_FIRST_EDIT, L"[1, Period]", 0);
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg, {1051, 1051, MenuRule::Standard, &LaunchDialog<CTimeData, CTimeDlg>, 0});

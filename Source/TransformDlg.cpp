@@ -1,5 +1,7 @@
 #include "Private/TransformDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
 CTransformDlg::CTransformDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -71,3 +73,6 @@ void CTransformDlg::OnCtrlChanged(UINT id) {
     if (id == IDC_TYPE_COMBO)
         UpdateDependentWindows();
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1053, 1053, MenuRule::Standard, &LaunchDialog<CTransformData, CTransformDlg>, 0});

@@ -1,5 +1,7 @@
 #include "Private/TrendAnalysisDlg.h"
 
+#include "Msg/Launcher.h"
+#include "Msg/TimeSeriesMsg.h"
 #include "TvkUseRes/ResourceTables.h"
 
 CTrendAnalysisDlg::CTrendAnalysisDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -101,3 +103,6 @@ void CTrendAnalysisDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
     MoveSourceToTarget(IDC_SOURCE_LIST, over, 0, 1, 0, kVariableTypeAny);
     UpdateDependentWindows();
 }
+
+REGISTER_MENU_ROWS(CTimeSeriesMsg,
+                   {1085, 1085, MenuRule::Standard, &LaunchDialog<CTrendAnalysisData, CTrendAnalysisDlg>, 0});
