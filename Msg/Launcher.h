@@ -53,6 +53,13 @@ struct MenuRow {
     UINT caption;
 };
 
+// The row of an item that opens Dialog on Record: the standard rule and the item's own caption unless
+// given.
+template <class Record, class Dialog>
+MenuRow DialogRow(UINT did, UINT caption = 0, MenuRule rule = MenuRule::Standard) {
+    return {did, did, rule, &LaunchDialog<Record, Dialog>, caption};
+}
+
 // Rows a procedure declares beside its dialog, with REGISTER_MENU_ROWS(Group, rows...): the table of the
 // group Group takes them in after its own (`WithRegisteredRows<Group>(Rows())` in its constructor).
 template <class Group>

@@ -37,8 +37,6 @@ public:
     static constexpr std::array<const wchar_t*, 3> kLossKeywords = {L"", L"TAU", L"LSQ"};
 
     TVK_OPTIONS(CONJOINT_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -12,8 +12,6 @@
 class CCronbachData : public CRecordOptions<CCronbachData> {
 public:
     TVK_OPTIONS(CRONBACH_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

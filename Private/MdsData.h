@@ -97,8 +97,6 @@ public:
     // The counted rows of the typed matrix joined by line feeds, "-0" written "0": what the CONFIG line
     // carries.
     CString GetCountedRowsText(int dimensions) const;
-
-    void Serialize(CArchive& ar) override;
     // Inserts the CONFIG line in front of the scaling page's SAVE line, else its ESTIMATE line.
     void GetCommandInfoList(CCmdList& lines) const override;
 };

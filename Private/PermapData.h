@@ -40,8 +40,6 @@ public:
     static constexpr std::array<const wchar_t*, 3> kStandardizeKeywords = {L"NONE", L"", L"RANGE"};
 
     TVK_OPTIONS(PERMAP_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

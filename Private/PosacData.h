@@ -32,8 +32,6 @@ public:
     static constexpr int kMaximumCategories = 20;
 
     TVK_OPTIONS(POSAC_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -37,8 +37,6 @@ public:
     static std::vector<CString> SplitNames(const CString& text);
 
     TVK_OPTIONS(RAMONA_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
@@ -68,8 +66,6 @@ public:
     static constexpr std::array<const wchar_t*, 4> kMethodKeywords = {L"", L"GLS", L"OLS", L"ADF"};
 
     TVK_OPTIONS(RAMONA_OPTIONS_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 

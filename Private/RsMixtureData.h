@@ -41,7 +41,5 @@ public:
     static constexpr int kMaximumComponents = 12;
 
     TVK_OPTIONS(RS_MIXTURE_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -29,8 +29,6 @@
 class CSpatialData : public CRecordOptions<CSpatialData> {
 public:
     TVK_OPTIONS(SPATIAL_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
@@ -54,8 +52,6 @@ public:
 class CSpatialVarioData : public CRecordOptions<CSpatialVarioData> {
 public:
     TVK_OPTIONS(SPATIAL_VARIO_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
@@ -81,8 +77,6 @@ public:
                                                                      L"LINEAR"};
 
     TVK_OPTIONS(SPATIAL_MODEL_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
@@ -109,8 +103,6 @@ public:
     static constexpr int kMaximumPoints = 500;
 
     TVK_OPTIONS(SPATIAL_KRIG_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
@@ -136,8 +128,6 @@ public:
 class CSpatialGridData : public CRecordOptions<CSpatialGridData> {
 public:
     TVK_OPTIONS(SPATIAL_GRID_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 

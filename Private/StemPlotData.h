@@ -15,8 +15,6 @@ public:
     static constexpr UINT kRowStem = 2273;
 
     TVK_OPTIONS(STEM_PLOT_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -24,8 +24,6 @@
 class CTestAtClData : public CRecordOptions<CTestAtClData> {
 public:
     TVK_OPTIONS(TESTATCL_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

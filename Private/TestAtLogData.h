@@ -38,8 +38,6 @@ public:
     static constexpr std::array<const wchar_t*, 3> kScoresKeywords = {L"", L"EAP", L"MAP"};
 
     TVK_OPTIONS(TESTATLOG_OPTIONS)
-
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -41,7 +41,6 @@ void CAcfDlg::AddToolTips() {
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg, {1039, 1039, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, 0},
-                   {1048, 1048, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>, CAcfData::kVariantPacf},
-                   {1052, 1052, MenuRule::Standard, &LaunchDialog<CAcfData, CAcfDlg>,
-                    CAcfData::kVariantTplot});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CAcfData, CAcfDlg>(1039),
+                   DialogRow<CAcfData, CAcfDlg>(1048, CAcfData::kVariantPacf),
+                   DialogRow<CAcfData, CAcfDlg>(1052, CAcfData::kVariantTplot));

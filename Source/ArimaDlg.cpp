@@ -80,4 +80,4 @@ void CArimaDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_FORECAST_TO_EDIT, range);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg, {1040, 1040, MenuRule::Standard, &LaunchDialog<CArimaData, CArimaDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CArimaData, CArimaDlg>(1040));

@@ -69,4 +69,4 @@ void CCcfDlg::AddToolTips() {
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg, {1041, 1041, MenuRule::Standard, &LaunchDialog<CCcfData, CCcfDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CCcfData, CCcfDlg>(1041));

@@ -2,11 +2,6 @@
 
 #include "Source/RecordRegistry.h"
 
-void CConjointData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CConjointData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {&PreferenceVariablesList, &AttributeVariablesList});
 }

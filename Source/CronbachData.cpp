@@ -3,11 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/ScalingCommon.h"
 
-void CCronbachData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CCronbachData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList);
 }

@@ -264,5 +264,4 @@ void CExperimentalDesignDlg::OnCtrlChanged(UINT id) {
 }
 
 REGISTER_MENU_ROWS(CDesignofExperimentsMsg,
-                   {1084, 1084, MenuRule::Always,
-                    &LaunchDialog<CExperimentalDesignData, CExperimentalDesignDlg>, 0});
+                   DialogRow<CExperimentalDesignData, CExperimentalDesignDlg>(1084, 0, MenuRule::Always));

@@ -89,5 +89,4 @@ void CExponentialDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_PERIOD_EDIT, IsCtrlChecked(IDC_PERIOD_CHECK));
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1044, 1044, MenuRule::Standard, &LaunchDialog<CExponentialData, CExponentialDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CExponentialData, CExponentialDlg>(1044));

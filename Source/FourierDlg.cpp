@@ -22,5 +22,4 @@ void CFourierDlg::AddToolTips() {
     AddToolTip(IDC_LAG_EDIT, L"[1, min(50, (#non-missing cases/2) + 1)]", 0);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1045, 1045, MenuRule::Standard, &LaunchDialog<CFourierData, CFourierDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CFourierData, CFourierDlg>(1045));

@@ -22,5 +22,4 @@ void CLogLinTabulateDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_LIST_LAYOUT_CHECK, m_Data.ListLayoutCheck);
 }
 
-REGISTER_MENU_ROWS(CTablesMsg, {1005, 1005, MenuRule::Standard,
-                                &LaunchDialog<CLogLinTabulateData, CLogLinTabulateDlg>, 0});
+REGISTER_MENU_ROWS(CTablesMsg, DialogRow<CLogLinTabulateData, CLogLinTabulateDlg>(1005));

@@ -22,5 +22,4 @@ void CLowessDlg::AddToolTips() {
     AddToolTip(IDC_TENSION_EDIT, L"[0.0, 1.0]", 0);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1047, 1047, MenuRule::Standard, &LaunchDialog<CLowessData, CLowessDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CLowessData, CLowessDlg>(1047));

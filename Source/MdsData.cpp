@@ -198,11 +198,6 @@ CString CMdsConfigData::GetCountedRowsText(int dimensions) const {
     return text;
 }
 
-void CMdsConfigData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CMdsConfigData::GetCommandInfoList(CCmdList& lines) const {
     if (!GetParent()) {
         CTvkAssertDlg(L"MdsData.cpp", __LINE__).DoPrint();

@@ -12,5 +12,4 @@ CMntestDlg::CMntestDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 
-REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg,
-                   {1086, 1086, MenuRule::Standard, &LaunchDialog<CMntestData, CMntestDlg>, 0});
+REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg, DialogRow<CMntestData, CMntestDlg>(1086));

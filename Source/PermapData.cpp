@@ -2,11 +2,6 @@
 
 #include "Source/RecordRegistry.h"
 
-void CPermapData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CPermapData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {&SelectedVariablesList}, 2);
 }

@@ -46,5 +46,4 @@ void CPermapDlg::OnCtrlChanged(UINT id) {
         UpdateDependentWindows();
 }
 
-REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg,
-                   {1020, 1020, MenuRule::Standard, &LaunchDialog<CPermapData, CPermapDlg>, 0});
+REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg, DialogRow<CPermapData, CPermapDlg>(1020));

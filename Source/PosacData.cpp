@@ -2,11 +2,6 @@
 
 #include "Source/RecordRegistry.h"
 
-void CPosacData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CPosacData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {&ProfileVariablesList}, INT_MAX);
 }

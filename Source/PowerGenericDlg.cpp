@@ -33,4 +33,4 @@ void CPowerGenericDlg::AddToolTips() {
 }
 
 REGISTER_MENU_ROWS(CDesignofExperimentsMsg,
-                   {1023, 1023, MenuRule::Always, &LaunchDialog<CPowerGenericData, CPowerGenericDlg>, 0});
+                   DialogRow<CPowerGenericData, CPowerGenericDlg>(1023, 0, MenuRule::Always));

@@ -54,11 +54,6 @@ std::optional<std::vector<CRamonaData::Path>> CRamonaData::ParsePaths(const CStr
     return paths;
 }
 
-void CRamonaData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CRamonaData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {});
     if (!PathsEdit.IsEmpty() || !LatentEdit.IsEmpty() || ListOfVariablesList.GetSize() < 2)
@@ -85,11 +80,6 @@ void CRamonaData::GetCommandInfoList(CCmdList& lines) const {
     const CString latent = JoinNames(SplitNames(LatentEdit));
     lines.AddTail(
         CCmdInfo(WithClauses(L"MODEL " + model, latent.IsEmpty() ? CString() : L" LATENT = " + latent), 0));
-}
-
-void CRamonaOptionsData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
 }
 
 void CRamonaOptionsData::GetCommandInfoList(CCmdList& lines) const {

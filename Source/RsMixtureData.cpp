@@ -4,11 +4,6 @@
 
 #include "Source/RecordRegistry.h"
 
-void CRsMixtureData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CRsMixtureData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kMixtureModule, lines);
     if (SaveFileCheck)

@@ -76,5 +76,4 @@ void CRsMixtureDlg::UpdateDependentWindows() {
         EnableCtrl(id, IsCtrlChecked(IDC_VERTICES_RADIO));
 }
 
-REGISTER_MENU_ROWS(CMonteCarloMsg,
-                   {1088, 1088, MenuRule::Always, &LaunchDialog<CRsMixtureData, CRsMixtureDlg>, 0});
+REGISTER_MENU_ROWS(CMonteCarloMsg, DialogRow<CRsMixtureData, CRsMixtureDlg>(1088, 0, MenuRule::Always));

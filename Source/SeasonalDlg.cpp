@@ -36,5 +36,4 @@ void CSeasonalDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_MULTIPLICATIVE_RADIO, term);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1049, 1049, MenuRule::Standard, &LaunchDialog<CSeasonalData, CSeasonalDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CSeasonalData, CSeasonalDlg>(1049));

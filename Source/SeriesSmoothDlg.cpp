@@ -36,5 +36,4 @@ void CSeriesSmoothDlg::UpdateDependentWindows() {
     EnableCtrl(IDC_WEIGHT_EDIT, IsCtrlChecked(IDC_WEIGHT_RADIO));
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1050, 1050, MenuRule::Standard, &LaunchDialog<CSeriesSmoothData, CSeriesSmoothDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CSeriesSmoothData, CSeriesSmoothDlg>(1050));

@@ -97,5 +97,4 @@ void CSignalDlg::KeepOnDefault(CSignalData& fresh) {
     fresh.ExponentialScalingConstantEdit.SetSecond(0);
 }
 
-REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg,
-                   {1054, 1054, MenuRule::Free, &LaunchDialog<CSignalData, CSignalDlg>, 0});
+REGISTER_MENU_ROWS(CStat1SingleMenuItemsMsg, DialogRow<CSignalData, CSignalDlg>(1054, 0, MenuRule::Free));

@@ -34,5 +34,4 @@ void CSmartCorrAnalysisDlg::AddToolTips() {
     AddToolTip(IDC_DIMENSIONS_EDIT, L"[1, +inf)", 0);
 }
 
-REGISTER_MENU_ROWS(CTablesMsg, {1091, 1091, MenuRule::Standard,
-                                &LaunchDialog<CSmartCorrAnalysisData, CSmartCorrAnalysisDlg>, 0});
+REGISTER_MENU_ROWS(CTablesMsg, DialogRow<CSmartCorrAnalysisData, CSmartCorrAnalysisDlg>(1091));

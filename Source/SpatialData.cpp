@@ -3,11 +3,6 @@
 #include "Private/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 
-void CSpatialData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CSpatialData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {&XVariableList, &YVariableList, &ValueVariableList});
 }
@@ -25,11 +20,6 @@ void CSpatialData::GetCommandInfoList(CCmdList& lines) const {
     lines.AddTail(CCmdInfo(text, 0));
 }
 
-void CSpatialVarioData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CSpatialVarioData::GetCommandInfoList(CCmdList& lines) const {
     CString clauses =
         AddEditValueCmd(LagsEdit, L" LAGS = ", 1) + AddEditValueCmd(LagWidthEdit, L" WIDTH = ", 1);
@@ -38,11 +28,6 @@ void CSpatialVarioData::GetCommandInfoList(CCmdList& lines) const {
         clauses += AddEditValueCmd(AngleToleranceEdit, L" TOLERANCE = ", 1);
     }
     lines.AddTail(CCmdInfo(WithClauses(L"VARIOGRAM", clauses), 0));
-}
-
-void CSpatialModelOptsData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
 }
 
 void CSpatialModelOptsData::GetCommandInfoList(CCmdList& lines) const {
@@ -54,11 +39,6 @@ void CSpatialModelOptsData::GetCommandInfoList(CCmdList& lines) const {
     lines.AddTail(CCmdInfo(WithClauses(L"MODEL", clauses), 0));
 }
 
-void CSpatialKRigData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CSpatialKRigData::GetCommandInfoList(CCmdList& lines) const {
     CString clauses = KeywordClause(L"TYPE", kTypeKeywords, TypeRadio);
     // Simple kriging rests on a known mean, which is therefore always stated.
@@ -68,11 +48,6 @@ void CSpatialKRigData::GetCommandInfoList(CCmdList& lines) const {
     clauses +=
         AddEditValueCmd(MaxPointsEdit, L" MAXPOINTS = ", 1) + AddEditValueCmd(RadiusEdit, L" RADIUS = ", 1);
     lines.AddTail(CCmdInfo(WithClauses(L"KRIGE", clauses), 0));
-}
-
-void CSpatialGridData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
 }
 
 void CSpatialGridData::GetCommandInfoList(CCmdList& lines) const {

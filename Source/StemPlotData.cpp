@@ -5,11 +5,6 @@
 #include "TvkBaseGui/CStringUtil.h"
 #include "TvkUseRes/CTvkAssertDlg.h"
 
-void CStemPlotData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CStemPlotData::FillListSource() {
     CVariableList current;
     if (GetVariantID() == kColumnStem)

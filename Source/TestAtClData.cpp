@@ -5,11 +5,6 @@
 #include "Private/OpenCommon.h"
 #include "Source/RecordRegistry.h"
 
-void CTestAtClData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CTestAtClData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {&ItemVariablesList}, INT_MAX);
 }

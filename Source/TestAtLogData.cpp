@@ -2,11 +2,6 @@
 
 #include "Source/RecordRegistry.h"
 
-void CTestAtLogData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    SerializeOptions(ar);
-}
-
 void CTestAtLogData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList, {&ItemVariablesList}, INT_MAX);
 }

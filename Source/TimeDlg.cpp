@@ -57,4 +57,4 @@ void CTimeDlg::AddToolTips() {
     AddToolTip(IDC_FIRST_EDIT, L"[1, Period]", 0);
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg, {1051, 1051, MenuRule::Standard, &LaunchDialog<CTimeData, CTimeDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CTimeData, CTimeDlg>(1051));

@@ -74,5 +74,4 @@ void CTransformDlg::OnCtrlChanged(UINT id) {
         UpdateDependentWindows();
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1053, 1053, MenuRule::Standard, &LaunchDialog<CTransformData, CTransformDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CTransformData, CTransformDlg>(1053));

@@ -104,5 +104,4 @@ void CTrendAnalysisDlg::LButtonUpListCtrlHelper(UINT from, UINT over) {
     UpdateDependentWindows();
 }
 
-REGISTER_MENU_ROWS(CTimeSeriesMsg,
-                   {1085, 1085, MenuRule::Standard, &LaunchDialog<CTrendAnalysisData, CTrendAnalysisDlg>, 0});
+REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CTrendAnalysisData, CTrendAnalysisDlg>(1085));

@@ -103,6 +103,13 @@ public:
     // Every option of the two records alike (the base part is not compared).
     bool SameOptions(const Derived& other) const { return Self().Options() == other.Self().Options(); }
 
+    // The base part, then every option in declared order: a record whose archive keeps another order
+    // says so in its own.
+    void Serialize(CArchive& ar) override {
+        Base::Serialize(ar);
+        SerializeOptions(ar);
+    }
+
 protected:
     // Stores or loads every option in declared order.
     void SerializeOptions(CArchive& ar) {
