@@ -1,11 +1,11 @@
 #pragma once
 
+#include "Private/TableCellsDlg.h"
 #include "Private/XTab2WayData.h"
 #include "Templates/2271_xtab2way.h"
-#include "TvkBaseGui/CRecordDlg.h"
 
 // The table page of the two-way tables composite.
-class CXTab2WayDlg : public CRecordDlg<CXTab2WayData>, public Template2271 {
+class CXTab2WayDlg : public CTableCellsDlg<CXTab2WayData, Template2271> {
 public:
     enum : UINT {
         IDC_SAVE_TYPE_COMBO = CXTab2WayData::kSaveTypeCombo,
@@ -16,6 +16,4 @@ public:
     explicit CXTab2WayDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
 };

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "Private/TableCellsDlg.h"
 #include "Private/XtabMultiwayStandData.h"
 #include "Templates/2273_xtabmultiwaystand.h"
-#include "TvkBaseGui/CRecordDlg.h"
 
 // The table page of the standardized multiway tables composite.
-class CXtabMultiwayStandDlg : public CRecordDlg<CXtabMultiwayStandData>, public Template2273 {
+class CXtabMultiwayStandDlg : public CTableCellsDlg<CXtabMultiwayStandData, Template2273> {
 public:
     enum : UINT {
         IDC_SAVE_TYPE_COMBO = CXtabMultiwayStandData::kSaveTypeCombo,
@@ -16,6 +16,4 @@ public:
     explicit CXtabMultiwayStandDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
 };

@@ -26,6 +26,15 @@ CString KeywordsOf(const Record& record, const CCheckKeyword<Record> (&table)[N]
     return text;
 }
 
+// The cell statistics of a record with TABLE_CELL_OPTIONS, framed by its frequencies and TCP checks.
+template <class R>
+constexpr CCheckKeyword<R> kCellKeywords[] = {
+    {&R::FrequenciesCheck, L" FREQ"},       {&R::TablePercentsCheck, L" PERCENT"},
+    {&R::RowPercentsCheck, L" ROWPCT"},     {&R::ColumnPercentsCheck, L" COLPCT"},
+    {&R::ExpectedCheck, L" EXPECT"},        {&R::DeviatesCheck, L" DEVI"},
+    {&R::StandardDeviatesCheck, L" STAND"}, {&R::TCPCheck, L" TCP"},
+};
+
 // Whether any check of the table is set.
 template <class Record, std::size_t N>
 bool AnyChecked(const Record& record, const CCheckKeyword<Record> (&table)[N]) {

@@ -3,18 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TablesCommon.h"
 
-namespace {
-
-using R = CXTab2WayData;
-constexpr CCheckKeyword<R> kPrintKeywords[] = {
-    {&R::FrequenciesCheck, L" FREQ"},       {&R::TablePercentsCheck, L" PERCENT"},
-    {&R::RowPercentsCheck, L" ROWPCT"},     {&R::ColumnPercentsCheck, L" COLPCT"},
-    {&R::ExpectedCheck, L" EXPECT"},        {&R::DeviatesCheck, L" DEVI"},
-    {&R::StandardDeviatesCheck, L" STAND"}, {&R::TCPCheck, L" TCP"},
-};
-
-}  // namespace
-
 // Stored files have the checks first and the threshold last, after the lists.
 void CXTab2WayData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
@@ -32,7 +20,8 @@ void CXTab2WayData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kTablesModule, lines);
     AddTableSaveCmd(lines, SaveDataFileCheck, SaveDataFileEdit, kSaveTypeCombo, SaveCombo);
     // The measures page joins this line, so its slash stays.
-    lines.AddTail(CCmdInfo(PrintOptionLine(ListLayoutCheck) + KeywordsOf(*this, kPrintKeywords), 0));
+    lines.AddTail(
+        CCmdInfo(PrintOptionLine(ListLayoutCheck) + KeywordsOf(*this, kCellKeywords<CXTab2WayData>), 0));
 
     CString table = L"TABULATE ";
     AddVariables(table, RowVariableList, L" ");

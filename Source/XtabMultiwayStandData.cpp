@@ -4,18 +4,6 @@
 #include "Source/TablesCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-namespace {
-
-using R = CXtabMultiwayStandData;
-constexpr CCheckKeyword<R> kPrintKeywords[] = {
-    {&R::FrequenciesCheck, L" FREQ"},       {&R::TablePercentsCheck, L" PERCENT"},
-    {&R::RowPercentsCheck, L" ROWPCT"},     {&R::ColumnPercentsCheck, L" COLPCT"},
-    {&R::ExpectedCheck, L" EXPECT"},        {&R::DeviatesCheck, L" DEVI"},
-    {&R::StandardDeviatesCheck, L" STAND"}, {&R::TCPCheck, L" TCP"},
-};
-
-}  // namespace
-
 // Stored files start with the file name; the ints follow in the order of GetAll, the threshold last.
 void CXtabMultiwayStandData::Serialize(CArchive& ar) {
     CGUIBaseObj::Serialize(ar);
@@ -32,7 +20,7 @@ void CXtabMultiwayStandData::FillListSource() {
 void CXtabMultiwayStandData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kTablesModule, lines);
     AddTableSaveCmd(lines, SaveCheck, SaveEdit, kSaveTypeCombo, SaveCombo);
-    lines.AddTail(CCmdInfo(PrintOptionLine(0) + KeywordsOf(*this, kPrintKeywords), 0));
+    lines.AddTail(CCmdInfo(PrintOptionLine(0) + KeywordsOf(*this, kCellKeywords<CXtabMultiwayStandData>), 0));
 
     const bool crossed =
         CRadioUtil::GetRadioItem(kStrataRadioGroup, SeparateStrataRadio) == kCrossedStrataItem;

@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
+#include <sstream>
 
 #include "DialogTestUtil.h"
 #include "Msg/TablesMsg.h"
 #include "Private/LogLinTabDlg.h"
+#include "Private/XTab2WayDlg.h"
 #include "Private/XTabTabDlg.h"
+#include "Private/XtabMultiwayStandDlg.h"
 
 namespace {
 
@@ -123,6 +128,50 @@ TEST_F(TablesDialogs, ThresholdMustBeAboveZero) {
         return IDOK;
     });
     EXPECT_EQ(KeptLines(1087)[2], L"STD  *  / SHADE = 2");
+}
+
+// Each cell statistic's check writes its own keyword on the print line, on the two-way page and on the
+// standardized one, which exchange the same checks under their own identifiers (frequencies stay on).
+struct CellPage {
+    UINT command, source, addRow, addColumn;
+    std::vector<UINT> checks;
+};
+template <class Page>
+CellPage CellPageOf(UINT command) {
+    return {command,
+            Page::IDC_SOURCE_LIST,
+            Page::IDC_ADD_ROW,
+            Page::IDC_ADD_COLUMN,
+            {Page::IDC_TABLE_PERCENTS_CHECK, Page::IDC_ROW_PERCENTS_CHECK, Page::IDC_COLUMN_PERCENTS_CHECK,
+             Page::IDC_EXPECTED_CHECK, Page::IDC_DEVIATES_CHECK, Page::IDC_STANDARD_DEVIATES_CHECK,
+             Page::IDC_TCP_CHECK}};
+}
+
+TEST_F(TablesDialogs, EachCellCheckWritesItsOwnKeyword) {
+    const std::wstring keywords[] = {L"PERCENT", L"ROWPCT", L"COLPCT", L"EXPECT", L"DEVI", L"STAND", L"TCP"};
+    for (const CellPage& page : {CellPageOf<CXTab2WayDlg>(1066), CellPageOf<CXtabMultiwayStandDlg>(1087)})
+        for (std::size_t i = 0; i < page.checks.size(); ++i) {
+            Launch(page.command, [&](CGUIBaseDlg& dlg) {
+                CGUIBaseDlg& table = Page(dlg, 0);
+                table.UserSelect(page.source, {L"A"});
+                table.UserClick(page.addRow);
+                table.UserSelect(page.source, {L"B"});
+                table.UserClick(page.addColumn);
+                for (std::size_t j = 0; j < page.checks.size(); ++j)
+                    table.UserCheck(page.checks[j], j == i);
+                return IDOK;
+            });
+            std::set<std::wstring> words;
+            for (const auto& line : KeptLines(page.command))
+                if (line.rfind(L"PLENGTH NONE /", 0) == 0)
+                    for (std::wistringstream in(line); in;) {
+                        std::wstring word;
+                        in >> word;
+                        words.insert(word);
+                    }
+            for (std::size_t j = 0; j < page.checks.size(); ++j)
+                EXPECT_EQ(words.count(keywords[j]), j == i ? 1u : 0u) << page.command << " " << i;
+        }
 }
 
 // ---- loglinear model terms -----------------------------------------------------------------------------
