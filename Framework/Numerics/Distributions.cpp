@@ -1,6 +1,7 @@
 // The distributions Boost.Math has, with the policies chosen for speed at full double accuracy.
 #include "Numerics/Distributions.h"
 
+#include "Numerics/DoublePolicy.h"
 #include "Numerics/IncompleteBeta.h"
 #include "Numerics/IncompleteGamma.h"
 #include "Numerics/NoncentralT.h"
@@ -176,7 +177,7 @@ double LogDensity(const D& d, double x) {
 // I_y(a, b), or its complement, from Boost's function handed the smaller of y and 1 - y (each given as
 // itself: Boost forms the other from it).
 double BetaTail(double a, double b, double y, double yc, bool upper) {
-    using boost::math::ibeta, boost::math::ibetac;
+    using boost::math::ibeta;
     // Below 1e-100 against another shape of at least kTinyShape, the tail on a shape's side is linear in
     // it to within 1e-80 (b times an integral free of b, for b): Boost's steps underflow long before that
     // tail does (0 for I_0.5(1.6e-5, 3.6e-304), truly 2.2e-299). It is the tail at 1e-100, scaled.
@@ -189,8 +190,8 @@ double BetaTail(double a, double b, double y, double yc, bool upper) {
         return small ? scaled : 1 - scaled;
     }
     if (y <= yc)
-        return upper ? ibetac(a, b, y, Fast()) : ibeta(a, b, y, Fast());
-    return upper ? ibeta(b, a, yc, Fast()) : ibetac(b, a, yc, Fast());
+        return upper ? BetaComplement(a, b, y, Fast()) : ibeta(a, b, y, Fast());
+    return upper ? ibeta(b, a, yc, Fast()) : BetaComplement(b, a, yc, Fast());
 }
 
 // A series over j >= 0 of log-concave terms summed from j = start (near the largest) both ways while the

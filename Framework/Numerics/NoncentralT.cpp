@@ -69,12 +69,10 @@ std::optional<double> NoncentralTSeries::Positive(double t, bool reflected, bool
     const auto [x, y, yb, small] = SplitAt(t);
     double vp = 0, vq = 0;
     if (upper) {
-        vp = small ? boost::math::ibetac(0.5, m_b, x, DoublePolicy())
-                   : boost::math::ibeta(m_b, 0.5, y, DoublePolicy());
+        vp = small ? BetaComplement(0.5, m_b, x) : boost::math::ibeta(m_b, 0.5, y, DoublePolicy());
         vq = yb;
     } else {
-        vp = small ? boost::math::ibeta(0.5, m_b, x, DoublePolicy())
-                   : boost::math::ibetac(m_b, 0.5, y, DoublePolicy());
+        vp = small ? boost::math::ibeta(0.5, m_b, x, DoublePolicy()) : BetaComplement(m_b, 0.5, y);
         vq = small ? -std::expm1(m_b * std::log1p(-x)) : 1 - yb;
     }
     if (!std::isfinite(vp))
