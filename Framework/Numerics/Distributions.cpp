@@ -1,7 +1,6 @@
 // The distributions Boost.Math has, with the policies chosen for speed at full double accuracy.
 #include "Numerics/Distributions.h"
 
-#include "Numerics/DoublePolicy.h"
 #include "Numerics/IncompleteBeta.h"
 #include "Numerics/IncompleteGamma.h"
 #include "Numerics/NoncentralT.h"

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "Numerics/DoublePolicy.h"
+#include "Numerics/IncompleteBeta.h"
 
 namespace numerics {
 
