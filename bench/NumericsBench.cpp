@@ -5,9 +5,10 @@
 // such function). Without r-mathlib only the service is timed.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -137,36 +138,68 @@ std::unique_ptr<IDistribution> Make(const Case& c) {
 
 constexpr const char* kFunctions[] = {"density", "cumulative", "upper", "inverse"};
 
-// Times one function of one law, the service's or nmath's, on the same 64 arguments.
-void Run(benchmark::State& state, const Case& c, int function, bool nmath) {
-    auto d = Make(c);
+// One function of one law, the service's and nmath's, on the same 64 arguments (percentiles of the law).
+struct Pair {
+    std::unique_ptr<IDistribution> law;
     std::vector<double> args;
+    std::function<double(double)> ours;
+    const std::function<double(double)>* theirs;
+};
+
+Pair MakePair(const Case& c, int function) {
+    Pair pair{Make(c), {}, {}, nullptr};
     for (int i = 1; i <= 64; ++i)
-        args.push_back(function == 3 ? i / 65.0 : d->Inverse(i / 65.0));
+        pair.args.push_back(function == 3 ? i / 65.0 : pair.law->Inverse(i / 65.0));
     // The law as the host holds it: a pointer, each call through its table.
-    const IDistribution* law = d.get();
+    const IDistribution* law = pair.law.get();
     const std::function<double(double)> service[] = {
         [law](double x) { return law->Density(x); }, [law](double x) { return law->Cumulative(x); },
         [law](double x) { return law->UpperTail(x); }, [law](double u) { return law->Inverse(u); }};
     const std::function<double(double)>* theirs[] = {&c.nmath.d, &c.nmath.p, &c.nmath.q, &c.nmath.inv};
-    const auto& f = nmath ? *theirs[function] : service[function];
+    pair.ours = service[function];
+    pair.theirs = *theirs[function] ? theirs[function] : nullptr;
+    return pair;
+}
+
+// Times one side of one pair.
+void Run(benchmark::State& state, const Case& c, int function, bool nmath) {
+    const Pair pair = MakePair(c, function);
+    const auto& f = nmath ? *pair.theirs : pair.ours;
     std::size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(f(args[i++ & 63]));
+        benchmark::DoNotOptimize(f(pair.args[i++ & 63]));
     state.SetItemsProcessed(state.iterations());
 }
 
-// Keeps the rate of every run so that the ratios can be printed after the console's own report.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (const auto it = r.counters.find("items_per_second"); it != r.counters.end())
-                rates[r.run_name.function_name] = it->second;
-        ConsoleReporter::ReportRuns(runs);
+// Seconds for n calls of f over the arguments.
+double Batch(const std::function<double(double)>& f, const std::vector<double>& args, int n) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < n; ++i)
+        benchmark::DoNotOptimize(f(args[i & 63]));
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Evaluations per second, service / nmath. A call of the cheapest laws takes 2 to 3 ns, and the machine's
+// speed drifts by 10 to 20 % between two timings of a few tenths of a second: so the ratio is the median
+// of many rounds, each timing a batch of both sides back to back, in alternating order.
+double PairedRatio(const Pair& pair) {
+    int n = 64;  // calls per batch: the slower side's batch takes at least 20 us
+    double slower = 0;
+    while ((slower = std::max(Batch(pair.ours, pair.args, n), Batch(*pair.theirs, pair.args, n))) < 2e-5 &&
+           n < (1 << 20))
+        n *= 2;
+    // 201 rounds, fewer (at least 21) where they would take more than a quarter of a second.
+    const int rounds = 1 + 2 * std::clamp(static_cast<int>(0.25 / (4 * slower)), 10, 100);
+    std::vector<double> ratios;
+    for (int round = 0; round < rounds; ++round) {
+        const bool oursFirst = round % 2 == 0;
+        const double first = Batch(oursFirst ? pair.ours : *pair.theirs, pair.args, n);
+        const double second = Batch(oursFirst ? *pair.theirs : pair.ours, pair.args, n);
+        ratios.push_back(oursFirst ? second / first : first / second);
     }
-    std::map<std::string, double> rates;
-};
+    std::nth_element(ratios.begin(), ratios.begin() + rounds / 2, ratios.end());
+    return ratios[rounds / 2];
+}
 
 }  // namespace
 
@@ -181,17 +214,16 @@ int main(int argc, char** argv) {
                 benchmark::RegisterBenchmark((name + "/nmath").c_str(), Run, c, f, true)->MinTime(0.1);
         }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nservice / nmath, evaluations per second (density / cumulative / upper / inverse):\n");
+    benchmark::RunSpecifiedBenchmarks();
+    std::printf(
+        "\nservice / nmath, evaluations per second, median of paired rounds "
+        "(density / cumulative / upper / inverse):\n");
     for (const Case& c : Cases()) {
         std::printf("%-14s", c.name);
-        for (const char* f : kFunctions) {
-            const std::string name = std::string(f) + "/" + c.name;
-            const auto ours = reporter.rates.find(name + "/service"),
-                       theirs = reporter.rates.find(name + "/nmath");
-            if (ours != reporter.rates.end() && theirs != reporter.rates.end())
-                std::printf(" %7.2f", ours->second / theirs->second);
+        for (int f = 0; f < 4; ++f) {
+            const Pair pair = MakePair(c, f);
+            if (pair.theirs)
+                std::printf(" %7.2f", PairedRatio(pair));
             else
                 std::printf(" %7s", "-");
         }

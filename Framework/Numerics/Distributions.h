@@ -65,17 +65,18 @@ protected:
         return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
     }
     // A tail that is a sum of terms (a closed form's pieces, a quadrature's panels) may pass 1 by the
-    // rounding of its last digit: it is 1 there.
-    template <class F>
+    // rounding of its last digit: it is 1 there. A law whose tails never do (kClamp false) has its formula
+    // as the last call.
+    template <bool kClamp = true, class F>
     double CumulativeWith(double x, F cdf) const {
         if (m_valid & (std::abs(x) < INFINITY))
-            return AtMostOne(Guard(x, cdf));
+            return kClamp ? AtMostOne(Guard(x, cdf)) : Guard(x, cdf);
         return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
     }
-    template <class F>
+    template <bool kClamp = true, class F>
     double UpperTailWith(double x, F ccdf) const {
         if (m_valid & (std::abs(x) < INFINITY))
-            return AtMostOne(Guard(x, ccdf));
+            return kClamp ? AtMostOne(Guard(x, ccdf)) : Guard(x, ccdf);
         return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
     }
     template <class F>
@@ -112,8 +113,8 @@ private:
 // formula are one function behind a single call through the table (the guard had cost as much as the
 // formula).
 //
-// A law whose four functions are plain arithmetic, throwing nothing and giving no NaN for a valid
-// argument (which NumericsFuzz holds them to), says `static constexpr bool kPlain = true`.
+// A law whose four functions are plain arithmetic, throwing nothing, giving no NaN for a valid argument
+// and no tail above 1 (which NumericsFuzz holds them to), says `static constexpr bool kPlain = true`.
 template <class Law>
 class Sealed final : public Law {
     static constexpr bool kPlain = requires { requires Law::kPlain; };
@@ -124,10 +125,12 @@ public:
         return this->DensityWith(x, [this](double v) noexcept(kPlain) { return Law::Pdf(v); });
     }
     double Cumulative(double x) const override {
-        return this->CumulativeWith(x, [this](double v) noexcept(kPlain) { return Law::Cdf(v); });
+        return this->template CumulativeWith<!kPlain>(
+            x, [this](double v) noexcept(kPlain) { return Law::Cdf(v); });
     }
     double UpperTail(double x) const override {
-        return this->UpperTailWith(x, [this](double v) noexcept(kPlain) { return Law::Ccdf(v); });
+        return this->template UpperTailWith<!kPlain>(
+            x, [this](double v) noexcept(kPlain) { return Law::Ccdf(v); });
     }
     double Inverse(double p) const override {
         return this->InverseWith(p, [this](double v) noexcept(kPlain) { return Law::Quantile(v); });

@@ -416,8 +416,9 @@ protected:
         return LocationScale::Accept(p);
     }
     double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Standard(x) - logScale); }
-    double Cdf(double x) const override { return x <= m ? 0.0 : -std::expm1(-Standard(x)); }
-    double Ccdf(double x) const override { return x <= m ? 1.0 : std::exp(-Standard(x)); }
+    // z below 0 (x below m) as 0, without a branch: the tails of z = 0 are the ones there.
+    double Cdf(double x) const override { return -std::expm1(-std::max(Standard(x), 0.0)); }
+    double Ccdf(double x) const override { return std::exp(-std::max(Standard(x), 0.0)); }
     double Quantile(double p) const override {
         return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
     }
