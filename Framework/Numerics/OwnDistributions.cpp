@@ -288,10 +288,14 @@ protected:
         logFactor = -std::log(kPi * p[1]);
         return LocationScale::Accept(p);
     }
+    // The plain quotient where it is a positive double (one test for all that can go wrong: x - m beyond
+    // the doubles, a denormal scale whose 1 / (pi s) overflows, z^2 beyond the doubles).
     double Pdf(double x) const override {
-        const double z = Standard(x);
-        // A denormal scale: 1 / (pi s) overflows.
-        return std::isfinite(factor) ? factor / (1 + z * z) : std::exp(logFactor - std::log1p(z * z));
+        const double z = (x - m) * perScale, density = factor / (1 + z * z);
+        if (density > 0 && density < INFINITY)
+            return density;
+        const double w = Standard(x);
+        return std::isfinite(factor) ? factor / (1 + w * w) : std::exp(logFactor - std::log1p(w * w));
     }
     double Upper(double z) const {
         return z > 1     ? std::atan(1 / z) / kPi
