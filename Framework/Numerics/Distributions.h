@@ -21,13 +21,13 @@ TVK_API int ParameterCount(int type);
 class DistributionBase : public IDistribution {
 public:
     bool SetParameters(std::span<const double> parameters) final {
-        m_valid = false;
+        SetValid(false);
         if (static_cast<int>(parameters.size()) != Count())
             return false;
         for (double v : parameters)
             if (!std::isfinite(v))
                 return false;
-        m_valid = Accept(parameters);
+        SetValid(Accept(parameters));
         return m_valid;
     }
     double Density(double x) const override {
@@ -60,7 +60,7 @@ protected:
     // test passes a valid law's finite argument on.
     template <class F>
     double DensityWith(double x, F pdf) const {
-        if (m_valid & (std::abs(x) < INFINITY))
+        if (std::abs(x) < m_finite) [[likely]]
             return Guard(x, pdf);
         return m_valid && !std::isnan(x) ? 0.0 : kMissingValue;
     }
@@ -69,19 +69,19 @@ protected:
     // as the last call.
     template <bool kClamp = true, class F>
     double CumulativeWith(double x, F cdf) const {
-        if (m_valid & (std::abs(x) < INFINITY))
+        if (std::abs(x) < m_finite) [[likely]]
             return kClamp ? AtMostOne(Guard(x, cdf)) : Guard(x, cdf);
         return m_valid && !std::isnan(x) ? (x > 0 ? 1.0 : 0.0) : kMissingValue;
     }
     template <bool kClamp = true, class F>
     double UpperTailWith(double x, F ccdf) const {
-        if (m_valid & (std::abs(x) < INFINITY))
+        if (std::abs(x) < m_finite) [[likely]]
             return kClamp ? AtMostOne(Guard(x, ccdf)) : Guard(x, ccdf);
         return m_valid && !std::isnan(x) ? (x > 0 ? 0.0 : 1.0) : kMissingValue;
     }
     template <class F>
     double InverseWith(double p, F quantile) const {
-        if (m_valid & (p > 0) & (p < 1))
+        if ((p > 0) & (p < m_one)) [[likely]]
             return Guard(p, quantile, false);
         return kMissingValue;
     }
@@ -106,7 +106,16 @@ private:
         }
     }
 
+    void SetValid(bool valid) {
+        m_valid = valid;
+        m_finite = valid ? INFINITY : 0.0;
+        m_one = valid ? 1.0 : 0.0;
+    }
+
     bool m_valid = false;
+    // The bounds a valid law's arguments stay below (|x| and p), 0 for an invalid one: one comparison
+    // on the way in for both the law and the argument.
+    double m_finite = 0.0, m_one = 0.0;
 };
 
 // A law as the final class: its own functions are called directly, so that a closed form's guard and
