@@ -146,8 +146,14 @@ struct Pair {
     const std::function<double(double)>* theirs;
 };
 
+// nmath's side of one function of the case, or null where nmath has no such function.
+const std::function<double(double)>* NmathOf(const Case& c, int function) {
+    const std::function<double(double)>* theirs[] = {&c.nmath.d, &c.nmath.p, &c.nmath.q, &c.nmath.inv};
+    return *theirs[function] ? theirs[function] : nullptr;
+}
+
 Pair MakePair(const Case& c, int function) {
-    Pair pair{Make(c), {}, {}, nullptr};
+    Pair pair{Make(c), {}, {}, NmathOf(c, function)};
     for (int i = 1; i <= 64; ++i)
         pair.args.push_back(function == 3 ? i / 65.0 : pair.law->Inverse(i / 65.0));
     // The law as the host holds it: a pointer, each call through its table.
@@ -155,9 +161,7 @@ Pair MakePair(const Case& c, int function) {
     const std::function<double(double)> service[] = {
         [law](double x) { return law->Density(x); }, [law](double x) { return law->Cumulative(x); },
         [law](double x) { return law->UpperTail(x); }, [law](double u) { return law->Inverse(u); }};
-    const std::function<double(double)>* theirs[] = {&c.nmath.d, &c.nmath.p, &c.nmath.q, &c.nmath.inv};
     pair.ours = service[function];
-    pair.theirs = *theirs[function] ? theirs[function] : nullptr;
     return pair;
 }
 
@@ -223,9 +227,7 @@ int main(int argc, char** argv) {
         for (int f = 0; f < 4; ++f) {
             const std::string name = std::string(kFunctions[f]) + "/" + c.name;
             benchmark::RegisterBenchmark((name + "/service").c_str(), Run, c, f, false)->MinTime(0.1);
-            const std::function<double(double)>* theirs[] = {&c.nmath.d, &c.nmath.p, &c.nmath.q,
-                                                             &c.nmath.inv};
-            if (*theirs[f])
+            if (NmathOf(c, f))
                 benchmark::RegisterBenchmark((name + "/nmath").c_str(), Run, c, f, true)->MinTime(0.1);
         }
     benchmark::Initialize(&argc, argv);
@@ -236,7 +238,7 @@ int main(int argc, char** argv) {
     for (const Case& c : Cases()) {
         std::printf("%-14s", c.name);
         for (int f = 0; f < 4; ++f) {
-            if (MakePair(c, f).theirs)
+            if (NmathOf(c, f))
                 std::printf(" %7.2f", PlacedRatio(c, f));
             else
                 std::printf(" %7s", "-");

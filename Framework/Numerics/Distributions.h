@@ -81,7 +81,7 @@ protected:
     }
     template <class F>
     double InverseWith(double p, F quantile) const {
-        if ((p > 0) & (p < m_one)) [[likely]]
+        if (m_valid & (p > 0) & (p < 1))
             return Guard(p, quantile, false);
         return kMissingValue;
     }
@@ -109,13 +109,12 @@ private:
     void SetValid(bool valid) {
         m_valid = valid;
         m_finite = valid ? INFINITY : 0.0;
-        m_one = valid ? 1.0 : 0.0;
     }
 
     bool m_valid = false;
-    // The bounds a valid law's arguments stay below (|x| and p), 0 for an invalid one: one comparison
-    // on the way in for both the law and the argument.
-    double m_finite = 0.0, m_one = 0.0;
+    // The bound a valid law's |x| stays below, 0 for an invalid one: one comparison on the way into a
+    // closed form's few cycles for both the law and the argument.
+    double m_finite = 0.0;
 };
 
 // A law as the final class: its own functions are called directly, so that a closed form's guard and
