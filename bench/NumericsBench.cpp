@@ -231,11 +231,24 @@ int main(int argc, char** argv) {
                 benchmark::RegisterBenchmark((name + "/nmath").c_str(), Run, c, f, true)->MinTime(0.1);
         }
     benchmark::Initialize(&argc, argv);
+    // --laws=NAME,NAME... limits the ratio table to those laws (a full table takes minutes).
+    std::string laws;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--laws=", 0) == 0) {
+            laws = "," + arg.substr(7) + ",";
+        } else {
+            std::fprintf(stderr, "NumericsBench: unknown argument '%s'\n", argv[i]);
+            return 2;
+        }
+    }
     benchmark::RunSpecifiedBenchmarks();
     std::printf(
         "\nservice / nmath, evaluations per second, median of paired rounds over seven copies of each law "
         "(density / cumulative / upper / inverse):\n");
     for (const Case& c : Cases()) {
+        if (!laws.empty() && laws.find("," + std::string(c.name) + ",") == std::string::npos)
+            continue;
         std::printf("%-14s", c.name);
         for (int f = 0; f < 4; ++f) {
             if (NmathOf(c, f))
