@@ -46,6 +46,11 @@ double PhiUpper(double z) {
 double PhiDensity(double z) {
     return std::exp(-0.5 * z * z) / std::sqrt(2 * kPi);
 }
+// 1 - e^-z for z >= 0 to full relative accuracy. Past ln 2, e^-z is below 1/2 and 1 minus it loses no
+// digit, and exp costs half of what expm1 does.
+double OneMinusExp(double z) {
+    return z > std::numbers::ln2 ? 1 - std::exp(-z) : -std::expm1(-z);
+}
 // Wichura's AS 241 (PPND16): rational functions in p - 1/2 centrally and in sqrt(-ln p) in the tails,
 // about 1e-16 relative throughout, down to the least denormal p. p - 1/2 and 1 - p are exact where used.
 // c[0] + c[1] x + ... by Horner's rule, unrolled: the coefficients are constants of known count.
@@ -421,12 +426,8 @@ protected:
         return LocationScale::Accept(p);
     }
     double Pdf(double x) const override { return x < m ? 0.0 : std::exp(-Standard(x) - logScale); }
-    // z below 0 (x below m) as 0, without a branch: the tails of z = 0 are the ones there. Past ln 2
-    // the tail e^-z is below 1/2 and 1 minus it loses no digit, and exp costs half of what expm1 does.
-    double Cdf(double x) const override {
-        const double z = std::max(Standard(x), 0.0);
-        return z > std::numbers::ln2 ? 1 - std::exp(-z) : -std::expm1(-z);
-    }
+    // z below 0 (x below m) as 0: the tails of z = 0 are the ones there.
+    double Cdf(double x) const override { return OneMinusExp(std::max(Standard(x), 0.0)); }
     double Ccdf(double x) const override { return std::exp(-std::max(Standard(x), 0.0)); }
     double Quantile(double p) const override {
         return m + s * (p <= 0.5 ? -std::log1p(-p) : -std::log(1 - p));
@@ -1586,6 +1587,13 @@ protected:
     double SmallPower() const override { return k - 1; }
     // A high power of Phi(z) - Phi(z - w) is steep: more panels for many means.
     int Refine() const { return 1 + static_cast<int>(std::log(k) / std::log(4.0)); }
+    // The panels of the lower tail's and the density's integrals, whose peak is at u = 0: from four means
+    // on a third wider than `widest` / Refine() (the upper integral's). On a grid of k from 2 to
+    // 2^31 - 1 and df from 0.01 to 1e13 that moved no tail by more than 3e-14, where one panel up to 5
+    // wide for two and three means moved one by 8e-13: those keep `widest`.
+    double PeakStep(double widest, double h) const {
+        return std::min({widest, widest * 4 / (3 * Refine()), 6 * PeakWidth(h)});
+    }
     // Near u = 0 the integrand is close to a normal density in u whose sd is this: ln[Phi(u + h) -
     // Phi(u - h)] curves by 2 h phi(h) / (2 Phi(h) - 1) there, k - 1 times over. For a small range
     // and many means it is far narrower than the panels Refine() gives.
@@ -1611,10 +1619,7 @@ protected:
         const auto beyond = [&](double u) {
             return k * (h + 7.5 - u) * 2 * PhiDensity(0) * MassPower(u, w, k - 1);
         };
-        // From four means on, panels a third wider than the upper integral's: on a grid of k from 2 to
-        // 2^31 - 1 and df from 0.01 to 1e13 they moved no tail by more than 3e-14, where one panel up to 5
-        // wide for two and three means moved one by 8e-13.
-        const double step = std::min({3.75, 5.0 / Refine(), 6 * PeakWidth(h)});
+        const double step = PeakStep(3.75, h);
         const double inner = Panels(f, 0, h, PanelsFor(h, step), 0.0, beyond, kLeastKept);
         if (beyond(h) < std::max(1e-17 * inner, kLeastKept))
             return inner;
@@ -1657,8 +1662,7 @@ protected:
         const auto beyond = [&](double u) {
             return scale * (6 - u) * std::exp(-u * u) * MassPower(u, w, k - 2);
         };
-        // Wider from four means on, as for the lower tail.
-        const double step = std::min({3.0, 4.0 / Refine(), 6 * PeakWidth(h)});
+        const double step = PeakStep(3.0, h);
         return Panels(f, 0, 6, PanelsFor(6, step), 0.0, beyond, kLeastKept);
     }
     // Phi(z) - Phi(z - w) is at most w phi(0) and at most 2 Phi(w / 2) - 1, so that with many means
