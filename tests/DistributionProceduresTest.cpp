@@ -423,6 +423,14 @@ TEST_F(SamplingDialogs, GoingBackToADistributionFindsWhatWasTyped) {
     EXPECT_EQ(KeptLines(1035).back(), L"UNIVARIATE gammaRN(2.5, 1) /SIZE = 1 NSAMP = 1");
 }
 
+TEST_F(SamplingDialogs, AParameterTypedAsMinusZeroReachesTheLineAsZero) {
+    EXPECT_TRUE(Launch(1035, [&](CGUIBaseDlg& dlg) {
+        ChooseDistribution(dlg, L"Uniform").UserTypeText(Edit(1), L"-0.0");
+        return IDOK;
+    }));
+    EXPECT_EQ(KeptLines(1035).back(), L"UNIVARIATE unifRN(0, 1) /SIZE = 1 NSAMP = 1");
+}
+
 TEST_F(SamplingDialogs, SeedRangeFollowsTheGeneratorAndEmptyIsNone) {
     host.kernel.rng = 2;
     bool refused = false;

@@ -335,6 +335,9 @@ bool IsIntegerParameter(int type, int index) {
 }
 
 CString PointNumberText(double value) {
+    // As CGUIBaseObj::NumberText: -0 means 0 to every reader, and a line never carries the sign.
+    if (value == 0)
+        value = 0;
     std::wostringstream out;
     out.imbue(std::locale::classic());
     out << value;
