@@ -97,14 +97,18 @@ CString Localize(std::wstring text) {
 
 }  // namespace
 
-CString CGUIBaseObj::NumberText(double value) {
+CString CGUIBaseObj::PointNumberText(double value) {
     // -0 means 0 to every reader; a line never carries the sign.
     if (value == 0)
         value = 0;
     std::wostringstream out;
     out.imbue(std::locale::classic());
     out << value;
-    return Localize(out.str());
+    return CString(out.str());
+}
+
+CString CGUIBaseObj::NumberText(double value) {
+    return Localize(std::wstring(PointNumberText(value).str()));
 }
 
 CString CGUIBaseObj::NumberText(int value) {

@@ -101,7 +101,9 @@ public:
                                    const CString& prefix = CString());
 
     // Number text: as a standard output stream writes the number (six significant digits for a
-    // double), with every "." turned into "," when the host's decimal symbol is a comma.
+    // double), never with the sign of a zero. The point form is what test, sample and plot lines carry
+    // whatever the host's symbol; NumberText turns every "." into "," when that symbol is a comma.
+    static CString PointNumberText(double value);
     static CString NumberText(double value);
     static CString NumberText(int value);
     static CString NumberText(unsigned int value);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <locale>
-#include <sstream>
 
 #include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkUseRes/ResourceTables.h"
@@ -332,16 +330,6 @@ bool IsIntegerParameter(int type, int index) {
     const DistribFact* f = FindDistribFact(type);
     return f && index >= 0 && index < static_cast<int>(f->parameters.size()) &&
            f->parameters[static_cast<std::size_t>(index)].integer;
-}
-
-CString PointNumberText(double value) {
-    // As CGUIBaseObj::NumberText: -0 means 0 to every reader, and a line never carries the sign.
-    if (value == 0)
-        value = 0;
-    std::wostringstream out;
-    out.imbue(std::locale::classic());
-    out << value;
-    return CString(out.str());
 }
 
 // ---- the calculator's value --------------------------------------------------------------------------

@@ -110,10 +110,6 @@ TVK_API const std::vector<DistribFact>& AllDistribFacts();
 // Whether parameter `index` (from 0) of `type` is a whole number (degrees of freedom, counts).
 TVK_API bool IsIntegerParameter(int type, int index);
 
-// A double as a stream writes it (six significant digits), with a decimal point whatever the host's
-// decimal symbol: the parameters of test and plot lines.
-TVK_API CString PointNumberText(double value);
-
 // ---- lists and matrices ------------------------------------------------------------------------------
 // A typed list holds numbers separated by blanks (or by commas, unless the comma is the decimal symbol);
 // a matrix its rows, separated by ";" or line breaks. What is kept is the stored form: the numbers as
