@@ -1,9 +1,11 @@
 // Finding a list's variables by name: the index over item positions, the list control that builds it
-// only when asked and forgets it whenever its items change, and a list's names looked up in the data.
+// only when asked, keeps it through a few removals and forgets it on any other change, and a list's names
+// looked up in the data.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "FakeHost.h"
 #include "TvkBaseGui/CBaseGui.h"
@@ -40,6 +42,42 @@ TEST(NameIndex, FindsTheFirstOfEveryNameThroughGrowthAndMoves) {
     EXPECT_EQ(index.Find(moved, L"V3"), -1);
 }
 
+TEST(NameIndex, ForgetsRemovedItemsAndRenumbersTheRest) {
+    const auto name = [](int i) { return CString(L"V" + std::to_wstring(i)); };
+    CVariableList items;
+    CNameIndex index;
+    for (int i = 0; i < 3000; ++i)
+        index.AddIfNew(items, Var(name(i).GetString()));
+    // Every seventh item, from the first: the table's runs of neighbouring slots lose members inside.
+    std::vector<bool> drop(3000, false);
+    for (int i = 0; i < 3000; i += 7)
+        drop[static_cast<std::size_t>(i)] = true;
+    ASSERT_TRUE(index.Remove(items, drop));
+    CVariableList kept;
+    for (int i = 0; i < 3000; ++i)
+        if (!drop[static_cast<std::size_t>(i)])
+            kept.Add(items[i]);
+    EXPECT_EQ(index.Size(), static_cast<std::size_t>(kept.GetSize()));
+    for (int i = 0, k = 0; i < 3000; ++i)
+        ASSERT_EQ(index.Find(kept, name(i)), drop[static_cast<std::size_t>(i)] ? -1 : k++) << i;
+
+    // The last item only: the others keep their places.
+    std::vector<bool> last(static_cast<std::size_t>(kept.GetSize()), false);
+    last.back() = true;
+    const CString lastName = kept[kept.GetSize() - 1].GetVariableName();
+    ASSERT_TRUE(index.Remove(kept, last));
+    kept.RemoveAt(kept.GetSize() - 1);
+    EXPECT_EQ(index.Find(kept, lastName), -1);
+    EXPECT_EQ(index.Find(kept, name(2998)), kept.GetSize() - 1);
+    EXPECT_EQ(index.Find(kept, name(1)), 0);
+
+    // A list that names a variable twice is not one the index can follow.
+    kept.Add(Var(L"V1"));
+    index.Build(kept);
+    EXPECT_FALSE(index.Remove(kept, std::vector<bool>(static_cast<std::size_t>(kept.GetSize()), false)));
+    EXPECT_EQ(index.Find(kept, L"V1"), -1);
+}
+
 TEST(NameIndex, ListLookupsFollowEveryChangeOfItsItems) {
     CGUIListCtrl list(1, L"");
     CVariableList items;
@@ -49,6 +87,7 @@ TEST(NameIndex, ListLookupsFollowEveryChangeOfItsItems) {
     EXPECT_EQ(list.FindItem(L"C"), 2);
     list.RemoveItems({0});
     EXPECT_EQ(list.FindItem(L"C"), 1);
+    EXPECT_EQ(list.FindItem(L"B"), 0);
     EXPECT_FALSE(list.Contains(L"A"));
     list.AddItem(Var(L"A"));
     EXPECT_EQ(list.FindItem(L"A"), 2);

@@ -140,6 +140,12 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     for (int i : indexes)
         if (i >= 0 && i < GetItemCount())
             drop[static_cast<std::size_t>(i)] = true;
+    // A few items taken from a long list (one variable moved to another role) keep the index: building
+    // it again reads every name.
+    const std::size_t dropped = static_cast<std::size_t>(std::count(drop.begin(), drop.end(), true));
+    m_bIndexed = m_bIndexed && dropped * 2 <= drop.size() && m_index.Remove(m_items, drop);
+    if (!m_bIndexed)
+        m_index.Clear();
     auto& items = m_items.MutableItems();
     std::size_t k = 0;
     // An item that stays where it is is not moved onto itself (a self-moved name would be emptied).
@@ -152,7 +158,6 @@ void CGUIListCtrl::RemoveItems(const std::vector<int>& indexes) {
     }
     items.resize(k);
     m_selection.clear();
-    m_bIndexed = false;
 }
 
 void CGUIListCtrl::AppendNew(const CVariableList& from, const std::vector<int>& positions) {

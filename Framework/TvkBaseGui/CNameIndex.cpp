@@ -72,6 +72,55 @@ bool CNameIndex::AddIfNew(CVariableList& items, const CGUIDataVariable& item, st
     return true;
 }
 
+bool CNameIndex::Remove(const CVariableList& items, const std::vector<bool>& drop) {
+    const std::size_t size = items.Items().size();
+    if (m_slots.empty() || m_count != size || drop.size() != size) {
+        Clear();
+        return false;
+    }
+    std::size_t firstDropped = size, dropped = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (!drop[i])
+            continue;
+        const CString& name = NameOf(items, static_cast<std::int32_t>(i));
+        const std::size_t s = Probe(items, name, Hash(name));
+        if (m_slots[s].position != static_cast<std::int32_t>(i)) {  // not an index of this list
+            Clear();
+            return false;
+        }
+        Erase(s);
+        firstDropped = std::min(firstDropped, i);
+        ++dropped;
+    }
+    m_count -= dropped;
+    // Dropping only from the end moves no item; otherwise each position after the first dropped one
+    // falls by the number dropped before it.
+    if (firstDropped + dropped == size)
+        return true;
+    std::vector<std::int32_t> moved(size);
+    std::int32_t next = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        moved[i] = drop[i] ? -1 : next++;
+    for (Slot& slot : m_slots)
+        if (slot.position >= 0)
+            slot.position = moved[static_cast<std::size_t>(slot.position)];
+    return true;
+}
+
+void CNameIndex::Erase(std::size_t s) {
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t hole = s;
+    for (std::size_t j = (s + 1) & mask; m_slots[j].position >= 0; j = (j + 1) & mask) {
+        // The slot at j may fill the hole unless its probe starts after the hole (on the way round).
+        const std::size_t home = m_slots[j].hash & mask;
+        if (((j - home) & mask) >= ((j - hole) & mask)) {
+            m_slots[hole] = m_slots[j];
+            hole = j;
+        }
+    }
+    m_slots[hole].position = -1;
+}
+
 void CNameIndex::Grow(const CVariableList& items, std::size_t count) {
     // At most half full keeps the probes short.
     if (count * 2 <= m_slots.size())

@@ -25,6 +25,10 @@ public:
         return AddIfNew(items, item, Hash(item.GetVariableName()));
     }
     bool AddIfNew(CVariableList& items, const CGUIDataVariable& item, std::uint32_t hash);
+    // Forgets the items `drop` marks (one flag per item of `items`, which has not changed since the
+    // index last saw it) and renumbers the rest as if the marked ones were gone from the list. Only for
+    // an index of every item, each name once; false, with the index cleared, for any other.
+    bool Remove(const CVariableList& items, const std::vector<bool>& drop);
     // Room for `count` names in all, so that adding up to that many does not rebuild the table.
     void Reserve(const CVariableList& items, std::size_t count) { Grow(items, count); }
     void Clear();
@@ -65,6 +69,8 @@ private:
     // The slot that holds `name`, or the empty slot where it would go.
     std::size_t Probe(const CVariableList& items, const CString& name, std::uint32_t hash) const;
     void Grow(const CVariableList& items, std::size_t count);
+    // Empties slot `s` and moves back the slots after it that a probe would otherwise no longer reach.
+    void Erase(std::size_t s);
 
     std::vector<Slot> m_slots;
     std::size_t m_count = 0;
