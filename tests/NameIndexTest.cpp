@@ -120,6 +120,19 @@ TEST(NameIndex, AListsNamesAreLookedUpInTheData) {
     EXPECT_EQ(CBaseGui::PresentInData(list), (std::vector<bool>{true, false, true, true, false}));
     host.data.variables.clear();
     EXPECT_EQ(CBaseGui::PresentInData(list), std::vector<bool>(5, false));
+
+    // A list taken from the data holds the data's own texts; it is checked as such while they last.
+    for (const wchar_t* name : {L"Sales", L"Region", L"Cost"})
+        host.data.AddNumeric(name);
+    CVariableList taken;
+    CBaseGui::GetSourceVariable(taken, kSourceAllVariables, 0);
+    taken.RemoveAt(1);
+    EXPECT_EQ(CBaseGui::PresentInData(taken), (std::vector<bool>{true, true}));
+    host.data.variables[2].name = L"Costs";
+    EXPECT_EQ(CBaseGui::PresentInData(taken), (std::vector<bool>{true, false}));
+    host.data.variables[2].name = L"Cost";  // the same name, another text
+    taken.Add(taken[0]);
+    EXPECT_EQ(CBaseGui::PresentInData(taken), (std::vector<bool>{true, true, true}));
 }
 
 }  // namespace
