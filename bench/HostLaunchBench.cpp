@@ -3,7 +3,12 @@
 // Ten times the variables should cost about ten times as long (at most eleven).
 //
 // The dialogs: autocorrelation (one list pair), the column statistics composite (its first page) and
-// two-way tables (a composite whose source feeds two lists).
+// two-way tables (a composite whose source feeds two lists), each on data loaded for that launch; and
+// the autocorrelation dialog reopened on the data it was last run on.
+//
+// The C library's allocator sizes what it hands back to the system by what a process has done so far,
+// so a case's time depends on the cases run before it in the same process: for figures to compare, run
+// each case alone (--benchmark_filter='^BM_LaunchAcfAddAll/100000/').
 
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
