@@ -2,6 +2,7 @@
 
 #include "Msg/Launcher.h"
 #include "Msg/TimeSeriesMsg.h"
+#include "Source/TimeSeriesCommon.h"
 
 CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
@@ -71,13 +72,9 @@ void CArimaDlg::UpdateDependentWindows() {
     const BOOL seasonal = IsCtrlChecked(IDC_SEASONAL_AR_CHECK) || IsCtrlChecked(IDC_SEASONAL_MA_CHECK);
     EnableCtrl(IDC_SEASON_EDIT, seasonal);
     EnableCtrl(IDC_SEASON_LABEL, seasonal);
-    const BOOL forecast = IsCtrlChecked(IDC_FORECAST_CHECK);
-    EnableCtrl(IDC_FORECAST_NUMBER_RADIO, forecast);
-    EnableCtrl(IDC_FORECAST_RANGE_RADIO, forecast);
-    EnableCtrl(IDC_FORECAST_NUMBER_EDIT, forecast && IsCtrlChecked(IDC_FORECAST_NUMBER_RADIO));
-    const BOOL range = forecast && IsCtrlChecked(IDC_FORECAST_RANGE_RADIO);
-    EnableCtrl(IDC_FORECAST_FROM_EDIT, range);
-    EnableCtrl(IDC_FORECAST_TO_EDIT, range);
+    EnableRadioChoices(*this, IsCtrlChecked(IDC_FORECAST_CHECK),
+                       {{IDC_FORECAST_NUMBER_RADIO, {IDC_FORECAST_NUMBER_EDIT}},
+                        {IDC_FORECAST_RANGE_RADIO, {IDC_FORECAST_FROM_EDIT, IDC_FORECAST_TO_EDIT}}});
 }
 
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CArimaData, CArimaDlg>(1040));

@@ -3,6 +3,7 @@
 #include "Msg/Launcher.h"
 #include "Msg/TimeSeriesMsg.h"
 #include "Private/SeasonalData.h"
+#include "Source/TimeSeriesCommon.h"
 
 CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
@@ -65,25 +66,16 @@ void CExponentialDlg::AddToolTips() {
 
 void CExponentialDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    const BOOL trend = IsCtrlChecked(IDC_TREND_CHECK);
-    EnableCtrl(IDC_LINEAR_RADIO, trend);
-    EnableCtrl(IDC_PERCENT_RADIO, trend);
-    EnableCtrl(IDC_LINEAR_EDIT, trend && IsCtrlChecked(IDC_LINEAR_RADIO));
-    EnableCtrl(IDC_PERCENT_EDIT, trend && IsCtrlChecked(IDC_PERCENT_RADIO));
+    EnableRadioChoices(*this, IsCtrlChecked(IDC_TREND_CHECK),
+                       {{IDC_LINEAR_RADIO, {IDC_LINEAR_EDIT}}, {IDC_PERCENT_RADIO, {IDC_PERCENT_EDIT}}});
     const BOOL season = IsCtrlChecked(IDC_SEASON_CHECK);
-    EnableCtrl(IDC_ADDITIVE_RADIO, season);
-    EnableCtrl(IDC_MULTIPLICATIVE_RADIO, season);
     EnableCtrl(IDC_PERIOD_CHECK, season);
-    EnableCtrl(IDC_ADDITIVE_EDIT, season && IsCtrlChecked(IDC_ADDITIVE_RADIO));
-    EnableCtrl(IDC_MULTIPLICATIVE_EDIT, season && IsCtrlChecked(IDC_MULTIPLICATIVE_RADIO));
-    const BOOL forecast = IsCtrlChecked(IDC_FORECAST_CHECK);
-    EnableCtrl(IDC_NUMBER_RADIO, forecast);
-    EnableCtrl(IDC_RANGE_RADIO, forecast);
-    EnableCtrl(IDC_NUMBER_EDIT, forecast && IsCtrlChecked(IDC_NUMBER_RADIO));
-    const BOOL range = forecast && IsCtrlChecked(IDC_RANGE_RADIO);
-    EnableCtrl(IDC_FROM_EDIT, range);
-    EnableCtrl(IDC_TO_EDIT, range);
-    EnableCtrl(IDC_TO_LABEL, range);
+    EnableRadioChoices(
+        *this, season,
+        {{IDC_ADDITIVE_RADIO, {IDC_ADDITIVE_EDIT}}, {IDC_MULTIPLICATIVE_RADIO, {IDC_MULTIPLICATIVE_EDIT}}});
+    EnableRadioChoices(*this, IsCtrlChecked(IDC_FORECAST_CHECK),
+                       {{IDC_NUMBER_RADIO, {IDC_NUMBER_EDIT}},
+                        {IDC_RANGE_RADIO, {IDC_FROM_EDIT, IDC_TO_EDIT, IDC_TO_LABEL}}});
     // The period edit follows its check alone: a check left set under a cleared seasonal component
     // still keeps it open, as the record still writes the period then.
     EnableCtrl(IDC_PERIOD_EDIT, IsCtrlChecked(IDC_PERIOD_CHECK));

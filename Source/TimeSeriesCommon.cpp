@@ -2,6 +2,7 @@
 
 #include "HostApi/HostServices.h"
 #include "TvkBaseGui/CBaseGui.h"
+#include "TvkBaseGui/CGUIDlgControls.h"
 
 void FillTimeSeriesSource(CGUIBaseObj& record, CVariableList& source, CVariableList& selected) {
     CVariableList current;
@@ -19,4 +20,13 @@ std::optional<int> GetSeriesSeasonLength() {
     if (!series)
         return std::nullopt;
     return series->GetSeasonLength();
+}
+
+void EnableRadioChoices(CGUIDlgControls& dlg, BOOL open, std::initializer_list<RadioChoice> choices) {
+    for (const RadioChoice& choice : choices) {
+        dlg.EnableCtrl(choice.radio, open);
+        const BOOL chosen = open && dlg.IsCtrlChecked(choice.radio);
+        for (UINT id : choice.governs)
+            dlg.EnableCtrl(id, chosen);
+    }
 }
