@@ -69,12 +69,8 @@ void CString::ReleaseBuffer(int newLength) {
 }
 
 void CString::Reserve(std::size_t length) {
-    if (length <= Size() ||
-        (m_rep && m_rep->refs.load(std::memory_order_acquire) == 1 && m_rep->capacity >= length))
-        return;
-    // What is reserved for is mostly a line still growing, such as a second list of variables after a
-    // first: an eighth more now spares copying a million names again for a few words more.
-    Unique(length + length / 8);
+    if (length > Size())
+        Unique(length);
 }
 
 CString& CString::Append(std::wstring_view text) {
