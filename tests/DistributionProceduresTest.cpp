@@ -429,6 +429,18 @@ TEST_F(SamplingDialogs, AParameterTypedAsMinusZeroReachesTheLineAsZero) {
         return IDOK;
     }));
     EXPECT_EQ(KeptLines(1035).back(), L"UNIVARIATE unifRN(0, 1) /SIZE = 1 NSAMP = 1");
+    // A typed vector or matrix too, under either decimal symbol.
+    for (const wchar_t decimal : {L'.', L','}) {
+        host.decimal = decimal;
+        EXPECT_TRUE(Launch(1034, [&](CGUIBaseDlg& dlg) {
+            ChooseDistribution(dlg, L"Multivariate normal").UserTypeText(Edit(2), L"-0 0");
+            dlg.UserTypeText(Edit(3), L"1 -0;-0 1");
+            return IDOK;
+        }));
+        EXPECT_EQ(KeptLines(1034).back(),
+                  L"MULTIVARIATE mnormRN(2, [0, 0], [1, 0; 0, 1]) / NSAMP = 1 SIZE = 1")
+            << (decimal == L',' ? "comma" : "point");
+    }
 }
 
 TEST_F(SamplingDialogs, SeedRangeFollowsTheGeneratorAndEmptyIsNone) {

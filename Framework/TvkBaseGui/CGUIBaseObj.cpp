@@ -85,17 +85,13 @@ void CGUIBaseObj::AddVariables(CString& line, const CVariableList& variables, co
     }
 }
 
-namespace {
-
-CString Localize(std::wstring text) {
-    if (GetDecimalSymbol() == L',')
-        for (auto& c : text)
-            if (c == L'.')
-                c = L',';
-    return CString(std::move(text));
+CString CGUIBaseObj::InHostSymbol(const CString& pointForm) {
+    if (GetDecimalSymbol() != L',')
+        return pointForm;
+    CString text = pointForm;
+    text.Replace(L".", L",");
+    return text;
 }
-
-}  // namespace
 
 CString CGUIBaseObj::PointNumberText(double value) {
     // -0 means 0 to every reader; a line never carries the sign.
@@ -108,7 +104,7 @@ CString CGUIBaseObj::PointNumberText(double value) {
 }
 
 CString CGUIBaseObj::NumberText(double value) {
-    return Localize(std::wstring(PointNumberText(value).str()));
+    return InHostSymbol(PointNumberText(value));
 }
 
 CString CGUIBaseObj::NumberText(int value) {

@@ -105,6 +105,8 @@ public:
     // whatever the host's symbol; NumberText turns every "." into "," when that symbol is a comma.
     static CString PointNumberText(double value);
     static CString NumberText(double value);
+    // A number written with a decimal point, in the host's decimal symbol.
+    static CString InHostSymbol(const CString& pointForm);
     static CString NumberText(int value);
     static CString NumberText(unsigned int value);
     // Numbers the user typed as text (one, or a list separated by blanks), as a line carries them: each

@@ -7,7 +7,10 @@
 #include <sstream>
 #include <string>
 
-CString CGUIDlgNumbers::ExactNumberText(double value) {
+CString CGUIDlgNumbers::ExactPointNumberText(double value) {
+    // -0 means 0 to every reader; a line never carries the sign.
+    if (value == 0)
+        value = 0;
     std::string text;
     for (int digits = 6; digits <= std::numeric_limits<double>::max_digits10; ++digits) {
         std::ostringstream out;
@@ -20,9 +23,11 @@ CString CGUIDlgNumbers::ExactNumberText(double value) {
         if (ec == std::errc() && back == value)
             break;
     }
-    if (GetDecimalSymbol() == L',')
-        std::replace(text.begin(), text.end(), '.', ',');
     return CString::FromUtf8(text);
+}
+
+CString CGUIDlgNumbers::ExactNumberText(double value) {
+    return CGUIBaseObj::InHostSymbol(ExactPointNumberText(value));
 }
 
 std::optional<double> CGUIDlgNumbers::ParseDouble(const CString& text) {

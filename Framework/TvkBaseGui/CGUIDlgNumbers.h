@@ -33,7 +33,9 @@ public:
         return CGUIBaseObj::NumberText(value);
     }
     // A number the user gave, shown again: in the same form, with as many digits (six at least) as it
-    // takes to read back the same number.
+    // takes to read back the same number, never with the sign of a zero. The point form is what lines
+    // carry whatever the host's symbol.
+    static CString ExactPointNumberText(double value);
     static CString ExactNumberText(double value);
     // Parses an edit's text as a finite number under the host's decimal symbol (or `decimal`); nullopt
     // otherwise.

@@ -602,9 +602,7 @@ CString MatrixCommandText(const CString& stored, bool isFile) {
         joined += r ? L"; " : L"";
         for (std::size_t i = 0; i < (*rows)[r].size(); ++i) {
             // A decimal point whatever the host's symbol: the line's commas separate the numbers.
-            CString number = CGUIBaseDlg::ExactNumberText((*rows)[r][i]);
-            number.Replace(L",", L".");
-            joined += (i ? L", " : L"") + number;
+            joined += (i ? L", " : L"") + CGUIBaseDlg::ExactPointNumberText((*rows)[r][i]);
         }
     }
     return L"[" + joined + L"]";
