@@ -11,7 +11,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 
 protected:
     void KeepOnDefault(CAcfData& fresh) override;

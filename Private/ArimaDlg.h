@@ -10,6 +10,5 @@ public:
     explicit CArimaDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };

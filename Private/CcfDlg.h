@@ -35,7 +35,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 
 protected:
     void KeepOnDefault(CCcfData& fresh) override;

@@ -11,7 +11,6 @@ public:
     explicit CExponentialDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 
 protected:

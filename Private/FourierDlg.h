@@ -13,5 +13,4 @@ public:
     explicit CFourierDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 };

@@ -23,7 +23,6 @@ public:
     explicit CLogLinDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnCtrlChanged(UINT id) override;
     void OnCtrlClicked(UINT id) override;

@@ -10,6 +10,5 @@ public:
     explicit CLogLinStatsDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };

@@ -13,7 +13,6 @@ public:
     explicit CLogLinZeroDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 
 private:

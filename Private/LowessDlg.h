@@ -10,5 +10,4 @@ public:
     explicit CLowessDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 };

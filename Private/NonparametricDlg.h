@@ -32,7 +32,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
     // The text of the warning the grouping and blocking lists draw now; empty when they agree.
     void ValidateGroupBlock(CString& message) const;

@@ -21,7 +21,6 @@ public:
     explicit CRsMixtureDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 
     // A bounds text that suits `components` components: empty, or that many numbers in [0, 1].

@@ -13,6 +13,5 @@ public:
     explicit CSeriesSmoothDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };

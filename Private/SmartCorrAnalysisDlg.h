@@ -16,5 +16,4 @@ public:
     explicit CSmartCorrAnalysisDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 };

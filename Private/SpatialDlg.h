@@ -18,7 +18,6 @@ public:
     explicit CSpatialDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };
 
@@ -28,7 +27,6 @@ public:
     explicit CSpatialVarioDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {}
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };
 
@@ -44,7 +42,6 @@ public:
     }
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };
 
@@ -60,7 +57,6 @@ public:
     }
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };
 
@@ -70,7 +66,6 @@ public:
     explicit CSpatialGridDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };
 

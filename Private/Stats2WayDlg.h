@@ -16,7 +16,6 @@ public:
     explicit CStats2WayDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
 };
 static_assert(std::size(CStats2WayDlg::kMeasureChecks) == 19);

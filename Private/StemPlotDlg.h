@@ -11,5 +11,4 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
-    void AddToolTips() override;
 };

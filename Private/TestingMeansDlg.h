@@ -39,7 +39,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
     void OnCtrlChanged(UINT id) override;
     bool IsInputEmpty() const;

@@ -52,7 +52,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 };
 
 class CTestingTwoProportionDlg : public CRecordDlg<CTestingTwoProportionData, CTestingProportionDlgBase>,
@@ -68,7 +67,6 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
 };
 
 // The page of the test of two correlations; its confidence level is never asked for.

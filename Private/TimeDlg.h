@@ -15,7 +15,6 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
     // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;
-    void AddToolTips() override;
 
 private:
     void ExchangeOrigin(CDataExchange* pDX);

@@ -11,7 +11,6 @@ public:
     explicit CTrendAnalysisDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
     void UpdateDependentWindows() override;
     BOOL OnUpdateAddTarget(UINT list) override;
     bool MouseMoveListCtrlHelper(UINT from, UINT over) override;

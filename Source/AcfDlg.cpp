@@ -36,11 +36,6 @@ void CAcfDlg::KeepOnDefault(CAcfData& fresh) {
     fresh.EditLagEdit = CGUIData<int>(CAcfData::GetMaximumLagValue());
 }
 
-void CAcfDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-}
-
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CAcfData, CAcfDlg>(1039),
                    DialogRow<CAcfData, CAcfDlg>(1048, CAcfData::kVariantPacf),
                    DialogRow<CAcfData, CAcfDlg>(1052, CAcfData::kVariantTplot));

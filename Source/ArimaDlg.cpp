@@ -50,19 +50,6 @@ void CArimaDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
 }
 
-void CArimaDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    for (UINT edit :
-         {IDC_AR_EDIT, IDC_SEASONAL_AR_EDIT, IDC_MA_EDIT, IDC_SEASONAL_MA_EDIT, IDC_ITERATIONS_EDIT})
-        AddToolTip(edit, L"[1, +inf)", 0);
-    AddToolTip(IDC_SEASON_EDIT, L"[1, #cases]", 0);
-    AddToolTip(IDC_TOLERANCE_EDIT, L"(0.0, 0.1]", 0);
-    AddToolTip(IDC_BACKCAST_EDIT, L"[0, +inf)", 0);
-    AddToolTip(IDC_FORECAST_NUMBER_EDIT, L"[1, #cases]", 0);
-    AddToolTip(IDC_FORECAST_FROM_EDIT, L"[1, #cases]", 0);
-    AddToolTip(IDC_FORECAST_TO_EDIT, L"[From, From + #cases]", 0);
-}
-
 void CArimaDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableCtrl(IDC_AR_EDIT, IsCtrlChecked(IDC_AR_CHECK));

@@ -64,9 +64,4 @@ void CCcfDlg::KeepOnDefault(CCcfData& fresh) {
     fresh.LagEdit = CCcfData::GetReassignedDefaultLagEdit();
 }
 
-void CCcfDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_LAG_EDIT, L"[1, min(50, #cases - 1)]", 0);
-}
-
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CCcfData, CCcfDlg>(1041));

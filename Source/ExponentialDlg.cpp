@@ -53,17 +53,6 @@ void CExponentialDlg::KeepOnDefault(CExponentialData& fresh) {
     fresh.SeasonPeriodEdit = CSeasonalData::GetReassignedDefaultSeasonEdit();
 }
 
-void CExponentialDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    for (UINT edit :
-         {IDC_SMOOTH_EDIT, IDC_LINEAR_EDIT, IDC_PERCENT_EDIT, IDC_ADDITIVE_EDIT, IDC_MULTIPLICATIVE_EDIT})
-        AddToolTip(edit, L"[0, 1)", 0);
-    AddToolTip(IDC_NUMBER_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_FROM_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_TO_EDIT, L"[2, +inf)", 0);
-    AddToolTip(IDC_PERIOD_EDIT, L"[2, int(#cases/3)]", 0);
-}
-
 void CExponentialDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableRadioChoices(*this, IsCtrlChecked(IDC_TREND_CHECK),

@@ -17,9 +17,4 @@ void CFourierDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
 }
 
-void CFourierDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_LAG_EDIT, L"[1, min(50, (#non-missing cases/2) + 1)]", 0);
-}
-
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CFourierData, CFourierDlg>(1045));

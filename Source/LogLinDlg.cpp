@@ -181,17 +181,6 @@ void CLogLinDlg::OnCtrlChanged(UINT id) {
         UpdateDependentWindows();
 }
 
-void CLogLinDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CONVERGENCE_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_LCONVERGENCE_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_TOLERANCE_EDIT, L"(0.0, 1.0)", 0);
-    AddToolTip(IDC_ITERATIONS_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_HALVINGS_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_DELTA_EDIT, L"[0.0, +inf)", 0);
-    AddToolTip(IDC_ORDER_EDIT, L"[1, +inf)", 0);
-}
-
 void CLogLinDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     if (!HasWindow())

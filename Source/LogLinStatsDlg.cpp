@@ -16,11 +16,6 @@ void CLogLinStatsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit, 0.0, 1.0, eExclusive, eExclusive);
 }
 
-void CLogLinStatsDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
-}
-
 void CLogLinStatsDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     const BOOL parameters = IsCtrlChecked(IDC_PARAMETERS_CHECK);

@@ -58,11 +58,6 @@ void CLogLinZeroDlg::CheckCellLevels(CDataExchange* pDX) {
     }
 }
 
-void CLogLinZeroDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CELLS_EDIT, L"(1,2) (2,1) ...", 0);
-}
-
 void CLogLinZeroDlg::UpdateDependentWindows() {
     const BOOL indicator = IsCtrlChecked(IDC_INDICATOR_CHECK);
     EnableCtrl(IDC_SOURCE_LIST, indicator);

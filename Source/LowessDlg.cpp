@@ -17,9 +17,4 @@ void CLowessDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
 }
 
-void CLowessDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_TENSION_EDIT, L"[0.0, 1.0]", 0);
-}
-
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CLowessData, CLowessDlg>(1047));

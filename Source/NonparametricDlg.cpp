@@ -99,14 +99,6 @@ void CQuadeDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_ControlWarn(pDX, IDC_GROUP_LIST, GroupBlockMessage());
 }
 
-void CQuadeDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_GROUP_ADD,
-               L"If grouping variable is specified, then blocking variable should also be specified.", 0);
-    AddToolTip(IDC_BLOCK_ADD,
-               L"If blocking variable is specified, then grouping variable should also be specified.", 0);
-}
-
 void CQuadeDlg::UpdateDependentWindows() {
     CRecordDlg::UpdateDependentWindows();
     // A string variable can group or block, never be tested.

@@ -29,7 +29,6 @@ void CPermapDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CPermapDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_DIMENSIONS_EDIT, L"[1, #variables]", 0);
     AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
 }
 

@@ -26,7 +26,6 @@ void CPosacDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CPosacDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CATEGORIES_EDIT, L"[2, 20]", 0);
     AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
 }
 

@@ -48,8 +48,6 @@ void CPowerCorr2Dlg::AddToolTips() {
     const CPowerValueRule& value = IsCorrelation() ? kCorrelation : kProportion;
     AddToolTip(IDC_FIRST_EDIT, value.range, 0);
     AddToolTip(IDC_SECOND_EDIT, value.range, 0);
-    AddToolTip(IDC_SIZE1_EDIT, L"[4, +inf)", 0);
-    AddToolTip(IDC_SIZE2_EDIT, L"[4, +inf)", 0);
     AddToolTip(IDC_RATIO_EDIT, kRatio.range, 0);
     AddCommonToolTips(IsCorrelation() ? kCorrelationSizes : kStandardSizes);
 }

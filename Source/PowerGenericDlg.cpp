@@ -25,7 +25,6 @@ void CPowerGenericDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CPowerGenericDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_NUMERATOR_EDIT, L"[1, +inf)", 0);
     AddToolTip(IDC_C1_EDIT, kPositive.range, 0);
     AddToolTip(IDC_C0_EDIT, kAny.range, 0);
     AddToolTip(IDC_NONCENTRALITY_EDIT, kPositive.range, 0);

@@ -66,11 +66,8 @@ void CPowerTwoWayDlg::CheckEffects(CDataExchange* pDX) {
 
 void CPowerTwoWayDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_ROWS_EDIT, L"[2, +inf)", 0);
-    AddToolTip(IDC_COLUMNS_EDIT, L"[2, +inf)", 0);
     for (UINT edit : {IDC_SPREAD_EDIT, IDC_RANGE_EDIT, IDC_AVERAGE_SQUARE_EDIT})
         AddToolTip(edit, kPositive.range, 0);
-    AddToolTip(IDC_EFFECTS_EDIT, L"one number for each group (row, column or cell), separated by blanks", 0);
     AddCommonToolTips(kStandardSizes);
 }
 

@@ -66,7 +66,6 @@ void CRamonaOptionsDlg::DoDataExchange(CDataExchange* pDX) {
 void CRamonaOptionsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
-    AddToolTip(IDC_START_EDIT, L"(0, 1]", 0);
 }
 
 void CRamonaOptionsDlg::UpdateDependentWindows() {

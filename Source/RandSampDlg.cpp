@@ -29,8 +29,6 @@ void CRandSampDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CRandSampDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_SIZE_EDIT, L"[ 1 , +inf )", 0);
-    AddToolTip(IDC_NSAMP_EDIT, L"[ 1 , +inf )", 0);
     AddToolTip(IDC_SEED_EDIT, L"[1 , " + NumberText(CRandSampData::SeedMaximum()) + L"]", 0);
 }
 

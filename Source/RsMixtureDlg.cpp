@@ -61,13 +61,6 @@ void CRsMixtureDlg::Refuse(CDataExchange* pDX, UINT id, UINT message) {
     pDX->Fail(id);
 }
 
-void CRsMixtureDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_COMPONENTS_EDIT, L"[2, 12]", 0);
-    AddToolTip(IDC_DEGREE_EDIT, L"[1, 6]", 0);
-    AddToolTip(IDC_REPLICATIONS_EDIT, L"[1, 100]", 0);
-}
-
 void CRsMixtureDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableCtrl(IDC_DEGREE_EDIT, IsCtrlChecked(IDC_LATTICE_RADIO));

@@ -24,11 +24,6 @@ void CSeasonalDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
 }
 
-void CSeasonalDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_SEASON_EDIT, L" [2, int(#cases/3)]", 0);
-}
-
 void CSeasonalDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     const BOOL term = IsCtrlChecked(IDC_TERM_CHECK);

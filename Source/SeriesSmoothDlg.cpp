@@ -22,13 +22,6 @@ void CSeriesSmoothDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
 }
 
-void CSeriesSmoothDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_WEIGHT_EDIT, L"", 0);
-    AddToolTip(IDC_MEAN_EDIT, L"(1, #cases]", 0);
-    AddToolTip(IDC_MEDIAN_EDIT, L"(1, #cases]", 0);
-}
-
 void CSeriesSmoothDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableCtrl(IDC_MEAN_EDIT, IsCtrlChecked(IDC_MEAN_RADIO));

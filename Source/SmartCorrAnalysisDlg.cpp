@@ -29,9 +29,4 @@ void CSmartCorrAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_MISSING_CHECK, m_Data.IncludeMissingValCheck);
 }
 
-void CSmartCorrAnalysisDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_DIMENSIONS_EDIT, L"[1, +inf)", 0);
-}
-
 REGISTER_MENU_ROWS(CTablesMsg, DialogRow<CSmartCorrAnalysisData, CSmartCorrAnalysisDlg>(1091));

@@ -33,11 +33,6 @@ void CSpatialDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_CELL_SIZE_EDIT, m_Data.CellSizeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
 }
 
-void CSpatialDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CELL_SIZE_EDIT, L"(0, +inf)", 0);
-}
-
 void CSpatialDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableCtrl(IDC_CELL_SIZE_EDIT, IsCtrlChecked(IDC_DECLUSTER_CHECK));
@@ -51,14 +46,6 @@ void CSpatialVarioDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_DIRECTIONAL_CHECK, m_Data.DirectionalCheck);
     DDX_Range(pDX, IDC_DIRECTIONS_EDIT, m_Data.DirectionsEdit, 2, 12);
     DDX_Range(pDX, IDC_TOLERANCE_EDIT, m_Data.AngleToleranceEdit, 0.0, 90.0, eExclusive, eInclusive);
-}
-
-void CSpatialVarioDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_LAGS_EDIT, L"[1, 100]", 0);
-    AddToolTip(IDC_WIDTH_EDIT, L"(0, +inf)", 0);
-    AddToolTip(IDC_DIRECTIONS_EDIT, L"[2, 12]", 0);
-    AddToolTip(IDC_TOLERANCE_EDIT, L"(0, 90]", 0);
 }
 
 void CSpatialVarioDlg::UpdateDependentWindows() {
@@ -78,13 +65,6 @@ void CSpatialModelOptsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_RANGE_EDIT, m_Data.RangeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
 }
 
-void CSpatialModelOptsDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_NUGGET_EDIT, L"[0, +inf)", 0);
-    AddToolTip(IDC_SILL_EDIT, L"(nugget, +inf)", 0);
-    AddToolTip(IDC_RANGE_EDIT, L"(0, +inf)", 0);
-}
-
 void CSpatialModelOptsDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     for (UINT id :
@@ -102,13 +82,6 @@ void CSpatialKRigDlg::DoDataExchange(CDataExchange* pDX) {
               CSpatialKRigData::kMaximumPoints);
     DDX_OptionalRange(pDX, IDC_RADIUS_EDIT, m_Data.RadiusEdit, CSpatialKRigData::GetDefaultRadiusEdit(), 0.0,
                       kUnbounded, eExclusive, eNoValidation);
-}
-
-void CSpatialKRigDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_MIN_POINTS_EDIT, L"[1, 100]", 0);
-    AddToolTip(IDC_MAX_POINTS_EDIT, L"[fewest points, 500]", 0);
-    AddToolTip(IDC_RADIUS_EDIT, L"(0, +inf)", 0);
 }
 
 void CSpatialKRigDlg::UpdateDependentWindows() {
@@ -133,13 +106,6 @@ void CSpatialGridDlg::DoDataExchange(CDataExchange* pDX) {
               eNoValidation);
     DDX_OptionalRange(pDX, IDC_SPACING_EDIT, m_Data.SpacingEdit, CSpatialGridData::GetDefaultSpacingEdit(),
                       0.0, kUnbounded, eExclusive, eNoValidation);
-}
-
-void CSpatialGridDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_XMAX_EDIT, L"(x minimum, +inf)", 0);
-    AddToolTip(IDC_YMAX_EDIT, L"(y minimum, +inf)", 0);
-    AddToolTip(IDC_SPACING_EDIT, L"(0, +inf)", 0);
 }
 
 void CSpatialGridDlg::UpdateDependentWindows() {

@@ -142,7 +142,6 @@ int CStatisticsDlg::SetAllDefault() {
 
 void CStatisticsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CIM_EDIT, L"(0.0, 100.0)", 0);
     AddToolTip(IDC_TRMEAN_EDIT, TrimmingToolTip(m_Data.TrmeanCombo), 0);
 }
 

@@ -68,7 +68,6 @@ int CStatisticsTilesDlg::SetAllDefault() {
 
 void CStatisticsTilesDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_NTILE_EDIT, L"[2, 100]", 0);
     AddToolTip(IDC_PERCENTILE_EDIT, GetString(kPercentileToolTip), 0);
 }
 

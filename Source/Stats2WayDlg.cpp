@@ -30,11 +30,6 @@ void CStats2WayDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_CONFIDENCE_EDIT, m_Data.ConfidenceEdit, 0.0, 1.0, eExclusive, eExclusive);
 }
 
-void CStats2WayDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
-}
-
 void CStats2WayDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     // What the boxes show now, not what the record holds.

@@ -22,8 +22,3 @@ int CStemPlotDlg::SetAllDefault() {
     }
     return 1;
 }
-
-void CStemPlotDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_LINES_EDIT, L"[1, +inf)", 0);
-}

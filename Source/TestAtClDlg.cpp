@@ -51,11 +51,6 @@ void CTestAtClDlg::DoDataExchange(CDataExchange* pDX) {
     }
 }
 
-void CTestAtClDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_GROUPS_EDIT, L"(0, 0.5]", 0);
-}
-
 void CTestAtClDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
 

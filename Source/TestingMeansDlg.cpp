@@ -115,7 +115,6 @@ void CTestingOneSampleDlg::AddToolTips() {
         AddToolTip(IDC_VALUE_EDIT, start->valueTip, 0);
     if (GetDlgCaptionID() == CTestingOneSampleData::kZTest)
         AddToolTip(IDC_SD_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
 }
 
 void CTestingOneSampleDlg::OnCtrlChanged(UINT id) {
@@ -182,13 +181,6 @@ void CTestingTwoSampleDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDV_DistinctVariables(pDX, {IDC_SELECTED_LIST, IDC_GROUP_LIST});
     DDX_ControlWarn(pDX, IDC_GROUP_LIST, ValidateGroupVariable());
-}
-
-void CTestingTwoSampleDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_SD_ONE_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_SD_TWO_EDIT, L"(0.0, +inf)", 0);
-    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
 }
 
 void CTestingTwoSampleDlg::UpdateDependentWindows() {

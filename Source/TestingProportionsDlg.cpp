@@ -90,14 +90,6 @@ void CTestingOneProportionDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_DistinctVariables(pDX, {IDC_TRIALS_LIST, IDC_SUCCESSES_LIST});
 }
 
-void CTestingOneProportionDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_TRIALS_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_SUCCESSES_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_PROPORTION_EDIT, L"(0.0, 1.0)", 0);
-    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
-}
-
 // ---- two proportions ------------------------------------------------------------------------------------
 
 CTestingTwoProportionDlg::CTestingTwoProportionDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -156,15 +148,6 @@ void CTestingTwoProportionDlg::DoDataExchange(CDataExchange* pDX) {
     // Both samples may share one trials variable, not a sample its trials and its successes.
     DDV_DistinctVariables(pDX, {IDC_TRIALS_ONE_LIST, IDC_SUCCESSES_ONE_LIST});
     DDV_DistinctVariables(pDX, {IDC_TRIALS_TWO_LIST, IDC_SUCCESSES_TWO_LIST});
-}
-
-void CTestingTwoProportionDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_TRIALS_ONE_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_TRIALS_TWO_EDIT, L"[1, +inf)", 0);
-    AddToolTip(IDC_SUCCESSES_ONE_EDIT, L"[0, +inf)", 0);
-    AddToolTip(IDC_SUCCESSES_TWO_EDIT, L"[0, +inf)", 0);
-    AddToolTip(IDC_CONFIDENCE_EDIT, L"(0.0, 1.0)", 0);
 }
 
 // ---- two correlations -----------------------------------------------------------------------------------

@@ -50,11 +50,4 @@ int CTimeDlg::GetAllDefault() {
     return 1;
 }
 
-void CTimeDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_ORIGIN_EDIT, L"[1900, 9980]", 0);
-    AddToolTip(IDC_PERIOD_EDIT, L"{1, 2, 3, 4, 6, 12, 52, 365}", 0);
-    AddToolTip(IDC_FIRST_EDIT, L"[1, Period]", 0);
-}
-
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CTimeData, CTimeDlg>(1051));

@@ -32,13 +32,6 @@ int CTransformDlg::GetAllDefault() {
     return 1;
 }
 
-void CTransformDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_LAG_EDIT, L"[1, #cases - 1)", 0);
-    AddToolTip(IDC_BASE_EDIT, L"[1, #cases - 1)", 0);
-    AddToolTip(IDC_PROPORTION_EDIT, L"(0, 1]", 0);
-}
-
 void CTransformDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableCtrl(IDC_SAVE_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));

@@ -38,11 +38,6 @@ void CTrendAnalysisDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_DistinctVariables(pDX, {IDC_SERIES_LIST, IDC_TIME_LIST, IDC_SEASON_LIST});
 }
 
-void CTrendAnalysisDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CONFI_EDIT, L"(0.0, 1.0)", 0);
-}
-
 void CTrendAnalysisDlg::UpdateDependentWindows() {
     // The season list goes first: the list buttons of the base follow the lists' own states.
     const BOOL seasonal = IsCtrlChecked(IDC_SEASONAL_RADIO);

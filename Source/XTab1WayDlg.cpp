@@ -35,11 +35,6 @@ void CXTab1WayDlg::DoDataExchange(CDataExchange* pDX) {
     CheckNumberText(pDX, IDC_CONFIDENCE_COMBO, m_Data.ConfidenceLevelCombo, 0.0, 1.0, eExclusive, eExclusive);
 }
 
-void CXTab1WayDlg::AddToolTips() {
-    CGUIBaseDlg::AddToolTips();
-    AddToolTip(IDC_CONFIDENCE_COMBO, L"(0.0, 1.0)", 0);
-}
-
 void CXTab1WayDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     const BOOL percentages = IsCtrlChecked(IDC_PERCENTAGES_CHECK);

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 
+#include "TvkBaseGui/CGUIBaseDlg.h"
 #include "TvkUseRes/EmbeddedResources.h"
 #include "TvkUseRes/ResourceTables.h"
 
 namespace {
 
 constexpr UINT kLateString = 4'000'000'001;
+constexpr UINT kTipsTemplate = 4'000'000'002;
 
 TEST(EmbeddedResources, ALibrarysFilesComeAndGoWithItAndTheFirstHoldsAPath) {
     const EmbeddedResource* moduleMenus = FindRegisteredResource("menus/menus.txt");
@@ -37,6 +39,47 @@ TEST(EmbeddedResources, ALibrarysFilesComeAndGoWithItAndTheFirstHoldsAPath) {
     }
     EXPECT_EQ(FindRegisteredResource("strings/late.txt"), nullptr);
     EXPECT_EQ(FindRegisteredResource("menus/menus.txt"), moduleMenus);
+}
+
+// A template line's tip is the control's tooltip from the moment the window is made; a dialog that
+// computes one replaces it in AddToolTips, after the exchange.
+class TipsDlg : public CGUIBaseDlg {
+public:
+    TipsDlg() : CGUIBaseDlg(kTipsTemplate) {}
+    void AddToolTips() override { AddToolTip(3, L"computed", 0); }
+};
+
+TEST(EmbeddedResources, ATemplateLinesTipIsItsControlsTooltipUntilTheDialogComputesOne) {
+    static const EmbeddedResource kTips[] = {
+        {"templates/tips.txt",
+         "DIALOG 4000000002 \"Tips\"\n"
+         "1 uintedit \"\" IDC_A wide tip \"[1, +inf)\"\n"
+         "2 edit \"\" IDC_B\n"
+         "3 edit \"\" IDC_C tip \"(0, 1)\"\n"},
+        {nullptr, {}},
+    };
+    const EmbeddedResourceRegistration tips(kTips);
+    const DialogTemplate* t = ResourceTables::Get().FindTemplate(kTipsTemplate);
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(t->controls.size(), 3u);
+    EXPECT_EQ(t->controls[0].tip, CString(L"[1, +inf)"));
+    EXPECT_EQ(t->controls[0].names, std::vector<std::string>{"IDC_A"});
+    EXPECT_EQ(t->controls[0].hints, std::vector<std::string>{"wide"}) << "a tip is no layout hint";
+
+    TipsDlg dlg;
+    dlg.CreateWindowFromTemplate();
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.GetToolTip(1), CString(L"[1, +inf)"));
+    EXPECT_EQ(dlg.GetToolTip(2), CString());
+    EXPECT_EQ(dlg.GetToolTip(3), CString(L"computed"));
+
+    ResourceTables tables;
+    try {
+        tables.Parse("templates/bad.txt", "DIALOG 7 \"Bad\"\n1 edit \"\" IDC_A tip\n");
+        ADD_FAILURE() << "a tip without its text was taken";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("templates/bad.txt:2"), std::string::npos) << e.what();
+    }
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ void CGUIDlgControls::CreateWindowFromTemplate() {
         else
             m_controls[c.id] = std::make_unique<CTKCtrl>(c.id, kind, c.text);
         m_controls[c.id]->m_bNoMinus = noMinus;
+        m_controls[c.id]->m_strToolTip = c.tip;
     }
     for (const auto& [combo, table] : m_comboTables)
         FillComboFromResource(combo, table);

@@ -142,11 +142,15 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
             } else {
                 if (!dialog)
                     r.Fail("control before any DIALOG heading");
-                TemplateControl control{r.Number(), r.Word(), {}, {}, {}};
+                TemplateControl control{r.Number(), r.Word(), {}, {}, {}, {}};
                 if (!r.AtEnd())
                     control.text = r.Quoted();
                 while (!r.AtEnd()) {
                     std::string word = r.Word();
+                    if (word == "tip") {
+                        control.tip = r.Quoted();
+                        continue;
+                    }
                     (word.rfind("IDC_", 0) == 0 ? control.names : control.hints).push_back(std::move(word));
                 }
                 dialog->controls.push_back(std::move(control));
