@@ -14,7 +14,6 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
-    void UpdateDependentWindows() override;
 };
 
 class CPosacTabDlg final : public COpenTabDlg<CPosacTabData, CPosacDlg, CBootStrapDlg> {};

@@ -36,7 +36,6 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
-    void UpdateDependentWindows() override;
 };
 
 class CRamonaTabDlg final : public COpenTabDlg<CRamonaTabData, CRamonaDlg, CRamonaOptionsDlg> {};

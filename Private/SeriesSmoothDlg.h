@@ -13,5 +13,4 @@ public:
     explicit CSeriesSmoothDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };

@@ -18,7 +18,6 @@ public:
     explicit CSpatialDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 // Lags and their width; the number of directions and their tolerance follow the directional check.
@@ -27,7 +26,6 @@ public:
     explicit CSpatialVarioDlg(CGUIBaseDlg* parent = nullptr) : CRecordDlg(IDD, parent) {}
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 // The model; nugget, sill and range are typed only when the model is not fitted.
@@ -42,7 +40,6 @@ public:
     }
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 // The kriging type and neighbourhood; the mean belongs to simple kriging.
@@ -57,7 +54,6 @@ public:
     }
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 // The grid; its extent is typed only when the data's is not taken.
@@ -66,7 +62,6 @@ public:
     explicit CSpatialGridDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 class CSpatialTabDlg final

@@ -15,7 +15,6 @@ public:
     explicit CTestAtClDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 class CTestAtClTabDlg final : public COpenTabDlg<CTestAtClTabData, CTestAtClDlg, CBootStrapDlg> {};

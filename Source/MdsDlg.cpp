@@ -57,7 +57,6 @@ void CMdsDlg::AddToolTips() {
 
 void CMdsDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_SAVE_TYPE_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
     const BOOL regression = IsCtrlChecked(CMdsData::kLossKruskal) || IsCtrlChecked(CMdsData::kLossYoung);
     EnableCtrl(IDC_REGRESSION_COMBO, regression);
     EnableCtrl(IDC_REGRESSION_LABEL, regression);

@@ -28,9 +28,3 @@ void CPosacDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
 }
-
-void CPosacDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-
-    EnableCtrl(IDC_CATEGORIES_EDIT, IsCtrlChecked(IDC_CATEGORIES_CHECK));
-}

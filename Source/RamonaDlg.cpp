@@ -67,8 +67,3 @@ void CRamonaOptionsDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
 }
-
-void CRamonaOptionsDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_START_EDIT, IsCtrlChecked(IDC_START_CHECK));
-}

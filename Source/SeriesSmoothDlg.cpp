@@ -22,11 +22,4 @@ void CSeriesSmoothDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
 }
 
-void CSeriesSmoothDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_MEAN_EDIT, IsCtrlChecked(IDC_MEAN_RADIO));
-    EnableCtrl(IDC_MEDIAN_EDIT, IsCtrlChecked(IDC_MEDIAN_RADIO));
-    EnableCtrl(IDC_WEIGHT_EDIT, IsCtrlChecked(IDC_WEIGHT_RADIO));
-}
-
 REGISTER_MENU_ROWS(CTimeSeriesMsg, DialogRow<CSeriesSmoothData, CSeriesSmoothDlg>(1050));

@@ -33,11 +33,6 @@ void CSpatialDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_CELL_SIZE_EDIT, m_Data.CellSizeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
 }
 
-void CSpatialDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_CELL_SIZE_EDIT, IsCtrlChecked(IDC_DECLUSTER_CHECK));
-}
-
 void CSpatialVarioDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Range(pDX, IDC_LAGS_EDIT, m_Data.LagsEdit, 1, 100);
@@ -46,12 +41,6 @@ void CSpatialVarioDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_DIRECTIONAL_CHECK, m_Data.DirectionalCheck);
     DDX_Range(pDX, IDC_DIRECTIONS_EDIT, m_Data.DirectionsEdit, 2, 12);
     DDX_Range(pDX, IDC_TOLERANCE_EDIT, m_Data.AngleToleranceEdit, 0.0, 90.0, eExclusive, eInclusive);
-}
-
-void CSpatialVarioDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    for (UINT id : {IDC_DIRECTIONS_EDIT, IDC_DIRECTIONS_LABEL, IDC_TOLERANCE_EDIT, IDC_TOLERANCE_LABEL})
-        EnableCtrl(id, IsCtrlChecked(IDC_DIRECTIONAL_CHECK));
 }
 
 void CSpatialModelOptsDlg::DoDataExchange(CDataExchange* pDX) {
@@ -65,13 +54,6 @@ void CSpatialModelOptsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Range(pDX, IDC_RANGE_EDIT, m_Data.RangeEdit, 0.0, kUnbounded, eExclusive, eNoValidation);
 }
 
-void CSpatialModelOptsDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    for (UINT id :
-         {IDC_NUGGET_EDIT, IDC_NUGGET_LABEL, IDC_SILL_EDIT, IDC_SILL_LABEL, IDC_RANGE_EDIT, IDC_RANGE_LABEL})
-        EnableCtrl(id, !IsCtrlChecked(IDC_FIT_CHECK));
-}
-
 void CSpatialKRigDlg::DoDataExchange(CDataExchange* pDX) {
     CGUIBaseDlg::DoDataExchange(pDX);
     DDX_Radio(pDX, CSpatialKRigData::kTypeRadioGroup, m_Data.TypeRadio);
@@ -82,12 +64,6 @@ void CSpatialKRigDlg::DoDataExchange(CDataExchange* pDX) {
               CSpatialKRigData::kMaximumPoints);
     DDX_OptionalRange(pDX, IDC_RADIUS_EDIT, m_Data.RadiusEdit, CSpatialKRigData::GetDefaultRadiusEdit(), 0.0,
                       kUnbounded, eExclusive, eNoValidation);
-}
-
-void CSpatialKRigDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_MEAN_EDIT, IsCtrlChecked(IDC_SIMPLE_RADIO));
-    EnableCtrl(IDC_MEAN_LABEL, IsCtrlChecked(IDC_SIMPLE_RADIO));
 }
 
 CSpatialGridDlg::CSpatialGridDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
@@ -106,10 +82,4 @@ void CSpatialGridDlg::DoDataExchange(CDataExchange* pDX) {
               eNoValidation);
     DDX_OptionalRange(pDX, IDC_SPACING_EDIT, m_Data.SpacingEdit, CSpatialGridData::GetDefaultSpacingEdit(),
                       0.0, kUnbounded, eExclusive, eNoValidation);
-}
-
-void CSpatialGridDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    for (UINT id : {IDC_XMIN_EDIT, IDC_XMAX_EDIT, IDC_YMIN_EDIT, IDC_YMAX_EDIT})
-        EnableCtrl(id, IsCtrlChecked(IDC_EXTENT_CHECK));
 }

@@ -50,12 +50,3 @@ void CTestAtClDlg::DoDataExchange(CDataExchange* pDX) {
         pDX->Fail(IDC_KEY_EDIT);
     }
 }
-
-void CTestAtClDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-
-    EnableCtrl(IDC_GROUPS_EDIT, IsCtrlChecked(IDC_STATS_CHECK));
-    EnableCtrl(IDC_GROUPS_LABEL, IsCtrlChecked(IDC_STATS_CHECK));
-    EnableCtrl(IDC_ALPHA_DELETED_CHECK, IsCtrlChecked(IDC_RELIABILITY_CHECK));
-    EnableCtrl(IDC_KEY_EDIT, IsCtrlChecked(IDC_KEY_CHECK));
-}

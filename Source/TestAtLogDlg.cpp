@@ -28,5 +28,4 @@ void CTestAtLogDlg::AddToolTips() {
 void CTestAtLogDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
     EnableCtrl(IDC_SCORES_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
-    EnableCtrl(IDC_SCORES_LABEL, IsCtrlChecked(IDC_SAVE_CHECK));
 }

@@ -34,7 +34,6 @@ int CTransformDlg::GetAllDefault() {
 
 void CTransformDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_SAVE_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
     OnSelchangeSeriesEnableDisable();
 }
 

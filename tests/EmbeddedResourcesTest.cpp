@@ -41,44 +41,56 @@ TEST(EmbeddedResources, ALibrarysFilesComeAndGoWithItAndTheFirstHoldsAPath) {
     EXPECT_EQ(FindRegisteredResource("menus/menus.txt"), moduleMenus);
 }
 
-// A template line's tip is the control's tooltip from the moment the window is made; a dialog that
-// computes one replaces it in AddToolTips, after the exchange.
+// A template line says its control's tooltip, which the dialog may replace in AddToolTips, and which
+// check enables it (`when`) or disables it (`unless`), named above or below.
 class TipsDlg : public CGUIBaseDlg {
 public:
     TipsDlg() : CGUIBaseDlg(kTipsTemplate) {}
     void AddToolTips() override { AddToolTip(3, L"computed", 0); }
 };
 
-TEST(EmbeddedResources, ATemplateLinesTipIsItsControlsTooltipUntilTheDialogComputesOne) {
+TEST(EmbeddedResources, ATemplateLineGivesItsControlsTipAndTheCheckThatEnablesIt) {
     static const EmbeddedResource kTips[] = {
         {"templates/tips.txt",
          "DIALOG 4000000002 \"Tips\"\n"
-         "1 uintedit \"\" IDC_A wide tip \"[1, +inf)\"\n"
-         "2 edit \"\" IDC_B\n"
-         "3 edit \"\" IDC_C tip \"(0, 1)\"\n"},
+         "1 uintedit \"\" IDC_A wide tip \"[1, +inf)\" when IDC_D\n"
+         "2 edit \"\" IDC_B unless IDC_D\n"
+         "3 edit \"\" IDC_C tip \"(0, 1)\"\n"
+         "4 check \"D\" IDC_D\n"},
         {nullptr, {}},
     };
     const EmbeddedResourceRegistration tips(kTips);
     const DialogTemplate* t = ResourceTables::Get().FindTemplate(kTipsTemplate);
     ASSERT_NE(t, nullptr);
-    ASSERT_EQ(t->controls.size(), 3u);
+    ASSERT_EQ(t->controls.size(), 4u);
     EXPECT_EQ(t->controls[0].tip, CString(L"[1, +inf)"));
-    EXPECT_EQ(t->controls[0].names, std::vector<std::string>{"IDC_A"});
+    EXPECT_EQ(t->controls[0].names, std::vector<std::string>{"IDC_A"})
+        << "a governor is not the control's name";
     EXPECT_EQ(t->controls[0].hints, std::vector<std::string>{"wide"}) << "a tip is no layout hint";
 
     TipsDlg dlg;
     dlg.CreateWindowFromTemplate();
     dlg.OnInitDialog();
+    dlg.UpdateDependentWindows();
     EXPECT_EQ(dlg.GetToolTip(1), CString(L"[1, +inf)"));
     EXPECT_EQ(dlg.GetToolTip(2), CString());
     EXPECT_EQ(dlg.GetToolTip(3), CString(L"computed"));
+    EXPECT_FALSE(dlg.IsCtrlEnabled(1));
+    EXPECT_TRUE(dlg.IsCtrlEnabled(2));
+    dlg.SetCtrlChecked(4, 1);
+    dlg.UpdateDependentWindows();
+    EXPECT_TRUE(dlg.IsCtrlEnabled(1));
+    EXPECT_FALSE(dlg.IsCtrlEnabled(2));
+    EXPECT_TRUE(dlg.IsCtrlEnabled(3)) << "a control no check governs is left alone";
 
-    ResourceTables tables;
-    try {
-        tables.Parse("templates/bad.txt", "DIALOG 7 \"Bad\"\n1 edit \"\" IDC_A tip\n");
-        ADD_FAILURE() << "a tip without its text was taken";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("templates/bad.txt:2"), std::string::npos) << e.what();
+    for (const char* bad : {"1 edit \"\" IDC_A tip\n", "1 edit \"\" IDC_A when IDC_NONE\n"}) {
+        ResourceTables tables;
+        try {
+            tables.Parse("templates/bad.txt", std::string("DIALOG 7 \"Bad\"\n") + bad);
+            ADD_FAILURE() << "taken: " << bad;
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find("templates/bad.txt:2"), std::string::npos) << e.what();
+        }
     }
 }
 

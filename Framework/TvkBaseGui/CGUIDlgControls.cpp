@@ -52,6 +52,8 @@ void CGUIDlgControls::CreateWindowFromTemplate() {
             m_controls[c.id] = std::make_unique<CTKCtrl>(c.id, kind, c.text);
         m_controls[c.id]->m_bNoMinus = noMinus;
         m_controls[c.id]->m_strToolTip = c.tip;
+        if (c.governor)
+            m_enableRules.push_back({c.id, c.governor, c.unless});
     }
     for (const auto& [combo, table] : m_comboTables)
         FillComboFromResource(combo, table);
@@ -61,7 +63,13 @@ void CGUIDlgControls::CreateWindowFromTemplate() {
 
 void CGUIDlgControls::DiscardWindow() {
     m_controls.clear();
+    m_enableRules.clear();
     m_bWindow = false;
+}
+
+void CGUIDlgControls::ApplyTemplateRules() {
+    for (const EnableRule& rule : m_enableRules)
+        EnableCtrl(rule.control, (IsCtrlChecked(rule.governor) != 0) != rule.unless);
 }
 
 CTKCtrl& CGUIDlgControls::AddRuntimeCtrl(UINT id, ControlKind kind, const CString& text) {

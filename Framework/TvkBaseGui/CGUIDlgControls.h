@@ -71,6 +71,8 @@ protected:
     const std::map<UINT, std::unique_ptr<CTKCtrl>>& Controls() const { return m_controls; }
     // Drops the controls: the window is made anew when it is next created.
     void DiscardWindow();
+    // Enables each control its template says a check or radio governs (`when`/`unless`).
+    void ApplyTemplateRules();
 
 private:
     UINT m_nTemplateID;
@@ -78,4 +80,10 @@ private:
     std::map<UINT, std::unique_ptr<CTKCtrl>> m_controls;
     std::vector<std::pair<UINT, UINT>> m_comboTables;  // (combo, table) filled when the controls are made
     std::vector<UINT> m_radioTables;
+    struct EnableRule {
+        UINT control;
+        UINT governor;
+        bool unless;
+    };
+    std::vector<EnableRule> m_enableRules;  // from the template, when the controls are made
 };

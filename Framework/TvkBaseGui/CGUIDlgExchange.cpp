@@ -81,6 +81,7 @@ void CGUIDlgExchange::UpdateDependentWindows() {
     CGUIDlgLists::UpdateDependentWindows();
     if (m_nSaveCheck)
         EnableCtrl(m_nSaveEdit, IsCtrlChecked(m_nSaveCheck));
+    ApplyTemplateRules();
 }
 
 void CGUIDlgExchange::DiscardExchangedWindow() {

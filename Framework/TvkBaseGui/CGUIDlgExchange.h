@@ -63,7 +63,7 @@ public:
     // Exchange in one direction; 0 when validation failed.
     BOOL UpdateData(BOOL save = 1);
     virtual BOOL TKUpdateData(BOOL save) { return UpdateData(save) ? 1 : 0; }
-    // The base part sets the list buttons and the save-file pair's edit.
+    // The base part sets the list buttons, the save-file pair's edit and the template's enabling rules.
     void UpdateDependentWindows() override;
     // Whether this dialog colours its edits and reports range failures in the status bar.
     virtual BOOL IsColoredValidation() const { return 1; }

@@ -1,5 +1,6 @@
 #include "TvkUseRes/ResourceTables.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -88,6 +89,15 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
     std::vector<ComboItem>* combo = nullptr;
     std::vector<RadioItem>* radio = nullptr;
     DialogTemplate* dialog = nullptr;
+    // A governing control may stand below the controls it governs: names are resolved at the end.
+    struct Governor {
+        DialogTemplate* dialog;
+        std::size_t control;
+        std::string name;
+        int lineNo;
+        std::string line;
+    };
+    std::vector<Governor> governors;
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
@@ -151,6 +161,12 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
                         control.tip = r.Quoted();
                         continue;
                     }
+                    if (word == "when" || word == "unless") {
+                        control.unless = word == "unless";
+                        governors.push_back(
+                            {dialog, dialog->controls.size(), r.Word(), lineNo, std::string(line)});
+                        continue;
+                    }
                     (word.rfind("IDC_", 0) == 0 ? control.names : control.hints).push_back(std::move(word));
                 }
                 dialog->controls.push_back(std::move(control));
@@ -166,6 +182,15 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
         }
         if (!r.AtEnd())
             r.Fail("unexpected text after the entry");
+    }
+    for (const Governor& g : governors) {
+        const auto& controls = g.dialog->controls;
+        const auto named = std::find_if(controls.begin(), controls.end(), [&g](const TemplateControl& c) {
+            return std::find(c.names.begin(), c.names.end(), g.name) != c.names.end();
+        });
+        if (named == controls.end())
+            LineReader(path, g.lineNo, g.line).Fail("no control of this template is named '" + g.name + "'");
+        g.dialog->controls[g.control].governor = named->id;
     }
     // Items without a text of their own take the string resource of their id.
     for (auto& [id, items] : m_combos)

@@ -17,12 +17,15 @@
 //   combos/*.txt     COMBO ID            then lines   ITEM_ID "text" ["shown"]
 //   radios/*.txt     RADIO ID            then lines   CONTROL_ID ITEM_ID "text" ["shown"]
 //   templates/*.txt  DIALOG ID "caption" then lines   CONTROL_ID KIND "text" [NAME...] [HINT...] [tip "tip"]
+//                    [when|unless NAME]
 //                    (KIND: edit, intedit, doubleedit, fileedit, check, radio, combo, list, button, static,
 //                    tab, and uintedit and udoubleedit for number edits that refuse a minus sign. NAMEs,
 //                    IDC_ and capitals, digits or '_', are what the code calls the control: the build
 //                    declares them in Templates/<file>.h (cmake/TemplateNames.cmake). HINTs are the other
 //                    words, for a graphical host's layout, which the dialog model ignores; "tip" is the
-//                    control's tooltip, which a dialog that computes one replaces in AddToolTips)
+//                    control's tooltip, which a dialog that computes one replaces in AddToolTips; "when NAME"
+//                    enables the control while the template's control NAME is checked, "unless NAME"
+//                    while it is not)
 //   menus/*.txt      COMMAND_ID "top" "sub" ... "item"   (the texts from the menu bar down to the item)
 // A combo or radio item's text is what the module writes into command lines and results; "shown", when
 // given, is what a window shows instead (a word for a person, with its "&" accelerator).
@@ -45,6 +48,10 @@ struct TVK_API TemplateControl {
     std::vector<std::string> names;
     std::vector<std::string> hints;
     CString tip;
+    // `when IDC_X` / `unless IDC_X`: the control is enabled while control `governor` of the same
+    // template is checked (not checked); 0 for a control no check or radio governs.
+    UINT governor = 0;
+    bool unless = false;
 };
 struct TVK_API DialogTemplate {
     UINT id = 0;
