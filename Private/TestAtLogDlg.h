@@ -19,7 +19,6 @@ public:
 
     void DoDataExchange(CDataExchange* pDX) override;
     void AddToolTips() override;
-    void UpdateDependentWindows() override;
 };
 
 class CTestAtLogTabDlg final : public COpenTabDlg<CTestAtLogTabData, CTestAtLogDlg, CBootStrapDlg> {};

@@ -62,7 +62,6 @@ void CSignalDlg::AddToolTips() {
 
 void CSignalDlg::UpdateDependentWindows() {
     CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_SAVE_TYPE_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
     const auto* model = CSignalData::FindModel(
         CComboUtil::GetComboItem(CSignalData::kModelCombo, Ctrl(IDC_MODEL_COMBO).m_nComboIndex));
     const unsigned options = model ? model->options : 0;

@@ -151,7 +151,6 @@ void CStatisticsDlg::UpdateDependentWindows() {
         return;
     EnableCtrl(IDC_CIM_EDIT, IsCtrlChecked(IDC_CIM));
     EnableTrimming();
-    EnableCtrl(IDC_SAVE_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
     const int selected = ListCtrl(IDC_SELECTED_LIST).GetItemCount();
     const int source = ListCtrl(IDC_SOURCE_LIST).GetItemCount();
     const bool multivariate = selected >= 2 || (selected == 0 && source >= 2);

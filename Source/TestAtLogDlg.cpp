@@ -24,8 +24,3 @@ void CTestAtLogDlg::AddToolTips() {
     CGUIBaseDlg::AddToolTips();
     AddIterationToolTips(*this, IDC_ITERATIONS_EDIT, IDC_CONVERGENCE_EDIT);
 }
-
-void CTestAtLogDlg::UpdateDependentWindows() {
-    CGUIBaseDlg::UpdateDependentWindows();
-    EnableCtrl(IDC_SCORES_COMBO, IsCtrlChecked(IDC_SAVE_CHECK));
-}

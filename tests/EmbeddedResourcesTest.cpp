@@ -83,7 +83,8 @@ TEST(EmbeddedResources, ATemplateLineGivesItsControlsTipAndTheCheckThatEnablesIt
     EXPECT_FALSE(dlg.IsCtrlEnabled(2));
     EXPECT_TRUE(dlg.IsCtrlEnabled(3)) << "a control no check governs is left alone";
 
-    for (const char* bad : {"1 edit \"\" IDC_A tip\n", "1 edit \"\" IDC_A when IDC_NONE\n"}) {
+    for (const char* bad : {"1 edit \"\" IDC_A tip\n", "1 edit \"\" IDC_A when IDC_NONE\n",
+                            "1 edit \"\" IDC_A when IDC_A unless IDC_A\n"}) {
         ResourceTables tables;
         try {
             tables.Parse("templates/bad.txt", std::string("DIALOG 7 \"Bad\"\n") + bad);

@@ -155,6 +155,7 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
                 TemplateControl control{r.Number(), r.Word(), {}, {}, {}, {}};
                 if (!r.AtEnd())
                     control.text = r.Quoted();
+                bool governed = false;
                 while (!r.AtEnd()) {
                     std::string word = r.Word();
                     if (word == "tip") {
@@ -162,6 +163,9 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
                         continue;
                     }
                     if (word == "when" || word == "unless") {
+                        if (governed)
+                            r.Fail("a second when/unless on one control");
+                        governed = true;
                         control.unless = word == "unless";
                         governors.push_back(
                             {dialog, dialog->controls.size(), r.Word(), lineNo, std::string(line)});
