@@ -1,18 +1,11 @@
 #pragma once
 
 #include <array>
+#include "Records/ConjointData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define CONJOINT_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)          \
-    LIST(PreferenceVariablesList)      \
-    LIST(AttributeVariablesList)       \
-    OPTION(int, ModelRadio, 0)         \
-    OPTION(int, LossCombo, LossStress) \
-    ITERATION_OPTIONS(LIST, OPTION)
 
 // Conjoint analysis: the part-worths of attribute levels that explain the preferences given to
 // profiles, under an additive or a multiplicative model.
@@ -28,10 +21,8 @@
 // Lines: CONJOINT; "CONJOINT" and the preferences, " = " and the attributes, then after " /":
 // " MODEL = MULTIPLICATIVE", " LOSS = TAU" or " LSQ", and for the monotone losses " ITER = " and
 // " CONV = " by the value rule.
-class CConjointData : public CRecordOptions<CConjointData> {
+class CConjointData : public CRecordOptions<CConjointData>, public CConjointDataValues {
 public:
-    static constexpr UINT kModelRadioGroup = 5621;
-    static constexpr UINT kLossCombo = 5603;
     enum Loss { LossStress, LossTau, LossLeastSquares };
     static constexpr std::array<const wchar_t*, 2> kModelKeywords = {L"", L"MULTIPLICATIVE"};
     static constexpr std::array<const wchar_t*, 3> kLossKeywords = {L"", L"TAU", L"LSQ"};

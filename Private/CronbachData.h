@@ -1,12 +1,9 @@
 #pragma once
 
 #include "Private/TabData.h"
+#include "Records/CronbachData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CBootStrapData.h"
-
-#define CRONBACH_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)          \
-    LIST(SelectedVariablesList)
 
 // Reliability: Cronbach's alpha over the selected item variables.
 class CCronbachData : public CRecordOptions<CCronbachData> {
@@ -17,10 +14,8 @@ public:
 };
 
 // The reliability composite: the reliability page, then resampling.
-class CCronbachTabData : public CTabData<CCronbachData, CBootStrapData> {
+class CCronbachTabData : public CTabData<CCronbachData, CBootStrapData>, public CCronbachTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2058;
-
     static CCronbachData GetDefaultCronbach() { return {}; }
     static CBootStrapData GetDefaultBootStrap() { return {}; }
 };

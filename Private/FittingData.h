@@ -1,15 +1,8 @@
 #pragma once
 
+#include "Records/FittingData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
-
-#define FITTING_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)         \
-    LIST(SelectedVariablesList)       \
-    LIST(DistributionsList)           \
-    LIST(SelectedDistributionsList)   \
-    OPTION(CString, SaveFileEdit)     \
-    OPTION(int, SaveFileCheck, 0)
 
 // Distribution fitting, continuous (variant identifier 2080) or discrete (2081): distributions fitted to the
 // values of the selected variables.
@@ -32,16 +25,8 @@
 // where "norm" is the distribution's function stem. Several discrete distributions write no fitting
 // line; the discrete dialog therefore offers one at a time: its add button is disabled while one is
 // chosen, so that the user cannot choose what the record would not write.
-class CFittingData : public CRecordOptions<CFittingData, CDistribNewData> {
+class CFittingData : public CRecordOptions<CFittingData, CDistribNewData>, public CFittingDataValues {
 public:
-    static constexpr UINT kContinuous = 2080;
-    static constexpr UINT kDiscrete = 2081;
-    static constexpr UINT kModule = 13035;
-    // The captions name the distribution each dialog proposes first; 12490 is also Poisson's entry in
-    // the catalogue, so both captions are distribution names.
-    static constexpr UINT kContinuousListName = 12434;
-    static constexpr UINT kDiscreteListName = 12490;
-
     TVK_OPTIONS(FITTING_OPTIONS, DistribManagerData)
 
     bool IsDistributionTypeContinuous() const { return GetVariantID() == kContinuous; }

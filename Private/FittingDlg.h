@@ -3,17 +3,17 @@
 #include "Private/DistribPanel.h"
 #include "Private/FittingData.h"
 #include "Private/TestingCommon.h"
+#include "Records/FittingDlg.h"
 #include "Templates/2461_fitting.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // Distribution fitting (template 2461): variables and distributions moved into their selected lists;
 // the distribution selected there (or the first one) shows its parameters. The discrete dialog takes
 // one distribution only (see CFittingData).
-class CFittingDlg : public CRecordDlg<CFittingData, CAddRuledDlg>, public Template2461 {
+class CFittingDlg : public CRecordDlg<CFittingData, CAddRuledDlg>,
+                    public Template2461,
+                    public CFittingDlgValues {
 public:
-    // Shown when the discrete dialog would be accepted with several distributions.
-    static constexpr UINT kOneDiscrete = 13967;
-
     explicit CFittingDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;

@@ -2,14 +2,14 @@
 
 #include "Private/CcfDlg.h"
 #include "Private/FourierData.h"
+#include "Records/FourierDlg.h"
 #include "Templates/2045_fourier.h"
 
 // The dialog of Fourier analysis.
-class CFourierDlg : public CRecordDlg<CFourierData, CTwoSeriesDlg>, public Template2045 {
+class CFourierDlg : public CRecordDlg<CFourierData, CTwoSeriesDlg>,
+                    public Template2045,
+                    public CFourierDlgValues {
 public:
-    // Message for an empty selected list.
-    static constexpr UINT kSelectedListMessage = 12868;
-
     explicit CFourierDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

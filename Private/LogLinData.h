@@ -1,25 +1,7 @@
 #pragma once
 
+#include "Records/LogLinData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-// OrderEdit starts at no order: the term buttons take the selection as it is.
-#define LOGLIN_OPTIONS(LIST, OPTION)                      \
-    LIST(ListOfVariablesList)                             \
-    LIST(ModelTermsList)                                  \
-    LIST(TableFactorsList)                                \
-    OPTION(CGUIData<double>, ConvergenceEdit, 0.0001)     \
-    OPTION(CGUIData<double>, LconvergenceEdit, 0.000001)  \
-    OPTION(CGUIData<double>, ToleranceEdit, 0.001)        \
-    OPTION(CGUIData<int>, IterationsEdit, 10)             \
-    OPTION(CGUIData<int>, HalvingsEdit, 10)               \
-    OPTION(CGUIData<double>, DeltaEdit, 0.0)              \
-    OPTION(int, SaveCheck, 0)                             \
-    OPTION(int, SaveCombo, 0)                             \
-    OPTION(CString, SaveFileEdit)                         \
-    OPTION(int, ModelRadio, 0)                            \
-    OPTION(CGUIData<int>, OrderEdit, MarkedDefault(0, 2)) \
-    OPTION(int, ExcludeTermsCheck, 0)                     \
-    OPTION(CString, CustomModelEdit)
 
 // The model page of the loglinear composite: the table's factors, the model to fit (terms built from the
 // factors, or a typed model), the estimation settings and an optional save file.
@@ -33,13 +15,8 @@
 // Delta (a constant added to every cell before fitting) and the order (the term buttons' interaction
 // order) hold for one session: neither is archived, and a record read back from a store has them at
 // their defaults (OnReadBack), also when it is read into a record that held others.
-class CLogLinData : public CRecordOptions<CLogLinData> {
+class CLogLinData : public CRecordOptions<CLogLinData>, public CLogLinDataValues {
 public:
-    static constexpr UINT kSaveTypeCombo = 1270;
-    static constexpr UINT kModelRadioGroup = 1272;
-    static constexpr UINT kModelTermsItem = 1272;
-    static constexpr UINT kTypedModelItem = 1211;
-
     TVK_OPTIONS(LOGLIN_OPTIONS)
 
     void Serialize(CArchive& ar) override;

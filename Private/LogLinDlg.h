@@ -1,24 +1,20 @@
 #pragma once
 
 #include <vector>
+#include "Records/LogLinDlg.h"
 
 #include "Private/LogLinData.h"
 #include "Templates/2146_loglin.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The model page of the loglinear composite.
-class CLogLinDlg : public CRecordDlg<CLogLinData>, public Template2146 {
+class CLogLinDlg : public CRecordDlg<CLogLinData>, public Template2146, public CLogLinDlgValues {
 public:
     enum : UINT {
         IDC_TERMS_RADIO = CLogLinData::kModelTermsItem,
         IDC_TYPED_RADIO = CLogLinData::kTypedModelItem,
         IDC_SAVE_TYPE_COMBO = CLogLinData::kSaveTypeCombo,
     };
-    // Warnings about the model.
-    static constexpr UINT kNoFactorMessage = 32111;
-    static constexpr UINT kNoTermMessage = 32112;
-    static constexpr UINT kTermNotFactorMessage = 32113;
-    static constexpr UINT kNoTypedModelMessage = 32114;
 
     explicit CLogLinDlg(CGUIBaseDlg* parent = nullptr);
 

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "Private/LogLinTabulateData.h"
+#include "Records/LogLinTabulateDlg.h"
 #include "Templates/2150_loglintabulate.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The loglinear tabulation dialog.
-class CLogLinTabulateDlg : public CRecordDlg<CLogLinTabulateData>, public Template2150 {
+class CLogLinTabulateDlg : public CRecordDlg<CLogLinTabulateData>,
+                           public Template2150,
+                           public CLogLinTabulateDlgValues {
 public:
-    static constexpr UINT kNoFactorMessage = 32117;
-    static constexpr UINT kOneWeightMessage = 32116;
-
     explicit CLogLinTabulateDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

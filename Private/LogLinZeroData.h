@@ -1,16 +1,9 @@
 #pragma once
 
 #include <vector>
+#include "Records/LogLinZeroData.h"
 
 #include "TvkBaseGui/CRecordOptions.h"
-
-// Archived in declared order after the base part.
-#define LOGLIN_ZERO_OPTIONS(LIST, OPTION)                                   \
-    LIST(ListOfVariablesList)   /* the data's numeric variables */          \
-    LIST(IndicatorVariableList) /* at most one */                           \
-    OPTION(int, CellsCheck, 0)  /* the listed cells are structural zeros */ \
-    OPTION(CString, CellsEdit)                                              \
-    OPTION(int, IndicatorCheck, 0) /* the indicator variable marks structural zeros */
 
 // The structural-zeros page of the loglinear composite: cells that are empty by design (an impossible
 // combination of levels, not a sampling zero) and must be left out of the fit. They are given as a list

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "Private/LogLinZeroData.h"
+#include "Records/LogLinZeroDlg.h"
 #include "Templates/2148_loglinzero.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The structural-zeros page of the loglinear composite.
-class CLogLinZeroDlg : public CRecordDlg<CLogLinZeroData>, public Template2148 {
+class CLogLinZeroDlg : public CRecordDlg<CLogLinZeroData>, public Template2148, public CLogLinZeroDlgValues {
 public:
-    static constexpr UINT kBadCellsMessage = 32115;
-    static constexpr UINT kOneVariableMessage = 32116;
-
     explicit CLogLinZeroDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

@@ -2,42 +2,14 @@
 
 #include <cstddef>
 #include <string_view>
+#include "Records/MdsData.h"
 
 #include "Private/TabData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
-// The rows stay 0 until the data gives their number; never range-checked or forced out while untouched.
-#define MDS_OPTIONS(LIST, OPTION)                        \
-    LIST(ListOfVariablesList)                            \
-    LIST(SelectedVariablesList)                          \
-    OPTION(double, DimensionsEdit, 2.0)                  \
-    OPTION(double, PowerEdit, 2.0)                       \
-    OPTION(int, IterationsEdit, 50)                      \
-    OPTION(double, ConvergenceEdit, 0.005)               \
-    OPTION(CGUIData<int>, RowsEdit, AutomaticDefault(0)) \
-    OPTION(int, WeightCheck, 0)                          \
-    OPTION(int, SaveCheck, 0)                            \
-    OPTION(int, SplitRadio, 0)                           \
-    OPTION(int, LossRadio, 0)                            \
-    OPTION(int, ShapeRadio, 0)                           \
-    OPTION(int, RegressionCombo, 0)                      \
-    OPTION(int, SaveTypeCombo, 1)                        \
-    OPTION(CString, SaveFileEdit)
-
 // Multidimensional scaling: the scaling page (model, estimation, saving).
-class CMdsData : public CRecordOptions<CMdsData> {
+class CMdsData : public CRecordOptions<CMdsData>, public CMdsDataValues {
 public:
-    // Radio groups (the group id is its first button's) and their items.
-    static constexpr UINT kSplitGroup = 3004;
-    static constexpr UINT kSplitNone = 3004, kSplitMatrix = 2985, kSplitRow = 2986;
-    static constexpr UINT kLossGroup = 3001;
-    static constexpr UINT kLossKruskal = 3001, kLossGuttman = 2998, kLossYoung = 3022;
-    static constexpr UINT kShapeGroup = 3020;
-    static constexpr UINT kShapeSquare = 3020, kShapeRectangular = 3007;
-    static constexpr UINT kRegressionCombo = 3008;
-    static constexpr UINT kSaveTypeCombo = 3014;
-    static constexpr UINT kModule = 12918;
-
     TVK_OPTIONS(MDS_OPTIONS)
 
     int GetSelectedVariableListCount() const { return SelectedVariablesList.GetSize(); }
@@ -55,17 +27,10 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
-#define MDS_CONFIG_OPTIONS(LIST, OPTION) \
-    OPTION(CString, ConfigEdit)          \
-    OPTION(int, ConfigRadio, 0)
-
 // The starting configuration of multidimensional scaling: none, a typed matrix (one row per
 // variable, one number per dimension) or the last one the kernel computed.
-class CMdsConfigData : public CRecordOptions<CMdsConfigData> {
+class CMdsConfigData : public CRecordOptions<CMdsConfigData>, public CMdsConfigDataValues {
 public:
-    static constexpr UINT kSourceGroup = 2988;
-    static constexpr UINT kSourceNone = 2988, kSourceTyped = 2989, kSourceLast = 2993;
-
     TVK_OPTIONS(MDS_CONFIG_OPTIONS)
 
     // Removes the next row from a typed matrix and returns it. Rows end at ";" or at a line end, whose
@@ -102,10 +67,8 @@ public:
 };
 
 // Multidimensional scaling: scaling page, configuration page; no resampling.
-class CMdsTabData : public CTabData<CMdsData, CMdsConfigData> {
+class CMdsTabData : public CTabData<CMdsData, CMdsConfigData>, public CMdsTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2190;
-
     static CMdsData GetDefaultMds() { return {}; }
     static CMdsConfigData GetDefaultMdsConfig() { return {}; }
 };

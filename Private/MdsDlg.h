@@ -2,6 +2,7 @@
 
 #include "Private/MdsData.h"
 #include "Private/TabDlg.h"
+#include "Records/MdsDlg.h"
 #include "Templates/2188_mds.h"
 #include "Templates/2189_mdsconfig.h"
 #include "TvkBaseGui/CRecordDlg.h"
@@ -46,11 +47,8 @@ public:
     void UpdateDependentWindows() override;
 };
 
-class CMdsTabDlg final : public CTabDlg<CMdsTabData, CMdsDlg, CMdsConfigDlg> {
+class CMdsTabDlg final : public CTabDlg<CMdsTabData, CMdsDlg, CMdsConfigDlg>, public CMdsTabDlgValues {
 public:
-    static constexpr UINT kYoungPowerMessage = 13184;
-    static constexpr int kPowerRegression = 3;
-
     // Young's loss has no power regression: refused before any page is stored.
     bool OnOK() override;
 

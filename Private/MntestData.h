@@ -1,12 +1,7 @@
 #pragma once
 
+#include "Records/MntestData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define MNTEST_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)        \
-    LIST(SelectedVariablesList)      \
-    OPTION(CString, SaveFileEdit)    \
-    OPTION(int, SaveFileCheck, 0)
 
 // Tests of multivariate normality, with the cases' Mahalanobis distances saved on request.
 class CMntestData : public CRecordOptions<CMntestData> {

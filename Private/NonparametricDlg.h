@@ -2,17 +2,15 @@
 
 #include "Private/NonparametricData.h"
 #include "Private/TestingCommon.h"
+#include "Records/NonparametricDlg.h"
 #include "Templates/2085_kw.h"
 #include "Templates/2207_runs.h"
 #include "Templates/2274_quade.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The page of Kruskal-Wallis (2109), two-sample Kolmogorov-Smirnov (2111) and several variances (2173).
-class CKwDlg : public CRecordDlg<CKwData, CAddRuledDlg>, public Template2085 {
+class CKwDlg : public CRecordDlg<CKwData, CAddRuledDlg>, public Template2085, public CKwDlgValues {
 public:
-    // Shown when the two-sample test has a grouping variable but nothing to split by it.
-    static constexpr UINT kSelectionMissing = 12850;
-
     explicit CKwDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;
@@ -23,11 +21,8 @@ public:
 };
 
 // The page of Quade (2359) and Friedman (2158): variables, a grouping and a blocking variable.
-class CQuadeDlg : public CRecordDlg<CQuadeData, CAddRuledDlg>, public Template2274 {
+class CQuadeDlg : public CRecordDlg<CQuadeData, CAddRuledDlg>, public Template2274, public CQuadeDlgValues {
 public:
-    static constexpr UINT kGroupWithoutBlock = 13151;
-    static constexpr UINT kBlockWithoutGroup = 13152;
-
     explicit CQuadeDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;

@@ -1,14 +1,9 @@
 #pragma once
 
 #include "Private/TestTabData.h"
+#include "Records/OneSampleKSData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
-
-#define ONE_SAMPLE_KS_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)               \
-    LIST(SelectedVariablesList)             \
-    OPTION(CString, SaveStatisticEdit)      \
-    OPTION(int, SaveStatisticCheck, 0)
 
 // The page of the one-sample Kolmogorov-Smirnov (and Lilliefors) test (2162) and of the Anderson-Darling
 // test (2154): the selected variables against a distribution the distribution manager offers.
@@ -21,11 +16,9 @@
 // parameters separated by ", ": "KS x y / NORMAL = 0, 1", "KS x / LILLIEFORS" (the keyword and the kind
 // of each parameter are the table of distributions'). Whole-number parameters are written as integers,
 // others in six significant digits, always with a "." as the decimal point.
-class COneSampleKSData : public CRecordOptions<COneSampleKSData, CDistribNewData> {
+class COneSampleKSData : public CRecordOptions<COneSampleKSData, CDistribNewData>,
+                         public COneSampleKSDataValues {
 public:
-    static constexpr UINT kKolmogorovSmirnov = 2162;
-    static constexpr UINT kAndersonDarling = 2154;
-
     // A page is the Kolmogorov-Smirnov test's until a composite makes it another's.
     COneSampleKSData() { SetVariantID(kKolmogorovSmirnov); }
 

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <span>
+#include "Records/OpenCommon.h"
 
 #include "TvkBaseGui/CGUIBaseObj.h"
 
@@ -34,12 +35,6 @@ CString KeywordClause(const wchar_t* name, std::span<const wchar_t* const> keywo
 
 // " NAME = v1 v2 ..." for a list of numbers or names typed by the user; nothing when it is empty.
 CString ListClause(const wchar_t* name, const CString& list);
-
-// The iteration limit and the convergence criterion of iterative procedures: a group of options that
-// each record lists where its archive has them.
-#define ITERATION_OPTIONS(LIST, OPTION)        \
-    OPTION(CGUIData<int>, IterationsEdit, 100) \
-    OPTION(CGUIData<double>, ConvergenceEdit, 0.0001)
 
 inline constexpr int kMinimumIterations = 1;
 inline constexpr double kMaximumConvergence = 0.1;

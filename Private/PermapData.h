@@ -1,19 +1,10 @@
 #pragma once
 
 #include <array>
+#include "Records/PermapData.h"
 
 #include "Private/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define PERMAP_OPTIONS(LIST, OPTION)          \
-    LIST(ListOfVariablesList)                 \
-    LIST(SelectedVariablesList)               \
-    OPTION(int, MethodCombo, MethodPrincipal) \
-    OPTION(int, StandardizeCombo, 1)          \
-    OPTION(CGUIData<int>, DimensionsEdit, 2)  \
-    ITERATION_OPTIONS(LIST, OPTION)           \
-    OPTION(CString, SaveFileEdit)             \
-    OPTION(int, SaveFileCheck, 0)
 
 // Perceptual mapping: the cases placed in a map of a few dimensions from their profiles on the selected
 // variables.
@@ -31,10 +22,8 @@
 // Lines: MAPPING; SAVE "file" when saving; "PMAP" and the variables, then after " /": " METHOD = METRIC"
 // or " NONMETRIC", " STANDARDIZE = NONE" or " RANGE", " DIM = " by the value rule, and for the
 // nonmetric method " ITER = " and " CONV = " by the value rule.
-class CPermapData : public CRecordOptions<CPermapData> {
+class CPermapData : public CRecordOptions<CPermapData>, public CPermapDataValues {
 public:
-    static constexpr UINT kMethodCombo = 5601;
-    static constexpr UINT kStandardizeCombo = 5602;
     enum Method { MethodPrincipal, MethodMetric, MethodNonmetric };
     static constexpr std::array<const wchar_t*, 3> kMethodKeywords = {L"", L"METRIC", L"NONMETRIC"};
     static constexpr std::array<const wchar_t*, 3> kStandardizeKeywords = {L"NONE", L"", L"RANGE"};

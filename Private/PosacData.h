@@ -1,18 +1,11 @@
 #pragma once
 
 #include <climits>
+#include "Records/PosacData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define POSAC_OPTIONS(LIST, OPTION)          \
-    LIST(ListOfVariablesList)                \
-    LIST(ProfileVariablesList)               \
-    LIST(FrequencyVariableList)              \
-    OPTION(int, CategoriesCheck, 0)          \
-    OPTION(CGUIData<int>, CategoriesEdit, 5) \
-    ITERATION_OPTIONS(LIST, OPTION)
 
 // Partial order scalogram analysis: the profiles of the cases on a few ordered variables placed in two
 // dimensions so that comparable profiles keep their order.
@@ -27,10 +20,8 @@
 //
 // Lines: POSAC; "POSAC" and the profile variables, then after " /": " FREQ = " and the frequency
 // variable; " CATEGORIES = " and the number while recoding; " ITER = ", " CONV = " by the value rule.
-class CPosacData : public CRecordOptions<CPosacData> {
+class CPosacData : public CRecordOptions<CPosacData>, public CPosacDataValues {
 public:
-    static constexpr int kMaximumCategories = 20;
-
     TVK_OPTIONS(POSAC_OPTIONS)
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;

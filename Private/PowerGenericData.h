@@ -1,14 +1,7 @@
 #pragma once
 
 #include "Private/PowerOptions.h"
-
-// The denominator's degrees of freedom are C1 per case plus C0.
-#define POWER_GENERIC_OPTIONS(LIST, OPTION)                                      \
-    POWER_OPTIONS(LIST, OPTION, TestLevelCombo, SampleSizeForSpecificPowerRadio) \
-    OPTION(CGUIData<int>, NumeratordegreesEdit, 0)                               \
-    OPTION(CGUIData<double>, DenominatorDegreesEdit, 0.0)                        \
-    OPTION(CGUIData<double>, DenomSampleSizeEdit, 0.0)                           \
-    OPTION(CGUIData<double>, NonCentralityEdit, 0.0)
+#include "Records/PowerGenericData.h"
 
 // Power of a test whose statistic follows a noncentral F distribution, given its degrees of freedom
 // and its noncentrality. One model: the record writes it whatever its variant.

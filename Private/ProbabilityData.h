@@ -1,12 +1,8 @@
 #pragma once
 
+#include "Records/ProbabilityData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
-
-#define PROBABILITY_OPTIONS(LIST, OPTION) \
-    OPTION(double, Value, 0.0)            \
-    OPTION(CString, Text)                 \
-    OPTION(int, FunctionRadio, FunctionDF)
 
 // The probability calculator, continuous (variant identifier 2249) and discrete (2250).
 //
@@ -16,14 +12,10 @@
 // decides the value's width comes after it, so loading reads the width from the bytes: the width with
 // which the rest reads as a text, an index that agrees with it and a distribution. Only when both
 // widths would do (bytes made to look so) does the index the record holds before loading decide.
-class CProbabilityData : public CRecordOptions<CProbabilityData, CDistribNewData> {
+class CProbabilityData : public CRecordOptions<CProbabilityData, CDistribNewData>,
+                         public CProbabilityDataValues {
 public:
-    static constexpr UINT kContinuous = 2249;
-    static constexpr UINT kDiscrete = 2250;
-    static constexpr UINT kFunctionRadio = 3928;
     enum Function { FunctionDF = 0, FunctionCF = 1, FunctionUpper = 2, FunctionIF = 3 };
-    // The beta density's drawing stops short of 1, where it may be infinite.
-    static constexpr double kBetaCap = 0.996;
 
     TVK_OPTIONS(PROBABILITY_OPTIONS, DistribManagerData)
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 #include <vector>
+#include "Records/ProbabilityDlg.h"
 
 #include "Private/ProbabilityData.h"
 #include "Templates/2181_probability.h"
@@ -14,11 +15,11 @@ class IDistribution;
 
 // The probability calculator (template 2181): OK computes the chosen function at the value, shows the
 // result, fills the results table and draws the density and cumulative plots; the dialog stays open.
-class CProbabilityDlg : public CRecordDlg<CProbabilityData>, public IPictureSource, public Template2181 {
+class CProbabilityDlg : public CRecordDlg<CProbabilityData>,
+                        public IPictureSource,
+                        public Template2181,
+                        public CProbabilityDlgValues {
 public:
-    // The points of a plot curve.
-    static constexpr int kPlotSteps = 40;
-
     explicit CProbabilityDlg(CGUIBaseDlg* parent = nullptr);
 
     BOOL OnInitDialog() override;

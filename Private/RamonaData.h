@@ -3,15 +3,11 @@
 #include <array>
 #include <optional>
 #include <vector>
+#include "Records/RamonaData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/TabData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define RAMONA_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)        \
-    OPTION(CString, PathsEdit)       \
-    OPTION(CString, LatentEdit)
 
 // Path models: the model page. The model is typed as paths between variables: "F1 -> x1 x2" (each name
 // on the left acts on each on the right) and "F1 <-> F2" (the names covary), separated by ";". Names of
@@ -41,13 +37,6 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
-#define RAMONA_OPTIONS_OPTIONS(LIST, OPTION)      \
-    OPTION(int, MethodCombo, 0)                   \
-    ITERATION_OPTIONS(LIST, OPTION)               \
-    OPTION(int, StartCheck, 0)                    \
-    OPTION(CGUIData<double>, StartValueEdit, 0.5) \
-    OPTION(int, CorrelationCheck, 0)
-
 // Path models: the estimation page.
 //
 // Options, in declared order (also the archive's order):
@@ -60,9 +49,8 @@ public:
 //
 // Lines: "ESTIMATE", then after " /": " METHOD = GLS", " OLS" or " ADF"; " ITER = ", " CONV = " by the
 // value rule; " START = " and the value while starting at one value; " CORR".
-class CRamonaOptionsData : public CRecordOptions<CRamonaOptionsData> {
+class CRamonaOptionsData : public CRecordOptions<CRamonaOptionsData>, public CRamonaOptionsDataValues {
 public:
-    static constexpr UINT kMethodCombo = 5605;
     static constexpr std::array<const wchar_t*, 4> kMethodKeywords = {L"", L"GLS", L"OLS", L"ADF"};
 
     TVK_OPTIONS(RAMONA_OPTIONS_OPTIONS)
@@ -70,10 +58,8 @@ public:
 };
 
 // Path models: the model page and the estimation page.
-class CRamonaTabData : public CTabData<CRamonaData, CRamonaOptionsData> {
+class CRamonaTabData : public CTabData<CRamonaData, CRamonaOptionsData>, public CRamonaTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2255;
-
     static CRamonaData GetDefaultRamona() { return {}; }
     static CRamonaOptionsData GetDefaultRamonaOptions() { return {}; }
 };

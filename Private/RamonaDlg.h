@@ -2,6 +2,7 @@
 
 #include "Private/OpenTabDlg.h"
 #include "Private/RamonaData.h"
+#include "Records/RamonaDlg.h"
 #include "Templates/2407_ramona.h"
 #include "Templates/2408_ramonaoptions.h"
 #include "TvkBaseGui/CRecordDlg.h"
@@ -9,11 +10,8 @@
 // The model page of path models. A double-click on a variable writes its name into the paths; the
 // model must parse, and every name in it be a variable of the data or a latent variable (no latent
 // variable carrying a data variable's name).
-class CRamonaDlg : public CRecordDlg<CRamonaData>, public Template2407 {
+class CRamonaDlg : public CRecordDlg<CRamonaData>, public Template2407, public CRamonaDlgValues {
 public:
-    static constexpr UINT kPathsMessage = 24506;
-    static constexpr UINT kNamesMessage = 24507;
-
     explicit CRamonaDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,14 +1,8 @@
 #pragma once
 
+#include "Records/RandSampData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CDistribManager.h"
-
-#define RANDSAMP_OPTIONS(LIST, OPTION)                 \
-    OPTION(CGUIData<int>, SizeOfSampleEdit, 1)         \
-    OPTION(CGUIData<int>, NumSampleEdit, 1)            \
-    OPTION(CGUIData<unsigned int>, RandomSeedEdit, 0u) \
-    OPTION(int, SaveFileCheck, 0)                      \
-    OPTION(CString, SaveFileEdit)
 
 // Random samples from a distribution the distribution manager offers: continuous (variant identifier 2256),
 // discrete (2257) or multivariate (2258).
@@ -33,15 +27,8 @@
 // (without the blanks around "RN"). Whole-number parameters are written as integers, others as a
 // stream writes a double; lists and matrices in brackets, a matrix read from a file as its quoted
 // name. SIZE and NSAMP are always written, RSEED only for a seed.
-class CRandSampData : public CRecordOptions<CRandSampData, CDistribNewData> {
+class CRandSampData : public CRecordOptions<CRandSampData, CDistribNewData>, public CRandSampDataValues {
 public:
-    static constexpr UINT kContinuous = 2256;
-    static constexpr UINT kDiscrete = 2257;
-    static constexpr UINT kMultivariate = 2258;
-    // The seed's largest value under the host's generator setting 2, and otherwise.
-    static constexpr unsigned int kSmallSeedMaximum = 30000;
-    static constexpr unsigned int kSeedMaximum = 4294967295u;
-
     TVK_OPTIONS(RANDSAMP_OPTIONS, DistribManagerData)
 
     // The description file of the record's variant identifier.

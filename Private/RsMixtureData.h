@@ -1,20 +1,10 @@
 #pragma once
 
 #include <array>
+#include "Records/RsMixtureData.h"
 
 #include "Private/OpenCommon.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define RS_MIXTURE_OPTIONS(LIST, OPTION)       \
-    OPTION(int, TypeRadio, TypeLattice)        \
-    OPTION(CGUIData<int>, ComponentsEdit, 3)   \
-    OPTION(CGUIData<int>, DegreeEdit, 2)       \
-    OPTION(CString, LowerBoundsEdit)           \
-    OPTION(CString, UpperBoundsEdit)           \
-    OPTION(CGUIData<int>, ReplicationsEdit, 1) \
-    OPTION(int, RandomCheck, 0)                \
-    OPTION(CString, SaveFileEdit)              \
-    OPTION(int, SaveFileCheck, 0)
 
 // Mixture designs: the blends of a number of components that sum to one, as a simplex lattice, a
 // simplex centroid or the extreme vertices of a region bounded per component.
@@ -33,12 +23,10 @@
 // " COMPONENTS = ", " DEGREE = " (lattice), " REPS = " by the value rule; " LOWER = " and " UPPER = "
 // with the bounds as typed, in the host's decimal symbol (extreme vertices, when given and numbers);
 // " RAND".
-class CRsMixtureData : public CRecordOptions<CRsMixtureData> {
+class CRsMixtureData : public CRecordOptions<CRsMixtureData>, public CRsMixtureDataValues {
 public:
-    static constexpr UINT kTypeRadioGroup = 5611;
     enum Type { TypeLattice, TypeCentroid, TypeVertices };
     static constexpr std::array<const wchar_t*, 3> kTypeKeywords = {L"LATTICE", L"CENTROID", L"VERTICES"};
-    static constexpr int kMaximumComponents = 12;
 
     TVK_OPTIONS(RS_MIXTURE_OPTIONS)
     void GetCommandInfoList(CCmdList& lines) const override;

@@ -2,21 +2,18 @@
 
 #include <optional>
 #include <vector>
+#include "Records/RsMixtureDlg.h"
 
 #include "Private/RsMixtureData.h"
 #include "Templates/2402_rsmixture.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The mixture design dialog. The degree belongs to the lattice, the bounds to the extreme vertices.
-class CRsMixtureDlg : public CRecordDlg<CRsMixtureData>, public Template2402 {
+class CRsMixtureDlg : public CRecordDlg<CRsMixtureData>, public Template2402, public CRsMixtureDlgValues {
 public:
     enum : UINT {
         IDC_LATTICE_RADIO = CRsMixtureData::kTypeRadioGroup,
     };
-    static constexpr UINT kBoundsMessage = 24504;
-    static constexpr UINT kNoBoundsMessage = 24508;
-    static constexpr UINT kUpperSumMessage = 24509;
-    static constexpr UINT kUpperBelowLowerMessage = 24510;
 
     explicit CRsMixtureDlg(CGUIBaseDlg* parent = nullptr);
 

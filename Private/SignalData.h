@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include "Records/SignalData.h"
 
 #include "TvkBaseGui/CRecordOptions.h"
 
@@ -25,14 +26,8 @@
     OPTION(CString, SaveFileEdit)
 
 // Signal detection: response variables related to stimulus variables under one of seven models.
-class CSignalData : public CRecordOptions<CSignalData> {
+class CSignalData : public CRecordOptions<CSignalData>, public CSignalDataValues {
 public:
-    static constexpr UINT kModelCombo = 4417;
-    static constexpr UINT kSaveTypeCombo = 4426;
-    static constexpr UINT kStartGroup = 4407;
-    static constexpr UINT kStartEstimated = 4405;
-    static constexpr UINT kModule = 12945;
-
     // What a model writes besides its word.
     enum ModelOption : unsigned {
         Iterates = 1,         // iterations and convergence

@@ -1,20 +1,7 @@
 #pragma once
 
+#include "Records/SmartCorrAnalysisData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define SMART_CORR_ANALYSIS_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)                     \
-    LIST(RowVariableList)                         \
-    LIST(ColumnVariableList)                      \
-    OPTION(CGUIData<int>, DimensionsEdit, 2)      \
-    OPTION(int, NormalizationCombo, 0)            \
-    OPTION(int, ProfilesCheck, 0)                 \
-    OPTION(int, InertiaCheck, 1)                  \
-    OPTION(int, ContributionsCheck, 0)            \
-    OPTION(int, PlotCheck, 1)                     \
-    OPTION(int, IncludeMissingValCheck, 0)        \
-    OPTION(int, SaveCheck, 0)                     \
-    OPTION(CString, SaveFileEdit)
 
 // Correspondence analysis of the two-way table of a row and a column variable: the table's rows and
 // columns as points in a few dimensions that best keep its chi-square distances.
@@ -37,10 +24,9 @@
 // Lines: the tables module line; the save line; "CORRESP ", the rows, " * ", the columns, " /", then
 // " DIM = " and the dimensions when the value rule writes them, the normalization and the keywords; a
 // trailing "/" is removed.
-class CSmartCorrAnalysisData : public CRecordOptions<CSmartCorrAnalysisData> {
+class CSmartCorrAnalysisData : public CRecordOptions<CSmartCorrAnalysisData>,
+                               public CSmartCorrAnalysisDataValues {
 public:
-    static constexpr UINT kNormalizationCombo = 5561;
-
     TVK_OPTIONS(SMART_CORR_ANALYSIS_OPTIONS)
 
     void Serialize(CArchive& ar) override {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include "Records/SpatialData.h"
 
 #include "Private/TabData.h"
 #include "TvkBaseGui/CRecordOptions.h"
@@ -9,14 +10,6 @@
 // Spatial statistics: a variable observed at points of the plane, its variogram, a variogram model,
 // kriging onto a grid. Each page's archive follows its declared order; only the first page writes the
 // module line (SPATIAL).
-
-#define SPATIAL_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)         \
-    LIST(XVariableList)               \
-    LIST(YVariableList)               \
-    LIST(ValueVariableList)           \
-    OPTION(int, DeclusterCheck, 0)    \
-    OPTION(CGUIData<double>, CellSizeEdit, 1.0)
 
 // The data page.
 //   ListOfVariablesList  the data's numeric variables
@@ -33,13 +26,6 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
-#define SPATIAL_VARIO_OPTIONS(LIST, OPTION)                       \
-    OPTION(CGUIData<int>, LagsEdit, 10)                           \
-    OPTION(CGUIData<double>, LagWidthEdit, AutomaticDefault(0.0)) \
-    OPTION(int, DirectionalCheck, 0)                              \
-    OPTION(CGUIData<int>, DirectionsEdit, 4)                      \
-    OPTION(CGUIData<double>, AngleToleranceEdit, 22.5)
-
 // The variogram page.
 //   LagsEdit            CGUIData<int>     10    [1, 100], the number of lags
 //   LagWidthEdit        CGUIData<double>  0     (0, +inf), the lag width; 0 (second mark 2): the largest
@@ -55,13 +41,6 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
-#define SPATIAL_MODEL_OPTIONS(LIST, OPTION)   \
-    OPTION(int, ModelCombo, 0)                \
-    OPTION(int, FitCheck, 1)                  \
-    OPTION(CGUIData<double>, NuggetEdit, 0.0) \
-    OPTION(CGUIData<double>, SillEdit, 1.0)   \
-    OPTION(CGUIData<double>, RangeEdit, 1.0)
-
 // The variogram model page.
 //   ModelCombo   int               0  combo 5606: spherical, exponential, gaussian, linear
 //   FitCheck     int               1  fit the model to the variogram (else the values below hold)
@@ -70,22 +49,15 @@ public:
 //   RangeEdit    CGUIData<double>  1  (0, +inf)
 // Line: "MODEL", then after " /": " TYPE = EXPONENTIAL", " GAUSSIAN" or " LINEAR"; unless fitting
 // " FIXED" and " NUGGET = ", " SILL = ", " RANGE = " by the value rule.
-class CSpatialModelOptsData : public CRecordOptions<CSpatialModelOptsData> {
+class CSpatialModelOptsData : public CRecordOptions<CSpatialModelOptsData>,
+                              public CSpatialModelOptsDataValues {
 public:
-    static constexpr UINT kModelCombo = 5606;
     static constexpr std::array<const wchar_t*, 4> kModelKeywords = {L"", L"EXPONENTIAL", L"GAUSSIAN",
                                                                      L"LINEAR"};
 
     TVK_OPTIONS(SPATIAL_MODEL_OPTIONS)
     void GetCommandInfoList(CCmdList& lines) const override;
 };
-
-#define SPATIAL_KRIG_OPTIONS(LIST, OPTION)   \
-    OPTION(int, TypeRadio, TypeOrdinary)     \
-    OPTION(CGUIData<double>, MeanEdit, 0.0)  \
-    OPTION(CGUIData<int>, MinPointsEdit, 4)  \
-    OPTION(CGUIData<int>, MaxPointsEdit, 16) \
-    OPTION(CGUIData<double>, RadiusEdit, AutomaticDefault(0.0))
 
 // The kriging page.
 //   TypeRadio       int               0   radio 5641: ordinary, simple, universal kriging
@@ -95,26 +67,14 @@ public:
 //   RadiusEdit      CGUIData<double>  0   (0, +inf), the search radius; 0 (second mark 2): no limit
 // Line: "KRIGE", then after " /": " TYPE = SIMPLE" with " MEAN = " and the mean, or " TYPE = UNIVERSAL";
 // " MINPOINTS = ", " MAXPOINTS = ", " RADIUS = " by the value rule.
-class CSpatialKRigData : public CRecordOptions<CSpatialKRigData> {
+class CSpatialKRigData : public CRecordOptions<CSpatialKRigData>, public CSpatialKRigDataValues {
 public:
-    static constexpr UINT kTypeRadioGroup = 5641;
     enum Type { TypeOrdinary, TypeSimple, TypeUniversal };
     static constexpr std::array<const wchar_t*, 3> kTypeKeywords = {L"", L"SIMPLE", L"UNIVERSAL"};
-    static constexpr int kMaximumPoints = 500;
 
     TVK_OPTIONS(SPATIAL_KRIG_OPTIONS)
     void GetCommandInfoList(CCmdList& lines) const override;
 };
-
-#define SPATIAL_GRID_OPTIONS(LIST, OPTION)                       \
-    OPTION(int, ExtentCheck, 0)                                  \
-    OPTION(CGUIData<double>, XMinEdit, 0.0)                      \
-    OPTION(CGUIData<double>, XMaxEdit, 100.0)                    \
-    OPTION(CGUIData<double>, YMinEdit, 0.0)                      \
-    OPTION(CGUIData<double>, YMaxEdit, 100.0)                    \
-    OPTION(CGUIData<double>, SpacingEdit, AutomaticDefault(0.0)) \
-    OPTION(CString, SaveFileEdit)                                \
-    OPTION(int, SaveFileCheck, 0)
 
 // The grid page.
 //   ExtentCheck  int               0    a typed extent (else the data's)
@@ -134,10 +94,9 @@ public:
 // Spatial statistics: the five pages and resampling, archived in that order. The kernel takes the lines
 // in another order: data, model, grid, variogram, kriging, resampling.
 class CSpatialTabData : public CTabData<CSpatialData, CSpatialVarioData, CSpatialModelOptsData,
-                                        CSpatialKRigData, CSpatialGridData, CBootStrapData> {
+                                        CSpatialKRigData, CSpatialGridData, CBootStrapData>,
+                        public CSpatialTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2282;
-
     static CSpatialData GetDefaultSpatial() { return {}; }
     static CSpatialVarioData GetDefaultSpatialVario() { return {}; }
     static CSpatialModelOptsData GetDefaultSpatialModelOpts() { return {}; }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include <map>
+#include "Records/StatisticsDlg.h"
 
 #include "Private/StatisticsData.h"
 #include "Templates/2229_statistics.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The statistics page of the column statistics (2045) and row statistics (2270) composites.
-class CStatisticsDlg : public CRecordDlg<CStatisticsData>, public Template2229 {
+class CStatisticsDlg : public CRecordDlg<CStatisticsData>, public Template2229, public CStatisticsDlgValues {
 public:
     enum : UINT {
         IDC_SAVE_COMBO = CStatisticsData::kSaveCombo,
         IDC_TRMEAN_COMBO = CStatisticsData::kTrimRegionCombo,
     };
-    // The resampling page's check, read at OK.
-    static constexpr UINT kResamplingCheck = 1226;
 
     explicit CStatisticsDlg(CGUIBaseDlg* parent = nullptr);
 

@@ -4,6 +4,7 @@
 #include "Private/StatisticsTilesData.h"
 #include "Private/StemPlotData.h"
 #include "Private/TabData.h"
+#include "Records/StatisticsTabData.h"
 #include "TvkDlgBase/CBootStrapData.h"
 
 // The composites of the descriptive-statistics menu. Each knows the variant identifiers its dialog
@@ -14,9 +15,8 @@ using CStatisticsPages = CTabData<CStatisticsData, CStatisticsTilesData, CBootSt
 using CStemPlotPages = CTabData<CStemPlotData, CBootStrapData>;
 
 // Column statistics: statistics, percentiles, resampling.
-class CStatisticsTabData : public CStatisticsPages {
+class CStatisticsTabData : public CStatisticsPages, public CStatisticsTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2047;
     static constexpr UINT kPageIDs[] = {2045, 2046, 2362};
 
     CStatisticsTabData();
@@ -27,9 +27,8 @@ public:
 };
 
 // Row statistics: the same pages, with the row variants and the row defaults of the statistics page.
-class CRowStatisticsTabData : public CStatisticsPages {
+class CRowStatisticsTabData : public CStatisticsPages, public CRowStatisticsTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2272;
     static constexpr UINT kPageIDs[] = {2270, 2271, 2361};
 
     CRowStatisticsTabData();
@@ -40,9 +39,8 @@ public:
 };
 
 // Column stem-and-leaf: stem page, resampling.
-class CColumnStemPlotTabData : public CStemPlotPages {
+class CColumnStemPlotTabData : public CStemPlotPages, public CColumnStemPlotTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2049;
     static constexpr UINT kPageIDs[] = {2048, 0};
 
     CColumnStemPlotTabData();
@@ -52,9 +50,8 @@ public:
 };
 
 // Row stem-and-leaf: stem page, resampling.
-class CRowStemPlotTabData : public CStemPlotPages {
+class CRowStemPlotTabData : public CStemPlotPages, public CRowStemPlotTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2274;
     static constexpr UINT kPageIDs[] = {2273, 0};
 
     CRowStemPlotTabData();

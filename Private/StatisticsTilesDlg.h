@@ -1,17 +1,17 @@
 #pragma once
 
 #include <map>
+#include "Records/StatisticsTilesDlg.h"
 
 #include "Private/StatisticsTilesData.h"
 #include "Templates/2230_statisticstiles.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The percentiles page of the column statistics (2046) and row statistics (2271) composites.
-class CStatisticsTilesDlg : public CRecordDlg<CStatisticsTilesData>, public Template2230 {
+class CStatisticsTilesDlg : public CRecordDlg<CStatisticsTilesData>,
+                            public Template2230,
+                            public CStatisticsTilesDlgValues {
 public:
-    // The tool tip of the percentile list.
-    static constexpr UINT kPercentileToolTip = 12972;
-
     explicit CStatisticsTilesDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

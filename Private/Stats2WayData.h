@@ -1,28 +1,7 @@
 #pragma once
 
+#include "Records/Stats2WayData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define STATS2WAY_OPTIONS(LIST, OPTION)      \
-    OPTION(int, PearsonChiSquareCheck, 1)    \
-    OPTION(int, YatesChiSquareCheck, 0)      \
-    OPTION(int, FisherExactTestCheck, 0)     \
-    OPTION(int, OddsRatioCheck, 0)           \
-    OPTION(int, YuleQYCheck, 0)              \
-    OPTION(int, CochranCheck, 0)             \
-    OPTION(int, McNemarCheck, 0)             \
-    OPTION(int, CohenKappaCheck, 0)          \
-    OPTION(int, PhiCheck, 0)                 \
-    OPTION(int, CramerVCheck, 0)             \
-    OPTION(int, ContigencyCoeffCheck, 0)     \
-    OPTION(int, UncertaintyCoeffCheck, 0)    \
-    OPTION(int, GoodmanKruskalLamCheck, 0)   \
-    OPTION(int, LikelihoodChiSquareCheck, 0) \
-    OPTION(int, SpearmanRhoCheck, 0)         \
-    OPTION(int, GoodmanKruskalGamCheck, 0)   \
-    OPTION(int, KendallTaubCheck, 0)         \
-    OPTION(int, StuartTaucCheck, 0)          \
-    OPTION(int, SomerDCheck, 0)              \
-    OPTION(CGUIData<double>, ConfidenceEdit, 0.95)
 
 class CXTab2WayTabData;
 

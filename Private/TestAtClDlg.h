@@ -2,16 +2,15 @@
 
 #include "Private/OpenTabDlg.h"
 #include "Private/TestAtClData.h"
+#include "Records/TestAtClDlg.h"
 #include "Templates/2405_testatcl.h"
 #include "TvkBaseGui/CRecordDlg.h"
 #include "TvkDlgBase/CBootStrapDlg.h"
 
 // The page of classical test item analysis. The group share follows the item statistics, alpha with
 // items deleted the reliability, the key its check; a key holds one answer per item.
-class CTestAtClDlg : public CRecordDlg<CTestAtClData>, public Template2405 {
+class CTestAtClDlg : public CRecordDlg<CTestAtClData>, public Template2405, public CTestAtClDlgValues {
 public:
-    static constexpr UINT kKeyMessage = 24505;
-
     explicit CTestAtClDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

@@ -2,19 +2,11 @@
 
 #include <array>
 #include <climits>
+#include "Records/TestAtLogData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define TESTATLOG_OPTIONS(LIST, OPTION) \
-    LIST(ListOfVariablesList)           \
-    LIST(ItemVariablesList)             \
-    OPTION(int, ModelRadio, 0)          \
-    ITERATION_OPTIONS(LIST, OPTION)     \
-    OPTION(int, ScoresCombo, 0)         \
-    OPTION(CString, SaveFileEdit)       \
-    OPTION(int, SaveFileCheck, 0)
 
 // Logistic (item response) test analysis: a one-, two- or three-parameter logistic model of the items,
 // with the abilities of the cases saved on request.
@@ -30,10 +22,8 @@
 //
 // Lines: ITEMS; SAVE "file" when saving; "LOGISTIC" and the items, then after " /": " MODEL = 2PL" or
 // " 3PL"; " ITER = ", " CONV = " by the value rule; when saving, " SCORES = EAP" or " MAP".
-class CTestAtLogData : public CRecordOptions<CTestAtLogData> {
+class CTestAtLogData : public CRecordOptions<CTestAtLogData>, public CTestAtLogDataValues {
 public:
-    static constexpr UINT kModelRadioGroup = 5631;
-    static constexpr UINT kScoresCombo = 5604;
     static constexpr std::array<const wchar_t*, 3> kModelKeywords = {L"", L"2PL", L"3PL"};
     static constexpr std::array<const wchar_t*, 3> kScoresKeywords = {L"", L"EAP", L"MAP"};
 

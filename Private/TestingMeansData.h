@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Records/TestingMeansData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // One test that a record of the hypothesis-testing menu serves: the caption the launcher gives the
@@ -13,27 +14,10 @@ struct CTestingVariant {
     bool paired;
 };
 
-#define TESTING_ONE_SAMPLE_OPTIONS(LIST, OPTION)   \
-    LIST(ListOfVariablesList)                      \
-    LIST(SelectedVariableList)                     \
-    OPTION(CGUIData<double>, MeanEdit, 0.0)        \
-    OPTION(CGUIData<double>, SdEdit, 0.0)          \
-    OPTION(CGUIData<double>, ConfidenceEdit, 0.95) \
-    OPTION(int, BonferroniCheck, 0)                \
-    OPTION(int, DunnSidakCheck, 0)                 \
-    OPTION(int, AlternativeCombo, 2)
-
 // One-sample tests: z test, Poisson rate, correlation, variance, zero correlation, t test, paired t test.
-class CTestingOneSampleData : public CRecordOptions<CTestingOneSampleData> {
+class CTestingOneSampleData : public CRecordOptions<CTestingOneSampleData>,
+                              public CTestingOneSampleDataValues {
 public:
-    static constexpr UINT kAlternativeCombo = 5125;
-    static constexpr UINT kZTest = 2171;
-    static constexpr UINT kPoisson = 2172;
-    static constexpr UINT kCorrelation = 2174;
-    static constexpr UINT kVariance = 2175;
-    static constexpr UINT kZeroCorrelation = 2177;
-    static constexpr UINT kTTest = 2178;
-    static constexpr UINT kPairedTTest = 2179;
     static constexpr CTestingVariant kVariants[] = {
         {2308, kZTest, L"ZTEST ", true, false},           {2309, kPoisson, L"POISSON ", true, false},
         {2311, kCorrelation, L"TCORR ", true, true},      {2313, kVariance, L"VARI ", true, false},
@@ -53,24 +37,10 @@ public:
     void GetCommandInfoList(CCmdList& lines) const override;
 };
 
-#define TESTING_TWO_SAMPLE_OPTIONS(LIST, OPTION)   \
-    LIST(ListOfVariablesList)                      \
-    LIST(SelectedVariableList)                     \
-    LIST(GroupVariablesList)                       \
-    OPTION(CGUIData<double>, SdOneEdit, 0.0)       \
-    OPTION(CGUIData<double>, SdTwoEdit, 0.0)       \
-    OPTION(CGUIData<double>, ConfidenceEdit, 0.95) \
-    OPTION(int, BonferroniCheck, 0)                \
-    OPTION(int, DunnsidakCheck, 0)                 \
-    OPTION(int, AlternativeCombo, 2)
-
 // Two-sample tests, the samples told apart by a grouping variable: variances, z test, t test.
-class CTestingTwoSampleData : public CRecordOptions<CTestingTwoSampleData> {
+class CTestingTwoSampleData : public CRecordOptions<CTestingTwoSampleData>,
+                              public CTestingTwoSampleDataValues {
 public:
-    static constexpr UINT kAlternativeCombo = 5188;
-    static constexpr UINT kVariances = 2170;
-    static constexpr UINT kZTest = 2176;
-    static constexpr UINT kTTest = 2180;
     static constexpr CTestingVariant kVariants[] = {
         {2306, kVariances, L"VARI ", false, false},
         {2315, kZTest, L"ZTEST ", false, false},

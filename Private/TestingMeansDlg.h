@@ -2,6 +2,7 @@
 
 #include "Private/TestingCommon.h"
 #include "Private/TestingMeansData.h"
+#include "Records/TestingMeansDlg.h"
 #include "Templates/2252_testingonesample.h"
 #include "Templates/2255_testingtwosample.h"
 #include "TvkBaseGui/CRecordDlg.h"
@@ -27,13 +28,13 @@ protected:
 };
 
 // The page of the two-sample tests, the samples told apart by a grouping variable.
-class CTestingTwoSampleDlg : public CRecordDlg<CTestingTwoSampleData, CAddRuledDlg>, public Template2255 {
+class CTestingTwoSampleDlg : public CRecordDlg<CTestingTwoSampleData, CAddRuledDlg>,
+                             public Template2255,
+                             public CTestingTwoSampleDlgValues {
 public:
     enum : UINT {
         IDC_ALTERNATIVE_COMBO = CTestingTwoSampleData::kAlternativeCombo,
     };
-    // Warned about when the variances of more than two groups are to be compared.
-    static constexpr UINT kManyGroupsWarning = 13183;
 
     explicit CTestingTwoSampleDlg(CGUIBaseDlg* parent = nullptr);
 

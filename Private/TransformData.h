@@ -1,28 +1,13 @@
 #pragma once
 
 #include <span>
+#include "Records/TransformData.h"
 
 #include "TvkBaseGui/CRecordOptions.h"
 
-#define TRANSFORM_OPTIONS(LIST, OPTION)                 \
-    LIST(ListOfVariablesList)                           \
-    LIST(SelectedVariableList)                          \
-    OPTION(CGUIData<int>, SeriesLagEdit, 1)             \
-    OPTION(CGUIData<int>, SeriesBaseEdit, 1)            \
-    OPTION(CGUIData<double>, SeriesProportionEdit, 0.5) \
-    OPTION(CString, SaveFileEdit)                       \
-    OPTION(int, SaveFileCheck, 0)                       \
-    OPTION(int, SeriesTypeCombo, 0)                     \
-    OPTION(int, SeriesSaveCombo, 0)
-
 // Series transformation: one transformation, chosen from a combo, applied to the selected series.
-class CTransformData : public CRecordOptions<CTransformData> {
+class CTransformData : public CRecordOptions<CTransformData>, public CTransformDataValues {
 public:
-    static constexpr UINT kTypeCombo = 5264;
-    static constexpr UINT kSaveCombo = 5266;
-    // The save combo's item that adds a command word to the save line; the word is this string's text.
-    static constexpr UINT kSaveItemWithCommand = 13188;
-
     // What a transformation takes behind its variables.
     enum class Parameter { none, lag, base, proportion };
     struct Transformation {

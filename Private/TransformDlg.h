@@ -1,15 +1,13 @@
 #pragma once
 
 #include "Private/TransformData.h"
+#include "Records/TransformDlg.h"
 #include "Templates/2053_transform.h"
 #include "TvkBaseGui/CRecordDlg.h"
 
 // The dialog of series transformation.
-class CTransformDlg : public CRecordDlg<CTransformData>, public Template2053 {
+class CTransformDlg : public CRecordDlg<CTransformData>, public Template2053, public CTransformDlgValues {
 public:
-    // Message for an empty selected list.
-    static constexpr UINT kSelectedListMessage = 12831;
-
     explicit CTransformDlg(CGUIBaseDlg* parent = nullptr);
 
     void DoDataExchange(CDataExchange* pDX) override;

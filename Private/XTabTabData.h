@@ -7,6 +7,7 @@
 #include "Private/XTabNWayData.h"
 #include "Private/XtabCellStatisticsData.h"
 #include "Private/XtabMultiwayStandData.h"
+#include "Records/XTabTabData.h"
 #include "TvkDlgBase/CBootStrapData.h"
 
 // A composite whose pages print as they need and that puts the kernel's print setting back after them:
@@ -22,9 +23,9 @@ protected:
 // dialog gives the pages (kPageIDs, in page order; 0 for a page given none).
 
 // One-way tables: table, cell statistics, resampling.
-class CXTab1WayTabData : public CPrintResetTabData<CXTab1WayData, CXtabCellStatisticsData, CBootStrapData> {
+class CXTab1WayTabData : public CPrintResetTabData<CXTab1WayData, CXtabCellStatisticsData, CBootStrapData>,
+                         public CXTab1WayTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2339;
     static constexpr UINT kPageIDs[] = {0, 2366, 0};
 
     static CXTab1WayData GetDefaultXTab1Way() { return {}; }
@@ -34,9 +35,9 @@ public:
 
 // Two-way tables: table, measures of association, cell statistics, resampling.
 class CXTab2WayTabData
-    : public CPrintResetTabData<CXTab2WayData, CStats2WayData, CXtabCellStatisticsData, CBootStrapData> {
+    : public CPrintResetTabData<CXTab2WayData, CStats2WayData, CXtabCellStatisticsData, CBootStrapData>,
+      public CXTab2WayTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2340;
     static constexpr UINT kPageIDs[] = {0, 0, 2367, 0};
 
     static CXTab2WayData GetDefaultXTab2Way() { return {}; }
@@ -46,9 +47,9 @@ public:
 };
 
 // Multiway tables: table, cell statistics, resampling.
-class CXTabNWayTabData : public CPrintResetTabData<CXTabNWayData, CXtabCellStatisticsData, CBootStrapData> {
+class CXTabNWayTabData : public CPrintResetTabData<CXTabNWayData, CXtabCellStatisticsData, CBootStrapData>,
+                         public CXTabNWayTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2341;
     static constexpr UINT kPageIDs[] = {0, 2368, 0};
 
     static CXTabNWayData GetDefaultXTabNWay() { return {}; }
@@ -58,9 +59,9 @@ public:
 
 // Standardized multiway tables: table, measures of association, resampling.
 class CXtabMultiwayTabData
-    : public CPrintResetTabData<CXtabMultiwayStandData, CStats2WayData, CBootStrapData> {
+    : public CPrintResetTabData<CXtabMultiwayStandData, CStats2WayData, CBootStrapData>,
+      public CXtabMultiwayTabDataValues {
 public:
-    static constexpr UINT kCaptionID = 2383;
     static constexpr UINT kPageIDs[] = {0, 2377, 0};
 
     static CXtabMultiwayStandData GetDefaultXtabMultiwayStand() { return {}; }

@@ -1,22 +1,7 @@
 #pragma once
 
+#include "Records/XtabCellStatisticsData.h"
 #include "TvkBaseGui/CRecordOptions.h"
-
-#define XTAB_CELL_STATISTICS_OPTIONS(LIST, OPTION) \
-    OPTION(int, MinimumCheck, 0)                   \
-    OPTION(int, MaximumCheck, 0)                   \
-    OPTION(int, MeanCheck, 0)                      \
-    OPTION(int, SdCheck, 0)                        \
-    OPTION(int, RangeCheck, 0)                     \
-    OPTION(int, VarianceCheck, 0)                  \
-    OPTION(int, SumCheck, 0)                       \
-    OPTION(int, MinimumCombo, 0)                   \
-    OPTION(int, MeanCombo, 0)                      \
-    OPTION(int, RangeCombo, 0)                     \
-    OPTION(int, VarianceCombo, 0)                  \
-    OPTION(int, MaximumCombo, 0)                   \
-    OPTION(int, SdCombo, 0)                        \
-    OPTION(int, SumCombo, 0)
 
 // The cell statistics page of the one-way (variant 2366), two-way (2367) and multiway (2368) table
 // composites: statistics of a numeric variable within each cell of the table. It writes no line of its

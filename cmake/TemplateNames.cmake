@@ -1,14 +1,19 @@
 # The names a dialog template gives its controls, declared for the code that binds them: a control line
 # `ID KIND "text" IDC_NAME...` puts IDC_NAME = ID into `struct Template<DIALOG ID>` of the header
-# Templates/<template file>.h, beside IDD. The header is rewritten only when it changes, so that a new
+# Templates/<template file>.h, beside IDD, and the record tables that may end the file
+# (cmake/RecordTables.cmake) follow it there. The header is rewritten only when it changes, so that a new
 # label or layout hint rebuilds no dialog. Also a script: cmake -DTEMPLATE=... -DHEADER=... -P this file.
 if(CMAKE_SCRIPT_MODE_FILE)
     cmake_minimum_required(VERSION 3.20)
 endif()
 
+include(${CMAKE_CURRENT_LIST_DIR}/RecordTables.cmake)
+
 function(template_names template header)
-    file(READ ${template} text)
     get_filename_component(file ${template} NAME)
+    file(READ ${template} text)
+    # A template whose record only its dialog uses may end with the record's tables.
+    record_table_code(${file} "${text}" TRUE records)
     # Texts and comments may hold anything; what is named lies outside them. Line breaks stay, so that
     # errors give the line.
     string(REGEX REPLACE "\"([^\"\\\\]|\\\\.)*\"" "\"\"" text "${text}")
@@ -67,7 +72,7 @@ struct Template${dialog} {
         IDD = ${dialog},
 ${body}    };
 };
-")
+${records}")
     configure_file(${header}.tmp ${header} COPYONLY)
     file(REMOVE ${header}.tmp)
 endfunction()

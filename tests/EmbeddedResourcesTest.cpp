@@ -56,7 +56,10 @@ TEST(EmbeddedResources, ATemplateLineGivesItsControlsTipAndTheCheckThatEnablesIt
          "1 uintedit \"\" IDC_A wide tip \"[1, +inf)\" when IDC_D\n"
          "2 edit \"\" IDC_B unless IDC_D\n"
          "3 edit \"\" IDC_C tip \"(0, 1)\"\n"
-         "4 check \"D\" IDC_D\n"},
+         "4 check \"D\" IDC_D\n"
+         // The record's tables that may end a template are the build's, not the window's.
+         "OPTIONS TIPS_OPTIONS\n"
+         "CGUIData<int> AEdit = 1\n"},
         {nullptr, {}},
     };
     const EmbeddedResourceRegistration tips(kTips);

@@ -24,7 +24,8 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 
 }  // namespace detail
 
-// Each option in one line, in declared order: a record's header lists them as
+// Each option in one line, in declared order, in the record's table (Resources/records/ or the end of its
+// dialog's template; cmake/RecordTables.cmake), from which the build defines a list macro
 //
 //     #define ACF_OPTIONS(LIST, OPTION)
 //         LIST(ListOfVariablesList)

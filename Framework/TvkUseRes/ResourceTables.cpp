@@ -109,6 +109,10 @@ void ResourceTables::Parse(const std::string& path, std::string_view text) {
         const std::size_t first = line.find_first_not_of(" \t\r");
         if (first == std::string_view::npos || line[first] == '#')
             continue;
+        // A template may end with its record's tables, which the build reads and the window does not.
+        const std::string_view entry = line.substr(first);
+        if (folder == "templates" && (entry.starts_with("VALUES ") || entry.starts_with("OPTIONS ")))
+            break;
         LineReader r(path, lineNo, line);
         if (folder == "strings") {
             const UINT id = r.Number();

@@ -1,0 +1,104 @@
+# A record's options and named values are data, one line each: the file Resources/records/<stem>.txt
+# becomes the header Records/<stem>.h, made at configure time and rewritten only when it changes.
+#
+#     VALUES CAcfData                       struct CAcfDataValues, which the record class derives from
+#     UINT kVariantPacf = 2227              static constexpr UINT kVariantPacf = 2227;  (UINT, int, double)
+#     OPTIONS ACF_OPTIONS                   #define ACF_OPTIONS(LIST, OPTION), which TVK_OPTIONS expands
+#     list ListOfVariablesList              LIST(ListOfVariablesList)
+#     CGUIData<int> LagEdit = kMaximumLag   OPTION(CGUIData<int>, LagEdit, kMaximumLag)
+#     CString SaveFileEdit                  OPTION(CString, SaveFileEdit): a value-initialised default
+#     POWER_OPTIONS(TestLevelCombo, X)      a group used in the list: POWER_OPTIONS(LIST, OPTION, TestLevelCombo, X)
+#
+# A group is a list with parameters, `OPTIONS POWER_OPTIONS(LevelCombo, EstimateRadio)`, whose names its
+# lines may use in place of an option's name. A default is a C++ expression of the record's scope.
+# Lines starting with # are comments. Also a script: cmake -DTABLE=... -DHEADER=... -P this file.
+if(CMAKE_SCRIPT_MODE_FILE)
+    cmake_minimum_required(VERSION 3.20)
+endif()
+
+# Sets OUT to the C++ of the tables in TEXT, the text of FILE. With SKIP, lines before the first heading
+# are another table's (a dialog template's) and left alone.
+function(record_table_code file text skip out)
+    # Characters that CMake's lists take for their own are kept out of the way while the text is split.
+    string(REPLACE "\\" "<backslash>" text "${text}")
+    string(REPLACE ";" "<semicolon>" text "${text}")
+    string(REPLACE "[" "<open>" text "${text}")
+    string(REPLACE "]" "<close>" text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    set(name "[A-Za-z_][A-Za-z0-9_]*")
+    set(section "")
+    set(close "")
+    set(body "")
+    set(number 0)
+    foreach(line IN LISTS lines)
+        math(EXPR number "${number} + 1")
+        string(REPLACE "<backslash>" "\\" line "${line}")
+        string(REPLACE "<semicolon>" ";" line "${line}")
+        string(REPLACE "<open>" "[" line "${line}")
+        string(REPLACE "<close>" "]" line "${line}")
+        string(STRIP "${line}" line)
+        if(line STREQUAL "" OR line MATCHES "^#")
+            continue()
+        endif()
+        if(skip AND section STREQUAL "" AND NOT line MATCHES "^(VALUES|OPTIONS) ")
+            continue()
+        endif()
+        set(where "${file}:${number}")
+        if(line MATCHES "^VALUES (${name})$")
+            string(APPEND body "${close}\nstruct ${CMAKE_MATCH_1}Values {\n")
+            set(section VALUES)
+            set(close "};\n")
+        elseif(line MATCHES "^OPTIONS ([A-Z][A-Z0-9_]*)$")
+            string(APPEND body "${close}\n#define ${CMAKE_MATCH_1}(LIST, OPTION)")
+            set(section OPTIONS)
+            set(close "\n")
+        elseif(line MATCHES "^OPTIONS ([A-Z][A-Z0-9_]*)\\(([A-Za-z0-9_, ]+)\\)$")
+            string(APPEND body "${close}\n#define ${CMAKE_MATCH_1}(LIST, OPTION, ${CMAKE_MATCH_2})")
+            set(section OPTIONS)
+            set(close "\n")
+        elseif(section STREQUAL "VALUES")
+            if(NOT line MATCHES "^(UINT|int|double) (k[A-Za-z0-9_]*) = ([^=]+)$")
+                message(FATAL_ERROR "${where}: '${line}' is no named value (UINT, int or double kName = value)")
+            endif()
+            string(APPEND body "    static constexpr ${CMAKE_MATCH_1} ${CMAKE_MATCH_2} = ${CMAKE_MATCH_3};\n")
+        elseif(section STREQUAL "OPTIONS")
+            if(line MATCHES "^list (${name})$")
+                set(item "LIST(${CMAKE_MATCH_1})")
+            elseif(line MATCHES "^([A-Z][A-Z0-9_]*)$")
+                set(item "${CMAKE_MATCH_1}(LIST, OPTION)")
+            elseif(line MATCHES "^([A-Z][A-Z0-9_]*)\\((.+)\\)$")
+                set(item "${CMAKE_MATCH_1}(LIST, OPTION, ${CMAKE_MATCH_2})")
+            elseif(line MATCHES "^([^ ]+) (${name})$")
+                set(item "OPTION(${CMAKE_MATCH_1}, ${CMAKE_MATCH_2})")
+            elseif(line MATCHES "^([^ ]+) (${name}) = (.+)$")
+                set(item "OPTION(${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, ${CMAKE_MATCH_3})")
+            else()
+                message(FATAL_ERROR "${where}: '${line}' is no option (type name, or type name = default), list or group")
+            endif()
+            string(APPEND body " \\\n    ${item}")
+        else()
+            message(FATAL_ERROR "${where}: '${line}' before any VALUES or OPTIONS heading")
+        endif()
+    endforeach()
+    if(section STREQUAL "" AND NOT skip)
+        message(FATAL_ERROR "${file}: no VALUES or OPTIONS heading")
+    endif()
+    set(${out} "${body}${close}" PARENT_SCOPE)
+endfunction()
+
+function(record_table table header)
+    file(READ ${table} text)
+    get_filename_component(file ${table} NAME)
+    record_table_code(${file} "${text}" FALSE code)
+    file(WRITE ${header}.tmp "// Made by the build from Resources/records/${file}: its records' options and named values.
+#pragma once
+
+#include \"TvkApi.h\"
+${code}")
+    configure_file(${header}.tmp ${header} COPYONLY)
+    file(REMOVE ${header}.tmp)
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE AND DEFINED TABLE)
+    record_table(${TABLE} ${HEADER})
+endif()
