@@ -11,7 +11,6 @@ public:
     // min(cases - 1, 50).
     static int GetMaximumLagValue();
 
-    void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void SetEditAttribute() override;

@@ -11,7 +11,6 @@ public:
     // The season length before each opening: the series module's, or 1 without one.
     static CGUIData<int> GetReassignedDefaultSeasonPerEdit();
 
-    void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void SetEditAttribute() override;

@@ -11,7 +11,6 @@ public:
     // A fresh holder of min(50, cases - 1): the lag every showing starts from.
     static CGUIData<int> GetReassignedDefaultLagEdit();
 
-    void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include "Records/ConjointData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
+#include "Records/ConjointData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Conjoint analysis: the part-worths of attribute levels that explain the preferences given to

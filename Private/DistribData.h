@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "HostApi/Numerics.h"
+#include "Records/DistribData.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
@@ -52,97 +53,6 @@ public:
     static void GetDistributionComboCommand(int index, CString& command);
     static int GetDistribTypeAt(int index);
 };
-
-// The fields of the catalogue record, in declared (and archive) order. Numbers are holders (integer ones
-// where the distribution takes a count), lists and file names texts, the text-or-file switches 0 (the
-// text) or 1 (the file).
-#define DISTRIB_OPTIONS(LIST, OPTION)      \
-    OPTION(CGUIData<double>, U1Edit, 0.0)  \
-    OPTION(CGUIData<double>, U2Edit, 1.0)  \
-    OPTION(CGUIData<double>, B1Edit, 2.0)  \
-    OPTION(CGUIData<double>, B2Edit, 2.0)  \
-    OPTION(CGUIData<double>, En1Edit, 0.0) \
-    OPTION(CGUIData<double>, En2Edit, 1.0) \
-    OPTION(CGUIData<double>, Tr1Edit, 0.0) \
-    OPTION(CGUIData<double>, Tr2Edit, 1.0) \
-    OPTION(CGUIData<double>, Tr3Edit, 0.5) \
-    OPTION(CGUIData<double>, L1Edit, 0.0)  \
-    OPTION(CGUIData<double>, L2Edit, 1.0)  \
-    OPTION(CGUIData<double>, De1Edit, 0.0) \
-    OPTION(CGUIData<double>, De2Edit, 1.0) \
-    OPTION(CGUIData<int>, T1Edit, 5)       \
-    OPTION(CGUIData<double>, C1Edit, 0.0)  \
-    OPTION(CGUIData<double>, C2Edit, 1.0)  \
-    OPTION(CGUIData<double>, Gu1Edit, 0.0) \
-    OPTION(CGUIData<double>, Gu2Edit, 1.0) \
-    OPTION(CGUIData<double>, Z1Edit, 0.0)  \
-    OPTION(CGUIData<double>, Z2Edit, 1.0)  \
-    OPTION(CGUIData<double>, G1Edit, 1.0)  \
-    OPTION(CGUIData<double>, G2Edit, 1.0)  \
-    OPTION(CGUIData<int>, X1Edit, 1)       \
-    OPTION(CGUIData<double>, Go1Edit, 0.3) \
-    OPTION(CGUIData<double>, Go2Edit, 3.0) \
-    OPTION(CGUIData<double>, Ln1Edit, 0.0) \
-    OPTION(CGUIData<double>, Ln2Edit, 1.0) \
-    OPTION(CGUIData<int>, F1Edit, 2)       \
-    OPTION(CGUIData<int>, F2Edit, 2)       \
-    OPTION(CGUIData<double>, W1Edit, 1.0)  \
-    OPTION(CGUIData<double>, W2Edit, 2.0)  \
-    OPTION(CGUIData<double>, Pa1Edit, 1.0) \
-    OPTION(CGUIData<double>, Pa2Edit, 1.0) \
-    OPTION(CGUIData<double>, R1Edit, 2.0)  \
-    OPTION(CGUIData<double>, Ig1Edit, 1.0) \
-    OPTION(CGUIData<double>, Ig2Edit, 1.0) \
-    OPTION(CGUIData<double>, E1Edit, 0.0)  \
-    OPTION(CGUIData<double>, E2Edit, 1.0)  \
-    OPTION(CGUIData<int>, S1Edit, 3)       \
-    OPTION(CGUIData<int>, S2Edit, 3)       \
-    OPTION(CGUIData<int>, Du1Edit, 10)     \
-    OPTION(CGUIData<double>, P1Edit, 1.0)  \
-    OPTION(CGUIData<int>, N1Edit, 2)       \
-    OPTION(CGUIData<double>, N2Edit, 0.5)  \
-    OPTION(CGUIData<double>, Nb1Edit, 2.0) \
-    OPTION(CGUIData<double>, Nb2Edit, 0.5) \
-    OPTION(CGUIData<double>, Ge1Edit, 0.5) \
-    OPTION(CGUIData<int>, H1Edit, 20)      \
-    OPTION(CGUIData<int>, H2Edit, 10)      \
-    OPTION(CGUIData<int>, H3Edit, 5)       \
-    OPTION(CGUIData<double>, Zi1Edit, 2.0) \
-    OPTION(CGUIData<int>, M1Edit, 1)       \
-    OPTION(CGUIData<int>, M2Edit, 3)       \
-    OPTION(CString, M3bEdit)               \
-    OPTION(CGUIData<double>, Be1Edit, 1.0) \
-    OPTION(CGUIData<double>, Be2Edit, 1.0) \
-    OPTION(CGUIData<double>, Be3Edit, 1.0) \
-    OPTION(CGUIData<int>, Di1Edit, 3)      \
-    OPTION(CString, Di2bEdit)              \
-    OPTION(CGUIData<int>, Zp1Edit, 2)      \
-    OPTION(CString, Zp2bEdit)              \
-    OPTION(CString, Zp3bEdit)              \
-    OPTION(CString, Zp3FileEdit)           \
-    OPTION(int, Zp3Check, 0)               \
-    OPTION(CGUIData<int>, Wi1Edit, 2)      \
-    OPTION(CGUIData<int>, Wi2Edit, 2)      \
-    OPTION(CString, Wi3bEdit)              \
-    OPTION(CString, Wi3FileEdit)           \
-    OPTION(int, Wi3Check, 0)               \
-    OPTION(CString, Wi4bEdit)              \
-    OPTION(CString, Wi4FileEdit)           \
-    OPTION(int, Wi4Check, 0)               \
-    DISTRIB_SLOT_OPTIONS(OPTION, 1)        \
-    DISTRIB_SLOT_OPTIONS(OPTION, 2)        \
-    DISTRIB_SLOT_OPTIONS(OPTION, 3)        \
-    DISTRIB_SLOT_OPTIONS(OPTION, 4)        \
-    DISTRIB_SLOT_OPTIONS(OPTION, 5)        \
-    DISTRIB_SLOT_OPTIONS(OPTION, 6)        \
-    OPTION(int, DistributionCombo, 0)
-
-// A generic parameter slot: a value, a second value, a file name and the switch (1: read from the file).
-#define DISTRIB_SLOT_OPTIONS(OPTION, n)           \
-    OPTION(CGUIData<double>, Para##n##Edit, 0.0)  \
-    OPTION(CGUIData<double>, Para##n##bEdit, 0.0) \
-    OPTION(CString, Para##n##FileEdit)            \
-    OPTION(int, Para##n##Check, 0)
 
 // The getter and the setter of one field.
 #define DISTRIB_ACCESSORS(Type, Name, ...) \

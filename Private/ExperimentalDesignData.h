@@ -1,8 +1,8 @@
 #pragma once
 
 #include <span>
-#include "Records/ExperimentalDesignData.h"
 
+#include "Records/ExperimentalDesignData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Experimental designs: one line that asks the kernel for a design of the chosen type.
@@ -27,6 +27,5 @@ public:
 
     TVK_OPTIONS(EXPERIMENTAL_DESIGN_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -12,7 +12,6 @@ public:
     // (int(#cases/3) >= 2); with fewer rows there is no valid period and the check is left out.
     static bool IsSeasonPeriodRangeChecked();
 
-    void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void SetEditAttribute() override;

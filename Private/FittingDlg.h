@@ -3,7 +3,6 @@
 #include "Private/DistribPanel.h"
 #include "Private/FittingData.h"
 #include "Private/TestingCommon.h"
-#include "Records/FittingDlg.h"
 #include "Templates/2461_fitting.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

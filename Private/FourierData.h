@@ -12,7 +12,6 @@ public:
     static int GetUpperLimitLagEdit();
     static int GetFourierNonMissingCases();
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;

@@ -2,7 +2,6 @@
 
 #include "Private/CcfDlg.h"
 #include "Private/FourierData.h"
-#include "Records/FourierDlg.h"
 #include "Templates/2045_fourier.h"
 
 // The dialog of Fourier analysis.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <vector>
-#include "Records/LogLinDlg.h"
 
 #include "Private/LogLinData.h"
 #include "Templates/2146_loglin.h"

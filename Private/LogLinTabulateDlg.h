@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Private/LogLinTabulateData.h"
-#include "Records/LogLinTabulateDlg.h"
 #include "Templates/2150_loglintabulate.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <vector>
-#include "Records/LogLinZeroData.h"
 
+#include "Records/LogLinZeroData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // The structural-zeros page of the loglinear composite: cells that are empty by design (an impossible

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Private/LogLinZeroData.h"
-#include "Records/LogLinZeroDlg.h"
 #include "Templates/2148_loglinzero.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

@@ -8,7 +8,6 @@ class CLowessData : public CRecordOptions<CLowessData>, public CLowessDataValues
 public:
     TVK_OPTIONS(LOWESS_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

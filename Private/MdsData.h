@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <string_view>
-#include "Records/MdsData.h"
 
 #include "Private/TabData.h"
+#include "Records/MdsData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Multidimensional scaling: the scaling page (model, estimation, saving).
@@ -20,7 +20,6 @@ public:
     // exceed half the data's cases, or when the data is split.
     bool IsWeightCheckEnabled() const;
 
-    void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void SetEditAttribute() override { RowsEdit.SetSecond(2); }

@@ -8,7 +8,6 @@ class CMntestData : public CRecordOptions<CMntestData> {
 public:
     TVK_OPTIONS(MNTEST_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -9,7 +9,6 @@ class CKwData : public CRecordOptions<CKwData>, public CKwDataValues {
 public:
     TVK_OPTIONS(KW_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
@@ -19,7 +18,6 @@ class CQuadeData : public CRecordOptions<CQuadeData>, public CQuadeDataValues {
 public:
     TVK_OPTIONS(QUADE_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };
@@ -29,7 +27,6 @@ class CRunsData : public CRecordOptions<CRunsData>, public CRunsDataValues {
 public:
     TVK_OPTIONS(RUNS_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -2,7 +2,6 @@
 
 #include "Private/NonparametricData.h"
 #include "Private/TestingCommon.h"
-#include "Records/NonparametricDlg.h"
 #include "Templates/2085_kw.h"
 #include "Templates/2207_runs.h"
 #include "Templates/2274_quade.h"

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 #include <span>
-#include "Records/OpenCommon.h"
 
+#include "Records/OpenCommon.h"
 #include "TvkBaseGui/CGUIBaseObj.h"
 
 // What the records of mixture designs, item analysis, scalogram analysis, conjoint analysis, perceptual

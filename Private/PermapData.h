@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
-#include "Records/PermapData.h"
 
 #include "Private/OpenCommon.h"
+#include "Records/PermapData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Perceptual mapping: the cases placed in a map of a few dimensions from their profiles on the selected

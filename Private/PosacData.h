@@ -1,10 +1,10 @@
 #pragma once
 
 #include <climits>
-#include "Records/PosacData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
+#include "Records/PosacData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Partial order scalogram analysis: the profiles of the cases on a few ordered variables placed in two

@@ -10,6 +10,5 @@ public:
 
     TVK_OPTIONS(POWER_CORR2_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

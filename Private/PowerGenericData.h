@@ -11,6 +11,5 @@ public:
 
     TVK_OPTIONS(POWER_GENERIC_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -22,6 +22,5 @@ public:
 
     TVK_OPTIONS(POWER_ONE_SAMPLE_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

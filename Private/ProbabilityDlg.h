@@ -3,7 +3,6 @@
 #include <memory>
 #include <utility>
 #include <vector>
-#include "Records/ProbabilityDlg.h"
 
 #include "Private/ProbabilityData.h"
 #include "Templates/2181_probability.h"

@@ -3,10 +3,10 @@
 #include <array>
 #include <optional>
 #include <vector>
-#include "Records/RamonaData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/TabData.h"
+#include "Records/RamonaData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Path models: the model page. The model is typed as paths between variables: "F1 -> x1 x2" (each name

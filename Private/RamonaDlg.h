@@ -2,7 +2,6 @@
 
 #include "Private/OpenTabDlg.h"
 #include "Private/RamonaData.h"
-#include "Records/RamonaDlg.h"
 #include "Templates/2407_ramona.h"
 #include "Templates/2408_ramonaoptions.h"
 #include "TvkBaseGui/CRecordDlg.h"

@@ -38,6 +38,5 @@ public:
     // The parameters of the chosen distribution as the sampling function takes them, joined by ", ".
     CString ParameterText() const;
 
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
-#include "Records/RsMixtureData.h"
 
 #include "Private/OpenCommon.h"
+#include "Records/RsMixtureData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Mixture designs: the blends of a number of components that sum to one, as a simplex lattice, a

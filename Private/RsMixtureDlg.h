@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <vector>
-#include "Records/RsMixtureDlg.h"
 
 #include "Private/RsMixtureData.h"
 #include "Templates/2402_rsmixture.h"

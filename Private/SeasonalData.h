@@ -15,7 +15,6 @@ public:
     // GetMaximumSeasonLength. The default mark stays set only where the value is still the default.
     static CGUIData<int> GetReassignedDefaultSeasonEdit();
 
-    void Serialize(CArchive& ar) override;
     void ReassignDefaultValue() override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;

@@ -8,7 +8,6 @@ class CSeriesSmoothData : public CRecordOptions<CSeriesSmoothData>, public CSeri
 public:
     TVK_OPTIONS(SERIES_SMOOTH_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Private/SeriesSmoothData.h"
-#include "Records/SeriesSmoothDlg.h"
 #include "Templates/2050_seriessmooth.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

@@ -1,29 +1,9 @@
 #pragma once
 
 #include <span>
+
 #include "Records/SignalData.h"
-
 #include "TvkBaseGui/CRecordOptions.h"
-
-// The exponential scaling constant starts at gamma's M0 but is written only once the user gives it,
-// whatever the all-values switch says; the Poisson mean starts at gamma's R.
-#define SIGNAL_OPTIONS(LIST, OPTION)                                  \
-    LIST(ListOfVariablesList)                                         \
-    LIST(StimulusVariablesList)                                       \
-    LIST(ResponseVariablesList)                                       \
-    OPTION(CGUIData<int>, IterationsEdit, 50)                         \
-    OPTION(CGUIData<double>, ConvergeEdit, 0.001)                     \
-    OPTION(CGUIData<double>, GammaMoEdit, 1.0)                        \
-    OPTION(CGUIData<double>, GammaREdit, 5.0)                         \
-    OPTION(CGUIData<double>, ExponentialScalingConstantEdit,          \
-           AutomaticDefault(GetDefaultGammaMoEdit().GetValue()))      \
-    OPTION(CGUIData<double>, PoissonMeanEdit, GetDefaultGammaREdit()) \
-    OPTION(CGUIData<double>, FreedomDegreesEdit, 10.0)                \
-    OPTION(int, SaveCheck, 0)                                         \
-    OPTION(int, StartRadio, 0)                                        \
-    OPTION(int, ModelTypeCombo, 0)                                    \
-    OPTION(int, SaveTypeCombo, 0)                                     \
-    OPTION(CString, SaveFileEdit)
 
 // Signal detection: response variables related to stimulus variables under one of seven models.
 class CSignalData : public CRecordOptions<CSignalData>, public CSignalDataValues {
@@ -49,7 +29,6 @@ public:
 
     TVK_OPTIONS(SIGNAL_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override { ExponentialScalingConstantEdit.SetSecond(2); }
     void GetCommandInfoList(CCmdList& lines) const override;

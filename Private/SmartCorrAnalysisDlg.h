@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Private/SmartCorrAnalysisData.h"
-#include "Records/SmartCorrAnalysisDlg.h"
 #include "Templates/2385_smartcorranalysis.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
-#include "Records/SpatialData.h"
 
 #include "Private/TabData.h"
+#include "Records/SpatialData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 #include "TvkDlgBase/CBootStrapData.h"
 

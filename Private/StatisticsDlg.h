@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include "Records/StatisticsDlg.h"
 
 #include "Private/StatisticsData.h"
 #include "Templates/2229_statistics.h"

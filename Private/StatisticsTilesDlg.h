@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include "Records/StatisticsTilesDlg.h"
 
 #include "Private/StatisticsTilesData.h"
 #include "Templates/2230_statisticstiles.h"

@@ -2,7 +2,6 @@
 
 #include "Private/OpenTabDlg.h"
 #include "Private/TestAtClData.h"
-#include "Records/TestAtClDlg.h"
 #include "Templates/2405_testatcl.h"
 #include "TvkBaseGui/CRecordDlg.h"
 #include "TvkDlgBase/CBootStrapDlg.h"

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <climits>
-#include "Records/TestAtLogData.h"
 
 #include "Private/OpenCommon.h"
 #include "Private/OpenTabData.h"
+#include "Records/TestAtLogData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Logistic (item response) test analysis: a one-, two- or three-parameter logistic model of the items,

@@ -31,7 +31,6 @@ public:
 
     TVK_OPTIONS(TESTING_ONE_SAMPLE_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
@@ -50,7 +49,6 @@ public:
 
     TVK_OPTIONS(TESTING_TWO_SAMPLE_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -2,7 +2,6 @@
 
 #include "Private/TestingCommon.h"
 #include "Private/TestingMeansData.h"
-#include "Records/TestingMeansDlg.h"
 #include "Templates/2252_testingonesample.h"
 #include "Templates/2255_testingtwosample.h"
 #include "TvkBaseGui/CRecordDlg.h"

@@ -14,7 +14,6 @@ public:
 
     bool IsAggergrateRadioChecked() const;
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
@@ -30,7 +29,6 @@ public:
 
     bool IsAggergrateRadioChecked() const;
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
@@ -42,7 +40,6 @@ class CTestingTwoCorrelationsData : public CRecordOptions<CTestingTwoCorrelation
 public:
     TVK_OPTIONS(TESTING_TWO_CORRELATIONS_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -13,7 +13,6 @@ public:
     static bool IsUsualPeriod(int period);
     CGUIData<int> GetPeriodEdit() const { return PeriodEdit; }
 
-    void Serialize(CArchive& ar) override;
     void SetEditAttribute() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

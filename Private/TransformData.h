@@ -1,8 +1,8 @@
 #pragma once
 
 #include <span>
-#include "Records/TransformData.h"
 
+#include "Records/TransformData.h"
 #include "TvkBaseGui/CRecordOptions.h"
 
 // Series transformation: one transformation, chosen from a combo, applied to the selected series.
@@ -22,7 +22,6 @@ public:
 
     TVK_OPTIONS(TRANSFORM_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Private/TransformData.h"
-#include "Records/TransformDlg.h"
 #include "Templates/2053_transform.h"
 #include "TvkBaseGui/CRecordDlg.h"
 

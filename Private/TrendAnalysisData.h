@@ -15,7 +15,6 @@ public:
 
     TVK_OPTIONS(TREND_ANALYSIS_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

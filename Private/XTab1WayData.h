@@ -9,7 +9,6 @@ class CXTab1WayData : public CRecordOptions<CXTab1WayData>, public CXTab1WayData
 public:
     TVK_OPTIONS(XTAB1WAY_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -10,7 +10,6 @@ public:
 
     int GetListLayoutCheck() const { return ListLayoutCheck; }
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -8,7 +8,6 @@ class CXTabNWayData : public CRecordOptions<CXTabNWayData>, public CXTabNWayData
 public:
     TVK_OPTIONS(XTABNWAY_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -14,7 +14,6 @@ class CXtabCellStatisticsData : public CRecordOptions<CXtabCellStatisticsData> {
 public:
     TVK_OPTIONS(XTAB_CELL_STATISTICS_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void GetCommandInfoList(CCmdList& lines) const override;
 
 protected:

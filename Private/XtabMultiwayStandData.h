@@ -10,7 +10,6 @@ class CXtabMultiwayStandData : public CRecordOptions<CXtabMultiwayStandData>,
 public:
     TVK_OPTIONS(XTAB_MULTIWAY_STAND_OPTIONS)
 
-    void Serialize(CArchive& ar) override;
     void FillListSource() override;
     void GetCommandInfoList(CCmdList& lines) const override;
 };

@@ -9,11 +9,6 @@ int CAcfData::GetMaximumLagValue() {
     return std::min(GetRowCount() - 1, kMaximumLag);
 }
 
-void CAcfData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, EditLagEdit, ListOfVariablesList, SelectedVariablesList);
-}
-
 void CAcfData::ReassignDefaultValue() {
     if (GetVariantID() == kVariantTplot)
         return;

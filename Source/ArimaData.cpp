@@ -9,14 +9,6 @@ CGUIData<int> CArimaData::GetReassignedDefaultSeasonPerEdit() {
     return CGUIData<int>(GetSeriesSeasonLength().value_or(1));
 }
 
-void CArimaData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, ArParametersCheck, SeasonalArCheck, MaCheck, SeasonalMaCheck, SeasonalPerCheck,
-          EstimateConstCheck, ForeCastCheck, SaveFileCheck, ForeCastNoRadio, ListOfVariablesList,
-          SelectedVariableList, ArParametersEdit, SeasonalArEdit, MaEdit, SeasonalMaEdit, SeasonalPerEdit,
-          IterationsEdit, ToleranceEdit, BackCastEdit, ForeCastNoEdit, ForeCastFromEdit, ForeCastToEdit);
-}
-
 // Every opening starts from the series module's period: a season length typed last time is dropped.
 void CArimaData::ReassignDefaultValue() {
     SeasonalPerEdit = GetReassignedDefaultSeasonPerEdit();

@@ -10,11 +10,6 @@ CGUIData<int> CCcfData::GetReassignedDefaultLagEdit() {
     return CGUIData<int>(std::min(GetRowCount() - 1, kMaximumLag));
 }
 
-void CCcfData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, ListOfVariablesList, SelectedVariableList, LagEdit);
-}
-
 void CCcfData::ReassignDefaultValue() {
     // Unlike the autocorrelation lag, a lag typed earlier does not survive to the next showing.
     LagEdit = GetReassignedDefaultLagEdit();

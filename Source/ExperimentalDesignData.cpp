@@ -33,13 +33,6 @@ const CExperimentalDesignData::DesignType* CExperimentalDesignData::FindDesignTy
 }
 
 // Stored files keep the plain members first, then the holders.
-void CExperimentalDesignData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(LettersForLabelsCheck, PrintLatinSqCheck, RandomCheck, InclBlockFactorCheck, SaveFileCheck,
-          TypeCombo, MixturetypeCombo, TaguchitypeCombo, SaveFileEdit, LevelsEdit, FactorsEdit, RunsEdit,
-          ReplicationsEdit);
-}
-
 void CExperimentalDesignData::GetCommandInfoList(CCmdList& lines) const {
     AddModuleCmd(kModule, lines);
     if (SaveFileCheck)

@@ -11,14 +11,6 @@ bool CExponentialData::IsSeasonPeriodRangeChecked() {
 }
 
 // The lists come last in this record's archive.
-void CExponentialData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(TrendCheck, SeasonCompCheck, ForecastCheck, SeasonPeriodCheck, SaveFileCheck, TrendLinearRadio,
-          SeasonaddRadio, NumberRadio, SaveFileEdit, SmoothEdit, TrendLinearEdit, PercentEdit, SeasonAddEdit,
-          SeasonMultiEdit, NumberEdit, ForecastFromEdit, ForecastToEdit, SeasonPeriodEdit,
-          ListOfVariablesList, SelectedVariableList);
-}
-
 void CExponentialData::ReassignDefaultValue() {
     SeasonPeriodEdit = CSeasonalData::GetReassignedDefaultSeasonEdit();
 }

@@ -13,11 +13,6 @@ int CFourierData::GetFourierNonMissingCases() {
     return GetRowCount();
 }
 
-void CFourierData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileCheck, SaveFileEdit, LagEdit, ListOfVariablesList, SelectedVariableList);
-}
-
 void CFourierData::FillListSource() {
     FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariableList);
 }

@@ -3,11 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/TimeSeriesCommon.h"
 
-void CLowessData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileCheck, SaveFileEdit, TensionEdit, ListOfVariablesList, SelectedVariableList);
-}
-
 void CLowessData::FillListSource() {
     FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariableList);
 }

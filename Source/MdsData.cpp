@@ -24,13 +24,6 @@ int GetHostDataType() {
 }  // namespace
 
 // The archive keeps the numbers and flags first, the lists last.
-void CMdsData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(DimensionsEdit, PowerEdit, IterationsEdit, ConvergenceEdit, WeightCheck, SaveCheck, SplitRadio,
-          LossRadio, ShapeRadio, RegressionCombo, SaveTypeCombo, SaveFileEdit, RowsEdit, ListOfVariablesList,
-          SelectedVariablesList);
-}
-
 int CMdsData::GetDimensionCount() const {
     return DimensionsEdit >= 0 && DimensionsEdit < INT_MAX ? static_cast<int>(DimensionsEdit) : 0;
 }

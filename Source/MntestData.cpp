@@ -3,11 +3,6 @@
 #include "Source/RecordRegistry.h"
 #include "Source/ScalingCommon.h"
 
-void CMntestData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, ListOfVariablesList, SelectedVariablesList);
-}
-
 void CMntestData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList);
 }

@@ -18,12 +18,6 @@ void AddLine(const CString& text, CCmdList& lines) {
 
 }  // namespace
 
-void CKwData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveStatisticEdit, SaveStatisticCheck, ListOfVariablesList, SelectedVariableList,
-          GroupVariablesList);
-}
-
 void CKwData::FillListSource() {
     FillSourceList(*this, ListOfVariablesList, kSourceAllVariables);
 }
@@ -49,12 +43,6 @@ void CKwData::GetCommandInfoList(CCmdList& lines) const {
 }
 
 // The source list stands first and again last: the second copy is what a load keeps.
-void CQuadeData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveStatisticEdit, PairwiseComparisonsCheck, SaveStatisticCheck, ListOfVariablesList,
-          SelectedVariableList, GroupVariableList, BlockVariableList, ListOfVariablesList);
-}
-
 void CQuadeData::FillListSource() {
     FillSourceList(*this, ListOfVariablesList, kSourceAllVariables);
 }
@@ -76,11 +64,6 @@ void CQuadeData::GetCommandInfoList(CCmdList& lines) const {
     if (variant == kQuade)
         text += AddOnConditionCmd(L" / MULTIPLE", PairwiseComparisonsCheck);
     AddLine(text, lines);
-}
-
-void CRunsData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(CutEdit, SaveStatisticEdit, SaveStatisticCheck, ListOfVariablesList, SelectedVariableList);
 }
 
 void CRunsData::FillListSource() {

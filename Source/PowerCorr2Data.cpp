@@ -5,14 +5,6 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 
 // Stored files keep the plain members first, then the holders.
-void CPowerCorr2Data::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, EqualsampleSizeRadio, SampleSizeSpecificPowerRadio, AlternativeCombo,
-          TestlevelCombo, AlternativePowerCombo, Correlation1Edit, Correlation2Edit, SampleSize1Edit,
-          SampleSize2Edit, GroupUnEqualRatioEdit, SampleSizeEdit, SmallestSampleSizeEdit,
-          LargestSampleSizeEdit, DifferenceSamplesEdit);
-}
-
 void CPowerCorr2Data::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
     const bool corr = GetVariantID() == kVariantCorr2;

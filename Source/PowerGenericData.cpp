@@ -3,13 +3,6 @@
 #include "Source/RecordRegistry.h"
 
 // Stored files keep the plain members first, then the holders.
-void CPowerGenericData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileCheck, SampleSizeForSpecificPowerRadio, TestLevelCombo, AlternativePowerCombo, SaveFileEdit,
-          NumeratordegreesEdit, DenominatorDegreesEdit, DenomSampleSizeEdit, NonCentralityEdit,
-          SampleSizeEdit, SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit);
-}
-
 void CPowerGenericData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
     CString text = L"MODEL GENERIC /";

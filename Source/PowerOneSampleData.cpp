@@ -26,13 +26,6 @@ const CPowerOneSampleData::Model* CPowerOneSampleData::FindModel(UINT variant) {
 }
 
 // Stored files keep the plain members first, then the holders.
-void CPowerOneSampleData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileCheck, SampleSizeSpecificPowerRadio, TestLevelCombo, AlternativePowerCombo,
-          AlternativeCombo, SaveFileEdit, TestAgainstNullEdit, PopulationMeanEdit, StdDevEdit, SampleSizeEdit,
-          SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit);
-}
-
 void CPowerOneSampleData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
     const Model* model = FindModel(GetVariantID());

@@ -4,14 +4,6 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 
 // Stored files keep the plain members first, then the holders.
-void CPowerTwoSampleData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, IndividualEffectsRadio, SampleSizeSpecificPowerRadio, AlternativeCombo,
-          AlternativePowerCombo, TestLevelCombo, Mean1Edit, Mean2Edit, MeanDifferenceEdit, AvgeSqEdit,
-          SampleSizeEdit, SmallestSampleSizeEdit, LargestSampleSizeEdit, DifferenceSamplesEdit,
-          GroupStdDevEdit);
-}
-
 void CPowerTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
     const bool z = GetVariantID() == kVariantZ2;

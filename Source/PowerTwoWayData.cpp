@@ -4,14 +4,6 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 
 // Stored files keep the plain members first, then the holders.
-void CPowerTwoWayData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(IndividualEffectsEdit, SaveFileEdit, SaveFileCheck, IndividualEffectsRadio, RowEffectsRadio,
-          SampleSizeSpecificPowerRadio, TestLevelCombo, AlternativePowerCombo, EffectRangeEdit, AvgeSqEdit,
-          RowNumberEdit, ColumnNumberEdit, CellStdDevEdit, SampleSizeEdit, SmallestSampleSizeEdit,
-          LargestSampleSizeEdit, DifferenceSamplesEdit);
-}
-
 void CPowerTwoWayData::GetCommandInfoList(CCmdList& lines) const {
     AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
     const bool twoWay = GetVariantID() == kVariantTwoWay;

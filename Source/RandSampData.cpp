@@ -45,11 +45,6 @@ CString CRandSampData::ParameterText() const {
     return text;
 }
 
-void CRandSampData::Serialize(CArchive& ar) {
-    CDistribNewData::Serialize(ar);
-    ar.Io(SaveFileCheck, SaveFileEdit, SizeOfSampleEdit, NumSampleEdit, RandomSeedEdit, DistribManagerData);
-}
-
 void CRandSampData::GetCommandInfoList(CCmdList& lines) const {
     const CString stem = GetDistributionCommand(DistribManagerData.GetActiveType());
     if (stem.IsEmpty())

@@ -27,12 +27,6 @@ CGUIData<int> CSeasonalData::GetReassignedDefaultSeasonEdit() {
     return season;
 }
 
-void CSeasonalData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(TermCheck, SaveFileCheck, AdditiveRadio, SaveFileEdit, SeasonEdit, ListOfVariablesList,
-          SelectedVariableList);
-}
-
 void CSeasonalData::ReassignDefaultValue() {
     SeasonEdit = GetReassignedDefaultSeasonEdit();
 }

@@ -4,12 +4,6 @@
 #include "Source/TimeSeriesCommon.h"
 #include "TvkDlgBase/TvkDlgBase.h"
 
-void CSeriesSmoothData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(WeightEdit, SaveFileCheck, MeanRadio, SaveFileEdit, MeanValueEdit, MedianValueEdit,
-          ListOfVariablesList, SelectedVariableList);
-}
-
 void CSeriesSmoothData::FillListSource() {
     FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariableList);
 }

@@ -31,13 +31,6 @@ const CSignalData::Model* CSignalData::FindModel(UINT item) {
 }
 
 // The archive keeps the flags and indexes first, then the lists, then the holders.
-void CSignalData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveCheck, StartRadio, ModelTypeCombo, SaveTypeCombo, SaveFileEdit, ListOfVariablesList,
-          StimulusVariablesList, ResponseVariablesList, IterationsEdit, ConvergeEdit, GammaMoEdit, GammaREdit,
-          ExponentialScalingConstantEdit, PoissonMeanEdit, FreedomDegreesEdit);
-}
-
 void CSignalData::FillListSource() {
     FillNumericSource(*this, ListOfVariablesList);
 }

@@ -31,12 +31,6 @@ const CTestingVariant* CTestingOneSampleData::FindVariant(UINT variant) {
     return FindIn(kVariants, variant);
 }
 
-void CTestingOneSampleData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(BonferroniCheck, DunnSidakCheck, AlternativeCombo, ListOfVariablesList, SelectedVariableList,
-          MeanEdit, SdEdit, ConfidenceEdit);
-}
-
 void CTestingOneSampleData::FillListSource() {
     FillSourceList(*this, ListOfVariablesList, kSourceNumericVariables);
 }
@@ -64,12 +58,6 @@ void CTestingOneSampleData::GetCommandInfoList(CCmdList& lines) const {
 
 const CTestingVariant* CTestingTwoSampleData::FindVariant(UINT variant) {
     return FindIn(kVariants, variant);
-}
-
-void CTestingTwoSampleData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(BonferroniCheck, DunnsidakCheck, AlternativeCombo, ListOfVariablesList, SelectedVariableList,
-          GroupVariablesList, SdOneEdit, SdTwoEdit, ConfidenceEdit);
 }
 
 void CTestingTwoSampleData::FillListSource() {

@@ -31,12 +31,6 @@ bool CTestingOneProportionData::IsAggergrateRadioChecked() const {
     return CRadioUtil::GetRadioItem(kRadioGroup, RawDataRadio) == kAggregateItem;
 }
 
-void CTestingOneProportionData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(RawDataRadio, AlternativeCombo, ListOfVariablesList, TrialsList, SuccessesList, NumberOfTrialsEdit,
-          NumberOfSuccessesEdit, PropEdit, ConfidenceEdit);
-}
-
 void CTestingOneProportionData::FillListSource() {
     FillSourceList(*this, ListOfVariablesList, kSourceNumericVariables);
 }
@@ -67,13 +61,6 @@ bool CTestingTwoProportionData::IsAggergrateRadioChecked() const {
     return CRadioUtil::GetRadioItem(kRadioGroup, RawDataRadio) == kAggregateItem;
 }
 
-void CTestingTwoProportionData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(RawDataRadio, AlternativeCombo, ListOfVariablesList, TrialsOneList, SuccessesOneList, TrialsTwoList,
-          SuccessesTwoList, NumberOfTrialsOneEdit, NumberOfSuccessesOneEdit, NumberOfTrialsTwoEdit,
-          NumberOfSuccessesTwoEdit, ConfidenceEdit);
-}
-
 void CTestingTwoProportionData::FillListSource() {
     FillSourceList(*this, ListOfVariablesList, kSourceNumericVariables);
 }
@@ -100,11 +87,6 @@ void CTestingTwoProportionData::GetCommandInfoList(CCmdList& lines) const {
         AddRawSample(text, TrialsTwoList, SuccessesTwoList);
     }
     EndProportionLine(text, ConfidenceEdit, kAlternativeCombo, AlternativeCombo, lines);
-}
-
-void CTestingTwoCorrelationsData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(AlternativeCombo, ListOfVariablesList, SetOneVarList, SetTwoVarList, ConfidenceEdit);
 }
 
 void CTestingTwoCorrelationsData::FillListSource() {

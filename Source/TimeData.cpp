@@ -12,11 +12,6 @@ bool CTimeData::IsUsualPeriod(int period) {
     return std::ranges::find(kUsualPeriods, period) != kUsualPeriods.end();
 }
 
-void CTimeData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(DateFormatCombo, OriginEdit, PeriodEdit, FirstEdit);
-}
-
 void CTimeData::SetEditAttribute() {
     OriginEdit.SetSecond(1);
 }

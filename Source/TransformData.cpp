@@ -34,12 +34,6 @@ const CTransformData::Transformation* CTransformData::FindTransformation(UINT it
     return nullptr;
 }
 
-void CTransformData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveFileEdit, SaveFileCheck, SeriesTypeCombo, SeriesSaveCombo, ListOfVariablesList,
-          SelectedVariableList, SeriesLagEdit, SeriesBaseEdit, SeriesProportionEdit);
-}
-
 void CTransformData::FillListSource() {
     FillTimeSeriesSource(*this, ListOfVariablesList, SelectedVariableList);
 }

@@ -22,12 +22,6 @@ void CTrendAnalysisData::GetAlternativeComboCommand(int index, CString& text) {
     CCommandUtil::GetCommandFromIDS(GetAlternativeComboIDS(index), text);
 }
 
-void CTrendAnalysisData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(TestsSkCheck, TestsMkCheck, TestsHomogeneityCheck, SlopeCheck, TestsMkRadio, AlternativeCombo,
-          ListOfVariablesList, SeriesVariableList, TimeVariableList, SeasonVariableList, ConfiEdit);
-}
-
 void CTrendAnalysisData::FillListSource() {
     // All variables are offered, since a season variable may be of any type; only a numeric one is
     // chosen as the series.

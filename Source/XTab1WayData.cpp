@@ -17,13 +17,6 @@ constexpr CCheckKeyword<R> kPrintKeywords[] = {
 }  // namespace
 
 // Stored files have the checks first and the lists last.
-void CXTab1WayData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(FrequenciesCheck, PercentagesCheck, ConfIintervalCheck, PearsonChiSqrCheck, IncludeMissingValCheck,
-          ListLayoutCheck, SaveDataFileCheck, TCPCheck, ConfidenceLevelCombo, SaveDataFileEdit,
-          ListOfVariablesList, SelectedVariableList);
-}
-
 void CXTab1WayData::FillListSource() {
     FillAllVariablesSource(*this, ListOfVariablesList);
 }

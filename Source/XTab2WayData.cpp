@@ -4,14 +4,6 @@
 #include "Source/TablesCommon.h"
 
 // Stored files have the checks first and the threshold last, after the lists.
-void CXTab2WayData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(FrequenciesCheck, TablePercentsCheck, RowPercentsCheck, ColumnPercentsCheck, ExpectedCheck,
-          DeviatesCheck, StandardDeviatesCheck, ListLayoutCheck, IncludeMissingValCheck, SaveDataFileCheck,
-          TCPCheck, ShadeCheck, SaveDataFileEdit, SaveCombo, ListOfVariablesList, RowVariableList,
-          ColumnVariableList, ThresholdEdit);
-}
-
 void CXTab2WayData::FillListSource() {
     FillAllVariablesSource(*this, ListOfVariablesList);
 }

@@ -19,13 +19,6 @@ constexpr CCheckKeyword<R> kPrintKeywords[] = {
 }  // namespace
 
 // Stored files have the checks and the radio first and the lists last.
-void CXTabNWayData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(ListLayoutCheck, IncludeMissingValCheck, SaveDataFileCheck, FrequenciesCheck, TablepercentsCheck,
-          MantelHaenszel2By2Check, RowPercentsCheck, ColumnPercentsCheck, TCPCheck, SeparateStrataRadio,
-          SaveDataFileEdit, StrataVariableList, ListOfVariablesList, RowVariableList, ColumnVariableList);
-}
-
 void CXTabNWayData::FillListSource() {
     FillAllVariablesSource(*this, ListOfVariablesList);
 }

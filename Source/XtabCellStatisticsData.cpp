@@ -26,12 +26,6 @@ constexpr Statistic kStatistics[] = {
 }  // namespace
 
 // Stored files have the sum check fifth, before range and variance.
-void CXtabCellStatisticsData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(MinimumCheck, MaximumCheck, MeanCheck, SdCheck, SumCheck, RangeCheck, VarianceCheck, MinimumCombo,
-          MeanCombo, RangeCombo, VarianceCombo, MaximumCombo, SdCombo, SumCombo);
-}
-
 int CXtabCellStatisticsData::GetHotCommandPosition(const CCmdList& lines) {
     return CStringUtil::SearchStringAtBeginning(lines, L"TABULATE ");
 }

@@ -5,14 +5,6 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 
 // Stored files start with the file name; the ints follow in the order of GetAll, the threshold last.
-void CXtabMultiwayStandData::Serialize(CArchive& ar) {
-    CGUIBaseObj::Serialize(ar);
-    ar.Io(SaveEdit, SaveCheck, FrequenciesCheck, SeparateStrataRadio, SaveCombo, TablePercentsCheck,
-          RowPercentsCheck, ColumnPercentsCheck, ExpectedCheck, DeviatesCheck, StandardDeviatesCheck,
-          TCPCheck, ShadeCheck, ListOfVariablesList, RowVariableList, ColumnVariableList, StrataVariableList,
-          ThresholdEdit);
-}
-
 void CXtabMultiwayStandData::FillListSource() {
     FillAllVariablesSource(*this, ListOfVariablesList);
 }

@@ -36,12 +36,15 @@ double kCap = 0.996
 OPTIONS GROUP_OPTIONS(LevelCombo, Radio)
 CString LevelCombo = GetString(kLevel)
 int Radio = 0
+CString Para##Radio##File
 OPTIONS X_OPTIONS
 list SourceList
 GROUP_OPTIONS(TestLevelCombo, EstimateRadio)
 CGUIData<int> LagEdit = MarkedDefault(0, 1)
 CString PercentEdit = L"1 5; [10]"
 CString SaveFileEdit
+ARCHIVE SaveFileEdit LagEdit
+ARCHIVE SourceList
 ]] header)
 expect_contains("values" "${header}" "struct CXDataValues {
     static constexpr UINT kVariant = 2227;
@@ -49,7 +52,8 @@ expect_contains("values" "${header}" "struct CXDataValues {
 };")
 expect_contains("a group" "${header}" "#define GROUP_OPTIONS(LIST, OPTION, LevelCombo, Radio) \\
     OPTION(CString, LevelCombo, GetString(kLevel)) \\
-    OPTION(int, Radio, 0)
+    OPTION(int, Radio, 0) \\
+    OPTION(CString, Para##Radio##File)
 ")
 expect_contains("a list" "${header}" "#define X_OPTIONS(LIST, OPTION) \\
     LIST(SourceList) \\
@@ -57,7 +61,9 @@ expect_contains("a list" "${header}" "#define X_OPTIONS(LIST, OPTION) \\
     OPTION(CGUIData<int>, LagEdit, MarkedDefault(0, 1)) \\
     OPTION(CString, PercentEdit, L\"1 5; [10]\") \\
     OPTION(CString, SaveFileEdit)
+#define X_OPTIONS_ARCHIVE , SaveFileEdit, LagEdit, SourceList
 ")
+expect_contains("a group's archive is the list's" "${header}" "#define GROUP_OPTIONS_ARCHIVE \n")
 
 foreach(case
         "OPTIONS X_OPTIONS\nint A = 0\nint\n|t.txt:3: 'int' is no option"

@@ -22,6 +22,11 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
     return std::tie(option...);
 }
 
+// A record whose table gives its archive an order of its own.
+template <class Record>
+concept HasArchiveOrder = requires(Record& record) { record.ArchivedOptions(); } &&
+                          (std::tuple_size_v<decltype(std::declval<Record&>().ArchivedOptions())> > 0);
+
 }  // namespace detail
 
 // Each option in one line, in declared order, in the record's table (Resources/records/ or the end of its
@@ -38,13 +43,18 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 // tie of them all in declared order. A default computed from the data is an expression calling a hand-written
 // function. Options that several records share are a group macro of the same two parameters used inside each
 // list. Members the base class declares may follow the list (`TVK_OPTIONS(FITTING_OPTIONS,
-// DistribManagerData)`): they come last in Options().
+// DistribManagerData)`): they come last in Options(). ArchivedOptions() ties them in the order of the
+// archive where the table gives one (ACF_OPTIONS_ARCHIVE), and is empty where the archive keeps the
+// declared order.
 #define TVK_OPTIONS(OPTIONS, ...)                                                                           \
     OPTIONS(TVK_OPTIONS_IGNORE, TVK_OPTIONS_DEFAULT)                                                        \
     OPTIONS(TVK_OPTIONS_LIST_MEMBER, TVK_OPTIONS_MEMBER)                                                    \
     auto Options() {                                                                                        \
         return detail::TieOptions(detail::OptionListStart {} OPTIONS(TVK_OPTIONS_TIE_LIST, TVK_OPTIONS_TIE) \
                                       __VA_OPT__(, ) __VA_ARGS__);                                          \
+    }                                                                                                       \
+    auto ArchivedOptions() {                                                                                \
+        return detail::TieOptions(detail::OptionListStart {} OPTIONS##_ARCHIVE);                           \
     }
 #define TVK_OPTIONS_IGNORE(...)
 #define TVK_OPTIONS_DEFAULT(Type, Name, ...) \
@@ -104,17 +114,20 @@ public:
     // Every option of the two records alike (the base part is not compared).
     bool SameOptions(const Derived& other) const { return Self().Options() == other.Self().Options(); }
 
-    // The base part, then every option in declared order: a record whose archive keeps another order
-    // says so in its own.
+    // The base part, then every option in the archive's order.
     void Serialize(CArchive& ar) override {
         Base::Serialize(ar);
         SerializeOptions(ar);
     }
 
 protected:
-    // Stores or loads every option in declared order.
+    // Stores or loads every option in the archive's order: the declared one unless the table says another.
     void SerializeOptions(CArchive& ar) {
-        std::apply([&ar](auto&... option) { ar.Io(option...); }, Self().Options());
+        const auto io = [&ar](auto&... option) { ar.Io(option...); };
+        if constexpr (detail::HasArchiveOrder<Derived>)
+            std::apply(io, Self().ArchivedOptions());
+        else
+            std::apply(io, Self().Options());
     }
 
 private:
