@@ -24,8 +24,10 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 
 // A record whose table gives its archive an order of its own.
 template <class Record>
-concept HasArchiveOrder = requires(Record& record) { record.ArchivedOptions(); } &&
-                          (std::tuple_size_v<decltype(std::declval<Record&>().ArchivedOptions())> > 0);
+concept HasArchiveOrder = requires(Record& record) {
+    record.ArchivedOptions();
+}
+&&(std::tuple_size_v<decltype(std::declval<Record&>().ArchivedOptions())> > 0);
 
 }  // namespace detail
 
@@ -54,7 +56,7 @@ concept HasArchiveOrder = requires(Record& record) { record.ArchivedOptions(); }
                                       __VA_OPT__(, ) __VA_ARGS__);                                          \
     }                                                                                                       \
     auto ArchivedOptions() {                                                                                \
-        return detail::TieOptions(detail::OptionListStart {} OPTIONS##_ARCHIVE);                           \
+        return detail::TieOptions(detail::OptionListStart {} OPTIONS##_ARCHIVE);                            \
     }
 #define TVK_OPTIONS_IGNORE(...)
 #define TVK_OPTIONS_DEFAULT(Type, Name, ...) \
