@@ -24,10 +24,12 @@ std::tuple<Option&...> TieOptions(OptionListStart, Option&... option) {
 
 // A record whose table gives its archive an order of its own.
 template <class Record>
-concept HasArchiveOrder = requires(Record& record) {
-    record.ArchivedOptions();
+constexpr bool HasArchiveOrder() {
+    if constexpr (requires(Record & record) { record.ArchivedOptions(); })
+        return std::tuple_size_v<decltype(std::declval<Record&>().ArchivedOptions())> > 0;
+    else
+        return false;
 }
-&&(std::tuple_size_v<decltype(std::declval<Record&>().ArchivedOptions())> > 0);
 
 }  // namespace detail
 
@@ -126,7 +128,7 @@ protected:
     // Stores or loads every option in the archive's order: the declared one unless the table says another.
     void SerializeOptions(CArchive& ar) {
         const auto io = [&ar](auto&... option) { ar.Io(option...); };
-        if constexpr (detail::HasArchiveOrder<Derived>)
+        if constexpr (detail::HasArchiveOrder<Derived>())
             std::apply(io, Self().ArchivedOptions());
         else
             std::apply(io, Self().Options());
