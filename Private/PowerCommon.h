@@ -49,5 +49,15 @@ CString PowerEstimateLine(const CString& start, const CString& level, const CStr
                           EPowerEstimate kind, const CPowerSampleSizes& sizes,
                           const CString& singleClause = L" LOW = ");
 
+// The test's line, then the line that estimates its power or sample size from the record's test level,
+// power and sample sizes.
+template <class Record>
+void AddPowerTestLines(const Record& r, const CString& text, EPowerEstimate kind, CCmdList& lines) {
+    lines.AddTail(CCmdInfo(text, 0));
+    lines.AddTail(CCmdInfo(
+        PowerEstimateLine(L"ESTIMATE /", r.TestLevelCombo, r.AlternativePowerCombo, kind, SampleSizesOf(r)),
+        0));
+}
+
 // " ALTER = " and the alternative's text, for the one-sided alternatives only.
 CString PowerAlternativeClause(UINT combo, int index);

@@ -25,9 +25,7 @@ void CAcfData::SetEditAttribute() {
 }
 
 void CAcfData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = GetVariantID() == kVariantPacf    ? L"PACF "
                    : GetVariantID() == kVariantTplot ? L"TPLOT "
                                                      : L"ACF ";

@@ -25,9 +25,7 @@ void CArimaData::SetEditAttribute() {
 }
 
 void CArimaData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
 
     // Orders and forecast bounds of 0 mean "not given" and are never written.
     const CGUIData<int> zero(0);

@@ -23,9 +23,7 @@ void CCcfData::FillListSource() {
 }
 
 void CCcfData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = L"CCF ";
     AddVariables(text, SelectedVariableList, L" ");
     text += AddEditValueCmd(LagEdit, L" / LAG = ", 1);

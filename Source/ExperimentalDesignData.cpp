@@ -34,9 +34,7 @@ const CExperimentalDesignData::DesignType* CExperimentalDesignData::FindDesignTy
 
 // Stored files keep the plain members first, then the holders.
 void CExperimentalDesignData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kModule, SaveFileCheck, SaveFileEdit, lines);
 
     const UINT item = CComboUtil::GetComboItem(kTypeCombo, TypeCombo);
     const DesignType* type = FindDesignType(item);

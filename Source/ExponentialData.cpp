@@ -27,9 +27,7 @@ void CExponentialData::SetEditAttribute() {
 }
 
 void CExponentialData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
 
     CString text = L"EXPONENTIAL ";
     AddVariables(text, SelectedVariableList, L" ");

@@ -59,9 +59,7 @@ void CFittingData::GetCommandInfoList(CCmdList& lines) const {
         types.push_back(type);
         commands.Add(CGUIDataVariable(command, kVariableTypeNumeric));
     }
-    AddModuleCmd(kModule, lines);
-    if (SaveFileCheck && !SaveFileEdit.IsEmpty())
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kModule, SaveFileCheck, SaveFileEdit, lines);
     const bool continuous = IsDistributionTypeContinuous();
     CString text = continuous ? L"CONTINUOUS " : L"DISCRETE ";
     AddVariables(text, SelectedVariablesList, L" ");

@@ -22,9 +22,7 @@ void CFourierData::SetEditAttribute() {
 }
 
 void CFourierData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = L"FOURIER ";
     AddVariables(text, SelectedVariableList, L" ");
     // The last flag, not the default mark, tells whether the user gave a number of lags.

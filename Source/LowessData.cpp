@@ -8,9 +8,7 @@ void CLowessData::FillListSource() {
 }
 
 void CLowessData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = L"SMOOTH ";
     AddVariables(text, SelectedVariableList, L" ");
     // The tension is always written: the kernel tells lowess from the other smoothers by this clause.

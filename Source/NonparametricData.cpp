@@ -53,14 +53,8 @@ void CQuadeData::GetCommandInfoList(CCmdList& lines) const {
     const UINT variant = GetVariantID();
     CString text = variant == kFriedman ? L"FRIEDMAN " : variant == kQuade ? L"QUADE " : L"";
     AddVariables(text, SelectedVariableList, L" ");
-    if (!GroupVariableList.IsEmpty()) {
-        text += L" = ";
-        AddVariables(text, GroupVariableList, L" ");
-    }
-    if (!BlockVariableList.IsEmpty()) {
-        text += L" ";
-        AddVariables(text, BlockVariableList, L" ");
-    }
+    AddVariablesClause(text, L" = ", GroupVariableList);
+    AddVariablesClause(text, L" ", BlockVariableList);
     if (variant == kQuade)
         text += AddOnConditionCmd(L" / MULTIPLE", PairwiseComparisonsCheck);
     AddLine(text, lines);

@@ -60,9 +60,7 @@ CString COneSampleKSData::GetCommandInfoListUnivariate() const {
 }
 
 void COneSampleKSData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kNonparametricModule, lines);
-    if (SaveStatisticCheck)
-        AddSaveCmd(SaveStatisticEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kNonparametricModule, SaveStatisticCheck, SaveStatisticEdit, lines);
     const CString text = GetCommandInfoListUnivariate();
     if (!text.IsEmpty())
         lines.AddTail(CCmdInfo(text, 0));

@@ -7,9 +7,7 @@ void CPermapData::FillListSource() {
 }
 
 void CPermapData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kMappingModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kMappingModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = L"PMAP ";
     AddVariables(text, SelectedVariablesList, L" ");
     CString clauses = KeywordClause(L"METHOD", kMethodKeywords, MethodCombo);

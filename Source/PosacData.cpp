@@ -11,10 +11,7 @@ void CPosacData::GetCommandInfoList(CCmdList& lines) const {
     CString text = L"POSAC ";
     AddVariables(text, ProfileVariablesList, L" ");
     CString clauses;
-    if (!FrequencyVariableList.IsEmpty()) {
-        clauses += L" FREQ = ";
-        AddVariables(clauses, FrequencyVariableList, L" ");
-    }
+    AddVariablesClause(clauses, L" FREQ = ", FrequencyVariableList);
     clauses += AddOnConditionCmd(L" CATEGORIES = ", CategoriesCheck) +
                AddOnConditionCmd(CategoriesEdit, CategoriesCheck);
     clauses += IterationClauses(IterationsEdit, ConvergenceEdit);

@@ -13,9 +13,7 @@ EPowerEstimate CPowerEstimateRadio::Kind(int index) const {
 }
 
 void AddPowerHeadLines(CCmdList& lines, int saveCheck, const CString& saveFile) {
-    CGUIBaseObj::AddModuleCmd(kPowerModule, lines);
-    if (saveCheck && !saveFile.IsEmpty())
-        CGUIBaseObj::AddSaveCmd(saveFile, lines, CString(), CString());
+    CGUIBaseObj::AddModuleAndSaveCmd(kPowerModule, saveCheck, saveFile, lines);
 }
 
 namespace {

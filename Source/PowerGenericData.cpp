@@ -10,11 +10,7 @@ void CPowerGenericData::GetCommandInfoList(CCmdList& lines) const {
     text += AddEditValueCmd(DenominatorDegreesEdit, L" C1 = ", 1);
     text += AddEditValueCmd(DenomSampleSizeEdit, L" C0 = ", 1);
     text += AddEditValueCmd(NonCentralityEdit, L" NCP = ", 1);
-    lines.AddTail(CCmdInfo(text, 0));
-    lines.AddTail(CCmdInfo(
-        PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
-                          kEstimateRadio.Kind(SampleSizeForSpecificPowerRadio), SampleSizesOf(*this)),
-        0));
+    AddPowerTestLines(*this, text, kEstimateRadio.Kind(SampleSizeForSpecificPowerRadio), lines);
 }
 
 REGISTER_RECORD(CPowerGenericData);

@@ -36,11 +36,7 @@ void CPowerOneSampleData::GetCommandInfoList(CCmdList& lines) const {
     text += Clause(PopulationMeanEdit, model->null);
     text += Clause(StdDevEdit, model->spread);
     text += PowerAlternativeClause(kAlternativeCombo, AlternativeCombo);
-    lines.AddTail(CCmdInfo(text, 0));
-    lines.AddTail(
-        CCmdInfo(PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
-                                   kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), SampleSizesOf(*this)),
-                 0));
+    AddPowerTestLines(*this, text, kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), lines);
 }
 
 REGISTER_RECORD(CPowerOneSampleData);

@@ -19,11 +19,7 @@ void CPowerTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
     text +=
         AddEditValueCmd(GroupStdDevEdit, z ? L" POOLED = " : L" WITHIN = ", !z || form != kStandardisedItem);
     text += PowerAlternativeClause(kAlternativeCombo, AlternativeCombo);
-    lines.AddTail(CCmdInfo(text, 0));
-    lines.AddTail(
-        CCmdInfo(PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
-                                   kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), SampleSizesOf(*this)),
-                 0));
+    AddPowerTestLines(*this, text, kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), lines);
 }
 
 REGISTER_RECORD(CPowerTwoSampleData);

@@ -24,11 +24,7 @@ void CPowerTwoWayData::GetCommandInfoList(CCmdList& lines) const {
                               form == kIndividualItem && effects && !effects->IsEmpty());
     text += AddEditValueCmd(EffectRangeEdit, L" RANGE = ", form == kRangeItem);
     text += AddEditValueCmd(AvgeSqEdit, L" AVGESQ = ", form == kAverageSquareItem);
-    lines.AddTail(CCmdInfo(text, 0));
-    lines.AddTail(
-        CCmdInfo(PowerEstimateLine(L"ESTIMATE /", TestLevelCombo, AlternativePowerCombo,
-                                   kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), SampleSizesOf(*this)),
-                 0));
+    AddPowerTestLines(*this, text, kEstimateRadio.Kind(SampleSizeSpecificPowerRadio), lines);
 }
 
 REGISTER_RECORD(CPowerTwoWayData);

@@ -5,9 +5,7 @@
 #include "Source/RecordRegistry.h"
 
 void CRsMixtureData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kMixtureModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kMixtureModule, SaveFileCheck, SaveFileEdit, lines);
     CString clauses = AddEditValueCmd(ComponentsEdit, L" COMPONENTS = ", 1);
     clauses += AddEditValueCmd(DegreeEdit, L" DEGREE = ", TypeRadio == TypeLattice);
     if (TypeRadio == TypeVertices)

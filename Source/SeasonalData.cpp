@@ -36,9 +36,7 @@ void CSeasonalData::FillListSource() {
 }
 
 void CSeasonalData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
 
     CString text = L"ADJSEASON ";
     AddVariables(text, SelectedVariableList, L" ");

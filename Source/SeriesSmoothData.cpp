@@ -13,9 +13,7 @@ void CSeriesSmoothData::SetEditAttribute() {
 }
 
 void CSeriesSmoothData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines);
 
     CString text = L"SMOOTH ";
     AddVariables(text, SelectedVariableList, L" ");

@@ -71,10 +71,7 @@ void CStatisticsTilesData::GetCommandInfoList(CCmdList& lines) const {
     }
     if (NTileCheck && !ValuesEdit.IsEmpty())
         clauses += L" DATA = [" + ValuesEdit + L"]";
-    if (!SelectedVarList.IsEmpty()) {
-        clauses += L" CLASSIFY = ";
-        AddVariables(clauses, SelectedVarList, L" ");
-    }
+    AddVariablesClause(clauses, L" CLASSIFY = ", SelectedVarList);
 
     const int index = CStringUtil::SearchStringAtBeginning(
         lines, GetVariantID() == kRowTiles ? L"RSTATISTICS" : L"CSTATISTICS");

@@ -14,10 +14,7 @@ void CTestAtClData::GetCommandInfoList(CCmdList& lines) const {
     CString text = L"CLASSICAL ";
     AddVariables(text, ItemVariablesList, L" ");
     CString clauses;
-    if (!TotalVariableList.IsEmpty()) {
-        clauses += L" TOTAL = ";
-        AddVariables(clauses, TotalVariableList, L" ");
-    }
+    AddVariablesClause(clauses, L" TOTAL = ", TotalVariableList);
     if (ItemStatsCheck)
         clauses += L" STATS" + AddEditValueCmd(GroupsEdit, L" GROUPS = ", 1);
     if (ReliabilityCheck)

@@ -7,9 +7,7 @@ void CTestAtLogData::FillListSource() {
 }
 
 void CTestAtLogData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kItemModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, CString(), CString());
+    AddModuleAndSaveCmd(kItemModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = L"LOGISTIC ";
     AddVariables(text, ItemVariablesList, L" ");
     CString clauses = KeywordClause(L"MODEL", kModelKeywords, ModelRadio) +

@@ -47,10 +47,7 @@ void CTrendAnalysisData::GetCommandInfoList(CCmdList& lines) const {
     else if (test == kSeasonalItem)
         text = L"STEST ";
     AddVariables(text, SeriesVariableList, L" ");
-    if (!TimeVariableList.IsEmpty()) {
-        text += L" * ";
-        AddVariables(text, TimeVariableList, L" ");
-    }
+    AddVariablesClause(text, L" * ", TimeVariableList);
 
     if (TestsMkRadio != 0) {
         struct TestKeyword {

@@ -50,6 +50,12 @@ void CGUIBaseObj::AddModuleCmd(UINT ids, CCmdList& lines) {
     lines.AddTail(CCmdInfo(text, 0));
 }
 
+void CGUIBaseObj::AddModuleAndSaveCmd(UINT ids, int save, const CString& file, CCmdList& lines) {
+    AddModuleCmd(ids, lines);
+    if (save)
+        AddSaveCmd(file, lines, CString(), CString());
+}
+
 void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString& command,
                              const CString& text) {
     if (file.IsEmpty())
@@ -67,6 +73,13 @@ void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString
     if (!text.IsEmpty())
         line += L" " + text;
     lines.AddTail(CCmdInfo(line, 0));
+}
+
+void CGUIBaseObj::AddVariablesClause(CString& line, const CString& clause, const CVariableList& variables) {
+    if (variables.IsEmpty())
+        return;
+    line += clause;
+    AddVariables(line, variables, L" ");
 }
 
 void CGUIBaseObj::AddVariables(CString& line, const CVariableList& variables, const CString& separator) {

@@ -64,10 +64,15 @@ public:
     // The module line: the text of string resource `ids`, prefixed "Rem " when that module is
     // already the host's current one.
     static void AddModuleCmd(UINT ids, CCmdList& lines);
+    // The module line, then the save line (without command or text) when `save` is checked: how most
+    // procedures' lines open.
+    static void AddModuleAndSaveCmd(UINT ids, int save, const CString& file, CCmdList& lines);
     // The save line: SAVE "file" (the command and text, when not empty, stand between SAVE and the
     // name and after it), a quote in the name doubled. Nothing is written for an empty file name.
     static void AddSaveCmd(const CString& file, CCmdList& lines, const CString& command, const CString& text);
     static void AddVariables(CString& line, const CVariableList& variables, const CString& separator);
+    // `clause` and the variables after it, blank-separated, when there are any.
+    static void AddVariablesClause(CString& line, const CString& clause, const CVariableList& variables);
     static CString AddOnConditionCmd(const CString& text, int condition) {
         return condition ? text : CString();
     }
