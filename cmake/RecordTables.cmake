@@ -108,17 +108,22 @@ macro(record_table_close)
     set(archive "")
 endmacro()
 
+# Writes a made header only when its text changes, so that what includes it is not rebuilt for nothing.
+function(write_made_header header text)
+    file(WRITE ${header}.tmp "${text}")
+    configure_file(${header}.tmp ${header} COPYONLY)
+    file(REMOVE ${header}.tmp)
+endfunction()
+
 function(record_table table header)
     file(READ ${table} text)
     get_filename_component(file ${table} NAME)
     record_table_code(${file} "${text}" FALSE code)
-    file(WRITE ${header}.tmp "// Made by the build from Resources/records/${file}: its records' options and named values.
+    write_made_header(${header} "// Made by the build from Resources/records/${file}: its records' options and named values.
 #pragma once
 
 #include \"TvkApi.h\"
 ${code}")
-    configure_file(${header}.tmp ${header} COPYONLY)
-    file(REMOVE ${header}.tmp)
 endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND DEFINED TABLE)

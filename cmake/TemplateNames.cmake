@@ -62,7 +62,7 @@ function(template_names template header)
     if(dialog STREQUAL "")
         message(FATAL_ERROR "${file}: no DIALOG heading")
     endif()
-    file(WRITE ${header}.tmp "// Made by the build from Resources/templates/${file}: the names of its controls.
+    write_made_header(${header} "// Made by the build from Resources/templates/${file}: the names of its controls.
 #pragma once
 
 #include \"TvkApi.h\"
@@ -73,8 +73,6 @@ struct Template${dialog} {
 ${body}    };
 };
 ${records}")
-    configure_file(${header}.tmp ${header} COPYONLY)
-    file(REMOVE ${header}.tmp)
 endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND DEFINED TEMPLATE)
