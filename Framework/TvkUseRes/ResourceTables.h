@@ -25,7 +25,8 @@
 //                    words, for a graphical host's layout, which the dialog model ignores; "tip" is the
 //                    control's tooltip, which a dialog that computes one replaces in AddToolTips; "when NAME"
 //                    enables the control while the template's control NAME is checked, "unless NAME"
-//                    while it is not)
+//                    while it is not). A VALUES or OPTIONS heading ends the template: what follows is
+//                    the record's and dialog's tables, which the build reads (cmake/RecordTables.cmake)
 //   menus/*.txt      COMMAND_ID "top" "sub" ... "item"   (the texts from the menu bar down to the item)
 // A combo or radio item's text is what the module writes into command lines and results; "shown", when
 // given, is what a window shows instead (a word for a person, with its "&" accelerator).
