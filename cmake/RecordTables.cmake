@@ -9,7 +9,8 @@
 #     CString SaveFileEdit                  OPTION(CString, SaveFileEdit): a value-initialised default
 #     POWER_OPTIONS(TestLevelCombo, X)      a group used in the list: POWER_OPTIONS(LIST, OPTION, TestLevelCombo, X)
 #     ARCHIVE SaveFileEdit LagEdit ...      the archive's order where it is not the list's: ACF_OPTIONS_ARCHIVE,
-#                                           empty without it (more ARCHIVE lines go on with the order)
+#                                           empty without it; more ARCHIVE lines go on with the order, which
+#                                           must name every option and list the table itself declares
 #
 # A group is a list with parameters, `OPTIONS POWER_OPTIONS(LevelCombo, EstimateRadio)`, whose names its
 # lines may use in place of an option's name or paste into one (`CString Para##n##FileEdit`). A default is a C++ expression of the record's scope.
@@ -32,6 +33,7 @@ function(record_table_code file text skip out)
     set(option "[A-Za-z_][A-Za-z0-9_#]*")
     set(section "")
     set(archive "")
+    set(declared "")
     set(body "")
     set(number 0)
     foreach(line IN LISTS lines)
@@ -71,17 +73,21 @@ function(record_table_code file text skip out)
             string(REGEX REPLACE " (${name})" ", \\1" names "${line}")
             string(REGEX REPLACE "^ARCHIVE" "" names "${names}")
             string(APPEND archive "${names}")
+            set(archive_line ${number})
         elseif(section STREQUAL "OPTIONS")
             if(line MATCHES "^list (${name})$")
                 set(item "LIST(${CMAKE_MATCH_1})")
+                list(APPEND declared ${CMAKE_MATCH_1})
             elseif(line MATCHES "^([A-Z][A-Z0-9_]*)$")
                 set(item "${CMAKE_MATCH_1}(LIST, OPTION)")
             elseif(line MATCHES "^([A-Z][A-Z0-9_]*)\\((.+)\\)$")
                 set(item "${CMAKE_MATCH_1}(LIST, OPTION, ${CMAKE_MATCH_2})")
             elseif(line MATCHES "^([^ ]+) (${option})$")
                 set(item "OPTION(${CMAKE_MATCH_1}, ${CMAKE_MATCH_2})")
+                list(APPEND declared ${CMAKE_MATCH_2})
             elseif(line MATCHES "^([^ ]+) (${option}) = (.+)$")
                 set(item "OPTION(${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}, ${CMAKE_MATCH_3})")
+                list(APPEND declared ${CMAKE_MATCH_2})
             else()
                 message(FATAL_ERROR "${where}: '${line}' is no option (type name, or type name = default), list or group")
             endif()
@@ -102,10 +108,21 @@ macro(record_table_close)
     if(section STREQUAL "VALUES")
         string(APPEND body "};\n")
     elseif(section STREQUAL "OPTIONS")
+        # An option added to the list and not to its archive would silently not be kept; the options
+        # of the groups a list uses are their tables' and not checked here.
+        if(NOT archive STREQUAL "")
+            string(REPLACE ", " ";" archived "${archive}")
+            foreach(option IN LISTS declared)
+                if(NOT option IN_LIST archived)
+                    message(FATAL_ERROR "${file}:${archive_line}: ARCHIVE of ${list_name} does not name ${option}")
+                endif()
+            endforeach()
+        endif()
         # (A leading comma, as the list's ties have; a blank after the name, which C++ asks for.)
         string(APPEND body "\n#define ${list_name}_ARCHIVE ${archive}\n")
     endif()
     set(archive "")
+    set(declared "")
 endmacro()
 
 # Writes a made header only when its text changes, so that what includes it is not rebuilt for nothing.

@@ -44,7 +44,7 @@ CGUIData<int> LagEdit = MarkedDefault(0, 1)
 CString PercentEdit = L"1 5; [10]"
 CString SaveFileEdit
 ARCHIVE SaveFileEdit LagEdit
-ARCHIVE SourceList
+ARCHIVE SourceList PercentEdit
 ]] header)
 expect_contains("values" "${header}" "struct CXDataValues {
     static constexpr UINT kVariant = 2227;
@@ -61,7 +61,7 @@ expect_contains("a list" "${header}" "#define X_OPTIONS(LIST, OPTION) \\
     OPTION(CGUIData<int>, LagEdit, MarkedDefault(0, 1)) \\
     OPTION(CString, PercentEdit, L\"1 5; [10]\") \\
     OPTION(CString, SaveFileEdit)
-#define X_OPTIONS_ARCHIVE , SaveFileEdit, LagEdit, SourceList
+#define X_OPTIONS_ARCHIVE , SaveFileEdit, LagEdit, SourceList, PercentEdit
 ")
 expect_contains("a group's archive is the list's" "${header}" "#define GROUP_OPTIONS_ARCHIVE \n")
 
@@ -69,7 +69,8 @@ foreach(case
         "OPTIONS X_OPTIONS\nint A = 0\nint\n|t.txt:3: 'int' is no option"
         "VALUES CX\nUINT kA = 1\nUINT kB\n|t.txt:3: 'UINT kB' is no named value"
         "\nint A = 0\n|t.txt:2: 'int A = 0' before any VALUES or OPTIONS heading"
-        "# nothing\n|t.txt: no VALUES or OPTIONS heading")
+        "# nothing\n|t.txt: no VALUES or OPTIONS heading"
+        "OPTIONS X_OPTIONS\nint A = 0\nint B = 0\nARCHIVE B\n|t.txt:4: ARCHIVE of X_OPTIONS does not name A")
     string(REPLACE "|" ";" case "${case}")
     list(GET case 0 text)
     list(GET case 1 message)
