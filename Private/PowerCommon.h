@@ -39,9 +39,6 @@ CPowerSampleSizes SampleSizesOf(const Record& r) {
     return {r.SampleSizeEdit, r.SmallestSampleSizeEdit, r.LargestSampleSizeEdit, r.DifferenceSamplesEdit};
 }
 
-// The module line and, when saving is on, the save line.
-void AddPowerHeadLines(CCmdList& lines, int saveCheck, const CString& saveFile);
-
 // `start`, the test level, then the clauses of the estimate; `singleClause` introduces the one sample
 // size. The test level and the power fall back to 0.05 and 0.80 when their texts are empty (or hold no
 // number strictly between 0 and 1).

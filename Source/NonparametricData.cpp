@@ -6,11 +6,6 @@
 
 namespace {
 
-void AddSaveStatistic(int check, const CString& file, CCmdList& lines) {
-    if (check)
-        CGUIBaseObj::AddSaveCmd(file, lines, CString(), CString());
-}
-
 void AddLine(const CString& text, CCmdList& lines) {
     if (!text.IsEmpty())
         lines.AddTail(CCmdInfo(text, 0));
@@ -29,8 +24,7 @@ void CKwData::GetCommandInfoList(CCmdList& lines) const {
     if (variant == kSeveralVariances) {
         AddModuleCmd(kHypothesesModule, lines);
     } else {
-        AddModuleCmd(kNonparametricModule, lines);
-        AddSaveStatistic(SaveStatisticCheck, SaveStatisticEdit, lines);
+        AddModuleAndSaveCmd(kNonparametricModule, SaveStatisticCheck, SaveStatisticEdit, lines);
     }
     CString text = variant == kKruskalWallis ? L"KRUSKAL " : variant == kTwoSampleKS ? L"KS " : L"VARI ";
     AddVariables(text, SelectedVariableList, L" ");
@@ -48,8 +42,7 @@ void CQuadeData::FillListSource() {
 }
 
 void CQuadeData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kNonparametricModule, lines);
-    AddSaveStatistic(SaveStatisticCheck, SaveStatisticEdit, lines);
+    AddModuleAndSaveCmd(kNonparametricModule, SaveStatisticCheck, SaveStatisticEdit, lines);
     const UINT variant = GetVariantID();
     CString text = variant == kFriedman ? L"FRIEDMAN " : variant == kQuade ? L"QUADE " : L"";
     AddVariables(text, SelectedVariableList, L" ");
@@ -65,8 +58,7 @@ void CRunsData::FillListSource() {
 }
 
 void CRunsData::GetCommandInfoList(CCmdList& lines) const {
-    AddModuleCmd(kNonparametricModule, lines);
-    AddSaveStatistic(SaveStatisticCheck, SaveStatisticEdit, lines);
+    AddModuleAndSaveCmd(kNonparametricModule, SaveStatisticCheck, SaveStatisticEdit, lines);
     const UINT variant = GetVariantID();
     CString text = variant == kRuns       ? L"RUNS "
                    : variant == kSign     ? L"SIGN "

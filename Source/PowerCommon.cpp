@@ -12,10 +12,6 @@ EPowerEstimate CPowerEstimateRadio::Kind(int index) const {
                                   : EPowerEstimate::none;
 }
 
-void AddPowerHeadLines(CCmdList& lines, int saveCheck, const CString& saveFile) {
-    CGUIBaseObj::AddModuleAndSaveCmd(kPowerModule, saveCheck, saveFile, lines);
-}
-
 namespace {
 
 // A test level or power as the line carries it, in the host's decimal symbol: one number strictly between

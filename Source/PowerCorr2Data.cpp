@@ -6,7 +6,7 @@
 
 // Stored files keep the plain members first, then the holders.
 void CPowerCorr2Data::GetCommandInfoList(CCmdList& lines) const {
-    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    AddModuleAndSaveCmd(kPowerModule, SaveFileCheck, SaveFileEdit, lines);
     const bool corr = GetVariantID() == kVariantCorr2;
     if (!corr && GetVariantID() != kVariantProp2)
         return;

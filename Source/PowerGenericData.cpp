@@ -4,7 +4,7 @@
 
 // Stored files keep the plain members first, then the holders.
 void CPowerGenericData::GetCommandInfoList(CCmdList& lines) const {
-    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    AddModuleAndSaveCmd(kPowerModule, SaveFileCheck, SaveFileEdit, lines);
     CString text = L"MODEL GENERIC /";
     text += AddEditValueCmd(NumeratordegreesEdit, L" NDF = ", 1);
     text += AddEditValueCmd(DenominatorDegreesEdit, L" C1 = ", 1);

@@ -27,7 +27,7 @@ const CPowerOneSampleData::Model* CPowerOneSampleData::FindModel(UINT variant) {
 
 // Stored files keep the plain members first, then the holders.
 void CPowerOneSampleData::GetCommandInfoList(CCmdList& lines) const {
-    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    AddModuleAndSaveCmd(kPowerModule, SaveFileCheck, SaveFileEdit, lines);
     const Model* model = FindModel(GetVariantID());
     if (!model)
         return;

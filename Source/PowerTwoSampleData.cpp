@@ -5,7 +5,7 @@
 
 // Stored files keep the plain members first, then the holders.
 void CPowerTwoSampleData::GetCommandInfoList(CCmdList& lines) const {
-    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    AddModuleAndSaveCmd(kPowerModule, SaveFileCheck, SaveFileEdit, lines);
     const bool z = GetVariantID() == kVariantZ2;
     if (!z && GetVariantID() != kVariantT2)
         return;

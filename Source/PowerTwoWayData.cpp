@@ -5,7 +5,7 @@
 
 // Stored files keep the plain members first, then the holders.
 void CPowerTwoWayData::GetCommandInfoList(CCmdList& lines) const {
-    AddPowerHeadLines(lines, SaveFileCheck, SaveFileEdit);
+    AddModuleAndSaveCmd(kPowerModule, SaveFileCheck, SaveFileEdit, lines);
     const bool twoWay = GetVariantID() == kVariantTwoWay;
     if (!twoWay && GetVariantID() != kVariantOneWay)
         return;

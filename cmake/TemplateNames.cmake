@@ -62,7 +62,11 @@ function(template_names template header)
     if(dialog STREQUAL "")
         message(FATAL_ERROR "${file}: no DIALOG heading")
     endif()
-    write_made_header(${header} "// Made by the build from Resources/templates/${file}: the names of its controls.
+    set(what "the names of its controls")
+    if(NOT records STREQUAL "")
+        string(APPEND what ", and the tables that end it")
+    endif()
+    write_made_header(${header} "// Made by the build from Resources/templates/${file}: ${what}.
 #pragma once
 
 #include \"TvkApi.h\"
