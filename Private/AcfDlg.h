@@ -7,10 +7,7 @@
 // The dialog of the autocorrelation, partial autocorrelation and time series plot items.
 class CAcfDlg : public CRecordDlg<CAcfData>, public Template2001 {
 public:
-    explicit CAcfDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CAcfDlg, OnInitDialog, DoDataExchange);
 
 protected:
     void KeepOnDefault(CAcfData& fresh) override;

@@ -7,8 +7,5 @@
 // The ARIMA dialog: model orders, season length, estimation settings and forecasts of one series.
 class CArimaDlg : public CRecordDlg<CArimaData>, public Template2040 {
 public:
-    explicit CArimaDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CArimaDlg, DoDataExchange, UpdateDependentWindows);
 };

@@ -31,10 +31,7 @@ protected:
 // The dialog of cross-correlation.
 class CCcfDlg : public CRecordDlg<CCcfData, CTwoSeriesDlg>, public Template2041 {
 public:
-    explicit CCcfDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CCcfDlg, OnInitDialog, DoDataExchange);
 
 protected:
     void KeepOnDefault(CCcfData& fresh) override;

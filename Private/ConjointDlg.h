@@ -15,12 +15,7 @@ public:
         IDC_LOSS_COMBO = CConjointData::kLossCombo,
     };
 
-    explicit CConjointDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
+    TVK_DIALOG(CConjointDlg, DoDataExchange, AddToolTips, UpdateDependentWindows, OnCtrlChanged);
 };
 
 class CConjointTabDlg final : public COpenTabDlg<CConjointTabData, CConjointDlg, CBootStrapDlg> {};

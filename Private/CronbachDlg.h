@@ -13,7 +13,7 @@ public:
         kTargetMessage = 13186,
     };
 
-    explicit CCronbachDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CCronbachDlg);
 };
 
 class CCronbachTabDlg final : public CTabDlg<CCronbachTabData, CCronbachDlg, CBootStrapDlg> {

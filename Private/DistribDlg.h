@@ -119,13 +119,7 @@ public:
     // The range text of a control, "( 0.0 , +inf )" and the like; empty for the lists and switches.
     static CString RangeText(int index, const Control& control);
 
-    explicit CDistribDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
-    void AddToolTips() override;
-    void OnCtrlChanged(UINT id) override;
+    TVK_DIALOG(CDistribDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows, AddToolTips, OnCtrlChanged);
 
     // The catalogue index chosen in the combo box now; -1 without a choice.
     int GetChosenIndex() const;

@@ -28,12 +28,8 @@ public:
     // the field.
     static CString ChangingToolTips(EField field, int position);
 
-    explicit CExperimentalDesignDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CExperimentalDesignDlg, DoDataExchange, AddToolTips, UpdateDependentWindows, OnCtrlChanged);
 
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
     // A new design type: fields outside its bounds show its smallest value, then enabling and tool tips
     // follow the type.
     void OnSelchangeTypeCombo();

@@ -8,10 +8,7 @@
 // season period and forecasts.
 class CExponentialDlg : public CRecordDlg<CExponentialData>, public Template2044 {
 public:
-    explicit CExponentialDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CExponentialDlg, DoDataExchange, UpdateDependentWindows);
 
 protected:
     void KeepOnDefault(CExponentialData& fresh) override;

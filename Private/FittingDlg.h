@@ -13,11 +13,8 @@ class CFittingDlg : public CRecordDlg<CFittingData, CAddRuledDlg>,
                     public Template2461,
                     public CFittingDlgValues {
 public:
-    explicit CFittingDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CFittingDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
     void OnReset() override;
     CDistribManager* GetDistribManager() const { return m_panel.GetManager(); }
 

@@ -9,7 +9,5 @@ class CFourierDlg : public CRecordDlg<CFourierData, CTwoSeriesDlg>,
                     public Template2045,
                     public CFourierDlgValues {
 public:
-    explicit CFourierDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CFourierDlg, DoDataExchange);
 };

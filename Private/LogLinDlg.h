@@ -15,12 +15,7 @@ public:
         IDC_SAVE_TYPE_COMBO = CLogLinData::kSaveTypeCombo,
     };
 
-    explicit CLogLinDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
-    void OnCtrlClicked(UINT id) override;
+    TVK_DIALOG(CLogLinDlg, DoDataExchange, UpdateDependentWindows, OnCtrlChanged, OnCtrlClicked);
 
     // The terms a term button makes of the selected factors: `join` '+' gives each factor (or, with an
     // order k, every interaction of k of them), '*' their interaction, '#' their full factorial.

@@ -7,8 +7,5 @@
 // The statistics page of the loglinear composite.
 class CLogLinStatsDlg : public CRecordDlg<CLogLinStatsData>, public Template2149 {
 public:
-    explicit CLogLinStatsDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CLogLinStatsDlg, DoDataExchange, UpdateDependentWindows);
 };

@@ -9,7 +9,5 @@ class CLogLinTabulateDlg : public CRecordDlg<CLogLinTabulateData>,
                            public Template2150,
                            public CLogLinTabulateDlgValues {
 public:
-    explicit CLogLinTabulateDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CLogLinTabulateDlg, DoDataExchange);
 };

@@ -7,10 +7,7 @@
 // The structural-zeros page of the loglinear composite.
 class CLogLinZeroDlg : public CRecordDlg<CLogLinZeroData>, public Template2148, public CLogLinZeroDlgValues {
 public:
-    explicit CLogLinZeroDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CLogLinZeroDlg, DoDataExchange, UpdateDependentWindows);
 
 private:
     // The model page's table factors, in the order a cell gives their levels.

@@ -7,7 +7,5 @@
 // The dialog of lowess smoothing.
 class CLowessDlg : public CRecordDlg<CLowessData>, public Template2115 {
 public:
-    explicit CLowessDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CLowessDlg, DoDataExchange);
 };

@@ -14,11 +14,7 @@ public:
         kTargetMessage = 12790,
     };
 
-    explicit CMdsDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CMdsDlg, DoDataExchange, AddToolTips, UpdateDependentWindows);
 
 protected:
     // The defaults recompute the rows and the shape from the data, as each opening does.
@@ -32,7 +28,7 @@ public:
         kMatrixMessage = 13060,
     };
 
-    explicit CMdsConfigDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CMdsConfigDlg, DoDataExchange, UpdateDependentWindows);
 
     // Whether a row holds exactly `count` numbers: each an optional "-", digits, and optionally "."
     // and digits, separated by blanks.
@@ -42,9 +38,6 @@ public:
     bool IsCommandsEditParseCorrect() const;
     // The same count on any text, for any numbers of dimensions and variables.
     static bool IsMatrixCorrect(const CString& matrix, int dimensions, int variables);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
 };
 
 class CMdsTabDlg final : public CTabDlg<CMdsTabData, CMdsDlg, CMdsConfigDlg>, public CMdsTabDlgValues {

@@ -11,5 +11,5 @@ public:
         kTargetMessage = 13081,
     };
 
-    explicit CMntestDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CMntestDlg);
 };

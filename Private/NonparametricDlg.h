@@ -10,11 +10,8 @@
 // The page of Kruskal-Wallis (2109), two-sample Kolmogorov-Smirnov (2111) and several variances (2173).
 class CKwDlg : public CRecordDlg<CKwData, CAddRuledDlg>, public Template2085, public CKwDlgValues {
 public:
-    explicit CKwDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CKwDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
     // 1 while one grouping variable waits for the variable it splits.
     int IsSelectionListMandatory() const;
 };
@@ -22,11 +19,8 @@ public:
 // The page of Quade (2359) and Friedman (2158): variables, a grouping and a blocking variable.
 class CQuadeDlg : public CRecordDlg<CQuadeData, CAddRuledDlg>, public Template2274, public CQuadeDlgValues {
 public:
-    explicit CQuadeDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CQuadeDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
     // The text of the warning the grouping and blocking lists draw now; empty when they agree.
     void ValidateGroupBlock(CString& message) const;
     UINT GroupBlockMessage() const;
@@ -35,9 +29,5 @@ public:
 // The page of the runs (2167), sign (2168) and Wilcoxon signed-rank (2181) tests.
 class CRunsDlg : public CRecordDlg<CRunsData>, public Template2207 {
 public:
-    explicit CRunsDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
+    TVK_DIALOG(CRunsDlg, OnInitDialog, DoDataExchange, AddToolTips);
 };

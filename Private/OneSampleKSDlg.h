@@ -10,11 +10,8 @@
 // 2462): variables, the save file and the distribution manager's combo and parameters.
 class COneSampleKSDlg : public CRecordDlg<COneSampleKSData>, public Template2462 {
 public:
-    explicit COneSampleKSDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(COneSampleKSDlg, OnInitDialog, DoDataExchange, OnCtrlChanged);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void OnCtrlChanged(UINT id) override;
     // Stores the page and, on success, marks the record's window state: the page was shown and taken.
     BOOL OKLike() override;
     CDistribManager* GetDistribManager() const { return m_panel.GetManager(); }

@@ -13,10 +13,5 @@ public:
         IDC_STANDARDIZE_COMBO = CPermapData::kStandardizeCombo,
     };
 
-    explicit CPermapDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
+    TVK_DIALOG(CPermapDlg, DoDataExchange, AddToolTips, UpdateDependentWindows, OnCtrlChanged);
 };

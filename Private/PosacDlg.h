@@ -10,10 +10,7 @@
 // of categories (while recoding) and the iteration settings.
 class CPosacDlg : public CRecordDlg<CPosacData>, public Template2403 {
 public:
-    explicit CPosacDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
+    TVK_DIALOG(CPosacDlg, DoDataExchange, AddToolTips);
 };
 
 class CPosacTabDlg final : public COpenTabDlg<CPosacTabData, CPosacDlg, CBootStrapDlg> {};

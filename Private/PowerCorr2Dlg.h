@@ -15,12 +15,7 @@ public:
         IDC_ALTERNATIVE_COMBO = CPowerCorr2Data::kAlternativeCombo,
     };
 
-    explicit CPowerCorr2Dlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CPowerCorr2Dlg, OnInitDialog, DoDataExchange, AddToolTips, UpdateDependentWindows);
 
 protected:
     // Two correlations of given group sizes leave only their power to estimate.

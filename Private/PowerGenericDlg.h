@@ -9,8 +9,5 @@
 // keeps its template's caption.
 class CPowerGenericDlg : public CRecordDlg<CPowerGenericData, CPowerDlgBase>, public Template2248 {
 public:
-    explicit CPowerGenericDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
+    TVK_DIALOG(CPowerGenericDlg, DoDataExchange, AddToolTips);
 };

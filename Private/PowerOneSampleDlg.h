@@ -26,12 +26,7 @@ public:
     // The rules of a variant; a variant that is none of the five is shown as the t test.
     static const ModelRules& RulesOf(UINT variant);
 
-    explicit CPowerOneSampleDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CPowerOneSampleDlg, OnInitDialog, DoDataExchange, AddToolTips, UpdateDependentWindows);
 
 protected:
     void KeepOnDefault(CPowerOneSampleData& fresh) override;

@@ -16,9 +16,5 @@ public:
         IDC_ALTERNATIVE_COMBO = CPowerTwoSampleData::kAlternativeCombo,
     };
 
-    explicit CPowerTwoSampleDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CPowerTwoSampleDlg, DoDataExchange, AddToolTips, UpdateDependentWindows);
 };

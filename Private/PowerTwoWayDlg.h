@@ -17,12 +17,7 @@ public:
         IDC_INTERACTION_RADIO = CPowerTwoWayData::kInteractionItem,
     };
 
-    explicit CPowerTwoWayDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CPowerTwoWayDlg, OnInitDialog, DoDataExchange, AddToolTips, UpdateDependentWindows);
 
 private:
     bool IsTwoWay() const;

@@ -19,14 +19,10 @@ class CProbabilityDlg : public CRecordDlg<CProbabilityData>,
                         public Template2181,
                         public CProbabilityDlgValues {
 public:
-    explicit CProbabilityDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CProbabilityDlg, OnInitDialog, DoDataExchange, OnCtrlChanged, OnCtrlClicked);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
     // Computes; false (the dialog stays open, nothing computed) when a value is refused.
     bool OnOK() override;
-    void OnCtrlChanged(UINT id) override;
-    void OnCtrlClicked(UINT id) override;
     bool PicturePng(std::vector<unsigned char>& png) override;
     std::pair<int, int> PictureSize() const override;
     // The outline of the area under a sampled density that the function measures, as (x, y) corners

@@ -11,9 +11,8 @@
 // variable carrying a data variable's name).
 class CRamonaDlg : public CRecordDlg<CRamonaData>, public Template2407, public CRamonaDlgValues {
 public:
-    explicit CRamonaDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CRamonaDlg, DoDataExchange);
 
-    void DoDataExchange(CDataExchange* pDX) override;
     void MoveSourceListToTargetListOnDblClk(UINT list) override;
 
     // 0 when the model suits the data's variables, else the message that says what is wrong.

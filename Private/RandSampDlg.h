@@ -9,12 +9,8 @@
 // the number of samples, the seed (empty for none) and the save file.
 class CRandSampDlg : public CRecordDlg<CRandSampData>, public Template2460 {
 public:
-    explicit CRandSampDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CRandSampDlg, OnInitDialog, DoDataExchange, AddToolTips, OnCtrlChanged);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void OnCtrlChanged(UINT id) override;
     CDistribManager* GetDistribManager() const { return m_panel.GetManager(); }
 
 protected:

@@ -14,10 +14,7 @@ public:
         IDC_LATTICE_RADIO = CRsMixtureData::kTypeRadioGroup,
     };
 
-    explicit CRsMixtureDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CRsMixtureDlg, DoDataExchange, UpdateDependentWindows);
 
     // A bounds text that suits `components` components: empty, or that many numbers in [0, 1].
     static std::optional<std::vector<double>> ParseBounds(const CString& bounds, int components);

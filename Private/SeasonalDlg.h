@@ -7,8 +7,5 @@
 // The seasonal adjustment dialog: season length and kind of seasonal term.
 class CSeasonalDlg : public CRecordDlg<CSeasonalData>, public Template2049 {
 public:
-    explicit CSeasonalDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CSeasonalDlg, DoDataExchange, UpdateDependentWindows);
 };

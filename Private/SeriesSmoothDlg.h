@@ -9,7 +9,5 @@ class CSeriesSmoothDlg : public CRecordDlg<CSeriesSmoothData>,
                          public Template2050,
                          public CSeriesSmoothDlgValues {
 public:
-    explicit CSeriesSmoothDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CSeriesSmoothDlg, DoDataExchange);
 };

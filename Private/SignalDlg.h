@@ -12,12 +12,7 @@ public:
         kStimulusMessage = 12883,
     };
 
-    explicit CSignalDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
+    TVK_DIALOG(CSignalDlg, DoDataExchange, AddToolTips, UpdateDependentWindows, OnCtrlChanged);
 
 protected:
     // The dialog's defaults leave the constant's second mark at 0.

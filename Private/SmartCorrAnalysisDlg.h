@@ -13,7 +13,5 @@ public:
         IDC_NORMALIZATION_COMBO = CSmartCorrAnalysisData::kNormalizationCombo,
     };
 
-    explicit CSmartCorrAnalysisDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CSmartCorrAnalysisDlg, DoDataExchange);
 };

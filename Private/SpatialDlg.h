@@ -15,9 +15,7 @@
 // Coordinates and variable, one variable each; the cell side follows the declustering check.
 class CSpatialDlg : public CRecordDlg<CSpatialData>, public Template2409 {
 public:
-    explicit CSpatialDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CSpatialDlg, DoDataExchange);
 };
 
 // Lags and their width; the number of directions and their tolerance follow the directional check.
@@ -59,9 +57,7 @@ public:
 // The grid; its extent is typed only when the data's is not taken.
 class CSpatialGridDlg : public CRecordDlg<CSpatialGridData>, public Template2413 {
 public:
-    explicit CSpatialGridDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CSpatialGridDlg, DoDataExchange);
 };
 
 class CSpatialTabDlg final

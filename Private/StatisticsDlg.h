@@ -14,14 +14,10 @@ public:
         IDC_TRMEAN_COMBO = CStatisticsData::kTrimRegionCombo,
     };
 
-    explicit CStatisticsDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CStatisticsDlg, DoDataExchange, AddToolTips, UpdateDependentWindows, OnCtrlChanged,
+               OnCtrlClicked);
 
-    void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
-    void OnCtrlClicked(UINT id) override;
     BOOL OKLike() override;
 
     // The check states the all-options box keeps while it is checked, by control id; shared by every

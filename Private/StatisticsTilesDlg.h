@@ -11,13 +11,9 @@ class CStatisticsTilesDlg : public CRecordDlg<CStatisticsTilesData>,
                             public Template2230,
                             public CStatisticsTilesDlgValues {
 public:
-    explicit CStatisticsTilesDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CStatisticsTilesDlg, DoDataExchange, AddToolTips, UpdateDependentWindows, OnCtrlClicked);
 
-    void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
-    void AddToolTips() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlClicked(UINT id) override;
     BOOL OKLike() override;
 
     // The method boxes' states the all-methods box keeps while it is checked, by control id; shared by

@@ -13,9 +13,6 @@ public:
     static constexpr UINT kMeasureChecks[] = {4804, 4815, 4797, 4803, 4816, 4791, 4802, 4792, 4805, 4796,
                                               4795, 4814, 4799, 4801, 4810, 4798, 4800, 4811, 4809};
 
-    explicit CStats2WayDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CStats2WayDlg, DoDataExchange, UpdateDependentWindows);
 };
 static_assert(std::size(CStats2WayDlg::kMeasureChecks) == 19);

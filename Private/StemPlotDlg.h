@@ -7,8 +7,7 @@
 // The stem-and-leaf page of the column (2048) and row (2273) composites.
 class CStemPlotDlg : public CRecordDlg<CStemPlotData>, public Template2232 {
 public:
-    explicit CStemPlotDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CStemPlotDlg, DoDataExchange);
 
-    void DoDataExchange(CDataExchange* pDX) override;
     int SetAllDefault() override;
 };

@@ -10,9 +10,7 @@
 // items deleted the reliability, the key its check; a key holds one answer per item.
 class CTestAtClDlg : public CRecordDlg<CTestAtClData>, public Template2405, public CTestAtClDlgValues {
 public:
-    explicit CTestAtClDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CTestAtClDlg, DoDataExchange);
 };
 
 class CTestAtClTabDlg final : public COpenTabDlg<CTestAtClTabData, CTestAtClDlg, CBootStrapDlg> {};

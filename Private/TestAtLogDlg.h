@@ -15,10 +15,7 @@ public:
         IDC_SCORES_COMBO = CTestAtLogData::kScoresCombo,
     };
 
-    explicit CTestAtLogDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
+    TVK_DIALOG(CTestAtLogDlg, DoDataExchange, AddToolTips);
 };
 
 class CTestAtLogTabDlg final : public COpenTabDlg<CTestAtLogTabData, CTestAtLogDlg, CBootStrapDlg> {};

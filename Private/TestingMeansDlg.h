@@ -13,12 +13,8 @@ public:
         IDC_ALTERNATIVE_COMBO = CTestingOneSampleData::kAlternativeCombo,
     };
 
-    explicit CTestingOneSampleDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CTestingOneSampleDlg, OnInitDialog, DoDataExchange, AddToolTips, OnCtrlChanged);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AddToolTips() override;
-    void OnCtrlChanged(UINT id) override;
     bool IsInputEmpty() const;
 
 protected:
@@ -35,12 +31,8 @@ public:
         IDC_ALTERNATIVE_COMBO = CTestingTwoSampleData::kAlternativeCombo,
     };
 
-    explicit CTestingTwoSampleDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CTestingTwoSampleDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows, OnCtrlChanged);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
     bool IsInputEmpty() const;
     // 0, or the string id of a warning about the grouping variable.
     UINT ValidateGroupVariable() const;

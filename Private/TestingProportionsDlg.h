@@ -48,10 +48,7 @@ public:
         IDC_ALTERNATIVE_COMBO = CTestingOneProportionData::kAlternativeCombo,
     };
 
-    explicit CTestingOneProportionDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CTestingOneProportionDlg, OnInitDialog, DoDataExchange);
 };
 
 class CTestingTwoProportionDlg : public CRecordDlg<CTestingTwoProportionData, CTestingProportionDlgBase>,
@@ -63,10 +60,7 @@ public:
         IDC_ALTERNATIVE_COMBO = CTestingTwoProportionData::kAlternativeCombo,
     };
 
-    explicit CTestingTwoProportionDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CTestingTwoProportionDlg, OnInitDialog, DoDataExchange);
 };
 
 // The page of the test of two correlations; its confidence level is never asked for.
@@ -76,8 +70,5 @@ public:
         IDC_ALTERNATIVE_COMBO = CTestingTwoCorrelationsData::kAlternativeCombo,
     };
 
-    explicit CTestingTwoCorrelationsDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CTestingTwoCorrelationsDlg, OnInitDialog, DoDataExchange);
 };

@@ -7,12 +7,11 @@
 // The dialog of time labels.
 class CTimeDlg : public CRecordDlg<CTimeData>, public Template2051 {
 public:
-    explicit CTimeDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CTimeDlg, DoDataExchange);
 
     // The warning a period draws: 12849 for a period that is none of the usual ones, else 0.
     static UINT ValidatePeriod(int period);
 
-    void DoDataExchange(CDataExchange* pDX) override;
     // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;
 

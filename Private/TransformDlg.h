@@ -7,13 +7,10 @@
 // The dialog of series transformation.
 class CTransformDlg : public CRecordDlg<CTransformData>, public Template2053, public CTransformDlgValues {
 public:
-    explicit CTransformDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CTransformDlg, DoDataExchange, UpdateDependentWindows, OnCtrlChanged);
 
-    void DoDataExchange(CDataExchange* pDX) override;
     // Only the buffer takes the defaults: the record keeps what it had until OK.
     int GetAllDefault() override;
-    void UpdateDependentWindows() override;
-    void OnCtrlChanged(UINT id) override;
     // Enables the edit of the chosen transformation's parameter and disables the others'; a
     // transformation the record does not know changes nothing.
     void OnSelchangeSeriesEnableDisable();

@@ -8,10 +8,8 @@
 // time, season).
 class CTrendAnalysisDlg : public CRecordDlg<CTrendAnalysisData>, public Template2262 {
 public:
-    explicit CTrendAnalysisDlg(CGUIBaseDlg* parent = nullptr);
+    TVK_DIALOG(CTrendAnalysisDlg, DoDataExchange, UpdateDependentWindows);
 
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
     BOOL OnUpdateAddTarget(UINT list) override;
     bool MouseMoveListCtrlHelper(UINT from, UINT over) override;
     void LButtonUpListCtrlHelper(UINT from, UINT over) override;

@@ -7,9 +7,5 @@
 // The table page of the one-way tables composite.
 class CXTab1WayDlg : public CRecordDlg<CXTab1WayData>, public Template2270 {
 public:
-    explicit CXTab1WayDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CXTab1WayDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows);
 };

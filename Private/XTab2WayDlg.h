@@ -13,7 +13,5 @@ public:
         kAddToColumnCommand = 33002,
     };
 
-    explicit CXTab2WayDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CXTab2WayDlg, DoDataExchange);
 };

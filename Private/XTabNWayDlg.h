@@ -11,8 +11,5 @@ public:
         IDC_SEPARATE_RADIO = CXTabNWayData::kStrataRadioGroup,
     };
 
-    explicit CXTabNWayDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CXTabNWayDlg, DoDataExchange, UpdateDependentWindows);
 };

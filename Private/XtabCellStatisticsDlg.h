@@ -7,9 +7,5 @@
 // The cell statistics page of the table composites: a check and a variable combo per statistic.
 class CXtabCellStatisticsDlg : public CRecordDlg<CXtabCellStatisticsData>, public Template2272 {
 public:
-    explicit CXtabCellStatisticsDlg(CGUIBaseDlg* parent = nullptr);
-
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void UpdateDependentWindows() override;
+    TVK_DIALOG(CXtabCellStatisticsDlg, OnInitDialog, DoDataExchange, UpdateDependentWindows);
 };

@@ -13,7 +13,5 @@ public:
         IDC_CROSSED_RADIO = CXtabMultiwayStandData::kCrossedStrataItem,
     };
 
-    explicit CXtabMultiwayStandDlg(CGUIBaseDlg* parent = nullptr);
-
-    void DoDataExchange(CDataExchange* pDX) override;
+    TVK_DIALOG(CXtabMultiwayStandDlg, DoDataExchange);
 };

@@ -96,3 +96,29 @@ private:
 };
 
 using CDDXVDlg = CGUIBaseDlg;
+
+// What a procedure dialog's class declares, said once: its constructor (the parent is the composite it
+// is a page of) and the base's hooks it overrides, by their names:
+//
+//     TVK_DIALOG(CArimaDlg, DoDataExchange, UpdateDependentWindows);
+//
+// Each name stands for the override's usual declaration (TVK_DIALOG_HOOK_<name>); any other override is
+// declared as usual beside it.
+#define TVK_DIALOG(Class, ...)                    \
+    explicit Class(CGUIBaseDlg* parent = nullptr) \
+        __VA_OPT__(; TVK_DIALOG_EXPAND(TVK_DIALOG_HOOKS(__VA_ARGS__)))
+#define TVK_DIALOG_HOOK_DoDataExchange void DoDataExchange(CDataExchange* pDX) override
+#define TVK_DIALOG_HOOK_UpdateDependentWindows void UpdateDependentWindows() override
+#define TVK_DIALOG_HOOK_OnInitDialog BOOL OnInitDialog() override
+#define TVK_DIALOG_HOOK_AddToolTips void AddToolTips() override
+#define TVK_DIALOG_HOOK_OnCtrlChanged void OnCtrlChanged(UINT id) override
+#define TVK_DIALOG_HOOK_OnCtrlClicked void OnCtrlClicked(UINT id) override
+// One hook after the other, a semicolon between: each rescan of TVK_DIALOG_EXPAND takes one step.
+#define TVK_DIALOG_HOOKS(hook, ...) \
+    TVK_DIALOG_HOOK_##hook __VA_OPT__(; TVK_DIALOG_HOOKS_AGAIN TVK_DIALOG_PARENS(__VA_ARGS__))
+#define TVK_DIALOG_HOOKS_AGAIN() TVK_DIALOG_HOOKS
+#define TVK_DIALOG_PARENS ()
+#define TVK_DIALOG_EXPAND(...) TVK_DIALOG_EXPAND4(TVK_DIALOG_EXPAND4(__VA_ARGS__))
+#define TVK_DIALOG_EXPAND4(...) \
+    TVK_DIALOG_EXPAND1(TVK_DIALOG_EXPAND1(TVK_DIALOG_EXPAND1(TVK_DIALOG_EXPAND1(__VA_ARGS__))))
+#define TVK_DIALOG_EXPAND1(...) __VA_ARGS__
