@@ -5,10 +5,7 @@
 #include "Source/TimeSeriesCommon.h"
 
 CArimaDlg::CArimaDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL)
-        .ResetToFirstSource();
+    AddSelectedPair<Template2040>(m_Data.SelectedVariableList).ResetToFirstSource();
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CArimaData::kForecastRadioGroup);
 }

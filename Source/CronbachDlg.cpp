@@ -4,10 +4,7 @@
 
 CCronbachDlg::CCronbachDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
     // Alpha needs two items at least.
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
-        .AtLeast(2, kTargetMessage)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2035>(m_Data.SelectedVariablesList).AtLeast(2, kTargetMessage);
 }
 
 const CTabDlgBase::PageCaptionTable& CCronbachTabDlg::GetPageCaptions() const {

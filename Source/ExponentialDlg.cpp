@@ -6,10 +6,7 @@
 #include "Source/TimeSeriesCommon.h"
 
 CExponentialDlg::CExponentialDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL)
-        .ResetToFirstSource();
+    AddSelectedPair<Template2044>(m_Data.SelectedVariableList).ResetToFirstSource();
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillRadioFromResource(CExponentialData::kTrendRadioGroup);
     FillRadioFromResource(CExponentialData::kSeasonRadioGroup);

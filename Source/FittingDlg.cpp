@@ -4,10 +4,7 @@
 #include "TvkUseRes/ResourceTables.h"
 
 CFittingDlg::CFittingDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
-        .Menu(IDC_LIST_MENU_LABEL)
-        .ResetToFirstSource();
+    AddSelectedPair<Template2461>(m_Data.SelectedVariablesList, kVariableTypeNumeric).ResetToFirstSource();
     // Exchanged here: the chosen distributions are no variables of the data.
     AddListPair({IDC_DISTRIBUTION_LIST, IDC_SELECTED_DISTRIBUTION_LIST, IDC_ADD_DISTRIBUTION,
                  IDC_REMOVE_DISTRIBUTION, kVariableTypeAny});

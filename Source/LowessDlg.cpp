@@ -4,10 +4,7 @@
 #include "Msg/TimeSeriesMsg.h"
 
 CLowessDlg::CLowessDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL)
-        .ResetToFirstSource();
+    AddSelectedPair<Template2115>(m_Data.SelectedVariableList).ResetToFirstSource();
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
 }
 

@@ -14,9 +14,7 @@ void Report(long line) {
 // ---- Kruskal-Wallis, two-sample Kolmogorov-Smirnov, several variances ------------------------------------
 
 CKwDlg::CKwDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2085>(m_Data.SelectedVariableList);
     AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.GroupVariablesList);
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveStatisticCheck, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
@@ -73,9 +71,7 @@ int CKwDlg::IsSelectionListMandatory() const {
 // ---- Quade, Friedman ------------------------------------------------------------------------------------
 
 CQuadeDlg::CQuadeDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2274>(m_Data.SelectedVariableList);
     AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.GroupVariableList);
     AddListPair({IDC_SOURCE_LIST, IDC_BLOCK_LIST, IDC_BLOCK_ADD, IDC_BLOCK_REMOVE, kVariableTypeAny})
@@ -120,9 +116,7 @@ void CQuadeDlg::ValidateGroupBlock(CString& message) const {
 // ---- runs, sign, Wilcoxon -------------------------------------------------------------------------------
 
 CRunsDlg::CRunsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2207>(m_Data.SelectedVariableList);
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveStatisticCheck, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
 }
 

@@ -1,10 +1,7 @@
 #include "Private/OneSampleKSDlg.h"
 
 COneSampleKSDlg::COneSampleKSDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
-        .Menu(IDC_LIST_MENU_LABEL)
-        .ResetToFirstSource();
+    AddSelectedPair<Template2462>(m_Data.SelectedVariablesList, kVariableTypeNumeric).ResetToFirstSource();
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveStatisticCheck, IDC_SAVE_FILE, m_Data.SaveStatisticEdit);
 }
 

@@ -7,10 +7,8 @@
 #include "Source/OpenDlgCommon.h"
 
 CPermapDlg::CPermapDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeNumeric})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariablesList)
-        .AtLeast(2, kTwoVariablesMessage)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2401>(m_Data.SelectedVariablesList, kVariableTypeNumeric)
+        .AtLeast(2, kTwoVariablesMessage);
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillComboFromResource(IDC_METHOD_COMBO, CPermapData::kMethodCombo);
     FillComboFromResource(IDC_STANDARDIZE_COMBO, CPermapData::kStandardizeCombo);

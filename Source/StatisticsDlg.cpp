@@ -99,10 +99,7 @@ CString TrimmingToolTip(int trmeanCombo) {
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL)
-        .ResetToEmpty();
+    AddSelectedPair<Template2229>(m_Data.SelectedVariableList).ResetToEmpty();
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillComboFromResource(IDC_SAVE_COMBO, CStatisticsData::kSaveCombo);
     FillComboFromResource(IDC_TRMEAN_COMBO, CStatisticsData::kTrimRegionCombo);

@@ -42,9 +42,7 @@ bool IsMethodBox(UINT id) {
 }  // namespace
 
 CStatisticsTilesDlg::CStatisticsTilesDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVarList)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2230>(m_Data.SelectedVarList);
 }
 
 void CStatisticsTilesDlg::DoDataExchange(CDataExchange* pDX) {

@@ -3,9 +3,7 @@
 #include <climits>
 
 CStemPlotDlg::CStemPlotDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2232>(m_Data.SelectedVariableList);
 }
 
 void CStemPlotDlg::DoDataExchange(CDataExchange* pDX) {

@@ -146,9 +146,7 @@ void CTestingOneSampleDlg::KeepOnDefault(CTestingOneSampleData& fresh) {
 }
 
 CTestingTwoSampleDlg::CTestingTwoSampleDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2255>(m_Data.SelectedVariableList);
     AddListPair({IDC_SOURCE_LIST, IDC_GROUP_LIST, IDC_GROUP_ADD, IDC_GROUP_REMOVE, kVariableTypeAny})
         .Lists(m_Data.ListOfVariablesList, m_Data.GroupVariablesList);
     FillComboFromResource(IDC_ALTERNATIVE_COMBO, CTestingTwoSampleData::kAlternativeCombo);

@@ -5,10 +5,8 @@
 #include "TvkDlgBase/TvkDlgBase.h"
 
 CTransformDlg::CTransformDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
+    AddSelectedPair<Template2053>(m_Data.SelectedVariableList)
         .AtLeast(1, kSelectedListMessage)
-        .Menu(IDC_LIST_MENU_LABEL)
         .ResetToFirstSource();
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveFileCheck, IDC_SAVE_FILE, m_Data.SaveFileEdit);
     FillComboFromResource(IDC_TYPE_COMBO, CTransformData::kTypeCombo);

@@ -5,10 +5,7 @@
 #include "TvkUseRes/CTvkAssertDlg.h"
 
 CXTab1WayDlg::CXTab1WayDlg(CGUIBaseDlg* parent) : CRecordDlg(IDD, parent) {
-    AddListPair({IDC_SOURCE_LIST, IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE, kVariableTypeAny})
-        .Lists(m_Data.ListOfVariablesList, m_Data.SelectedVariableList)
-        .AtLeast(1, kNoTableVariableMessage)
-        .Menu(IDC_LIST_MENU_LABEL);
+    AddSelectedPair<Template2270>(m_Data.SelectedVariableList).AtLeast(1, kNoTableVariableMessage);
     SetSaveFilePair(IDC_SAVE_CHECK, m_Data.SaveDataFileCheck, IDC_SAVE_FILE, m_Data.SaveDataFileEdit);
 }
 

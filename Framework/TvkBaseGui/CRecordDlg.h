@@ -44,6 +44,18 @@ public:
     }
 
 protected:
+    // The list pair most dialogs have, under its template's usual names (IDC_SOURCE_LIST,
+    // IDC_SELECTED_LIST, IDC_ADD, IDC_REMOVE): the data's variables and the record's list `selected`,
+    // with the source list's menu labelled by IDC_LIST_MENU_LABEL.
+    template <class Template>
+    CListPair& AddSelectedPair(CVariableList& selected, int typeFilter = kVariableTypeAny) {
+        return this
+            ->AddListPair({Template::IDC_SOURCE_LIST, Template::IDC_SELECTED_LIST, Template::IDC_ADD,
+                           Template::IDC_REMOVE, typeFilter})
+            .Lists(m_Data.ListOfVariablesList, selected)
+            .Menu(Template::IDC_LIST_MENU_LABEL);
+    }
+
     // What the dialog's defaults keep of what it shows now: the data's variables, where the record
     // has a source list; a dialog whose defaults depend on the data sets them here too.
     virtual void KeepOnDefault(Record& fresh) {
