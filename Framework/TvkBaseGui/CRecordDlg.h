@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "TvkBaseGui/CGUIBaseDlg.h"
+#include "TvkBaseGui/CRecordOptions.h"
 
 // A dialog that edits one record class. The dialog's copies of the record's options are one record
 // buffer, `m_Data`, that the controls are exchanged with; GetAll and SetAll move the buffer's options
