@@ -35,10 +35,7 @@ CString StrataTableText(const CVariableList& strata, bool crossed, const CVariab
     CGUIBaseObj::AddVariables(text, strata, crossed ? L" * " : L", ");
     text += L" * ";
     CGUIBaseObj::AddVariables(text, rows, L" ");
-    if (!columns.IsEmpty()) {
-        text += L" * ";
-        CGUIBaseObj::AddVariables(text, columns, L" ");
-    }
+    CGUIBaseObj::AddVariablesClause(text, L" * ", columns);
     return text;
 }
 

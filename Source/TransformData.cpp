@@ -42,9 +42,7 @@ void CTransformData::GetCommandInfoList(CCmdList& lines) const {
     CString saveCommand;
     if (CComboUtil::GetComboItem(kSaveCombo, SeriesSaveCombo) == kSaveItemWithCommand)
         CCommandUtil::GetCommandFromIDS(kSaveItemWithCommand, saveCommand);
-    AddModuleCmd(kTimeSeriesModule, lines);
-    if (SaveFileCheck)
-        AddSaveCmd(SaveFileEdit, lines, saveCommand, CString());
+    AddModuleAndSaveCmd(kTimeSeriesModule, SaveFileCheck, SaveFileEdit, lines, saveCommand);
 
     const Transformation* transformation =
         FindTransformation(CComboUtil::GetComboItem(kTypeCombo, SeriesTypeCombo));

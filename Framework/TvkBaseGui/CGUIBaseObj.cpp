@@ -50,10 +50,11 @@ void CGUIBaseObj::AddModuleCmd(UINT ids, CCmdList& lines) {
     lines.AddTail(CCmdInfo(text, 0));
 }
 
-void CGUIBaseObj::AddModuleAndSaveCmd(UINT ids, int save, const CString& file, CCmdList& lines) {
+void CGUIBaseObj::AddModuleAndSaveCmd(UINT ids, int save, const CString& file, CCmdList& lines,
+                                      const CString& command) {
     AddModuleCmd(ids, lines);
     if (save)
-        AddSaveCmd(file, lines, CString(), CString());
+        AddSaveCmd(file, lines, command, CString());
 }
 
 void CGUIBaseObj::AddSaveCmd(const CString& file, CCmdList& lines, const CString& command,

@@ -64,9 +64,10 @@ public:
     // The module line: the text of string resource `ids`, prefixed "Rem " when that module is
     // already the host's current one.
     static void AddModuleCmd(UINT ids, CCmdList& lines);
-    // The module line, then the save line (without command or text) when `save` is checked: how most
-    // procedures' lines open.
-    static void AddModuleAndSaveCmd(UINT ids, int save, const CString& file, CCmdList& lines);
+    // The module line, then the save line (with `command`, if any, and no text) when `save` is checked:
+    // how most procedures' lines open.
+    static void AddModuleAndSaveCmd(UINT ids, int save, const CString& file, CCmdList& lines,
+                                    const CString& command = CString());
     // The save line: SAVE "file" (the command and text, when not empty, stand between SAVE and the
     // name and after it), a quote in the name doubled. Nothing is written for an empty file name.
     static void AddSaveCmd(const CString& file, CCmdList& lines, const CString& command, const CString& text);
